@@ -1,0 +1,99 @@
+#pragma once
+// One plotted series on [xmin, xmax]: a function, a borrowed array of equally
+// spaced samples, or a constant, together with the attributes a diagram draws it with.
+#include "numerics/Mathlib.h"
+
+using TKeeperSource = unsigned char;
+using TKeeperShape = unsigned char;
+
+enum : TKeeperSource { SourceConstant = 0, SourceFunction = 1, SourceArray = 5 };
+
+enum : TKeeperShape {
+  ShapeContinuous = 0,
+  ShapeDiscrete = 1,
+  ShapeRadio = 2,
+  ShapePeriodic = 3,
+  ShapePeriodicDiscrete = 4,
+  ShapePeriodicRadio = 5,
+  ShapeHistogram = 6,
+};
+
+enum : unsigned char { SymmetryNone = 0, SymmetryEven = 1, SymmetryOdd = 2 };
+
+class TKeeper {
+ public:
+  TKeeper() = default;
+  ~TKeeper() { Clear(); }
+  TKeeper(const TKeeper&) = delete;
+  TKeeper& operator=(const TKeeper&) = delete;
+
+  void Clear();
+
+  // Each initialiser leaves the keeper exactly as it was when it refuses.
+  void SetFunction(TRealFunction fn, int count, double xmin, double xmax);
+  // The array is borrowed, never copied or freed: a later change of its contents changes the plot.
+  void SetArray(double* samples, int count, double xmin, double xmax);
+  void SetConstant(double value, double xmin, double xmax);
+
+  void SetDiscrete() { Shape = ShapeDiscrete; }
+  void SetPeriodic(double period);
+  // The shapes without an initialiser of their own (radio, periodic discrete, histogram).
+  void SetShape(TKeeperShape shape) { Shape = shape; }
+  void SetSymmetry(unsigned char mode) { Symmetry = mode; }
+  void SetScale(double factor);
+  void SetColor(int colour) { Colour = colour; }
+  int GetColor() const { return Colour; }
+  int GetPenWidth() const { return PenWidth; }
+  void Show() { Shown = true; }
+  void Hide() { Shown = false; }
+  bool IsShown() const { return Shown; }
+  void SetMarkers(bool on) { Markers = on; }
+  bool GetMarkers() const { return Markers; }
+
+  TKeeperShape GetShape() const { return Shape; }
+  unsigned char GetSymmetry() const { return Symmetry; }
+  TKeeperSource GetSource() const { return Source; }
+  int GetCount() const { return Count; }
+  double GetXmin() const { return Xmin; }
+  double GetXmax() const { return Xmax; }
+  double GetYmin() const { return Ymin; }
+  double GetYmax() const { return Ymax; }
+  double GetStep() const { return Step; }
+  double GetPeriod() const { return Period; }
+  double GetScale() const { return Scale; }
+
+  void SetNext(TKeeper* keeper) { Next = keeper; }
+  TKeeper* GetNext() const { return Next; }
+  void ClearNext() { Next = nullptr; }
+  void SetNumber(unsigned char n) { Number = n; }
+  unsigned char GetNumber() const { return Number; }
+
+  // Continuous reading at abscissa x; 0 outside the data.
+  double GetValue(double x) const;
+  // Discrete reading of sample k; 0 outside the data.
+  double GetSample(int k) const;
+
+ private:
+  bool CommonInit(int count, double xmin, double xmax);
+  double ReadSamples(double x) const;
+  double ValueAtSample(int k) const;
+
+  TKeeperSource Source = SourceConstant;
+  double* Samples = nullptr;
+  TRealFunction Function = nullptr;
+  double Constant = 0;
+  int Count = 0;
+  double Xmin = -1, Xmax = 1;
+  double Ymin = -1, Ymax = 1;
+  double Period = 0;
+  double Step = 0.1;
+  double Scale = 1;
+  int Colour = 0;
+  int PenWidth = 2;
+  TKeeperShape Shape = ShapeContinuous;
+  bool Shown = true;
+  unsigned char Symmetry = SymmetryNone;
+  bool Markers = false;
+  TKeeper* Next = nullptr;
+  unsigned char Number = 0;
+};

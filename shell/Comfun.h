@@ -1,0 +1,29 @@
+#pragma once
+// Number texts that do not depend on the user's locale, key filters for plain
+// edit boxes, and the picture helpers shared by several windows.
+#include <QChar>
+#include <QImage>
+#include <QString>
+
+class QLineEdit;
+class QWidget;
+
+// The value in fixed notation with 0 .. 7 decimals (any other count: exponent
+// notation), with a comma for the decimal point whatever the locale.
+QString FormatFixed(unsigned decimals, QString& text, double value);
+// Reads a number written with the locale's separator, a point or a comma.
+// An unreadable text gives 0 and false.
+bool TextToDouble(const QString& text, double& value);
+QString PointToComma(const QString& text, QString& out);
+QString CommaToPoint(const QString& text, QString& out);
+
+// Key filter of an edit holding a non-negative decimal number; a refused key becomes '\0'.
+void FilterDecimalKey(QChar& key, const QLineEdit* edit);
+bool FilterDigitKey(QChar& key);
+
+// Puts a parameter field right after the picture of its symbol, vertically centred.
+void PlaceEditBesideImage(const QWidget* image, QWidget* edit);
+// Copies the rectangle [left, right) x [top, bottom) of the window's client area to the clipboard.
+void CopyFormRectToClipboard(QWidget* form, int left, int top, int right, int bottom);
+// Asks for a ".bmp" name and writes the picture there.
+void SaveImageAsBmp(const QImage& picture);

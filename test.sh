@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the tests with AddressSanitizer and
+# UndefinedBehaviorSanitizer, and runs them offscreen.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/install-deps
+cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
+  -DRESAM_TESTS=ON -DRESAM_SANITIZE=ON >/dev/null
+cmake --build build/test -j2
+cd build/test
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
