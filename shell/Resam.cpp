@@ -8,7 +8,6 @@
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Resam"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Resam"));
   InstallFontSubstitutions();
   TQtPlatform platform;
   InstallPlatform(&platform);
