@@ -1,0 +1,56 @@
+#pragma once
+// The settings window of the spectrum analysis module: the width criterion with its
+// parameter and the progress-display switch. It keeps no setting of its own: it reads the
+// module's values when shown and writes them back on "Принять".
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class TSpectrumAnalyser;
+
+class TSpAnTurnForm : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TSpAnTurnForm(TSpectrumAnalyser& module, QWidget* parent = nullptr);
+
+  bool Accepted() const { return IsAccepted; }
+
+  QGroupBox* GroupBox1 = nullptr;
+  QRadioButton* RadioButton1 = nullptr;
+  QRadioButton* RadioButton2 = nullptr;
+  QRadioButton* RadioButton3 = nullptr;
+  QLabel* Label1 = nullptr;
+  QComboBox* ComboBox1 = nullptr;
+  QLabel* Label2 = nullptr;
+  QComboBox* ComboBox2 = nullptr;
+  QGroupBox* GroupBox2 = nullptr;
+  QCheckBox* CheckBox1 = nullptr;
+  QPushButton* Button1 = nullptr;
+  QPushButton* Button2 = nullptr;
+  QPushButton* Button3 = nullptr;
+
+  void FormShow();
+  void RadioButton1Click();
+  void Button1Click();
+  void Button2Click();
+  void Button3Click();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void BuildCriterionGroup();
+  void BuildDesignGroup();
+  void BuildButtons();
+
+  TSpectrumAnalyser& Module;
+  bool IsAccepted = false;
+};
+
+// Shows the settings window modally for the module SpAnForm and destroys it afterwards;
+// true when the user accepted. False, with a message, when the window cannot be created.
+bool TurnSpAn();

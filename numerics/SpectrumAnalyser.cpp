@@ -1,0 +1,179 @@
+#include "numerics/SpectrumAnalyser.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstring>
+
+#include "platform/CoreServices.h"
+
+namespace {
+constexpr double Pi = 3.141592653589793;
+constexpr double MinFreqLimit = 0.01;
+constexpr double MinAmpLevel = 0.01, MaxAmpLevel = 0.8;
+constexpr double MinEnergyPart = 0.5, MaxEnergyPart = 0.99;
+constexpr unsigned CountedBits = 0xFFFF;   // the padded length looks at the low 16 bits
+
+const char* const TooManySamples =
+    "Модуль спектрального анализа: \n Число отсчётов сигнала больше максимального (4096).";
+
+// |value| clamped to [low, high]; a NaN leaves `stored` as it was.
+void StoreClamped(double value, double low, double high, double& stored) {
+  if (std::isnan(value)) return;
+  stored = std::clamp(std::fabs(value), low, high);
+}
+}  // namespace
+
+TSpectrumAnalyser::TSpectrumAnalyser() { ClearArrays(); }
+
+void TSpectrumAnalyser::Calculate(const double* samples, unsigned count) {
+  TWaitCursor wait;
+  ClearArrays();
+  if (count > MaxCount) {
+    ShowMessage(TooManySamples);
+    return;
+  }
+  if (samples) {
+    std::memcpy(Input, samples, count * sizeof(double));
+    std::memcpy(Re, samples, count * sizeof(double));
+  }
+  DirtyInput = count;
+  FindPadLength(count);
+  FindTransformSize();
+  DirtyPoints = TransformSize + 1;
+  RunTransform();
+}
+
+void TSpectrumAnalyser::ClearArrays() {
+  // Only what a computation wrote since the last clearing can be non-zero; the point
+  // MaxN is cleared too, so that a refused count leaves every point a caller may read zero.
+  std::fill(Input, Input + DirtyInput, 0.0);
+  std::fill(Re, Re + DirtyPoints, 0.0);
+  std::fill(Im, Im + DirtyPoints, 0.0);
+  DirtyInput = 0;
+  DirtyPoints = 0;
+}
+
+void TSpectrumAnalyser::FindPadLength(unsigned count) {
+  if (std::popcount(count & CountedBits) == 1) {
+    PadLength = count;
+    return;
+  }
+  PadLength = 1;
+  while (PadLength < count) PadLength *= 2;
+}
+
+void TSpectrumAnalyser::FindTransformSize() {
+  if (FullSize) {
+    TransformSize = MaxN;
+    return;
+  }
+  // Doubling stops at the cap, so no Doublings can overflow the size.
+  TransformSize = PadLength;
+  for (unsigned d = 0; d < Doublings && TransformSize < MaxN; ++d) TransformSize *= 2;
+  if (TransformSize > MaxN) TransformSize = MaxN;
+}
+
+void TSpectrumAnalyser::RunTransform() { Transform(); }
+
+void TSpectrumAnalyser::Transform() {
+  if (FFT)
+    FastFT();
+  else
+    DirectDFT();
+}
+
+void TSpectrumAnalyser::Advance(unsigned steps) {
+  if (Indication) ProgressStep(steps);
+}
+
+void TSpectrumAnalyser::FastFT() {
+  const unsigned n = TransformSize;
+  const unsigned stages = std::countr_zero(n);
+  ProgressStart(TTransformKind::Fast, n, stages);
+  Twiddles.Prepare(n);
+  BitReverse(Re, n);
+  unsigned done = 0;
+  if (n > 1) {
+    done = RunEarlyStages(Re, Im, n, Twiddles);
+    Advance(done);
+  }
+  while (done < stages) {
+    const unsigned more = RunLateStages(Re, Im, n, done + 1, Twiddles);
+    Advance(more);
+    done += more;
+  }
+  CountPoints();
+  ToPolar(n);
+  Re[n] = Re[0];
+  Im[n] = Im[0];
+}
+
+void TSpectrumAnalyser::DirectDFT() {
+  CountPoints();
+  const unsigned n = TransformSize, m = PointCount;
+  ProgressStart(TTransformKind::Direct, m, m);
+  for (unsigned k = 0; k < m; ++k) {
+    unsigned p = 0;
+    for (unsigned j = 0; j < PadLength; ++j, p += k) {
+      const TTwiddle u = Twiddle(n, p);
+      Re[k] += Input[j] * u.Re;
+      Im[k] += Input[j] * u.Im;
+    }
+    Advance(1);
+  }
+  ToPolar(m);
+}
+
+void TSpectrumAnalyser::CountPoints() {
+  const unsigned n = TransformSize;
+  if (FreqLimit == Pi) {
+    PointCount = n / 2;
+    return;
+  }
+  const double step = TwoPi / n;
+  unsigned m = 0;
+  for (double f = 0; f <= FreqLimit && m <= n; f += step) ++m;
+  // The running sum ends one step past the limit; the limit is never NaN, so m >= 1 here.
+  PointCount = m > 0 ? m - 1 : 0;
+}
+
+void TSpectrumAnalyser::ToPolar(unsigned count) {
+  for (unsigned k = 0; k < count; ++k) {
+    const double re = Re[k], im = Im[k];
+    const double re2 = re * re, im2 = im * im;
+    Im[k] = (re == 0 && im == 0) ? 0.0 : std::atan2(im, re);
+    Re[k] = std::sqrt(re2 + im2);
+  }
+}
+
+const double* TSpectrumAnalyser::GetAmpSpectrum(int& count) const {
+  count = static_cast<int>(PointCount);
+  return Re;
+}
+
+const double* TSpectrumAnalyser::GetPhaseSpectrum(int& count) const {
+  count = static_cast<int>(PointCount);
+  return Im;
+}
+
+long double TSpectrumAnalyser::GetFreqStep() const {
+  // Before the first computation there is no grid; a zero step gives finite widths.
+  if (TransformSize == 0) return 0;
+  return static_cast<long double>(TwoPi) / TransformSize;
+}
+
+double TSpectrumAnalyser::GetSpectrumWidth() {
+  FindWidth();
+  return Width;
+}
+
+void TSpectrumAnalyser::SetFreqLimit(double limit) { StoreClamped(limit, MinFreqLimit, Pi, FreqLimit); }
+void TSpectrumAnalyser::SetAmpLevel(double level) { StoreClamped(level, MinAmpLevel, MaxAmpLevel, AmpLevel); }
+void TSpectrumAnalyser::SetEnergyPart(double part) {
+  StoreClamped(part, MinEnergyPart, MaxEnergyPart, EnergyPart);
+}
+
+void TSpectrumAnalyser::FindWidth() {
+  Width = SpectrumWidth(Criterion, Re, PointCount, GetFreqStep(), AmpLevel, EnergyPart);
+}
