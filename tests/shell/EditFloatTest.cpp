@@ -1,0 +1,210 @@
+#include <QLocale>
+#include <cfloat>
+#include <cmath>
+
+#include "NumericEditHost.h"
+#include "ScriptedPlatform.h"
+#include "shell/EditFloatUnit.h"
+
+namespace {
+const QString AboveCorrected =
+    QStringLiteral("Введённое значение параметра больше максимально-допустимого.\n Произведена коррекция.");
+const QString BelowRestored = QStringLiteral(
+    "Введённое значение параметра меньше минимально-допустимого.\n Прежнее значение параметра восстановлено.");
+const QString UnreadableCorrected =
+    QStringLiteral("Строка ввода имеет некорректный формат или пуста. \n Произведена коррекция.");
+
+// The tests run under a locale that writes a decimal comma and under one that writes a point.
+class EditFloatLocale : public testing::TestWithParam<QLocale::Language> {
+ protected:
+  void SetUp() override {
+    Saved = QLocale();
+    QLocale::setDefault(GetParam() == QLocale::C ? QLocale::c() : QLocale(GetParam(), QLocale::AnyTerritory));
+  }
+  void TearDown() override { QLocale::setDefault(Saved); }
+  // The text as the locale shows it: its separator in place of the point.
+  static QString Shown(QString text) { return text.replace(QLatin1Char('.'), QLocale().decimalPoint()); }
+
+  QLocale Saved;
+};
+}  // namespace
+
+TEST_P(EditFloatLocale, BothSeparatorsCommitToTheSameValue) {
+  TEditHost<TEditFloat> host;
+  EXPECT_EQ(host.Edit->text(), QStringLiteral("0"));
+  host.Retype(QStringLiteral("0,5"));
+  EXPECT_TRUE(host.Leave());
+  EXPECT_EQ(host.Edit->Val(), 0.5);
+  EXPECT_EQ(host.Edit->text(), Shown(QStringLiteral("0.5")));
+  host.Retype(QStringLiteral("0.25"));
+  EXPECT_TRUE(host.Leave());
+  EXPECT_EQ(host.Edit->Val(), 0.25);
+  EXPECT_EQ(host.Edit->text(), Shown(QStringLiteral("0.25")));
+  host.Retype(QStringLiteral(".25"));
+  EXPECT_FALSE(host.Leave());
+  EXPECT_TRUE(Scripted().Messages.isEmpty());
+}
+
+TEST_P(EditFloatLocale, GFormatReadsBackTheShownNumber) {
+  TEditFloat edit;
+  edit.SetMax(10);
+  edit.SetVal(3.14159265);
+  EXPECT_EQ(edit.text(), Shown(QStringLiteral("3.14159")));
+  EXPECT_EQ(edit.Val(), 3.14159);
+  edit.SetVal(0.000012345678);
+  EXPECT_EQ(edit.text(), QStringLiteral("1.23457e-05").replace(QLatin1Char('.'), QLocale().decimalPoint()));
+  EXPECT_EQ(edit.Val(), 1.23457e-05);
+
+  edit.GFormat = false;
+  edit.SetVal(3.14159265);
+  EXPECT_EQ(edit.text(), Shown(QStringLiteral("3.14159265")));
+  EXPECT_EQ(edit.Val(), 3.14159265);
+  edit.SetVal(0.1);
+  EXPECT_EQ(edit.text(), Shown(QStringLiteral("0.1")));
+  edit.SetVal(2.0 / 3.0);
+  EXPECT_EQ(edit.text(), Shown(QStringLiteral("0.666666666666667")));
+  EXPECT_TRUE(Scripted().Messages.isEmpty());
+}
+
+TEST_P(EditFloatLocale, ExponentInputIsRangeChecked) {
+  TEditHost<TEditFloat> host;
+  host.Edit->ExpInp = true;
+  host.Edit->CorrMsg = true;
+  host.Retype(QStringLiteral("1e3"));
+  EXPECT_TRUE(host.Leave());
+  EXPECT_EQ(host.Edit->Val(), 1.0);
+  EXPECT_EQ(Scripted().Messages, QStringList{AboveCorrected});
+
+  Scripted().Messages.clear();
+  host.Edit->CorrType = false;
+  host.Edit->CorrMsg = false;
+  host.Retype(QStringLiteral("2,5E-1"));
+  EXPECT_TRUE(host.Leave());
+  EXPECT_EQ(host.Edit->Val(), 0.25);
+  host.Retype(QStringLiteral("1e3"));
+  EXPECT_FALSE(host.Leave());
+  EXPECT_EQ(host.Edit->Val(), 0.25);
+  EXPECT_EQ(host.Edit->text(), Shown(QStringLiteral("0.25")));
+  host.Retype(QStringLiteral("-+e.,x"));
+  EXPECT_EQ(host.Edit->text(), QStringLiteral("-+e.,")) << "exponent input lets signs and separators through";
+  EXPECT_TRUE(Scripted().Messages.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Separators, EditFloatLocale, testing::Values(QLocale::C, QLocale::Russian));
+
+TEST(EditFloatCommit, UnreadableAndNonFiniteTextsGiveTheMiddle) {
+  TEditFloat edit;
+  edit.SetMin(-2);
+  edit.SetMax(3);
+  edit.CorrMsg = true;
+  for (const char* text : {"", "abc", "1,2,3", "nan", "inf", "-inf", "1e400"}) {
+    Scripted().Messages.clear();
+    edit.SetVal(2);
+    edit.setText(QString::fromLatin1(text));
+    EXPECT_TRUE(edit.GetModify()) << text;
+    EXPECT_EQ(edit.Val(), 0.5) << text;
+    EXPECT_EQ(Scripted().Messages, QStringList{UnreadableCorrected}) << text;
+  }
+  edit.CorrType = false;
+  edit.setText(QStringLiteral("nan"));
+  EXPECT_FALSE(edit.GetModify());
+  EXPECT_EQ(edit.Val(), 0.5);
+}
+
+TEST(EditFloatCommit, RestorationKeepsTheOldValueBelowTheMinimum) {
+  TEditFloat edit;
+  edit.SetMin(-1);
+  edit.SetVal(0.75);
+  edit.CorrType = false;
+  edit.CorrMsg = true;
+  edit.setText(QStringLiteral("-3"));
+  EXPECT_FALSE(edit.GetModify());
+  EXPECT_EQ(edit.Val(), 0.75);
+  EXPECT_EQ(edit.text(), QStringLiteral("0.75"));
+  EXPECT_EQ(Scripted().Messages, QStringList{BelowRestored});
+}
+
+TEST(EditFloatCommit, HugeBoundsHaveAFiniteMiddle) {
+  TEditFloat edit;
+  edit.SetMax(DBL_MAX);
+  edit.SetMin(DBL_MAX / 2);
+  edit.setText(QStringLiteral("?"));
+  edit.GetModify();
+  EXPECT_TRUE(std::isfinite(edit.Val()));
+  EXPECT_GE(edit.Val(), edit.Min());
+  EXPECT_LE(edit.Val(), edit.Max());
+  EXPECT_TRUE(Scripted().Messages.isEmpty());
+}
+
+TEST(EditFloatRange, SettersRefuseCrossingOrMissingBounds) {
+  TEditFloat edit;
+  edit.SetMax(-5);  // a stored range wholly below the default one
+  edit.SetMin(2);
+  edit.SetMax(std::nan(""));
+  edit.SetMin(std::nan(""));
+  const QString maxRefused = QStringLiteral("TEditFloat: Максимальное значение должно быть больше минимального.");
+  const QString minRefused = QStringLiteral("TEditFloat: Минимальное значение должно быть меньше максимального.");
+  EXPECT_EQ(Scripted().Messages, (QStringList{maxRefused, minRefused, maxRefused, minRefused}));
+  EXPECT_EQ(edit.Min(), 0.0);
+  EXPECT_EQ(edit.Max(), 1.0);
+
+  Scripted().Messages.clear();
+  edit.SetMax(8);  // a stored range wholly above: Max first, then Min
+  edit.SetMin(5);
+  EXPECT_EQ(edit.Val(), 5.0);
+  EXPECT_EQ(edit.text(), QStringLiteral("5"));
+  edit.SetMax(5);  // equal to Min
+  EXPECT_EQ(edit.Max(), 5.0);
+  EXPECT_TRUE(Scripted().Messages.isEmpty());
+}
+
+TEST(EditFloatRange, ValueShownRoundedPastABoundStaysInside) {
+  TEditFloat edit;
+  edit.SetMax(0.1234567);
+  edit.SetVal(0.1234567);
+  EXPECT_EQ(edit.text(), QStringLiteral("0.123457"));
+  EXPECT_EQ(edit.Val(), 0.1234567);
+  edit.CorrMsg = true;
+  EXPECT_FALSE(edit.GetModify());
+  EXPECT_EQ(edit.Val(), 0.1234567);
+  EXPECT_EQ(Scripted().Messages, QStringList{AboveCorrected});
+}
+
+TEST(EditFloatRange, LoweringMaxPullsTheValueWithoutAMessage) {
+  TEditFloat edit;
+  edit.CorrMsg = true;
+  edit.SetVal(0.75);
+  edit.SetMax(0.5);
+  EXPECT_EQ(edit.Val(), 0.5);
+  EXPECT_EQ(edit.text(), QStringLiteral("0.5"));
+  EXPECT_TRUE(Scripted().Messages.isEmpty());
+}
+
+TEST(EditFloatKeys, OneSeparatorAndTheSignRule) {
+  TEditHost<TEditFloat> host;
+  host.Edit->SetMin(-10);
+  host.Retype(QStringLiteral("1,5.,2"));
+  EXPECT_EQ(host.Edit->text(), QStringLiteral("1,52"));
+  host.Retype(QStringLiteral("1.5,"));
+  EXPECT_EQ(host.Edit->text(), QStringLiteral("1.5"));
+  host.Select(0);
+  host.Type(QStringLiteral("-"));
+  EXPECT_EQ(host.Edit->text(), QStringLiteral("-1.5"));
+  host.Select(0);
+  host.Type(QStringLiteral("-9"));
+  EXPECT_EQ(host.Edit->text(), QStringLiteral("-1.5")) << "a second sign, a digit in front of the sign";
+  host.Edit->selectAll();
+  QTest::keyClick(host.Edit, Qt::Key_Backspace);
+  EXPECT_EQ(host.Edit->text(), QStringLiteral("-1.5")) << "backspace in front of the sign";
+  host.Select(4);
+  QTest::keyClick(host.Edit, Qt::Key_Backspace);
+  EXPECT_EQ(host.Edit->text(), QStringLiteral("-1."));
+  host.Type(QStringLiteral("e+x7"));
+  EXPECT_EQ(host.Edit->text(), QStringLiteral("-1.7"));
+  EXPECT_TRUE(host.Leave());
+  EXPECT_EQ(host.Edit->Val(), -1.7);
+
+  host.Edit->SetMin(0);
+  host.Retype(QStringLiteral("-3"));
+  EXPECT_EQ(host.Edit->text(), QStringLiteral("3"));
+}
