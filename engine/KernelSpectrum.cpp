@@ -1,0 +1,157 @@
+#include "engine/KernelSpectrum.h"
+
+#include <cmath>
+#include <vector>
+
+namespace {
+constexpr double Pi = 3.141592653589793;
+constexpr int MaxKernelOrder = 3;
+// The finest menu step gives 40001 points; this leaves room and bounds the table's size.
+constexpr double MaxIntegrationPoints = 1e6;
+// Points per block between exact cosine anchors; the table of cos/sin(v k h) for one
+// block is built from a coarse and a fine table of this many entries each.
+constexpr int BlockFine = 32;
+constexpr int BlockCoarse = 16;
+constexpr int BlockLength = BlockFine * BlockCoarse;
+
+bool DetailAccepted(int detail) { return detail >= 2 && detail <= KernelDetailHigh; }
+
+// The abscissae exactly as the trapezoid loop forms them (a running sum), and the kernel on them.
+struct TIntegrationGrid {
+  std::vector<double> X;
+  std::vector<double> F;
+};
+
+TIntegrationGrid Tabulate(TRealFunction f, double a, double b, double h) {
+  TIntegrationGrid grid;
+  grid.X.push_back(a);
+  for (double x = a + h; x <= b; x = x + h) grid.X.push_back(x);
+  grid.F.reserve(grid.X.size());
+  for (double x : grid.X) grid.F.push_back(f(x));
+  return grid;
+}
+
+// cos and sin of v * k * h for k = 0 .. BlockLength-1, by angle addition of two short tables.
+struct TRotationTable {
+  double C[BlockLength];
+  double S[BlockLength];
+};
+
+void FillRotations(double v, double h, TRotationTable& table) {
+  double fineC[BlockFine], fineS[BlockFine];
+  for (int r = 0; r < BlockFine; ++r) {
+    fineC[r] = std::cos(v * (r * h));
+    fineS[r] = std::sin(v * (r * h));
+  }
+  for (int q = 0; q < BlockCoarse; ++q) {
+    const double angle = v * ((q * BlockFine) * h);
+    const double cq = std::cos(angle), sq = std::sin(angle);
+    for (int r = 0; r < BlockFine; ++r) {
+      table.C[q * BlockFine + r] = cq * fineC[r] - sq * fineS[r];
+      table.S[q * BlockFine + r] = sq * fineC[r] + cq * fineS[r];
+    }
+  }
+}
+
+// sum_k f[k] C[k] and sum_k f[k] S[k], four independent lanes each.
+void BlockSums(const double* f, const TRotationTable& table, int length, double& sumC, double& sumS) {
+  double c[4] = {0, 0, 0, 0}, s[4] = {0, 0, 0, 0};
+  int k = 0;
+  for (; k + 4 <= length; k += 4) {
+    for (int l = 0; l < 4; ++l) {
+      c[l] += f[k + l] * table.C[k + l];
+      s[l] += f[k + l] * table.S[k + l];
+    }
+  }
+  for (; k < length; ++k) {
+    c[0] += f[k] * table.C[k];
+    s[0] += f[k] * table.S[k];
+  }
+  sumC = (c[0] + c[1]) + (c[2] + c[3]);
+  sumS = (s[0] + s[1]) + (s[2] + s[3]);
+}
+
+// sum_j f_j cos(v x_j) over the whole grid. Inside a block x_j is taken as x_A + k h; the
+// running sum departs from that by far less than 1e-12 over one block.
+double CosineSum(const TIntegrationGrid& grid, double v, double h, TRotationTable& table) {
+  FillRotations(v, h, table);
+  const int count = static_cast<int>(grid.X.size());
+  double total = 0;
+  for (int start = 0; start < count; start += BlockLength) {
+    const int length = count - start < BlockLength ? count - start : BlockLength;
+    double sumC, sumS;
+    BlockSums(grid.F.data() + start, table, length, sumC, sumS);
+    const double anchor = v * grid.X[start];
+    total += std::cos(anchor) * sumC - std::sin(anchor) * sumS;
+  }
+  return total;
+}
+
+double TrapezoidFromSum(const TIntegrationGrid& grid, double v, double h, double cosineSum) {
+  const double g0 = grid.F.front() * std::cos(v * grid.X.front());
+  // With a single point the literal loop never runs and its `last` stays 0.
+  if (grid.X.size() == 1) return h * (g0 - g0 * 0.5);
+  const double last = grid.F.back() * std::cos(v * grid.X.back());
+  return h * (cosineSum - (g0 + last) * 0.5);
+}
+}  // namespace
+
+double TrapezoidCosine(TRealFunction f, double a, double b, double w, double h) {
+  const double g0 = f(a) * std::cos(w * a);
+  double sum = g0;
+  double last = 0;
+  for (double x = a + h; x <= b; x = x + h) {
+    last = f(x) * std::cos(w * x);
+    sum = sum + last;
+  }
+  return h * (sum - (g0 + last) * 0.5);
+}
+
+int KernelSpectrumCount(int detail) {
+  if (!DetailAccepted(detail)) return 0;
+  return KernelSpectrumPeriods * (detail - 1) + 1;
+}
+
+double KernelFrequencyStep(int detail) {
+  if (!DetailAccepted(detail)) return 0;
+  return TwoPiShort / (detail - 1);
+}
+
+int IdealLowPassSpectrum(int detail, double* spectrum) {
+  const int count = KernelSpectrumCount(detail);
+  if (!spectrum) return 0;
+  const double e = KernelFrequencyStep(detail);
+  for (int i = 0; i < count; ++i) spectrum[i] = i * e < Pi ? 1.0 : 0.0;
+  return count;
+}
+
+int LocalKernelSpectrum(TRealFunction kernel, int order, int detail, double step, double* spectrum) {
+  const int count = KernelSpectrumCount(detail);
+  if (!kernel || !spectrum || count == 0 || order < 0 || order > MaxKernelOrder) return 0;
+  const double support = order + 1;
+  if (!(step > 0) || !(support / step <= MaxIntegrationPoints)) return 0;
+  const TIntegrationGrid grid = Tabulate(kernel, 0, support, step);
+  const double e = KernelFrequencyStep(detail);
+  TRotationTable table;
+  for (int i = 0; i < count; ++i) {
+    const double v = i * e;
+    spectrum[i] = 2 * TrapezoidFromSum(grid, v, step, CosineSum(grid, v, step, table));
+  }
+  return count;
+}
+
+int ComputeDistortion(const double* spectrum, int detail, double* distortion) {
+  if (!spectrum || !distortion || !DetailAccepted(detail)) return 0;
+  const int count = detail / 2;
+  const int period = detail - 1;
+  for (int i = 0; i < count; ++i) {
+    const double passband = 1 - spectrum[i];
+    double leakage = 0;
+    for (int k = 1; k <= DistortionImages; ++k) {
+      const double image = spectrum[i + k * period];
+      leakage += image * image;
+    }
+    distortion[i] = std::sqrt(passband * passband + leakage);
+  }
+  return count;
+}
