@@ -1,0 +1,218 @@
+#include "plotting/Diagram.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QPalette>
+#include <cmath>
+
+#include "plotting/DiagramColours.h"
+#include "plotting/DiagramScale.h"
+
+namespace {
+constexpr double MinRangeWidth = 1e-6;
+constexpr double OuterLimit = 100000;
+constexpr int MaxPrecision = 7;
+}  // namespace
+
+TDiagram::TDiagram(QWidget* parent)
+    : QWidget(parent),
+      ColorBackDiagram(ColourValue(QApplication::palette().color(QPalette::Button))),
+      NameY(QStringLiteral("y")),
+      NameX(QStringLiteral("x")),
+      NameDiagram(QStringLiteral("График")),
+      FontNameX(QApplication::font()),
+      FontNameY(QApplication::font()),
+      FontName(QApplication::font()),
+      FontNet(QApplication::font()),
+      CanvasFont(QApplication::font()) {
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  BaseKeeper.SetNumber(0);
+  BaseKeeper.ClearNext();
+  ShowDiagram();
+}
+
+TDiagram::~TDiagram() {
+  DeleteKeeperList();
+  BaseKeeper.Clear();
+}
+
+int TDiagram::MathToPhisX(double x) const { return TruncPixel(w_out * (x - Xmin) / (Xmax - Xmin) + x0_out); }
+
+int TDiagram::MathToPhisY(double y) const { return TruncPixel(h_out * (y - Ymax) / (Ymin - Ymax) + y0_out); }
+
+double TDiagram::PhisToMathX(int px) const { return Xmin + (Xmax - Xmin) * (px - x0_out) / w_out; }
+
+double TDiagram::PhisToMathY(int py) const { return Ymax + (Ymin - Ymax) * (py - y0_out) / h_out; }
+
+// Orders the ends, refuses a range narrower than the least width, clamps it to the limits.
+// A range that lies beyond a limit would be reversed or collapsed by the clamping; it is
+// refused too, so that the range always stays ordered and at least the least width wide.
+bool TDiagram::RangeAccepted(double& vmin, double& vmax, double limitMin, double limitMax) const {
+  if (vmin > vmax) std::swap(vmin, vmax);
+  if (!(vmax - vmin >= MinRangeWidth)) return false;
+  if (vmax > limitMax) vmax = limitMax;
+  if (vmin < limitMin) vmin = limitMin;
+  return vmax - vmin >= MinRangeWidth;
+}
+
+void TDiagram::SetRangeX(double xmin, double xmax) {
+  if (!RangeAccepted(xmin, xmax, LimitXmin, LimitXmax)) return;
+  Xmin = xmin;
+  Xmax = xmax;
+  SetPrecisionX(PrecisionForWidth(Xmax - Xmin));
+}
+
+void TDiagram::SetRangeY(double ymin, double ymax) {
+  if (!RangeAccepted(ymin, ymax, LimitYmin, LimitYmax)) return;
+  Ymin = ymin;
+  Ymax = ymax;
+  SetPrecisionY(PrecisionForWidth(Ymax - Ymin));
+}
+
+// Limits that collapse once brought within the outer bounds (both beyond the same bound)
+// are refused like equal ones.
+bool TDiagram::LimitsAccepted(double& min, double& max) const {
+  if (!Order(min, max)) return false;
+  min = std::max(min, -OuterLimit);
+  max = std::min(max, OuterLimit);
+  return max > min;
+}
+
+void TDiagram::SetLimitX(double min, double max) {
+  if (!LimitsAccepted(min, max)) return;
+  LimitXmin = min;
+  LimitXmax = max;
+  ApplyLimitsToRange(true);
+}
+
+void TDiagram::SetLimitY(double min, double max) {
+  if (!LimitsAccepted(min, max)) return;
+  LimitYmin = min;
+  LimitYmax = max;
+  ApplyLimitsToRange(false);
+}
+
+// Brings the range inside new limits. A range wholly outside them cannot be clamped into a
+// proper interval; it becomes the whole limit interval instead.
+void TDiagram::ApplyLimitsToRange(bool xAxis) {
+  double& vmin = xAxis ? Xmin : Ymin;
+  double& vmax = xAxis ? Xmax : Ymax;
+  const double limitMin = xAxis ? LimitXmin : LimitYmin;
+  const double limitMax = xAxis ? LimitXmax : LimitYmax;
+  void (TDiagram::*setRange)(double, double) = xAxis ? &TDiagram::SetRangeX : &TDiagram::SetRangeY;
+  double newMin = vmin, newMax = vmax;
+  bool changed = false;
+  if (newMin < limitMin) newMin = limitMin, changed = true;
+  if (newMax > limitMax) newMax = limitMax, changed = true;
+  if (!changed) return;
+  (this->*setRange)(newMin, newMax);
+  if (vmin < limitMin || vmax > limitMax) (this->*setRange)(limitMin, limitMax);
+}
+
+void TDiagram::SetPrecisionX(int p) {
+  PrecisionX = p < 0 ? (p < -MaxPrecision ? MaxPrecision : -p) : std::min(p, MaxPrecision);
+  ShowDiagram();
+}
+
+void TDiagram::SetPrecisionY(int p) {
+  PrecisionY = p < 0 ? (p < -MaxPrecision ? MaxPrecision : -p) : std::min(p, MaxPrecision);
+  ShowDiagram();
+}
+
+int TDiagram::num2char(char* buffer, int precision, double value) {
+  return FormatAxisNumber(buffer, NumTextSize, precision, value);
+}
+
+void TDiagram::SetColorBackDiagram(int c) {
+  ColorBackDiagram = c;
+  ShowDiagram();
+}
+
+void TDiagram::SetColorBackNet(int c) {
+  ColorBackNet = c;
+  ShowDiagram();
+}
+
+void TDiagram::SetColorNetLine(int c) {
+  ColorNetLine = c;
+  ShowDiagram();
+}
+
+void TDiagram::SetPenStyleNetLine(Qt::PenStyle s) {
+  PenStyleNetLine = s;
+  ShowDiagram();
+}
+
+void TDiagram::SetNameX(const QString& s) {
+  NameX = s;
+  ShowDiagram();
+}
+
+void TDiagram::SetNameY(const QString& s) {
+  NameY = s;
+  ShowDiagram();
+}
+
+void TDiagram::SetNameDiagram(const QString& s) {
+  NameDiagram = s;
+  ShowDiagram();
+}
+
+void TDiagram::SetFontNameX(const QFont& f) {
+  FontNameX = f;
+  ShowDiagram();
+}
+
+void TDiagram::SetFontNameY(const QFont& f) {
+  FontNameY = f;
+  ShowDiagram();
+}
+
+void TDiagram::SetFontName(const QFont& f) {
+  FontName = f;
+  ShowDiagram();
+}
+
+void TDiagram::SetFontNet(const QFont& f) {
+  FontNet = f;
+  ShowDiagram();
+}
+
+void TDiagram::SetBitmapX(const QImage* picture) {
+  BitmapX = picture ? picture->copy() : QImage();
+  ShowDiagram();
+}
+
+void TDiagram::SetBitmapY(const QImage* picture) {
+  BitmapY = picture ? picture->copy() : QImage();
+  ShowDiagram();
+}
+
+void TDiagram::SetPrintMode() {
+  PrintMode = true;
+  ShowDiagram();
+}
+
+void TDiagram::ResetPrintMode() {
+  PrintMode = false;
+  ShowDiagram();
+}
+
+// A picture of exactly the control's size; one of that size already there is reused, since
+// every repaint covers it completely. A control of no area has no picture at all.
+void TDiagram::FullSize() {
+  if (width() <= 0 || height() <= 0) {
+    Image = QImage();
+    return;
+  }
+  if (Image.size() != size()) Image = QImage(size(), QImage::Format_RGB32);
+}
+
+void TDiagram::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  if (Image.isNull())
+    painter.fillRect(rect(), ColourOf(ColorBackDiagram));
+  else
+    painter.drawImage(0, 0, Image);
+}

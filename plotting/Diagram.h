@@ -1,0 +1,255 @@
+#pragma once
+// The program's one plotting component: a grid with numbered axes, titles and the series
+// of a list of keepers, drawn into a picture of its own that the widget only copies to the
+// screen. Values are in the series' units; pixels are the picture's, origin top left.
+// Colours are the toolkit's colour values (0x00BBGGRR: red 255, white 0xFFFFFF).
+#include <QFont>
+#include <QImage>
+#include <QWidget>
+#include <vector>
+
+#include "numerics/Keeper.h"
+
+class QPainter;
+
+class TDiagram : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TDiagram(QWidget* parent = nullptr);
+  ~TDiagram() override;
+
+  // Mapping between values and pixels of the output rectangle.
+  int MathToPhisX(double x) const;
+  int MathToPhisY(double y) const;
+  double PhisToMathX(int px) const;
+  double PhisToMathY(int py) const;
+  int Get_x0_out() const { return x0_out; }
+  int Get_y0_out() const { return y0_out; }
+  int Get_w_out() const { return w_out; }
+  int Get_h_out() const { return h_out; }
+  int Get_xb_net() const { return xb_net; }
+  int Get_xe_net() const { return xe_net; }
+  int Get_yb_net() const { return yb_net; }
+  int Get_ye_net() const { return ye_net; }
+  int GetWidth() const { return width(); }
+  int GetHeight() const { return height(); }
+
+  // Range and limits. Degenerate requests are ignored; ends beyond a limit are clamped.
+  void SetRangeX(double xmin, double xmax);
+  void SetRangeY(double ymin, double ymax);
+  void SetXmin(double v) { SetRangeX(v, Xmax); }
+  void SetXmax(double v) { SetRangeX(Xmin, v); }
+  void SetYmin(double v) { SetRangeY(v, Ymax); }
+  void SetYmax(double v) { SetRangeY(Ymin, v); }
+  void SetLimitX(double min, double max);
+  void SetLimitY(double min, double max);
+  void SetLimitXmin(double v) { SetLimitX(v, LimitXmax); }
+  void SetLimitXmax(double v) { SetLimitX(LimitXmin, v); }
+  void SetLimitYmin(double v) { SetLimitY(v, LimitYmax); }
+  void SetLimitYmax(double v) { SetLimitY(LimitYmin, v); }
+  double GetLimitXmin() const { return LimitXmin; }
+  double GetLimitXmax() const { return LimitXmax; }
+  double GetLimitYmin() const { return LimitYmin; }
+  double GetLimitYmax() const { return LimitYmax; }
+  void SetPrecisionX(int p);
+  void SetPrecisionY(int p);
+  int GetPrecisionX() const { return PrecisionX; }
+  int GetPrecisionY() const { return PrecisionY; }
+  double GetXmin() const { return Xmin; }
+  double GetXmax() const { return Xmax; }
+  double GetYmin() const { return Ymin; }
+  double GetYmax() const { return Ymax; }
+
+  // Size of the buffer num2char writes into (any double in fixed form fits).
+  static constexpr int NumTextSize = 400;
+  // Locale-independent "%.Nf" (N = precision 0..7) or "%e"; returns the character count.
+  static int num2char(char* buffer, int precision, double value);
+
+  // Appearance.
+  void SetColorBackDiagram(int c);
+  void SetColorBackNet(int c);
+  void SetColorNetLine(int c);
+  void SetPenStyleNetLine(Qt::PenStyle s);
+  void SetNameX(const QString& s);
+  void SetNameY(const QString& s);
+  void SetNameDiagram(const QString& s);
+  void SetFontNameX(const QFont& f);
+  void SetFontNameY(const QFont& f);
+  void SetFontName(const QFont& f);
+  void SetFontNet(const QFont& f);
+  void SetBitmapX(const QImage* picture);
+  void SetBitmapY(const QImage* picture);
+  int GetColorBackDiagram() const { return ColorBackDiagram; }
+  int GetColorBackNet() const { return ColorBackNet; }
+  int GetColorNetLine() const { return ColorNetLine; }
+  Qt::PenStyle GetPenStyleNetLine() const { return PenStyleNetLine; }
+  QString GetNameX() const { return NameX; }
+  QString GetNameY() const { return NameY; }
+  QString GetNameDiagram() const { return NameDiagram; }
+  QFont GetFontNameX() const { return FontNameX; }
+  QFont GetFontNameY() const { return FontNameY; }
+  QFont GetFontName() const { return FontName; }
+  QFont GetFontNet() const { return FontNet; }
+  const QImage& GetBitmapX() const { return BitmapX; }
+  const QImage& GetBitmapY() const { return BitmapY; }
+  QFont GetFont() const { return CanvasFont; }
+  void SetNetCursor(Qt::CursorShape c) { NetCursor = c; }
+  Qt::CursorShape GetNetCursor() const { return NetCursor; }
+  void SetPrintMode();
+  void ResetPrintMode();
+  bool GetPrintMode() const { return PrintMode; }
+  void SetLeftTopX(int) { ShowDiagram(); }
+
+  // Painting.
+  void ShowDiagram();
+  void ShowBitmap();
+  void FullSize();
+  // The picture the widget shows; export and tests read it.
+  const QImage& Picture() const { return Image; }
+
+  // Keeper list: the base keeper (number 0) and the keepers the diagram owns after it.
+  void NewKeeperList(unsigned char n);
+  void DeleteKeeperList();
+  TKeeper* PNewKeeper();
+  unsigned char NewKeeper();
+  void DeleteKeeper(unsigned char number);
+  void PDeleteKeeper(TKeeper* keeper);
+  TKeeper* GetKeeper(unsigned char number);
+  unsigned char GetKeeperListLength() const;
+
+  // Series drawing onto the current picture (nothing else is repainted).
+  void ShowAnalog(TKeeper* keeper);
+  void ShowDiscret(TKeeper* keeper);
+  void ShowRadio(TKeeper* keeper);
+  void ShowHistogram(TKeeper* keeper);
+  void ShowPoint(double x, double y, int colour);
+  bool EnableLine(bool on);
+  bool GetEnableLine() const { return LinesEnabled; }
+  void AutoRangeX();
+  void AutoRangeXAverage();
+  void AutoRangeY();
+  void AutoRangeYAverage();
+
+  // Cross-hair (feeler) and cursor.
+  void SetShowFeeler(bool on);
+  bool GetShowFeeler() const { return ShowFeeler; }
+  void SetPenStyleFeeler(Qt::PenStyle s) { PenStyleFeeler = s; }
+  Qt::PenStyle GetPenStyleFeeler() const { return PenStyleFeeler; }
+  void SetPenWidthFeeler(int w) { PenWidthFeeler = w; }
+  int GetPenWidthFeeler() const { return PenWidthFeeler; }
+  void SetColorFeeler(int c) { ColorFeeler = c; }
+  int GetColorFeeler() const { return ColorFeeler; }
+  bool IsFeelerDrawn() const { return FeelerDrawn; }
+  void MouseMove(Qt::KeyboardModifiers shift, int x, int y);
+
+  // Range steps.
+  void IncrementXmin(double d) { SetRangeX(Xmin + d, Xmax); }
+  void IncrementXmax(double d) { SetRangeX(Xmin, Xmax + d); }
+  void IncrementYmin(double d) { SetRangeY(Ymin + d, Ymax); }
+  void IncrementYmax(double d) { SetRangeY(Ymin, Ymax + d); }
+  void IncreaseXmin() { IncrementXmin(StepX()); }
+  void ReduceXmin() { IncrementXmin(-StepX()); }
+  void IncreaseXmax() { IncrementXmax(StepX()); }
+  void ReduceXmax() { IncrementXmax(-StepX()); }
+  void IncreaseYmin() { IncrementYmin(StepY()); }
+  void ReduceYmin() { IncrementYmin(-StepY()); }
+  void IncreaseYmax() { IncrementYmax(StepY()); }
+  void ReduceYmax() { IncrementYmax(-StepY()); }
+
+  // Export, both in print mode (white background, black lines, no feeler).
+  void CopyToClipboard();
+  void SaveBmpFile();
+  void SaveBmpFile(QString name);
+
+ signals:
+  // The owner's events; OnMouseMove comes after the feeler has been drawn.
+  void OnMouseMove(TDiagram* sender, Qt::KeyboardModifiers shift, int x, int y);
+  void OnMouseDown(TDiagram* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+  void OnMouseUp(TDiagram* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+  void OnClick(TDiagram* sender);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  // One axis's grid: its step, first value and tolerance.
+  struct TGrid {
+    double Step = 1, First = 0, Eps = 0;
+  };
+
+  void Layout();
+  void ChooseGrids();
+  void AdjustPrecision(const TGrid& grid, double vmax, int& precision) const;
+  QString GridText(double v, const TGrid& grid, int precision) const;
+  void PaintBackground(QPainter& p);
+  void PaintGridX(QPainter& p);
+  void PaintGridY(QPainter& p);
+  void PaintMinorTicks(QPainter& p);
+  void PaintTitles(QPainter& p);
+  void PaintText(QPainter& p, const QFont& font, int left, int top, const QString& text, bool opaque);
+  void PaintSeries(QPainter& p);
+  void PaintBitmaps(QPainter& p);
+  void PaintKeeper(QPainter& p, const TKeeper& k);
+  void PaintAnalog(QPainter& p, const TKeeper& k);
+  void PaintDiscret(QPainter& p, const TKeeper& k);
+  void PaintRadio(QPainter& p, const TKeeper& k);
+  void PaintHistogram(QPainter& p, const TKeeper& k);
+  void PaintZeroLine(QPainter& p, int& y0);
+  bool SetSeriesPen(QPainter& p, const TKeeper& k);
+  void FlushPolyline(QPainter& p);
+  void ShowKeeper(TKeeper* keeper, void (TDiagram::*paint)(QPainter&, const TKeeper&));
+  QColor NetColour() const;
+  QColor TextBackColour() const;
+  bool RangeAccepted(double& vmin, double& vmax, double limitMin, double limitMax) const;
+  bool LimitsAccepted(double& min, double& max) const;
+  void ApplyLimitsToRange(bool xAxis);
+  double StepX() const;
+  double StepY() const;
+  void DrawFeeler(int x, int y);
+  void EraseFeeler();
+  void SetCursorShape(Qt::CursorShape shape);
+  TKeeper* LastKeeper();
+
+  // Published properties.
+  int ColorBackDiagram;
+  int ColorBackNet = 0xFFFFFF;
+  int ColorNetLine = 0;
+  Qt::PenStyle PenStyleNetLine = Qt::DotLine;
+  QString NameY, NameX, NameDiagram;
+  QFont FontNameX, FontNameY, FontName, FontNet;
+  QImage BitmapX, BitmapY;
+  bool ShowFeeler = true;
+  Qt::PenStyle PenStyleFeeler = Qt::SolidLine;
+  int PenWidthFeeler = 1;
+  int ColorFeeler = 0;
+  Qt::CursorShape NetCursor = Qt::CrossCursor;
+  double LimitXmin = -100000, LimitXmax = 100000, LimitYmin = -100000, LimitYmax = 100000;
+  double Xmin = -1, Xmax = 1, Ymin = -1, Ymax = 1;
+
+  // Hidden state.
+  int PrecisionX = 1, PrecisionY = 1;
+  bool PrintMode = false;
+  int xb_net = 0, yb_net = 0, xe_net = 1, ye_net = 1;
+  int x0_out = 0, y0_out = 0, w_out = 1, h_out = 1;
+  bool NumbersShown = false;
+  int NumberCharWidth = 0, NumberWidthX = 0, TextHeight = 0;
+  TGrid GridX, GridY;
+  QImage Image;
+  QFont CanvasFont;
+
+  TKeeper BaseKeeper;
+  bool LinesEnabled = true;
+  // Reused by every repaint, so that drawing a curve allocates nothing once it has grown.
+  std::vector<QPoint> PolyBuffer;
+  std::vector<QLine> LineBuffer;
+
+  bool FeelerDrawn = false;
+  int FeelerX = 0, FeelerY = 0;
+  bool CursorSaved = false;
+  Qt::CursorShape SavedCursor = Qt::ArrowCursor;
+  bool LeftPressed = false;
+};

@@ -1,0 +1,136 @@
+// The diagram's keeper list: the base keeper, the keepers it owns after it, their numbers,
+// and the ranges chosen from them.
+#include <algorithm>
+#include <new>
+
+#include "platform/CoreServices.h"
+#include "plotting/Diagram.h"
+
+namespace {
+// Numbers are bytes and the list length is one too: 255 keepers keep both meaningful.
+constexpr int MaxKeepers = 255;
+const char* const NoKeeperMessage = "Diagram: Hе удалось создать график.";
+const char* const NoMemoryMessage = "Diagram: Отказано в выделении памяти при создании графика.";
+const char* const BaseKeeperMessage = "Diagram: Попытка удалить базовый график отменена.";
+
+// A new keeper appended after `last`, numbered after it; null when it cannot be had.
+TKeeper* AppendAfter(TKeeper* last) {
+  if (last->GetNumber() + 1 >= MaxKeepers) return nullptr;
+  TKeeper* keeper = new (std::nothrow) TKeeper;
+  if (!keeper) return nullptr;
+  keeper->SetNumber(static_cast<unsigned char>(last->GetNumber() + 1));
+  last->SetNext(keeper);
+  return keeper;
+}
+}  // namespace
+
+TKeeper* TDiagram::LastKeeper() {
+  TKeeper* last = &BaseKeeper;
+  while (last->GetNext()) last = last->GetNext();
+  return last;
+}
+
+void TDiagram::NewKeeperList(unsigned char n) {
+  DeleteKeeperList();
+  while (LastKeeper()->GetNumber() + 1 < n)
+    if (NewKeeper() == 0) return;
+}
+
+void TDiagram::DeleteKeeperList() {
+  TKeeper* keeper = BaseKeeper.GetNext();
+  BaseKeeper.ClearNext();
+  while (keeper) {
+    TKeeper* next = keeper->GetNext();
+    delete keeper;
+    keeper = next;
+  }
+}
+
+TKeeper* TDiagram::PNewKeeper() {
+  TKeeper* keeper = AppendAfter(LastKeeper());
+  if (!keeper) ShowMessage(NoKeeperMessage);
+  return keeper;
+}
+
+unsigned char TDiagram::NewKeeper() {
+  TKeeper* keeper = AppendAfter(LastKeeper());
+  if (!keeper) {
+    ShowMessage(NoMemoryMessage);
+    return 0;
+  }
+  return keeper->GetNumber();
+}
+
+void TDiagram::DeleteKeeper(unsigned char number) {
+  if (TKeeper* keeper = GetKeeper(number)) PDeleteKeeper(keeper);
+}
+
+void TDiagram::PDeleteKeeper(TKeeper* keeper) {
+  if (keeper == &BaseKeeper) {
+    ShowMessage(BaseKeeperMessage);
+    return;
+  }
+  if (!keeper) return;
+  TKeeper* before = &BaseKeeper;
+  while (before->GetNext() && before->GetNext() != keeper) before = before->GetNext();
+  if (before->GetNext() != keeper) return;
+  before->SetNext(keeper->GetNext());
+  delete keeper;
+  unsigned char number = before->GetNumber();
+  for (TKeeper* k = before->GetNext(); k; k = k->GetNext()) k->SetNumber(++number);
+}
+
+TKeeper* TDiagram::GetKeeper(unsigned char number) {
+  for (TKeeper* k = &BaseKeeper; k; k = k->GetNext())
+    if (k->GetNumber() == number) return k;
+  return nullptr;
+}
+
+unsigned char TDiagram::GetKeeperListLength() const {
+  int length = 0;
+  for (const TKeeper* k = &BaseKeeper; k; k = k->GetNext()) ++length;
+  return static_cast<unsigned char>(std::min(length, MaxKeepers));
+}
+
+bool TDiagram::EnableLine(bool on) {
+  LinesEnabled = on;
+  return LinesEnabled;
+}
+
+void TDiagram::AutoRangeX() {
+  double low = BaseKeeper.GetXmin(), high = BaseKeeper.GetXmax();
+  for (const TKeeper* k = BaseKeeper.GetNext(); k; k = k->GetNext()) {
+    low = std::min(low, k->GetXmin());
+    high = std::max(high, k->GetXmax());
+  }
+  SetRangeX(low, high);
+}
+
+void TDiagram::AutoRangeXAverage() {
+  double low = 0, high = 0;
+  int count = 0;
+  for (const TKeeper* k = &BaseKeeper; k; k = k->GetNext(), ++count) {
+    low += k->GetXmin();
+    high += k->GetXmax();
+  }
+  SetRangeX(low / count, high / count);
+}
+
+void TDiagram::AutoRangeY() {
+  double low = BaseKeeper.GetYmin(), high = BaseKeeper.GetYmax();
+  for (const TKeeper* k = BaseKeeper.GetNext(); k; k = k->GetNext()) {
+    low = std::min(low, k->GetYmin());
+    high = std::max(high, k->GetYmax());
+  }
+  SetRangeY(low, high);
+}
+
+void TDiagram::AutoRangeYAverage() {
+  double low = 0, high = 0;
+  int count = 0;
+  for (const TKeeper* k = &BaseKeeper; k; k = k->GetNext(), ++count) {
+    low += k->GetYmin();
+    high += k->GetYmax();
+  }
+  SetRangeY(low / count, high / count);
+}

@@ -1,0 +1,234 @@
+// The diagram's layout, grid and the painting order of a full repaint.
+#include <QFontMetrics>
+#include <QPainter>
+#include <cmath>
+#include <cstring>
+
+#include "plotting/Diagram.h"
+#include "plotting/DiagramColours.h"
+#include "plotting/DiagramScale.h"
+
+namespace {
+constexpr double NumberSpacing = 1.2;  // an X interval holds a number and a fifth
+constexpr double LineSpacing = 1.3;    // a Y interval holds a text line and some
+constexpr int MaxPrecisionRaised = 7;
+// A grid never has more lines than this; the least grid factor gives at most a few hundred.
+constexpr int MaxGridLines = 2000;
+constexpr int MinorPerStep = 5;
+constexpr int TickLength = 4;
+constexpr int MinorTickLength = 2;
+constexpr int NumberGap = 5;
+constexpr int BitmapInset = 3;
+// The precision can rise only a few times; the layout is settled well within this.
+constexpr int MaxLayoutPasses = 4;
+
+double FontSize(const QFont& f) { return f.pointSizeF() > 0 ? f.pointSizeF() : f.pixelSize() * 72.0 / 96.0; }
+
+QFontMetrics MetricsOn(const QFont& font, const QImage& image) {
+  return image.isNull() ? QFontMetrics(font) : QFontMetrics(font, &image);
+}
+
+int NumberChars(double a, double b, int precision, bool absolute) {
+  const double big = std::max(std::fabs(a), std::fabs(b));
+  int decades = int(std::trunc(std::log10(big)));
+  if (absolute) decades = std::abs(decades);
+  return decades + precision + 3;
+}
+
+// Grid values in order: first, first + step, ... while within vmax + eps.
+template <class Visit>
+void ForEachGridValue(double first, double step, double limit, Visit visit) {
+  for (int i = 0; i < MaxGridLines; ++i) {
+    const double v = first + i * step;
+    if (!(v <= limit)) return;
+    visit(v);
+  }
+}
+}  // namespace
+
+void TDiagram::Layout() {
+  const QFont& titleFont = FontSize(FontNameY) > FontSize(FontName) ? FontNameY : FontName;
+  const int th = MetricsOn(titleFont, Image).height();
+  const int hh = th / 2;
+  const int aw = width() - MetricsOn(FontNameX, Image).horizontalAdvance(NameX);
+  const int ah = height() - hh;
+  const int cw = MetricsOn(FontNet, Image).horizontalAdvance(QLatin1Char('0'));
+  const int lx = cw * NumberChars(Xmin, Xmax, PrecisionX, false);
+  const int ly = cw * NumberChars(Ymin, Ymax, PrecisionY, true);
+  NumbersShown = 4 * lx < aw && 4 * th < ah;
+  const int s = NumbersShown ? 1 : 0;
+  xb_net = (ly + 5) * s + 2;
+  yb_net = int(th * 0.5 * s + hh + 1);
+  // A control too small for any net keeps an empty one instead of a reversed one.
+  const int netWidth = std::max(0, int(aw - xb_net - lx * 0.5 * s - 1));
+  const int netHeight = std::max(0, hh + ah - yb_net - (th + 5) * s - 2);
+  xe_net = xb_net + netWidth;
+  ye_net = yb_net + netHeight;
+  x0_out = xb_net + cw * s;
+  y0_out = yb_net + th * s;
+  // The mappings divide by these; at least one pixel keeps them finite on a tiny control.
+  w_out = std::max(1, xe_net - x0_out - cw * s);
+  h_out = std::max(1, ye_net - y0_out - th * s);
+  NumberCharWidth = cw;
+  NumberWidthX = lx;
+  TextHeight = th;
+}
+
+void TDiagram::ChooseGrids() {
+  GridX.Step = GridStep(Xmin, Xmax, w_out, NumberWidthX * NumberSpacing);
+  GridX.First = FirstGridLine(Xmin, Xmax, GridX.Step);
+  GridX.Eps = GridTolerance(Xmin, Xmax);
+  GridY.Step = GridStep(Ymin, Ymax, h_out, TextHeight * LineSpacing);
+  GridY.First = FirstGridLine(Ymin, Ymax, GridY.Step);
+  GridY.Eps = GridTolerance(Ymin, Ymax);
+}
+
+// Raises the precision until neighbouring numbers differ (a number that reads as the start
+// of its predecessor would look the same on the axis), or the exponent form takes over.
+void TDiagram::AdjustPrecision(const TGrid& grid, double vmax, int& precision) const {
+  char previous[NumTextSize], current[NumTextSize];
+  for (;;) {
+    bool clash = false;
+    bool first = true;
+    ForEachGridValue(grid.First, grid.Step, vmax + grid.Eps, [&](double v) {
+      if (clash) return;
+      const QByteArray text = GridText(v, grid, precision).toLatin1();
+      std::strncpy(current, text.constData(), NumTextSize - 1);
+      current[NumTextSize - 1] = '\0';
+      if (!first && std::strncmp(previous, current, std::strlen(current)) == 0) clash = true;
+      std::memcpy(previous, current, NumTextSize);
+      first = false;
+    });
+    if (!clash || precision > MaxPrecisionRaised) return;
+    ++precision;
+  }
+}
+
+QString TDiagram::GridText(double v, const TGrid& grid, int precision) const {
+  if (std::fabs(v) <= grid.Eps) return precision == 0 ? QStringLiteral("0") : QStringLiteral("0.0");
+  char text[NumTextSize];
+  const int length = num2char(text, precision, v);
+  return QString::fromLatin1(text, length);
+}
+
+QColor TDiagram::NetColour() const { return ColourOf(PrintMode ? ColourBlack : ColorNetLine); }
+
+QColor TDiagram::TextBackColour() const { return ColourOf(PrintMode ? ColourWhite : ColorBackDiagram); }
+
+void TDiagram::ShowDiagram() {
+  FeelerDrawn = false;
+  FullSize();
+  // A raised precision widens the numbers and so moves the net; settle it here so that a
+  // second repaint draws the same picture as the first.
+  for (int pass = 0; pass < MaxLayoutPasses; ++pass) {
+    const int oldX = PrecisionX, oldY = PrecisionY;
+    Layout();
+    ChooseGrids();
+    if (!NumbersShown) break;
+    AdjustPrecision(GridX, Xmax, PrecisionX);
+    AdjustPrecision(GridY, Ymax, PrecisionY);
+    if (PrecisionX == oldX && PrecisionY == oldY) break;
+  }
+  if (!Image.isNull()) {
+    QPainter p(&Image);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    PaintBackground(p);
+    PaintGridX(p);
+    PaintGridY(p);
+    PaintMinorTicks(p);
+    PaintTitles(p);
+    if (LinesEnabled) PaintSeries(p);
+    p.setClipping(false);
+    PaintBitmaps(p);
+  }
+  update();
+}
+
+void TDiagram::PaintBackground(QPainter& p) {
+  p.fillRect(Image.rect(), ColourOf(PrintMode ? ColourWhite : ColorBackDiagram));
+  const QRect net(xb_net, yb_net, xe_net - xb_net, ye_net - yb_net);
+  p.fillRect(net, ColourOf(PrintMode ? ColourWhite : ColorBackNet));
+  p.setPen(QPen(NetColour(), 1, Qt::SolidLine));
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(net);
+}
+
+void TDiagram::PaintGridX(QPainter& p) {
+  const QPen dotted(NetColour(), 1, PenStyleNetLine), solid(NetColour(), 1, Qt::SolidLine);
+  const QFontMetrics fm = MetricsOn(FontNet, Image);
+  ForEachGridValue(GridX.First, GridX.Step, Xmax + GridX.Eps, [&](double x) {
+    const int px = MathToPhisX(x);
+    p.setPen(std::fabs(x) <= GridX.Eps ? solid : dotted);
+    p.drawLine(px, yb_net, px, ye_net);
+    if (!NumbersShown) return;
+    p.setPen(solid);
+    p.drawLine(px, ye_net, px, ye_net + TickLength);
+    const QString text = GridText(x, GridX, PrecisionX);
+    PaintText(p, FontNet, px - fm.horizontalAdvance(text) / 2, ye_net + NumberGap, text, true);
+  });
+}
+
+void TDiagram::PaintGridY(QPainter& p) {
+  const QPen dotted(NetColour(), 1, PenStyleNetLine), solid(NetColour(), 1, Qt::SolidLine);
+  const QFontMetrics fm = MetricsOn(FontNet, Image);
+  ForEachGridValue(GridY.First, GridY.Step, Ymax + GridY.Eps, [&](double y) {
+    const int py = MathToPhisY(y);
+    p.setPen(std::fabs(y) < GridY.Eps ? solid : dotted);
+    p.drawLine(xb_net, py, xe_net, py);
+    if (!NumbersShown) return;
+    p.setPen(solid);
+    p.drawLine(xb_net - TickLength, py, xb_net, py);
+    const QString text = GridText(y, GridY, PrecisionY);
+    PaintText(p, FontNet, xb_net - fm.horizontalAdvance(text) - NumberGap, py - fm.height() / 2, text, true);
+  });
+}
+
+void TDiagram::PaintMinorTicks(QPainter& p) {
+  if (!NumbersShown) return;
+  p.setPen(QPen(NetColour(), 1, Qt::SolidLine));
+  const double minorX = GridX.Step / MinorPerStep;
+  const double startX = (std::trunc(MinorPerStep * Xmin / GridX.Step) + (Xmin <= 0 ? -1 : 1)) * minorX;
+  ForEachGridValue(startX, minorX, Xmax, [&](double x) {
+    const int px = MathToPhisX(x);
+    p.drawLine(px, ye_net, px, ye_net + MinorTickLength);
+  });
+  const double minorY = GridY.Step / MinorPerStep;
+  const double startY = (std::trunc(MinorPerStep * Ymin / GridY.Step) + (Ymin <= 0 ? 0 : 1)) * minorY;
+  ForEachGridValue(startY, minorY, Ymax, [&](double y) {
+    const int py = MathToPhisY(y);
+    p.drawLine(xb_net - MinorTickLength, py, xb_net, py);
+  });
+}
+
+void TDiagram::PaintTitles(QPainter& p) {
+  const QFontMetrics fmName = MetricsOn(FontName, Image), fmX = MetricsOn(FontNameX, Image);
+  PaintText(p, FontName, x0_out + w_out / 2 - fmName.horizontalAdvance(NameDiagram) / 2, 0, NameDiagram,
+            NumbersShown);
+  PaintText(p, FontNameX, xe_net + fmX.horizontalAdvance(QLatin1Char('0')), ye_net - fmX.height() / 2, NameX,
+            NumbersShown);
+  PaintText(p, FontNameY, xb_net, 0, NameY, NumbersShown);
+}
+
+void TDiagram::PaintText(QPainter& p, const QFont& font, int left, int top, const QString& text, bool opaque) {
+  if (text.isEmpty()) return;
+  const QFontMetrics fm = MetricsOn(font, Image);
+  if (opaque) p.fillRect(left, top, fm.horizontalAdvance(text), fm.height(), TextBackColour());
+  p.setFont(font);
+  CanvasFont = font;
+  p.setPen(Qt::black);
+  p.drawText(left, top + fm.ascent(), text);
+}
+
+void TDiagram::ShowBitmap() {
+  if (Image.isNull()) return;
+  QPainter p(&Image);
+  PaintBitmaps(p);
+  p.end();
+  update();
+}
+
+void TDiagram::PaintBitmaps(QPainter& p) {
+  if (!BitmapY.isNull()) p.drawImage(xb_net + BitmapInset, yb_net + BitmapInset, BitmapY);
+  if (!BitmapX.isNull())
+    p.drawImage(xe_net - BitmapX.width() - BitmapInset, ye_net - BitmapX.height() - BitmapInset, BitmapX);
+}

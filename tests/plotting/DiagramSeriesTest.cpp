@@ -1,0 +1,226 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "DiagramTestSupport.h"
+#include "ScriptedPlatform.h"
+
+namespace {
+// 2 cos(pi x / 2): above the net [-1, 1] for |x| < 2/3, inside it elsewhere.
+double Arch(double x) { return 2 * std::cos(M_PI * x / 2); }
+double NotANumber(double) { return std::numeric_limits<double>::quiet_NaN(); }
+double Infinite(double x) { return x < 0 ? -INFINITY : INFINITY; }
+
+std::unique_ptr<TDiagram> Framed(double xmin, double xmax, double ymin, double ymax) {
+  auto d = MakeDiagram(500, 400);
+  d->EnableLine(false);
+  d->SetRangeX(xmin, xmax);
+  d->SetRangeY(ymin, ymax);
+  d->EnableLine(true);
+  return d;
+}
+
+int OutsideNet(const TDiagram& d, int colour) {
+  const QImage& im = d.Picture();
+  return CountColour(im, 0, 0, im.width() - 1, d.Get_yb_net(), colour) +
+         CountColour(im, 0, d.Get_ye_net(), im.width() - 1, im.height() - 1, colour) +
+         CountColour(im, 0, 0, d.Get_xb_net(), im.height() - 1, colour) +
+         CountColour(im, d.Get_xe_net() + 1, 0, im.width() - 1, im.height() - 1, colour);
+}
+
+bool RedNear(const TDiagram& d, int x, int y, int reach = 1) {
+  return CountColour(d.Picture(), x - reach, y - reach, x + reach, y + reach, Red) > 0;
+}
+}  // namespace
+
+TEST(DiagramSeries, CurveLeavingTheNetResumesFromTheBorder) {
+  auto d = Framed(-1, 1, -1, 1);
+  TKeeper* k = d->GetKeeper(0);
+  k->SetFunction(Arch, 200, -1, 1);
+  k->SetColor(Red);
+  d->ShowDiagram();
+  EXPECT_EQ(OutsideNet(*d, Red), 0);
+  // Inside the net the curve is where the mapping puts it.
+  for (double x : {-0.95, -0.8, 0.8, 0.95}) EXPECT_TRUE(RedNear(*d, d->MathToPhisX(x), d->MathToPhisY(Arch(x)))) << x;
+  // Where it runs above the net nothing is drawn, not even along the border.
+  const int top = d->Get_yb_net() + 1;
+  EXPECT_EQ(CountColour(d->Picture(), d->MathToPhisX(-0.5), top - 1, d->MathToPhisX(0.5), top + 2, Red), 0);
+  // It comes back from the top border point where it left.
+  int back = d->MathToPhisX(0);
+  while (d->MathToPhisY(Arch(d->PhisToMathX(back))) < top) ++back;
+  EXPECT_TRUE(RedNear(*d, back - 1, top, 1));
+}
+
+TEST(DiagramSeries, CurveStartingAboveTheNetIsNotDrawnInFromOutside) {
+  auto d = Framed(-0.5, 1, -1, 1);
+  TKeeper* k = d->GetKeeper(0);
+  k->SetFunction(Arch, 200, -1, 1);
+  k->SetColor(Red);
+  d->ShowDiagram();
+  EXPECT_EQ(OutsideNet(*d, Red), 0);
+}
+
+TEST(DiagramSeries, StemsAreClampedInsideTheNetAndLoseTheirMarkers) {
+  auto d = Framed(-0.25, 1.25, -1, 1);
+  static double samples[] = {0.5, 3, -3};
+  TKeeper* k = d->GetKeeper(0);
+  k->SetArray(samples, 3, 0, 1);
+  k->SetDiscrete();
+  k->SetMarkers(true);
+  k->SetColor(Red);
+  d->ShowDiagram();
+  EXPECT_EQ(OutsideNet(*d, Red), 0);
+  const int y0 = d->MathToPhisY(0);
+  // The zero line.
+  EXPECT_TRUE(RedNear(*d, d->MathToPhisX(-0.1), y0, 0));
+  // Stem 0 ends inside, with its marker around the top.
+  const int px0 = d->MathToPhisX(0), py0 = d->MathToPhisY(0.5);
+  EXPECT_TRUE(RedNear(*d, px0, (py0 + y0) / 2, 0));
+  EXPECT_TRUE(RedNear(*d, px0 + 3, py0));
+  EXPECT_TRUE(RedNear(*d, px0 - 3, py0));
+  // Stem 1 is held one pixel inside the top, stem 2 two pixels inside the bottom; no markers there.
+  const int px1 = d->MathToPhisX(0.5), px2 = d->MathToPhisX(1);
+  EXPECT_TRUE(RedNear(*d, px1, d->Get_yb_net() + 1, 0));
+  EXPECT_FALSE(RedNear(*d, px1 + 3, d->Get_yb_net() + 2, 0));
+  EXPECT_TRUE(RedNear(*d, px2, d->Get_ye_net() - 2, 0));
+  EXPECT_FALSE(RedNear(*d, px2 + 3, d->Get_ye_net() - 3, 0));
+}
+
+TEST(DiagramSeries, StemsLeftOfTheStartFollowTheSymmetry) {
+  auto d = Framed(-1.2, 1.2, -2, 2);
+  static double samples[] = {0, 1, 1.5};
+  TKeeper* k = d->GetKeeper(0);
+  k->SetArray(samples, 3, 0, 1);
+  k->SetDiscrete();
+  k->SetSymmetry(SymmetryOdd);
+  k->SetColor(Red);
+  d->ShowDiagram();
+  const int y0 = d->MathToPhisY(0);
+  // Sample -2 reads -1.5: a stem below the zero line at x = -1.
+  const int px = d->MathToPhisX(-1), py = d->MathToPhisY(-1.5);
+  EXPECT_TRUE(RedNear(*d, px, py - 1, 0));
+  EXPECT_FALSE(RedNear(*d, px, y0 - 5, 0));
+}
+
+TEST(DiagramSeries, HistogramBarsAcrossEachBorder) {
+  auto d = Framed(0.2, 1.8, -1, 1);
+  static double samples[] = {0.5, 5, 0.5};
+  TKeeper* k = d->GetKeeper(0);
+  k->SetArray(samples, 3, 0, 2);
+  k->SetShape(ShapeHistogram);
+  k->SetColor(Red);
+  d->ShowDiagram();
+  EXPECT_EQ(OutsideNet(*d, Red), 0);
+  const int pt = d->MathToPhisY(0.5), y0 = d->MathToPhisY(0);
+  // Bar 0 crosses the left border: its top starts at the border, its right edge goes down.
+  EXPECT_TRUE(RedNear(*d, d->Get_xb_net() + 2, pt, 0));
+  EXPECT_TRUE(RedNear(*d, d->MathToPhisX(0.5), (pt + y0) / 2));
+  // Bar 2 crosses the right border: left edge up, top to the border.
+  EXPECT_TRUE(RedNear(*d, d->MathToPhisX(1.5), (pt + y0) / 2));
+  EXPECT_TRUE(RedNear(*d, d->Get_xe_net() - 2, pt, 0));
+  // Bar 1 is cut at the top: its top is not drawn.
+  EXPECT_FALSE(RedNear(*d, d->MathToPhisX(1), d->Get_yb_net() + 1, 1));
+  EXPECT_FALSE(RedNear(*d, d->MathToPhisX(1), pt, 1));
+}
+
+TEST(DiagramSeries, HistogramBarWiderThanTheNetShowsOnlyItsTop) {
+  auto d = Framed(0.2, 0.4, -1, 1);
+  static double samples[] = {0.5, 0.5};
+  TKeeper* k = d->GetKeeper(0);
+  k->SetArray(samples, 2, 0, 1);
+  k->SetShape(ShapeHistogram);
+  k->SetColor(Red);
+  d->ShowDiagram();
+  const int pt = d->MathToPhisY(0.5);
+  EXPECT_TRUE(RedNear(*d, d->Get_xb_net() + 2, pt, 0));
+  EXPECT_TRUE(RedNear(*d, d->Get_xe_net() - 2, pt, 0));
+  EXPECT_FALSE(RedNear(*d, d->Get_xb_net() + 2, (pt + d->MathToPhisY(0)) / 2, 1));
+}
+
+TEST(DiagramSeries, RadioBandFillsBetweenMinusAndPlusValue) {
+  auto d = Framed(-1, 1, -1, 1);
+  TKeeper* k = d->GetKeeper(0);
+  k->SetConstant(0.5, -0.5, 0.5);
+  k->SetShape(ShapeRadio);
+  k->SetColor(Red);
+  d->ShowDiagram();
+  const int px = d->MathToPhisX(0.1);
+  EXPECT_TRUE(RedNear(*d, px, d->MathToPhisY(0.45), 0));
+  EXPECT_TRUE(RedNear(*d, px, d->MathToPhisY(-0.45), 0));
+  EXPECT_FALSE(RedNear(*d, px, d->MathToPhisY(0.7), 0));
+  EXPECT_FALSE(RedNear(*d, d->MathToPhisX(0.8), d->MathToPhisY(0.1), 0));
+}
+
+TEST(DiagramSeries, HiddenKeepersAndTheSeriesSwitchDrawNothing) {
+  auto d = Framed(-1, 1, -1, 1);
+  d->NewKeeperList(2);
+  d->GetKeeper(0)->SetConstant(0.5, -1, 1);
+  d->GetKeeper(0)->SetColor(Red);
+  d->GetKeeper(1)->SetConstant(-0.5, -1, 1);
+  d->GetKeeper(1)->SetColor(Blue);
+  d->GetKeeper(1)->Hide();
+  d->ShowDiagram();
+  const QImage& im = d->Picture();
+  EXPECT_GT(CountColour(im, 0, 0, im.width(), im.height(), Red), 0);
+  EXPECT_EQ(CountColour(im, 0, 0, im.width(), im.height(), Blue), 0);
+  d->EnableLine(false);
+  d->ShowDiagram();
+  EXPECT_EQ(CountColour(d->Picture(), 0, 0, im.width(), im.height(), Red), 0);
+  EXPECT_EQ(d->GetKeeper(0)->GetXmax(), 1);  // the data stay
+}
+
+TEST(DiagramSeries, SeriesAreBlackInPrintMode) {
+  auto d = Framed(-1, 1, -1, 1);
+  d->GetKeeper(0)->SetConstant(0.5, -1, 1);
+  d->GetKeeper(0)->SetColor(Red);
+  d->SetPrintMode();
+  const int py = d->MathToPhisY(0.5);
+  EXPECT_EQ(CountColour(d->Picture(), 0, 0, 999, 999, Red), 0);
+  EXPECT_EQ(d->Picture().pixel(d->MathToPhisX(0.3), py), qRgb(0, 0, 0));
+}
+
+TEST(DiagramSeries, ValuesThatAreNotNumbersOrInfiniteStayInsideTheNet) {
+  auto d = Framed(-1, 1, -1, 1);
+  d->NewKeeperList(4);
+  d->GetKeeper(0)->SetFunction(NotANumber, 10, -1, 1);
+  d->GetKeeper(1)->SetFunction(Infinite, 10, -1, 1);
+  d->GetKeeper(2)->SetFunction(NotANumber, 10, -1, 1);
+  d->GetKeeper(2)->SetDiscrete();
+  d->GetKeeper(3)->SetFunction(Infinite, 10, -1, 1);
+  d->GetKeeper(3)->SetShape(ShapeHistogram);
+  for (int i = 0; i < 4; ++i) d->GetKeeper(i)->SetColor(Red);
+  d->ShowDiagram();
+  EXPECT_EQ(OutsideNet(*d, Red), 0);
+  d->GetKeeper(1)->SetShape(ShapeRadio);
+  d->ShowDiagram();
+  EXPECT_EQ(OutsideNet(*d, Red), 0);
+  d->AutoRangeY();  // a NaN extreme must not spoil the range
+  EXPECT_TRUE(std::isfinite(d->GetYmin()));
+  EXPECT_TRUE(std::isfinite(d->GetYmax()));
+}
+
+TEST(DiagramSeries, ShowPointSetsOnePixelWithinTheRange) {
+  auto d = Framed(-1, 1, -1, 1);
+  d->ShowPoint(0.25, 0.5, Blue);
+  EXPECT_EQ(d->Picture().pixel(d->MathToPhisX(0.25), d->MathToPhisY(0.5)), ColourOf(Blue).rgb());
+  EXPECT_EQ(CountColour(d->Picture(), 0, 0, 999, 999, Blue), 1);
+  d->ShowPoint(1.5, 0, Blue);
+  d->ShowPoint(0, -1.01, Blue);
+  EXPECT_EQ(CountColour(d->Picture(), 0, 0, 999, 999, Blue), 1);
+}
+
+TEST(DiagramSeries, DrawingOperationsPaintOnlyTheirKeeper) {
+  auto d = Framed(-1, 1, -1, 1);
+  TKeeper extra;
+  extra.SetConstant(0.5, -1, 1);
+  extra.SetColor(Blue);
+  d->ShowAnalog(&extra);
+  EXPECT_GT(CountColour(d->Picture(), 0, 0, 999, 999, Blue), 0);
+  d->ShowAnalog(nullptr);
+  EXPECT_TRUE(Scripted().Messages.isEmpty());
+  extra.SetDiscrete();
+  d->ShowAnalog(&extra);  // the keeper's own complaint, once per reading
+  EXPECT_FALSE(Scripted().Messages.isEmpty());
+  EXPECT_EQ(Scripted().Messages.first(), QStringLiteral("Keeper:Попытка считать дискретный график как непрерывный"));
+}
