@@ -113,6 +113,9 @@ void TSpectrumAnalyser::DirectDFT() {
   CountPoints();
   const unsigned n = TransformSize, m = PointCount;
   ProgressStart(TTransformKind::Direct, m, m);
+  // The samples were copied into Re for the fast transform; the sums must start from zero,
+  // or every X_k would carry x_k on top and the points above M would show samples.
+  std::fill(Re, Re + PadLength, 0.0);
   for (unsigned k = 0; k < m; ++k) {
     unsigned p = 0;
     for (unsigned j = 0; j < PadLength; ++j, p += k) {
