@@ -17,16 +17,19 @@ const QString UnreadableCorrected =
 // The tests run under a locale that writes a decimal comma and under one that writes a point.
 class EditFloatLocale : public testing::TestWithParam<QLocale::Language> {
  protected:
-  void SetUp() override {
-    Saved = QLocale();
-    QLocale::setDefault(GetParam() == QLocale::C ? QLocale::c() : QLocale(GetParam(), QLocale::AnyTerritory));
-  }
-  void TearDown() override { QLocale::setDefault(Saved); }
   // The text as the locale shows it: its separator in place of the point.
   static QString Shown(QString text) { return text.replace(QLatin1Char('.'), QLocale().decimalPoint()); }
 
-  QLocale Saved;
+  TLocaleGuard Locale{GetParam() == QLocale::C ? QLocale::c() : QLocale(GetParam(), QLocale::AnyTerritory)};
 };
+
+// The other tests compare texts written with a point.
+class EditFloatPoint : public testing::Test {
+  TLocaleGuard Locale{QLocale::c()};
+};
+class EditFloatCommit : public EditFloatPoint {};
+class EditFloatRange : public EditFloatPoint {};
+class EditFloatKeys : public EditFloatPoint {};
 }  // namespace
 
 TEST_P(EditFloatLocale, BothSeparatorsCommitToTheSameValue) {
@@ -92,7 +95,7 @@ TEST_P(EditFloatLocale, ExponentInputIsRangeChecked) {
 
 INSTANTIATE_TEST_SUITE_P(Separators, EditFloatLocale, testing::Values(QLocale::C, QLocale::Russian));
 
-TEST(EditFloatCommit, UnreadableAndNonFiniteTextsGiveTheMiddle) {
+TEST_F(EditFloatCommit, UnreadableAndNonFiniteTextsGiveTheMiddle) {
   TEditFloat edit;
   edit.SetMin(-2);
   edit.SetMax(3);
@@ -111,7 +114,7 @@ TEST(EditFloatCommit, UnreadableAndNonFiniteTextsGiveTheMiddle) {
   EXPECT_EQ(edit.Val(), 0.5);
 }
 
-TEST(EditFloatCommit, RestorationKeepsTheOldValueBelowTheMinimum) {
+TEST_F(EditFloatCommit, RestorationKeepsTheOldValueBelowTheMinimum) {
   TEditFloat edit;
   edit.SetMin(-1);
   edit.SetVal(0.75);
@@ -124,7 +127,7 @@ TEST(EditFloatCommit, RestorationKeepsTheOldValueBelowTheMinimum) {
   EXPECT_EQ(Scripted().Messages, QStringList{BelowRestored});
 }
 
-TEST(EditFloatCommit, HugeBoundsHaveAFiniteMiddle) {
+TEST_F(EditFloatCommit, HugeBoundsHaveAFiniteMiddle) {
   TEditFloat edit;
   edit.SetMax(DBL_MAX);
   edit.SetMin(DBL_MAX / 2);
@@ -136,7 +139,7 @@ TEST(EditFloatCommit, HugeBoundsHaveAFiniteMiddle) {
   EXPECT_TRUE(Scripted().Messages.isEmpty());
 }
 
-TEST(EditFloatRange, SettersRefuseCrossingOrMissingBounds) {
+TEST_F(EditFloatRange, SettersRefuseCrossingOrMissingBounds) {
   TEditFloat edit;
   edit.SetMax(-5);  // a stored range wholly below the default one
   edit.SetMin(2);
@@ -158,7 +161,7 @@ TEST(EditFloatRange, SettersRefuseCrossingOrMissingBounds) {
   EXPECT_TRUE(Scripted().Messages.isEmpty());
 }
 
-TEST(EditFloatRange, ValueShownRoundedPastABoundStaysInside) {
+TEST_F(EditFloatRange, ValueShownRoundedPastABoundStaysInside) {
   TEditFloat edit;
   edit.SetMax(0.1234567);
   edit.SetVal(0.1234567);
@@ -170,7 +173,7 @@ TEST(EditFloatRange, ValueShownRoundedPastABoundStaysInside) {
   EXPECT_EQ(Scripted().Messages, QStringList{AboveCorrected});
 }
 
-TEST(EditFloatRange, LoweringMaxPullsTheValueWithoutAMessage) {
+TEST_F(EditFloatRange, LoweringMaxPullsTheValueWithoutAMessage) {
   TEditFloat edit;
   edit.CorrMsg = true;
   edit.SetVal(0.75);
@@ -180,7 +183,7 @@ TEST(EditFloatRange, LoweringMaxPullsTheValueWithoutAMessage) {
   EXPECT_TRUE(Scripted().Messages.isEmpty());
 }
 
-TEST(EditFloatKeys, OneSeparatorAndTheSignRule) {
+TEST_F(EditFloatKeys, OneSeparatorAndTheSignRule) {
   TEditHost<TEditFloat> host;
   host.Edit->SetMin(-10);
   host.Retype(QStringLiteral("1,5.,2"));

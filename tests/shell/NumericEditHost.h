@@ -5,11 +5,25 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QLocale>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
 
 #include "shell/NumericEditUnit.h"
+
+// The decimal separator the controls use comes from the default locale; a test
+// pins it so that it does not depend on the machine's settings.
+class TLocaleGuard {
+ public:
+  explicit TLocaleGuard(const QLocale& locale) { QLocale::setDefault(locale); }
+  ~TLocaleGuard() { QLocale::setDefault(Saved); }
+  TLocaleGuard(const TLocaleGuard&) = delete;
+  TLocaleGuard& operator=(const TLocaleGuard&) = delete;
+
+ private:
+  QLocale Saved;
+};
 
 template <typename TEdit>
 class TEditHost {
