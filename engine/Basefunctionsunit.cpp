@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "engine/SincSeries.h"
+
 namespace {
 constexpr double Pi = 3.141592653589793;
 constexpr int MaxPieces = 4;
@@ -129,30 +131,7 @@ double KotelnikovValue(const TSampleSet& set, double t) {
   if (!set.Samples || set.N <= 0) return 0;
   const double u = SamplePosition(set, t);
   if (!std::isfinite(u)) return 0;
-  // u = m + f with |f| <= 1/2: sin(pi (u - i)) = (-1)^(m + i) sin(pi f). Reducing first keeps
-  // the sine accurate next to a node, where sin(pi u) itself would lose its digits.
-  const double m = std::nearbyint(u);
-  const double f = u - m;
-  if (f == 0 && m >= 0 && m < set.N) return set.Samples[static_cast<int>(m)];
-  const double sinePi = std::sin(Pi * f) / Pi;
-  // Alternating sum of s[i] / (u - i) with signs taken relative to i = 0; four lanes
-  // keep the divisions independent of each other.
-  constexpr int Lanes = 4;
-  double lane[Lanes] = {0, 0, 0, 0};
-  const double* s = set.Samples;
-  int i = 0;
-  for (; i + Lanes <= set.N; i += Lanes) {
-    const double d = u - i;
-    lane[0] += s[i] / d;
-    lane[1] -= s[i + 1] / (d - 1);
-    lane[2] += s[i + 2] / (d - 2);
-    lane[3] -= s[i + 3] / (d - 3);
-  }
-  double sum = (lane[0] + lane[1]) + (lane[2] + lane[3]);
-  for (; i < set.N; ++i) sum += (i % 2 == 0 ? s[i] : -s[i]) / (u - i);
-  // (-1)^m: m is an integer-valued double, possibly far outside the int range.
-  const double sign = std::fmod(m, 2.0) == 0 ? 1.0 : -1.0;
-  return sign * sinePi * sum;
+  return SincSeries(set.Samples, set.N, u);
 }
 
 double LocalValue(const TSampleSet& set, TRealFunction kernel, double t) {

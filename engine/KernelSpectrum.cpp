@@ -3,6 +3,8 @@
 #include <cmath>
 #include <vector>
 
+#include "engine/VectorLanes.h"
+
 namespace {
 constexpr double Pi = 3.141592653589793;
 constexpr int MaxKernelOrder = 3;
@@ -11,7 +13,7 @@ constexpr double MaxIntegrationPoints = 1e6;
 // Points per block between exact cosine anchors; the table of cos/sin(v k h) for one
 // block is built from a coarse and a fine table of this many entries each.
 constexpr int BlockFine = 32;
-constexpr int BlockCoarse = 16;
+constexpr int BlockCoarse = 32;
 constexpr int BlockLength = BlockFine * BlockCoarse;
 
 bool DetailAccepted(int detail) { return detail >= 2 && detail <= KernelDetailHigh; }
@@ -53,22 +55,33 @@ void FillRotations(double v, double h, TRotationTable& table) {
   }
 }
 
-// sum_k f[k] C[k] and sum_k f[k] S[k], four independent lanes each.
-void BlockSums(const double* f, const TRotationTable& table, int length, double& sumC, double& sumS) {
-  double c[4] = {0, 0, 0, 0}, s[4] = {0, 0, 0, 0};
+// sum_k f[k] C[k] and sum_k f[k] S[k]: two vectors of four lanes for each sum, so that
+// successive additions do not wait for one another.
+RESAM_WIDE_LANES void BlockSums(const double* f, const TRotationTable& table, int length, double& sumC,
+                                double& sumS) {
+  constexpr int Step = 2 * LaneCount;
+  TLanes c0 = {0, 0, 0, 0}, c1 = c0, s0 = c0, s1 = c0;
   int k = 0;
-  for (; k + 4 <= length; k += 4) {
-    for (int l = 0; l < 4; ++l) {
-      c[l] += f[k + l] * table.C[k + l];
-      s[l] += f[k + l] * table.S[k + l];
-    }
+  for (; k + Step <= length; k += Step) {
+    TLanes f0, f1, cos0, cos1, sin0, sin1;
+    RESAM_LOAD_LANES(f0, f + k);
+    RESAM_LOAD_LANES(f1, f + k + LaneCount);
+    RESAM_LOAD_LANES(cos0, table.C + k);
+    RESAM_LOAD_LANES(cos1, table.C + k + LaneCount);
+    RESAM_LOAD_LANES(sin0, table.S + k);
+    RESAM_LOAD_LANES(sin1, table.S + k + LaneCount);
+    c0 += f0 * cos0;
+    c1 += f1 * cos1;
+    s0 += f0 * sin0;
+    s1 += f1 * sin1;
   }
-  for (; k < length; ++k) {
-    c[0] += f[k] * table.C[k];
-    s[0] += f[k] * table.S[k];
-  }
+  const TLanes c = c0 + c1, s = s0 + s1;
   sumC = (c[0] + c[1]) + (c[2] + c[3]);
   sumS = (s[0] + s[1]) + (s[2] + s[3]);
+  for (; k < length; ++k) {
+    sumC += f[k] * table.C[k];
+    sumS += f[k] * table.S[k];
+  }
 }
 
 // sum_j f_j cos(v x_j) over the whole grid. Inside a block x_j is taken as x_A + k h; the

@@ -1,0 +1,52 @@
+// The generating-function analysis at its most precise setting (high detail, step 1e-4,
+// an order-3 kernel), fast form against the literal trapezoid in the same run.
+#include <benchmark/benchmark.h>
+
+#include <ctime>
+#include <cmath>
+#include <vector>
+
+#include "engine/Basefunctionsunit.h"
+#include "engine/KernelSpectrum.h"
+
+namespace {
+struct TLiteralRun {
+  std::vector<double> Spectrum;
+  double Seconds = 0;
+};
+
+TLiteralRun LiteralAnalysis(TRealFunction kernel, int order) {
+  TLiteralRun run;
+  const int count = KernelSpectrumCount(KernelDetailHigh);
+  const double e = KernelFrequencyStep(KernelDetailHigh);
+  run.Spectrum.resize(count);
+  const std::clock_t start = std::clock();
+  for (int i = 0; i < count; ++i) run.Spectrum[i] = 2 * TrapezoidCosine(kernel, 0, order + 1, i * e, KernelStepFine);
+  run.Seconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
+  return run;
+}
+
+void FastAgainstLiteral(benchmark::State& state, TRealFunction kernel) {
+  constexpr int Order = 3;
+  const TLiteralRun literal = LiteralAnalysis(kernel, Order);
+  std::vector<double> fast(MaxKernelSpectrumCount);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(LocalKernelSpectrum(kernel, Order, KernelDetailHigh, KernelStepFine, fast.data()));
+    benchmark::ClobberMemory();
+  }
+  double deviation = 0;
+  for (size_t i = 0; i < literal.Spectrum.size(); ++i) deviation = std::fmax(deviation, std::fabs(fast[i] - literal.Spectrum[i]));
+  state.counters["literal_s"] = literal.Seconds;
+  // literal seconds per iteration divided by the fast seconds per iteration
+  state.counters["literal_over_fast"] =
+      benchmark::Counter(literal.Seconds * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+  state.counters["max_deviation"] = deviation;
+}
+
+void BM_KernelAnalysisPol3(benchmark::State& state) { FastAgainstLiteral(state, Pol3); }
+void BM_KernelAnalysisSpl32(benchmark::State& state) { FastAgainstLiteral(state, Spl32); }
+}  // namespace
+
+BENCHMARK(BM_KernelAnalysisPol3)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(BM_KernelAnalysisSpl32)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK_MAIN();
