@@ -198,9 +198,12 @@ class TDiagram : public QWidget {
   void PaintDiscret(QPainter& p, const TKeeper& k);
   void PaintRadio(QPainter& p, const TKeeper& k);
   void PaintHistogram(QPainter& p, const TKeeper& k);
-  void PaintZeroLine(QPainter& p, int& y0);
+  void PaintZeroLine(int& y0);
   bool SetSeriesPen(QPainter& p, const TKeeper& k);
-  void FlushPolyline(QPainter& p);
+  void AddVertical(int x, int y1, int y2);
+  void AddHorizontal(int x1, int x2, int y);
+  void FlushSpans(QPainter& p);
+  void PaintMarkers(QPainter& p);
   void ShowKeeper(TKeeper* keeper, void (TDiagram::*paint)(QPainter&, const TKeeper&));
   QColor NetColour() const;
   QColor TextBackColour() const;
@@ -243,9 +246,16 @@ class TDiagram : public QWidget {
 
   TKeeper BaseKeeper;
   bool LinesEnabled = true;
-  // Reused by every repaint, so that drawing a curve allocates nothing once it has grown.
-  std::vector<QPoint> PolyBuffer;
-  std::vector<QLine> LineBuffer;
+  // Series are drawn as pixel spans of the pen's width, collected here and filled at once;
+  // reused by every repaint, so that drawing allocates nothing once they have grown.
+  std::vector<QRect> SpanBuffer;
+  std::vector<QPoint> MarkerBuffer;
+  int SeriesPenWidth = 1;
+  QColor SeriesColour;
+  // One marker circle drawn once per colour and width and copied onto every sample top.
+  QImage MarkerImage;
+  QRgb MarkerColour = 0;
+  int MarkerPenWidth = 0;
 
   bool FeelerDrawn = false;
   int FeelerX = 0, FeelerY = 0;

@@ -1,5 +1,7 @@
 // Drawing the keepers: curves, stems, radio bands, histogram bars and single points.
-// Everything stays inside the net; nothing here allocates once the buffers have grown.
+// Everything stays inside the net. A series is laid down as pixel spans of its pen's width
+// and filled in one call, and its markers are copies of one drawn circle: a wide pen's
+// general stroking would cost many times more than the axes it is drawn over.
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -68,9 +70,47 @@ bool TDiagram::SetSeriesPen(QPainter& p, const TKeeper& k) {
   if (!k.IsShown()) return false;
   p.setClipRect(xb_net + 1, yb_net + 1, xe_net - xb_net - 1, ye_net - yb_net - 1);
   p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-  p.setPen(QPen(ColourOf(PrintMode ? ColourBlack : k.GetColor()), k.GetPenWidth(), Qt::SolidLine));
-  p.setBrush(Qt::NoBrush);
+  SeriesColour = ColourOf(PrintMode ? ColourBlack : k.GetColor());
+  SeriesPenWidth = std::max(1, k.GetPenWidth());
+  p.setPen(Qt::NoPen);
+  p.setBrush(SeriesColour);
+  SpanBuffer.clear();
+  MarkerBuffer.clear();
   return true;
+}
+
+// The pixels a pen of the series' width covers along a vertical or horizontal line
+// (inclusive ends); a width-w pen covers w pixels across, as the toolkit's pens do.
+void TDiagram::AddVertical(int x, int y1, int y2) {
+  const int half = SeriesPenWidth / 2;
+  SpanBuffer.emplace_back(x - half, std::min(y1, y2) - half, SeriesPenWidth, std::abs(y2 - y1) + SeriesPenWidth);
+}
+
+void TDiagram::AddHorizontal(int x1, int x2, int y) {
+  const int half = SeriesPenWidth / 2;
+  SpanBuffer.emplace_back(std::min(x1, x2) - half, y - half, std::abs(x2 - x1) + SeriesPenWidth, SeriesPenWidth);
+}
+
+void TDiagram::FlushSpans(QPainter& p) {
+  if (!SpanBuffer.empty()) p.drawRects(SpanBuffer.data(), int(SpanBuffer.size()));
+  SpanBuffer.clear();
+}
+
+void TDiagram::PaintMarkers(QPainter& p) {
+  if (MarkerBuffer.empty()) return;
+  const int pad = SeriesPenWidth;
+  if (MarkerImage.isNull() || MarkerColour != SeriesColour.rgb() || MarkerPenWidth != SeriesPenWidth) {
+    MarkerImage = QImage(2 * (MarkerRadius + pad) + 1, 2 * (MarkerRadius + pad) + 1,
+                         QImage::Format_ARGB32_Premultiplied);
+    MarkerImage.fill(Qt::transparent);
+    QPainter circle(&MarkerImage);
+    circle.setPen(QPen(SeriesColour, SeriesPenWidth, Qt::SolidLine));
+    circle.drawEllipse(pad, pad, 2 * MarkerRadius, 2 * MarkerRadius);
+    MarkerColour = SeriesColour.rgb();
+    MarkerPenWidth = SeriesPenWidth;
+  }
+  for (const QPoint& c : MarkerBuffer) p.drawImage(c.x() - MarkerRadius - pad, c.y() - MarkerRadius - pad, MarkerImage);
+  MarkerBuffer.clear();
 }
 
 void TDiagram::ShowKeeper(TKeeper* keeper, void (TDiagram::*paint)(QPainter&, const TKeeper&)) {
@@ -86,34 +126,25 @@ void TDiagram::ShowDiscret(TKeeper* keeper) { ShowKeeper(keeper, &TDiagram::Pain
 void TDiagram::ShowRadio(TKeeper* keeper) { ShowKeeper(keeper, &TDiagram::PaintRadio); }
 void TDiagram::ShowHistogram(TKeeper* keeper) { ShowKeeper(keeper, &TDiagram::PaintHistogram); }
 
-void TDiagram::FlushPolyline(QPainter& p) {
-  if (PolyBuffer.size() >= 2) p.drawPolyline(PolyBuffer.data(), int(PolyBuffer.size()));
-  PolyBuffer.clear();
-}
-
-// One value per pixel column. Beyond the net the pen only moves along its border, so the
-// curve re-enters from the point where it left. The starting point is held to the border
-// as well: a curve that begins outside the net must not be drawn in from there.
+// One value per pixel column; the step from one column to the next is drawn in the later
+// column. Beyond the net the pen only moves along its border, so the curve re-enters from
+// the point where it left. The starting point is held to the border as well: a curve that
+// begins outside the net must not be drawn in from there.
 void TDiagram::PaintAnalog(QPainter& p, const TKeeper& k) {
   if (!SetSeriesPen(p, k)) return;
   const int top = yb_net + 1, bottom = ye_net - 1;
-  PolyBuffer.clear();
-  PolyBuffer.emplace_back(xb_net, ClampInt(MathToPhisY(k.GetValue(PhisToMathX(xb_net))), top, bottom));
+  int last = ClampInt(MathToPhisY(k.GetValue(PhisToMathX(xb_net))), top, bottom);
   for (int px = xb_net + 1; px <= xe_net; ++px) {
     const int py = MathToPhisY(k.GetValue(PhisToMathX(px)));
-    if (py < top || py > bottom) {
-      FlushPolyline(p);
-      PolyBuffer.emplace_back(px, ClampInt(py, top, bottom));
-    } else {
-      PolyBuffer.emplace_back(px, py);
-    }
+    if (py >= top && py <= bottom) AddVertical(px, last, py);
+    last = ClampInt(py, top, bottom);
   }
-  FlushPolyline(p);
+  FlushSpans(p);
 }
 
-void TDiagram::PaintZeroLine(QPainter& p, int& y0) {
+void TDiagram::PaintZeroLine(int& y0) {
   y0 = MathToPhisY(0);
-  if (yb_net < y0 && y0 < ye_net) p.drawLine(xb_net, y0, xe_net, y0);
+  if (yb_net < y0 && y0 < ye_net) AddHorizontal(xb_net, xe_net, y0);
   y0 = ClampInt(y0, yb_net + 1, ye_net - 2);
 }
 
@@ -123,36 +154,32 @@ void TDiagram::PaintDiscret(QPainter& p, const TKeeper& k) {
   if (!SetSeriesPen(p, k)) return;
   const double va = PhisToMathX(xb_net), vb = PhisToMathX(xe_net);
   int y0 = 0;
-  PaintZeroLine(p, y0);
+  PaintZeroLine(y0);
   int kLo = 0, kHi = -1;
-  if (!IndexRange(k.GetXmin(), k.GetStep(), va, vb, kLo, kHi)) return;
-  const int top = yb_net + 1, bottom = ye_net - 2;
-  LineBuffer.clear();
-  PolyBuffer.clear();
-  for (int i = kLo; i <= kHi; ++i) {
-    const double v = k.GetSample(i);
-    if (std::isnan(v)) continue;  // a value that is not a number has no stem
-    const int py = MathToPhisY(v);
-    const int px = MathToPhisX(k.GetXmin() + i * k.GetStep());
-    LineBuffer.emplace_back(px, y0, px, ClampInt(py, top, bottom));
-    if (k.GetMarkers() && top < py && py < bottom) PolyBuffer.emplace_back(px, py);
+  if (IndexRange(k.GetXmin(), k.GetStep(), va, vb, kLo, kHi)) {
+    const int top = yb_net + 1, bottom = ye_net - 2;
+    for (int i = kLo; i <= kHi; ++i) {
+      const double v = k.GetSample(i);
+      if (std::isnan(v)) continue;  // a value that is not a number has no stem
+      const int py = MathToPhisY(v);
+      const int px = MathToPhisX(k.GetXmin() + i * k.GetStep());
+      AddVertical(px, y0, ClampInt(py, top, bottom));
+      if (k.GetMarkers() && top < py && py < bottom) MarkerBuffer.emplace_back(px, py);
+    }
   }
-  p.drawLines(LineBuffer.data(), int(LineBuffer.size()));
-  for (const QPoint& c : PolyBuffer)
-    p.drawEllipse(c.x() - MarkerRadius, c.y() - MarkerRadius, 2 * MarkerRadius, 2 * MarkerRadius);
-  PolyBuffer.clear();
+  FlushSpans(p);
+  PaintMarkers(p);
 }
 
 void TDiagram::PaintRadio(QPainter& p, const TKeeper& k) {
   if (!SetSeriesPen(p, k)) return;
   const int top = yb_net + 1, bottom = ye_net - 2;
-  LineBuffer.clear();
   for (int px = xb_net + 1; px <= xe_net; ++px) {
     const double v = k.GetValue(PhisToMathX(px));
     if (std::isnan(v)) continue;
-    LineBuffer.emplace_back(px, ClampInt(MathToPhisY(v), top, bottom), px, ClampInt(MathToPhisY(-v), top, bottom));
+    AddVertical(px, ClampInt(MathToPhisY(v), top, bottom), ClampInt(MathToPhisY(-v), top, bottom));
   }
-  p.drawLines(LineBuffer.data(), int(LineBuffer.size()));
+  FlushSpans(p);
 }
 
 // One bar per sample, one step wide and centred on it; the parts beyond the left or right
@@ -161,27 +188,25 @@ void TDiagram::PaintHistogram(QPainter& p, const TKeeper& k) {
   if (!SetSeriesPen(p, k)) return;
   const double va = PhisToMathX(xb_net), vb = PhisToMathX(xe_net);
   int y0 = 0;
-  PaintZeroLine(p, y0);
+  PaintZeroLine(y0);
   const double step = k.GetStep(), half = step / 2;
   int kLo = 0, kHi = -1;
-  if (!IndexRange(k.GetXmin(), step, va - half, vb + half, kLo, kHi)) return;
-  const int top = yb_net + 1, bottom = ye_net - 2;
-  LineBuffer.clear();
-  for (int i = kLo; i <= kHi; ++i) {
-    const double x = k.GetXmin() + i * step;
-    const double v = k.GetSample(i);
-    if (std::isnan(v)) continue;
-    const int raw = MathToPhisY(v);
-    const int pt = ClampInt(raw, top, bottom);
-    const bool cut = pt != raw;
-    const int pl = MathToPhisX(x - half), pr = MathToPhisX(x + half);
-    const bool crossesLeft = pl < xb_net, crossesRight = pr > xe_net;
-    const int left = crossesLeft ? xb_net : pl, right = crossesRight ? xe_net : pr;
-    if (!crossesLeft) LineBuffer.emplace_back(pl, y0, pl, pt);
-    if (!cut) LineBuffer.emplace_back(left, pt, right, pt);
-    if (!crossesRight) LineBuffer.emplace_back(pr, pt, pr, y0);
+  if (IndexRange(k.GetXmin(), step, va - half, vb + half, kLo, kHi)) {
+    const int top = yb_net + 1, bottom = ye_net - 2;
+    for (int i = kLo; i <= kHi; ++i) {
+      const double x = k.GetXmin() + i * step;
+      const double v = k.GetSample(i);
+      if (std::isnan(v)) continue;
+      const int raw = MathToPhisY(v);
+      const int pt = ClampInt(raw, top, bottom);
+      const int pl = MathToPhisX(x - half), pr = MathToPhisX(x + half);
+      const bool crossesLeft = pl < xb_net, crossesRight = pr > xe_net;
+      if (!crossesLeft) AddVertical(pl, y0, pt);
+      if (pt == raw) AddHorizontal(crossesLeft ? xb_net : pl, crossesRight ? xe_net : pr, pt);
+      if (!crossesRight) AddVertical(pr, pt, y0);
+    }
   }
-  p.drawLines(LineBuffer.data(), int(LineBuffer.size()));
+  FlushSpans(p);
 }
 
 void TDiagram::ShowPoint(double x, double y, int colour) {

@@ -1,0 +1,131 @@
+// A full repaint of a large diagram with three series against the same repaint with the
+// series switched off, measured in one run; and the allocations one repaint makes, which
+// must not grow with the number of pixel columns.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <new>
+#include <vector>
+
+#include "platform/Fonts.h"
+#include "plotting/Diagram.h"
+
+namespace {
+std::atomic<long> Allocations{0};
+
+constexpr int Width = 1600, Height = 900;
+constexpr int ArrayCount = 1024, DiscreteCount = 500;
+constexpr double Xmin = 0, Xmax = 10;
+
+double Sine(double x) { return std::sin(2 * x); }
+
+struct TBenchDiagram {
+  TDiagram Diagram;
+  std::vector<double> Array, Samples;
+  TBenchDiagram() : Array(ArrayCount), Samples(DiscreteCount) {
+    for (int i = 0; i < ArrayCount; ++i) Array[i] = 0.8 * std::cos(0.05 * i);
+    for (int i = 0; i < DiscreteCount; ++i) Samples[i] = 0.9 * std::sin(0.03 * i);
+    Diagram.resize(Width, Height);
+    Diagram.NewKeeperList(3);
+    Diagram.GetKeeper(0)->SetFunction(Sine, ArrayCount, Xmin, Xmax);
+    Diagram.GetKeeper(0)->SetColor(0x0000FF);
+    Diagram.GetKeeper(1)->SetArray(Array.data(), ArrayCount, Xmin, Xmax);
+    Diagram.GetKeeper(1)->SetColor(0xFF0000);
+    TKeeper* discrete = Diagram.GetKeeper(2);
+    discrete->SetArray(Samples.data(), DiscreteCount, Xmin, Xmax);
+    discrete->SetDiscrete();
+    discrete->SetMarkers(true);
+    discrete->SetColor(0x008000);
+    Diagram.EnableLine(false);
+    Diagram.SetRangeX(Xmin, Xmax);
+    Diagram.SetRangeY(-1.2, 1.2);
+    Diagram.EnableLine(true);
+    Diagram.ShowDiagram();
+  }
+};
+
+TBenchDiagram& Bench() {
+  static TBenchDiagram bench;
+  return bench;
+}
+
+void Repaint(bool series) {
+  TDiagram& d = Bench().Diagram;
+  d.EnableLine(series);
+  d.ShowDiagram();
+  benchmark::DoNotOptimize(d.Picture().constBits());
+}
+
+void BM_ShowDiagramAxesOnly(benchmark::State& state) {
+  for (auto _ : state) Repaint(false);
+}
+
+void BM_ShowDiagramWithSeries(benchmark::State& state) {
+  for (auto _ : state) Repaint(true);
+}
+
+double Seconds(bool series) {
+  const auto start = std::chrono::steady_clock::now();
+  Repaint(series);
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// Both repaints interleaved, so that machine noise falls on both alike.
+void BM_SeriesToAxesRatio(benchmark::State& state) {
+  double withSeries = 0, axesOnly = 0;
+  for (auto _ : state) {
+    axesOnly += Seconds(false);
+    withSeries += Seconds(true);
+  }
+  state.counters["series_ms"] = 1e3 * withSeries / state.iterations();
+  state.counters["axes_ms"] = 1e3 * axesOnly / state.iterations();
+  state.counters["ratio"] = withSeries / axesOnly;
+}
+
+// Allocations of one repaint at two widths: equal counts mean nothing is allocated per column.
+void BM_AllocationsPerRepaint(benchmark::State& state) {
+  TDiagram& d = Bench().Diagram;
+  long narrow = 0, wide = 0;
+  for (auto _ : state) {
+    d.resize(Width / 2, Height);
+    Repaint(true);
+    long before = Allocations.load();
+    Repaint(true);
+    narrow = Allocations.load() - before;
+    d.resize(Width, Height);
+    Repaint(true);
+    before = Allocations.load();
+    Repaint(true);
+    wide = Allocations.load() - before;
+  }
+  state.counters["allocs_half_width"] = double(narrow);
+  state.counters["allocs_full_width"] = double(wide);
+}
+
+BENCHMARK(BM_ShowDiagramAxesOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ShowDiagramWithSeries)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SeriesToAxesRatio)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AllocationsPerRepaint)->Unit(benchmark::kMillisecond)->Iterations(3);
+}  // namespace
+
+void* operator new(std::size_t size) {
+  Allocations.fetch_add(1, std::memory_order_relaxed);
+  if (void* p = std::malloc(size ? size : 1)) return p;
+  throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+  QApplication application(argc, argv);
+  InstallFontSubstitutions();
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
