@@ -92,11 +92,14 @@ void TSpectrumAnalyser::FastFT() {
   const unsigned stages = std::countr_zero(n);
   ProgressStart(TTransformKind::Fast, n, stages);
   Twiddles.Prepare(n);
-  BitReverse(Re, n);
-  unsigned done = 0;
-  if (n > 1) {
-    done = RunEarlyStages(Re, Im, n, Twiddles);
-    Advance(done);
+  // Re holds the samples, zero-padded, and Im zeros: Input has the same samples, so the
+  // reordering can read them from there and write Re whole.
+  unsigned done = SpreadPaddedSamples(Input, PadLength, Re, n);
+  Advance(done);
+  if (done < stages) {
+    const unsigned early = RunEarlyStages(Re, Im, n, done + 1, Twiddles);
+    Advance(early - done);
+    done = early;
   }
   while (done < stages) {
     const unsigned more = RunLateStages(Re, Im, n, done + 1, Twiddles);

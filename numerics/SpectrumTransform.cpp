@@ -2,7 +2,7 @@
 
 #include <bit>
 #include <cmath>
-#include <utility>
+#include <cstddef>
 
 // The vector types below never cross a function boundary that is not inlined, so the
 // ABI note GCC gives for them does not concern us.
@@ -16,9 +16,13 @@ constexpr double FullTurn = 6.283185307179586;  // 2π rounded to double
 constexpr unsigned EarlyBlock = 1024;
 constexpr unsigned Lanes = 4;
 
-// Four doubles, loaded from and stored to any double-aligned address. On plain x86-64 the
+// Four doubles; Load and Store reach them at any double-aligned address. On plain x86-64 the
 // compiler splits them into SSE2 pairs; the AVX2 clone uses whole registers.
-typedef double TVec __attribute__((vector_size(Lanes * sizeof(double)), aligned(sizeof(double)), may_alias));
+typedef double TVec __attribute__((vector_size(Lanes * sizeof(double))));
+typedef double TUnalignedVec __attribute__((vector_size(Lanes * sizeof(double)), aligned(sizeof(double)), may_alias));
+
+[[gnu::always_inline]] inline TVec Load(const double* p) { return *reinterpret_cast<const TUnalignedVec*>(p); }
+[[gnu::always_inline]] inline void Store(double* p, const TVec v) { *reinterpret_cast<TUnalignedVec*>(p) = v; }
 
 // One butterfly, in the order of operations of the textbook loop (see the header).
 template <class V>
@@ -45,48 +49,52 @@ template <class V>
   }
   for (unsigned b = 0; b < count; b += le)
     for (unsigned j = 0; j < h; j += Lanes) {
-      TVec* xr = reinterpret_cast<TVec*>(re + b + j);
-      TVec* xi = reinterpret_cast<TVec*>(im + b + j);
-      TVec* yr = reinterpret_cast<TVec*>(re + b + j + h);
-      TVec* yi = reinterpret_cast<TVec*>(im + b + j + h);
-      Butterfly(*xr, *xi, *yr, *yi, *reinterpret_cast<const TVec*>(t.A + h + j),
-                *reinterpret_cast<const TVec*>(t.ApB + h + j), *reinterpret_cast<const TVec*>(t.BmA + h + j));
+      double* const x = re + b + j;
+      double* const y = im + b + j;
+      TVec xr = Load(x), xi = Load(y), yr = Load(x + h), yi = Load(y + h);
+      Butterfly(xr, xi, yr, yi, Load(t.A + h + j), Load(t.ApB + h + j), Load(t.BmA + h + j));
+      Store(x, xr);
+      Store(y, xi);
+      Store(x + h, yr);
+      Store(y + h, yi);
     }
 }
 
 [[gnu::target_clones("avx2", "default")]] void EarlyBlocks(double* re, double* im, unsigned n, unsigned block,
-                                                              const TTwiddleTable& t) {
+                                                              unsigned firstHalf, const TTwiddleTable& t) {
   for (unsigned base = 0; base < n; base += block)
-    for (unsigned h = 1; h < block; h *= 2) Stage(re + base, im + base, block, h, t);
+    for (unsigned h = firstHalf; h < block; h *= 2) Stage(re + base, im + base, block, h, t);
 }
 
 // Stages h and 2h together: every group of 4h points is read once for both, and each
 // butterfly of the second stage runs after the two of the first that feed it.
 [[gnu::target_clones("avx2", "default")]] void StagePair(double* re, double* im, unsigned n, unsigned h,
                                                             const TTwiddleTable& t) {
-  const TVec* a1 = reinterpret_cast<const TVec*>(t.A + h);
-  const TVec* p1 = reinterpret_cast<const TVec*>(t.ApB + h);
-  const TVec* m1 = reinterpret_cast<const TVec*>(t.BmA + h);
-  const TVec* a2 = reinterpret_cast<const TVec*>(t.A + 2 * h);
-  const TVec* p2 = reinterpret_cast<const TVec*>(t.ApB + 2 * h);
-  const TVec* m2 = reinterpret_cast<const TVec*>(t.BmA + 2 * h);
-  const unsigned hv = h / Lanes;  // h in vectors
+  const double* const a1 = t.A + h;
+  const double* const p1 = t.ApB + h;
+  const double* const m1 = t.BmA + h;
+  const double* const a2 = t.A + 2 * h;
+  const double* const p2 = t.ApB + 2 * h;
+  const double* const m2 = t.BmA + 2 * h;
   for (unsigned b = 0; b < n; b += 4 * h) {
-    TVec* r = reinterpret_cast<TVec*>(re + b);
-    TVec* i = reinterpret_cast<TVec*>(im + b);
-    for (unsigned j = 0; j < hv; ++j) {
-      TVec& r0 = r[j];
-      TVec& r1 = r[j + hv];
-      TVec& r2 = r[j + 2 * hv];
-      TVec& r3 = r[j + 3 * hv];
-      TVec& i0 = i[j];
-      TVec& i1 = i[j + hv];
-      TVec& i2 = i[j + 2 * hv];
-      TVec& i3 = i[j + 3 * hv];
-      Butterfly(r0, i0, r1, i1, a1[j], p1[j], m1[j]);
-      Butterfly(r2, i2, r3, i3, a1[j], p1[j], m1[j]);
-      Butterfly(r0, i0, r2, i2, a2[j], p2[j], m2[j]);
-      Butterfly(r1, i1, r3, i3, a2[j + hv], p2[j + hv], m2[j + hv]);
+    double* const r = re + b;
+    double* const i = im + b;
+    for (unsigned j = 0; j < h; j += Lanes) {
+      TVec r0 = Load(r + j), r1 = Load(r + j + h), r2 = Load(r + j + 2 * h), r3 = Load(r + j + 3 * h);
+      TVec i0 = Load(i + j), i1 = Load(i + j + h), i2 = Load(i + j + 2 * h), i3 = Load(i + j + 3 * h);
+      const TVec a = Load(a1 + j), p = Load(p1 + j), m = Load(m1 + j);
+      Butterfly(r0, i0, r1, i1, a, p, m);
+      Butterfly(r2, i2, r3, i3, a, p, m);
+      Butterfly(r0, i0, r2, i2, Load(a2 + j), Load(p2 + j), Load(m2 + j));
+      Butterfly(r1, i1, r3, i3, Load(a2 + j + h), Load(p2 + j + h), Load(m2 + j + h));
+      Store(r + j, r0);
+      Store(r + j + h, r1);
+      Store(r + j + 2 * h, r2);
+      Store(r + j + 3 * h, r3);
+      Store(i + j, i0);
+      Store(i + j + h, i1);
+      Store(i + j + 2 * h, i2);
+      Store(i + j + 3 * h, i3);
     }
   }
 }
@@ -130,22 +138,28 @@ void TTwiddleTable::Prepare(unsigned n) {
   }
 }
 
-void BitReverse(double* re, unsigned n) {
+unsigned SpreadPaddedSamples(const double* x, unsigned padLength, double* re, unsigned n) {
   static const TByteReversal bytes;
-  if (n < 2) return;
-  const unsigned shift = 32 - std::countr_zero(n);
-  for (unsigned i = 1; i + 1 < n; ++i) {
-    const unsigned full = (unsigned(bytes.Table[i & 0xFF]) << 24) | (unsigned(bytes.Table[(i >> 8) & 0xFF]) << 16) |
-                          (unsigned(bytes.Table[(i >> 16) & 0xFF]) << 8) | bytes.Table[i >> 24];
-    const unsigned j = full >> shift;
-    if (i < j) std::swap(re[i], re[j]);
+  const unsigned run = n / padLength;
+  const unsigned shift = 32 - std::countr_zero(padLength);  // reverses within log2(padLength) bits
+  for (unsigned j = 0; j < padLength; ++j) {
+    const unsigned full = (unsigned(bytes.Table[j & 0xFF]) << 24) | (unsigned(bytes.Table[(j >> 8) & 0xFF]) << 16) |
+                          (unsigned(bytes.Table[(j >> 16) & 0xFF]) << 8) | bytes.Table[j >> 24];
+    const unsigned group = shift < 32 ? full >> shift : 0;
+    double* const head = re + std::size_t(group) * run;
+    const double value = x[j], passed = x[j] + 0.0;
+    for (unsigned p = 0; p + 1 < run; ++p) head[p] = passed;
+    head[run - 1] = value;
   }
+  return std::countr_zero(run);
 }
 
-unsigned RunEarlyStages(double* re, double* im, unsigned n, const TTwiddleTable& table) {
+unsigned RunEarlyStages(double* re, double* im, unsigned n, unsigned firstStage, const TTwiddleTable& table) {
   const unsigned block = n < EarlyBlock ? n : EarlyBlock;
-  EarlyBlocks(re, im, n, block, table);
-  return std::countr_zero(block);
+  const unsigned lastStage = std::countr_zero(block);
+  if (firstStage > lastStage) return firstStage - 1;
+  EarlyBlocks(re, im, n, block, 1u << (firstStage - 1), table);
+  return lastStage;
 }
 
 unsigned RunLateStages(double* re, double* im, unsigned n, unsigned stage, const TTwiddleTable& table) {

@@ -38,13 +38,18 @@ class TTwiddleTable {
   unsigned Ready = 1;  // the stages of transforms up to this size are filled
 };
 
-// Swaps re[i] with re[rev(i)]; the imaginary parts are all zero at that point and stay untouched.
-void BitReverse(double* re, unsigned n);
+// The bit-reversal reordering and the first stages at once, for samples x[0 .. padLength−1]
+// zero-padded to n points (padLength and n powers of two, padLength <= n), written into
+// re[0 .. n−1]; im[0 .. n−1] must hold +0. After the reordering each sample heads a run of
+// n/padLength points whose other points are zero, and the first log2(n/padLength) stages
+// only add signed zeros to it: every point of the run becomes x + 0 (which turns −0 into +0)
+// except the last, which keeps x, and the imaginary parts stay +0. Returns those stages.
+unsigned SpreadPaddedSamples(const double* x, unsigned padLength, double* re, unsigned n);
 
-// The stages that fit in the first-level cache, run block by block: returns how many stages
-// (of the log2 n) were done.
-unsigned RunEarlyStages(double* re, double* im, unsigned n, const TTwiddleTable& table);
+// Stages firstStage .. log2 of the first-level-cache block (1-based, LE = 2^stage), run block
+// by block: returns the last stage done (firstStage − 1 when none fits in a block).
+unsigned RunEarlyStages(double* re, double* im, unsigned n, unsigned firstStage, const TTwiddleTable& table);
 
-// Stage `stage` (1-based, LE = 2^stage), and the next one with it when the transform has it:
-// returns how many stages were done (1 or 2).
+// Stage `stage`, and the next one with it when the transform has it: returns how many
+// stages were done (1 or 2).
 unsigned RunLateStages(double* re, double* im, unsigned n, unsigned stage, const TTwiddleTable& table);

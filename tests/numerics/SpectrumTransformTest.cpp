@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <random>
@@ -29,13 +31,36 @@ std::vector<double> RandomSamples(unsigned count, unsigned seed) {
   return ::testing::AssertionSuccess();
 }
 
-// The module's transform steps, as the module runs them.
-void RearrangedFft(std::vector<double>& re, std::vector<double>& im, unsigned n, TTwiddleTable& table) {
+// Some exact zeros of both signs among the samples: the signed zeros the first stages add
+// must come out exactly as in the textbook loop.
+std::vector<double> WithZeros(std::vector<double> x) {
+  for (std::size_t j = 0; j < x.size(); j += 3) x[j] = (j % 2) ? -0.0 : 0.0;
+  return x;
+}
+
+// The module's transform steps, as the module runs them, on samples padded to n points.
+void RearrangedFft(const std::vector<double>& x, std::vector<double>& re, std::vector<double>& im, unsigned n,
+                   TTwiddleTable& table) {
   table.Prepare(n);
-  BitReverse(re.data(), n);
+  re.assign(n, 1.0);  // overwritten whole
+  im.assign(n, 0.0);
   const unsigned stages = std::countr_zero(n);
-  unsigned done = n > 1 ? RunEarlyStages(re.data(), im.data(), n, table) : 0;
+  unsigned done = SpreadPaddedSamples(x.data(), unsigned(x.size()), re.data(), n);
+  if (done < stages) done = RunEarlyStages(re.data(), im.data(), n, done + 1, table);
   while (done < stages) done += RunLateStages(re.data(), im.data(), n, done + 1, table);
+}
+
+::testing::AssertionResult SameAsTextbook(const std::vector<double>& x, unsigned n, TTwiddleTable& table) {
+  std::vector<double> re, im;
+  RearrangedFft(x, re, im, n, table);
+  std::vector<double> lre(n, 0.0), lim(n, 0.0);
+  std::copy(x.begin(), x.end(), lre.begin());
+  literal::FastFT(lre, lim, n);
+  ::testing::AssertionResult real = SameBits(re.data(), lre.data(), n);
+  if (!real) return real << " in the real parts";
+  ::testing::AssertionResult imaginary = SameBits(im.data(), lim.data(), n);
+  if (!imaginary) return imaginary << " in the imaginary parts";
+  return ::testing::AssertionSuccess();
 }
 }  // namespace
 
@@ -56,26 +81,26 @@ TEST(SpectrumTransform, TwiddleIsCosineAndNegativeSineOfTheExtendedAngle) {
 
 TEST(SpectrumTransform, RearrangedStagesMatchTheTextbookLoopBitForBit) {
   auto table = std::make_unique<TTwiddleTable>();
-  for (unsigned n = 1; n <= TTwiddleTable::MaxSize; n *= 2) {
-    std::vector<double> re = RandomSamples(n, n), im(n, 0.0);
-    std::vector<double> lre = re, lim = im;
-    RearrangedFft(re, im, n, *table);
-    literal::FastFT(lre, lim, n);
-    EXPECT_TRUE(SameBits(re.data(), lre.data(), n)) << "real parts, n = " << n;
-    EXPECT_TRUE(SameBits(im.data(), lim.data(), n)) << "imaginary parts, n = " << n;
+  for (unsigned n = 1; n <= TTwiddleTable::MaxSize; n *= 2)
+    for (const unsigned pad : {n, n / 16, n / 2048, 1u}) {
+      if (pad == 0 || pad > 4096) continue;  // the module pads at most 4096 samples
+      EXPECT_TRUE(SameAsTextbook(RandomSamples(pad, n + pad), n, *table)) << "n = " << n << ", padded from " << pad;
+      EXPECT_TRUE(SameAsTextbook(WithZeros(RandomSamples(pad, n)), n, *table)) << "n = " << n << ", zeros, " << pad;
+    }
+}
+
+TEST(SpectrumTransform, SignedZeroSamplesComeOutAsInTheTextbookLoop) {
+  auto table = std::make_unique<TTwiddleTable>();
+  for (const unsigned n : {1u, 2u, 64u, 4096u}) {
+    EXPECT_TRUE(SameAsTextbook({-0.0}, n, *table)) << n;
+    if (n >= 4) EXPECT_TRUE(SameAsTextbook({-0.0, 0.0, -0.0, -0.0}, n, *table)) << n;
   }
 }
 
 TEST(SpectrumTransform, TableFilledForSmallSizesServesLargerOnesLater) {
   auto table = std::make_unique<TTwiddleTable>();
-  for (unsigned n : {16u, 4096u, 1024u, 16384u}) {
-    std::vector<double> re = RandomSamples(n, 7 * n), im(n, 0.0);
-    std::vector<double> lre = re, lim = im;
-    RearrangedFft(re, im, n, *table);
-    literal::FastFT(lre, lim, n);
-    EXPECT_TRUE(SameBits(re.data(), lre.data(), n)) << n;
-    EXPECT_TRUE(SameBits(im.data(), lim.data(), n)) << n;
-  }
+  for (unsigned n : {16u, 4096u, 1024u, 16384u})
+    EXPECT_TRUE(SameAsTextbook(RandomSamples(std::min(n, 4096u), 7 * n), n, *table)) << n;
 }
 
 TEST(SpectrumTransform, CalculateGivesTheTextbookAmplitudesAndPhasesWithPointNRepeatingPointZero) {
@@ -85,8 +110,8 @@ TEST(SpectrumTransform, CalculateGivesTheTextbookAmplitudesAndPhasesWithPointNRe
     bool FullSize;
   };
   auto spectrum = std::make_unique<TSpectrumAnalyser>();
-  for (const TCase c : {TCase{1024, 4, false}, TCase{500, 5, false}, TCase{3000, 5, true}, TCase{3, 0, false}}) {
-    const std::vector<double> x = RandomSamples(c.Count, c.Count + 1);
+  for (const TCase c : {TCase{1024, 4, false}, TCase{500, 5, false}, TCase{3000, 5, true}, TCase{3, 0, false}, TCase{4096, 0, false}, TCase{1, 16, true}}) {
+    const std::vector<double> x = WithZeros(RandomSamples(c.Count, c.Count + 1));
     spectrum->SetFullSize(c.FullSize);
     spectrum->SetDoublings(c.Doublings);
     spectrum->Calculate(x.data(), c.Count);
