@@ -153,6 +153,16 @@ void TSpectrumAnalyser::ToPolar(unsigned count) {
   }
 }
 
+double* TSpectrumAnalyser::GetAmpSpectrum(int& count) {
+  count = static_cast<int>(PointCount);
+  return Re;
+}
+
+double* TSpectrumAnalyser::GetPhaseSpectrum(int& count) {
+  count = static_cast<int>(PointCount);
+  return Im;
+}
+
 const double* TSpectrumAnalyser::GetAmpSpectrum(int& count) const {
   count = static_cast<int>(PointCount);
   return Re;

@@ -31,7 +31,10 @@ class TSpectrumAnalyser {
   void Calculate(const double* samples, unsigned count);
 
   // Amplitudes (Re) and phases (Im) of points 0 .. count−1, count = PointCount. After a fast
-  // transform the points 0 .. TransformSize are valid (point N repeats point 0).
+  // transform the points 0 .. TransformSize are valid (point N repeats point 0). Writable,
+  // because series borrow them without copying.
+  double* GetAmpSpectrum(int& count);
+  double* GetPhaseSpectrum(int& count);
   const double* GetAmpSpectrum(int& count) const;
   const double* GetPhaseSpectrum(int& count) const;
   // 2π/N in radians per sample; 0 before the first computation.

@@ -93,7 +93,9 @@ TEST(SpectrumTransform, SignedZeroSamplesComeOutAsInTheTextbookLoop) {
   auto table = std::make_unique<TTwiddleTable>();
   for (const unsigned n : {1u, 2u, 64u, 4096u}) {
     EXPECT_TRUE(SameAsTextbook({-0.0}, n, *table)) << n;
-    if (n >= 4) EXPECT_TRUE(SameAsTextbook({-0.0, 0.0, -0.0, -0.0}, n, *table)) << n;
+    if (n >= 4) {
+      EXPECT_TRUE(SameAsTextbook({-0.0, 0.0, -0.0, -0.0}, n, *table)) << n;
+    }
   }
 }
 
