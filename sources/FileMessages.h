@@ -1,0 +1,12 @@
+#pragma once
+// Messages of the signal editors' file commands (UTF-8), shared by the file code and the
+// windows that show them.
+
+inline constexpr const char* CannotCreateFileMessage = "Не удаётся создать файл";
+inline constexpr const char* CannotOpenFileMessage = "Не удаётся открыть файл";
+// The drawing editor's texts around the file name.
+inline constexpr const char* DamagedFileStart = "Файл ";
+inline constexpr const char* DamagedFileEnd = " повреждён. \n Операция не выполнена";
+inline constexpr const char* NoMemoryForFileEnd = "\n Не достаточно памяти.";
+// The table editor's refusal of another extension.
+inline constexpr const char* UnsupportedTableExtensionMessage = "Формат файлов с указанным расширением не поддерживатеся.";
