@@ -85,3 +85,40 @@ int TruncPixel(double v) {
   if (v > PixelBound) return int(PixelBound);
   return int(v);
 }
+
+namespace {
+constexpr int ReadoutDigits = 5;
+constexpr int ReadoutExponentDecimals = ReadoutDigits - 1;
+
+std::string ToChars(double value, std::chars_format format, int precision) {
+  char text[400];
+  const auto result = std::to_chars(text, text + sizeof text, value, format, precision);
+  return result.ec == std::errc() ? std::string(text, result.ptr) : std::string();
+}
+
+int DigitsBeforePoint(const std::string& fixed) {
+  int digits = 0;
+  for (char c : fixed) {
+    if (c == '.') break;
+    if (c >= '0' && c <= '9') ++digits;
+  }
+  return digits;
+}
+}  // namespace
+
+std::string FormatReadout(double value, int decimals) {
+  decimals = std::max(0, decimals);
+  if (!std::isfinite(value)) return ToChars(value, std::chars_format::general, ReadoutDigits);
+  int before = value == 0 ? 1 : int(std::floor(std::log10(std::fabs(value)))) + 1;
+  if (before > ReadoutDigits) return ToChars(value, std::chars_format::scientific, ReadoutExponentDecimals);
+  const int rounded = std::min(decimals, ReadoutDigits - before);
+  std::string text = ToChars(value, std::chars_format::fixed, rounded);
+  // Rounding may carry into a sixth digit before the point.
+  if (DigitsBeforePoint(text) > ReadoutDigits)
+    return ToChars(value, std::chars_format::scientific, ReadoutExponentDecimals);
+  if (rounded < decimals) {
+    if (rounded == 0) text += '.';
+    text.append(std::size_t(decimals - rounded), '0');
+  }
+  return text;
+}

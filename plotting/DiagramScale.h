@@ -3,6 +3,7 @@
 // number precision, grid step, first grid line, range steps and the number texts.
 // Every value here is in the axis's own units (seconds, volts, ...), never pixels.
 #include <cstddef>
+#include <string>
 
 // Decimals that suit a range of width d: 0 for d >= 10, one more per decade below, 7 at most.
 int PrecisionForWidth(double d);
@@ -29,3 +30,9 @@ int FormatAxisNumber(char* buffer, std::size_t size, int precision, double value
 // Pixel coordinate of a mapped value: cut toward zero, with values beyond any picture
 // (and NaN) pinned far outside it, so that a wild value never overflows an int.
 int TruncPixel(double v);
+
+// A coordinate for the read-out: rounded to 5 significant digits (or fewer decimals when
+// `decimals` asks for fewer), written with exactly `decimals` decimals, zeros padding the
+// digits beyond the significant ones; exponent form when more than 5 digits stand before
+// the point. The decimal separator is a point; the caller puts the system's in its place.
+std::string FormatReadout(double value, int decimals);

@@ -98,3 +98,15 @@ TEST(DiagramScale, PixelsOfWildValuesStayFarOutsideButFinite) {
   EXPECT_LT(TruncPixel(-INFINITY), -100000);
   EXPECT_GT(TruncPixel(1e300), 100000);
 }
+
+TEST(DiagramScale, ReadoutKeepsFiveSignificantDigitsAndPadsWithZeros) {
+  EXPECT_EQ(FormatReadout(1.234567, 3), "1.235");
+  EXPECT_EQ(FormatReadout(1.234567, 6), "1.234600");
+  EXPECT_EQ(FormatReadout(0.5, 3), "0.500");
+  EXPECT_EQ(FormatReadout(0, 2), "0.00");
+  EXPECT_EQ(FormatReadout(-12345.678, 2), "-12346.00");
+  EXPECT_EQ(FormatReadout(0.000123456789, 9), "0.000123460");
+  EXPECT_EQ(FormatReadout(42.0, 0), "42");
+  EXPECT_EQ(FormatReadout(123456.0, 2), "1.2346e+05");
+  EXPECT_EQ(FormatReadout(99999.7, 1), "1.0000e+05");  // rounding carries into a sixth digit
+}

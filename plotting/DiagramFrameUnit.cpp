@@ -1,0 +1,185 @@
+#include "plotting/DiagramFrameUnit.h"
+
+#include <QToolButton>
+
+#include "plotting/Diagram.h"
+#include "plotting/DiagramColours.h"
+#include "plotting/DiagramIncreaseUnit.h"
+#include "plotting/ToolGlyphs.h"
+
+namespace {
+constexpr int FrameWidth = 490, FrameHeight = 344;
+constexpr int PanelWidth = 161, PanelHeight = 29;
+constexpr int PanelMargin = 10;
+constexpr int ButtonSize = 25, ButtonPitch = 26, ButtonLeft = 2;
+constexpr int UpDownLong = 30, UpDownShort = 16;
+constexpr int FontHeight = 11;
+}  // namespace
+
+TDiagramFrame::TDiagramFrame(QWidget* parent) : QFrame(parent), Diagram(new TDiagram(this)) {
+  resize(FrameWidth, FrameHeight);
+  Diagram->setGeometry(rect());
+  SetDiagramDefaults();
+  BuildPanel();
+  BuildUpDowns();
+  connect(Diagram, &TDiagram::OnClick, this, &TDiagramFrame::DiagramClick);
+  connect(Diagram, &TDiagram::OnMouseDown, this, &TDiagramFrame::DiagramMouseDown);
+  connect(Diagram, &TDiagram::OnMouseMove, this, &TDiagramFrame::DiagramMouseMove);
+  Diagram->ShowDiagram();
+  StoreRange();
+}
+
+void TDiagramFrame::SetDiagramDefaults() {
+  TDiagram& d = *Diagram;
+  d.EnableLine(false);
+  QFont font(QStringLiteral("MS Sans Serif"));
+  font.setPixelSize(FontHeight);
+  d.SetFontNameX(font);
+  d.SetFontNameY(font);
+  d.SetFontName(font);
+  d.SetFontNet(font);
+  d.SetShowFeeler(false);
+  d.SetPenStyleFeeler(Qt::SolidLine);
+  d.SetColorFeeler(ColourBlack);
+  d.SetNetCursor(Qt::CrossCursor);
+  d.SetLimitX(-100000, 100000);
+  d.SetLimitY(-100000, 100000);
+  d.SetRangeX(-1, 1);
+  d.SetRangeY(-1, 1);
+  d.EnableLine(true);
+}
+
+void TDiagramFrame::BuildPanel() {
+  Panel = new QFrame(this);
+  Panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  Panel->setAutoFillBackground(true);
+  Panel->resize(PanelWidth, PanelHeight);
+  SpeedButtonMeasure = MakeSpeedButton(Panel, TToolGlyph::Measure, QStringLiteral("Измерения"), true);
+  SpeedButtonLim = MakeSpeedButton(Panel, TToolGlyph::Limits, QStringLiteral("Пределы"), true);
+  SpeedButtonRetLim = MakeSpeedButton(Panel, TToolGlyph::ReturnLimits, QStringLiteral("Исходные пределы"), false);
+  SpeedButtonIncrease = MakeSpeedButton(Panel, TToolGlyph::Increase, QStringLiteral("Увеличение"), false);
+  SpeedButtonSave = MakeSpeedButton(Panel, TToolGlyph::Save, QStringLiteral("Сохранить рисунок"), false);
+  SpeedButtonCopy = MakeSpeedButton(Panel, TToolGlyph::Copy, QStringLiteral("Копировать в буфер обмена"), false);
+  QToolButton* const order[] = {SpeedButtonMeasure,  SpeedButtonLim,  SpeedButtonRetLim,
+                                SpeedButtonIncrease, SpeedButtonSave, SpeedButtonCopy};
+  int left = ButtonLeft;
+  for (QToolButton* b : order) {
+    b->setGeometry(left, (PanelHeight - ButtonSize) / 2, ButtonSize, ButtonSize);
+    left += ButtonPitch;
+  }
+  connect(SpeedButtonMeasure, &QToolButton::clicked, this, &TDiagramFrame::DiagramClick);
+  connect(SpeedButtonLim, &QToolButton::clicked, this, &TDiagramFrame::SpeedButtonLimClick);
+  connect(SpeedButtonRetLim, &QToolButton::clicked, this, &TDiagramFrame::SpeedButtonRetLimClick);
+  connect(SpeedButtonIncrease, &QToolButton::clicked, this, &TDiagramFrame::SpeedButtonIncreaseClick);
+  connect(SpeedButtonSave, &QToolButton::clicked, this, &TDiagramFrame::SpeedButtonSaveClick);
+  connect(SpeedButtonCopy, &QToolButton::clicked, this, &TDiagramFrame::SpeedButtonCopyClick);
+  Panel->hide();
+}
+
+void TDiagramFrame::BuildUpDowns() {
+  UpDown1 = new TUpDown(Qt::Vertical, this);
+  UpDown2 = new TUpDown(Qt::Vertical, this);
+  UpDown3 = new TUpDown(Qt::Horizontal, this);
+  UpDown4 = new TUpDown(Qt::Horizontal, this);
+  UpDown1->resize(UpDownShort, UpDownLong);
+  UpDown2->resize(UpDownShort, UpDownLong);
+  UpDown3->resize(UpDownLong, UpDownShort);
+  UpDown4->resize(UpDownLong, UpDownShort);
+  connect(UpDown1, &TUpDown::Click, this, &TDiagramFrame::UpDown1Click);
+  connect(UpDown2, &TUpDown::Click, this, &TDiagramFrame::UpDown2Click);
+  connect(UpDown3, &TUpDown::Click, this, &TDiagramFrame::UpDown3Click);
+  connect(UpDown4, &TUpDown::Click, this, &TDiagramFrame::UpDown4Click);
+  SetUpDownsVisible(false);
+}
+
+void TDiagramFrame::SetUpDownsVisible(bool visible) {
+  for (TUpDown* u : {UpDown1, UpDown2, UpDown3, UpDown4}) u->setVisible(visible);
+}
+
+void TDiagramFrame::StoreRange() {
+  Stored = TStoredRange::Of(*Diagram);
+  PlaceTools();
+}
+
+void TDiagramFrame::PlaceTools() {
+  const TDiagram& d = *Diagram;
+  Panel->move(d.Get_xe_net() - Panel->width() - PanelMargin, d.Get_yb_net() + PanelMargin);
+  UpDown1->move(d.Get_xb_net() - UpDown1->width(), d.Get_yb_net());
+  UpDown2->move(d.Get_xb_net() - UpDown2->width(), d.Get_ye_net() - UpDown2->height());
+  UpDown3->move(d.Get_xb_net(), d.Get_ye_net());
+  UpDown4->move(d.Get_xe_net() - UpDown4->width(), d.Get_ye_net());
+}
+
+void TDiagramFrame::HideTools() {
+  Panel->hide();
+  SetUpDownsVisible(false);
+  Suppressed = false;
+}
+
+void TDiagramFrame::ShowTools() {
+  if (Suppressed || !Panel->isHidden()) return;
+  Panel->show();
+  Panel->raise();
+  if (SpeedButtonLim->isChecked()) {
+    SetUpDownsVisible(true);
+    for (TUpDown* u : {UpDown1, UpDown2, UpDown3, UpDown4}) u->raise();
+  }
+}
+
+void TDiagramFrame::resizeEvent(QResizeEvent* event) {
+  QFrame::resizeEvent(event);
+  Diagram->setGeometry(rect());
+  FrameResize();
+}
+
+void TDiagramFrame::FrameResize() {
+  Diagram->ShowDiagram();
+  PlaceTools();
+}
+
+void TDiagramFrame::DiagramMouseMove(TDiagram*, Qt::KeyboardModifiers, int, int) { ShowTools(); }
+
+void TDiagramFrame::DiagramClick() {
+  Diagram->SetShowFeeler(!Diagram->GetShowFeeler());
+  SpeedButtonMeasure->setChecked(Diagram->GetShowFeeler());
+}
+
+void TDiagramFrame::DiagramMouseDown(TDiagram*, Qt::MouseButton button, Qt::KeyboardModifiers, int, int) {
+  if (button != Qt::RightButton) return;
+  if (Suppressed) {
+    Suppressed = false;
+    ShowTools();
+  } else {
+    HideTools();
+    Suppressed = true;
+  }
+}
+
+void TDiagramFrame::SpeedButtonLimClick() {
+  SetUpDownsVisible(UpDown1->isHidden());
+  for (TUpDown* u : {UpDown1, UpDown2, UpDown3, UpDown4}) u->raise();
+}
+
+void TDiagramFrame::SpeedButtonRetLimClick() {
+  Stored.RestoreTo(*Diagram);
+  PlaceTools();
+}
+
+void TDiagramFrame::SpeedButtonIncreaseClick() {
+  if (DiagramIncrease) DiagramIncrease->Execute(Diagram);
+}
+
+void TDiagramFrame::SpeedButtonSaveClick() { Diagram->SaveBmpFile(); }
+
+void TDiagramFrame::SpeedButtonCopyClick() { Diagram->CopyToClipboard(); }
+
+// The net moves when the numbers change width, so the tools follow every step.
+void TDiagramFrame::StepEdge(TRangeEdge edge, TUpDown::TUDBtnType button) {
+  StepRangeEdge(*Diagram, edge, button);
+  PlaceTools();
+}
+
+void TDiagramFrame::UpDown1Click(TUpDown*, TUpDown::TUDBtnType button) { StepEdge(TRangeEdge::Ymax, button); }
+void TDiagramFrame::UpDown2Click(TUpDown*, TUpDown::TUDBtnType button) { StepEdge(TRangeEdge::Ymin, button); }
+void TDiagramFrame::UpDown3Click(TUpDown*, TUpDown::TUDBtnType button) { StepEdge(TRangeEdge::Xmin, button); }
+void TDiagramFrame::UpDown4Click(TUpDown*, TUpDown::TUDBtnType button) { StepEdge(TRangeEdge::Xmax, button); }

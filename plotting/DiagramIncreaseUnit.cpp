@@ -1,0 +1,302 @@
+#include "plotting/DiagramIncreaseUnit.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "plotting/Diagram.h"
+#include "plotting/DiagramScale.h"
+#include "plotting/ToolGlyphs.h"
+
+TDiagramIncrease* DiagramIncrease = nullptr;
+
+namespace {
+constexpr int WindowWidth = 812, WindowHeight = 591;
+constexpr int ReadoutWidth = 191;
+constexpr int UpDownLong = 41, UpDownShort = 16;
+constexpr int FontHeight = 16;
+constexpr int DiagramTop = 5, DiagramBottomGap = 10, DiagramSideGap = 20, UpDownLeft = 5;
+// The read-out shows two decimals more than the axis numbers.
+constexpr int ReadoutExtraDecimals = 2;
+// Inside the net, less this border, a point has coordinates worth showing.
+constexpr int ReadoutBorder = 2;
+
+QFont DiagramFont(bool title) {
+  QFont font(QStringLiteral("Times New Roman"));
+  font.setPixelSize(FontHeight);
+  font.setBold(title);
+  font.setItalic(title);
+  return font;
+}
+
+QString Readout(double value, int precision) {
+  QString text = QString::fromStdString(FormatReadout(value, precision + ReadoutExtraDecimals));
+  return text.replace(QLatin1Char('.'), QLocale::system().decimalPoint());
+}
+}  // namespace
+
+TDiagramIncrease::TDiagramIncrease(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("Диаграмма"));
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  resize(WindowWidth, WindowHeight);
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - rect().center());
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  BuildMenu();
+  layout->setMenuBar(MainMenu1);
+  BuildToolBar();
+  layout->addWidget(ToolBar1);
+  BuildDiagram();
+  layout->addWidget(ScrollBox1, 1);
+}
+
+// The own base keeper may still lead into another diagram's keepers; cut that link first,
+// or the own list would destroy keepers it does not own.
+TDiagramIncrease::~TDiagramIncrease() { Diagram1->GetKeeper(0)->ClearNext(); }
+
+void TDiagramIncrease::BuildToolBar() {
+  ToolBar1 = new QToolBar(this);
+  SpeedButtonMeasure = MakeSpeedButton(ToolBar1, TToolGlyph::Measure, QStringLiteral("Измерения"), true);
+  SpeedButtonMeasure->setChecked(true);
+  SpeedButtonLimit = MakeSpeedButton(ToolBar1, TToolGlyph::Limits, QStringLiteral("Пределы"), true);
+  SpeedButtonRetLim = MakeSpeedButton(ToolBar1, TToolGlyph::ReturnLimits, QStringLiteral("Исходные пределы"), false);
+  SpeedButton1 = MakeSpeedButton(ToolBar1, TToolGlyph::HideSeries,
+                                 QStringLiteral("Не показывать график при изменении пределов"), true);
+  SpeedButtonBmp = MakeSpeedButton(ToolBar1, TToolGlyph::Save, QStringLiteral("Сохранить как рисунок"), false);
+  SpeedButtonCopy = MakeSpeedButton(ToolBar1, TToolGlyph::Copy, QStringLiteral("Копировать"), false);
+  SpeedButtonClose = MakeSpeedButton(ToolBar1, TToolGlyph::Close, QStringLiteral("Закрыть"), false);
+  Panel2 = new QLabel(ToolBar1);
+  Panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  Panel2->setFixedWidth(ReadoutWidth);
+  Panel2->setAlignment(Qt::AlignCenter);
+  for (QToolButton* b : {SpeedButtonMeasure, SpeedButtonLimit, SpeedButtonRetLim, SpeedButton1}) ToolBar1->addWidget(b);
+  ToolBar1->addSeparator();
+  ToolBar1->addWidget(SpeedButtonBmp);
+  ToolBar1->addWidget(SpeedButtonCopy);
+  ToolBar1->addSeparator();
+  ToolBar1->addWidget(SpeedButtonClose);
+  ToolBar1->addSeparator();
+  ToolBar1->addWidget(Panel2);
+  connect(SpeedButtonMeasure, &QToolButton::clicked, this, &TDiagramIncrease::SpeedButtonMeasureClick);
+  connect(SpeedButtonLimit, &QToolButton::clicked, this, &TDiagramIncrease::SpeedButtonLimitClick);
+  connect(SpeedButtonRetLim, &QToolButton::clicked, this, &TDiagramIncrease::SpeedButtonRetLimClick);
+  connect(SpeedButtonBmp, &QToolButton::clicked, this, &TDiagramIncrease::SpeedButtonBmpClick);
+  connect(SpeedButtonCopy, &QToolButton::clicked, this, &TDiagramIncrease::SpeedButtonCopyClick);
+  connect(SpeedButtonClose, &QToolButton::clicked, this, &TDiagramIncrease::SpeedButtonCloseClick);
+}
+
+void TDiagramIncrease::BuildMenu() {
+  MainMenu1 = new QMenuBar(this);
+  QMenu* file = MainMenu1->addMenu(QStringLiteral("Файл"));
+  NClose = file->addAction(QStringLiteral("Закрыть"));
+  QMenu* diagram = MainMenu1->addMenu(QStringLiteral("Диаграмма"));
+  NMeasure = diagram->addAction(QStringLiteral("Измерения"));
+  NMeasure->setCheckable(true);
+  NMeasure->setChecked(true);
+  NLimit = diagram->addAction(QStringLiteral("Пределы"));
+  NLimit->setCheckable(true);
+  NRetLimit = diagram->addAction(QStringLiteral("Исходные пределы"));
+  diagram->addSeparator();
+  NBmp = diagram->addAction(QStringLiteral("Сохранить как рисунок"));
+  NCopy = diagram->addAction(QStringLiteral("Копировать в буфер обмена"));
+  connect(NClose, &QAction::triggered, this, &TDiagramIncrease::SpeedButtonCloseClick);
+  connect(NMeasure, &QAction::triggered, this, &TDiagramIncrease::SpeedButtonMeasureClick);
+  connect(NLimit, &QAction::triggered, this, &TDiagramIncrease::SpeedButtonLimitClick);
+  connect(NRetLimit, &QAction::triggered, this, &TDiagramIncrease::SpeedButtonRetLimClick);
+  connect(NBmp, &QAction::triggered, this, &TDiagramIncrease::SpeedButtonBmpClick);
+  connect(NCopy, &QAction::triggered, this, &TDiagramIncrease::SpeedButtonCopyClick);
+}
+
+void TDiagramIncrease::BuildDiagram() {
+  ScrollBox1 = new QScrollArea(this);
+  ScrollBox1->setWidgetResizable(true);
+  auto* area = new QWidget;
+  ScrollBox1->setWidget(area);
+  ScrollBox1->viewport()->installEventFilter(this);
+  Diagram1 = new TDiagram(area);
+  Diagram1->EnableLine(false);
+  Diagram1->SetFontNameX(DiagramFont(true));
+  Diagram1->SetFontNameY(DiagramFont(true));
+  Diagram1->SetFontName(DiagramFont(true));
+  Diagram1->SetFontNet(DiagramFont(false));
+  Diagram1->EnableLine(true);
+  connect(Diagram1, &TDiagram::OnClick, this, &TDiagramIncrease::SpeedButtonMeasureClick);
+  connect(Diagram1, &TDiagram::OnMouseMove, this, &TDiagramIncrease::Diagram1MouseMove);
+  UpDown1 = new TUpDown(Qt::Vertical, area);
+  UpDown2 = new TUpDown(Qt::Vertical, area);
+  UpDown3 = new TUpDown(Qt::Horizontal, area);
+  UpDown4 = new TUpDown(Qt::Horizontal, area);
+  UpDown1->resize(UpDownShort, UpDownLong);
+  UpDown2->resize(UpDownShort, UpDownLong);
+  UpDown3->resize(UpDownLong, UpDownShort);
+  UpDown4->resize(UpDownLong, UpDownShort);
+  connect(UpDown1, &TUpDown::Click, this, &TDiagramIncrease::UpDown1Click);
+  connect(UpDown2, &TUpDown::Click, this, &TDiagramIncrease::UpDown2Click);
+  connect(UpDown3, &TUpDown::Click, this, &TDiagramIncrease::UpDown3Click);
+  connect(UpDown4, &TUpDown::Click, this, &TDiagramIncrease::UpDown4Click);
+  for (TUpDown* u : {UpDown1, UpDown2, UpDown3, UpDown4}) {
+    connect(u, &TUpDown::MouseDown, this, &TDiagramIncrease::UpDown1MouseDown);
+    connect(u, &TUpDown::MouseUp, this, &TDiagramIncrease::UpDown1MouseUp);
+  }
+  SetUpDownsVisible(false);
+}
+
+void TDiagramIncrease::SetUpDownsVisible(bool visible) {
+  for (TUpDown* u : {UpDown1, UpDown2, UpDown3, UpDown4}) u->setVisible(visible);
+}
+
+int TDiagramIncrease::Execute(TDiagram* source) {
+  if (!source) {
+    SourceDiagram = nullptr;
+    return 0;
+  }
+  TakeOver(source);
+  setWindowState(windowState() | Qt::WindowMaximized);
+  return exec();
+}
+
+void TDiagramIncrease::TakeOver(TDiagram* source) {
+  if (!source) return;
+  TKeeper* own = Diagram1->GetKeeper(0);
+  own->Hide();
+  Diagram1->EnableLine(false);
+  SourceDiagram = source;
+  TDiagram& d = *Diagram1;
+  d.SetColorBackDiagram(source->GetColorBackDiagram());
+  d.SetColorBackNet(source->GetColorBackNet());
+  d.SetColorNetLine(source->GetColorNetLine());
+  d.SetPenStyleNetLine(source->GetPenStyleNetLine());
+  d.SetNameY(source->GetNameY());
+  d.SetNameX(source->GetNameX());
+  d.SetNameDiagram(source->GetNameDiagram());
+  // Both ends at once: one end at a time could meet the other end of the previous limits.
+  d.SetLimitX(source->GetLimitXmin(), source->GetLimitXmax());
+  d.SetLimitY(source->GetLimitYmin(), source->GetLimitYmax());
+  d.SetRangeX(source->GetXmin(), source->GetXmax());
+  d.SetRangeY(source->GetYmin(), source->GetYmax());
+  d.SetBitmapX(&source->GetBitmapX());
+  d.SetBitmapY(&source->GetBitmapY());
+  // The source's keepers themselves are drawn, after the own hidden base keeper.
+  own->SetNext(source->GetKeeper(0));
+  d.EnableLine(true);
+  d.ShowDiagram();
+  setWindowTitle(source->GetNameDiagram());
+  Stored = TStoredRange::Of(d);
+}
+
+// Besides clearing the link, the source itself is forgotten: a source diagram destroyed
+// after the window has closed must never be reached through a later closing.
+void TDiagramIncrease::GiveBack() {
+  if (!SourceDiagram) return;
+  TDiagram& source = *SourceDiagram;
+  source.EnableLine(false);
+  source.SetRangeX(Diagram1->GetXmin(), Diagram1->GetXmax());
+  source.SetRangeY(Diagram1->GetYmin(), Diagram1->GetYmax());
+  Diagram1->GetKeeper(0)->ClearNext();
+  source.EnableLine(true);
+  source.ShowDiagram();
+  SourceDiagram = nullptr;
+}
+
+void TDiagramIncrease::ShowCoordinates(int x, int y) {
+  const TDiagram& d = *Diagram1;
+  const bool inside = d.Get_xb_net() + ReadoutBorder <= x && x <= d.Get_xe_net() - ReadoutBorder &&
+                      d.Get_yb_net() + ReadoutBorder <= y && y <= d.Get_ye_net() - ReadoutBorder;
+  QString text;
+  if (inside)
+    text = QStringLiteral("(") + Readout(d.PhisToMathX(x), d.GetPrecisionX()) + QStringLiteral("; ") +
+           Readout(d.PhisToMathY(y), d.GetPrecisionY()) + QStringLiteral(")");
+  if (Panel2->text() != text) Panel2->setText(text);
+}
+
+void TDiagramIncrease::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  FormShow();
+}
+
+void TDiagramIncrease::FormShow() {
+  setWindowState(windowState() | Qt::WindowMaximized);
+  if (!FirstShow) return;
+  FirstShow = false;
+  Settling = true;
+  PlaceDiagram();
+}
+
+void TDiagramIncrease::PlaceDiagram() {
+  const QSize area = ScrollBox1->viewport()->size();
+  const int left = UpDown1->width() + UpDownLeft;
+  Diagram1->setGeometry(left, DiagramTop, area.width() - (UpDown1->width() + DiagramSideGap),
+                        area.height() - DiagramTop - (UpDown3->height() + DiagramBottomGap));
+  Diagram1->ShowDiagram();
+  const TDiagram& d = *Diagram1;
+  const int top = Diagram1->y(), bottom = top + Diagram1->height();
+  UpDown1->move(UpDownLeft, top + d.Get_yb_net());
+  UpDown2->move(UpDownLeft, top + d.Get_ye_net() - UpDown2->height());
+  UpDown3->move(Diagram1->x() + d.Get_xb_net(), bottom);
+  UpDown4->move(Diagram1->x() + d.Get_xe_net() - UpDown4->width(), bottom);
+}
+
+bool TDiagramIncrease::eventFilter(QObject* watched, QEvent* event) {
+  if (Settling && watched == ScrollBox1->viewport() && event->type() == QEvent::Resize) PlaceDiagram();
+  return QDialog::eventFilter(watched, event);
+}
+
+// Every way of closing (the close button, the menu, Esc, the window's cross) ends here.
+void TDiagramIncrease::done(int result) {
+  FormClose();
+  QDialog::done(result);
+}
+
+void TDiagramIncrease::FormClose() {
+  Settling = false;
+  GiveBack();
+}
+
+void TDiagramIncrease::SpeedButtonMeasureClick() {
+  Diagram1->SetShowFeeler(!Diagram1->GetShowFeeler());
+  SpeedButtonMeasure->setChecked(Diagram1->GetShowFeeler());
+  NMeasure->setChecked(Diagram1->GetShowFeeler());
+}
+
+void TDiagramIncrease::SpeedButtonLimitClick() {
+  const bool show = UpDown1->isHidden();
+  SetUpDownsVisible(show);
+  SpeedButtonLimit->setChecked(show);
+  NLimit->setChecked(show);
+}
+
+void TDiagramIncrease::SpeedButtonRetLimClick() { Stored.RestoreTo(*Diagram1); }
+
+void TDiagramIncrease::SpeedButtonBmpClick() { Diagram1->SaveBmpFile(); }
+
+void TDiagramIncrease::SpeedButtonCopyClick() { Diagram1->CopyToClipboard(); }
+
+void TDiagramIncrease::SpeedButtonCloseClick() { close(); }
+
+void TDiagramIncrease::UpDown1Click(TUpDown*, TUpDown::TUDBtnType b) { StepRangeEdge(*Diagram1, TRangeEdge::Ymax, b); }
+void TDiagramIncrease::UpDown2Click(TUpDown*, TUpDown::TUDBtnType b) { StepRangeEdge(*Diagram1, TRangeEdge::Ymin, b); }
+void TDiagramIncrease::UpDown3Click(TUpDown*, TUpDown::TUDBtnType b) { StepRangeEdge(*Diagram1, TRangeEdge::Xmin, b); }
+void TDiagramIncrease::UpDown4Click(TUpDown*, TUpDown::TUDBtnType b) { StepRangeEdge(*Diagram1, TRangeEdge::Xmax, b); }
+
+// With SpeedButton1 down the series are left out while a button is held, and drawn once on release.
+void TDiagramIncrease::UpDown1MouseDown(TUpDown*) {
+  if (SpeedButton1->isChecked()) Diagram1->EnableLine(false);
+}
+
+void TDiagramIncrease::UpDown1MouseUp(TUpDown*) {
+  if (!SpeedButton1->isChecked()) return;
+  Diagram1->EnableLine(true);
+  Diagram1->ShowDiagram();
+}
+
+void TDiagramIncrease::Diagram1MouseMove(TDiagram*, Qt::KeyboardModifiers, int x, int y) { ShowCoordinates(x, y); }

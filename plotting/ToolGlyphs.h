@@ -1,0 +1,27 @@
+#pragma once
+// The pictures on the diagram tools' buttons, drawn in code so that they stay small, sharp
+// and alike wherever a diagram is framed.
+#include <QIcon>
+
+enum class TToolGlyph {
+  Measure,       // cross-hair
+  Limits,        // range edges with arrows
+  ReturnLimits,  // back to the original range
+  Increase,      // magnifying glass
+  Save,          // floppy disk
+  Copy,          // two sheets
+  Close,         // cross
+  HideSeries,    // curve struck through
+  ArrowUp,
+  ArrowDown,
+  ArrowLeft,
+  ArrowRight,
+};
+
+// A 16 by 16 picture of the glyph.
+QIcon ToolIcon(TToolGlyph glyph);
+
+class QToolButton;
+class QWidget;
+// A flat speed button with the glyph, the hint as its tool tip, and optionally a toggle.
+QToolButton* MakeSpeedButton(QWidget* parent, TToolGlyph glyph, const QString& hint, bool toggle);
