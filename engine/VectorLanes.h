@@ -8,10 +8,13 @@
 using TLanes = double __attribute__((vector_size(4 * sizeof(double))));
 constexpr int LaneCount = 4;
 
+// A build may define RESAM_WIDE_LANES itself (empty: the baseline code only).
+#ifndef RESAM_WIDE_LANES
 #if defined(__x86_64__) && defined(__GNUC__)
 #define RESAM_WIDE_LANES __attribute__((target_clones("avx2", "default")))
 #else
 #define RESAM_WIDE_LANES
+#endif
 #endif
 
 // Unaligned loads; in a macro rather than a function so that no vector crosses a call
