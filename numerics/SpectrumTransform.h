@@ -2,11 +2,13 @@
 // The radix-2 decimation-in-time transform of the spectrum module, arranged for speed
 // without changing a single rounding.
 //
-// The textbook loop computes one twiddle per group of butterflies and runs the stages one
-// after another over the whole array. Here the twiddles come from a table filled once, the
-// early stages run block by block inside the first-level cache and the late stages run two
-// at a time; every butterfly still performs the same operations on the same operands as the
-// textbook loop, so the results are bit-for-bit those of the loop:
+// The textbook loop reorders the samples by bit reversal, computes one twiddle per group of
+// butterflies and runs the stages one after another over the whole array. Here the twiddles
+// come from a table filled once, the reordering and the stages that only meet zero padding
+// are one pass (SpreadPaddedSamples), the next stages run block by block inside the
+// first-level cache and the last ones two at a time. Every butterfly still performs the same
+// operations on the same operands as the textbook loop, so the results are bit-for-bit
+// those of the loop:
 //   T = X_IP * U by three products, k1 = (c + d) a, k2 = (a + b) d, k3 = (b - a) c,
 //   T = (k1 - k2) + i (k1 + k3), X_IP = X_I - T, X_I = X_I + T,
 // with U = Twiddle(LE, j) for butterfly j of a group of stage LE.
