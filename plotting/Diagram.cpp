@@ -199,14 +199,24 @@ void TDiagram::ResetPrintMode() {
   ShowDiagram();
 }
 
-// A picture of exactly the control's size; one of that size already there is reused, since
-// every repaint covers it completely. A control of no area has no picture at all.
+// A picture of exactly the control's size, its old contents gone. A control of no area has
+// no picture at all.
 void TDiagram::FullSize() {
+  const bool reused = AllocatePicture();
+  if (reused) Image.fill(Qt::white);
+}
+
+// The picture for a repaint: one of the right size already there is kept, since the repaint
+// covers it completely; true when it was kept.
+bool TDiagram::AllocatePicture() {
   if (width() <= 0 || height() <= 0) {
     Image = QImage();
-    return;
+    return false;
   }
-  if (Image.size() != size()) Image = QImage(size(), QImage::Format_RGB32);
+  if (Image.size() == size()) return true;
+  Image = QImage(size(), QImage::Format_RGB32);
+  Image.fill(Qt::white);
+  return false;
 }
 
 void TDiagram::paintEvent(QPaintEvent*) {

@@ -181,6 +181,7 @@ class TDiagram : public QWidget {
     double Step = 1, First = 0, Eps = 0;
   };
 
+  bool AllocatePicture();
   void Layout();
   void ChooseGrids();
   void AdjustPrecision(const TGrid& grid, double vmax, int& precision) const;

@@ -117,7 +117,8 @@ QColor TDiagram::TextBackColour() const { return ColourOf(PrintMode ? ColourWhit
 
 void TDiagram::ShowDiagram() {
   FeelerDrawn = false;
-  FullSize();
+  // What FullSize gives, without clearing a picture that is about to be covered anyway.
+  AllocatePicture();
   // A raised precision widens the numbers and so moves the net; settle it here so that a
   // second repaint draws the same picture as the first.
   for (int pass = 0; pass < MaxLayoutPasses; ++pass) {

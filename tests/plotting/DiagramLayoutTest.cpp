@@ -171,3 +171,14 @@ TEST(DiagramLayout, DefaultsOfANewDiagram) {
   EXPECT_TRUE(d.GetEnableLine());
   EXPECT_FALSE(d.GetPrintMode());
 }
+
+TEST(DiagramLayout, FullSizeGivesAFreshPictureOfTheControlsSize) {
+  auto d = MakeDiagram(300, 200);
+  d->resize(320, 240);
+  d->FullSize();
+  EXPECT_EQ(d->Picture().size(), QSize(320, 240));
+  d->FullSize();
+  EXPECT_EQ(CountColour(d->Picture(), 0, 0, 319, 239, 0xFFFFFF), 320 * 240);
+  d->ShowDiagram();
+  EXPECT_LT(CountColour(d->Picture(), 0, 0, 319, 239, 0xFFFFFF), 320 * 240);
+}
