@@ -42,7 +42,8 @@ int EnergyPartItem(double part) {
 }  // namespace
 
 TSpAnTurnForm::TSpAnTurnForm(TSpectrumAnalyser& module, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), Module(module) {
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      Module(module) {
   setWindowTitle(QStringLiteral("Настройка модуля спектрального анализа"));
   setFixedSize(ClientWidth, ClientHeight);
   BuildCriterionGroup();
