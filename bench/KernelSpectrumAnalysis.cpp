@@ -1,5 +1,7 @@
 // The generating-function analysis at its most precise setting (high detail, step 1e-4,
-// an order-3 kernel), fast form against the literal trapezoid in the same run.
+// an order-3 kernel), fast form against the literal trapezoid in the same run. Counters:
+// literal_over_fast (the "/s" is an artefact of forming it as a rate), literal_s, and
+// max_deviation, the largest difference of the 5490 spectrum values from the literal ones.
 #include <benchmark/benchmark.h>
 
 #include <ctime>
@@ -20,9 +22,13 @@ TLiteralRun LiteralAnalysis(TRealFunction kernel, int order) {
   const int count = KernelSpectrumCount(KernelDetailHigh);
   const double e = KernelFrequencyStep(KernelDetailHigh);
   run.Spectrum.resize(count);
-  const std::clock_t start = std::clock();
-  for (int i = 0; i < count; ++i) run.Spectrum[i] = 2 * TrapezoidCosine(kernel, 0, order + 1, i * e, KernelStepFine);
-  run.Seconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
+  // The best of two runs (processor time): the literal form takes seconds, so only two.
+  run.Seconds = 1e300;
+  for (int repeat = 0; repeat < 2; ++repeat) {
+    const std::clock_t start = std::clock();
+    for (int i = 0; i < count; ++i) run.Spectrum[i] = 2 * TrapezoidCosine(kernel, 0, order + 1, i * e, KernelStepFine);
+    run.Seconds = std::fmin(run.Seconds, static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC);
+  }
   return run;
 }
 

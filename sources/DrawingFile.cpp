@@ -96,9 +96,9 @@ std::string DrawingFileMessage(TDrawingStatus status, const std::string& name) {
   switch (status) {
     case TDrawingStatus::Ok: return "";
     case TDrawingStatus::CannotCreate: return CannotCreateFileMessage + name;
-    case TDrawingStatus::CannotOpen: return std::string(CannotOpenFileMessage) + " " + name;
+    case TDrawingStatus::CannotOpen: return CannotOpenDrawingStart + name;
     case TDrawingStatus::Damaged: return DamagedFileStart + name + DamagedFileEnd;
-    case TDrawingStatus::NoMemory: return std::string(CannotOpenFileMessage) + " " + name + NoMemoryForFileEnd;
+    case TDrawingStatus::NoMemory: return CannotOpenDrawingStart + name + NoMemoryForFileEnd;
   }
   return "";
 }

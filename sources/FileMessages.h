@@ -5,6 +5,7 @@
 inline constexpr const char* CannotCreateFileMessage = "Не удаётся создать файл";
 inline constexpr const char* CannotOpenFileMessage = "Не удаётся открыть файл";
 // The drawing editor's texts around the file name.
+inline constexpr const char* CannotOpenDrawingStart = "Не удаётся открыть файл ";
 inline constexpr const char* DamagedFileStart = "Файл ";
 inline constexpr const char* DamagedFileEnd = " повреждён. \n Операция не выполнена";
 inline constexpr const char* NoMemoryForFileEnd = "\n Не достаточно памяти.";
