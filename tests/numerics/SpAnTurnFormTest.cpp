@@ -111,6 +111,11 @@ TEST_F(SpAnTurnFormTest, CancelLeavesTheModuleAndTheNextShowingShowsItAgain) {
   EXPECT_TRUE(Form->RadioButton2->isChecked());
   EXPECT_TRUE(Form->CheckBox1->isChecked());
   EXPECT_TRUE(Form->ComboBox2->isEnabled());
+  // Closing the window by its frame is a cancel too.
+  Click(Form->RadioButton1);
+  Form->close();
+  EXPECT_FALSE(Form->Accepted());
+  EXPECT_EQ(Module->GetCriterion(), 1);
 }
 
 TEST_F(SpAnTurnFormTest, DefaultsButtonResetsTheControlsOnly) {
