@@ -2,7 +2,6 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <cmath>
-#include <cstring>
 
 #include "plotting/Diagram.h"
 #include "plotting/DiagramColours.h"
@@ -86,17 +85,14 @@ void TDiagram::ChooseGrids() {
 // Raises the precision until neighbouring numbers differ (a number that reads as the start
 // of its predecessor would look the same on the axis), or the exponent form takes over.
 void TDiagram::AdjustPrecision(const TGrid& grid, double vmax, int& precision) const {
-  char previous[NumTextSize], current[NumTextSize];
   for (;;) {
-    bool clash = false;
-    bool first = true;
+    QString previous;
+    bool first = true, clash = false;
     ForEachGridValue(grid.First, grid.Step, vmax + grid.Eps, [&](double v) {
       if (clash) return;
-      const QByteArray text = GridText(v, grid, precision).toLatin1();
-      std::strncpy(current, text.constData(), NumTextSize - 1);
-      current[NumTextSize - 1] = '\0';
-      if (!first && std::strncmp(previous, current, std::strlen(current)) == 0) clash = true;
-      std::memcpy(previous, current, NumTextSize);
+      const QString text = GridText(v, grid, precision);
+      clash = !first && previous.startsWith(text);
+      previous = text;
       first = false;
     });
     if (!clash || precision > MaxPrecisionRaised) return;

@@ -17,9 +17,9 @@ TExpectedLayout ExpectedLayout(const TDiagram& d) {
   const QFontMetrics fm(d.GetFontNet(), &d.Picture());
   const int th = fm.height(), hh = th / 2, cw = fm.horizontalAdvance(QLatin1Char('0'));
   const int aw = d.width() - fm.horizontalAdvance(d.GetNameX()), ah = d.height() - hh;
-  const auto chars = [](double a, double b, int p) { return int(std::trunc(std::log10(std::max(std::fabs(a), std::fabs(b))))) + p + 3; };
-  const int lx = cw * chars(d.GetXmin(), d.GetXmax(), d.GetPrecisionX());
-  const int ly = cw * std::abs(chars(d.GetYmin(), d.GetYmax(), 0) - 3) + cw * (d.GetPrecisionY() + 3);
+  const auto decades = [](double a, double b) { return int(std::trunc(std::log10(std::max(std::fabs(a), std::fabs(b))))); };
+  const int lx = cw * (decades(d.GetXmin(), d.GetXmax()) + d.GetPrecisionX() + 3);
+  const int ly = cw * (std::abs(decades(d.GetYmin(), d.GetYmax())) + d.GetPrecisionY() + 3);
   const int s = (4 * lx < aw && 4 * th < ah) ? 1 : 0;
   TExpectedLayout e;
   e.numbers = s == 1;
@@ -56,6 +56,10 @@ TEST(DiagramLayout, NetAndOutputRectanglesWithNumbers) {
   ASSERT_GT(d->Get_xb_net(), 2);  // numbers shown
   ExpectLayout(*d);
   EXPECT_EQ(d->Picture().size(), QSize(500, 350));
+  // Small values: the Y numbers count the decades below one as characters too.
+  d->SetRangeY(-0.002, 0.003);
+  d->SetRangeX(0.25, 0.75);
+  ExpectLayout(*d);
 }
 
 TEST(DiagramLayout, SmallControlDrawsNoNumbersAndKeepsItsPrecision) {
