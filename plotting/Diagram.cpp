@@ -219,10 +219,10 @@ bool TDiagram::AllocatePicture() {
   return false;
 }
 
+// The picture is redrawn only by ShowDiagram; until the owner calls it after a resize, the
+// part of the control the picture does not cover shows the background.
 void TDiagram::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  if (Image.isNull())
-    painter.fillRect(rect(), ColourOf(ColorBackDiagram));
-  else
-    painter.drawImage(0, 0, Image);
+  if (Image.size() != size()) painter.fillRect(rect(), ColourOf(ColorBackDiagram));
+  if (!Image.isNull()) painter.drawImage(0, 0, Image);
 }

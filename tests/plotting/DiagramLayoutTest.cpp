@@ -186,3 +186,10 @@ TEST(DiagramLayout, FullSizeGivesAFreshPictureOfTheControlsSize) {
   d->ShowDiagram();
   EXPECT_LT(CountColour(d->Picture(), 0, 0, 319, 239, 0xFFFFFF), 320 * 240);
 }
+
+TEST(DiagramLayout, WidgetShowsExactlyItsPicture) {
+  auto d = MakeDiagram(300, 200);
+  d->GetKeeper(0)->SetConstant(0.5, -1, 1);
+  d->ShowDiagram();
+  EXPECT_EQ(d->grab().toImage().convertToFormat(QImage::Format_RGB32), d->Picture());
+}
