@@ -8,10 +8,11 @@
 namespace {
 constexpr double Pi = 3.141592653589793;
 constexpr int MaxKernelOrder = 3;
-// The finest menu step gives 40001 points; this leaves room and bounds the table's size.
+// The finest menu step gives 40001 points; this leaves room and bounds the grid's size.
 constexpr double MaxIntegrationPoints = 1e6;
-// Points per block between exact cosine anchors; the table of cos/sin(v k h) for one
-// block is built from a coarse and a fine table of this many entries each.
+// Points per block between exact cosine anchors: BlockFine x BlockCoarse. The block's table
+// of cos/sin(v k h) comes by angle addition from a fine table (k < BlockFine) and a coarse
+// one (the multiples of BlockFine).
 constexpr int BlockFine = 32;
 constexpr int BlockCoarse = 32;
 constexpr int BlockLength = BlockFine * BlockCoarse;

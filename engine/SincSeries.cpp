@@ -59,7 +59,7 @@ RESAM_WIDE_LANES double SincSeries(const double* s, int count, double u) {
   if (f == 0) return m >= 0 && m < count ? s[static_cast<int>(m)] : 0;
   const double half = m * 0.5;
   const double sign = half == std::floor(half) ? 1.0 : -1.0;  // (-1)^m, m possibly beyond int
-  const double sinePi = std::sin(Pi * f) / Pi;
+  const double sinePi = std::sin(Pi * f) * (1 / Pi);
   if (std::fabs(u) <= QuadSumLimit) return sign * sinePi * AlternatingSum(s, count, u);
   double total = 0;
   for (int i = 0; i < count; ++i) total += (i % 2 == 0 ? s[i] : -s[i]) / (u - i);
