@@ -1,22 +1,27 @@
 // The spectrum module's transform against FFTW's complex transform of the same size, in the
-// same run. Printed at the end as ratios (our time / FFTW's time), so the figures survive a
-// noisy machine (CPU times, less disturbed by other programs than wall-clock ones):
+// same run. The table gives each operation's time; the lines printed at the end give the
+// ratios (our time / FFTW's time) from a second measurement that takes the operations in
+// turn, round after round, and keeps each one's best batch, so that a busy machine slows
+// them alike. The operations:
 //   Calculate      the whole computation the main window asks for (clearing, copying, the
 //                  transform, amplitudes and phases of all N + 1 points);
-//   Transform      the transform alone (bit reversal and butterflies), as FFTW's;
+//   Transform      the transform alone (reordering and butterflies), as FFTW's;
 //   TextbookFFT    the textbook loop the module reproduces bit for bit, for scale;
+//   FFTW           FFTW's complex transform of the zero-padded samples, planned beforehand;
 //   FftwPolar      FFTW followed by the same amplitude and phase conversion as the module.
 #include <benchmark/benchmark.h>
 #include <fftw3.h>
 
+#include <algorithm>
+#include <array>
 #include <bit>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <map>
+#include <limits>
 #include <memory>
 #include <random>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -47,52 +52,76 @@ constexpr TUse Uses[] = {
     {"4096full", 4096, 5, true, 65536},
 };
 
-void Calculate(benchmark::State& state, TUse use) {
-  auto spectrum = std::make_unique<TSpectrumAnalyser>();
-  spectrum->SetFullSize(use.FullSize);
-  spectrum->SetDoublings(use.Doublings);
-  const std::vector<double> x = Samples(use.Count);
-  for (auto _ : state) {
-    spectrum->Calculate(x.data(), use.Count);
-    int count = 0;
-    benchmark::DoNotOptimize(spectrum->GetAmpSpectrum(count)[1]);
-  }
-}
+enum TKind { Calculate, Transform, TextbookFFT, FFTW, FftwPolar, KindCount };
+constexpr const char* KindNames[KindCount] = {"Calculate", "Transform", "TextbookFFT", "FFTW", "FftwPolar"};
 
-void Transform(benchmark::State& state, TUse use) {
-  auto table = std::make_unique<TTwiddleTable>();
-  const unsigned n = use.Size, stages = std::countr_zero(n);
-  const unsigned pad = std::bit_ceil(use.Count);
-  table->Prepare(n);
-  std::vector<double> x = Samples(use.Count);
-  x.resize(pad, 0.0);
-  std::vector<double> re(n), im(n);
-  for (auto _ : state) {
-    std::fill(im.begin(), im.end(), 0.0);
-    unsigned done = SpreadPaddedSamples(x.data(), pad, re.data(), n);
-    if (done < stages) done = RunEarlyStages(re.data(), im.data(), n, done + 1, *table);
-    while (done < stages) done += RunLateStages(re.data(), im.data(), n, done + 1, *table);
-    benchmark::DoNotOptimize(re[1]);
-  }
-}
-
-void TextbookFFT(benchmark::State& state, TUse use) {
-  const unsigned n = use.Size;
-  const std::vector<double> x = Samples(use.Count);
-  std::vector<double> re(n), im(n);
-  for (auto _ : state) {
-    std::fill(re.begin(), re.end(), 0.0);
-    std::fill(im.begin(), im.end(), 0.0);
-    std::copy(x.begin(), x.end(), re.begin());
-    literal::FastFT(re, im, n);
-    benchmark::DoNotOptimize(re[1]);
-  }
-}
-
-// FFTW's complex transform of the zero-padded samples, planned outside the timed loop.
-class TFftw {
+class TOperation {
  public:
-  explicit TFftw(const TUse& use) : N(use.Size) {
+  virtual ~TOperation() = default;
+  virtual void Run() = 0;
+};
+
+class TCalculate : public TOperation {
+ public:
+  explicit TCalculate(const TUse& use) : Use(use), X(Samples(use.Count)) {
+    Spectrum->SetFullSize(use.FullSize);
+    Spectrum->SetDoublings(use.Doublings);
+  }
+  void Run() override {
+    Spectrum->Calculate(X.data(), Use.Count);
+    int count = 0;
+    benchmark::DoNotOptimize(Spectrum->GetAmpSpectrum(count)[1]);
+  }
+
+ private:
+  TUse Use;
+  std::vector<double> X;
+  std::unique_ptr<TSpectrumAnalyser> Spectrum = std::make_unique<TSpectrumAnalyser>();
+};
+
+class TTransform : public TOperation {
+ public:
+  explicit TTransform(const TUse& use)
+      : N(use.Size), Pad(std::bit_ceil(use.Count)), X(Samples(use.Count)), Re(N), Im(N) {
+    X.resize(Pad, 0.0);
+    Table->Prepare(N);
+  }
+  void Run() override {
+    const unsigned stages = std::countr_zero(N);
+    std::fill(Im.begin(), Im.end(), 0.0);
+    unsigned done = SpreadPaddedSamples(X.data(), Pad, Re.data(), N);
+    if (done < stages) done = RunEarlyStages(Re.data(), Im.data(), N, done + 1, *Table);
+    while (done < stages) done += RunLateStages(Re.data(), Im.data(), N, done + 1, *Table);
+    benchmark::DoNotOptimize(Re[1]);
+  }
+
+ private:
+  unsigned N, Pad;
+  std::vector<double> X, Re, Im;
+  std::unique_ptr<TTwiddleTable> Table = std::make_unique<TTwiddleTable>();
+};
+
+class TTextbook : public TOperation {
+ public:
+  explicit TTextbook(const TUse& use) : N(use.Size), X(Samples(use.Count)), Re(N), Im(N) {}
+  void Run() override {
+    std::fill(Re.begin(), Re.end(), 0.0);
+    std::fill(Im.begin(), Im.end(), 0.0);
+    std::copy(X.begin(), X.end(), Re.begin());
+    literal::FastFT(Re, Im, N);
+    benchmark::DoNotOptimize(Re[1]);
+  }
+
+ private:
+  unsigned N;
+  std::vector<double> X, Re, Im;
+};
+
+// FFTW's complex transform of the zero-padded samples, planned outside the timed loop;
+// with `polar`, followed by the module's conversion to amplitudes and phases.
+class TFftw : public TOperation {
+ public:
+  TFftw(const TUse& use, bool polar) : N(use.Size), Polar(polar), Amp(N + 1), Phase(N + 1) {
     In = fftw_alloc_complex(N);
     Out = fftw_alloc_complex(N);
     Plan = fftw_plan_dft_1d(int(N), In, Out, FFTW_FORWARD, FFTW_MEASURE);
@@ -100,41 +129,74 @@ class TFftw {
     std::memset(In, 0, sizeof(fftw_complex) * N);
     for (unsigned j = 0; j < use.Count; ++j) In[j][0] = x[j];
   }
-  ~TFftw() {
+  ~TFftw() override {
     fftw_destroy_plan(Plan);
     fftw_free(In);
     fftw_free(Out);
   }
-  void Run() { fftw_execute(Plan); }
+  void Run() override {
+    fftw_execute(Plan);
+    if (Polar) ToPolar();
+    benchmark::DoNotOptimize(Out[1][0]);
+  }
+
+ private:
+  void ToPolar() {
+    for (unsigned k = 0; k < N; ++k) {
+      const double re = Out[k][0], im = Out[k][1];
+      const double re2 = re * re, im2 = im * im;
+      Phase[k] = (re == 0 && im == 0) ? 0.0 : std::atan2(im, re);
+      Amp[k] = std::sqrt(re2 + im2);
+    }
+    Amp[N] = Amp[0];
+    Phase[N] = Phase[0];
+    benchmark::DoNotOptimize(Amp[1]);
+  }
+
   unsigned N;
+  bool Polar;
+  std::vector<double> Amp, Phase;
   fftw_complex* In;
   fftw_complex* Out;
   fftw_plan Plan;
 };
 
-void Fftw(benchmark::State& state, TUse use) {
-  TFftw fftw(use);
-  for (auto _ : state) {
-    fftw.Run();
-    benchmark::DoNotOptimize(fftw.Out[1][0]);
+std::unique_ptr<TOperation> MakeOperation(TKind kind, const TUse& use) {
+  switch (kind) {
+    case Calculate: return std::make_unique<TCalculate>(use);
+    case Transform: return std::make_unique<TTransform>(use);
+    case TextbookFFT: return std::make_unique<TTextbook>(use);
+    case FFTW: return std::make_unique<TFftw>(use, false);
+    case FftwPolar: return std::make_unique<TFftw>(use, true);
+    case KindCount: break;
   }
+  return nullptr;
 }
 
-void FftwPolar(benchmark::State& state, TUse use) {
-  TFftw fftw(use);
-  std::vector<double> amp(fftw.N + 1), phase(fftw.N + 1);
-  for (auto _ : state) {
-    fftw.Run();
-    for (unsigned k = 0; k < fftw.N; ++k) {
-      const double re = fftw.Out[k][0], im = fftw.Out[k][1];
-      const double re2 = re * re, im2 = im * im;
-      phase[k] = (re == 0 && im == 0) ? 0.0 : std::atan2(im, re);
-      amp[k] = std::sqrt(re2 + im2);
-    }
-    amp[fftw.N] = amp[0];
-    phase[fftw.N] = phase[0];
-    benchmark::DoNotOptimize(amp[1]);
+void Measure(benchmark::State& state, TKind kind, TUse use) {
+  const std::unique_ptr<TOperation> operation = MakeOperation(kind, use);
+  for (auto _ : state) operation->Run();
+}
+
+// Best time per run of each operation over rounds that take them in turn, in seconds.
+std::array<double, KindCount> InterleavedBest(const TUse& use) {
+  constexpr int Rounds = 15;
+  constexpr int Batch[KindCount] = {4, 8, 1, 8, 4};
+  std::array<std::unique_ptr<TOperation>, KindCount> operations;
+  std::array<double, KindCount> best;
+  for (int kind = 0; kind < KindCount; ++kind) {
+    operations[kind] = MakeOperation(TKind(kind), use);
+    operations[kind]->Run();  // warm the caches and the twiddle table
+    best[kind] = std::numeric_limits<double>::infinity();
   }
+  for (int round = 0; round < Rounds; ++round)
+    for (int kind = 0; kind < KindCount; ++kind) {
+      const auto start = std::chrono::steady_clock::now();
+      for (int i = 0; i < Batch[kind]; ++i) operations[kind]->Run();
+      const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+      best[kind] = std::min(best[kind], elapsed.count() / Batch[kind]);
+    }
+  return best;
 }
 
 // Checks once that the module's result is the textbook loop's, bit for bit.
@@ -153,52 +215,26 @@ bool BitEqual(const TUse& use) {
          std::memcmp(spectrum->GetPhaseSpectrum(count), im.data(), use.Size * sizeof(double)) == 0;
 }
 
-// Keeps every run's time per iteration, by name, to print the ratios at the end.
-class TRecorder : public benchmark::ConsoleReporter {
- public:
-  TRecorder() : ConsoleReporter(OO_None) {}
-  void ReportRuns(const std::vector<Run>& runs) override {
-    // With repetitions the median stands for the benchmark; without, its one run does.
-    for (const Run& run : runs) {
-      const std::string& name = run.run_name.function_name;
-      if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
-        Times[name] = run.GetAdjustedCPUTime();
-        Medians.insert(name);
-      } else if (run.run_type == Run::RT_Iteration && !Medians.count(name)) {
-        Times[name] = run.GetAdjustedCPUTime();
-      }
-    }
-    ConsoleReporter::ReportRuns(runs);
+void PrintRatios() {
+  std::printf("\nRatios to FFTW's complex transform of the same size (best of interleaved rounds, this run):\n");
+  for (const TUse& use : Uses) {
+    const std::array<double, KindCount> t = InterleavedBest(use);
+    std::printf("  %-9s N=%-6u Transform/FFTW %5.2f  Calculate/FFTW %5.2f  Calculate/(FFTW+polar) %5.2f  "
+                "Textbook/FFTW %5.2f  bit-equal to textbook: %s\n",
+                use.Name, use.Size, t[Transform] / t[FFTW], t[Calculate] / t[FFTW], t[Calculate] / t[FftwPolar],
+                t[TextbookFFT] / t[FFTW], BitEqual(use) ? "yes" : "NO");
   }
-  std::map<std::string, double> Times;
-  std::set<std::string> Medians;
-};
+}
 }  // namespace
 
 int main(int argc, char** argv) {
-  using TBench = void (*)(benchmark::State&, TUse);
-  const std::pair<const char*, TBench> kinds[] = {
-      {"Calculate", Calculate}, {"Transform", Transform}, {"TextbookFFT", TextbookFFT},
-      {"FFTW", Fftw},           {"FftwPolar", FftwPolar},
-  };
   for (const TUse& use : Uses)
-    for (const auto& [kind, function] : kinds)
-      benchmark::RegisterBenchmark((std::string(kind) + "/" + use.Name).c_str(), function, use)
+    for (int kind = 0; kind < KindCount; ++kind)
+      benchmark::RegisterBenchmark((std::string(KindNames[kind]) + "/" + use.Name).c_str(), Measure, TKind(kind), use)
           ->Unit(benchmark::kMicrosecond);
   benchmark::Initialize(&argc, argv);
-  TRecorder recorder;
-  benchmark::RunSpecifiedBenchmarks(&recorder);
-
-  std::printf("\nRatios to FFTW's complex transform of the same size (this run):\n");
-  for (const TUse& use : Uses) {
-    const auto time = [&](const char* kind) { return recorder.Times[std::string(kind) + "/" + use.Name]; };
-    const double fftw = time("FFTW");
-    if (fftw <= 0) continue;
-    std::printf("  %-9s N=%-6u Transform/FFTW %5.2f  Calculate/FFTW %5.2f  Calculate/(FFTW+polar) %5.2f  "
-                "Textbook/FFTW %5.2f  bit-equal to textbook: %s\n",
-                use.Name, use.Size, time("Transform") / fftw, time("Calculate") / fftw,
-                time("Calculate") / time("FftwPolar"), time("TextbookFFT") / fftw, BitEqual(use) ? "yes" : "NO");
-  }
+  benchmark::RunSpecifiedBenchmarks();
+  PrintRatios();
   benchmark::Shutdown();
   return 0;
 }
