@@ -27,15 +27,13 @@ struct TFirstLook {
   QString Label;
 };
 
-TFirstLook LookWhenTheLoopStarts(TSpAnForm& form) {
-  TFirstLook look;
-  QTimer::singleShot(0, &form, [&] {
+void LookWhenTheLoopStarts(TSpAnForm& form, TFirstLook& look) {
+  QTimer::singleShot(0, &form, [&form, &look] {
     look.Visible = form.isVisible();
     look.Modal = QApplication::activeModalWidget() == &form;
     look.TimerRunning = form.Timer1->isActive();
     look.Label = form.Label1->text();
   });
-  return look;
 }
 
 bool SameSpectrum(const TSpectrumAnalyser& a, const TSpectrumAnalyser& b, unsigned points) {
@@ -65,7 +63,8 @@ TEST(SpAnForm, WithIndicationTheFastTransformRunsInsideTheModalWindow) {
   }
   form->SetIndication(true);
   const std::vector<double> x = Ramp(1024);
-  const TFirstLook& look = LookWhenTheLoopStarts(*form);
+  TFirstLook look;
+  LookWhenTheLoopStarts(*form, look);
   form->Calculate(x.data(), 1024);
   plain->Calculate(x.data(), 1024);
 
