@@ -33,7 +33,7 @@ bool ValidHarmonic(int n) { return n >= 0 && n < HarmonicCount; }
 TPolyGarmSignal::TPolyGarmSignal() {
   Random.seed(static_cast<unsigned>(std::chrono::system_clock::now().time_since_epoch().count()));
   SetFundamental(InitialFundamental);
-  Snapshot = Current;
+  Snapshot = Values;
 }
 
 TPolyGarmSignal::~TPolyGarmSignal() {
@@ -41,48 +41,48 @@ TPolyGarmSignal::~TPolyGarmSignal() {
 }
 
 double TPolyGarmSignal::SignalValue(double t) const {
-  const double kf = Current.FrequencyHz ? TwoPi : 1;
-  const double kp = Current.PhaseDegrees ? DegreeToRadian : 1;
+  const double kf = Values.FrequencyHz ? TwoPi : 1;
+  const double kp = Values.PhaseDegrees ? DegreeToRadian : 1;
   double s = 0;
-  if (Current.On[0]) s = Current.Amplitude[0] * std::cos(Current.Phase[0] * kp);
+  if (Values.On[0]) s = Values.Amplitude[0] * std::cos(Values.Phase[0] * kp);
   for (int n = 1; n < HarmonicCount; ++n)
-    if (Current.On[n]) s = s + Current.Amplitude[n] * std::cos(t * (Current.Frequency[n] * kf) + Current.Phase[n] * kp);
+    if (Values.On[n]) s = s + Values.Amplitude[n] * std::cos(t * (Values.Frequency[n] * kf) + Values.Phase[n] * kp);
   return s;
 }
 
 double TPolyGarmSignal::GetPeriod() const {
-  return Current.FrequencyHz ? 1 / Current.Frequency[1] : TwoPi / Current.Frequency[1];
+  return Values.FrequencyHz ? 1 / Values.Frequency[1] : TwoPi / Values.Frequency[1];
 }
 
-double TPolyGarmSignal::GetAmplitude(int n) const { return ValidHarmonic(n) ? Current.Amplitude[n] : 0; }
-double TPolyGarmSignal::GetPhase(int n) const { return ValidHarmonic(n) ? Current.Phase[n] : 0; }
-double TPolyGarmSignal::GetFrequency(int n) const { return ValidHarmonic(n) ? Current.Frequency[n] : 0; }
-bool TPolyGarmSignal::IsOn(int n) const { return ValidHarmonic(n) && Current.On[n]; }
+double TPolyGarmSignal::GetAmplitude(int n) const { return ValidHarmonic(n) ? Values.Amplitude[n] : 0; }
+double TPolyGarmSignal::GetPhase(int n) const { return ValidHarmonic(n) ? Values.Phase[n] : 0; }
+double TPolyGarmSignal::GetFrequency(int n) const { return ValidHarmonic(n) ? Values.Frequency[n] : 0; }
+bool TPolyGarmSignal::IsOn(int n) const { return ValidHarmonic(n) && Values.On[n]; }
 
 void TPolyGarmSignal::SetAmplitude(int n, double value) {
-  if (ValidHarmonic(n)) Current.Amplitude[n] = Clamp(value, 0, MaxAmplitude);
+  if (ValidHarmonic(n)) Values.Amplitude[n] = Clamp(value, 0, MaxAmplitude);
 }
 
 void TPolyGarmSignal::SetPhase(int n, double value) {
-  if (ValidHarmonic(n)) Current.Phase[n] = Clamp(value, -MaxPhase, MaxPhase);
+  if (ValidHarmonic(n)) Values.Phase[n] = Clamp(value, -MaxPhase, MaxPhase);
 }
 
 void TPolyGarmSignal::SetOn(int n, bool on) {
-  if (ValidHarmonic(n)) Current.On[n] = on;
+  if (ValidHarmonic(n)) Values.On[n] = on;
 }
 
 void TPolyGarmSignal::SetFundamental(double f1) {
-  Current.Frequency[1] = Clamp(f1, MinFundamental, MaxFundamental);
-  for (int n = 2; n < HarmonicCount; ++n) Current.Frequency[n] = n * Current.Frequency[1];
+  Values.Frequency[1] = Clamp(f1, MinFundamental, MaxFundamental);
+  for (int n = 2; n < HarmonicCount; ++n) Values.Frequency[n] = n * Values.Frequency[1];
 }
 
 void TPolyGarmSignal::SetPreset(const double (&amplitudes)[HarmonicCount], const double (&phases)[HarmonicCount]) {
   for (int n = 0; n < HarmonicCount; ++n) {
-    Current.Amplitude[n] = amplitudes[n];
-    Current.Phase[n] = phases[n];
+    Values.Amplitude[n] = amplitudes[n];
+    Values.Phase[n] = phases[n];
   }
-  Current.FrequencyHz = false;
-  Current.PhaseDegrees = false;
+  Values.FrequencyHz = false;
+  Values.PhaseDegrees = false;
   SetFundamental(TwoPi);
 }
 
@@ -92,19 +92,19 @@ void TPolyGarmSignal::SetSawtooth() { SetPreset(SawtoothAmplitudes, SawtoothPhas
 unsigned TPolyGarmSignal::NextRandom() { return static_cast<unsigned>(Random() >> 1); }  // 31 bits
 
 void TPolyGarmSignal::SetRandom() {
-  Current.Amplitude[0] = 0;
-  Current.Phase[0] = 0;
-  for (int n = 1; n < HarmonicCount; ++n) Current.Amplitude[n] = (NextRandom() % AmplitudeModulus) * AmplitudeUnit;
-  for (int n = 1; n < HarmonicCount; ++n) Current.Phase[n] = (NextRandom() % PhaseModulus) * PhaseUnit - Pi;
+  Values.Amplitude[0] = 0;
+  Values.Phase[0] = 0;
+  for (int n = 1; n < HarmonicCount; ++n) Values.Amplitude[n] = (NextRandom() % AmplitudeModulus) * AmplitudeUnit;
+  for (int n = 1; n < HarmonicCount; ++n) Values.Phase[n] = (NextRandom() % PhaseModulus) * PhaseUnit - Pi;
 }
 
 void TPolyGarmSignal::BeginShow() {
-  Snapshot = Current;
+  Snapshot = Values;
   Accepted = false;
 }
 
 void TPolyGarmSignal::Close() {
-  if (!Accepted) Current = Snapshot;
+  if (!Accepted) Values = Snapshot;
 }
 
 double TPolyGarmSignal::CurrentSignalValue(double t) { return CurrentSignal ? CurrentSignal->SignalValue(t) : 0; }

@@ -34,8 +34,8 @@ class TPolyGarmSignal {
   // F_n as the window shows it: 0 for n = 0, F1, then n F1.
   double GetFrequency(int n) const;
   bool IsOn(int n) const;
-  bool IsFrequencyHz() const { return Current.FrequencyHz; }
-  bool IsPhaseDegrees() const { return Current.PhaseDegrees; }
+  bool IsFrequencyHz() const { return Values.FrequencyHz; }
+  bool IsPhaseDegrees() const { return Values.PhaseDegrees; }
 
   // Out-of-range values are kept at the nearest bound; an index outside 0 .. 9 is ignored.
   void SetAmplitude(int n, double value);
@@ -44,8 +44,8 @@ class TPolyGarmSignal {
   // The fundamental, and with it F_n = n F1 for n = 2 .. 9.
   void SetFundamental(double f1);
   // Changing a unit converts nothing: the numbers are read in the new unit.
-  void SetFrequencyHz(bool hz) { Current.FrequencyHz = hz; }
-  void SetPhaseDegrees(bool degrees) { Current.PhaseDegrees = degrees; }
+  void SetFrequencyHz(bool hz) { Values.FrequencyHz = hz; }
+  void SetPhaseDegrees(bool degrees) { Values.PhaseDegrees = degrees; }
 
   // Presets: all amplitudes and phases, units rad/s and rad, F1 = 2 pi; check marks stay.
   void SetRectangular();
@@ -81,7 +81,7 @@ class TPolyGarmSignal {
 
   static const TPolyGarmSignal* CurrentSignal;
 
-  TState Current;
+  TState Values;
   TState Snapshot;
   bool Accepted = false;
   std::mt19937 Random;
