@@ -41,8 +41,8 @@ bool TKeeper::CommonInit(int count, double xmin, double xmax) {
     ShowMessage(ZeroCountMessage);
     return false;
   }
-  // Equal (or unordered) bounds leave no interval.
-  if (!Order(xmin, xmax)) {
+  // Equal bounds leave no interval; NaN or infinite bounds leave no step to read by.
+  if (!Order(xmin, xmax) || !std::isfinite(xmin) || !std::isfinite(xmax)) {
     ShowMessage(EqualBoundsMessage);
     return false;
   }
@@ -136,7 +136,8 @@ double TKeeper::ReadSamples(double x) const {
   double sum = 0;
   for (int d = -1; d <= 1; ++d) {
     const double i = j + d;
-    if (i < 0 || i >= Count) continue;
+    // Written so that a NaN position (from an infinite interval) is skipped too.
+    if (!(i >= 0 && i < Count)) continue;
     sum += Samples[static_cast<int>(i)] * TriangleWeight(u - i * Step, Step);
   }
   return sum;

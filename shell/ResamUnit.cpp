@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QPalette>
 
+#include "shell/HelloUnit.h"
+
 TResamForm* ResamForm = nullptr;
 
 namespace {
@@ -25,6 +27,16 @@ TResamForm::TResamForm(QWidget* parent) : QMainWindow(parent) {
   Label5->setPalette(palette);
   Label5->adjustSize();
   resize(1000, 700);
+  ShowWelcome();
+}
+
+// The welcome card shows while the rest of start-up runs. It is a separate top-level
+// window that frees itself when it closes; parenting it here only makes sure it goes
+// with the main window should the application end first.
+void TResamForm::ShowWelcome() {
+  auto* hello = new THelloForm(this);
+  hello->show();
+  hello->repaint();
 }
 
 void TResamForm::resizeEvent(QResizeEvent* event) {

@@ -18,6 +18,7 @@ class TResamForm : public QMainWindow {
 
  private:
   void PlaceNoSignalLabel();
+  void ShowWelcome();
 };
 
 extern TResamForm* ResamForm;

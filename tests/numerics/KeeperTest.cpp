@@ -235,3 +235,14 @@ TEST(KeeperSingleSample, StepIsTheWholeIntervalAndReadingIsFinite) {
   EXPECT_DOUBLE_EQ(k.GetValue(1), 2);
   EXPECT_EQ(k.GetValue(2), 0);
 }
+
+TEST(KeeperInit, NonFiniteBoundsAreRefusedLikeEqualOnes) {
+  double a[] = {1, 2, 3};
+  TKeeper k;
+  k.SetArray(a, 3, 0, 2);
+  k.SetArray(a, 3, 0, std::numeric_limits<double>::infinity());
+  k.SetArray(a, 3, std::numeric_limits<double>::quiet_NaN(), 1);
+  EXPECT_EQ(Scripted().Messages, QStringList({EqualBounds, EqualBounds}));
+  EXPECT_EQ(k.GetXmax(), 2);
+  EXPECT_DOUBLE_EQ(k.GetValue(1.5), 2.5);
+}
