@@ -41,7 +41,7 @@ int EnergyPartItem(double part) {
 }
 }  // namespace
 
-TSpAnTurnForm::TSpAnTurnForm(TSpectrumAnalyser& module, QWidget* parent)
+TSpAnTurnForm::TSpAnTurnForm(TFourierAnalyser& module, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       Module(module) {
   setWindowTitle(QStringLiteral("Настройка модуля спектрального анализа"));

@@ -10,12 +10,12 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
-class TSpectrumAnalyser;
+class TFourierAnalyser;
 
 class TSpAnTurnForm : public QDialog {
   Q_OBJECT
  public:
-  explicit TSpAnTurnForm(TSpectrumAnalyser& module, QWidget* parent = nullptr);
+  explicit TSpAnTurnForm(TFourierAnalyser& module, QWidget* parent = nullptr);
 
   bool Accepted() const { return IsAccepted; }
 
@@ -47,7 +47,7 @@ class TSpAnTurnForm : public QDialog {
   void BuildDesignGroup();
   void BuildButtons();
 
-  TSpectrumAnalyser& Module;
+  TFourierAnalyser& Module;
   bool IsAccepted = false;
 };
 

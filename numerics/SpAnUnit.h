@@ -1,16 +1,16 @@
 #pragma once
-// The spectrum analysis module: the computation of TSpectrumAnalyser plus the small window
+// The spectrum analysis module: the computation of TFourierAnalyser plus the small window
 // that, when the user asked for it, shows the progress of a transform. The window is shown
 // modally for the length of one transform; a 10 ms timer starts the work once it has painted.
 #include <QDialog>
 
-#include "numerics/SpectrumAnalyser.h"
+#include "numerics/FourierAnalyser.h"
 
 class QLabel;
 class QProgressBar;
 class QTimer;
 
-class TSpAnForm : public QDialog, public TSpectrumAnalyser {
+class TSpAnForm : public QDialog, public TFourierAnalyser {
   Q_OBJECT
  public:
   explicit TSpAnForm(QWidget* parent = nullptr);

@@ -36,7 +36,7 @@ void LookWhenTheLoopStarts(TSpAnForm& form, TFirstLook& look) {
   });
 }
 
-bool SameSpectrum(const TSpectrumAnalyser& a, const TSpectrumAnalyser& b, unsigned points) {
+bool SameSpectrum(const TFourierAnalyser& a, const TFourierAnalyser& b, unsigned points) {
   int count = 0;
   return std::memcmp(a.GetAmpSpectrum(count), b.GetAmpSpectrum(count), points * sizeof(double)) == 0 &&
          std::memcmp(a.GetPhaseSpectrum(count), b.GetPhaseSpectrum(count), points * sizeof(double)) == 0;
@@ -56,8 +56,8 @@ TEST(SpAnForm, WindowOfTheModule) {
 
 TEST(SpAnForm, WithIndicationTheFastTransformRunsInsideTheModalWindow) {
   auto form = std::make_unique<TSpAnForm>();
-  auto plain = std::make_unique<TSpectrumAnalyser>();
-  for (TSpectrumAnalyser* s : {static_cast<TSpectrumAnalyser*>(form.get()), plain.get()}) {
+  auto plain = std::make_unique<TFourierAnalyser>();
+  for (TFourierAnalyser* s : {static_cast<TFourierAnalyser*>(form.get()), plain.get()}) {
     s->SetFullSize(false);
     s->SetDoublings(4);
   }
@@ -113,7 +113,7 @@ TEST(SpAnForm, WithoutIndicationNoWindowIsShownAndTheBarStaysPut) {
 
 TEST(SpAnForm, WindowClosedBeforeTheTimerStillLeavesTheSpectrum) {
   auto form = std::make_unique<TSpAnForm>();
-  auto plain = std::make_unique<TSpectrumAnalyser>();
+  auto plain = std::make_unique<TFourierAnalyser>();
   form->SetIndication(true);
   const std::vector<double> x = Ramp(300);
   QTimer::singleShot(0, form.get(), [&] { form->reject(); });  // Escape before the first tick
@@ -121,5 +121,5 @@ TEST(SpAnForm, WindowClosedBeforeTheTimerStillLeavesTheSpectrum) {
   plain->Calculate(x.data(), 300);
   EXPECT_FALSE(form->isVisible());
   EXPECT_FALSE(form->Timer1->isActive());
-  EXPECT_TRUE(SameSpectrum(*form, *plain, TSpectrumAnalyser::MaxN + 1));
+  EXPECT_TRUE(SameSpectrum(*form, *plain, TFourierAnalyser::MaxN + 1));
 }

@@ -27,7 +27,7 @@ class SpAnTurnFormTest : public ::testing::Test {
     box->setCurrentIndex(box->findText(text));
   }
 
-  std::unique_ptr<TSpectrumAnalyser> Module = std::make_unique<TSpectrumAnalyser>();
+  std::unique_ptr<TFourierAnalyser> Module = std::make_unique<TFourierAnalyser>();
   std::unique_ptr<TSpAnTurnForm> Form;
 };
 

@@ -8,9 +8,9 @@
 #include <random>
 #include <vector>
 
-#include "SpectrumLiteral.h"
-#include "numerics/SpectrumAnalyser.h"
-#include "numerics/SpectrumTransform.h"
+#include "FourierLiteral.h"
+#include "numerics/FourierAnalyser.h"
+#include "numerics/FourierTransform.h"
 
 namespace {
 // Values over many binades, so that any change in the order of the roundings shows.
@@ -111,7 +111,7 @@ TEST(SpectrumTransform, CalculateGivesTheTextbookAmplitudesAndPhasesWithPointNRe
     unsigned Doublings;
     bool FullSize;
   };
-  auto spectrum = std::make_unique<TSpectrumAnalyser>();
+  auto spectrum = std::make_unique<TFourierAnalyser>();
   for (const TCase c : {TCase{1024, 4, false}, TCase{500, 5, false}, TCase{3000, 5, true}, TCase{3, 0, false}, TCase{4096, 0, false}, TCase{1, 16, true}}) {
     const std::vector<double> x = WithZeros(RandomSamples(c.Count, c.Count + 1));
     spectrum->SetFullSize(c.FullSize);

@@ -1,4 +1,4 @@
-#include "engine/KernelSpectrum.h"
+#include "engine/KernelResponse.h"
 
 #include <cmath>
 #include <vector>

@@ -11,20 +11,20 @@
 //
 // The window class TSpAnForm derives from this one and adds the progress display through
 // the Progress* and RunTransform hooks; on their own they do nothing.
-#include "numerics/SpectrumTransform.h"
-#include "numerics/SpectrumWidth.h"
+#include "numerics/FourierTransform.h"
+#include "numerics/WidthCriteria.h"
 
 enum class TTransformKind { Fast, Direct };
 
-class TSpectrumAnalyser {
+class TFourierAnalyser {
  public:
   static constexpr unsigned MaxCount = 4096;  // largest accepted number of samples
   static constexpr unsigned MaxN = 65536;     // largest transform size
 
-  TSpectrumAnalyser();
-  virtual ~TSpectrumAnalyser() = default;
-  TSpectrumAnalyser(const TSpectrumAnalyser&) = delete;
-  TSpectrumAnalyser& operator=(const TSpectrumAnalyser&) = delete;
+  TFourierAnalyser();
+  virtual ~TFourierAnalyser() = default;
+  TFourierAnalyser(const TFourierAnalyser&) = delete;
+  TFourierAnalyser& operator=(const TFourierAnalyser&) = delete;
 
   // The spectrum of samples[0 .. count−1] (a null pointer reads as count zeros). More than
   // MaxCount samples are refused with a message; the arrays are then left zero.

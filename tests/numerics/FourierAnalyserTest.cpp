@@ -8,13 +8,13 @@
 #include <vector>
 
 #include "ScriptedPlatform.h"
-#include "numerics/SpectrumAnalyser.h"
+#include "numerics/FourierAnalyser.h"
 
 namespace {
 constexpr double Pi = 3.141592653589793;
 constexpr long double TwoPiL = 6.283185307179586476925286766559L;
 
-std::unique_ptr<TSpectrumAnalyser> NewAnalyser() { return std::make_unique<TSpectrumAnalyser>(); }
+std::unique_ptr<TFourierAnalyser> NewAnalyser() { return std::make_unique<TFourierAnalyser>(); }
 
 std::vector<double> UniformSamples(unsigned count, unsigned seed) {
   std::mt19937 generator(seed);
@@ -46,7 +46,7 @@ double SumOfMagnitudes(const std::vector<double>& x) {
   return s > 0 ? s : 1;
 }
 
-int Count(const TSpectrumAnalyser& spectrum) {
+int Count(const TFourierAnalyser& spectrum) {
   int count = -1;
   spectrum.GetAmpSpectrum(count);
   return count;
@@ -65,7 +65,7 @@ TEST(SpectrumAnalyser, StartsWithTheDocumentedSettings) {
   // Full size is on: any count gives the largest transform.
   const double one = 1;
   s->Calculate(&one, 1);
-  EXPECT_EQ(s->GetTransformSize(), TSpectrumAnalyser::MaxN);
+  EXPECT_EQ(s->GetTransformSize(), TFourierAnalyser::MaxN);
   EXPECT_EQ(s->GetPadLength(), 1u);
 }
 
@@ -115,7 +115,7 @@ TEST(SpectrumAnalyser, PaddedLengthAndTransformSize) {
   for (unsigned doublings : {16u, 17u, 32u, 33u, 64u, UINT_MAX}) {
     s->SetDoublings(doublings);
     s->Calculate(x.data(), 3);
-    EXPECT_EQ(s->GetTransformSize(), TSpectrumAnalyser::MaxN) << doublings;
+    EXPECT_EQ(s->GetTransformSize(), TFourierAnalyser::MaxN) << doublings;
   }
   s->SetDoublings(0);
   s->Calculate(x.data(), 5);
@@ -132,17 +132,17 @@ TEST(SpectrumAnalyser, MoreThan4096SamplesAreRefusedLeavingZeroArraysAndTheSizes
   EXPECT_EQ(s->GetPadLength(), 4096u);
   int count = 0;
   const double* amp = s->GetAmpSpectrum(count);
-  EXPECT_GT(amp[TSpectrumAnalyser::MaxN], 0);
+  EXPECT_GT(amp[TFourierAnalyser::MaxN], 0);
 
   s->Calculate(x.data(), 4097);
   ASSERT_EQ(Scripted().Messages.size(), 1);
   EXPECT_EQ(Scripted().Messages[0],
             QStringLiteral("Модуль спектрального анализа: \n Число отсчётов сигнала больше максимального (4096)."));
   EXPECT_EQ(s->GetPadLength(), 4096u);
-  EXPECT_EQ(s->GetTransformSize(), TSpectrumAnalyser::MaxN);
-  EXPECT_EQ(Count(*s), int(TSpectrumAnalyser::MaxN / 2));
+  EXPECT_EQ(s->GetTransformSize(), TFourierAnalyser::MaxN);
+  EXPECT_EQ(Count(*s), int(TFourierAnalyser::MaxN / 2));
   const double* phase = s->GetPhaseSpectrum(count);
-  for (unsigned k = 0; k <= TSpectrumAnalyser::MaxN; ++k) {
+  for (unsigned k = 0; k <= TFourierAnalyser::MaxN; ++k) {
     ASSERT_EQ(amp[k], 0.0) << k;
     ASSERT_EQ(phase[k], 0.0) << k;
   }

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "numerics/SpectrumWidth.h"
+#include "numerics/WidthCriteria.h"
 
 namespace {
 constexpr long double Step = 0.125L;  // exact, so widths compare exactly

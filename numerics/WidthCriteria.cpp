@@ -1,4 +1,4 @@
-#include "numerics/SpectrumWidth.h"
+#include "numerics/WidthCriteria.h"
 
 #include <algorithm>
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "engine/Basefunctionsunit.h"
-#include "engine/KernelSpectrum.h"
+#include "engine/KernelResponse.h"
 
 namespace {
 struct TLiteralRun {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "engine/Basefunctionsunit.h"
-#include "engine/KernelSpectrum.h"
+#include "engine/KernelResponse.h"
 
 namespace {
 struct TNamedKernel {

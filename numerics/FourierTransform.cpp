@@ -1,4 +1,4 @@
-#include "numerics/SpectrumTransform.h"
+#include "numerics/FourierTransform.h"
 
 #include <bit>
 #include <cmath>

@@ -25,9 +25,9 @@
 #include <string>
 #include <vector>
 
-#include "numerics/SpectrumAnalyser.h"
-#include "numerics/SpectrumTransform.h"
-#include "tests/numerics/SpectrumLiteral.h"
+#include "numerics/FourierAnalyser.h"
+#include "numerics/FourierTransform.h"
+#include "tests/numerics/FourierLiteral.h"
 
 namespace {
 std::vector<double> Samples(unsigned count) {
@@ -76,7 +76,7 @@ class TCalculate : public TOperation {
  private:
   TUse Use;
   std::vector<double> X;
-  std::unique_ptr<TSpectrumAnalyser> Spectrum = std::make_unique<TSpectrumAnalyser>();
+  std::unique_ptr<TFourierAnalyser> Spectrum = std::make_unique<TFourierAnalyser>();
 };
 
 class TTransform : public TOperation {
@@ -201,7 +201,7 @@ std::array<double, KindCount> InterleavedBest(const TUse& use) {
 
 // Checks once that the module's result is the textbook loop's, bit for bit.
 bool BitEqual(const TUse& use) {
-  auto spectrum = std::make_unique<TSpectrumAnalyser>();
+  auto spectrum = std::make_unique<TFourierAnalyser>();
   spectrum->SetFullSize(use.FullSize);
   spectrum->SetDoublings(use.Doublings);
   const std::vector<double> x = Samples(use.Count);

@@ -1,4 +1,4 @@
-#include "numerics/SpectrumAnalyser.h"
+#include "numerics/FourierAnalyser.h"
 
 #include <algorithm>
 #include <bit>
@@ -24,9 +24,9 @@ void StoreClamped(double value, double low, double high, double& stored) {
 }
 }  // namespace
 
-TSpectrumAnalyser::TSpectrumAnalyser() { ClearArrays(); }
+TFourierAnalyser::TFourierAnalyser() { ClearArrays(); }
 
-void TSpectrumAnalyser::Calculate(const double* samples, unsigned count) {
+void TFourierAnalyser::Calculate(const double* samples, unsigned count) {
   TWaitCursor wait;
   ClearArrays();
   if (count > MaxCount) {
@@ -44,7 +44,7 @@ void TSpectrumAnalyser::Calculate(const double* samples, unsigned count) {
   RunTransform();
 }
 
-void TSpectrumAnalyser::ClearArrays() {
+void TFourierAnalyser::ClearArrays() {
   // Only what a computation wrote since the last clearing can be non-zero; the point
   // MaxN is cleared too, so that a refused count leaves every point a caller may read zero.
   std::fill(Input, Input + DirtyInput, 0.0);
@@ -54,7 +54,7 @@ void TSpectrumAnalyser::ClearArrays() {
   DirtyPoints = 0;
 }
 
-void TSpectrumAnalyser::FindPadLength(unsigned count) {
+void TFourierAnalyser::FindPadLength(unsigned count) {
   if (std::popcount(count & CountedBits) == 1) {
     PadLength = count;
     return;
@@ -63,7 +63,7 @@ void TSpectrumAnalyser::FindPadLength(unsigned count) {
   while (PadLength < count) PadLength *= 2;
 }
 
-void TSpectrumAnalyser::FindTransformSize() {
+void TFourierAnalyser::FindTransformSize() {
   if (FullSize) {
     TransformSize = MaxN;
     return;
@@ -74,20 +74,20 @@ void TSpectrumAnalyser::FindTransformSize() {
   if (TransformSize > MaxN) TransformSize = MaxN;
 }
 
-void TSpectrumAnalyser::RunTransform() { Transform(); }
+void TFourierAnalyser::RunTransform() { Transform(); }
 
-void TSpectrumAnalyser::Transform() {
+void TFourierAnalyser::Transform() {
   if (FFT)
     FastFT();
   else
     DirectDFT();
 }
 
-void TSpectrumAnalyser::Advance(unsigned steps) {
+void TFourierAnalyser::Advance(unsigned steps) {
   if (Indication) ProgressStep(steps);
 }
 
-void TSpectrumAnalyser::FastFT() {
+void TFourierAnalyser::FastFT() {
   const unsigned n = TransformSize;
   const unsigned stages = std::countr_zero(n);
   ProgressStart(TTransformKind::Fast, n, stages);
@@ -112,7 +112,7 @@ void TSpectrumAnalyser::FastFT() {
   Im[n] = Im[0];
 }
 
-void TSpectrumAnalyser::DirectDFT() {
+void TFourierAnalyser::DirectDFT() {
   CountPoints();
   const unsigned n = TransformSize, m = PointCount;
   ProgressStart(TTransformKind::Direct, m, m);
@@ -131,7 +131,7 @@ void TSpectrumAnalyser::DirectDFT() {
   ToPolar(m);
 }
 
-void TSpectrumAnalyser::CountPoints() {
+void TFourierAnalyser::CountPoints() {
   const unsigned n = TransformSize;
   if (FreqLimit == Pi) {
     PointCount = n / 2;
@@ -144,7 +144,7 @@ void TSpectrumAnalyser::CountPoints() {
   PointCount = m > 0 ? m - 1 : 0;
 }
 
-void TSpectrumAnalyser::ToPolar(unsigned count) {
+void TFourierAnalyser::ToPolar(unsigned count) {
   for (unsigned k = 0; k < count; ++k) {
     const double re = Re[k], im = Im[k];
     const double re2 = re * re, im2 = im * im;
@@ -153,43 +153,43 @@ void TSpectrumAnalyser::ToPolar(unsigned count) {
   }
 }
 
-double* TSpectrumAnalyser::GetAmpSpectrum(int& count) {
+double* TFourierAnalyser::GetAmpSpectrum(int& count) {
   count = static_cast<int>(PointCount);
   return Re;
 }
 
-double* TSpectrumAnalyser::GetPhaseSpectrum(int& count) {
+double* TFourierAnalyser::GetPhaseSpectrum(int& count) {
   count = static_cast<int>(PointCount);
   return Im;
 }
 
-const double* TSpectrumAnalyser::GetAmpSpectrum(int& count) const {
+const double* TFourierAnalyser::GetAmpSpectrum(int& count) const {
   count = static_cast<int>(PointCount);
   return Re;
 }
 
-const double* TSpectrumAnalyser::GetPhaseSpectrum(int& count) const {
+const double* TFourierAnalyser::GetPhaseSpectrum(int& count) const {
   count = static_cast<int>(PointCount);
   return Im;
 }
 
-long double TSpectrumAnalyser::GetFreqStep() const {
+long double TFourierAnalyser::GetFreqStep() const {
   // Before the first computation there is no grid; a zero step gives finite widths.
   if (TransformSize == 0) return 0;
   return static_cast<long double>(TwoPi) / TransformSize;
 }
 
-double TSpectrumAnalyser::GetSpectrumWidth() {
+double TFourierAnalyser::GetSpectrumWidth() {
   FindWidth();
   return Width;
 }
 
-void TSpectrumAnalyser::SetFreqLimit(double limit) { StoreClamped(limit, MinFreqLimit, Pi, FreqLimit); }
-void TSpectrumAnalyser::SetAmpLevel(double level) { StoreClamped(level, MinAmpLevel, MaxAmpLevel, AmpLevel); }
-void TSpectrumAnalyser::SetEnergyPart(double part) {
+void TFourierAnalyser::SetFreqLimit(double limit) { StoreClamped(limit, MinFreqLimit, Pi, FreqLimit); }
+void TFourierAnalyser::SetAmpLevel(double level) { StoreClamped(level, MinAmpLevel, MaxAmpLevel, AmpLevel); }
+void TFourierAnalyser::SetEnergyPart(double part) {
   StoreClamped(part, MinEnergyPart, MaxEnergyPart, EnergyPart);
 }
 
-void TSpectrumAnalyser::FindWidth() {
+void TFourierAnalyser::FindWidth() {
   Width = SpectrumWidth(Criterion, Re, PointCount, GetFreqStep(), AmpLevel, EnergyPart);
 }
