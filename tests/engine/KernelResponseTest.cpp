@@ -3,22 +3,11 @@
 #include <cmath>
 #include <vector>
 
+#include "NamedKernels.h"
 #include "engine/Basefunctionsunit.h"
 #include "engine/KernelResponse.h"
 
 namespace {
-struct TNamedKernel {
-  const char* Name;
-  TRealFunction Kernel;
-  int Order;
-};
-
-const TNamedKernel LocalKernels[] = {
-    {"Pol0", Pol0, 0},   {"Pol1", Pol1, 1},   {"Pol2", Pol2, 2},   {"Pol3", Pol3, 3},
-    {"Spl11", Spl11, 1}, {"Spl21", Spl21, 2}, {"Spl31", Spl31, 3}, {"Spl12", Spl12, 1},
-    {"Spl22", Spl22, 2}, {"Spl32", Spl32, 3},
-};
-
 std::vector<double> Spectrum(TRealFunction kernel, int order, int detail, double step) {
   std::vector<double> g(MaxKernelSpectrumCount, -7);
   const int count = LocalKernelSpectrum(kernel, order, detail, step, g.data());

@@ -2,21 +2,10 @@
 
 #include <cmath>
 
+#include "NamedKernels.h"
 #include "engine/Basefunctionsunit.h"
 
 namespace {
-struct TNamedKernel {
-  const char* Name;
-  TRealFunction Kernel;
-  int Order;
-};
-
-const TNamedKernel LocalKernels[] = {
-    {"Pol0", Pol0, 0},   {"Pol1", Pol1, 1},   {"Pol2", Pol2, 2},   {"Pol3", Pol3, 3},
-    {"Spl11", Spl11, 1}, {"Spl21", Spl21, 2}, {"Spl31", Spl31, 3}, {"Spl12", Spl12, 1},
-    {"Spl22", Spl22, 2}, {"Spl32", Spl32, 3},
-};
-
 // Coefficients are rounded to four decimals: each of at most eight terms may be off by 5e-5.
 constexpr double CoefficientRounding = 8 * 5e-5;
 }  // namespace
