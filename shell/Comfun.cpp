@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QWidget>
 #include <charconv>
+#include <cmath>
 #include <new>
 #include <string>
 
@@ -49,8 +50,10 @@ bool LocaleToDouble(const QString& text, double& value) {
   locale.setNumberOptions(QLocale::RejectGroupSeparator);
   bool ok = false;
   const double v = locale.toDouble(text, &ok);
-  if (ok) value = v;
-  return ok;
+  // "nan" and "inf" are words, not numbers a user measures; they would poison every sum.
+  if (!ok || !std::isfinite(v)) return false;
+  value = v;
+  return true;
 }
 
 bool IsDigit(QChar key) { return key >= QLatin1Char('0') && key <= QLatin1Char('9'); }

@@ -79,6 +79,10 @@ TEST(ComfunTextToDouble, PointAndCommaOnEitherLocale) {
     EXPECT_FALSE(ok);
     EXPECT_EQ(Read(QStringLiteral("1,2,3"), &ok), 0);
     EXPECT_FALSE(ok);
+    for (const char* word : {"nan", "inf", "-inf", "1e999"}) {
+      EXPECT_EQ(Read(QString::fromLatin1(word), &ok), 0) << word;
+      EXPECT_FALSE(ok) << word;
+    }
   }
 }
 
