@@ -24,9 +24,10 @@ double LagrangeBasis(int n, int k, double x) {
   double r = 1;
   for (int i = 0; i < n; ++i) {
     if (i == k) continue;
-    // k - i in double: for k far from the nodes the int difference could overflow.
-    const double factor = (x - i) / (static_cast<double>(k) - i);
-    r = factor * r;
+    // The factor and its product with r are formed in extended precision and rounded to
+    // double once; k - i in extended too, as the int difference could overflow.
+    const long double factor = (static_cast<long double>(x) - i) / (static_cast<long double>(k) - i);
+    r = static_cast<double>(factor * r);
   }
   return r;
 }

@@ -7,8 +7,8 @@
 constexpr int MinBasisCount = 2;
 constexpr int MaxBasisCount = 50;
 
-// l_k(x) on the nodes 0, 1, ..., n-1: the product of (x - i)/(k - i) over i != k,
-// rounded to double after each factor.
+// l_k(x) on the nodes 0, 1, ..., n-1: the product of (x - i)/(k - i) over i != k, each
+// factor formed and multiplied in extended precision, the product rounded to double after it.
 double LagrangeBasis(int n, int k, double x);
 
 // The polynomial through the samples at time t: sum_i LagrangeBasis(N, i, u) * s[i]

@@ -20,6 +20,15 @@ TEST(Lagrange, DocumentedBasisValues) {
   EXPECT_EQ(LagrangeBasis(1, 0, 17.5), 1);  // no other node: the empty product
 }
 
+TEST(Lagrange, EachFactorIsRoundedOnceWithItsProduct) {
+  // l_1(0.4) on three nodes is 0.4 * 1.6 = 0.64: with the factor (0.4 - 2)/(1 - 2) kept
+  // unrounded until its product is, the result is the double nearest 0.64; rounding the
+  // difference 0.4 - 2 first would leave it two units of the last place above.
+  EXPECT_EQ(LagrangeBasis(3, 1, 0.4), 0.64);
+  EXPECT_EQ(LagrangeBasis(3, 2, 0.2), -0.08);
+  EXPECT_EQ(LagrangeBasis(3, 0, 0.6), 0.28);
+}
+
 TEST(Lagrange, ThroughSamplesOfAParabolaTheValueIsTheParabola) {
   const std::vector<double> s = {0, 1, 4};
   const TSampleSet set{s.data(), 3, 1, 0};
