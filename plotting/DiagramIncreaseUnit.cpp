@@ -235,8 +235,9 @@ void TDiagramIncrease::FormShow() {
 void TDiagramIncrease::PlaceDiagram() {
   const QSize area = ScrollBox1->viewport()->size();
   const int left = UpDown1->width() + UpDownLeft;
+  // Moved down, not shrunk from the top: the height loses only the room of the X up-downs.
   Diagram1->setGeometry(left, DiagramTop, area.width() - (UpDown1->width() + DiagramSideGap),
-                        area.height() - DiagramTop - (UpDown3->height() + DiagramBottomGap));
+                        area.height() - (UpDown3->height() + DiagramBottomGap));
   Diagram1->ShowDiagram();
   const TDiagram& d = *Diagram1;
   const int top = Diagram1->y(), bottom = top + Diagram1->height();

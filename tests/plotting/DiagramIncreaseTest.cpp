@@ -231,7 +231,7 @@ TEST(DiagramIncrease, FirstShowPlacesTheDiagramAndUpDowns) {
   QApplication::processEvents();
   const TDiagram& d = *w.Diagram1;
   const QSize area = w.ScrollBox1->viewport()->size();
-  EXPECT_EQ(d.geometry(), QRect(21, 5, area.width() - 36, area.height() - 5 - 26));
+  EXPECT_EQ(d.geometry(), QRect(21, 5, area.width() - 36, area.height() - 26));
   EXPECT_EQ(w.UpDown1->pos(), QPoint(5, 5 + d.Get_yb_net()));
   EXPECT_EQ(w.UpDown2->pos(), QPoint(5, 5 + d.Get_ye_net() - 41));
   EXPECT_EQ(w.UpDown3->pos(), QPoint(21 + d.Get_xb_net(), 5 + d.height()));
