@@ -155,8 +155,10 @@ void TDiagramIncrease::SetUpDownsVisible(bool visible) {
   for (TUpDown* u : {UpDown1, UpDown2, UpDown3, UpDown4}) u->setVisible(visible);
 }
 
+// The window's own diagram cannot be its source: its base keeper would lead to itself and
+// every repaint would walk that list for ever.
 int TDiagramIncrease::Execute(TDiagram* source) {
-  if (!source) {
+  if (!source || source == Diagram1) {
     SourceDiagram = nullptr;
     return 0;
   }
@@ -166,7 +168,7 @@ int TDiagramIncrease::Execute(TDiagram* source) {
 }
 
 void TDiagramIncrease::TakeOver(TDiagram* source) {
-  if (!source) return;
+  if (!source || source == Diagram1) return;
   TKeeper* own = Diagram1->GetKeeper(0);
   own->Hide();
   Diagram1->EnableLine(false);

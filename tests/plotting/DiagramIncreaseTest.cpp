@@ -147,6 +147,16 @@ TEST(DiagramIncrease, DestroyedWhileLinkedLeavesTheSourceKeepers) {
   EXPECT_TRUE(HasColour(s.D, Green));
 }
 
+TEST(DiagramIncrease, ItsOwnDiagramIsNoSource) {
+  TDiagramIncrease w;
+  EXPECT_EQ(w.Execute(w.Diagram1), 0);
+  EXPECT_EQ(w.Source(), nullptr);
+  EXPECT_FALSE(w.isVisible());
+  w.TakeOver(w.Diagram1);
+  EXPECT_EQ(w.Diagram1->GetKeeperListLength(), 1);
+  w.Diagram1->ShowDiagram();  // would never end with the list leading back to itself
+}
+
 TEST(DiagramIncrease, ReadoutShowsCoordinatesInsideTheNetOnly) {
   TSource s;
   TDiagramIncrease w;
