@@ -6,8 +6,20 @@
 namespace {
 const QChar Minus = QLatin1Char('-');
 
+// Control with a letter (the clipboard and undo shortcuts among them) or with
+// backspace types a control character, which both filters refuse. Control with
+// Alt is AltGr on some keyboards and types an ordinary character.
+bool TypesControlCharacter(const QKeyEvent* event) {
+  const Qt::KeyboardModifiers modifiers = event->modifiers();
+  if (!(modifiers & Qt::ControlModifier) || (modifiers & Qt::AltModifier)) return false;
+  const int key = event->key();
+  return (key >= Qt::Key_A && key <= Qt::Key_Z) || key == Qt::Key_Backspace;
+}
+
 // Keys that never make a typed character for the filter: navigation and editing
-// keys without text, and the keys that a form reacts to (Enter, Escape, Tab).
+// keys without text, with or without Control (moving by words, Ctrl+Insert), and
+// the keys that a form reacts to (Enter, Escape, Tab). Some platforms give the
+// clipboard shortcuts no text either; those are still control characters.
 bool PassesUnfiltered(const QKeyEvent* event) {
   switch (event->key()) {
     case Qt::Key_Return:
@@ -18,18 +30,8 @@ bool PassesUnfiltered(const QKeyEvent* event) {
     case Qt::Key_Delete:
       return true;
     default:
-      return event->text().isEmpty() && !(event->modifiers() & Qt::ControlModifier);
+      return event->text().isEmpty() && !TypesControlCharacter(event);
   }
-}
-
-// Control with a letter (the clipboard and undo shortcuts among them) or with
-// backspace types a control character, which both filters refuse. Control with
-// Alt is AltGr on some keyboards and types an ordinary character.
-bool TypesControlCharacter(const QKeyEvent* event) {
-  const Qt::KeyboardModifiers modifiers = event->modifiers();
-  if (!(modifiers & Qt::ControlModifier) || (modifiers & Qt::AltModifier)) return false;
-  const int key = event->key();
-  return (key >= Qt::Key_A && key <= Qt::Key_Z) || key == Qt::Key_Backspace;
 }
 }  // namespace
 

@@ -204,6 +204,17 @@ TEST(EditIntKeys, ClipboardShortcutsAreRefused) {
   EXPECT_EQ(host.Edit->text(), QStringLiteral("12"));
 }
 
+TEST(EditIntKeys, ControlWithNavigationKeysStillMovesTheCaret) {
+  TEditHost<TEditInt> host;
+  host.Retype(QStringLiteral("123"));
+  QTest::keyClick(host.Edit, Qt::Key_Left, Qt::ControlModifier);
+  EXPECT_EQ(host.Edit->cursorPosition(), 0) << "a word to the left is no typed character";
+  host.Type(QStringLiteral("-"));
+  EXPECT_EQ(host.Edit->text(), QStringLiteral("-123"));
+  QTest::keyClick(host.Edit, Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_TRUE(host.Edit->hasSelectedText());
+}
+
 TEST(EditIntExit, OnlyLeavingTheFieldCommits) {
   TEditHost<TEditInt> host;
   int exits = 0;
