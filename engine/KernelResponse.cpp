@@ -111,12 +111,16 @@ double TrapezoidFromSum(const TIntegrationGrid& grid, double v, double h, double
 }  // namespace
 
 double TrapezoidCosine(TRealFunction f, double a, double b, double w, double h) {
+  // A step that is not positive, or one too small to move the abscissa, would never reach b;
+  // an interval of more points than any analysis uses (or an infinite one) is refused too.
+  if (!f || !(h > 0) || !((b - a) / h <= MaxIntegrationPoints)) return 0;
   const double g0 = f(a) * std::cos(w * a);
   double sum = g0;
   double last = 0;
   for (double x = a + h; x <= b; x = x + h) {
     last = f(x) * std::cos(w * x);
     sum = sum + last;
+    if (x + h == x) break;
   }
   return h * (sum - (g0 + last) * 0.5);
 }

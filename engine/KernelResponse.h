@@ -23,7 +23,9 @@ constexpr int MaxKernelSpectrumCount = KernelSpectrumPeriods * (KernelDetailHigh
 constexpr int MaxDistortionCount = KernelDetailHigh / 2;                                    // 250
 
 // Integral of f(x) cos(w x) over [a, b] by the trapezoid rule with step h, the abscissa
-// a running sum and the sum in double: h * (S - (g0 + last) / 2).
+// a running sum and the sum in double: h * (S - (g0 + last) / 2). Refused (0) for a step
+// that is not positive or an interval of more than 1e6 steps; the sum ends where a step no
+// longer moves the abscissa.
 double TrapezoidCosine(TRealFunction f, double a, double b, double w, double h);
 
 // 11 (b - 1) + 1 for a detail b in 2 .. KernelDetailHigh, otherwise 0.

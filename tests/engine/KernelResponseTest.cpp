@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "NamedKernels.h"
@@ -36,6 +37,23 @@ TEST(TrapezoidCosine, LiteralRuleAndTheNoStepCase) {
   EXPECT_NEAR(TrapezoidCosine(one, 0, 1, 1, 0.001), std::sin(0.999), 1e-7);
   // No step fits: the result is h * g0 / 2.
   EXPECT_EQ(TrapezoidCosine(one, 0, 0.5, 0, 1), 0.5);
+}
+
+TEST(TrapezoidCosine, StepsThatNeverReachTheEndReturnInsteadOfLooping) {
+  auto one = [](double) { return 1.0; };
+  EXPECT_EQ(TrapezoidCosine(one, 0, 1, 1, 0), 0.0);
+  EXPECT_EQ(TrapezoidCosine(one, 0, 1, 1, -0.1), 0.0);
+  EXPECT_EQ(TrapezoidCosine(one, 0, 1, 1, std::nan("")), 0.0);
+  EXPECT_EQ(TrapezoidCosine(nullptr, 0, 1, 1, 0.1), 0.0);
+  // 1 + 1e-300 is 1: the abscissa stands still at the first point.
+  EXPECT_TRUE(std::isfinite(TrapezoidCosine(one, 1, 2, 0, 1e-300)));
+  // Far from the origin 1e-9 no longer moves the abscissa, though the interval holds 1000 steps.
+  EXPECT_TRUE(std::isfinite(TrapezoidCosine(one, 1e9, 1e9 + 1e-6, 0, 1e-9)));
+  // An infinite end, or more steps than any analysis takes, is refused.
+  EXPECT_EQ(TrapezoidCosine(one, 0, std::numeric_limits<double>::infinity(), 0, 1e-3), 0.0);
+  EXPECT_EQ(TrapezoidCosine(one, 0, 1, 0, 1e-7), 0.0);
+  // The finest analysis step over the widest support is computed.
+  EXPECT_NEAR(TrapezoidCosine(one, 0, 4, 0, KernelStepFine), 4, 1e-3);
 }
 
 TEST(KernelSpectrum, GridSizes) {
