@@ -17,8 +17,8 @@ QString FileExtension(const QString& name) {
 }
 
 bool CorrectFileExtension(QString& name, const QString& wantedExt) {
-  const QString ext = FileExtension(name);
-  if (ext.toLower() == wantedExt) return false;
+  const QString ext = FileExtension(name).toLower();
+  if (ext == wantedExt) return false;
   Platform().Message(name + QStringLiteral(":\nФормат файлов ") + ext +
                      QStringLiteral(" не поддерживается.Произведена коррекция."));
   const int dot = ExtensionDot(name);

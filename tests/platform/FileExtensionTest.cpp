@@ -13,14 +13,14 @@ TEST(FileExtensionCorrection, KeepsTheRightExtensionWhateverItsCase) {
 }
 
 TEST(FileExtensionCorrection, ReplacesOrAppendsWithTheMessage) {
-  QString name = QStringLiteral("/tmp/plot.jpg");
+  QString name = QStringLiteral("/tmp/plot.JPG");
   EXPECT_TRUE(CorrectFileExtension(name, QStringLiteral(".dkr")));
   EXPECT_EQ(name, QStringLiteral("/tmp/plot.dkr"));
   QString bare = QStringLiteral("/tmp/my.folder/plot");
   EXPECT_TRUE(CorrectFileExtension(bare, QStringLiteral(".bmp")));
   EXPECT_EQ(bare, QStringLiteral("/tmp/my.folder/plot.bmp"));
   EXPECT_EQ(Scripted().Messages,
-            QStringList({QStringLiteral("/tmp/plot.jpg:\nФормат файлов .jpg не поддерживается.Произведена коррекция."),
+            QStringList({QStringLiteral("/tmp/plot.JPG:\nФормат файлов .jpg не поддерживается.Произведена коррекция."),
                          QStringLiteral("/tmp/my.folder/plot:\nФормат файлов  не поддерживается.Произведена коррекция.")}));
 }
 
