@@ -1,6 +1,6 @@
-// A contact sheet of every formula picture as the windows get them on a
-// high-density screen, written to the build folder so that a person can look at
-// it (the pictures' artwork can only be judged by eye).
+// Contact sheets of every formula picture as the windows get them on an
+// ordinary and on a high-density screen, written to the build folder so that a
+// person can look at them (the pictures' artwork can only be judged by eye).
 #include <QDir>
 #include <QImage>
 #include <QPainter>
@@ -9,19 +9,18 @@
 #include "resources/FormulaPictures.h"
 
 namespace {
-constexpr qreal SheetRatio = 2.0;
 constexpr int Gap = 12;       // logical pixels between pictures
 constexpr int LabelHeight = 16;
 
-QImage ContactSheet(const QStringList& names) {
+QImage ContactSheet(const QStringList& names, qreal ratio) {
   int width = 0, height = Gap;
   for (const QString& name : names) {
     const QSize size = FormulaPictureSize(name);
     width = qMax(width, size.width());
     height += LabelHeight + size.height() + Gap;
   }
-  QImage sheet(QSize(width + 2 * Gap, height) * SheetRatio, QImage::Format_RGB32);
-  sheet.setDevicePixelRatio(SheetRatio);
+  QImage sheet(QSize(width + 2 * Gap, height) * ratio, QImage::Format_RGB32);
+  sheet.setDevicePixelRatio(ratio);
   sheet.fill(QColor(220, 220, 220));
   QPainter painter(&sheet);
   int top = Gap;
@@ -29,7 +28,7 @@ QImage ContactSheet(const QStringList& names) {
     painter.setPen(Qt::darkBlue);
     painter.drawText(QRect(Gap, top, width, LabelHeight), Qt::AlignLeft | Qt::AlignVCenter, name);
     top += LabelHeight;
-    const QImage picture = RenderFormulaPicture(name, 1.0, SheetRatio);
+    const QImage picture = RenderFormulaPicture(name, 1.0, ratio);
     painter.drawImage(QPoint(Gap, top), picture);
     top += FormulaPictureSize(name).height() + Gap;
   }
@@ -37,11 +36,14 @@ QImage ContactSheet(const QStringList& names) {
 }
 }  // namespace
 
-TEST(FormulaContactSheet, EveryPictureOnOneSheetAtRatioTwo) {
+TEST(FormulaContactSheet, EveryPictureOnOneSheetPerPixelRatio) {
   const QStringList names = FormulaPictureNames();
   ASSERT_FALSE(names.isEmpty());
-  const QString file = QDir(QStringLiteral(RESAM_TEST_OUTPUT)).filePath(QStringLiteral("formula-pictures.png"));
-  const QImage sheet = ContactSheet(names);
-  ASSERT_TRUE(sheet.save(file)) << file.toStdString();
-  EXPECT_EQ(QImage(file).size(), sheet.size());
+  for (const qreal ratio : {1.0, 2.0}) {
+    const QString file =
+        QDir(QStringLiteral(RESAM_TEST_OUTPUT)).filePath(QStringLiteral("formula-pictures-%1x.png").arg(ratio));
+    const QImage sheet = ContactSheet(names, ratio);
+    ASSERT_TRUE(sheet.save(file)) << file.toStdString();
+    EXPECT_EQ(QImage(file).size(), sheet.size());
+  }
 }
