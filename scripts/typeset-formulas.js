@@ -202,6 +202,9 @@ function typeset(typesetter, name, file) {
   svgText = textToPaths(svgText);
   svgText = extendersToRectangles(svgText);
   svgText = svgText.replace(/currentColor/g, '#000000').replace(/ data-mml-node="[^"]*"/g, '');
+  // MathJax numbers its glyph ids by the formula's place in the run; a picture
+  // should not change with the pictures typeset before it.
+  svgText = svgText.replace(/"(#?)MJX-\d+-/g, '"$1MJX-');
   svgText = sizeToPixels(svgText, settings);
   const hash = crypto.createHash('sha256').update(source, 'utf8').digest('hex');
   return '<?xml version="1.0" encoding="UTF-8"?>\n'
