@@ -7,6 +7,7 @@
 #include "numerics/SpAnUnit.h"
 #include "platform/Fonts.h"
 #include "platform/QtPlatform.h"
+#include "platform/QtTranslation.h"
 #include "plotting/DiagramIncreaseUnit.h"
 #include "shell/PicViewerUnit.h"
 #include "shell/ResamUnit.h"
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Resam"));
   InstallFontSubstitutions();
+  InstallQtTranslation();
   TQtPlatform platform;
   InstallPlatform(&platform);
 

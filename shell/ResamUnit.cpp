@@ -15,6 +15,7 @@
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
 #include "shell/HelloUnit.h"
+#include "shell/AccessibleNames.h"
 
 TResamForm* ResamForm = nullptr;
 TResamForm* TResamForm::Engine = nullptr;
@@ -37,6 +38,7 @@ TResamForm::TResamForm(QWidget* parent) : QMainWindow(parent) {
   ComboBoxLagr->setCurrentIndex(0);
   ResetInterval = true;
   ShowWelcome();
+  GiveAccessibleNames(this);
 }
 
 TResamForm::~TResamForm() {
