@@ -30,12 +30,12 @@ QString PicturePath(const QString& name) { return PictureFolder + name + Picture
 // A scale or ratio that is not a positive finite number counts as 1.
 qreal Positive(qreal factor) { return std::isfinite(factor) && factor > 0 ? factor : 1.0; }
 
-QSize NaturalSize(const QString& name) {
-  if (!HasFormulaPicture(name)) return DefaultSize;
-  QSvgRenderer renderer(PicturePath(name));
-  const QSize size = renderer.defaultSize();
-  return renderer.isValid() && !size.isEmpty() ? size : DefaultSize;
+// Loads a name's picture; false, with the renderer left empty, for a name without one.
+bool LoadPicture(QSvgRenderer& renderer, const QString& name) {
+  return HasFormulaPicture(name) && renderer.load(PicturePath(name)) && !renderer.defaultSize().isEmpty();
 }
+
+QSize NaturalSize(const QSvgRenderer& renderer, bool loaded) { return loaded ? renderer.defaultSize() : DefaultSize; }
 
 QSize Scaled(QSize natural, qreal scale) {
   return QSize(qMax(1, qRound(natural.width() * scale)), qMax(1, qRound(natural.height() * scale)));
@@ -50,14 +50,15 @@ qreal FittedScale(QSize natural, qreal scale, qreal devicePixelRatio) {
 
 QImage RenderFormulaPicture(const QString& name, qreal scale, qreal devicePixelRatio) {
   devicePixelRatio = Positive(devicePixelRatio);
-  const QSize natural = NaturalSize(name);
+  QSvgRenderer renderer;
+  const bool loaded = LoadPicture(renderer, name);
+  const QSize natural = NaturalSize(renderer, loaded);
   const QSize logical = Scaled(natural, FittedScale(natural, Positive(scale), devicePixelRatio));
   QImage image(qCeil(logical.width() * devicePixelRatio), qCeil(logical.height() * devicePixelRatio),
                QImage::Format_RGB32);
   image.setDevicePixelRatio(devicePixelRatio);
   image.fill(Qt::white);
-  if (HasFormulaPicture(name)) {
-    QSvgRenderer renderer(PicturePath(name));
+  if (loaded) {
     QPainter painter(&image);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
     renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(logical)));
@@ -66,7 +67,8 @@ QImage RenderFormulaPicture(const QString& name, qreal scale, qreal devicePixelR
 }
 
 QSize FormulaPictureSize(const QString& name, qreal scale) {
-  const QSize natural = NaturalSize(name);
+  QSvgRenderer renderer;
+  const QSize natural = NaturalSize(renderer, LoadPicture(renderer, name));
   return Scaled(natural, FittedScale(natural, Positive(scale), 1.0));
 }
 

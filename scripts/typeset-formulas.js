@@ -76,7 +76,7 @@ function makeTypesetter() {
     packages: AllPackages,
     formatError: (_jax, error) => { throw error; },
   });
-  const svg = new SVG({fontCache: 'none'});
+  const svg = new SVG({fontCache: 'local'});
   // The lite DOM cannot measure text; measure with the font that will draw it.
   svg.measureTextNode = function (node) {
     const text = adaptor.textContent(node);
@@ -113,16 +113,25 @@ function escapeXml(text) {
   return text.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;').replace(/"/g, '&quot;');
 }
 
-// MathJax leaves characters outside its fonts as <text>; draw them as paths instead.
+// MathJax leaves characters outside its fonts as <text>; draw them as paths
+// instead, each distinct one defined once (at 1000 units to the em) and used
+// where it stands, as MathJax does with its own glyphs.
 function textToPaths(svgText) {
-  return svgText.replace(/<text([^>]*)>([^<]*)<\/text>/g, (_all, attributes, escaped) => {
+  const definitions = new Map();
+  const drawn = svgText.replace(/<text([^>]*)>([^<]*)<\/text>/g, (_all, attributes, escaped) => {
     const text = unescapeXml(escaped);
     const size = parseFloat(/font-size="([\d.]+)px"/.exec(attributes)[1]);
     const style = /font-style="italic"/.test(attributes) ? 'italic' : 'normal';
-    const transform = /transform="([^"]*)"/.exec(attributes);
-    const data = textPath(text, size, style).toPathData(1);
-    return `<path data-text="${escapeXml(text)}"${transform ? ` transform="${transform[1]}"` : ''} d="${data}"></path>`;
+    const transform = (/transform="([^"]*)"/.exec(attributes) || [])[1] || '';
+    const id = `TXT-${style}-${[...text].map((c) => c.codePointAt(0).toString(16).toUpperCase()).join('-')}`;
+    if (!definitions.has(id)) definitions.set(id, `<path id="${id}" d="${textPath(text, 1000, style).toPathData(1)}"></path>`);
+    const scale = size === 1000 ? '' : ` scale(${(size / 1000).toFixed(4)})`;
+    return `<use data-text="${escapeXml(text)}" xlink:href="#${id}" transform="${(transform + scale).trim()}"></use>`;
   });
+  if (!definitions.size) return drawn;
+  const paths = [...definitions.values()].join('');
+  return drawn.includes('<defs>') ? drawn.replace('<defs>', `<defs>${paths}`)
+    : drawn.replace(/^<svg[^>]*>/, (open) => `${open}<defs>${paths}</defs>`);
 }
 
 // MathJax builds tall delimiters (braces, bars) from pieces, drawing each
@@ -148,14 +157,15 @@ function pathXRange(data) {
 }
 
 function extendersToRectangles(svgText) {
-  return svgText.replace(/<svg ([^>]*)>(<path [^>]*>)<\/path><\/svg>/g, (_all, outer, pathTag) => {
-    const attribute = (tag, name) => (new RegExp(`\\b${name}="([^"]*)"`).exec(tag) || [])[1];
-    const glyph = attribute(pathTag, 'data-c');
+  const attribute = (tag, name) => (new RegExp(`\\b${name}="([^"]*)"`).exec(tag) || [])[1];
+  const glyphData = (id) => attribute(new RegExp(`<path id="${id}"[^>]*>`).exec(svgText)[0], 'd');
+  return svgText.replace(/<svg ([^>]*)>(<use [^>]*>)<\/use><\/svg>/g, (_all, outer, useTag) => {
+    const glyph = attribute(useTag, 'data-c');
     if (!VerticalExtenders.has(glyph)) fail(`no rule to flatten the clipped glyph ${glyph}`);
     const [vx, , vw] = attribute(outer, 'viewBox').split(/\s+/).map(Number);
     const [x, y, width, height] = ['x', 'y', 'width', 'height'].map((name) => Number(attribute(outer, name)));
-    const scale = /scale\(([-\d.]+),([-\d.]+)\)/.exec(attribute(pathTag, 'transform') || 'scale(1,1)');
-    const [left, right] = pathXRange(attribute(pathTag, 'd')).map((v) => v * Number(scale[1]));
+    const scale = /scale\(([-\d.]+),([-\d.]+)\)/.exec(attribute(useTag, 'transform') || 'scale(1,1)');
+    const [left, right] = pathXRange(glyphData(attribute(useTag, 'xlink:href').slice(1))).map((v) => v * Number(scale[1]));
     const fx = width / vw;
     const rect = [x + (left - vx) * fx, y, (right - left) * fx, height].map((v) => v.toFixed(1));
     return `<rect data-c="${glyph}" x="${rect[0]}" y="${rect[1]}" width="${rect[2]}" height="${rect[3]}"></rect>`;
@@ -191,7 +201,10 @@ function typeset(typesetter, name, file) {
   let svgText = adaptor.outerHTML(adaptor.firstChild(node));
   svgText = textToPaths(svgText);
   svgText = extendersToRectangles(svgText);
-  svgText = svgText.replace(/currentColor/g, '#000000');
+  svgText = svgText.replace(/currentColor/g, '#000000').replace(/ data-mml-node="[^"]*"/g, '');
+  // MathJax numbers its glyph ids by the formula's place in the run; a picture
+  // should not change with the pictures typeset before it.
+  svgText = svgText.replace(/"(#?)MJX-\d+-/g, '"$1MJX-');
   svgText = sizeToPixels(svgText, settings);
   const hash = crypto.createHash('sha256').update(source, 'utf8').digest('hex');
   return '<?xml version="1.0" encoding="UTF-8"?>\n'

@@ -34,31 +34,28 @@ QStringList AllNames() {
   return names;
 }
 
-bool IsInk(QRgb pixel) { return qGray(pixel) < 160; }
-
-// The rectangle of the image's dark pixels (empty when there are none).
-QRect InkBounds(const QImage& image) {
+// What a person sees of a picture: where its dark pixels lie, what share of it
+// they cover, and whether it has any colour but grey.
+struct TInk {
   QRect bounds;
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x)
-      if (IsInk(image.pixel(x, y))) bounds |= QRect(x, y, 1, 1);
-  return bounds;
-}
+  double share = 0;
+  bool grey = true;
+};
 
-double InkShare(const QImage& image) {
-  qint64 ink = 0;
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x) ink += IsInk(image.pixel(x, y));
-  return double(ink) / (qint64(image.width()) * image.height());
-}
-
-bool AllGrey(const QImage& image) {
+TInk InkOf(const QImage& image) {
+  TInk ink;
+  qint64 dark = 0;
   for (int y = 0; y < image.height(); ++y)
     for (int x = 0; x < image.width(); ++x) {
       const QRgb p = image.pixel(x, y);
-      if (qRed(p) != qGreen(p) || qGreen(p) != qBlue(p)) return false;
+      ink.grey = ink.grey && qRed(p) == qGreen(p) && qGreen(p) == qBlue(p);
+      if (qGray(p) < 160) {
+        ink.bounds |= QRect(x, y, 1, 1);
+        ++dark;
+      }
     }
-  return true;
+  ink.share = double(dark) / (qint64(image.width()) * image.height());
+  return ink;
 }
 
 // Mean difference of grey levels between a picture drawn at ratio 2, reduced to
@@ -91,21 +88,19 @@ TEST(FormulaPictures, RenderBlackOnWhiteWithTheirFormulaWhole) {
         ASSERT_EQ(image.size(), size * ratio);
         EXPECT_EQ(image.devicePixelRatio(), ratio);
         EXPECT_FALSE(image.hasAlphaChannel());
-        EXPECT_TRUE(AllGrey(image));
+        const TInk ink = InkOf(image);
+        EXPECT_TRUE(ink.grey);
+        EXPECT_GT(ink.share, 0.02);
+        EXPECT_LT(ink.share, 0.5);
         // Ink reaches close to every side (the picture is fitted to its formula)
         // but never touches one (nothing is cut off).
-        const QRect ink = InkBounds(image);
-        const int border = int(12 * ratio);
-        EXPECT_GT(ink.left(), 0);
-        EXPECT_GT(ink.top(), 0);
-        EXPECT_LT(ink.right(), image.width() - 1);
-        EXPECT_LT(ink.bottom(), image.height() - 1);
-        EXPECT_LE(ink.left(), border);
-        EXPECT_LE(ink.top(), border);
-        EXPECT_GE(ink.right(), image.width() - 1 - border);
-        EXPECT_GE(ink.bottom(), image.height() - 1 - border);
-        EXPECT_GT(InkShare(image), 0.02);
-        EXPECT_LT(InkShare(image), 0.5);
+        const QRect inside = image.rect().adjusted(1, 1, -1, -1);
+        const QRect fitted = image.rect().adjusted(int(12 * ratio), int(12 * ratio), -int(12 * ratio), -int(12 * ratio));
+        EXPECT_TRUE(inside.contains(ink.bounds));
+        EXPECT_LE(ink.bounds.left(), fitted.left());
+        EXPECT_LE(ink.bounds.top(), fitted.top());
+        EXPECT_GE(ink.bounds.right(), fitted.right());
+        EXPECT_GE(ink.bounds.bottom(), fitted.bottom());
       }
     }
 }
@@ -133,7 +128,7 @@ TEST(FormulaPictures, NamesWithoutAPictureGiveAWhitePicture) {
     const QImage image = RenderFormulaPicture(QString::fromUtf8(name), 2.0, 2.0);
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.size(), plain * 4);
-    EXPECT_TRUE(InkBounds(image).isEmpty());
+    EXPECT_TRUE(InkOf(image).bounds.isEmpty());
   }
 }
 
