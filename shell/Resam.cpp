@@ -9,6 +9,7 @@
 #include "platform/QtPlatform.h"
 #include "platform/QtTranslation.h"
 #include "plotting/DiagramIncreaseUnit.h"
+#include "resources/ApplicationIcon.h"
 #include "shell/PicViewerUnit.h"
 #include "shell/ResamUnit.h"
 #include "shell/YesNoDialogUnit.h"
@@ -17,6 +18,9 @@
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Resam"));
+  QApplication::setWindowIcon(ApplicationIcon());
+  // Matches the installed resam.desktop, so a desktop shows the entry's icon for the windows.
+  QGuiApplication::setDesktopFileName(QStringLiteral("resam"));
   InstallFontSubstitutions();
   InstallQtTranslation();
   TQtPlatform platform;
