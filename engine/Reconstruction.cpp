@@ -123,12 +123,12 @@ void TResamForm::Reconstruct() {
   TKeeper* curve = Series(DFs, 1);
   d.EnableLine(false);
   if (IsLagrange()) {
-    curve->SetFunction(LagrangeCurve, EstimateCount, T0 - 2 * T, T0 + (N + 1) * T);
+    curve->SetFunction(LagrangeSum, EstimateCount, T0 - 2 * T, T0 + (N + 1) * T);
     d.SetLimitX(T0 - T, T0 + N * T);
     d.SetRangeX(T0 - T, T0 + N * T);
   } else {
     const double a = lo - FunctionReach * T, b = hi + FunctionReach * T;
-    curve->SetFunction(Kernel == Sinc ? KotelnikovCurve : LocalCurve, EstimateCount, a, b);
+    curve->SetFunction(Kernel == Sinc ? KotelnikovSum : LocalCurve, EstimateCount, a, b);
     d.SetLimitX(a, b);
     d.SetRangeX(lo - VisibleReach * T, hi + VisibleReach * T);
   }
