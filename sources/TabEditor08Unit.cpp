@@ -42,6 +42,7 @@ TTabEditorForm::TTabEditorForm(QWidget* parent) : QDialog(parent) {
   layout->addWidget(ToolBar1);
   BuildPages();
   layout->addWidget(PageControl1, 1);
+  ConnectCommands();
   ConnectGrid();
   WatchMouseMoves();
   SetCursorMode(true);
@@ -74,18 +75,10 @@ void TTabEditorForm::BuildMenu() {
   for (QAction* item : {N16, N19, Enter1}) item->setChecked(true);
   QMenu* close = MainMenu1->addMenu(QStringLiteral("Закрыть"));
   N9 = close->addAction(QStringLiteral("Отменить последнее редактирование и закрыть окно"));
-  connect(N8, &QAction::triggered, this, &TTabEditorForm::SpeedButton1Click);
-  connect(N4, &QAction::triggered, this, &TTabEditorForm::SpeedButton5Click);
-  connect(N5, &QAction::triggered, this, &TTabEditorForm::SpeedButton6Click);
-  connect(N6, &QAction::triggered, this, &TTabEditorForm::SpeedButton7Click);
-  connect(N2, &QAction::triggered, this, &TTabEditorForm::SpeedButton2Click);
-  connect(N11, &QAction::triggered, this, &TTabEditorForm::SpeedButton3Click);
-  connect(N12, &QAction::triggered, this, &TTabEditorForm::SpeedButton4Click);
   connect(N16, &QAction::triggered, this, &TTabEditorForm::N16Click);
   connect(N17, &QAction::triggered, this, &TTabEditorForm::N17Click);
   connect(N19, &QAction::triggered, this, &TTabEditorForm::N19Click);
   connect(Enter1, &QAction::triggered, this, &TTabEditorForm::Enter1Click);
-  connect(N9, &QAction::triggered, this, &TTabEditorForm::SpeedButton8Click);
 }
 
 void TTabEditorForm::BuildToolBar() {
@@ -108,14 +101,6 @@ void TTabEditorForm::BuildToolBar() {
   for (QToolButton* b : {SpeedButton2, SpeedButton3, SpeedButton4}) ToolBar1->addWidget(b);
   ToolBar1->addSeparator();
   ToolBar1->addWidget(SpeedButton8);
-  connect(SpeedButton1, &QToolButton::clicked, this, &TTabEditorForm::SpeedButton1Click);
-  connect(SpeedButton2, &QToolButton::clicked, this, &TTabEditorForm::SpeedButton2Click);
-  connect(SpeedButton3, &QToolButton::clicked, this, &TTabEditorForm::SpeedButton3Click);
-  connect(SpeedButton4, &QToolButton::clicked, this, &TTabEditorForm::SpeedButton4Click);
-  connect(SpeedButton5, &QToolButton::clicked, this, &TTabEditorForm::SpeedButton5Click);
-  connect(SpeedButton6, &QToolButton::clicked, this, &TTabEditorForm::SpeedButton6Click);
-  connect(SpeedButton7, &QToolButton::clicked, this, &TTabEditorForm::SpeedButton7Click);
-  connect(SpeedButton8, &QToolButton::clicked, this, &TTabEditorForm::SpeedButton8Click);
 }
 
 // The grid keeps 5 pixels from the page's edges and the diagram frame fills its page, at
@@ -134,10 +119,31 @@ void TTabEditorForm::BuildPages() {
   auto* diagramLayout = new QVBoxLayout(TabSheet2);
   diagramLayout->setContentsMargins(0, 0, 0, 0);
   diagramLayout->addWidget(DF);
+  // The abscissae are the values' numbers (left to us: the table gives no other name).
+  DF->Diagram->SetNameX(QStringLiteral("n"));
   TKeeper* series = DF->Diagram->GetKeeper(0);
   series->SetArray(PlotPad.data(), static_cast<int>(PlotPad.size()), IndexBase, IndexBase + 2);
   series->SetDiscrete();
   connect(PageControl1, &QTabWidget::currentChanged, this, &TTabEditorForm::PageControl1Change);
+}
+
+// A tool button and its menu item run one handler.
+void TTabEditorForm::ConnectCommands() {
+  using THandler = void (TTabEditorForm::*)();
+  const struct {
+    QToolButton* Button;
+    QAction* Item;
+    THandler Handler;
+  } commands[] = {
+      {SpeedButton1, N8, &TTabEditorForm::SpeedButton1Click},  {SpeedButton2, N2, &TTabEditorForm::SpeedButton2Click},
+      {SpeedButton3, N11, &TTabEditorForm::SpeedButton3Click}, {SpeedButton4, N12, &TTabEditorForm::SpeedButton4Click},
+      {SpeedButton5, N4, &TTabEditorForm::SpeedButton5Click},  {SpeedButton6, N5, &TTabEditorForm::SpeedButton6Click},
+      {SpeedButton7, N6, &TTabEditorForm::SpeedButton7Click},  {SpeedButton8, N9, &TTabEditorForm::SpeedButton8Click},
+  };
+  for (const auto& c : commands) {
+    connect(c.Button, &QToolButton::clicked, this, c.Handler);
+    connect(c.Item, &QAction::triggered, this, c.Handler);
+  }
 }
 
 void TTabEditorForm::ConnectGrid() {

@@ -107,6 +107,7 @@ class TTabEditorForm : public QDialog {
   void BuildMenu();
   void BuildToolBar();
   void BuildPages();
+  void ConnectCommands();
   void ConnectGrid();
   void WatchMouseMoves();
   void EmptyValueCells();
