@@ -13,6 +13,7 @@
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
 #include "plotting/ToolGlyphs.h"
+#include "shell/AccessibleNames.h"
 #include "shell/Comfun.h"
 #include "shell/ScreenCentre.h"
 #include "sources/TableGlyphs.h"
@@ -47,7 +48,7 @@ TTabEditorForm::TTabEditorForm(QWidget* parent) : QDialog(parent) {
   WatchMouseMoves();
   SetCursorMode(true);
   WriteLabels(SeriesName);
-  // TODO accessible names
+  GiveAccessibleNames(this);
 }
 
 void TTabEditorForm::BuildMenu() {
