@@ -7,6 +7,7 @@
 
 #include "plotting/DiagramColours.h"
 #include "plotting/DiagramScale.h"
+#include "shell/AccessibleNames.h"
 
 namespace {
 constexpr double MinRangeWidth = 1e-6;
@@ -156,6 +157,7 @@ void TDiagram::SetNameY(const QString& s) {
 
 void TDiagram::SetNameDiagram(const QString& s) {
   NameDiagram = s;
+  GiveAccessibleNames(this);  // a screen reader announces the diagram by its title
   ShowDiagram();
 }
 

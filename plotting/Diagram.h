@@ -14,6 +14,8 @@ class QPainter;
 
 class TDiagram : public QWidget {
   Q_OBJECT
+  // Read by the accessible-name helper, which names a diagram after its title.
+  Q_PROPERTY(QString NameDiagram READ GetNameDiagram WRITE SetNameDiagram)
 
  public:
   explicit TDiagram(QWidget* parent = nullptr);
