@@ -13,7 +13,7 @@ constexpr unsigned DiscreteDoublings = 5;
 double AnalogSpectrumBand(long double freqStep, double analogStep, TFrequencyUnit unit) {
   if (!(analogStep != 0) || !std::isfinite(analogStep)) return 0;
   const double band = static_cast<double>(freqStep * (AnalogSpectrumCount - 1) / analogStep);
-  return unit == TFrequencyUnit::Circular ? band : static_cast<double>(band * InverseTwoPi);
+  return unit == TFrequencyUnit::Circular ? band : static_cast<double>(band * ExtendedInverseTwoPi);
 }
 
 double* DiscreteSpectrum(TFourierAnalyser& module, const double* samples, int n, int& count) {

@@ -45,5 +45,5 @@ TSpectrumRange SpectrumRangeFor(TSpectrumView view, TFrequencyUnit unit, const T
 }
 
 double InUnit(double circular, TFrequencyUnit unit) {
-  return unit == TFrequencyUnit::Circular ? circular : static_cast<double>(circular * InverseTwoPi);
+  return unit == TFrequencyUnit::Circular ? circular : static_cast<double>(circular * ExtendedInverseTwoPi);
 }

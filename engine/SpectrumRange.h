@@ -3,7 +3,7 @@
 // view shows. Circular frequencies are in rad/s, cyclic ones in Hz.
 
 // 1/(2 pi) in extended precision, rounded to double where it is used.
-constexpr long double InverseTwoPi = 0.15915494309189534198L;
+constexpr long double ExtendedInverseTwoPi = 0.15915494309189534198L;
 
 enum class TFrequencyUnit { Circular, Cyclic };
 enum class TSpectrumView { MainPart, OnePeriod, TwoPeriods, FourPeriods };
