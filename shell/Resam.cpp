@@ -9,14 +9,19 @@
 #include "platform/QtPlatform.h"
 #include "platform/QtTranslation.h"
 #include "plotting/DiagramIncreaseUnit.h"
+#include "resources/ApplicationIcon.h"
 #include "shell/PicViewerUnit.h"
 #include "shell/ResamUnit.h"
 #include "shell/YesNoDialogUnit.h"
 #include "sources/PolyGarmUnit.h"
+#include "sources/TabEditor08Unit.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Resam"));
+  QApplication::setWindowIcon(ApplicationIcon());
+  // Matches the installed resam.desktop, so a desktop shows the entry's icon for the windows.
+  QGuiApplication::setDesktopFileName(QStringLiteral("resam"));
   InstallFontSubstitutions();
   InstallQtTranslation();
   TQtPlatform platform;
@@ -31,7 +36,8 @@ int main(int argc, char* argv[]) {
   // The graphical editor DiagramEditor comes here.
   TYesNoDialogForm question;
   YesNoDialogForm = &question;
-  // The table editor TabEditorForm comes here.
+  TTabEditorForm tableEditor;
+  TabEditorForm = &tableEditor;
   // The signal library LibForm comes here.
   TPicViewerForm pictureViewer;
   PicViewerForm = &pictureViewer;
@@ -46,6 +52,7 @@ int main(int argc, char* argv[]) {
 
   PolyGarmForm = nullptr;
   PicViewerForm = nullptr;
+  TabEditorForm = nullptr;
   YesNoDialogForm = nullptr;
   DiagramIncrease = nullptr;
   SpAnForm = nullptr;
