@@ -109,12 +109,17 @@ bool TResamForm::eventFilter(QObject* watched, QEvent* event) {
     const QWidget* w = qobject_cast<QWidget*>(watched);
     const bool formulaPanel = w && (PanelBF->isAncestorOf(w) || w == PanelBF);
     const bool lagrangeGroup = w && (GroupBoxLagr->isAncestorOf(w) || w == GroupBoxLagr);
-    if (formulaPanel)
+    // A move the panel or the group handled ends here: passed on, it would reach the tab page,
+    // whose rule hides the tools just shown.
+    if (formulaPanel) {
       PanelBFMouseMove();
-    else if (lagrangeGroup)
+      return true;
+    }
+    if (lagrangeGroup) {
       GroupBoxLagrMouseMove();
-    else
-      FormMouseMove();
+      return true;
+    }
+    FormMouseMove();
   }
   return QMainWindow::eventFilter(watched, event);
 }
