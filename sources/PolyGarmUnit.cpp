@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "shell/AccessibleNames.h"
 #include "shell/EditFloatUnit.h"
 #include "shell/ScreenCentre.h"
 
@@ -41,6 +42,7 @@ TPolyGarmForm::TPolyGarmForm(QWidget* parent) : QDialog(parent) {
   BuildButtons();
   ShowValues();
   EditFloatF1Exit();
+  GiveAccessibleNames(this);
 }
 
 void TPolyGarmForm::BuildHeads() {
