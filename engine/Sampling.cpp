@@ -151,7 +151,7 @@ void TResamForm::SampleSignal() {
   }
   double t = T0;
   const TKeeper* analog = Series(DFs, 0);
-  for (int i = 0; i < N; ++i, t = t + T) Samples[i] = analog->GetValue(t);
+  for (int i = 0; i < N; ++i, t = t + T) Samples[i] = analog->GetValue(SnapToInterval(t, T1, T2));
   double tlast = t - T;
   Fd = 1 / T;
   Wd = Fd * TwoPi;

@@ -10,6 +10,9 @@ constexpr double LargePeriodShare = 0.9;
 // Beyond this many steps the running sums are replaced by the product they approximate,
 // so that an interval far from zero cannot stall the program.
 constexpr double MaxRunningSteps = 1e6;
+// Relative to the interval: far above the rounding of a thousand-step running sum, far
+// below any sampling period the edits allow.
+constexpr double EndTolerance = 1e-9;
 }  // namespace
 
 double GridOrigin(double t1, double T, bool anchoredAtZero) {
@@ -83,4 +86,11 @@ bool LimitSampleCount(int& n, double& T, double t1, double t2, int limit) {
   n = limit;
   T = (t2 - t1) / (limit - 1);
   return true;
+}
+
+double SnapToInterval(double t, double t1, double t2) {
+  const double tolerance = EndTolerance * (t2 - t1);
+  if (t < t1 && t1 - t <= tolerance) return t1;
+  if (t > t2 && t - t2 <= tolerance) return t2;
+  return t;
 }

@@ -35,6 +35,11 @@ void FindSupportInterval(const TSupportInput& in, double level, double& t1, doub
 // gives Tmin; not below t2 - t1 gives 0.9 (t2 - t1).
 double CorrectedPeriod(bool readable, double value, double t1, double t2);
 
+// A sample time the running sum has carried a rounding beyond an end of [t1, t2] is put
+// back on that end, so that a sample meant for the end reads the signal there, not the
+// zero outside it. Times further out are left as they are.
+double SnapToInterval(double t, double t1, double t2);
+
 // Keeps the count within limit: above it, n = limit and T = (t2 - t1) / (limit - 1).
 // True when it corrected them.
 bool LimitSampleCount(int& n, double& T, double t1, double t2, int limit);

@@ -17,6 +17,7 @@ constexpr int PanelInset = 10;
 constexpr int ToolPanelRightMargin = 30;
 constexpr int LagrMargin = 20, LagrDiagramShrink = 10;
 constexpr int MinPane = 40;
+constexpr int MinFontPixels = 6;
 
 // A pane never shrinks below a size the diagram can still draw in.
 int Pane(int size) { return std::max(size, MinPane); }
@@ -45,13 +46,20 @@ void TResamForm::RecordDesignGeometry() {
 // Below the design width the panel and everything in it shrink by the same factor, so that
 // no control is cut off; at or above it the controls keep their designed places.
 void TResamForm::ScaleParameterPanel(double factor) {
-  for (const auto& [w, r] : DesignGeometry)
-    w->setGeometry(qRound(r.x() * factor), qRound(r.y() * factor), qRound(r.width() * factor),
-                   qRound(r.height() * factor));
   for (const auto& [w, f] : DesignFonts) {
     QFont font = f;
-    if (f.pixelSize() > 0) font.setPixelSize(std::max(6, qRound(f.pixelSize() * factor)));
+    if (f.pixelSize() > 0) font.setPixelSize(std::max(MinFontPixels, qRound(f.pixelSize() * factor)));
     w->setFont(font);
+  }
+  for (const auto& [w, r] : DesignGeometry) {
+    // A label's text changes with the signal: it keeps the size of its current text.
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+      label->move(qRound(r.x() * factor), qRound(r.y() * factor));
+      label->adjustSize();
+    } else {
+      w->setGeometry(qRound(r.x() * factor), qRound(r.y() * factor), qRound(r.width() * factor),
+                     qRound(r.height() * factor));
+    }
   }
 }
 
