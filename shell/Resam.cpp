@@ -14,6 +14,7 @@
 #include "shell/ResamUnit.h"
 #include "shell/YesNoDialogUnit.h"
 #include "sources/PolyGarmUnit.h"
+#include "sources/TabEditor08Unit.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
@@ -35,7 +36,8 @@ int main(int argc, char* argv[]) {
   // The graphical editor DiagramEditor comes here.
   TYesNoDialogForm question;
   YesNoDialogForm = &question;
-  // The table editor TabEditorForm comes here.
+  TTabEditorForm tableEditor;
+  TabEditorForm = &tableEditor;
   // The signal library LibForm comes here.
   TPicViewerForm pictureViewer;
   PicViewerForm = &pictureViewer;
@@ -50,6 +52,7 @@ int main(int argc, char* argv[]) {
 
   PolyGarmForm = nullptr;
   PicViewerForm = nullptr;
+  TabEditorForm = nullptr;
   YesNoDialogForm = nullptr;
   DiagramIncrease = nullptr;
   SpAnForm = nullptr;
