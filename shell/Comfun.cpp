@@ -15,6 +15,8 @@ namespace {
 constexpr unsigned MaxFixedDecimals = 7;
 constexpr int ScanLimit = 30001;
 constexpr char16_t Backspace = 8;
+constexpr int GeneralDigits = 15;
+constexpr int GeneralBufferSize = 100;
 
 // std::to_chars never consults the C locale that QApplication sets from the environment.
 std::string FormatC(double value, unsigned decimals) {
@@ -62,6 +64,19 @@ bool IsDigit(QChar key) { return key >= QLatin1Char('0') && key <= QLatin1Char('
 QString FormatFixed(unsigned decimals, QString& text, double value) {
   text = ReplaceFirst(QString::fromStdString(FormatC(value, decimals)), QLatin1Char('.'), QLatin1Char(','));
   return text;
+}
+
+// std::to_chars never consults the process locale that the application sets from the environment.
+QString GeneralFloatText(double value, int digits) {
+  char buffer[GeneralBufferSize];
+  const auto result = std::to_chars(buffer, buffer + GeneralBufferSize, value, std::chars_format::general, digits);
+  if (result.ec != std::errc()) return QString();
+  return QString::fromLatin1(buffer, result.ptr - buffer);
+}
+
+QString FloatToText(double value) {
+  QString text;
+  return PointToComma(GeneralFloatText(value, GeneralDigits), text);
 }
 
 bool TextToDouble(const QString& text, double& value) {

@@ -11,6 +11,12 @@ class QWidget;
 // The value in fixed notation with 0 .. 7 decimals (any other count: exponent
 // notation), with a comma for the decimal point whatever the locale.
 QString FormatFixed(unsigned decimals, QString& text, double value);
+// Shortest form with at most `digits` significant digits and a point, as C's "%.*g"
+// writes it in the C locale (empty for a digit count the conversion refuses).
+QString GeneralFloatText(double value, int digits);
+// The toolkit's general float-to-text conversion: 15 significant digits, shortest form,
+// with a comma.
+QString FloatToText(double value);
 // Reads a number written with the locale's separator, a point or a comma.
 // An unreadable text gives 0 and false.
 bool TextToDouble(const QString& text, double& value);
