@@ -14,6 +14,7 @@
 #include "plotting/Diagram.h"
 #include "plotting/DiagramScale.h"
 #include "plotting/ToolGlyphs.h"
+#include "shell/AccessibleNames.h"
 
 TDiagramIncrease* DiagramIncrease = nullptr;
 
@@ -58,6 +59,7 @@ TDiagramIncrease::TDiagramIncrease(QWidget* parent) : QDialog(parent) {
   layout->addWidget(ToolBar1);
   BuildDiagram();
   layout->addWidget(ScrollBox1, 1);
+  GiveAccessibleNames(this);
 }
 
 // The own base keeper may still lead into another diagram's keepers; cut that link first,

@@ -57,9 +57,10 @@ QComboBox* MakeList(QWidget* parent, const QString& prefix, int first, int last)
 }
 
 // A label picture (the symbol before an edit) at its natural size; empty without artwork.
-QLabel* MakeLabelPicture(QWidget* parent, const QString& name, qreal ratio) {
+QLabel* MakeLabelPicture(QWidget* parent, const QString& name, const QString& spoken, qreal ratio) {
   auto* label = new QLabel(parent);
   label->setObjectName(name);
+  label->setAccessibleName(spoken);
   if (HasFormulaPicture(name)) {
     label->setPixmap(QPixmap::fromImage(RenderFormulaPicture(name, 1.0, ratio)));
     label->resize(FormulaPictureSize(name, 1.0));
@@ -206,6 +207,7 @@ void TLibForm::BuildFormulaPanel() {
   for (int i = 0; i < LibFamilyCount; ++i) {
     Images[i] = new QLabel(PanelFormul);
     Images[i]->setObjectName(QStringLiteral("Image") + QString::number(i + 1));
+    Images[i]->setAccessibleName(QStringLiteral("Формулы сигнала и спектра: ") + QString::fromUtf8(LibFamilyNames[i]));
     // The panel's pop-up menu serves the pictures too.
     Images[i]->setContextMenuPolicy(Qt::NoContextMenu);
     Images[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -218,9 +220,9 @@ void TLibForm::BuildFormulaPanel() {
 void TLibForm::BuildGroupBox() {
   GroupBox1 = new QGroupBox(QStringLiteral("  Параметры  "), Panel1);
   const qreal ratio = devicePixelRatioF();
-  ImageTi = MakeLabelPicture(GroupBox1, QStringLiteral("LibImageTi"), ratio);
-  ImageTi001 = MakeLabelPicture(GroupBox1, QStringLiteral("LibImageTi001"), ratio);
-  ImageV0 = MakeLabelPicture(GroupBox1, QStringLiteral("LibImageV0"), ratio);
+  ImageTi = MakeLabelPicture(GroupBox1, QStringLiteral("LibImageTi"), QStringLiteral("τu [с] ="), ratio);
+  ImageTi001 = MakeLabelPicture(GroupBox1, QStringLiteral("LibImageTi001"), QStringLiteral("τ0,01 [с] ="), ratio);
+  ImageV0 = MakeLabelPicture(GroupBox1, QStringLiteral("LibImageV0"), QStringLiteral("V0 [В] ="), ratio);
   EditTay = new TDecimalEdit(GroupBox1);
   EditV0 = new TDecimalEdit(GroupBox1);
   for (TDecimalEdit* edit : {EditTay, EditV0}) {

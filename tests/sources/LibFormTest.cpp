@@ -15,6 +15,7 @@
 #include <set>
 #include <tuple>
 
+#include "AccessibleCheck.h"
 #include "ScriptedPlatform.h"
 #include "plotting/Diagram.h"
 #include "shell/DecimalEditUnit.h"
@@ -98,6 +99,7 @@ bool EveryColumnFinite(TDiagram* d) {
 
 TEST(LibForm, OdometerWrapsThroughTheWindowsControls) {
   TShownLib lib;
+  EXPECT_TRUE(AllWidgetsNamed(&lib.Form));
   struct TStep {
     TSignal From;
     QToolButton* TLibForm::*Button;
