@@ -11,6 +11,7 @@
 #include "shell/PicViewerUnit.h"
 #include "shell/ResamUnit.h"
 #include "shell/YesNoDialogUnit.h"
+#include "sources/LibUnit.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
@@ -28,6 +29,8 @@ int main(int argc, char* argv[]) {
   DiagramIncrease = &enlargedDiagram;
   TYesNoDialogForm question;
   YesNoDialogForm = &question;
+  TLibForm library;
+  LibForm = &library;
   TPicViewerForm pictureViewer;
   PicViewerForm = &pictureViewer;
 
@@ -35,6 +38,7 @@ int main(int argc, char* argv[]) {
   const int result = QApplication::exec();
 
   PicViewerForm = nullptr;
+  LibForm = nullptr;
   YesNoDialogForm = nullptr;
   DiagramIncrease = nullptr;
   SpAnForm = nullptr;
