@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPalette>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QToolButton>
 
@@ -134,12 +135,20 @@ void TLibForm::StepSignal(int a) {
   Redraw();
 }
 
+void TLibForm::Execute() {
+  if (isVisible()) hide();
+  exec();
+}
+
 void TLibForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   FormShow();
 }
 
 void TLibForm::FormShow() {
+  // Without a window manager a request to maximise goes unanswered; the window then still
+  // covers the screen's available area.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) setGeometry(screen->availableGeometry());
   setWindowState(windowState() | Qt::WindowMaximized);
   Lib.MakeCurrent();
   Lib.BeginShow();

@@ -29,6 +29,9 @@ class TLibForm : public QDialog {
  public:
   explicit TLibForm(QWidget* parent = nullptr);
 
+  // Shows the window modally, maximised; it comes back when the window closes.
+  void Execute();
+
   // What the main window reads after a showing.
   bool IsAccepted() const { return Lib.IsAccepted(); }
   unsigned char GetSymmetry() const { return Lib.GetSymmetry(); }
