@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QWidget>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <new>
@@ -15,8 +16,7 @@ namespace {
 constexpr unsigned MaxFixedDecimals = 7;
 constexpr int ScanLimit = 30001;
 constexpr char16_t Backspace = 8;
-constexpr int GeneralDigits = 15;
-constexpr int GeneralBufferSize = 100;
+constexpr int TextBufferSize = 100;
 
 // std::to_chars never consults the C locale that QApplication sets from the environment.
 std::string FormatC(double value, unsigned decimals) {
@@ -66,19 +66,6 @@ QString FormatFixed(unsigned decimals, QString& text, double value) {
   return text;
 }
 
-// std::to_chars never consults the process locale that the application sets from the environment.
-QString GeneralFloatText(double value, int digits) {
-  char buffer[GeneralBufferSize];
-  const auto result = std::to_chars(buffer, buffer + GeneralBufferSize, value, std::chars_format::general, digits);
-  if (result.ec != std::errc()) return QString();
-  return QString::fromLatin1(buffer, result.ptr - buffer);
-}
-
-QString FloatToText(double value) {
-  QString text;
-  return PointToComma(GeneralFloatText(value, GeneralDigits), text);
-}
-
 bool TextToDouble(const QString& text, double& value) {
   if (LocaleToDouble(text, value)) return true;
   QString changed;
@@ -88,6 +75,19 @@ bool TextToDouble(const QString& text, double& value) {
   if (LocaleToDouble(changed, value)) return true;
   value = 0.0;
   return false;
+}
+
+QString GeneralForm(double value, int digits) {
+  std::array<char, TextBufferSize> buffer{};
+  const auto result =
+      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, digits);
+  if (result.ec != std::errc()) return QString();
+  return QString::fromLatin1(buffer.data(), result.ptr - buffer.data());
+}
+
+QString FloatToText(double value) {
+  QString text;
+  return PointToComma(GeneralForm(value, GeneralDigits), text);
 }
 
 QString PointToComma(const QString& text, QString& out) {

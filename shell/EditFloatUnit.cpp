@@ -7,7 +7,7 @@
 
 namespace {
 constexpr int ShortDigits = 6;   // C's "%g"
-constexpr int LongDigits = 15;   // the general float-to-text conversion
+constexpr int LongDigits = GeneralDigits;
 constexpr int CorrectionScanLimit = 3001;
 const QChar Point = QLatin1Char('.');
 const QChar Comma = QLatin1Char(',');
@@ -59,7 +59,7 @@ void TEditFloat::SetVal0(double x) {
 }
 
 void TEditFloat::ValToText() {
-  setText(GeneralFloatText(FVal, GFormat ? ShortDigits : LongDigits));
+  setText(GeneralForm(FVal, GFormat ? ShortDigits : LongDigits));
   CorrectText();
 }
 

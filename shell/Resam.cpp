@@ -15,6 +15,7 @@
 #include "shell/YesNoDialogUnit.h"
 #include "sources/LibUnit.h"
 #include "sources/PolyGarmUnit.h"
+#include "sources/TabEditor08Unit.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
@@ -36,7 +37,8 @@ int main(int argc, char* argv[]) {
   // The graphical editor DiagramEditor comes here.
   TYesNoDialogForm question;
   YesNoDialogForm = &question;
-  // The table editor TabEditorForm comes here.
+  TTabEditorForm tableEditor;
+  TabEditorForm = &tableEditor;
   TLibForm library;
   LibForm = &library;
   TPicViewerForm pictureViewer;
@@ -53,6 +55,7 @@ int main(int argc, char* argv[]) {
   PolyGarmForm = nullptr;
   PicViewerForm = nullptr;
   LibForm = nullptr;
+  TabEditorForm = nullptr;
   YesNoDialogForm = nullptr;
   DiagramIncrease = nullptr;
   SpAnForm = nullptr;
