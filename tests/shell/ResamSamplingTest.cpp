@@ -208,3 +208,33 @@ TEST(ResamSampling, ZeroSignalGivesFiniteQuantities) {
   }
   EXPECT_TRUE(Scripted().Messages.isEmpty());
 }
+
+TEST(ResamSampling, DrawnFlatToppedSignalShortensThePeriodBelowAHundredSamples) {
+  // A drawn rectangle on nodes 30 .. 70 of 101 over [0, 1]: its support at half height and
+  // at the least level are the same, so the edge guard is on.
+  double values[101] = {};
+  for (int i = 30; i <= 70; ++i) values[i] = 1;
+  TKeeper curve;
+  curve.SetArray(values, 101, 0, 1);
+  TResamForm form;
+  form.DrawnSignal = {&curve, values, 101};
+  form.AcceptSignal(TResamForm::SourceEditor);
+  form.TakeAnalogSignal(TResamForm::PeriodFromCount);
+  EXPECT_NEAR(form.T1, 0.3, 1e-12);
+  EXPECT_NEAR(form.T2, 0.7, 1e-12);
+  EXPECT_TRUE(form.EdgeGuard);
+  Type(form.EditN, QStringLiteral("50"));
+  EXPECT_NEAR(form.T, 0.99 * 0.4 / 49, 1e-15);
+  Type(form.EditN, QStringLiteral("100"));
+  EXPECT_NEAR(form.T, 0.4 / 99, 1e-15);
+
+  // A triangle reaches half height on a narrower support: no guard.
+  for (int i = 0; i <= 100; ++i) values[i] = std::max(0.0, 1 - std::fabs(i - 50) / 20.0);
+  curve.SetArray(values, 101, 0, 1);
+  form.AcceptSignal(TResamForm::SourceEditor);
+  form.TakeAnalogSignal(TResamForm::PeriodFromCount);
+  EXPECT_FALSE(form.EdgeGuard);
+  Type(form.EditN, QStringLiteral("50"));
+  EXPECT_NEAR(form.T, (form.T2 - form.T1) / 49, 1e-15);
+  EXPECT_TRUE(Scripted().Messages.isEmpty());
+}

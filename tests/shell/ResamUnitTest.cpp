@@ -1,11 +1,16 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QScrollArea>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "AccessibleCheck.h"
 #include "ResamTestSignals.h"
+#include "numerics/SpAnTurnUnit.h"
+#include "numerics/SpAnUnit.h"
 #include "plotting/DiagramFrameUnit.h"
 #include "shell/ResamUnit.h"
 #include "sources/PolyGarmUnit.h"
@@ -65,4 +70,22 @@ TEST(ResamFormLayout, PanesFollowTheWindow) {
     for (QLabel* l : {form.Label7, form.Label12, form.Label20, form.Label21, form.Label22, form.Label23})
       EXPECT_GE(l->width(), l->sizeHint().width()) << l->text().toStdString();
   }
+}
+
+TEST(ResamFormCommands, SpectrumModuleItemOpensItsSettingsAndRecomputesNothing) {
+  TSpAnForm module;
+  SpAnForm = &module;
+  TResamForm form;
+  GiveLibrarySignal(form, SlowWave, 1, 0);
+  const double wm = form.Wm;
+  QTimer::singleShot(0, [] {
+    auto* settings = qobject_cast<TSpAnTurnForm*>(QApplication::activeModalWidget());
+    ASSERT_NE(settings, nullptr);
+    settings->RadioButton2->click();
+    settings->Button1->click();
+  });
+  form.N6->trigger();
+  SpAnForm = nullptr;
+  EXPECT_EQ(module.GetCriterion(), 1);
+  EXPECT_EQ(form.Wm, wm);
 }
