@@ -238,3 +238,31 @@ TEST(ResamSampling, DrawnFlatToppedSignalShortensThePeriodBelowAHundredSamples) 
   EXPECT_NEAR(form.T, (form.T2 - form.T1) / 49, 1e-15);
   EXPECT_TRUE(Scripted().Messages.isEmpty());
 }
+
+TEST(ResamSampling, ShortestAndLongestIntervalsGiveDefinedPlots) {
+  // The library signal on [0, 1] lets T1 go from -1 to 0.25 and T2 from 0.75 to 2; typing
+  // beyond is corrected by the edits themselves.
+  const struct {
+    const char *T1, *T2;
+    double Lo, Hi;
+  } cases[] = {{"0.25", "0.75", 0.25, 0.75}, {"-5", "7", -1, 2}};
+  for (const auto& c : cases)
+    for (bool countMode : {true, false}) {
+      TResamForm form;
+      GiveLibrarySignal(form, FastWave, 1, 0);
+      Type(form.EditFloatT2, QString::fromLatin1(c.T2));
+      Type(form.EditFloatT1, QString::fromLatin1(c.T1));
+      EXPECT_EQ(form.T1, c.Lo);
+      EXPECT_EQ(form.T2, c.Hi);
+      (countMode ? form.N13 : form.N14)->trigger();
+      Type(countMode ? static_cast<QLineEdit*>(form.EditN) : form.EditT, QStringLiteral("0"));
+      EXPECT_GE(form.N, 2);
+      EXPECT_LE(form.N, 500);
+      EXPECT_TRUE(std::isfinite(form.T) && form.T > 0);
+      EXPECT_EQ(form.DFs->Diagram->GetKeeper(2)->GetCount(), form.N);
+      const TKeeper* curve = form.DFs->Diagram->GetKeeper(1);
+      for (double t = form.T1; t <= form.T2; t += (form.T2 - form.T1) / 7) EXPECT_TRUE(std::isfinite(curve->GetValue(t)));
+      for (const QString& m : Scripted().Messages) EXPECT_EQ(m, Limit500);
+      Scripted().Messages.clear();
+    }
+}
