@@ -16,6 +16,10 @@ enum class TToolGlyph {
   ArrowDown,
   ArrowLeft,
   ArrowRight,
+  NewSheet,      // blank sheet with a folded corner
+  Open,          // open folder
+  Process,       // curve handed on along an arrow
+  Picture,       // framed landscape
 };
 
 // A 16 by 16 picture of the glyph.
