@@ -56,7 +56,9 @@ void TDiagramEditor::SaveDrawing(const QString& name) {
   WriteDrawing(bytes, record);
   const std::string data = bytes.str();
   QSaveFile file(name);
-  if (!file.open(QIODevice::WriteOnly)) {
+  // Unbuffered, so that a short write (a full disk) shows in write's count: a buffered one
+  // is flushed by commit, which takes a partly written buffer for success.
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
     Platform().Message(QString::fromUtf8(CannotCreateFileMessage) + name);
     return;
   }
@@ -101,11 +103,14 @@ bool TDiagramEditor::LoadDrawing(const QString& name) {
 // Refused ones leave the ranges and the drawing on the screen as they were.
 bool TDiagramEditor::TakeRanges(const TDrawingRecord& record) {
   const TStoredRange before = TStoredRange::Of(*Diagram1);
+  const QImage shown = Diagram1->Picture().copy();
   const TStoredRange wanted{record.Xmin, record.Xmax, record.Ymin, record.Ymax};
   wanted.RestoreTo(*Diagram1);
   if (SameRanges(TStoredRange::Of(*Diagram1), wanted)) return true;
   before.RestoreTo(*Diagram1);
-  DrawCurve(DrawColor);
+  // The curve as drawn segment by segment, not as redrawn from the samples.
+  Diagram1->Canvas() = shown;
+  Diagram1->update();
   return false;
 }
 
