@@ -114,9 +114,51 @@ void BM_AllocationsPerRepaint(benchmark::State& state) {
   state.counters["series_allocs_full_width"] = double(wide - axesWide);
 }
 
+// A fine series (100,001 samples on [0, 1]) in the widest view, where billions of sample
+// positions fall into the net: discrete and periodic discrete, against the same diagram's
+// axes-only repaint. The positions are found by division, so the ratio stays small.
+struct TWideDiagram {
+  TDiagram Diagram;
+  std::vector<double> Samples;
+  TWideDiagram() : Samples(100001) {
+    for (std::size_t i = 0; i < Samples.size(); ++i) Samples[i] = 0.8 * std::sin(0.001 * double(i));
+    Diagram.resize(Width, Height);
+    Diagram.NewKeeperList(2);
+    TKeeper* plain = Diagram.GetKeeper(0);
+    plain->SetArray(Samples.data(), int(Samples.size()), 0, 1);
+    plain->SetDiscrete();
+    plain->SetMarkers(true);
+    TKeeper* periodic = Diagram.GetKeeper(1);
+    periodic->SetArray(Samples.data(), int(Samples.size()), 0, 1);
+    periodic->SetPeriodic(double(Samples.size() - 1));
+    periodic->SetShape(ShapePeriodicDiscrete);
+    periodic->SetSymmetry(SymmetryOdd);
+    Diagram.EnableLine(false);
+    Diagram.SetRangeX(-1e5, 1e5);
+    Diagram.EnableLine(true);
+  }
+};
+
+void BM_WideViewFineSeriesRatio(benchmark::State& state) {
+  static TWideDiagram wide;
+  double withSeries = 0, axesOnly = 0;
+  for (auto _ : state) {
+    for (bool series : {false, true}) {
+      wide.Diagram.EnableLine(series);
+      const auto start = std::chrono::steady_clock::now();
+      wide.Diagram.ShowDiagram();
+      (series ? withSeries : axesOnly) += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    }
+  }
+  state.counters["series_ms"] = 1e3 * withSeries / state.iterations();
+  state.counters["axes_ms"] = 1e3 * axesOnly / state.iterations();
+  state.counters["ratio"] = withSeries / axesOnly;
+}
+
 BENCHMARK(BM_ShowDiagramAxesOnly)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ShowDiagramWithSeries)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SeriesToAxesRatio)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WideViewFineSeriesRatio)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AllocationsPerRepaint)->Unit(benchmark::kMillisecond)->Iterations(3);
 }  // namespace
 

@@ -13,6 +13,7 @@
 
 #include "numerics/SpAnUnit.h"
 #include "platform/CoreServices.h"
+#include "shell/AccessibleNames.h"
 
 namespace {
 constexpr int ClientWidth = 329, ClientHeight = 297;
@@ -49,6 +50,7 @@ TSpAnTurnForm::TSpAnTurnForm(TFourierAnalyser& module, QWidget* parent)
   BuildCriterionGroup();
   BuildDesignGroup();
   BuildButtons();
+  GiveAccessibleNames(this);
 }
 
 void TSpAnTurnForm::BuildCriterionGroup() {

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "platform/CoreServices.h"
+#include "shell/AccessibleNames.h"
 
 TSpAnForm* SpAnForm = nullptr;
 
@@ -27,6 +28,7 @@ TSpAnForm::TSpAnForm(QWidget* parent)
   Timer1 = new QTimer(this);
   Timer1->setInterval(StartDelayMs);
   connect(Timer1, &QTimer::timeout, this, &TSpAnForm::Timer1Timer);
+  GiveAccessibleNames(this);
 }
 
 void TSpAnForm::showEvent(QShowEvent* event) {

@@ -7,6 +7,7 @@
 
 #include "plotting/DiagramColours.h"
 #include "plotting/DiagramScale.h"
+#include "shell/AccessibleNames.h"
 
 namespace {
 constexpr double MinRangeWidth = 1e-6;
@@ -41,9 +42,10 @@ int TDiagram::MathToPhisX(double x) const { return TruncPixel(w_out * (x - Xmin)
 
 int TDiagram::MathToPhisY(double y) const { return TruncPixel(h_out * (y - Ymax) / (Ymin - Ymax) + y0_out); }
 
-double TDiagram::PhisToMathX(int px) const { return Xmin + (Xmax - Xmin) * (px - x0_out) / w_out; }
+// In double: a pixel argument near the ends of int would overflow the int difference.
+double TDiagram::PhisToMathX(int px) const { return Xmin + (Xmax - Xmin) * (double(px) - x0_out) / w_out; }
 
-double TDiagram::PhisToMathY(int py) const { return Ymax + (Ymin - Ymax) * (py - y0_out) / h_out; }
+double TDiagram::PhisToMathY(int py) const { return Ymax + (Ymin - Ymax) * (double(py) - y0_out) / h_out; }
 
 // Orders the ends, refuses a range narrower than the least width, clamps it to the limits.
 // A range that lies beyond a limit would be reversed or collapsed by the clamping; it is
@@ -71,12 +73,13 @@ void TDiagram::SetRangeY(double ymin, double ymax) {
 }
 
 // Limits that collapse once brought within the outer bounds (both beyond the same bound)
-// are refused like equal ones.
+// are refused like equal ones; so are limits narrower than the least range width, which no
+// range could ever fit into (every later range request would be refused).
 bool TDiagram::LimitsAccepted(double& min, double& max) const {
   if (!Order(min, max)) return false;
   min = std::max(min, -OuterLimit);
   max = std::min(max, OuterLimit);
-  return max > min;
+  return max - min >= MinRangeWidth;
 }
 
 void TDiagram::SetLimitX(double min, double max) {
@@ -156,6 +159,7 @@ void TDiagram::SetNameY(const QString& s) {
 
 void TDiagram::SetNameDiagram(const QString& s) {
   NameDiagram = s;
+  GiveAccessibleNames(this);  // a screen reader announces the diagram by its title
   ShowDiagram();
 }
 

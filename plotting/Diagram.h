@@ -14,6 +14,8 @@ class QPainter;
 
 class TDiagram : public QWidget {
   Q_OBJECT
+  // Read by the accessible-name helper, which names a diagram after its title.
+  Q_PROPERTY(QString NameDiagram READ GetNameDiagram WRITE SetNameDiagram)
 
  public:
   explicit TDiagram(QWidget* parent = nullptr);
@@ -202,6 +204,9 @@ class TDiagram : public QWidget {
   void PaintDiscret(QPainter& p, const TKeeper& k);
   void PaintRadio(QPainter& p, const TKeeper& k);
   void PaintHistogram(QPainter& p, const TKeeper& k);
+  void PaintBar(double x, double half, double v, int y0);
+  bool IsDense(long long nLo, long long nHi) const;
+  void PaintDenseColumns(const TKeeper& k, long long nLo, long long nHi, int y0, bool markers);
   void PaintZeroLine(int& y0);
   bool SetSeriesPen(QPainter& p, const TKeeper& k);
   void AddVertical(int x, int y1, int y2);

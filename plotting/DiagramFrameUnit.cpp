@@ -6,6 +6,7 @@
 #include "plotting/DiagramColours.h"
 #include "plotting/DiagramIncreaseUnit.h"
 #include "plotting/ToolGlyphs.h"
+#include "shell/AccessibleNames.h"
 
 namespace {
 constexpr int FrameWidth = 490, FrameHeight = 344;
@@ -27,6 +28,7 @@ TDiagramFrame::TDiagramFrame(QWidget* parent) : QFrame(parent), Diagram(new TDia
   connect(Diagram, &TDiagram::OnMouseMove, this, &TDiagramFrame::DiagramMouseMove);
   Diagram->ShowDiagram();
   StoreRange();
+  GiveAccessibleNames(this);
 }
 
 void TDiagramFrame::SetDiagramDefaults() {

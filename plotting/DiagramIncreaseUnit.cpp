@@ -12,6 +12,7 @@
 
 #include "plotting/Diagram.h"
 #include "plotting/ToolGlyphs.h"
+#include "shell/AccessibleNames.h"
 
 TDiagramIncrease* DiagramIncrease = nullptr;
 
@@ -35,6 +36,7 @@ TDiagramIncrease::TDiagramIncrease(QWidget* parent) : QDialog(parent) {
   layout->addWidget(ToolBar1);
   BuildDiagram();
   layout->addWidget(ScrollBox1, 1);
+  GiveAccessibleNames(this);
 }
 
 // The own base keeper may still lead into another diagram's keepers; cut that link first,

@@ -8,32 +8,13 @@
 
 #include "plotting/Diagram.h"
 #include "plotting/DiagramColours.h"
+#include "plotting/SampleRange.h"
 
 namespace {
 constexpr int MarkerRadius = 3;
-// Sample positions drawn in one view at most: far more than pixel columns, so only a
-// series with an absurdly small step is thinned, and a repaint always ends.
-constexpr long long MaxPositionsInView = 1 << 20;
-
-// Sample numbers k with lo <= xmin + k * step <= hi, when there are any.
-bool IndexRange(double xmin, double step, double lo, double hi, int& kLo, int& kHi) {
-  if (!(step > 0) || !std::isfinite(step) || !(lo <= hi)) return false;
-  constexpr double IntBound = 1 << 30;
-  const double first = std::ceil((lo - xmin) / step), last = std::floor((hi - xmin) / step);
-  if (!(first <= IntBound && last >= -IntBound)) return false;
-  long long a = static_cast<long long>(std::max(first, -IntBound));
-  long long b = static_cast<long long>(std::min(last, IntBound));
-  // The divisions may be off by one position; the positions themselves decide.
-  while (xmin + (a - 1) * step >= lo) --a;
-  while (xmin + a * step < lo) ++a;
-  while (xmin + (b + 1) * step <= hi) ++b;
-  while (xmin + b * step > hi) --b;
-  if (a > b) return false;
-  b = std::min(b, a + MaxPositionsInView - 1);
-  kLo = int(a);
-  kHi = int(b);
-  return true;
-}
+// Beyond this many sample positions per pixel column a series is drawn column by column
+// from the extremes of the samples in each column; stems merge there anyway.
+constexpr long long DensePositionsPerColumn = 4;
 
 int ClampInt(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
 }  // namespace
@@ -152,23 +133,58 @@ void TDiagram::PaintZeroLine(int& y0) {
 // symmetry and period to the left of its start; markers only on tops inside the net.
 void TDiagram::PaintDiscret(QPainter& p, const TKeeper& k) {
   if (!SetSeriesPen(p, k)) return;
-  const double va = PhisToMathX(xb_net), vb = PhisToMathX(xe_net);
   int y0 = 0;
   PaintZeroLine(y0);
-  int kLo = 0, kHi = -1;
-  if (IndexRange(k.GetXmin(), k.GetStep(), va, vb, kLo, kHi)) {
-    const int top = yb_net + 1, bottom = ye_net - 2;
-    for (int i = kLo; i <= kHi; ++i) {
-      const double v = k.GetSample(i);
-      if (std::isnan(v)) continue;  // a value that is not a number has no stem
-      const int py = MathToPhisY(v);
-      const int px = MathToPhisX(k.GetXmin() + i * k.GetStep());
-      AddVertical(px, y0, ClampInt(py, top, bottom));
-      if (k.GetMarkers() && top < py && py < bottom) MarkerBuffer.emplace_back(px, py);
+  long long nLo = 0, nHi = -1;
+  if (SampleNumberRange(k.GetXmin(), k.GetStep(), PhisToMathX(xb_net), PhisToMathX(xe_net), nLo, nHi)) {
+    if (IsDense(nLo, nHi)) {
+      PaintDenseColumns(k, nLo, nHi, y0, k.GetMarkers());
+    } else {
+      const int top = yb_net + 1, bottom = ye_net - 2;
+      TSampleReader reader(k);
+      for (long long n = nLo; n <= nHi; ++n) {
+        const double v = reader.Read(n);
+        if (std::isnan(v)) continue;  // a value that is not a number has no stem
+        const int py = MathToPhisY(v);
+        const int px = MathToPhisX(k.GetXmin() + double(n) * k.GetStep());
+        AddVertical(px, y0, ClampInt(py, top, bottom));
+        if (k.GetMarkers() && top < py && py < bottom) MarkerBuffer.emplace_back(px, py);
+      }
     }
   }
   FlushSpans(p);
   PaintMarkers(p);
+}
+
+bool TDiagram::IsDense(long long nLo, long long nHi) const {
+  return double(nHi) - double(nLo) + 1 > double(DensePositionsPerColumn) * (xe_net - xb_net + 1);
+}
+
+// Every stem of one pixel column runs from the zero line, so together they cover the zero
+// line up to the column's highest and down to its lowest top: two spans per column say all
+// that billions of stems would. Markers go on those two tops only (chosen: the rest would
+// lie inside a blot of overlapping circles anyway).
+void TDiagram::PaintDenseColumns(const TKeeper& k, long long nLo, long long nHi, int y0, bool markers) {
+  const double xmin = k.GetXmin(), step = k.GetStep();
+  const auto column = [this](double x) { return MathToPhisX(x); };
+  const int top = yb_net + 1, bottom = ye_net - 2;
+  const int lastColumn = column(xmin + double(nHi) * step);
+  TSampleReader reader(k);
+  long long start = nLo;
+  for (int px = column(xmin + double(nLo) * step); px <= lastColumn && start <= nHi; ++px) {
+    long long next = px == lastColumn ? nHi + 1 : FirstNumberAtColumn(xmin, step, PhisToMathX(px + 1), px + 1, start, column);
+    next = std::min(next, nHi + 1);
+    if (next <= start) continue;
+    const TSampleExtremes e = reader.Extremes(start, next - 1);
+    start = next;
+    if (!e.Any()) continue;
+    const int pyHi = MathToPhisY(e.Hi), pyLo = MathToPhisY(e.Lo);
+    AddVertical(px, y0, ClampInt(pyHi, top, bottom));
+    if (pyLo != pyHi) AddVertical(px, y0, ClampInt(pyLo, top, bottom));
+    if (!markers) continue;
+    if (top < pyHi && pyHi < bottom) MarkerBuffer.emplace_back(px, pyHi);
+    if (pyLo != pyHi && top < pyLo && pyLo < bottom) MarkerBuffer.emplace_back(px, pyLo);
+  }
 }
 
 void TDiagram::PaintRadio(QPainter& p, const TKeeper& k) {
@@ -190,23 +206,29 @@ void TDiagram::PaintHistogram(QPainter& p, const TKeeper& k) {
   int y0 = 0;
   PaintZeroLine(y0);
   const double step = k.GetStep(), half = step / 2;
-  int kLo = 0, kHi = -1;
-  if (IndexRange(k.GetXmin(), step, va - half, vb + half, kLo, kHi)) {
-    const int top = yb_net + 1, bottom = ye_net - 2;
-    for (int i = kLo; i <= kHi; ++i) {
-      const double x = k.GetXmin() + i * step;
-      const double v = k.GetSample(i);
-      if (std::isnan(v)) continue;
-      const int raw = MathToPhisY(v);
-      const int pt = ClampInt(raw, top, bottom);
-      const int pl = MathToPhisX(x - half), pr = MathToPhisX(x + half);
-      const bool crossesLeft = pl < xb_net, crossesRight = pr > xe_net;
-      if (!crossesLeft) AddVertical(pl, y0, pt);
-      if (pt == raw) AddHorizontal(crossesLeft ? xb_net : pl, crossesRight ? xe_net : pr, pt);
-      if (!crossesRight) AddVertical(pr, pt, y0);
+  long long nLo = 0, nHi = -1;
+  if (SampleNumberRange(k.GetXmin(), step, va - half, vb + half, nLo, nHi)) {
+    if (IsDense(nLo, nHi)) {
+      // Bars narrower than a quarter pixel: their edges fill each column like stems.
+      PaintDenseColumns(k, nLo, nHi, y0, false);
+    } else {
+      TSampleReader reader(k);
+      for (long long n = nLo; n <= nHi; ++n) PaintBar(k.GetXmin() + double(n) * step, half, reader.Read(n), y0);
     }
   }
   FlushSpans(p);
+}
+
+void TDiagram::PaintBar(double x, double half, double v, int y0) {
+  if (std::isnan(v)) return;
+  const int top = yb_net + 1, bottom = ye_net - 2;
+  const int raw = MathToPhisY(v);
+  const int pt = ClampInt(raw, top, bottom);
+  const int pl = MathToPhisX(x - half), pr = MathToPhisX(x + half);
+  const bool crossesLeft = pl < xb_net, crossesRight = pr > xe_net;
+  if (!crossesLeft) AddVertical(pl, y0, pt);
+  if (pt == raw) AddHorizontal(crossesLeft ? xb_net : pl, crossesRight ? xe_net : pr, pt);
+  if (!crossesRight) AddVertical(pr, pt, y0);
 }
 
 void TDiagram::ShowPoint(double x, double y, int colour) {

@@ -7,6 +7,8 @@ class QToolButton;
 
 class TUpDown : public QWidget {
   Q_OBJECT
+  // Read by the accessible-name helper, which names the arrows after their directions.
+  Q_PROPERTY(Qt::Orientation Orientation READ GetOrientation CONSTANT)
 
  public:
   enum TUDBtnType { btNext, btPrev };
@@ -14,6 +16,7 @@ class TUpDown : public QWidget {
   TUpDown(Qt::Orientation orientation, QWidget* parent = nullptr);
   QToolButton* NextButton() const { return Next; }
   QToolButton* PrevButton() const { return Prev; }
+  Qt::Orientation GetOrientation() const { return Orientation; }
 
  signals:
   // Once per click and once per repeat while a button is held.

@@ -36,8 +36,10 @@ bool IsSeparator(QChar key) { return key == Point || key == Comma || key == Loca
 
 TEditFloat::TEditFloat(QWidget* owner) : TNumericEdit(owner) { ValToText(); }
 
+// Infinite bounds are refused as NaN ones are: an unreadable text falls back to a bound,
+// and the control would then hold and show an infinity.
 void TEditFloat::SetMax(double x) {
-  if (!(x >= FMin)) {
+  if (!std::isfinite(x) || !(x >= FMin)) {
     Platform().Message(QStringLiteral("TEditFloat: Максимальное значение должно быть больше минимального."));
     return;
   }
@@ -46,7 +48,7 @@ void TEditFloat::SetMax(double x) {
 }
 
 void TEditFloat::SetMin(double x) {
-  if (!(x <= FMax)) {
+  if (!std::isfinite(x) || !(x <= FMax)) {
     Platform().Message(QStringLiteral("TEditFloat: Минимальное значение должно быть меньше максимального."));
     return;
   }

@@ -12,6 +12,7 @@
 
 #include "platform/Platform.h"
 #include "shell/ScreenCentre.h"
+#include "shell/AccessibleNames.h"
 
 namespace {
 const QColor DeepBlue(0x0B, 0x2A, 0x5B);
@@ -103,6 +104,7 @@ THelloForm::THelloForm(QWidget* owner)
   Timer1->start();
   CentreOnScreen(this);
   FormCreate();
+  GiveAccessibleNames(this);
 }
 
 // Also when the window is destroyed without having been closed (the application ends first).

@@ -11,6 +11,7 @@
 #include "platform/Platform.h"
 #include "shell/Comfun.h"
 #include "shell/ScreenCentre.h"
+#include "shell/AccessibleNames.h"
 
 TPicViewerForm* PicViewerForm = nullptr;
 
@@ -50,6 +51,7 @@ TPicViewerForm::TPicViewerForm(QWidget* owner)
   layout->setMenuBar(MainMenu1);
   layout->addWidget(Panel1);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+  GiveAccessibleNames(this);
 }
 
 void TPicViewerForm::LoadPicture(const QImage& picture) {
@@ -60,6 +62,7 @@ void TPicViewerForm::LoadPicture(const QImage& picture) {
   layout()->activate();
   adjustSize();
   CentreOnScreen(this);
+  GiveAccessibleNames(this);  // the picture is a control only now that it shows something
 }
 
 void TPicViewerForm::ShowPicture(const QImage& picture) {

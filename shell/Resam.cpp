@@ -6,6 +6,7 @@
 #include "numerics/SpAnUnit.h"
 #include "platform/Fonts.h"
 #include "platform/QtPlatform.h"
+#include "platform/QtTranslation.h"
 #include "plotting/DiagramIncreaseUnit.h"
 #include "shell/PicViewerUnit.h"
 #include "shell/ResamUnit.h"
@@ -15,6 +16,7 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Resam"));
   InstallFontSubstitutions();
+  InstallQtTranslation();
   TQtPlatform platform;
   InstallPlatform(&platform);
 

@@ -5,6 +5,7 @@
 #include <QPalette>
 
 #include "shell/HelloUnit.h"
+#include "shell/AccessibleNames.h"
 
 TResamForm* ResamForm = nullptr;
 
@@ -28,6 +29,7 @@ TResamForm::TResamForm(QWidget* parent) : QMainWindow(parent) {
   Label5->adjustSize();
   resize(1000, 700);
   ShowWelcome();
+  GiveAccessibleNames(this);
 }
 
 // The welcome card shows while the rest of start-up runs. It is a separate top-level

@@ -8,6 +8,7 @@
 
 #include "platform/Platform.h"
 #include "shell/ScreenCentre.h"
+#include "shell/AccessibleNames.h"
 
 TYesNoDialogForm* YesNoDialogForm = nullptr;
 
@@ -39,6 +40,7 @@ TYesNoDialogForm::TYesNoDialogForm(QWidget* owner)
   ButtonNo->setGeometry(ClientWidth - ButtonInset - ButtonWidth, ButtonTop, ButtonWidth, ButtonHeight);
   connect(ButtonYes, &QPushButton::clicked, this, &TYesNoDialogForm::ButtonYesClick);
   connect(ButtonNo, &QPushButton::clicked, this, &TYesNoDialogForm::ButtonNoClick);
+  GiveAccessibleNames(this);
 }
 
 void TYesNoDialogForm::ButtonYesClick() {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 
 #include "DiagramTestSupport.h"
@@ -74,6 +75,24 @@ TEST(DiagramRange, LimitsWhollyBesideTheRangeBecomeTheRange) {
   d->SetLimitY(200000, 300000);
   EXPECT_EQ(d->GetLimitYmin(), -100000);
   EXPECT_EQ(d->GetLimitYmax(), 100000);
+  // Limits narrower than the least range are refused: no range could fit inside them.
+  d->SetLimitX(0, 5e-7);
+  d->SetLimitY(99999.9999999, 200000);
+  EXPECT_EQ(d->GetLimitXmin(), 5);
+  EXPECT_EQ(d->GetLimitXmax(), 10);
+  EXPECT_EQ(d->GetLimitYmax(), 100000);
+  d->SetRangeX(6, 7);
+  EXPECT_EQ(d->GetXmin(), 6);
+}
+
+TEST(DiagramRange, PixelArgumentsAtTheEndsOfIntMapFinitely) {
+  auto d = MakeDiagram(400, 300);
+  for (int px : {INT_MIN, INT_MAX}) {
+    EXPECT_TRUE(std::isfinite(d->PhisToMathX(px)));
+    EXPECT_TRUE(std::isfinite(d->PhisToMathY(px)));
+  }
+  EXPECT_LT(d->PhisToMathX(INT_MIN), -1e6);
+  EXPECT_GT(d->PhisToMathY(INT_MIN), 1e6);
 }
 
 TEST(DiagramRange, PrecisionSettersTakeTheMagnitudeUpToSeven) {

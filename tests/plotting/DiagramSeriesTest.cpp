@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "DiagramTestSupport.h"
 #include "ScriptedPlatform.h"
@@ -223,4 +224,41 @@ TEST(DiagramSeries, DrawingOperationsPaintOnlyTheirKeeper) {
   d->ShowAnalog(&extra);  // the keeper's own complaint, once per reading
   EXPECT_FALSE(Scripted().Messages.isEmpty());
   EXPECT_EQ(Scripted().Messages.first(), QStringLiteral("Keeper:Попытка считать дискретный график как непрерывный"));
+}
+
+// A series of 100,001 samples on [0, 1] in the widest view: billions of sample positions in
+// view, 200 units to a pixel column. Each column must show its samples' highest and lowest
+// reading, read through symmetry and period, and the repaint must end at once.
+TEST(DiagramSeries, FineSeriesInAWideViewShowsEveryColumnsExtremes) {
+  struct TWideCase {
+    TKeeperShape Shape;
+    unsigned char Symmetry;
+    bool FarColumnFilled, NegativeTops;
+  };
+  const TWideCase cases[] = {
+      {ShapeDiscrete, SymmetryNone, false, false},        {ShapeHistogram, SymmetryNone, false, false},
+      {ShapeDiscrete, SymmetryOdd, false, true},          {ShapeHistogram, SymmetryOdd, false, true},
+      {ShapePeriodicDiscrete, SymmetryNone, true, false}, {ShapePeriodicDiscrete, SymmetryOdd, true, true},
+  };
+  constexpr int Count = 100001;
+  static std::vector<double> arch(Count);
+  for (int i = 0; i < Count; ++i) arch[i] = 0.8 * std::sin(M_PI * i / (Count - 1));
+  for (const TWideCase& c : cases) {
+    auto d = Framed(-1e5, 1e5, -1, 1);
+    TKeeper* k = d->GetKeeper(0);
+    k->SetArray(arch.data(), Count, 0, 1);
+    k->SetShape(c.Shape);
+    if (c.Shape == ShapePeriodicDiscrete) k->SetPeriodic(Count - 1);
+    k->SetShape(c.Shape);
+    k->SetSymmetry(c.Symmetry);
+    k->SetColor(Red);
+    d->ShowDiagram();
+    const int top = d->MathToPhisY(0.8), bottom = d->MathToPhisY(-0.8), y0 = d->MathToPhisY(0);
+    const int px = d->MathToPhisX(0.5), far = d->MathToPhisX(5e4);
+    EXPECT_TRUE(RedNear(*d, px, top + 1)) << int(c.Shape);
+    EXPECT_EQ(RedNear(*d, px, bottom - 1), c.NegativeTops) << int(c.Shape);
+    EXPECT_EQ(RedNear(*d, far, top + 1), c.FarColumnFilled) << int(c.Shape);
+    EXPECT_TRUE(RedNear(*d, far, y0)) << int(c.Shape);  // the zero line, stems of zero height
+    EXPECT_EQ(OutsideNet(*d, Red), 0);
+  }
 }

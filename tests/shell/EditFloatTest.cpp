@@ -145,11 +145,18 @@ TEST_F(EditFloatRange, SettersRefuseCrossingOrMissingBounds) {
   edit.SetMin(2);
   edit.SetMax(std::nan(""));
   edit.SetMin(std::nan(""));
+  edit.SetMax(INFINITY);
+  edit.SetMin(-INFINITY);
   const QString maxRefused = QStringLiteral("TEditFloat: Максимальное значение должно быть больше минимального.");
   const QString minRefused = QStringLiteral("TEditFloat: Минимальное значение должно быть меньше максимального.");
-  EXPECT_EQ(Scripted().Messages, (QStringList{maxRefused, minRefused, maxRefused, minRefused}));
+  EXPECT_EQ(Scripted().Messages, (QStringList{maxRefused, minRefused, maxRefused, minRefused, maxRefused, minRefused}));
   EXPECT_EQ(edit.Min(), 0.0);
   EXPECT_EQ(edit.Max(), 1.0);
+  // An unreadable text falls back to a finite bound, never to an infinity.
+  edit.setText(QStringLiteral("abc"));
+  edit.GetModify();
+  EXPECT_TRUE(std::isfinite(edit.Val()));
+  Scripted().Messages.clear();
 
   Scripted().Messages.clear();
   edit.SetMax(8);  // a stored range wholly above: Max first, then Min

@@ -5,6 +5,7 @@
 
 #include "ScriptedPlatform.h"
 #include "platform/Fonts.h"
+#include "platform/QtTranslation.h"
 
 namespace {
 TScriptedPlatform* Installed = nullptr;
@@ -25,6 +26,7 @@ int main(int argc, char* argv[]) {
   qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
   QApplication application(argc, argv);
   InstallFontSubstitutions();
+  InstallQtTranslation();
   TScriptedPlatform platform;
   Installed = &platform;
   InstallPlatform(&platform);
