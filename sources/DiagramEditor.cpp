@@ -21,6 +21,7 @@
 #include "plotting/Diagram.h"
 #include "plotting/DiagramColours.h"
 #include "plotting/ToolGlyphs.h"
+#include "shell/AccessibleNames.h"
 #include "shell/YesNoDialogUnit.h"
 
 TDiagramEditor* DiagramEditor = nullptr;
@@ -70,6 +71,7 @@ TDiagramEditor::TDiagramEditor(QWidget* parent) : QDialog(parent), DrawColor(Col
   BuildDiagram();
   layout->addWidget(ScrollBox1, 1);
   FormCreate();
+  GiveAccessibleNames(this);
 }
 
 void TDiagramEditor::BuildMenu() {
@@ -150,6 +152,7 @@ void TDiagramEditor::BuildDiagram() {
   UseWindowDiagramFonts(*Diagram1);
   Diagram1->SetLimitX(LimitLow, LimitHigh);
   Diagram1->SetLimitY(LimitLow, LimitHigh);
+  Diagram1->installEventFilter(this);
   connect(Diagram1, &TDiagram::OnMouseMove, this, &TDiagramEditor::Diagram1MouseMove);
   connect(Diagram1, &TDiagram::OnMouseDown, this, &TDiagramEditor::Diagram1MouseDown);
   connect(Diagram1, &TDiagram::OnMouseUp, this, &TDiagramEditor::Diagram1MouseUp);
@@ -219,6 +222,8 @@ void TDiagramEditor::FormShow() {
   KeepMaximized();
   Processed = false;
   if (FirstShowPending) FirstShow();
+  // The diagram's title may have been renamed for its first use.
+  GiveAccessibleNames(this);
   if (Samples.empty() && !AllocateArrays()) {
     // Closing from inside the showing would be undone by it; close once it has ended.
     QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
@@ -246,6 +251,9 @@ void TDiagramEditor::PlaceDiagram() {
 }
 
 bool TDiagramEditor::eventFilter(QObject* watched, QEvent* event) {
+  // A fast move can leave the diagram with no move over its border: it is told as a move
+  // off the diagram, which takes the band, the feeler and the read-out away.
+  if (watched == Diagram1 && event->type() == QEvent::Leave) Diagram1->MouseMove(Qt::NoModifier, -1, -1);
   if (Settling && Count == 0 && watched == ScrollBox1->viewport() && event->type() == QEvent::Resize) {
     EraseBand();
     PlaceDiagram();
@@ -321,6 +329,10 @@ void TDiagramEditor::SpeedButtonNewClick() {
     DontAskNew = dontAsk;
     if (!yes) return;
   }
+  NewDrawing();
+}
+
+void TDiagramEditor::NewDrawing() {
   Diagram1->GetKeeper(0)->Hide();
   Count = 0;
   ReleaseCursor();

@@ -51,6 +51,8 @@ class TDiagramEditor : public QDialog {
   void DrawCurve(int colour);
   void StoreSignal();
   void ShowCoords(int x, int y);
+  // What "Создать" does once confirmed: nothing drawn, the default ranges, the pen at the start.
+  void NewDrawing();
 
   // What the window shows and holds, for its owner and its tests.
   int GetCapacity() const { return Capacity; }
@@ -131,7 +133,10 @@ class TDiagramEditor : public QDialog {
   void PlaceDiagram();
   void KeepMaximized();
   void ReleaseCursor();
-  void PaintSegment(QPoint from, QPoint to, int colour, int width, bool inverting);
+  QRect NetRect() const;
+  void PaintSegment(QPoint from, QPoint to);
+  void InvertBand();
+  void UpdateAround(QPoint from, QPoint to, int width);
   double LastAbscissa() const;
   void RestoreAtShow();
   void KeepRangeAroundZero();

@@ -8,12 +8,12 @@
 #include "platform/Platform.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramColours.h"
+#include "plotting/InvertedLine.h"
 #include "sources/DiagramEditor.h"
 #include "sources/DrawingSampling.h"
 
 namespace {
 constexpr int CurveWidth = 2;
-constexpr int BandWidth = 1;
 }  // namespace
 
 bool TDiagramEditor::InNet(int x, int y) const { return InNetInterior(*Diagram1, x, y); }
@@ -26,25 +26,37 @@ double TDiagramEditor::PixelStep() const {
   return w > 1 ? width / (w - 1) : width;
 }
 
-// The curve is antialiased; the band stays crisp, since only exact pixels undo themselves.
-void TDiagramEditor::PaintSegment(QPoint from, QPoint to, int colour, int width, bool inverting) {
+QRect TDiagramEditor::NetRect() const {
+  const TDiagram& d = *Diagram1;
+  return QRect(QPoint(d.Get_xb_net(), d.Get_yb_net()), QPoint(d.Get_xe_net(), d.Get_ye_net()));
+}
+
+// Antialiased, with square caps: round ones send a long antialiased line down a
+// path-filling route some fifty times slower, which a fast mouse would feel.
+void TDiagramEditor::PaintSegment(QPoint from, QPoint to) {
   QImage& canvas = Diagram1->Canvas();
   if (canvas.isNull()) return;
   QPainter p(&canvas);
-  const TDiagram& d = *Diagram1;
-  p.setClipRect(QRect(QPoint(d.Get_xb_net(), d.Get_yb_net()), QPoint(d.Get_xe_net(), d.Get_ye_net())));
-  if (inverting)
-    p.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
-  else
-    p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(ColourOf(colour), width, Qt::SolidLine, inverting ? Qt::SquareCap : Qt::RoundCap));
+  p.setClipRect(NetRect());
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(ColourOf(DrawColor), CurveWidth, Qt::SolidLine, Qt::SquareCap));
   p.drawLine(from, to);
   p.end();
+  UpdateAround(from, to, CurveWidth);
+}
+
+// The band stays crisp and inverting: drawn again, it restores every pixel it covered.
+void TDiagramEditor::InvertBand() {
+  InvertLine(Diagram1->Canvas(), Pen, BandEnd, ColourOf(DrawColor), NetRect());
+  UpdateAround(Pen, BandEnd, 1);
+}
+
+void TDiagramEditor::UpdateAround(QPoint from, QPoint to, int width) {
   Diagram1->update(QRect(from, to).normalized().adjusted(-width - 1, -width - 1, width + 1, width + 1));
 }
 
 void TDiagramEditor::EraseBand() {
-  if (BandShown) PaintSegment(Pen, BandEnd, DrawColor, BandWidth, true);
+  if (BandShown) InvertBand();
   BandShown = false;
 }
 
@@ -52,7 +64,7 @@ void TDiagramEditor::DrawBand(int x, int y) {
   EraseBand();
   if (!InNet(x, y)) return;
   BandEnd = QPoint(x, y);
-  PaintSegment(Pen, BandEnd, DrawColor, BandWidth, true);
+  InvertBand();
   BandShown = true;
 }
 
@@ -69,7 +81,7 @@ void TDiagramEditor::FixPoint(int x, int y) {
   const bool feeler = Diagram1->GetShowFeeler();
   Diagram1->SetShowFeeler(false);
   const QPoint to(x, y);
-  PaintSegment(Pen, to, DrawColor, CurveWidth, false);
+  PaintSegment(Pen, to);
   // The same column again adds no sample: the pen only jumps vertically.
   if (x > Pen.x()) {
     const TDiagram& d = *Diagram1;
@@ -92,9 +104,9 @@ void TDiagramEditor::DrawCurve(int colour) {
   std::vector<QPoint> points(Count);
   for (int i = 0; i < Count; ++i) points[i] = QPoint(x0 + i, d.MathToPhisY(Samples[i]));
   QPainter p(&canvas);
-  p.setClipRect(QRect(QPoint(d.Get_xb_net(), d.Get_yb_net()), QPoint(d.Get_xe_net(), d.Get_ye_net())));
+  p.setClipRect(NetRect());
   p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(ColourOf(colour), CurveWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.setPen(QPen(ColourOf(colour), CurveWidth, Qt::SolidLine, Qt::SquareCap));
   p.drawPolyline(points.data(), Count);
   p.end();
   Diagram1->update();

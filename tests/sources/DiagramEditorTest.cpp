@@ -6,6 +6,7 @@
 #include <cmath>
 #include <functional>
 
+#include "AccessibleCheck.h"
 #include "EditorTestSupport.h"
 #include "plotting/DiagramColours.h"
 
@@ -29,6 +30,7 @@ std::vector<double> Expected(const std::vector<TSegment>& segments, double step)
 }  // namespace
 
 TEST_F(TEditorTest, MouseDrawsStraightSegmentsSampledPerColumnAndNeverGoesBack) {
+  EXPECT_TRUE(AllWidgetsNamed(&Editor));
   EXPECT_TRUE(Editor.SpeedButtonLimit->isEnabled());
   const QPoint start = Editor.GetPen();
   EXPECT_EQ(start, At(0, 0));
@@ -75,6 +77,12 @@ TEST_F(TEditorTest, RubberBandAndFeelerLeaveNoTrace) {
   EXPECT_EQ(D.Picture(), before);
   EXPECT_TRUE(Editor.Panel2->text().isEmpty());
   EXPECT_FALSE(Scripted().Confinement.has_value());
+  // Leaving the diagram in one jump does the same.
+  Hover(At(5, 0.5));
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(&D, &leave);
+  EXPECT_EQ(D.Picture(), before);
+  EXPECT_TRUE(Editor.Panel2->text().isEmpty());
 }
 
 TEST_F(TEditorTest, ArrowKeysMoveTheCursorOnePixelAndEnterFixesAPoint) {
