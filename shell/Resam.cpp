@@ -2,19 +2,25 @@
 // order of creation, the message loop. Every window is one instance that lives
 // until the application ends.
 #include <QApplication>
+#include <QScreen>
 
 #include "numerics/SpAnUnit.h"
 #include "platform/Fonts.h"
 #include "platform/QtPlatform.h"
 #include "platform/QtTranslation.h"
 #include "plotting/DiagramIncreaseUnit.h"
+#include "resources/ApplicationIcon.h"
 #include "shell/PicViewerUnit.h"
 #include "shell/ResamUnit.h"
 #include "shell/YesNoDialogUnit.h"
+#include "sources/PolyGarmUnit.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Resam"));
+  QApplication::setWindowIcon(ApplicationIcon());
+  // Matches the installed resam.desktop, so a desktop shows the entry's icon for the windows.
+  QGuiApplication::setDesktopFileName(QStringLiteral("resam"));
   InstallFontSubstitutions();
   InstallQtTranslation();
   TQtPlatform platform;
@@ -26,14 +32,23 @@ int main(int argc, char* argv[]) {
   SpAnForm = &spectrumModule;
   TDiagramIncrease enlargedDiagram;
   DiagramIncrease = &enlargedDiagram;
+  // The graphical editor DiagramEditor comes here.
   TYesNoDialogForm question;
   YesNoDialogForm = &question;
+  // The table editor TabEditorForm comes here.
+  // The signal library LibForm comes here.
   TPicViewerForm pictureViewer;
   PicViewerForm = &pictureViewer;
+  TPolyGarmForm fragment;
+  PolyGarmForm = &fragment;
 
-  mainWindow.show();
+  // Without a window manager a request to maximise goes unanswered; the window then still
+  // covers the screen's available area.
+  mainWindow.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
+  mainWindow.showMaximized();
   const int result = QApplication::exec();
 
+  PolyGarmForm = nullptr;
   PicViewerForm = nullptr;
   YesNoDialogForm = nullptr;
   DiagramIncrease = nullptr;

@@ -1,0 +1,103 @@
+// Signal arrival: the four source commands, the steps common to every arrival and the
+// computations for an analog and for a table signal.
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include "numerics/Keeper.h"
+#include "platform/CoreServices.h"
+#include "plotting/Diagram.h"
+#include "plotting/DiagramFrameUnit.h"
+#include "shell/EditFloatUnit.h"
+#include "shell/EditIntUnit.h"
+#include "shell/ResamUnit.h"
+#include "sources/PolyGarmUnit.h"
+
+// Graphical editor: shows DiagramEditor; on a confirmed drawing sets DrawnSignal, then
+// AcceptSignal(SourceEditor) and TakeAnalogSignal(PeriodFromCount).
+void TResamForm::N2Click() {}
+
+// Table editor: shows TabEditorForm; on confirmed values sets TableSignal, then
+// AcceptSignal(SourceTable) and TakeTableSignal().
+void TResamForm::N3Click() {}
+
+// Signal library: shows LibForm; on a chosen signal sets FormulaSignal (function, duration,
+// symmetry), then AcceptSignal(SourceLibrary) and TakeAnalogSignal(PeriodHalfTmax).
+void TResamForm::SpeedButton11Click() {}
+
+void TResamForm::N40Click() {
+  if (!PolyGarmForm) return;
+  PolyGarmForm->Execute();
+  if (!PolyGarmForm->IsAccepted()) return;
+  PolyGarmForm->MakeCurrent();
+  FormulaSignal = {TPolyGarmForm::CurrentSignalValue, PolyGarmForm->GetPeriod(), 1};
+  AcceptSignal(SourcePolyharmonic);
+  TakeAnalogSignal(PeriodFromCount);
+}
+
+void TResamForm::AcceptSignal(TSignalSource source) {
+  EnableResults(true);
+  GroupBox1->show();
+  Label5->hide();
+  SignalSource = source;
+  SignalGiven = true;
+  AdaptToSource();
+}
+
+void TResamForm::TakeAnalogSignal(TPeriodRule rule) {
+  if (!SignalGiven || SignalSource == SourceTable) return;
+  TWaitCursor wait;
+  ResetInterval = true;
+  AnalyseSignal();
+  ShowAnalogSpectrum();
+  N = 2 * Nmin;
+  T = rule == PeriodFromCount ? (T2 - T1) / (N - 1) : Tmax * 0.5;
+  LimitCount();
+  PageControl1->setCurrentIndex(0);
+  Resample();
+  Reconstruct();
+}
+
+void TResamForm::TakeTableSignal() {
+  if (!SignalGiven || SignalSource != SourceTable) return;
+  TWaitCursor wait;
+  T = 1.0;
+  PageControl1->setCurrentIndex(0);
+  Resample();
+  Reconstruct();
+}
+
+void TResamForm::EnableResults(bool on) {
+  for (QMenu* menu : {N7, N12, N16}) menu->menuAction()->setEnabled(on);
+  for (QToolButton* b : {SpeedButton3, SpeedButton4, SpeedButton5, SpeedButton6, SpeedButton7, SpeedButton8, SpeedButton9})
+    b->setEnabled(on);
+}
+
+void TResamForm::AdaptToSource() {
+  const bool analog = SignalSource != SourceTable;
+  for (QWidget* w : {Label13, Label18, Label19, Label20, Label21, Label14, Label22, Label15, Label23})
+    w->setVisible(analog);
+  N7->menuAction()->setEnabled(analog);
+  N12->menuAction()->setEnabled(analog);
+  N24->setEnabled(analog);
+  SpeedButton3->setEnabled(analog);
+  for (TEditFloat* e : {EditFloatT1, EditFloatT2}) {
+    e->setEnabled(analog);
+    SetBaseColour(e, !analog);
+  }
+  RadioButtonN->setEnabled(analog);
+  if (analog) {
+    SetInputMode(N13->isChecked());
+  } else {
+    EditN->setReadOnly(true);
+    EditT->setReadOnly(false);
+    RadioButtonT->setChecked(true);
+  }
+  SetEditColours();
+  ApplyDisplay();
+}
