@@ -13,6 +13,7 @@
 #include "shell/PicViewerUnit.h"
 #include "shell/ResamUnit.h"
 #include "shell/YesNoDialogUnit.h"
+#include "sources/DiagramEditor.h"
 #include "sources/PolyGarmUnit.h"
 
 int main(int argc, char* argv[]) {
@@ -32,7 +33,8 @@ int main(int argc, char* argv[]) {
   SpAnForm = &spectrumModule;
   TDiagramIncrease enlargedDiagram;
   DiagramIncrease = &enlargedDiagram;
-  // The graphical editor DiagramEditor comes here.
+  TDiagramEditor editor;
+  DiagramEditor = &editor;
   TYesNoDialogForm question;
   YesNoDialogForm = &question;
   // The table editor TabEditorForm comes here.
@@ -51,6 +53,7 @@ int main(int argc, char* argv[]) {
   PolyGarmForm = nullptr;
   PicViewerForm = nullptr;
   YesNoDialogForm = nullptr;
+  DiagramEditor = nullptr;
   DiagramIncrease = nullptr;
   SpAnForm = nullptr;
   ResamForm = nullptr;

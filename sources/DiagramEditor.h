@@ -42,6 +42,8 @@ class TDiagramEditor : public QDialog {
   void ResetPen();
   // Abscissa units per pixel column.
   double PixelStep() const;
+  // The ordinate a pixel row stands for in the drawing.
+  double OrdinateOf(int py) const;
   void DefaultRanges();
   void EnableLimits(bool on);
   void EraseBand();

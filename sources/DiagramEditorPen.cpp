@@ -20,6 +20,13 @@ bool TDiagramEditor::InNet(int x, int y) const { return InNetInterior(*Diagram1,
 
 void TDiagramEditor::ResetPen() { Pen = QPoint(Diagram1->MathToPhisX(Diagram1->GetXmin()), Diagram1->MathToPhisY(0)); }
 
+// The pixel row of 0 stands for 0 itself. Read back through the mapping it may be off by a
+// fraction of a pixel (when the plot's height is odd), and a drawing that rests on the zero
+// line would then never be zero: its support, found where it leaves zero, would be lost.
+double TDiagramEditor::OrdinateOf(int py) const {
+  return py == Diagram1->MathToPhisY(0) ? 0.0 : Diagram1->PhisToMathY(py);
+}
+
 double TDiagramEditor::PixelStep() const {
   const double width = Diagram1->GetXmax() - Diagram1->GetXmin();
   const int w = Diagram1->Get_w_out();
@@ -85,8 +92,8 @@ void TDiagramEditor::FixPoint(int x, int y) {
   // The same column again adds no sample: the pen only jumps vertically.
   if (x > Pen.x()) {
     const TDiagram& d = *Diagram1;
-    Count = SampleSegment(d.PhisToMathX(Pen.x()), d.PhisToMathY(Pen.y()), d.PhisToMathX(x), d.PhisToMathY(y),
-                          PixelStep(), Samples.data(), Count, Capacity);
+    Count = SampleSegment(d.PhisToMathX(Pen.x()), OrdinateOf(Pen.y()), d.PhisToMathX(x), OrdinateOf(y), PixelStep(),
+                          Samples.data(), Count, Capacity);
   }
   Pen = to;
   ClipToPen();

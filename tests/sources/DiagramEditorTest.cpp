@@ -35,7 +35,7 @@ TEST_F(TEditorTest, MouseDrawsStraightSegmentsSampledPerColumnAndNeverGoesBack) 
   const QPoint start = Editor.GetPen();
   EXPECT_EQ(start, At(0, 0));
   const QPoint a = At(2, 0.5), b = At(5, -0.5);
-  auto math = [&](QPoint p) { return QPointF(D.PhisToMathX(p.x()), D.PhisToMathY(p.y())); };
+  auto math = [&](QPoint p) { return QPointF(D.PhisToMathX(p.x()), Editor.OrdinateOf(p.y())); };
 
   Press(a);                                // a click from the start pen
   Drag(b);                                 // the button held while moving draws on
@@ -175,4 +175,21 @@ TEST_F(TEditorTest, ProcessingHandsTheDrawingOverAsSeriesZero) {
   EXPECT_NEAR(signal->GetXmax(), D.PhisToMathX(end.x()), 1e-12);
   EXPECT_FALSE(signal->IsShown()) << "the editor draws the curve itself";
   EXPECT_TRUE(Scripted().Messages.isEmpty());
+}
+
+TEST_F(TEditorTest, TheZeroLineDrawsExactZerosWhateverThePlotHeight) {
+  for (int extra : {0, 1}) {
+    SCOPED_TRACE(extra);
+    D.resize(D.width(), D.height() + extra);
+    D.ShowDiagram();
+    Editor.NewDrawing();
+    Click(At(4, 0));
+    Click(At(4, 0.5));
+    Click(At(6, 0.5));
+    const std::vector<double> drawn = Drawn();
+    ASSERT_GT(drawn.size(), 10u);
+    EXPECT_EQ(drawn.front(), 0);
+    EXPECT_EQ(drawn[drawn.size() / 2 - 5], 0) << "still on the zero line";
+    EXPECT_NEAR(drawn.back(), 0.5, 2.0 / D.Get_h_out());
+  }
 }
