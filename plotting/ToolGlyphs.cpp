@@ -171,20 +171,28 @@ void Draw(QPainter& p, TToolGlyph glyph) {
 }
 }  // namespace
 
-QIcon ToolIcon(TToolGlyph glyph) {
+QIcon PaintedIcon(const std::function<void(QPainter&)>& draw) {
   QPixmap picture(GlyphSize, GlyphSize);
   picture.fill(Qt::transparent);
   QPainter p(&picture);
   p.setRenderHint(QPainter::Antialiasing);
-  Draw(p, glyph);
+  draw(p);
   p.end();
   return QIcon(picture);
 }
 
+QIcon ToolIcon(TToolGlyph glyph) {
+  return PaintedIcon([glyph](QPainter& p) { Draw(p, glyph); });
+}
+
 QToolButton* MakeSpeedButton(QWidget* parent, TToolGlyph glyph, const QString& hint, bool toggle) {
+  return MakeSpeedButton(parent, ToolIcon(glyph), hint, toggle);
+}
+
+QToolButton* MakeSpeedButton(QWidget* parent, const QIcon& icon, const QString& hint, bool toggle) {
   auto* button = new QToolButton(parent);
   button->setAutoRaise(true);
-  button->setIcon(ToolIcon(glyph));
+  button->setIcon(icon);
   button->setIconSize(QSize(GlyphSize, GlyphSize));
   button->setToolTip(hint);
   button->setCheckable(toggle);

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QWidget>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <new>
@@ -15,6 +16,7 @@ namespace {
 constexpr unsigned MaxFixedDecimals = 7;
 constexpr int ScanLimit = 30001;
 constexpr char16_t Backspace = 8;
+constexpr int TextBufferSize = 100;
 
 // std::to_chars never consults the C locale that QApplication sets from the environment.
 std::string FormatC(double value, unsigned decimals) {
@@ -73,6 +75,19 @@ bool TextToDouble(const QString& text, double& value) {
   if (LocaleToDouble(changed, value)) return true;
   value = 0.0;
   return false;
+}
+
+QString GeneralForm(double value, int digits) {
+  std::array<char, TextBufferSize> buffer{};
+  const auto result =
+      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, digits);
+  if (result.ec != std::errc()) return QString();
+  return QString::fromLatin1(buffer.data(), result.ptr - buffer.data());
+}
+
+QString FloatToText(double value) {
+  QString text;
+  return PointToComma(GeneralForm(value, GeneralDigits), text);
 }
 
 QString PointToComma(const QString& text, QString& out) {

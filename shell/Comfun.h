@@ -14,6 +14,12 @@ QString FormatFixed(unsigned decimals, QString& text, double value);
 // Reads a number written with the locale's separator, a point or a comma.
 // An unreadable text gives 0 and false.
 bool TextToDouble(const QString& text, double& value);
+// Shortest form with at most `digits` significant digits and a point, as printf's "%.*g"
+// would write it in the C locale ("" for a value that does not fit the buffer).
+QString GeneralForm(double value, int digits);
+// The general float-to-text conversion: up to 15 significant digits, shortest form, comma.
+constexpr int GeneralDigits = 15;
+QString FloatToText(double value);
 QString PointToComma(const QString& text, QString& out);
 QString CommaToPoint(const QString& text, QString& out);
 

@@ -15,6 +15,7 @@
 #include "shell/YesNoDialogUnit.h"
 #include "sources/DiagramEditor.h"
 #include "sources/PolyGarmUnit.h"
+#include "sources/TabEditor08Unit.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
@@ -37,7 +38,8 @@ int main(int argc, char* argv[]) {
   DiagramEditor = &editor;
   TYesNoDialogForm question;
   YesNoDialogForm = &question;
-  // The table editor TabEditorForm comes here.
+  TTabEditorForm tableEditor;
+  TabEditorForm = &tableEditor;
   // The signal library LibForm comes here.
   TPicViewerForm pictureViewer;
   PicViewerForm = &pictureViewer;
@@ -52,6 +54,7 @@ int main(int argc, char* argv[]) {
 
   PolyGarmForm = nullptr;
   PicViewerForm = nullptr;
+  TabEditorForm = nullptr;
   YesNoDialogForm = nullptr;
   DiagramEditor = nullptr;
   DiagramIncrease = nullptr;

@@ -12,12 +12,14 @@
 #include "numerics/Keeper.h"
 #include "platform/CoreServices.h"
 #include "plotting/Diagram.h"
+#include "plotting/DiagramColours.h"
 #include "plotting/DiagramFrameUnit.h"
 #include "shell/EditFloatUnit.h"
 #include "shell/EditIntUnit.h"
 #include "shell/ResamUnit.h"
 #include "sources/DiagramEditor.h"
 #include "sources/PolyGarmUnit.h"
+#include "sources/TabEditor08Unit.h"
 
 // Graphical editor: on its first use it gets the signal's titles and the red pen; a drawing
 // ended with "Обработать график" becomes the signal (its curve and its node values, which the
@@ -43,8 +45,22 @@ void TResamForm::N2Click() {
 }
 
 // Table editor: shows TabEditorForm; on confirmed values sets TableSignal, then
-// AcceptSignal(SourceTable) and TakeTableSignal().
-void TResamForm::N3Click() {}
+// AcceptSignal(SourceTable) and TakeTableSignal(). The values stay in the editor, unchanged
+// until the user processes another table.
+void TResamForm::N3Click() {
+  if (!TabEditorForm) return;
+  if (TableFirstUse) {
+    TabEditorForm->setWindowTitle(QStringLiteral("Кварнел: Табличное задание сигнала"));
+    TabEditorForm->SetPlotColor(ColourBlack);
+    TabEditorForm->DF->Diagram->GetKeeper(0)->SetMarkers(true);
+    TableFirstUse = false;
+  }
+  TabEditorForm->exec();
+  if (!TabEditorForm->IsProcessed()) return;
+  TableSignal.Values = TabEditorForm->GetData(TableSignal.Count);
+  AcceptSignal(SourceTable);
+  TakeTableSignal();
+}
 
 // Signal library: shows LibForm; on a chosen signal sets FormulaSignal (function, duration,
 // symmetry), then AcceptSignal(SourceLibrary) and TakeAnalogSignal(PeriodHalfTmax).

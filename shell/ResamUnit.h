@@ -109,6 +109,8 @@ class TResamForm : public QMainWindow {
 
   // ---- Window state ----
   bool FirstPaint = true;
+  // The table editor is dressed for this window on its first use only.
+  bool TableFirstUse = true;
   // The parameter panel as designed; narrower windows scale it and its contents.
   static constexpr int DesignPanelWidth = 785, DesignPanelHeight = 120;
 
