@@ -97,6 +97,12 @@ void DrawHideSeries(QPainter& p) {
   p.drawLine(QPointF(2.5, 14), QPointF(13.5, 2));
 }
 
+void DrawAccept(QPainter& p) {
+  p.setPen(QPen(QColor(20, 140, 40), 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  const QPointF tick[3] = {QPointF(2.5, 8.5), QPointF(6.5, 12.5), QPointF(13.5, 3.5)};
+  p.drawPolyline(tick, 3);
+}
+
 void DrawArrow(QPainter& p, QPointF dir) {
   p.setPen(QPen(Ink, 1));
   Arrowhead(p, QPointF(8, 8) + dir * 3.5, dir, 7);
@@ -123,17 +129,6 @@ void DrawOpen(QPainter& p) {
   const QPointF front[4] = {{4, 7.5}, {15, 7.5}, {12.5, 13.5}, {1.5, 13.5}};
   p.drawPolygon(front, 4);
   p.setBrush(Qt::NoBrush);
-}
-
-void DrawProcess(QPainter& p) {
-  p.setPen(QPen(Accent, 1.6));
-  QPainterPath wave;
-  wave.moveTo(1, 10);
-  wave.cubicTo(3, 2, 5, 2, 7, 8);
-  p.drawPath(wave);
-  p.setPen(QPen(Ink, 1.6));
-  p.drawLine(QPointF(7, 8), QPointF(12, 8));
-  Arrowhead(p, QPointF(15, 8), QPointF(1, 0), 4);
 }
 
 void DrawPicture(QPainter& p) {
@@ -165,8 +160,8 @@ void Draw(QPainter& p, TToolGlyph glyph) {
     case TToolGlyph::ArrowRight: return DrawArrow(p, QPointF(1, 0));
     case TToolGlyph::NewSheet: return DrawNewSheet(p);
     case TToolGlyph::Open: return DrawOpen(p);
-    case TToolGlyph::Process: return DrawProcess(p);
     case TToolGlyph::Picture: return DrawPicture(p);
+    case TToolGlyph::Accept: return DrawAccept(p);
   }
 }
 }  // namespace

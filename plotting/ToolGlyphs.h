@@ -19,8 +19,8 @@ enum class TToolGlyph {
   ArrowRight,
   NewSheet,      // blank sheet with a folded corner
   Open,          // open folder
-  Process,       // curve handed on along an arrow
   Picture,       // framed landscape
+  Accept,        // tick: take the signal shown
 };
 
 // A 16 by 16 picture of the glyph.

@@ -14,6 +14,7 @@
 #include "shell/ResamUnit.h"
 #include "shell/YesNoDialogUnit.h"
 #include "sources/DiagramEditor.h"
+#include "sources/LibUnit.h"
 #include "sources/PolyGarmUnit.h"
 #include "sources/TabEditor08Unit.h"
 
@@ -40,7 +41,8 @@ int main(int argc, char* argv[]) {
   YesNoDialogForm = &question;
   TTabEditorForm tableEditor;
   TabEditorForm = &tableEditor;
-  // The signal library LibForm comes here.
+  TLibForm library;
+  LibForm = &library;
   TPicViewerForm pictureViewer;
   PicViewerForm = &pictureViewer;
   TPolyGarmForm fragment;
@@ -54,6 +56,7 @@ int main(int argc, char* argv[]) {
 
   PolyGarmForm = nullptr;
   PicViewerForm = nullptr;
+  LibForm = nullptr;
   TabEditorForm = nullptr;
   YesNoDialogForm = nullptr;
   DiagramEditor = nullptr;

@@ -18,6 +18,7 @@
 #include "shell/EditIntUnit.h"
 #include "shell/ResamUnit.h"
 #include "sources/DiagramEditor.h"
+#include "sources/LibUnit.h"
 #include "sources/PolyGarmUnit.h"
 #include "sources/TabEditor08Unit.h"
 
@@ -64,7 +65,14 @@ void TResamForm::N3Click() {
 
 // Signal library: shows LibForm; on a chosen signal sets FormulaSignal (function, duration,
 // symmetry), then AcceptSignal(SourceLibrary) and TakeAnalogSignal(PeriodHalfTmax).
-void TResamForm::SpeedButton11Click() {}
+void TResamForm::SpeedButton11Click() {
+  if (!LibForm) return;
+  LibForm->Execute();
+  if (!LibForm->IsAccepted()) return;
+  FormulaSignal = {LibForm->GetSignalFunction(), LibForm->GetTau(), LibForm->GetSymmetry()};
+  AcceptSignal(SourceLibrary);
+  TakeAnalogSignal(PeriodHalfTmax);
+}
 
 void TResamForm::N40Click() {
   if (!PolyGarmForm) return;

@@ -106,7 +106,7 @@ void TDiagramEditor::BuildMenu() {
 
 void TDiagramEditor::BuildToolBar() {
   ToolBar1 = new QToolBar(this);
-  SpeedButtonInput = MakeSpeedButton(ToolBar1, TToolGlyph::Process, QStringLiteral("Обработать график"), false);
+  SpeedButtonInput = MakeSpeedButton(ToolBar1, TToolGlyph::Accept, QStringLiteral("Обработать график"), false);
   SpeedButtonNew = MakeSpeedButton(ToolBar1, TToolGlyph::NewSheet, QStringLiteral("Создать"), false);
   SpeedButtonOpen = MakeSpeedButton(ToolBar1, TToolGlyph::Open, QStringLiteral("Открыть"), false);
   SpeedButtonSave = MakeSpeedButton(ToolBar1, TToolGlyph::Save, QStringLiteral("Сохранить"), false);
