@@ -31,6 +31,7 @@ class TSilentPlatform : public TPlatform {
   bool OpenFileName(const TFileDialogOptions&, QString&) override { return false; }
   bool SaveFileName(const TFileDialogOptions&, QString&) override { return false; }
   void SetClipboardImage(const QImage&) override {}
+  QString ClipboardText() override { return {}; }
   void PushCursor(Qt::CursorShape) override {}
   void PopCursor() override {}
   void ConfineCursor(const QRect&) override {}
