@@ -201,7 +201,10 @@ void TDiagramEditor::SetDrawColor(int colour) {
   DrawCurve(colour);
 }
 
+// Without a window manager a request to maximise goes unanswered; the window then still
+// covers the screen's available area.
 int TDiagramEditor::Execute() {
+  if (const QScreen* display = screen()) setGeometry(display->availableGeometry());
   KeepMaximized();
   return exec();
 }
