@@ -13,6 +13,8 @@
 #include "shell/PicViewerUnit.h"
 #include "shell/ResamUnit.h"
 #include "shell/YesNoDialogUnit.h"
+#include "sources/DiagramEditor.h"
+#include "sources/LibUnit.h"
 #include "sources/PolyGarmUnit.h"
 #include "sources/TabEditor08Unit.h"
 
@@ -33,12 +35,14 @@ int main(int argc, char* argv[]) {
   SpAnForm = &spectrumModule;
   TDiagramIncrease enlargedDiagram;
   DiagramIncrease = &enlargedDiagram;
-  // The graphical editor DiagramEditor comes here.
+  TDiagramEditor editor;
+  DiagramEditor = &editor;
   TYesNoDialogForm question;
   YesNoDialogForm = &question;
   TTabEditorForm tableEditor;
   TabEditorForm = &tableEditor;
-  // The signal library LibForm comes here.
+  TLibForm library;
+  LibForm = &library;
   TPicViewerForm pictureViewer;
   PicViewerForm = &pictureViewer;
   TPolyGarmForm fragment;
@@ -52,8 +56,10 @@ int main(int argc, char* argv[]) {
 
   PolyGarmForm = nullptr;
   PicViewerForm = nullptr;
+  LibForm = nullptr;
   TabEditorForm = nullptr;
   YesNoDialogForm = nullptr;
+  DiagramEditor = nullptr;
   DiagramIncrease = nullptr;
   SpAnForm = nullptr;
   ResamForm = nullptr;
