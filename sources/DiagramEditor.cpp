@@ -36,9 +36,9 @@ const char* const NoMemoryMessage =
 const char* const NewCaption = "Новый график";
 const char* const NewQuestion = "Выполение выбранной команды приведёт к удалению текущего графика. \nПродолжить?";
 const char* const CloseCaption = "Закрыть редактор диаграмм";
-const char* const CloseQuestion =
-    "Выполение выбранной команды приведёт к отмене всех изменений, сделанных с момента последнего вызова "
-    "редактора диаграмм. \nПродолжить?";
+// clang-format off
+const char* const CloseQuestion = "Выполение выбранной команды приведёт к отмене всех изменений, сделанных с момента последнего вызова редактора диаграмм. \nПродолжить?";
+// clang-format on
 
 // The samples stand for pixel columns of the plot area. A capacity of the designed window
 // width would leave the right part of a wider screen's plot area unsampled (and the drawing
@@ -201,7 +201,10 @@ void TDiagramEditor::SetDrawColor(int colour) {
   DrawCurve(colour);
 }
 
+// Without a window manager a request to maximise goes unanswered; the window then still
+// covers the screen's available area.
 int TDiagramEditor::Execute() {
+  if (const QScreen* display = screen()) setGeometry(display->availableGeometry());
   KeepMaximized();
   return exec();
 }
