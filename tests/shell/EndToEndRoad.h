@@ -12,16 +12,20 @@
 #include <gtest/gtest.h>
 #include <initializer_list>
 
+#include "plotting/Diagram.h"
 #include "shell/ResamUnit.h"
+#include "sources/DiagramEditor.h"
 #include "sources/LibUnit.h"
 #include "sources/PolyGarmUnit.h"
 #include "sources/TabEditor08Unit.h"
 
-class EndToEndRoad : public testing::Test {
- protected:
-  void SetUp() override {
+// Every window a road passes through, as start-up creates them; the main window is shown
+// at a desktop's size.
+struct TProgramWindows {
+  TProgramWindows() {
     // The number locale start-up sets: every number shown has the decimal comma.
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    DiagramEditor = &drawing;
     TabEditorForm = &editor;
     LibForm = &library;
     PolyGarmForm = &fragment;
@@ -29,19 +33,23 @@ class EndToEndRoad : public testing::Test {
     form.show();
     QApplication::processEvents();
   }
-  void TearDown() override {
+  ~TProgramWindows() {
     PolyGarmForm = nullptr;
     LibForm = nullptr;
     TabEditorForm = nullptr;
+    DiagramEditor = nullptr;
     QLocale::setDefault(Locale);
   }
 
   const QLocale Locale;
   TResamForm form;
+  TDiagramEditor drawing;
   TTabEditorForm editor;
   TLibForm library;
   TPolyGarmForm fragment;
 };
+
+class EndToEndRoad : public testing::Test, protected TProgramWindows {};
 
 // Clicks the command's button; once its window is up, the user acts in it. A window the
 // actions leave open is a failure, and is closed so that the test goes on.
@@ -78,4 +86,11 @@ inline void TypeIntoGrid(TTabEditorForm& editor, std::initializer_list<const cha
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QApplication::processEvents();
   }
+}
+
+// Clicks the left button at each point (x, y in the diagram's units): the editor joins them
+// by straight segments from where its pen stands.
+inline void ClickAt(TDiagram& d, std::initializer_list<QPointF> points) {
+  for (const QPointF& p : points)
+    QTest::mouseClick(&d, Qt::LeftButton, Qt::NoModifier, QPoint(d.MathToPhisX(p.x()), d.MathToPhisY(p.y())));
 }

@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <QToolButton>
 #include <cmath>
 #include <functional>
@@ -174,4 +175,32 @@ TEST_F(EndToEndRoad, TypedTableThroughEveryTabAndMethod) {
   ExpectEveryMethod(form);
   EXPECT_EQ(SampleTops(form), typed) << "no method changes the table's samples";
   EXPECT_TRUE(Scripted().Messages.isEmpty()) << Scripted().Messages.join('\n').toStdString();
+}
+
+// A triangular pulse drawn with the mouse: zero to 2 s, up to 1 V at 4 s, down to zero at 6 s.
+TEST_F(EndToEndRoad, DrawnPulseThroughEveryTabAndMethod) {
+  RunModal(form.SpeedButton1, [] {
+    TDiagramEditor& e = *DiagramEditor;
+    EXPECT_EQ(e.windowTitle(), QStringLiteral("Кварнел: Графическое задание сигнала"));
+    ClickAt(*e.Diagram1, {{2, 0}, {4, 1}, {6, 0}, {8, 0}});
+    QTest::mouseClick(e.SpeedButtonInput, Qt::LeftButton);  // "Обработать график"
+  });
+  ASSERT_TRUE(form.SignalGiven);
+  EXPECT_EQ(form.SignalSource, TResamForm::SourceEditor);
+  const auto triangle = [](double t) { return std::max(0.0, 1 - std::fabs(t - 4) / 2); };
+  // The drawing is known to a pixel: a column across, a row up or down.
+  const double column = drawing.PixelStep(), row = 2.0 / drawing.Diagram1->Get_h_out();
+  EXPECT_NEAR(form.EditFloatT1->Val(), 2, 3 * column);
+  EXPECT_NEAR(form.EditFloatT2->Val(), 6, 3 * column);
+  EXPECT_FALSE(form.EdgeGuard) << "a triangle is not flat-topped";
+  EXPECT_EQ(form.N, std::min(2 * form.Nmin, int(TResamForm::MaxCount)));
+  ExpectPanelConsistent(form);
+  for (double t : {3.0, 4.0, 5.5}) EXPECT_NEAR(Series(form.DFs, 0)->GetValue(t), triangle(t), 2 * row + column) << t;
+  // The spectral density of a triangle of height 1 and half-width 2 is 2 sinc^2(w), so 2 at zero.
+  const double peak = SpectralDensity(triangle, form.T1, form.T2, 0);
+  EXPECT_NEAR(peak, 2, 0.01);
+  for (double w : {0.0, 0.5, 1.0})
+    EXPECT_NEAR(Series(form.DFAS, 0)->GetValue(w), SpectralDensity(triangle, form.T1, form.T2, w), 0.02 * peak) << w;
+  EXPECT_EQ(VisitEveryTab(form), 3);
+  ExpectEveryMethod(form);
 }
