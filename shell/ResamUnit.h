@@ -66,6 +66,9 @@ class TResamForm : public QMainWindow {
     int Count = 0;
   };
   TDrawnSignal DrawnSignal;
+  // The graphical editor still needs its titles and pen colour (set on its first use).
+  bool EditorFirstUse = true;
+  static constexpr int EditorColour = 0x0000FF;  // red, as the toolkit writes colours
   TFormulaSignal FormulaSignal;
   TTableSignal TableSignal;
 
