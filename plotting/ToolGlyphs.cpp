@@ -97,6 +97,12 @@ void DrawHideSeries(QPainter& p) {
   p.drawLine(QPointF(2.5, 14), QPointF(13.5, 2));
 }
 
+void DrawAccept(QPainter& p) {
+  p.setPen(QPen(QColor(20, 140, 40), 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  const QPointF tick[3] = {QPointF(2.5, 8.5), QPointF(6.5, 12.5), QPointF(13.5, 3.5)};
+  p.drawPolyline(tick, 3);
+}
+
 void DrawArrow(QPainter& p, QPointF dir) {
   p.setPen(QPen(Ink, 1));
   Arrowhead(p, QPointF(8, 8) + dir * 3.5, dir, 7);
@@ -116,6 +122,7 @@ void Draw(QPainter& p, TToolGlyph glyph) {
     case TToolGlyph::ArrowDown: return DrawArrow(p, QPointF(0, 1));
     case TToolGlyph::ArrowLeft: return DrawArrow(p, QPointF(-1, 0));
     case TToolGlyph::ArrowRight: return DrawArrow(p, QPointF(1, 0));
+    case TToolGlyph::Accept: return DrawAccept(p);
   }
 }
 }  // namespace

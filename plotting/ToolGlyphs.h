@@ -17,6 +17,7 @@ enum class TToolGlyph {
   ArrowDown,
   ArrowLeft,
   ArrowRight,
+  Accept,        // tick: take the signal shown
 };
 
 // A 16 by 16 picture of the glyph.

@@ -13,6 +13,7 @@
 #include "shell/PicViewerUnit.h"
 #include "shell/ResamUnit.h"
 #include "shell/YesNoDialogUnit.h"
+#include "sources/LibUnit.h"
 #include "sources/PolyGarmUnit.h"
 #include "sources/TabEditor08Unit.h"
 
@@ -38,7 +39,8 @@ int main(int argc, char* argv[]) {
   YesNoDialogForm = &question;
   TTabEditorForm tableEditor;
   TabEditorForm = &tableEditor;
-  // The signal library LibForm comes here.
+  TLibForm library;
+  LibForm = &library;
   TPicViewerForm pictureViewer;
   PicViewerForm = &pictureViewer;
   TPolyGarmForm fragment;
@@ -52,6 +54,7 @@ int main(int argc, char* argv[]) {
 
   PolyGarmForm = nullptr;
   PicViewerForm = nullptr;
+  LibForm = nullptr;
   TabEditorForm = nullptr;
   YesNoDialogForm = nullptr;
   DiagramIncrease = nullptr;

@@ -17,6 +17,7 @@
 #include "shell/EditFloatUnit.h"
 #include "shell/EditIntUnit.h"
 #include "shell/ResamUnit.h"
+#include "sources/LibUnit.h"
 #include "sources/PolyGarmUnit.h"
 #include "sources/TabEditor08Unit.h"
 
@@ -44,7 +45,14 @@ void TResamForm::N3Click() {
 
 // Signal library: shows LibForm; on a chosen signal sets FormulaSignal (function, duration,
 // symmetry), then AcceptSignal(SourceLibrary) and TakeAnalogSignal(PeriodHalfTmax).
-void TResamForm::SpeedButton11Click() {}
+void TResamForm::SpeedButton11Click() {
+  if (!LibForm) return;
+  LibForm->Execute();
+  if (!LibForm->IsAccepted()) return;
+  FormulaSignal = {LibForm->GetSignalFunction(), LibForm->GetTau(), LibForm->GetSymmetry()};
+  AcceptSignal(SourceLibrary);
+  TakeAnalogSignal(PeriodHalfTmax);
+}
 
 void TResamForm::N40Click() {
   if (!PolyGarmForm) return;

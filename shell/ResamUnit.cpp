@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QScrollArea>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QLineEdit>
 #include <QLabel>
 #include <QPaintEvent>
@@ -31,6 +32,7 @@ TResamForm::TResamForm(QWidget* parent) : QMainWindow(parent) {
   // The series exist from the start (rather than from the first paint), so that a signal
   // that arrives before the window has ever painted still finds them.
   SetUpSeries();
+  ShowFrequencyCaptions();
   EnableResults(false);
   setWindowTitle(QStringLiteral("Ряд Котельникова - Кварнел, Тармин, 2015г."));
   resize(1000, 700);
@@ -95,16 +97,29 @@ void TResamForm::FormPaint() {
 bool TResamForm::eventFilter(QObject* watched, QEvent* event) {
   if (watched == EditT && event->type() == QEvent::KeyPress && FilterPeriodKey(static_cast<QKeyEvent*>(event)))
     return true;
+  // A click on the formula panel, its scroll box or a picture shows the picture enlarged.
+  if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    const QWidget* w = qobject_cast<QWidget*>(watched);
+    if (w && (w == PanelBF || PanelBF->isAncestorOf(w))) {
+      SpeedButton12Click();
+      return true;
+    }
+  }
   if (event->type() == QEvent::MouseMove) {
     const QWidget* w = qobject_cast<QWidget*>(watched);
     const bool formulaPanel = w && (PanelBF->isAncestorOf(w) || w == PanelBF);
     const bool lagrangeGroup = w && (GroupBoxLagr->isAncestorOf(w) || w == GroupBoxLagr);
-    if (formulaPanel)
+    // A move the panel or the group handled ends here: passed on, it would reach the tab page,
+    // whose rule hides the tools just shown.
+    if (formulaPanel) {
       PanelBFMouseMove();
-    else if (lagrangeGroup)
+      return true;
+    }
+    if (lagrangeGroup) {
       GroupBoxLagrMouseMove();
-    else
-      FormMouseMove();
+      return true;
+    }
+    FormMouseMove();
   }
   return QMainWindow::eventFilter(watched, event);
 }

@@ -13,6 +13,7 @@
 
 #include "engine/KernelResponse.h"
 #include "engine/SampleSet.h"
+#include "engine/SpectrumRange.h"
 #include "numerics/Mathlib.h"
 
 class QAction;
@@ -103,6 +104,10 @@ class TResamForm : public QMainWindow {
   double KernelSpectrum[MaxKernelSpectrumCount] = {};
   double Distortion[MaxDistortionCount] = {};
   bool SpectrumRangeSet = false;
+  // The unit and view the spectrum diagram follows. A menu item is checked before its handler
+  // runs, so these, not the items, tell whether a choice changes anything.
+  TFrequencyUnit ShownUnit = TFrequencyUnit::Circular;
+  TSpectrumView ShownView = TSpectrumView::TwoPeriods;
 
   // ---- Window state ----
   bool FirstPaint = true;
@@ -136,6 +141,8 @@ class TResamForm : public QMainWindow {
   void N21Click();
   void N22Click();
   void PageControl1Change(int index);
+  // The axis-caption pictures Image1, Image2, Image4 rendered, and those of the unit shown put on DFAS.
+  void ShowFrequencyCaptions();
 
   // ---- Engine operations: generating-function analysis (engine/GeneratingFunctionAnalysis.cpp) ----
   void AnalyseGeneratingFunction();
@@ -151,6 +158,10 @@ class TResamForm : public QMainWindow {
   void SpeedButton12Click();
   void SpeedButton13Click();
   void SpeedButton14Click();
+  // The formula picture the panel's tools act on, and that picture enlarged (device pixel ratio 1
+  // for the clipboard and files, the screen's for the viewer).
+  QLabel* VisibleImage() const;
+  QImage EnlargedPicture(qreal devicePixelRatio = 1.0) const;
 
   // ---- Signal arrival (shell/ResamSources.cpp) ----
   void N2Click();
