@@ -84,11 +84,14 @@ class TWatchdog {
     Wake.notify_all();
     Thread.join();
   }
-  void Started(const QString& log) {
+  void Started() {
     std::lock_guard lock(Mutex);
     Since = std::chrono::steady_clock::now();
-    Recent = log.toStdString();
     Busy = true;
+  }
+  void Logged(const QString& log) {
+    std::lock_guard lock(Mutex);
+    Recent = log.toStdString();
   }
   void Finished() {
     std::lock_guard lock(Mutex);
@@ -155,6 +158,7 @@ void TRandomRun::Log(const QString& what) {
   static const bool verbose = qEnvironmentVariableIsSet("RESAM_RANDOM_VERBOSE");
   if (verbose) std::fprintf(stderr, "%s\n", qPrintable(Recent.last()));
   while (Recent.size() > RecentKept) Recent.removeFirst();
+  Watchdog->Logged(Recent.join(QLatin1Char('\n')));
 }
 
 void TRandomRun::Command(QWidget* window) {
@@ -168,7 +172,7 @@ void TRandomRun::Command(QWidget* window) {
   const TCommand command = Commands[std::uniform_int_distribution<size_t>(0, std::size(Commands) - 1)(Random)];
   ++Done;
   AnswerDialogs();
-  Watchdog->Started(Recent.join(QLatin1Char('\n')));
+  Watchdog->Started();
   (this->*command)(window);
   QApplication::processEvents();
   Watchdog->Finished();
@@ -301,6 +305,12 @@ void TRandomRun::HandleModal() {
   if (!modal || std::find(Handling.begin(), Handling.end(), modal) != Handling.end()) return;
   Handling.push_back(modal);
   Log(QStringLiteral("window \"%1\" opens").arg(modal->windowTitle()));
+  // A timer is not fired again while its own handler runs, so a window this one opens
+  // needs a timer of its own.
+  QTimer nested;
+  nested.setInterval(ModalTickMs);
+  QObject::connect(&nested, &QTimer::timeout, [this] { HandleModal(); });
+  nested.start();
   const int commands = FirstFault.isEmpty() ? int(Random() % (MaxModalCommands + 1)) : 0;
   for (int i = 0; i < commands && modal->isVisible(); ++i) Command(modal);
   if (modal->isVisible()) EndModal(modal);

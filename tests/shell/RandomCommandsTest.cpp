@@ -11,6 +11,7 @@
 #include "shell/PicViewerUnit.h"
 #include "shell/ResamUnit.h"
 #include "shell/YesNoDialogUnit.h"
+#include "sources/LibUnit.h"
 #include "sources/PolyGarmUnit.h"
 #include "sources/TabEditor08Unit.h"
 
@@ -31,6 +32,7 @@ struct TProgram {
   TDiagramIncrease Enlarged;
   TYesNoDialogForm Question;
   TTabEditorForm Table;
+  TLibForm Library;
   TPicViewerForm Viewer;
   TPolyGarmForm Fragment;
   TProgram() {
@@ -39,6 +41,7 @@ struct TProgram {
     DiagramIncrease = &Enlarged;
     YesNoDialogForm = &Question;
     TabEditorForm = &Table;
+    LibForm = &Library;
     PicViewerForm = &Viewer;
     PolyGarmForm = &Fragment;
     Main.resize(1200, 800);
@@ -46,6 +49,7 @@ struct TProgram {
   ~TProgram() {
     PolyGarmForm = nullptr;
     PicViewerForm = nullptr;
+    LibForm = nullptr;
     TabEditorForm = nullptr;
     YesNoDialogForm = nullptr;
     DiagramIncrease = nullptr;
