@@ -11,6 +11,7 @@
 #include "shell/PicViewerUnit.h"
 #include "shell/ResamUnit.h"
 #include "shell/YesNoDialogUnit.h"
+#include "sources/DiagramEditor.h"
 #include "sources/LibUnit.h"
 #include "sources/PolyGarmUnit.h"
 #include "sources/TabEditor08Unit.h"
@@ -30,6 +31,7 @@ struct TProgram {
   TResamForm Main;
   TSpAnForm Spectrum;
   TDiagramIncrease Enlarged;
+  TDiagramEditor Editor;
   TYesNoDialogForm Question;
   TTabEditorForm Table;
   TLibForm Library;
@@ -39,6 +41,7 @@ struct TProgram {
     ResamForm = &Main;
     SpAnForm = &Spectrum;
     DiagramIncrease = &Enlarged;
+    DiagramEditor = &Editor;
     YesNoDialogForm = &Question;
     TabEditorForm = &Table;
     LibForm = &Library;
@@ -52,6 +55,7 @@ struct TProgram {
     LibForm = nullptr;
     TabEditorForm = nullptr;
     YesNoDialogForm = nullptr;
+    DiagramEditor = nullptr;
     DiagramIncrease = nullptr;
     SpAnForm = nullptr;
     ResamForm = nullptr;
