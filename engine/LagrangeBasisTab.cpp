@@ -3,16 +3,19 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QPixmap>
+#include <algorithm>
 
 #include "engine/Lagrbfunit.h"
 #include "numerics/Keeper.h"
 #include "platform/CoreServices.h"
+#include "platform/Platform.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
 #include "shell/Comfun.h"
 #include "shell/PicViewerUnit.h"
+#include "resources/FormulaPictures.h"
 #include "shell/ResamUnit.h"
-#include "platform/Platform.h"
 
 namespace {
 constexpr int BasisBlue = 0xFF0000;
@@ -55,6 +58,15 @@ void TResamForm::ComboBoxLagrChange(int index) {
 }
 
 const QImage& TResamForm::BasisPicture() const { return LagrPicture; }
+
+// The viewer, the file and the clipboard take the picture at its natural size; the panel
+// shows it drawn for the screen's pixel density.
+void TResamForm::LoadBasisPicture() {
+  LagrPicture = RenderFormulaPicture(QStringLiteral("ImageLagr"));
+  ImageLagr->setPixmap(QPixmap::fromImage(RenderFormulaPicture(QStringLiteral("ImageLagr"), 1.0, devicePixelRatioF())));
+  ImageLagr->adjustSize();
+  ImageLagr->move(ImageLagr->x(), std::max(0, (PanelLagr->height() - ImageLagr->height()) / 2));
+}
 
 void TResamForm::SpeedButton15Click() {
   if (!PicViewerForm) return;

@@ -23,24 +23,23 @@ struct TMethod {
   QAction* TResamForm::*Item;
   TRealFunction Kernel;  // null: the Lagrange polynomial, which has no generating function
   int Order;             // KeepOrder: the method leaves the order as it was
-  const char16_t* Name;
+  const char16_t* Caption;  // the window's caption while the method is chosen
 };
 
 const TMethod Methods[] = {
-    {&TResamForm::N31, Sinc, KeepOrder, u"Ряд Котельникова"},
-    {&TResamForm::N33, nullptr, KeepOrder, u"Интерполяционный многочлен Лагранжа"},
-    {&TResamForm::N35, Pol0, 0, u"Локальная полиномиальная интерполяция, порядок: 0"},
-    {&TResamForm::N36, Pol1, 1, u"Локальная полиномиальная интерполяция, порядок: 1"},
-    {&TResamForm::N212, Pol2, 2, u"Локальная полиномиальная интерполяция, порядок: 2"},
-    {&TResamForm::N312, Pol3, 3, u"Локальная полиномиальная интерполяция, порядок: 3"},
-    {&TResamForm::N111, Spl11, 1, u"Локальная сплайновая интерполяция, порядок: 1, степень гладкости: 1"},
-    {&TResamForm::N211, Spl21, 2, u"Локальная сплайновая интерполяция, порядок: 2, степень гладкости: 1"},
-    {&TResamForm::N311, Spl31, 3, u"Локальная сплайновая интерполяция, порядок: 3, степень гладкости: 1"},
-    {&TResamForm::N121, Spl12, 1, u"Локальная сплайновая интерполяция, порядок: 1, степень гладкости: 2"},
-    {&TResamForm::N221, Spl22, 2, u"Локальная сплайновая интерполяция, порядок: 2, степень гладкости: 2"},
-    {&TResamForm::N321, Spl32, 3, u"Локальная сплайновая интерполяция, порядок: 3, степень гладкости: 2"},
+    {&TResamForm::N31, Sinc, KeepOrder, u"Ряд Котельникова - Кварнел, Тармин, 2015г."},
+    {&TResamForm::N33, nullptr, KeepOrder, u"Интерполяционный многочлен Лагранжа - Кварнел, Тармин, 2015г."},
+    {&TResamForm::N35, Pol0, 0, u"Локальная полиномиальная интерполяция, порядок: 0 - Кварнел, Тармин, 2015г."},
+    {&TResamForm::N36, Pol1, 1, u"Локальная полиномиальная интерполяция, порядок: 1 - Кварнел, Тармин, 2015г."},
+    {&TResamForm::N212, Pol2, 2, u"Локальная полиномиальная интерполяция, порядок: 2 - Кварнел, Тармин, 2015г."},
+    {&TResamForm::N312, Pol3, 3, u"Локальная полиномиальная интерполяция, порядок: 3 - Кварнел, Тармин, 2015г."},
+    {&TResamForm::N111, Spl11, 1, u"Локальная сплайновая интерполяция, порядок: 1, степень гладкости: 1 - Кварнел, Тармин, 2015г."},
+    {&TResamForm::N211, Spl21, 2, u"Локальная сплайновая интерполяция, порядок: 2, степень гладкости: 1 - Кварнел, Тармин, 2015г."},
+    {&TResamForm::N311, Spl31, 3, u"Локальная сплайновая интерполяция, порядок: 3, степень гладкости: 1 - Кварнел, Тармин, 2015г."},
+    {&TResamForm::N121, Spl12, 1, u"Локальная сплайновая интерполяция, порядок: 1, степень гладкости: 2 - Кварнел, Тармин, 2015г."},
+    {&TResamForm::N221, Spl22, 2, u"Локальная сплайновая интерполяция, порядок: 2, степень гладкости: 2 - Кварнел, Тармин, 2015г."},
+    {&TResamForm::N321, Spl32, 3, u"Локальная сплайновая интерполяция, порядок: 3, степень гладкости: 2 - Кварнел, Тармин, 2015г."},
 };
-const QString Title = QStringLiteral(" - Кварнел, Тармин, 2015г.");
 }  // namespace
 
 void TResamForm::N31Click() { ChooseMethod(0); }
@@ -70,7 +69,7 @@ void TResamForm::ChooseMethod(int method) {
     if (m.Order != KeepOrder) KernelOrder = m.Order;
     AnalyseGeneratingFunction();
   }
-  setWindowTitle(QString::fromUtf16(m.Name) + Title);
+  setWindowTitle(QString::fromUtf16(m.Caption));
   if (lagrange) LimitToLagrange();
   if (!SignalGiven) return;
   TWaitCursor wait;
@@ -123,12 +122,12 @@ void TResamForm::Reconstruct() {
   TKeeper* curve = Series(DFs, 1);
   d.EnableLine(false);
   if (IsLagrange()) {
-    curve->SetFunction(LagrangeCurve, EstimateCount, T0 - 2 * T, T0 + (N + 1) * T);
+    curve->SetFunction(LagrangeSum, EstimateCount, T0 - 2 * T, T0 + (N + 1) * T);
     d.SetLimitX(T0 - T, T0 + N * T);
     d.SetRangeX(T0 - T, T0 + N * T);
   } else {
     const double a = lo - FunctionReach * T, b = hi + FunctionReach * T;
-    curve->SetFunction(Kernel == Sinc ? KotelnikovCurve : LocalCurve, EstimateCount, a, b);
+    curve->SetFunction(Kernel == Sinc ? KotelnikovSum : LocalCurve, EstimateCount, a, b);
     d.SetLimitX(a, b);
     d.SetRangeX(lo - VisibleReach * T, hi + VisibleReach * T);
   }

@@ -109,6 +109,9 @@ class TDiagram : public QWidget {
   void FullSize();
   // The picture the widget shows; export and tests read it.
   const QImage& Picture() const { return Image; }
+  // The same picture for an owner that draws over the series itself (the editor's pen and
+  // rubber band); the next full repaint covers that drawing. Call update() afterwards.
+  QImage& Canvas() { return Image; }
 
   // Keeper list: the base keeper (number 0) and the keepers the diagram owns after it.
   void NewKeeperList(unsigned char n);

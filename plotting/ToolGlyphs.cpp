@@ -108,6 +108,42 @@ void DrawArrow(QPainter& p, QPointF dir) {
   Arrowhead(p, QPointF(8, 8) + dir * 3.5, dir, 7);
 }
 
+void DrawNewSheet(QPainter& p) {
+  p.setPen(QPen(Ink, 1.2));
+  p.setBrush(Qt::white);
+  const QPointF sheet[5] = {{3.5, 1.5}, {9.5, 1.5}, {12.5, 4.5}, {12.5, 14.5}, {3.5, 14.5}};
+  p.drawPolygon(sheet, 5);
+  p.setBrush(Qt::NoBrush);
+  p.drawPolyline(QPolygonF({{9.5, 1.5}, {9.5, 4.5}, {12.5, 4.5}}));
+  p.setPen(QPen(Accent, 1.4));
+  p.drawLine(QPointF(11, 11), QPointF(15, 11));
+  p.drawLine(QPointF(13, 9), QPointF(13, 13));
+}
+
+void DrawOpen(QPainter& p) {
+  p.setPen(QPen(Ink, 1.2));
+  p.setBrush(QColor(230, 190, 80));
+  const QPointF back[6] = {{1.5, 3.5}, {6, 3.5}, {7.5, 5}, {12.5, 5}, {12.5, 13.5}, {1.5, 13.5}};
+  p.drawPolygon(back, 6);
+  p.setBrush(QColor(250, 215, 110));
+  const QPointF front[4] = {{4, 7.5}, {15, 7.5}, {12.5, 13.5}, {1.5, 13.5}};
+  p.drawPolygon(front, 4);
+  p.setBrush(Qt::NoBrush);
+}
+
+void DrawPicture(QPainter& p) {
+  p.setPen(QPen(Ink, 1.2));
+  p.setBrush(Qt::white);
+  p.drawRect(QRectF(1.5, 2.5, 13, 11));
+  p.setPen(Qt::NoPen);
+  p.setBrush(Accent);
+  const QPointF hills[4] = {{2, 13}, {6.5, 6.5}, {9.5, 10}, {14, 13}};
+  p.drawPolygon(hills, 4);
+  p.setBrush(Warning);
+  p.drawEllipse(QPointF(11, 5.5), 1.5, 1.5);
+  p.setBrush(Qt::NoBrush);
+}
+
 void Draw(QPainter& p, TToolGlyph glyph) {
   switch (glyph) {
     case TToolGlyph::Measure: return DrawMeasure(p);
@@ -122,6 +158,9 @@ void Draw(QPainter& p, TToolGlyph glyph) {
     case TToolGlyph::ArrowDown: return DrawArrow(p, QPointF(0, 1));
     case TToolGlyph::ArrowLeft: return DrawArrow(p, QPointF(-1, 0));
     case TToolGlyph::ArrowRight: return DrawArrow(p, QPointF(1, 0));
+    case TToolGlyph::NewSheet: return DrawNewSheet(p);
+    case TToolGlyph::Open: return DrawOpen(p);
+    case TToolGlyph::Picture: return DrawPicture(p);
     case TToolGlyph::Accept: return DrawAccept(p);
   }
 }

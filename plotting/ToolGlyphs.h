@@ -17,6 +17,9 @@ enum class TToolGlyph {
   ArrowDown,
   ArrowLeft,
   ArrowRight,
+  NewSheet,      // blank sheet with a folded corner
+  Open,          // open folder
+  Picture,       // framed landscape
   Accept,        // tick: take the signal shown
 };
 

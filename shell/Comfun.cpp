@@ -130,12 +130,13 @@ void CopyFormRectToClipboard(QWidget* form, int left, int top, int right, int bo
   Platform().SetClipboardImage(bitmap);
 }
 
-void SaveImageAsBmp(const QImage& picture) {
+void SaveImageAsBmp(const QImage& picture, const QString& title, const QString& proposedName) {
   try {
     TFileDialogOptions options;
+    options.Title = title;
     options.Filter = QStringLiteral("Bitmaps (*.bmp)|*.bmp");
     options.DefaultExt = QStringLiteral("bmp");
-    options.FileName = QStringLiteral("Рисунок.bmp");
+    options.FileName = proposedName;
     options.OverwritePrompt = true;
     QString name;
     if (!Platform().SaveFileName(options, name)) return;

@@ -31,5 +31,7 @@ bool FilterDigitKey(QChar& key);
 void PlaceEditBesideImage(const QWidget* image, QWidget* edit);
 // Copies the rectangle [left, right) x [top, bottom) of the window's client area to the clipboard.
 void CopyFormRectToClipboard(QWidget* form, int left, int top, int right, int bottom);
-// Asks for a ".bmp" name and writes the picture there.
-void SaveImageAsBmp(const QImage& picture);
+// Asks for a ".bmp" name (the dialog titled and proposing the name given) and writes the
+// picture there.
+void SaveImageAsBmp(const QImage& picture, const QString& title = QString(),
+                    const QString& proposedName = QStringLiteral("Рисунок.bmp"));

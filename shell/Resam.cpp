@@ -13,6 +13,7 @@
 #include "shell/PicViewerUnit.h"
 #include "shell/ResamUnit.h"
 #include "shell/YesNoDialogUnit.h"
+#include "sources/DiagramEditor.h"
 #include "sources/LibUnit.h"
 #include "sources/PolyGarmUnit.h"
 #include "sources/TabEditor08Unit.h"
@@ -34,7 +35,8 @@ int main(int argc, char* argv[]) {
   SpAnForm = &spectrumModule;
   TDiagramIncrease enlargedDiagram;
   DiagramIncrease = &enlargedDiagram;
-  // The graphical editor DiagramEditor comes here.
+  TDiagramEditor editor;
+  DiagramEditor = &editor;
   TYesNoDialogForm question;
   YesNoDialogForm = &question;
   TTabEditorForm tableEditor;
@@ -57,6 +59,7 @@ int main(int argc, char* argv[]) {
   LibForm = nullptr;
   TabEditorForm = nullptr;
   YesNoDialogForm = nullptr;
+  DiagramEditor = nullptr;
   DiagramIncrease = nullptr;
   SpAnForm = nullptr;
   ResamForm = nullptr;

@@ -181,6 +181,7 @@ void TResamForm::BuildBasisTab() {
   MakeWhite(PanelLagr);
   PanelLagr->setGeometry(PanelLagrLeft, PanelLagrTop, LagrGroupWidth - PanelLagrLeft - 20, PanelLagrHeight);
   ImageLagr = new QLabel(PanelLagr);
+  LoadBasisPicture();
   PanelLagrImg = PictureTools(PanelLagr, SpeedButton15, SpeedButton17, SpeedButton16);
 }
 

@@ -17,13 +17,33 @@
 #include "shell/EditFloatUnit.h"
 #include "shell/EditIntUnit.h"
 #include "shell/ResamUnit.h"
+#include "sources/DiagramEditor.h"
 #include "sources/LibUnit.h"
 #include "sources/PolyGarmUnit.h"
 #include "sources/TabEditor08Unit.h"
 
-// Graphical editor: shows DiagramEditor; on a confirmed drawing sets DrawnSignal, then
-// AcceptSignal(SourceEditor) and TakeAnalogSignal(PeriodFromCount).
-void TResamForm::N2Click() {}
+// Graphical editor: on its first use it gets the signal's titles and the red pen; a drawing
+// ended with "Обработать график" becomes the signal (its curve and its node values, which the
+// editor keeps until the next one is confirmed).
+void TResamForm::N2Click() {
+  if (!DiagramEditor) return;
+  if (EditorFirstUse) {
+    EditorFirstUse = false;
+    TDiagram* d = DiagramEditor->Diagram1;
+    d->SetNameDiagram(QStringLiteral("Сигнал"));
+    d->SetNameY(QStringLiteral("s(t),В"));
+    d->SetNameX(QStringLiteral("t,c"));
+    DiagramEditor->SetDrawColor(EditorColour);
+    DiagramEditor->setWindowTitle(QStringLiteral("Кварнел: Графическое задание сигнала"));
+  }
+  DiagramEditor->Execute();
+  if (!DiagramEditor->IsProcessed()) return;
+  int count = 0;
+  const double* values = DiagramEditor->GetData(count);
+  DrawnSignal = {DiagramEditor->GetSignal(), values, count};
+  AcceptSignal(SourceEditor);
+  TakeAnalogSignal(PeriodFromCount);
+}
 
 // Table editor: shows TabEditorForm; on confirmed values sets TableSignal, then
 // AcceptSignal(SourceTable) and TakeTableSignal(). The values stay in the editor, unchanged

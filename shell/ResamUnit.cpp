@@ -20,6 +20,8 @@
 
 TResamForm* ResamForm = nullptr;
 TResamForm* TResamForm::Engine = nullptr;
+TRealFunction TResamForm::KotelnikovSum = TResamForm::KotelnikovCurve;
+TRealFunction TResamForm::LagrangeSum = TResamForm::LagrangeCurve;
 
 TResamForm::TResamForm(QWidget* parent) : QMainWindow(parent) {
   Engine = this;

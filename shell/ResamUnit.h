@@ -66,6 +66,9 @@ class TResamForm : public QMainWindow {
     int Count = 0;
   };
   TDrawnSignal DrawnSignal;
+  // The graphical editor still needs its titles and pen colour (set on its first use).
+  bool EditorFirstUse = true;
+  static constexpr int EditorColour = 0x0000FF;  // red, as the toolkit writes colours
   TFormulaSignal FormulaSignal;
   TTableSignal TableSignal;
 
@@ -290,6 +293,7 @@ class TResamForm : public QMainWindow {
   // The picture ImageLagr shows, at its natural size; the viewer, the file and the clipboard take it.
   QImage LagrPicture;
   const QImage& BasisPicture() const;
+  void LoadBasisPicture();
 
   // The window whose engine the plotted curves read (the one main window; a test's window).
   static TResamForm* Engine;
@@ -297,6 +301,10 @@ class TResamForm : public QMainWindow {
   static double KotelnikovCurve(double t);
   static double LocalCurve(double t);
   static double LagrangeCurve(double t);
+  // What Reconstruct plots for the Kotelnikov and the Lagrange methods (the two curves
+  // above unless a benchmark puts the literal sums here to compare against them).
+  static TRealFunction KotelnikovSum;
+  static TRealFunction LagrangeSum;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
