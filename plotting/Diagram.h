@@ -67,6 +67,8 @@ class TDiagram : public QWidget {
   static constexpr int NumTextSize = 400;
   // Locale-independent "%.Nf" (N = precision 0..7) or "%e"; returns the character count.
   static int num2char(char* buffer, int precision, double value);
+  // The text an axis shows for its grid value v, with the program's decimal comma.
+  QString AxisNumberText(double v, bool xAxis) const { return GridText(v, xAxis ? GridX : GridY, xAxis ? PrecisionX : PrecisionY); }
 
   // Appearance.
   void SetColorBackDiagram(int c);
@@ -107,8 +109,14 @@ class TDiagram : public QWidget {
   void ShowDiagram();
   void ShowBitmap();
   void FullSize();
-  // The picture the widget shows; export and tests read it.
+  // The picture the widget shows; export and tests read it. Its size is the control's size
+  // times its device pixel ratio (QImage::devicePixelRatio); drawing on it is in logical pixels.
   const QImage& Picture() const { return Image; }
+  // Device pixels per logical pixel of the picture; 0 (the default) follows the screen.
+  void SetPixelRatio(qreal ratio);
+  qreal PictureRatio() const;
+  // The picture as exported: in print mode, at the control's size in logical pixels.
+  QImage PrintPicture();
 
   // Keeper list: the base keeper (number 0) and the keepers the diagram owns after it.
   void NewKeeperList(unsigned char n);
@@ -210,6 +218,10 @@ class TDiagram : public QWidget {
   void AddHorizontal(int x1, int x2, int y);
   void FlushSpans(QPainter& p);
   void PaintMarkers(QPainter& p);
+  void SetCurvePen(QPainter& p);
+  void LineCurveTo(int x, int y);
+  void MoveCurveTo(QPainter& p, int x, int y);
+  void FlushCurve(QPainter& p);
   void ShowKeeper(TKeeper* keeper, void (TDiagram::*paint)(QPainter&, const TKeeper&));
   QColor NetColour() const;
   QColor TextBackColour() const;
@@ -249,6 +261,8 @@ class TDiagram : public QWidget {
   TGrid GridX, GridY;
   QImage Image;
   QFont CanvasFont;
+  qreal PixelRatioOverride = 0;
+  qreal ExportRatio = 0;
 
   TKeeper BaseKeeper;
   bool LinesEnabled = true;
@@ -256,6 +270,9 @@ class TDiagram : public QWidget {
   // reused by every repaint, so that drawing allocates nothing once they have grown.
   std::vector<QRect> SpanBuffer;
   std::vector<QPoint> MarkerBuffer;
+  std::vector<QLineF> CurveBuffer;
+  QPointF CurvePoint;
+  bool CurveHasPoint = false;
   int SeriesPenWidth = 1;
   QColor SeriesColour;
   // One marker circle drawn once per colour and width and copied onto every sample top.

@@ -3,7 +3,6 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLocale>
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
@@ -13,6 +12,7 @@
 
 #include "plotting/Diagram.h"
 #include "plotting/DiagramScale.h"
+#include "plotting/NumberText.h"
 #include "plotting/ToolGlyphs.h"
 #include "shell/AccessibleNames.h"
 
@@ -37,9 +37,9 @@ QFont DiagramFont(bool title) {
   return font;
 }
 
+// The "system's decimal separator" is the program's number locale's: the comma everywhere.
 QString Readout(double value, int precision) {
-  QString text = QString::fromStdString(FormatReadout(value, precision + ReadoutExtraDecimals));
-  return text.replace(QLatin1Char('.'), QLocale::system().decimalPoint());
+  return WithProgramSeparator(QString::fromStdString(FormatReadout(value, precision + ReadoutExtraDecimals)));
 }
 }  // namespace
 

@@ -6,6 +6,7 @@
 #include "plotting/Diagram.h"
 #include "plotting/DiagramColours.h"
 #include "plotting/DiagramScale.h"
+#include "plotting/NumberText.h"
 
 namespace {
 constexpr double NumberSpacing = 1.2;  // an X interval holds a number and a fifth
@@ -100,11 +101,12 @@ void TDiagram::AdjustPrecision(const TGrid& grid, double vmax, int& precision) c
   }
 }
 
+// num2char writes C's point; the axis shows the program's comma ("0,0" for zero).
 QString TDiagram::GridText(double v, const TGrid& grid, int precision) const {
-  if (std::fabs(v) <= grid.Eps) return precision == 0 ? QStringLiteral("0") : QStringLiteral("0.0");
+  if (std::fabs(v) <= grid.Eps) return precision == 0 ? QStringLiteral("0") : WithProgramSeparator(QStringLiteral("0.0"));
   char text[NumTextSize];
   const int length = num2char(text, precision, v);
-  return QString::fromLatin1(text, length);
+  return WithProgramSeparator(QString::fromLatin1(text, length));
 }
 
 QColor TDiagram::NetColour() const { return ColourOf(PrintMode ? ColourBlack : ColorNetLine); }
@@ -142,7 +144,7 @@ void TDiagram::ShowDiagram() {
 }
 
 void TDiagram::PaintBackground(QPainter& p) {
-  p.fillRect(Image.rect(), ColourOf(PrintMode ? ColourWhite : ColorBackDiagram));
+  p.fillRect(rect(), ColourOf(PrintMode ? ColourWhite : ColorBackDiagram));
   const QRect net(xb_net, yb_net, xe_net - xb_net, ye_net - yb_net);
   p.fillRect(net, ColourOf(PrintMode ? ColourWhite : ColorBackNet));
   p.setPen(QPen(NetColour(), 1, Qt::SolidLine));
@@ -225,7 +227,9 @@ void TDiagram::ShowBitmap() {
 }
 
 void TDiagram::PaintBitmaps(QPainter& p) {
+  // Pictures may come at a device pixel ratio of their own: placed by their logical size.
   if (!BitmapY.isNull()) p.drawImage(xb_net + BitmapInset, yb_net + BitmapInset, BitmapY);
-  if (!BitmapX.isNull())
-    p.drawImage(xe_net - BitmapX.width() - BitmapInset, ye_net - BitmapX.height() - BitmapInset, BitmapX);
+  if (BitmapX.isNull()) return;
+  const QSize logical = BitmapX.deviceIndependentSize().toSize();
+  p.drawImage(xe_net - logical.width() - BitmapInset, ye_net - logical.height() - BitmapInset, BitmapX);
 }

@@ -2,6 +2,7 @@
 // order of creation, the message loop. Every window is one instance that lives
 // until the application ends.
 #include <QApplication>
+#include <QLocale>
 
 #include "numerics/SpAnUnit.h"
 #include "platform/Fonts.h"
@@ -15,6 +16,9 @@
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Resam"));
+  // The interface is Russian, so are its numbers on every machine: every locale-aware
+  // conversion writes a decimal comma (typed numbers take a point or a comma).
+  QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
   InstallFontSubstitutions();
   InstallQtTranslation();
   TQtPlatform platform;
