@@ -35,6 +35,14 @@ class TDiagram : public QWidget {
   int Get_yb_net() const { return yb_net; }
   int Get_ye_net() const { return ye_net; }
   int GetWidth() const { return width(); }
+  // Where the last repaint wrote the axis numbers (all of one axis in one rectangle) and the
+  // abscissa name; empty when nothing was written. Tools placed beside the net avoid them.
+  QRect GetXNumbersRect() const { return XNumbersRect; }
+  QRect GetYNumbersRect() const { return YNumbersRect; }
+  QRect GetNameXRect() const { return NameXRect; }
+  // Room, in pixels, that the owner's tools take left of the Y numbers and below the X
+  // numbers; the net moves in by as much. 0 and 0 (the default) is the plain layout.
+  void SetToolRoom(int left, int bottom);
   int GetHeight() const { return height(); }
 
   // Range and limits. Degenerate requests are ignored; ends beyond a limit are clamped.
@@ -197,10 +205,13 @@ class TDiagram : public QWidget {
   void AdjustPrecision(const TGrid& grid, double vmax, int& precision) const;
   QString GridText(double v, const TGrid& grid, int precision) const;
   void PaintBackground(QPainter& p);
+  double LineOffset() const;
+  void DrawNetLine(QPainter& p, int x1, int y1, int x2, int y2) const;
   void PaintGridX(QPainter& p);
   void PaintGridY(QPainter& p);
   void PaintMinorTicks(QPainter& p);
   void PaintTitles(QPainter& p);
+  QRect PlaceNameX() const;
   void PaintText(QPainter& p, const QFont& font, int left, int top, const QString& text, bool opaque);
   void PaintSeries(QPainter& p);
   void PaintBitmaps(QPainter& p);
@@ -262,6 +273,8 @@ class TDiagram : public QWidget {
   QImage Image;
   QFont CanvasFont;
   qreal PixelRatioOverride = 0;
+  int ToolRoomLeft = 0, ToolRoomBottom = 0;
+  QRect XNumbersRect, YNumbersRect, NameXRect;
   qreal ExportRatio = 0;
 
   TKeeper BaseKeeper;

@@ -21,8 +21,8 @@ void TDiagram::DrawFeeler(int x, int y) {
   QPainter p(&Image);
   p.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
   p.setPen(QPen(ColourOf(ColorFeeler), PenWidthFeeler, PenStyleFeeler));
-  p.drawLine(x, y + FeelerGap, x, ye_net);
-  p.drawLine(x - FeelerGap, y, xb_net, y);
+  DrawNetLine(p, x, y + FeelerGap, x, ye_net);
+  DrawNetLine(p, x - FeelerGap, y, xb_net, y);
   p.end();
   update();
 }
