@@ -230,7 +230,8 @@ class TDiagram : public QWidget {
   void FlushSpans(QPainter& p);
   void PaintMarkers(QPainter& p);
   void SetCurvePen(QPainter& p);
-  void LineCurveTo(int x, int y);
+  double CurveY(double v, int py) const;
+  void LineCurveTo(int x, double y);
   void MoveCurveTo(QPainter& p, int x, int y);
   void FlushCurve(QPainter& p);
   void ShowKeeper(TKeeper* keeper, void (TDiagram::*paint)(QPainter&, const TKeeper&));

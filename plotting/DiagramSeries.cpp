@@ -55,7 +55,9 @@ void TDiagram::ShowDiscret(TKeeper* keeper) { ShowKeeper(keeper, &TDiagram::Pain
 void TDiagram::ShowRadio(TKeeper* keeper) { ShowKeeper(keeper, &TDiagram::PaintRadio); }
 void TDiagram::ShowHistogram(TKeeper* keeper) { ShowKeeper(keeper, &TDiagram::PaintHistogram); }
 
-// One value per pixel column, joined column to column into an antialiased polyline. Beyond
+// One value per pixel column, joined column to column into an antialiased polyline. Whether
+// a point is inside is decided on its pixel, as ever; inside, it is drawn where the value
+// lies within that pixel, so that the curve stays smooth at a device pixel ratio above 1. Beyond
 // the net the pen only moves along its border, so the curve re-enters from the point where
 // it left. The starting point is held to the border as well: a curve that begins outside
 // the net must not be drawn in from there.
@@ -65,9 +67,10 @@ void TDiagram::PaintAnalog(QPainter& p, const TKeeper& k) {
   const int top = yb_net + 1, bottom = ye_net - 1;
   MoveCurveTo(p, xb_net, ClampInt(MathToPhisY(k.GetValue(PhisToMathX(xb_net))), top, bottom));
   for (int px = xb_net + 1; px <= xe_net; ++px) {
-    const int py = MathToPhisY(k.GetValue(PhisToMathX(px)));
+    const double v = k.GetValue(PhisToMathX(px));
+    const int py = MathToPhisY(v);
     if (py >= top && py <= bottom)
-      LineCurveTo(px, py);
+      LineCurveTo(px, CurveY(v, py));
     else
       MoveCurveTo(p, px, ClampInt(py, top, bottom));
   }

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QtMath>
 #include <algorithm>
+#include <cmath>
 
 #include "plotting/Diagram.h"
 #include "plotting/DiagramColours.h"
@@ -84,8 +85,18 @@ void TDiagram::SetCurvePen(QPainter& p) {
   CurveHasPoint = false;
 }
 
-void TDiagram::LineCurveTo(int x, int y) {
-  const QPointF next(PenCentre(x, SeriesPenWidth), PenCentre(y, SeriesPenWidth));
+// The centre line of a curve through value v (in pixel row py): where a span over that row
+// is centred, moved down by the device pixels of the row the value lies below. At a ratio
+// of 1 that is the span's centre itself, so that flat runs stay as crisp as stems; at 2 the
+// curve follows the value to half a pixel and stays smooth.
+double TDiagram::CurveY(double v, int py) const {
+  const double exact = h_out * (v - Ymax) / (Ymin - Ymax) + y0_out;
+  const qreal ratio = Image.devicePixelRatio();
+  return PenCentre(py, SeriesPenWidth) + std::floor((exact - py) * ratio) / ratio;
+}
+
+void TDiagram::LineCurveTo(int x, double y) {
+  const QPointF next(PenCentre(x, SeriesPenWidth), y);
   if (CurveHasPoint) CurveBuffer.emplace_back(CurvePoint, next);
   CurvePoint = next;
   CurveHasPoint = true;
