@@ -30,6 +30,8 @@ class TPlatform {
   virtual bool SaveFileName(const TFileDialogOptions& options, QString& chosen) = 0;
 
   virtual void SetClipboardImage(const QImage& image) = 0;
+  // The clipboard's text ("" when it holds none).
+  virtual QString ClipboardText() = 0;
 
   // Application-wide cursor, stacked: every push is matched by one pop.
   virtual void PushCursor(Qt::CursorShape shape) = 0;

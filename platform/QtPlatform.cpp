@@ -46,6 +46,8 @@ bool TQtPlatform::SaveFileName(const TFileDialogOptions& options, QString& chose
 
 void TQtPlatform::SetClipboardImage(const QImage& image) { QGuiApplication::clipboard()->setImage(image); }
 
+QString TQtPlatform::ClipboardText() { return QGuiApplication::clipboard()->text(); }
+
 void TQtPlatform::PushCursor(Qt::CursorShape shape) { QGuiApplication::setOverrideCursor(QCursor(shape)); }
 
 void TQtPlatform::PopCursor() { QGuiApplication::restoreOverrideCursor(); }

@@ -125,6 +125,9 @@ class TDiagram : public QWidget {
   qreal PictureRatio() const;
   // The picture as exported: in print mode, at the control's size in logical pixels.
   QImage PrintPicture();
+  // The same picture for an owner that draws over the series itself (the editor's pen and
+  // rubber band); the next full repaint covers that drawing. Call update() afterwards.
+  QImage& Canvas() { return Image; }
 
   // Keeper list: the base keeper (number 0) and the keepers the diagram owns after it.
   void NewKeeperList(unsigned char n);

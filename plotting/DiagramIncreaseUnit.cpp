@@ -11,8 +11,6 @@
 #include <QVBoxLayout>
 
 #include "plotting/Diagram.h"
-#include "plotting/DiagramScale.h"
-#include "plotting/NumberText.h"
 #include "plotting/ToolGlyphs.h"
 #include "shell/AccessibleNames.h"
 
@@ -20,27 +18,6 @@ TDiagramIncrease* DiagramIncrease = nullptr;
 
 namespace {
 constexpr int WindowWidth = 812, WindowHeight = 591;
-constexpr int ReadoutWidth = 191;
-constexpr int UpDownLong = 41, UpDownShort = 16;
-constexpr int FontHeight = 16;
-constexpr int DiagramTop = 5, DiagramBottomGap = 10, DiagramSideGap = 20, UpDownLeft = 5;
-// The read-out shows two decimals more than the axis numbers.
-constexpr int ReadoutExtraDecimals = 2;
-// Inside the net, less this border, a point has coordinates worth showing.
-constexpr int ReadoutBorder = 2;
-
-QFont DiagramFont(bool title) {
-  QFont font(QStringLiteral("Times New Roman"));
-  font.setPixelSize(FontHeight);
-  font.setBold(title);
-  font.setItalic(title);
-  return font;
-}
-
-// The "system's decimal separator" is the program's number locale's: the comma everywhere.
-QString Readout(double value, int precision) {
-  return WithProgramSeparator(QString::fromStdString(FormatReadout(value, precision + ReadoutExtraDecimals)));
-}
 }  // namespace
 
 TDiagramIncrease::TDiagramIncrease(QWidget* parent) : QDialog(parent) {
@@ -77,10 +54,7 @@ void TDiagramIncrease::BuildToolBar() {
   SpeedButtonBmp = MakeSpeedButton(ToolBar1, TToolGlyph::Save, QStringLiteral("Сохранить как рисунок"), false);
   SpeedButtonCopy = MakeSpeedButton(ToolBar1, TToolGlyph::Copy, QStringLiteral("Копировать"), false);
   SpeedButtonClose = MakeSpeedButton(ToolBar1, TToolGlyph::Close, QStringLiteral("Закрыть"), false);
-  Panel2 = new QLabel(ToolBar1);
-  Panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  Panel2->setFixedWidth(ReadoutWidth);
-  Panel2->setAlignment(Qt::AlignCenter);
+  Panel2 = MakeReadoutPanel(ToolBar1);
   for (QToolButton* b : {SpeedButtonMeasure, SpeedButtonLimit, SpeedButtonRetLim, SpeedButton1}) ToolBar1->addWidget(b);
   ToolBar1->addSeparator();
   ToolBar1->addWidget(SpeedButtonBmp);
@@ -126,22 +100,14 @@ void TDiagramIncrease::BuildDiagram() {
   ScrollBox1->setWidget(area);
   ScrollBox1->viewport()->installEventFilter(this);
   Diagram1 = new TDiagram(area);
-  Diagram1->EnableLine(false);
-  Diagram1->SetFontNameX(DiagramFont(true));
-  Diagram1->SetFontNameY(DiagramFont(true));
-  Diagram1->SetFontName(DiagramFont(true));
-  Diagram1->SetFontNet(DiagramFont(false));
-  Diagram1->EnableLine(true);
+  UseWindowDiagramFonts(*Diagram1);
   connect(Diagram1, &TDiagram::OnClick, this, &TDiagramIncrease::SpeedButtonMeasureClick);
   connect(Diagram1, &TDiagram::OnMouseMove, this, &TDiagramIncrease::Diagram1MouseMove);
-  UpDown1 = new TUpDown(Qt::Vertical, area);
-  UpDown2 = new TUpDown(Qt::Vertical, area);
-  UpDown3 = new TUpDown(Qt::Horizontal, area);
-  UpDown4 = new TUpDown(Qt::Horizontal, area);
-  UpDown1->resize(UpDownShort, UpDownLong);
-  UpDown2->resize(UpDownShort, UpDownLong);
-  UpDown3->resize(UpDownLong, UpDownShort);
-  UpDown4->resize(UpDownLong, UpDownShort);
+  const TRangeUpDowns upDowns = MakeRangeUpDowns(area);
+  UpDown1 = upDowns.Ymax;
+  UpDown2 = upDowns.Ymin;
+  UpDown3 = upDowns.Xmin;
+  UpDown4 = upDowns.Xmax;
   connect(UpDown1, &TUpDown::Click, this, &TDiagramIncrease::UpDown1Click);
   connect(UpDown2, &TUpDown::Click, this, &TDiagramIncrease::UpDown2Click);
   connect(UpDown3, &TUpDown::Click, this, &TDiagramIncrease::UpDown3Click);
@@ -150,12 +116,9 @@ void TDiagramIncrease::BuildDiagram() {
     connect(u, &TUpDown::MouseDown, this, &TDiagramIncrease::UpDown1MouseDown);
     connect(u, &TUpDown::MouseUp, this, &TDiagramIncrease::UpDown1MouseUp);
   }
-  SetUpDownsVisible(false);
 }
 
-void TDiagramIncrease::SetUpDownsVisible(bool visible) {
-  for (TUpDown* u : {UpDown1, UpDown2, UpDown3, UpDown4}) u->setVisible(visible);
-}
+void TDiagramIncrease::SetUpDownsVisible(bool visible) { ShowRangeUpDowns({UpDown1, UpDown2, UpDown3, UpDown4}, visible); }
 
 // The window's own diagram cannot be its source: its base keeper would lead to itself and
 // every repaint would walk that list for ever.
@@ -213,13 +176,7 @@ void TDiagramIncrease::GiveBack() {
 }
 
 void TDiagramIncrease::ShowCoordinates(int x, int y) {
-  const TDiagram& d = *Diagram1;
-  const bool inside = d.Get_xb_net() + ReadoutBorder <= x && x <= d.Get_xe_net() - ReadoutBorder &&
-                      d.Get_yb_net() + ReadoutBorder <= y && y <= d.Get_ye_net() - ReadoutBorder;
-  QString text;
-  if (inside)
-    text = QStringLiteral("(") + Readout(d.PhisToMathX(x), d.GetPrecisionX()) + QStringLiteral("; ") +
-           Readout(d.PhisToMathY(y), d.GetPrecisionY()) + QStringLiteral(")");
+  const QString text = CoordinateReadout(*Diagram1, x, y);
   if (Panel2->text() != text) Panel2->setText(text);
 }
 
@@ -237,18 +194,7 @@ void TDiagramIncrease::FormShow() {
 }
 
 void TDiagramIncrease::PlaceDiagram() {
-  const QSize area = ScrollBox1->viewport()->size();
-  const int left = UpDown1->width() + UpDownLeft;
-  // Moved down, not shrunk from the top: the height loses only the room of the X up-downs.
-  Diagram1->setGeometry(left, DiagramTop, area.width() - (UpDown1->width() + DiagramSideGap),
-                        area.height() - (UpDown3->height() + DiagramBottomGap));
-  Diagram1->ShowDiagram();
-  const TDiagram& d = *Diagram1;
-  const int top = Diagram1->y(), bottom = top + Diagram1->height();
-  UpDown1->move(UpDownLeft, top + d.Get_yb_net());
-  UpDown2->move(UpDownLeft, top + d.Get_ye_net() - UpDown2->height());
-  UpDown3->move(Diagram1->x() + d.Get_xb_net(), bottom);
-  UpDown4->move(Diagram1->x() + d.Get_xe_net() - UpDown4->width(), bottom);
+  PlaceDiagramWithUpDowns(*Diagram1, ScrollBox1->viewport()->size(), {UpDown1, UpDown2, UpDown3, UpDown4});
 }
 
 bool TDiagramIncrease::eventFilter(QObject* watched, QEvent* event) {

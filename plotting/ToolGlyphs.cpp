@@ -97,9 +97,51 @@ void DrawHideSeries(QPainter& p) {
   p.drawLine(QPointF(2.5, 14), QPointF(13.5, 2));
 }
 
+void DrawAccept(QPainter& p) {
+  p.setPen(QPen(QColor(20, 140, 40), 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  const QPointF tick[3] = {QPointF(2.5, 8.5), QPointF(6.5, 12.5), QPointF(13.5, 3.5)};
+  p.drawPolyline(tick, 3);
+}
+
 void DrawArrow(QPainter& p, QPointF dir) {
   p.setPen(QPen(Ink, 1));
   Arrowhead(p, QPointF(8, 8) + dir * 3.5, dir, 7);
+}
+
+void DrawNewSheet(QPainter& p) {
+  p.setPen(QPen(Ink, 1.2));
+  p.setBrush(Qt::white);
+  const QPointF sheet[5] = {{3.5, 1.5}, {9.5, 1.5}, {12.5, 4.5}, {12.5, 14.5}, {3.5, 14.5}};
+  p.drawPolygon(sheet, 5);
+  p.setBrush(Qt::NoBrush);
+  p.drawPolyline(QPolygonF({{9.5, 1.5}, {9.5, 4.5}, {12.5, 4.5}}));
+  p.setPen(QPen(Accent, 1.4));
+  p.drawLine(QPointF(11, 11), QPointF(15, 11));
+  p.drawLine(QPointF(13, 9), QPointF(13, 13));
+}
+
+void DrawOpen(QPainter& p) {
+  p.setPen(QPen(Ink, 1.2));
+  p.setBrush(QColor(230, 190, 80));
+  const QPointF back[6] = {{1.5, 3.5}, {6, 3.5}, {7.5, 5}, {12.5, 5}, {12.5, 13.5}, {1.5, 13.5}};
+  p.drawPolygon(back, 6);
+  p.setBrush(QColor(250, 215, 110));
+  const QPointF front[4] = {{4, 7.5}, {15, 7.5}, {12.5, 13.5}, {1.5, 13.5}};
+  p.drawPolygon(front, 4);
+  p.setBrush(Qt::NoBrush);
+}
+
+void DrawPicture(QPainter& p) {
+  p.setPen(QPen(Ink, 1.2));
+  p.setBrush(Qt::white);
+  p.drawRect(QRectF(1.5, 2.5, 13, 11));
+  p.setPen(Qt::NoPen);
+  p.setBrush(Accent);
+  const QPointF hills[4] = {{2, 13}, {6.5, 6.5}, {9.5, 10}, {14, 13}};
+  p.drawPolygon(hills, 4);
+  p.setBrush(Warning);
+  p.drawEllipse(QPointF(11, 5.5), 1.5, 1.5);
+  p.setBrush(Qt::NoBrush);
 }
 
 void Draw(QPainter& p, TToolGlyph glyph) {
@@ -116,24 +158,36 @@ void Draw(QPainter& p, TToolGlyph glyph) {
     case TToolGlyph::ArrowDown: return DrawArrow(p, QPointF(0, 1));
     case TToolGlyph::ArrowLeft: return DrawArrow(p, QPointF(-1, 0));
     case TToolGlyph::ArrowRight: return DrawArrow(p, QPointF(1, 0));
+    case TToolGlyph::NewSheet: return DrawNewSheet(p);
+    case TToolGlyph::Open: return DrawOpen(p);
+    case TToolGlyph::Picture: return DrawPicture(p);
+    case TToolGlyph::Accept: return DrawAccept(p);
   }
 }
 }  // namespace
 
-QIcon ToolIcon(TToolGlyph glyph) {
+QIcon PaintedIcon(const std::function<void(QPainter&)>& draw) {
   QPixmap picture(GlyphSize, GlyphSize);
   picture.fill(Qt::transparent);
   QPainter p(&picture);
   p.setRenderHint(QPainter::Antialiasing);
-  Draw(p, glyph);
+  draw(p);
   p.end();
   return QIcon(picture);
 }
 
+QIcon ToolIcon(TToolGlyph glyph) {
+  return PaintedIcon([glyph](QPainter& p) { Draw(p, glyph); });
+}
+
 QToolButton* MakeSpeedButton(QWidget* parent, TToolGlyph glyph, const QString& hint, bool toggle) {
+  return MakeSpeedButton(parent, ToolIcon(glyph), hint, toggle);
+}
+
+QToolButton* MakeSpeedButton(QWidget* parent, const QIcon& icon, const QString& hint, bool toggle) {
   auto* button = new QToolButton(parent);
   button->setAutoRaise(true);
-  button->setIcon(ToolIcon(glyph));
+  button->setIcon(icon);
   button->setIconSize(QSize(GlyphSize, GlyphSize));
   button->setToolTip(hint);
   button->setCheckable(toggle);

@@ -55,23 +55,40 @@ QLabel* BuddyLabel(const QWidget* w) {
 
 QRect WindowRect(const QWidget* w) { return QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size()); }
 
-// A label on the same row to the left, else one above in the same column; the closest wins.
-QString NearestLabelText(const QWidget* w) {
+enum class TSide { Left, Above };
+
+// The closest label with a text on the same row to the left, or above in the same column;
+// with topmost, the farthest above instead: the head of the column.
+const QLabel* LabelBeside(const QWidget* w, TSide side, bool topmost = false) {
   const QRect r = WindowRect(w);
   const QLabel* best = nullptr;
-  long long bestDistance = std::numeric_limits<long long>::max();
-  for (int pass = 0; pass < 2 && !best; ++pass) {
-    for (const QLabel* label : w->window()->findChildren<QLabel*>()) {
-      if (LabelText(label).isEmpty() || label == w) continue;
-      const QRect l = WindowRect(label);
-      const bool sameRow = l.bottom() >= r.top() && l.top() <= r.bottom() && l.right() <= r.left();
-      const bool sameColumn = l.right() >= r.left() && l.left() <= r.right() && l.bottom() <= r.top();
-      if (!(pass == 0 ? sameRow : sameColumn)) continue;
-      const long long distance = pass == 0 ? r.left() - l.right() : r.top() - l.bottom();
-      if (distance < bestDistance) best = label, bestDistance = distance;
-    }
+  long long bestDistance = 0;
+  for (const QLabel* label : w->window()->findChildren<QLabel*>()) {
+    if (label == w || LabelText(label).isEmpty()) continue;
+    const QRect l = WindowRect(label);
+    const bool placed = side == TSide::Left
+                            ? l.bottom() >= r.top() && l.top() <= r.bottom() && l.right() <= r.left()
+                            : l.right() >= r.left() && l.left() <= r.right() && l.bottom() <= r.top();
+    if (!placed) continue;
+    long long distance = side == TSide::Left ? r.left() - l.right() : r.top() - l.bottom();
+    if (topmost) distance = -distance;
+    if (!best || distance < bestDistance) best = label, bestDistance = distance;
   }
-  return best ? LabelText(best) : QString();
+  return best;
+}
+
+// A cell of a grid (a head above every column, the rows labelled at the left) is named
+// after its column and its row, "Амплитуда, В, Номер гармоники 3"; any other control
+// after the label to its left, else the one above it.
+QString PlaceName(const QWidget* w) {
+  const QLabel* left = LabelBeside(w, TSide::Left);
+  const QLabel* columnHead = LabelBeside(w, TSide::Above, true);
+  const QLabel* rowHead = left ? LabelBeside(left, TSide::Above, true) : nullptr;
+  if (left && columnHead && rowHead && columnHead != rowHead)
+    return LabelText(columnHead) + QStringLiteral(", ") + LabelText(rowHead) + QLatin1Char(' ') + LabelText(left);
+  if (left) return LabelText(left);
+  const QLabel* above = LabelBeside(w, TSide::Above);
+  return above ? LabelText(above) : QString();
 }
 
 QString FirstNonEmpty(std::initializer_list<QString> texts) {
@@ -88,7 +105,7 @@ QString EntryName(const QWidget* w, const QString& fallback) {
   if (auto* edit = qobject_cast<const QPlainTextEdit*>(w)) placeholder = edit->placeholderText();
   if (auto* edit = qobject_cast<const QTextEdit*>(w)) placeholder = edit->placeholderText();
   return FirstNonEmpty({buddy ? LabelText(buddy) : QString(), ReadableText(w->toolTip()), ReadableText(placeholder),
-                        NearestLabelText(w), fallback});
+                        PlaceName(w), fallback});
 }
 
 QString DiagramName(const QWidget* diagram) {
@@ -115,6 +132,8 @@ QString ButtonName(const QAbstractButton* button) {
   if (!ReadableText(button->text()).isEmpty()) return QString();  // its caption is its name
   if (const QString hint = ReadableText(button->toolTip()); !hint.isEmpty()) return hint;
   if (button->parentWidget() && button->parentWidget()->inherits(UpDownClass)) return UpDownArrowName(button);
+  // Qt's "»" button of a tool or menu bar too narrow for all its items.
+  if (button->objectName().endsWith(QLatin1String("_ext_button"))) return QStringLiteral("Другие команды");
   if (auto* tool = qobject_cast<const QToolButton*>(button); tool && tool->defaultAction())
     return ReadableText(tool->defaultAction()->iconText());
   return QStringLiteral("Кнопка");
@@ -124,8 +143,7 @@ QString LabelName(const QLabel* label) {
   if (!ReadableText(label->text()).isEmpty()) return QString();
   const bool picture = !label->pixmap().isNull() || !label->picture().isNull() || label->movie();
   if (!picture) return ReadableText(label->toolTip());  // an empty read-out: named by its window when it matters
-  return FirstNonEmpty({ReadableText(label->toolTip()), ReadableText(label->window()->windowTitle()),
-                        QStringLiteral("Рисунок")});
+  return FirstNonEmpty({ReadableText(label->toolTip()), PlaceName(label), QStringLiteral("Рисунок")});
 }
 
 QString ScrollBarName(const QScrollBar* bar) {

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QWidget>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <new>
@@ -15,6 +16,7 @@ namespace {
 constexpr unsigned MaxFixedDecimals = 7;
 constexpr int ScanLimit = 30001;
 constexpr char16_t Backspace = 8;
+constexpr int TextBufferSize = 100;
 
 // std::to_chars never consults the C locale that QApplication sets from the environment.
 std::string FormatC(double value, unsigned decimals) {
@@ -75,6 +77,19 @@ bool TextToDouble(const QString& text, double& value) {
   return false;
 }
 
+QString GeneralForm(double value, int digits) {
+  std::array<char, TextBufferSize> buffer{};
+  const auto result =
+      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, digits);
+  if (result.ec != std::errc()) return QString();
+  return QString::fromLatin1(buffer.data(), result.ptr - buffer.data());
+}
+
+QString FloatToText(double value) {
+  QString text;
+  return PointToComma(GeneralForm(value, GeneralDigits), text);
+}
+
 QString PointToComma(const QString& text, QString& out) {
   out = ReplaceFirst(text, QLatin1Char('.'), QLatin1Char(','));
   return out;
@@ -115,12 +130,13 @@ void CopyFormRectToClipboard(QWidget* form, int left, int top, int right, int bo
   Platform().SetClipboardImage(bitmap);
 }
 
-void SaveImageAsBmp(const QImage& picture) {
+void SaveImageAsBmp(const QImage& picture, const QString& title, const QString& proposedName) {
   try {
     TFileDialogOptions options;
+    options.Title = title;
     options.Filter = QStringLiteral("Bitmaps (*.bmp)|*.bmp");
     options.DefaultExt = QStringLiteral("bmp");
-    options.FileName = QStringLiteral("Рисунок.bmp");
+    options.FileName = proposedName;
     options.OverwritePrompt = true;
     QString name;
     if (!Platform().SaveFileName(options, name)) return;

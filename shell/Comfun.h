@@ -14,6 +14,12 @@ QString FormatFixed(unsigned decimals, QString& text, double value);
 // Reads a number written with the locale's separator, a point or a comma.
 // An unreadable text gives 0 and false.
 bool TextToDouble(const QString& text, double& value);
+// Shortest form with at most `digits` significant digits and a point, as printf's "%.*g"
+// would write it in the C locale ("" for a value that does not fit the buffer).
+QString GeneralForm(double value, int digits);
+// The general float-to-text conversion: up to 15 significant digits, shortest form, comma.
+constexpr int GeneralDigits = 15;
+QString FloatToText(double value);
 QString PointToComma(const QString& text, QString& out);
 QString CommaToPoint(const QString& text, QString& out);
 
@@ -25,5 +31,7 @@ bool FilterDigitKey(QChar& key);
 void PlaceEditBesideImage(const QWidget* image, QWidget* edit);
 // Copies the rectangle [left, right) x [top, bottom) of the window's client area to the clipboard.
 void CopyFormRectToClipboard(QWidget* form, int left, int top, int right, int bottom);
-// Asks for a ".bmp" name and writes the picture there.
-void SaveImageAsBmp(const QImage& picture);
+// Asks for a ".bmp" name (the dialog titled and proposing the name given) and writes the
+// picture there.
+void SaveImageAsBmp(const QImage& picture, const QString& title = QString(),
+                    const QString& proposedName = QStringLiteral("Рисунок.bmp"));

@@ -1,16 +1,13 @@
 #include "shell/EditFloatUnit.h"
 
 #include <QLocale>
-#include <array>
-#include <charconv>
 #include <cmath>
 
 #include "shell/Comfun.h"
 
 namespace {
 constexpr int ShortDigits = 6;   // C's "%g"
-constexpr int LongDigits = 15;   // the general float-to-text conversion
-constexpr int TextBufferSize = 100;
+constexpr int LongDigits = GeneralDigits;
 constexpr int CorrectionScanLimit = 3001;
 const QChar Point = QLatin1Char('.');
 const QChar Comma = QLatin1Char(',');
@@ -18,17 +15,6 @@ const QChar Comma = QLatin1Char(',');
 QChar LocaleSeparator() {
   const QString separator = QLocale().decimalPoint();
   return separator.isEmpty() ? Point : separator.at(0);
-}
-
-// Shortest form with at most `digits` significant digits and a point, as printf's
-// "%.*g" would write it in the C locale; std::to_chars never consults the
-// process locale that the application sets from the environment.
-QString GeneralForm(double value, int digits) {
-  std::array<char, TextBufferSize> buffer{};
-  const auto result =
-      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, digits);
-  if (result.ec != std::errc()) return QString();
-  return QString::fromLatin1(buffer.data(), result.ptr - buffer.data());
 }
 
 bool IsSeparator(QChar key) { return key == Point || key == Comma || key == LocaleSeparator(); }

@@ -1,35 +1,53 @@
 #include "shell/ResamUnit.h"
 
-#include <QFont>
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QScrollArea>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QLineEdit>
 #include <QLabel>
-#include <QPalette>
+#include <QPaintEvent>
 
+#include "engine/Basefunctionsunit.h"
+#include "engine/Lagrbfunit.h"
+#include "numerics/SpAnUnit.h"
+#include "plotting/Diagram.h"
+#include "plotting/DiagramFrameUnit.h"
 #include "shell/HelloUnit.h"
 #include "shell/AccessibleNames.h"
 
 TResamForm* ResamForm = nullptr;
-
-namespace {
-constexpr int NoSignalFontPixels = 24;
-}
+TResamForm* TResamForm::Engine = nullptr;
+TRealFunction TResamForm::KotelnikovSum = TResamForm::KotelnikovCurve;
+TRealFunction TResamForm::LagrangeSum = TResamForm::LagrangeCurve;
 
 TResamForm::TResamForm(QWidget* parent) : QMainWindow(parent) {
+  Engine = this;
+  Kernel = Sinc;
+  BuildToolBar();
+  BuildMenu();
+  BuildPages();
+  ConnectCommands();
+  ConnectMouseMoves();
+  // The series exist from the start (rather than from the first paint), so that a signal
+  // that arrives before the window has ever painted still finds them.
+  SetUpSeries();
+  ShowFrequencyCaptions();
+  EnableResults(false);
   setWindowTitle(QStringLiteral("Ряд Котельникова - Кварнел, Тармин, 2015г."));
-  auto* central = new QWidget(this);
-  setCentralWidget(central);
-  Label5 = new QLabel(QStringLiteral("Сигнал не задан"), central);
-  QFont font(QStringLiteral("Times New Roman"));
-  font.setPixelSize(NoSignalFontPixels);
-  font.setBold(true);
-  font.setItalic(true);
-  Label5->setFont(font);
-  QPalette palette = Label5->palette();
-  palette.setColor(QPalette::WindowText, Qt::red);
-  Label5->setPalette(palette);
-  Label5->adjustSize();
   resize(1000, 700);
+  AnalyseGeneratingFunction();
+  ComboBoxLagr->setCurrentIndex(0);
+  ResetInterval = true;
   ShowWelcome();
   GiveAccessibleNames(this);
+}
+
+TResamForm::~TResamForm() {
+  if (Engine == this) Engine = nullptr;
+  delete OwnSpectrumModule;
 }
 
 // The welcome card shows while the rest of start-up runs. It is a separate top-level
@@ -41,12 +59,69 @@ void TResamForm::ShowWelcome() {
   hello->repaint();
 }
 
-void TResamForm::resizeEvent(QResizeEvent* event) {
-  QMainWindow::resizeEvent(event);
-  PlaceNoSignalLabel();
+TFourierAnalyser& TResamForm::SpectrumModule() {
+  if (SpAnForm) return *SpAnForm;
+  if (!OwnSpectrumModule) OwnSpectrumModule = new TFourierAnalyser;
+  return *OwnSpectrumModule;
 }
 
-void TResamForm::PlaceNoSignalLabel() {
-  const QWidget* area = centralWidget();
-  Label5->move((area->width() - Label5->width()) / 2, area->height() / 2 - Label5->height() / 2);
+double TResamForm::KotelnikovCurve(double t) { return Engine ? KotelnikovValue(Engine->SampleSet(), t) : 0; }
+
+double TResamForm::LocalCurve(double t) {
+  return Engine && Engine->Kernel ? LocalValue(Engine->SampleSet(), Engine->Kernel, t) : 0;
+}
+
+double TResamForm::LagrangeCurve(double t) { return Engine ? LagrangeValue(Engine->SampleSet(), t) : 0; }
+
+TKeeper* TResamForm::Series(TDiagramFrame* frame, int number) {
+  return frame->Diagram->GetKeeper(static_cast<unsigned char>(number));
+}
+
+void TResamForm::paintEvent(QPaintEvent* event) {
+  QMainWindow::paintEvent(event);
+  if (FirstPaint) FormPaint();
+}
+
+// The first paint lays the window out; every later resize lays it out again with the same
+// proportions, so that the panes follow the window.
+void TResamForm::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (!FirstPaint) ApplyLayout();
+}
+
+void TResamForm::FormPaint() {
+  if (!FirstPaint) return;
+  FirstPaint = false;
+  ApplyLayout();
+  GroupBox1->setVisible(SignalGiven);
+}
+
+bool TResamForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == EditT && event->type() == QEvent::KeyPress && FilterPeriodKey(static_cast<QKeyEvent*>(event)))
+    return true;
+  // A click on the formula panel, its scroll box or a picture shows the picture enlarged.
+  if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    const QWidget* w = qobject_cast<QWidget*>(watched);
+    if (w && (w == PanelBF || PanelBF->isAncestorOf(w))) {
+      SpeedButton12Click();
+      return true;
+    }
+  }
+  if (event->type() == QEvent::MouseMove) {
+    const QWidget* w = qobject_cast<QWidget*>(watched);
+    const bool formulaPanel = w && (PanelBF->isAncestorOf(w) || w == PanelBF);
+    const bool lagrangeGroup = w && (GroupBoxLagr->isAncestorOf(w) || w == GroupBoxLagr);
+    // A move the panel or the group handled ends here: passed on, it would reach the tab page,
+    // whose rule hides the tools just shown.
+    if (formulaPanel) {
+      PanelBFMouseMove();
+      return true;
+    }
+    if (lagrangeGroup) {
+      GroupBoxLagrMouseMove();
+      return true;
+    }
+    FormMouseMove();
+  }
+  return QMainWindow::eventFilter(watched, event);
 }

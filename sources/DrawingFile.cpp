@@ -92,6 +92,13 @@ TDrawingStatus ReadDrawingFile(const std::string& path, TDrawingRecord& record) 
   return ReadDrawing(in, record);
 }
 
+bool DrawingValuesUsable(const TDrawingRecord& record) {
+  if (!std::isfinite(record.XLast) || !(record.XLast >= record.Xmin)) return false;
+  for (double value : record.Samples)
+    if (!std::isfinite(value)) return false;
+  return true;
+}
+
 std::string DrawingFileMessage(TDrawingStatus status, const std::string& name) {
   switch (status) {
     case TDrawingStatus::Ok: return "";

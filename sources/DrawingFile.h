@@ -30,6 +30,11 @@ TDrawingStatus ReadDrawing(std::istream& in, TDrawingRecord& record);
 TDrawingStatus WriteDrawingFile(const std::string& path, const TDrawingRecord& record);
 TDrawingStatus ReadDrawingFile(const std::string& path, TDrawingRecord& record);
 
+// Values no drawing can have: a last abscissa that is not finite or lies left of Xmin, or a
+// sample that is not finite. Such a file is refused like a damaged one. (The ranges are the
+// diagram's to judge: it refuses or clamps what it cannot show.)
+bool DrawingValuesUsable(const TDrawingRecord& record);
+
 // The message for a status, with the file's name where the text has it ("" for Ok).
 std::string DrawingFileMessage(TDrawingStatus status, const std::string& name);
 

@@ -9,5 +9,8 @@ inline constexpr const char* CannotOpenDrawingStart = "Не удаётся от�
 inline constexpr const char* DamagedFileStart = "Файл ";
 inline constexpr const char* DamagedFileEnd = " повреждён. \n Операция не выполнена";
 inline constexpr const char* NoMemoryForFileEnd = "\n Не достаточно памяти.";
+// A file that was created but could not be written whole (a full disk); a file of that
+// name from before is left as it was.
+inline constexpr const char* CannotWriteFileStart = "Не удаётся записать файл ";
 // The table editor's refusal of another extension.
 inline constexpr const char* UnsupportedTableExtensionMessage = "Формат файлов с указанным расширением не поддерживатеся.";

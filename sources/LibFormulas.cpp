@@ -4,6 +4,8 @@
 #include <complex>
 #include <utility>
 
+#include "sources/RotationSums.h"
+
 const char* const LibFamilyNames[LibFamilyCount] = {
     "Степенные",
     "Степенные чётно-симметричные",
@@ -213,7 +215,29 @@ double TLibFormulas::FamilySpectrum(int family, double f) const {
   return 0;
 }
 
+// The points of the sums run from 0 by a running sum while they stay within the interval,
+// as in the literal sums, so both tabulate the same points.
+const std::vector<double>& TLibFormulas::SumPoints(int family) const {
+  const TSumKey key{family, K, L, M, Tau, AmpFactor};
+  if (key == SumKey) return SumValues;
+  SumValues.clear();
+  const double end = family == 1 ? Tau : Tau / 2;
+  const double step = end / (family == 1 ? OneSidedIntervals : HalfIntervals);
+  for (double t = 0; t <= end; t = t + step) SumValues.push_back(PowerSignal(family, t));
+  SumKey = key;
+  return SumValues;
+}
+
 double TLibFormulas::NumericSpectrum(int family, double f) const {
+  const std::vector<double>& values = SumPoints(family);
+  const double step = family == 1 ? Tau / OneSidedIntervals : (Tau / 2) / HalfIntervals;
+  const TCosSinSums sums = RotationSums(values.data(), static_cast<int>(values.size()), TwoPi * f * step);
+  if (family == 1) return std::sqrt((step * sums.C) * (step * sums.C) + (step * sums.S) * (step * sums.S));
+  return std::fabs(family == 2 ? sums.C : sums.S) * 2 * step;
+}
+
+double TLibFormulas::LiteralSpectrum(int family, double f) const {
+  if (family < 1 || family > 3) return FamilySpectrum(family, f);
   const double w = TwoPi * f;
   if (family == 1) {
     const double step = Tau / OneSidedIntervals;

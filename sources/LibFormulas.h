@@ -4,6 +4,8 @@
 // that makes the peak of |s(t)| equal V0, the signals s(t) and their amplitude spectra
 // |S(f)| (f in hertz), the odometer that walks through all signals, and the copy of the
 // last accepted signal that every closing of the library window returns to.
+#include <vector>
+
 #include "numerics/Mathlib.h"
 
 constexpr int LibFamilyCount = 7;
@@ -68,6 +70,9 @@ class TLibFormulas {
   double Spectrum(double f) const { return FamilySpectrum(Family, f); }
   double FamilySignal(int family, double t) const;
   double FamilySpectrum(int family, double f) const;
+  // The power families' spectra summed term by term as they are defined (a cosine and a
+  // sine per point); FamilySpectrum gives the same sums from a table of the signal's values.
+  double LiteralSpectrum(int family, double f) const;
 
   TLibSignalView SignalView() const;
   // The spectrum diagram's unit of frequency, 5 / tau hertz.
@@ -100,6 +105,7 @@ class TLibFormulas {
   double ExponentialSignal(int family, double t) const;
   double GaussSignal(double t) const;
   double NumericSpectrum(int family, double f) const;
+  const std::vector<double>& SumPoints(int family) const;
   double ExponentialSpectrum(int family, double f) const;
   double GaussSpectrum(double f) const;
   double ExpAlpha(int family) const;
@@ -118,4 +124,14 @@ class TLibFormulas {
   int AcceptedK = 0, AcceptedL = 1, AcceptedM = 0, AcceptedFamily = 1;
   double AcceptedTau = 1, AcceptedV0 = 1;
   bool Accepted = false;
+
+  // The signal's values at the sum points of the numeric spectra and what they were
+  // tabulated for; every diagram column reads them, so they are formed once per signal.
+  struct TSumKey {
+    int Family = 0, K = -1, L = -1, M = -1;
+    double Tau = 0, AmpFactor = 0;
+    bool operator==(const TSumKey&) const = default;
+  };
+  mutable TSumKey SumKey;
+  mutable std::vector<double> SumValues;
 };

@@ -2,12 +2,16 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <fstream>
+#include <sstream>
 
 #include "sources/ByteOrder.h"
 #include "sources/FileMessages.h"
 
 namespace {
+constexpr unsigned long long ValueBytes = 8;
+
 std::string LowerAscii(std::string text) {
   for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return text;
@@ -29,6 +33,39 @@ int ReadTable(std::istream& in, double* values, int capacity) {
   int count = 0;
   while (count < limit && GetDouble(in, values[count])) ++count;
   return count;
+}
+
+TTableReadReport DecodeTable(const std::string& bytes, unsigned long long fileSize, double* values) {
+  TTableReadReport report;
+  std::istringstream in(bytes);
+  report.Count = ReadTable(in, values, MaxTableValues);
+  for (int i = 0; i < report.Count; ++i) {
+    if (std::isfinite(values[i])) continue;
+    values[i] = 0;
+    ++report.NonFinite;
+  }
+  report.Cut = fileSize / ValueBytes > static_cast<unsigned long long>(MaxTableValues);
+  report.Trailing = !report.Cut && fileSize % ValueBytes != 0;
+  return report;
+}
+
+std::string TableReadWarning(const TTableReadReport& report, const std::string& name) {
+  if (report.Count == 0)
+    return "Файл " + name + " не содержит ни одного значения (нужно 8 байт на значение). Таблица не изменена.";
+  std::string text;
+  if (report.Cut)
+    text += "Файл " + name + " содержит больше " + std::to_string(MaxTableValues) + " значений; загружены первые " +
+            std::to_string(MaxTableValues) + ".";
+  if (report.Trailing) {
+    if (!text.empty()) text += "\n";
+    text += "Длина файла " + name + " не кратна 8 байтам; неполное последнее значение пропущено.";
+  }
+  if (report.NonFinite > 0) {
+    if (!text.empty()) text += "\n";
+    text += "Значений, не являющихся числами или бесконечных: " + std::to_string(report.NonFinite) +
+            "; они заменены нулями.";
+  }
+  return text;
 }
 
 TTableStatus WriteTableFile(const std::string& path, const double* values, int count) {

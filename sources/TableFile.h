@@ -18,6 +18,20 @@ void WriteTable(std::ostream& out, const double* values, int count);
 // trailing part shorter than a value is ignored. Returns the count read.
 int ReadTable(std::istream& in, double* values, int capacity);
 
+// What a loaded file held beyond what the table takes in.
+struct TTableReadReport {
+  int Count = 0;          // values taken
+  int NonFinite = 0;      // of them NaN or infinite, taken as 0 so that no computation meets them
+  bool Cut = false;       // the file holds more than MaxTableValues values
+  bool Trailing = false;  // the file ends in a part shorter than a value
+};
+// Decodes the values of a file's first bytes (at most MaxTableValues are used); fileSize
+// is the size of the whole file, of which bytes may be only the beginning.
+TTableReadReport DecodeTable(const std::string& bytes, unsigned long long fileSize, double* values);
+// What the user is told about a load ("" when the file was taken in full): an empty file,
+// values left out, a trailing part ignored, values replaced by 0.
+std::string TableReadWarning(const TTableReadReport& report, const std::string& name);
+
 TTableStatus WriteTableFile(const std::string& path, const double* values, int count);
 TTableStatus ReadTableFile(const std::string& path, double* values, int capacity, int& count);
 

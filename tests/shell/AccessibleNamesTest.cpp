@@ -25,6 +25,7 @@
 #include "shell/PicViewerUnit.h"
 #include "shell/ResamUnit.h"
 #include "shell/YesNoDialogUnit.h"
+#include "sources/PolyGarmUnit.h"
 
 namespace {
 QStringList ActionTexts(const QList<QAction*>& actions) {
@@ -72,7 +73,7 @@ TEST(QtTranslation, StandardControlsReadRussian) {
 TEST(AccessibleNames, NamesComeFromWhatStandsBesideTheControl) {
   QDialog form;
   form.setWindowTitle(QStringLiteral("Окно"));
-  form.resize(500, 400);
+  form.resize(700, 400);
   auto* buddyLabel = new QLabel(QStringLiteral("&Число отсчётов:"), &form);
   buddyLabel->setGeometry(10, 10, 100, 20);
   auto* buddyEdit = new TEditFloat(&form);
@@ -103,6 +104,15 @@ TEST(AccessibleNames, NamesComeFromWhatStandsBesideTheControl) {
   captioned->setGeometry(10, 360, 80, 25);
   auto* frame = new TDiagramFrame(&form);
   frame->setGeometry(10, 150, 180, 150);
+  // A grid: heads above the columns, row numbers at the left.
+  (new QLabel(QStringLiteral("Номер"), &form))->setGeometry(520, 10, 50, 16);
+  (new QLabel(QStringLiteral("Амплитуда"), &form))->setGeometry(580, 10, 80, 16);
+  QLineEdit* cell = nullptr;
+  for (int row = 0; row < 2; ++row) {
+    (new QLabel(QString::number(row), &form))->setGeometry(530, 30 + 25 * row, 20, 20);
+    cell = new QLineEdit(&form);
+    cell->setGeometry(580, 30 + 25 * row, 80, 20);
+  }
   frame->Diagram->SetNameDiagram(QStringLiteral("Сигнал"));
 
   GiveAccessibleNames(&form);
@@ -118,6 +128,7 @@ TEST(AccessibleNames, NamesComeFromWhatStandsBesideTheControl) {
       {placeholderEdit, QStringLiteral("Введите число")}, {tool, QStringLiteral("Увеличить")},
       {ownName, QStringLiteral("Своё имя")},          {captioned, QString()},
       {frame->Diagram, QStringLiteral("Сигнал")},      {frame, QStringLiteral("Сигнал")},
+      {cell, QStringLiteral("Амплитуда, Номер 1")},
   };
   for (const TCase& c : cases) EXPECT_EQ(c.widget->accessibleName(), c.name) << c.widget->metaObject()->className();
 
@@ -185,6 +196,7 @@ TEST(AccessibleNames, EveryWindowNamesEveryControl) {
        }},
       {"THelloForm", [] { return std::make_unique<THelloForm>(); }},
       {"TResamForm", [] { return std::make_unique<TResamForm>(); }},
+      {"TPolyGarmForm", [] { return std::make_unique<TPolyGarmForm>(); }},
       {"TDiagramFrame",
        [] {
          auto w = std::make_unique<TDiagramFrame>();

@@ -1,7 +1,14 @@
+#include <QApplication>
+#include <QGroupBox>
 #include <QLabel>
+#include <QScrollArea>
 #include <gtest/gtest.h>
 
+#include "AccessibleCheck.h"
+#include "ResamTestSignals.h"
+#include "plotting/DiagramFrameUnit.h"
 #include "shell/ResamUnit.h"
+#include "sources/PolyGarmUnit.h"
 
 TEST(ResamFormStart, CaptionAndTheNoSignalLabel) {
   TResamForm form;
@@ -17,4 +24,45 @@ TEST(ResamFormStart, CaptionAndTheNoSignalLabel) {
   EXPECT_EQ(form.Label5->font().pixelSize(), 24);
   const QRect area = form.centralWidget()->rect();
   EXPECT_TRUE(area.contains(form.Label5->geometry()));
+}
+
+TEST(ResamFormStart, EveryControlOfTheWindowsIsNamed) {
+  TResamForm form;
+  EXPECT_TRUE(AllWidgetsNamed(&form));
+  TPolyGarmForm fragment;
+  EXPECT_TRUE(AllWidgetsNamed(&fragment));
+}
+
+// The first paint lays the tabs out; each resize lays them out again in the same proportions.
+TEST(ResamFormLayout, PanesFollowTheWindow) {
+  TResamForm form;
+  form.resize(1200, 800);
+  form.show();
+  QApplication::processEvents();
+  ASSERT_FALSE(form.FirstPaint);
+  GiveLibrarySignal(form, SlowWave, 1, 0);
+  for (QSize size : {QSize(1200, 800), QSize(1500, 950), QSize(640, 480)}) {
+    form.resize(size);
+    QApplication::processEvents();
+    const QSize page = form.TabSheet1->size();
+    for (QWidget* sheet : {form.TabSheet2, form.TabSheet3, form.TabSheet4}) EXPECT_EQ(sheet->size(), page);
+    EXPECT_EQ(form.GroupBox1->width(), page.width() - 2);
+    EXPECT_EQ(form.GroupBox1->y() + form.GroupBox1->height(), page.height() - 5);
+    EXPECT_EQ(form.DFs->width(), page.width() - 2);
+    EXPECT_EQ(form.DFs->height(), form.GroupBox1->y() - 2);
+    EXPECT_EQ(form.DFAS->height(), page.height() / 2 - 2);
+    EXPECT_EQ(form.DFE->y(), form.DFAS->height() + 2);
+    EXPECT_EQ(form.DFBF->width(), page.width() / 2 - 10);
+    EXPECT_EQ(form.DFBFS->x(), form.DFBF->width() + 5);
+    EXPECT_EQ(form.DFK->y(), form.DFBF->height() + 5);
+    EXPECT_EQ(form.PanelBF->x(), form.DFBFS->x() + 10);
+    EXPECT_EQ(form.GroupBoxLagr->width(), page.width() - 40);
+    EXPECT_EQ(form.DFLagr->height(), form.GroupBoxLagr->y() - 20);
+    // Below the designed width the panel's controls shrink with it and stay inside.
+    for (QWidget* w : form.GroupBox1->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+      EXPECT_LE(w->geometry().right(), form.GroupBox1->width()) << size.width();
+    // The read-outs keep room for their whole text.
+    for (QLabel* l : {form.Label7, form.Label12, form.Label20, form.Label21, form.Label22, form.Label23})
+      EXPECT_GE(l->width(), l->sizeHint().width()) << l->text().toStdString();
+  }
 }

@@ -250,3 +250,27 @@ TEST(LibFormulas, PlainFunctionsReadTheCurrentObject) {
   EXPECT_EQ(signal(0.3), 0);  // no library object any more
   EXPECT_EQ(spectrum(0.3), 0);
 }
+
+// The spectra drawn for the power families come from a table of the signal that is formed
+// once per signal; they must equal the literal sums for every signal, duration and
+// frequency, also right after a change of tau or V0 alone.
+TEST(LibFormulas, TabulatedPowerSpectraEqualTheLiteralSums) {
+  TLibFormulas lib;
+  struct TShape {
+    int K, L, M;
+  };
+  const TShape shapes[] = {{0, 1, 0}, {1, 1, 1}, {2, 3, 1}, {4, 4, 4}, {0, 2, 3}};
+  for (int family = 1; family <= 3; ++family)
+    for (const TShape& shape : shapes)
+      for (double tau : {0.01, 37.0, 100.0})
+        for (double v0 : {0.01, 100.0}) {
+          Choose(lib, family, shape.K, shape.L, shape.M, tau, v0);
+          const double top = 75 / tau, scale = v0 * tau;
+          for (int j = -40; j <= 40; ++j) {
+            const double f = top * j / 40 + (j % 3) * 1e-7 / tau;
+            EXPECT_NEAR(lib.Spectrum(f), lib.LiteralSpectrum(family, f), 1e-12 * scale)
+                << "family " << family << " k" << shape.K << " l" << shape.L << " m" << shape.M << " tau " << tau
+                << " f " << f;
+          }
+        }
+}

@@ -81,6 +81,7 @@ void TScriptedPlatform::Reset() {
   Questions.clear();
   Dialogs.clear();
   Clipboard = QImage();
+  ClipboardTextToPaste.clear();
   ClipboardWrites = 0;
   CursorStack.clear();
   CursorsPushed.clear();

@@ -22,6 +22,7 @@ class TScriptedPlatform : public TPlatform {
   bool OpenFileName(const TFileDialogOptions& options, QString& chosen) override;
   bool SaveFileName(const TFileDialogOptions& options, QString& chosen) override;
   void SetClipboardImage(const QImage& image) override;
+  QString ClipboardText() override { return ClipboardTextToPaste; }
   void PushCursor(Qt::CursorShape shape) override;
   void PopCursor() override;
   void ConfineCursor(const QRect& screenRect) override;
@@ -41,6 +42,7 @@ class TScriptedPlatform : public TPlatform {
   QStringList Questions;
   QList<TRecordedDialog> Dialogs;
   QImage Clipboard;
+  QString ClipboardTextToPaste;
   int ClipboardWrites = 0;
   QList<Qt::CursorShape> CursorStack;
   QList<Qt::CursorShape> CursorsPushed;

@@ -1,0 +1,79 @@
+// The basis-function tab of the Lagrange method: fifty basis polynomials of which the first
+// BasisCount are shown, and the formula picture with its tools.
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QPixmap>
+#include <algorithm>
+
+#include "engine/Lagrbfunit.h"
+#include "numerics/Keeper.h"
+#include "platform/CoreServices.h"
+#include "platform/Platform.h"
+#include "plotting/Diagram.h"
+#include "plotting/DiagramFrameUnit.h"
+#include "shell/Comfun.h"
+#include "shell/PicViewerUnit.h"
+#include "resources/FormulaPictures.h"
+#include "shell/ResamUnit.h"
+
+namespace {
+constexpr int BasisBlue = 0xFF0000;
+constexpr int EstimateCount = 10;
+constexpr double FunctionFrom = -10, FunctionTo = 60;
+constexpr double VisibleBottom = -1, VisibleTop = 1.5;
+}  // namespace
+
+void TResamForm::SetUpBasisSeries() {
+  TDiagram& d = *DFLagr->Diagram;
+  d.EnableLine(false);
+  for (int k = 0; k < MaxBasisCount; ++k) {
+    TKeeper* series = d.GetKeeper(static_cast<unsigned char>(k));
+    if (!series) continue;
+    series->SetFunction(LagrangeBasisFunction(k), EstimateCount, FunctionFrom, FunctionTo);
+    series->SetColor(BasisBlue);
+    k < MinBasisCount ? series->Show() : series->Hide();
+  }
+  d.SetLimitX(-0.5, 2);
+  d.SetRangeX(-1, 2);
+  d.SetRangeY(-1, 2);
+  d.EnableLine(true);
+  DFLagr->StoreRange();
+}
+
+void TResamForm::ComboBoxLagrChange(int index) {
+  if (index < 0) return;
+  TWaitCursor wait;
+  SetBasisCount(index + MinBasisCount);
+  const int count = GetBasisCount();
+  TDiagram& d = *DFLagr->Diagram;
+  for (int k = 0; k < MaxBasisCount; ++k)
+    if (TKeeper* series = d.GetKeeper(static_cast<unsigned char>(k))) k < count ? series->Show() : series->Hide();
+  d.EnableLine(false);
+  d.SetLimitXmax(count);
+  d.SetRangeX(-0.5, count - 0.5);
+  DFLagr->StoreRange();
+  d.EnableLine(true);
+  d.SetRangeY(VisibleBottom, VisibleTop);
+}
+
+const QImage& TResamForm::BasisPicture() const { return LagrPicture; }
+
+// The viewer, the file and the clipboard take the picture at its natural size; the panel
+// shows it drawn for the screen's pixel density.
+void TResamForm::LoadBasisPicture() {
+  LagrPicture = RenderFormulaPicture(QStringLiteral("ImageLagr"));
+  ImageLagr->setPixmap(QPixmap::fromImage(RenderFormulaPicture(QStringLiteral("ImageLagr"), 1.0, devicePixelRatioF())));
+  ImageLagr->adjustSize();
+  ImageLagr->move(ImageLagr->x(), std::max(0, (PanelLagr->height() - ImageLagr->height()) / 2));
+}
+
+void TResamForm::SpeedButton15Click() {
+  if (!PicViewerForm) return;
+  PicViewerForm->setWindowTitle(QStringLiteral("Рисунок в resam: Базисные функции Лагранжа"));
+  PicViewerForm->ShowPicture(BasisPicture());
+}
+
+void TResamForm::SpeedButton16Click() { Platform().SetClipboardImage(BasisPicture()); }
+
+void TResamForm::SpeedButton17Click() { SaveImageAsBmp(BasisPicture()); }

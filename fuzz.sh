@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Fuzzes the readers of outside data with libFuzzer: the ".dkr" reader, the ".tbl"/".inp"
+# reader and the number-text readers, built with Debian's clang under AddressSanitizer
+# and UndefinedBehaviorSanitizer, seeded with files the program's own writers produce.
+#   ./fuzz.sh [executions per target, default 10000000] [target ...]
+# Targets: DrawingFuzz TableFuzz NumberFuzz (all by default). A fault stops the run and
+# leaves the input in build/fuzz/artifacts/; copy it into tests/fuzz/corpus/<kind>/ with
+# the fix, so that ./test.sh replays it from then on. Runs at low priority (nice 19).
+set -euo pipefail
+cd "$(dirname "$0")"
+runs=${1:-10000000}
+shift || true
+targets=("$@")
+[ ${#targets[@]} -gt 0 ] || targets=(DrawingFuzz TableFuzz NumberFuzz)
+
+scripts/install-deps
+# libFuzzer comes with clang's runtime libraries; only this script needs them.
+if ! command -v clang++ >/dev/null 2>&1 || ! [ -f "$(clang++ -print-file-name=libclang_rt.fuzzer-x86_64.a)" ]; then
+  as_root=(); [ "$(id -u)" -eq 0 ] || as_root=(sudo)
+  echo "fuzz.sh: installing clang and its runtime libraries (libFuzzer)"
+  "${as_root[@]}" apt-get update
+  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends \
+    clang libclang-rt-14-dev </dev/null
+fi
+
+build=build/fuzz
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DRESAM_FUZZ=ON >/dev/null
+cmake --build "$build" -j2 --target FuzzSeeds "${targets[@]}"
+QT_QPA_PLATFORM=offscreen "$build/fuzz/FuzzSeeds" "$build/seeds"
+
+declare -A kind=([DrawingFuzz]=drawing [TableFuzz]=table [NumberFuzz]=number)
+declare -A maxlen=([DrawingFuzz]=8192 [TableFuzz]=8192 [NumberFuzz]=256)
+mkdir -p "$build/artifacts"
+summary=()
+for t in "${targets[@]}"; do
+  k=${kind[$t]}
+  mkdir -p "$build/corpus/$k"
+  log="$build/$t.log"
+  echo "fuzz.sh: $t, $runs executions (log: $log)"
+  # The first folder collects what the run finds; the seeds and the kept corpus only feed it.
+  if ! QT_QPA_PLATFORM=offscreen LSAN_OPTIONS=suppressions=$PWD/fuzz/lsan.supp nice -n 19 "$build/fuzz/$t" -runs="$runs" -max_len="${maxlen[$t]}" \
+      -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$build/artifacts/$t-" \
+      "$build/corpus/$k" "$build/seeds/$k" "tests/fuzz/corpus/$k" >"$log" 2>&1; then
+    tail -n 40 "$log"
+    echo "fuzz.sh: $t FOUND A FAULT; the input is in $build/artifacts/" >&2
+    exit 1
+  fi
+  done_runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' || echo "?")
+  seconds=$(grep -o 'stat::average_exec_per_sec: *[0-9]*' "$log" | grep -o '[0-9]*$' || echo "?")
+  cov=$(grep -o 'cov: [0-9]*' "$log" | tail -n 1 | grep -o '[0-9]*' || echo "?")
+  summary+=("$(printf '%-12s %12s executions  %8s per second  coverage %s  nothing found' "$t" "$done_runs" "$seconds" "$cov")")
+done
+printf '%s\n' "${summary[@]}"

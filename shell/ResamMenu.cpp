@@ -1,0 +1,114 @@
+// The main menu: the signal sources, the twelve methods, the settings with their radio
+// groups, two empty items and "Выход".
+#include <QActionGroup>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "shell/ResamUnit.h"
+
+namespace {
+QAction* Item(QMenu* menu, const QString& caption) { return menu->addAction(caption); }
+
+// An exclusive group of check items; the first one listed as checked is the initial choice.
+QActionGroup* RadioGroup(QObject* owner, std::initializer_list<QAction*> items, QAction* checked) {
+  auto* group = new QActionGroup(owner);
+  group->setExclusive(true);
+  for (QAction* a : items) {
+    a->setCheckable(true);
+    group->addAction(a);
+  }
+  checked->setChecked(true);
+  return group;
+}
+}  // namespace
+
+void TResamForm::BuildMenu() {
+  BuildSignalMenu();
+  BuildMethodMenu();
+  BuildSettingsMenu();
+  N37 = menuBar()->addAction(QString());
+  N38 = menuBar()->addAction(QString());
+  N37->setEnabled(false);
+  N38->setEnabled(false);
+  N4 = menuBar()->addAction(QStringLiteral("Выход"));
+}
+
+void TResamForm::BuildSignalMenu() {
+  N1 = menuBar()->addMenu(QStringLiteral("Сигнал"));
+  N2 = Item(N1, QStringLiteral("Задать графически"));
+  N3 = Item(N1, QStringLiteral("Задать таблично"));
+  N28 = Item(N1, QStringLiteral("Библиотека сигналов"));
+  N40 = Item(N1, QStringLiteral("Фрагмент полигармонического сигнала"));
+}
+
+void TResamForm::BuildMethodMenu() {
+  N30 = menuBar()->addMenu(QStringLiteral("Метод интерполяции"));
+  N31 = Item(N30, QStringLiteral("Ряд Котельникова"));
+  N33 = Item(N30, QStringLiteral("Многочлен Лагранжа"));
+  N30->addSeparator();
+  N35 = Item(N30, QStringLiteral("Локальная кусочно-полиномиальная, порядок: 0"));
+  N36 = Item(N30, QStringLiteral("Локальная кусочно-полиномиальная, порядок: 1"));
+  N212 = Item(N30, QStringLiteral("Локальная кусочно-полиномиальная, порядок: 2"));
+  N312 = Item(N30, QStringLiteral("Локальная кусочно-полиномиальная, порядок: 3"));
+  N30->addSeparator();
+  N111 = Item(N30, QStringLiteral("Локальная сплайновая, порядок: 1, степень гладкости: 1"));
+  N211 = Item(N30, QStringLiteral("Локальная сплайновая, порядок: 2, степень гладкости: 1"));
+  N311 = Item(N30, QStringLiteral("Локальная сплайновая, порядок: 3, степень гладкости: 1"));
+  N121 = Item(N30, QStringLiteral("Локальная сплайновая, порядок: 1, степень гладкости: 2"));
+  N221 = Item(N30, QStringLiteral("Локальная сплайновая, порядок: 2, степень гладкости: 2"));
+  N321 = Item(N30, QStringLiteral("Локальная сплайновая, порядок: 3, степень гладкости: 2"));
+  RadioGroup(this, {N31, N33, N35, N36, N212, N312, N111, N211, N311, N121, N221, N321}, N31);
+}
+
+void TResamForm::BuildSettingsMenu() {
+  N5 = menuBar()->addMenu(QStringLiteral("Настройка"));
+  N6 = Item(N5, QStringLiteral("Модуль спектрального анализа"));
+  BuildAnalysisMenu(N5);
+  N5->addSeparator();
+  N7 = N5->addMenu(QStringLiteral("Сетка дискретизации"));
+  N9 = Item(N7, QStringLiteral("Привязать к нулевой абсциссе"));
+  N10 = Item(N7, QStringLiteral("Привязать к началу интервала анализа"));
+  RadioGroup(this, {N9, N10}, N9);
+  N12 = N5->addMenu(QStringLiteral("Ввод парметров"));
+  N13 = Item(N12, QStringLiteral("Вводить количество отсчётов"));
+  N14 = Item(N12, QStringLiteral("Вводить период дискретизации"));
+  RadioGroup(this, {N13, N14}, N13);
+  BuildResultMenu(N5);
+}
+
+void TResamForm::BuildAnalysisMenu(QMenu* settings) {
+  N41 = settings->addMenu(QStringLiteral("Анализ порождающей функции"));
+  N110 = Item(N41, QStringLiteral("Период дискретизации 0,01"));
+  N210 = Item(N41, QStringLiteral("Период дискретизации 0,001"));
+  N310 = Item(N41, QStringLiteral("Период дискретизации 0,0001"));
+  RadioGroup(this, {N110, N210, N310}, N210);
+  N41->addSeparator();
+  N42 = Item(N41, QStringLiteral("Детализация спектра низкая"));
+  N43 = Item(N41, QStringLiteral("Детализация спектра средняя"));
+  N44 = Item(N41, QStringLiteral("Детализация спектра высокая"));
+  RadioGroup(this, {N42, N43, N44}, N43);
+  N41->addSeparator();
+  N46 = Item(N41, QStringLiteral("Побыстрее"));
+  N47 = Item(N41, QStringLiteral("Поточнее"));
+}
+
+void TResamForm::BuildResultMenu(QMenu* settings) {
+  N16 = settings->addMenu(QStringLiteral("Результат"));
+  N24 = Item(N16, QStringLiteral("Графики для аналогового сигнала"));
+  N25 = Item(N16, QStringLiteral("Графики для дискретного сигнала"));
+  N26 = Item(N16, QStringLiteral("Графики для интерполирующей фукнции"));
+  for (QAction* a : {N24, N25, N26}) {
+    a->setCheckable(true);
+    a->setChecked(true);
+  }
+  N16->addSeparator();
+  N17 = Item(N16, QStringLiteral("Круговая частота"));
+  N18 = Item(N16, QStringLiteral("Циклическая частота"));
+  RadioGroup(this, {N17, N18}, N17);
+  N16->addSeparator();
+  N27 = Item(N16, QStringLiteral("Основная часть спектра"));
+  N20 = Item(N16, QStringLiteral("Один период спектра дискретного сигнала"));
+  N21 = Item(N16, QStringLiteral("Два периода спектра дискретного сигнала"));
+  N22 = Item(N16, QStringLiteral("Четыре периода спектра дискретного сигнала"));
+  RadioGroup(this, {N27, N20, N21, N22}, N21);
+}

@@ -1,0 +1,102 @@
+// The parameter panel of the first tab: the count and the period with the input-mode
+// buttons, the analysis interval, and the derived quantities. Positions are those of the
+// panel at its design width; the layout scales them when the window is narrower.
+#include <QFont>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "shell/EditFloatUnit.h"
+#include "shell/EditIntUnit.h"
+#include "shell/ResamUnit.h"
+
+namespace {
+constexpr int RowTop = 20, RowPitch = 24, RowHeight = 21;
+constexpr int ModeLeft = 10, ModeWidth = 185, EditLeft = 200;
+constexpr int CaptionLeft = 310, ValueLeft = 560, SecondValueLeft = 665;
+constexpr int IntervalEditWidth = 62;
+
+int Row(int i) { return RowTop + i * RowPitch; }
+
+QLabel* Caption(QWidget* panel, const QString& text, int left, int row) {
+  auto* label = new QLabel(text, panel);
+  label->move(left, Row(row) + 3);
+  label->adjustSize();
+  return label;
+}
+
+// The symbol omega drawn in a symbol font, with its small index beside it.
+QLabel* Omega(QWidget* panel, int left, int row) {
+  auto* label = new QLabel(QStringLiteral("ω"), panel);
+  QFont font(QStringLiteral("Times New Roman"));
+  font.setPixelSize(15);
+  label->setFont(font);
+  label->move(left, Row(row));
+  label->adjustSize();
+  return label;
+}
+
+QLabel* Index(QWidget* panel, const QString& text, int left, int row) {
+  auto* label = new QLabel(text, panel);
+  QFont font = label->font();
+  font.setPixelSize(9);
+  label->setFont(font);
+  label->move(left, Row(row) + 9);
+  label->adjustSize();
+  return label;
+}
+}  // namespace
+
+void TResamForm::BuildParameterPanel() {
+  GroupBox1 = new QGroupBox(QStringLiteral(" Параметры  "), TabSheet1);
+  GroupBox1->resize(DesignPanelWidth, DesignPanelHeight);
+  QWidget* p = GroupBox1;
+  RadioButtonN = new QRadioButton(QStringLiteral("Количество отсчётов:"), p);
+  RadioButtonN->setGeometry(ModeLeft, Row(0), ModeWidth, RowHeight);
+  RadioButtonN->setChecked(true);
+  EditN = new TEditInt(p);
+  EditN->setGeometry(EditLeft, Row(0), 60, RowHeight);
+  EditN->setMaxLength(4);
+  EditN->SetMin(2);
+  EditN->SetMax(100);
+  EditN->SetVal(N);
+  EditN->setToolTip(QStringLiteral("Количество отсчётов на интервале анализа"));
+  RadioButtonT = new QRadioButton(QStringLiteral("Период дискретизации T[c]:"), p);
+  RadioButtonT->setGeometry(ModeLeft, Row(1), ModeWidth, RowHeight);
+  EditT = new QLineEdit(p);
+  EditT->setGeometry(EditLeft, Row(1), 90, RowHeight);
+  EditT->setMaxLength(10);
+  EditT->setReadOnly(true);
+  EditT->setToolTip(QStringLiteral("Период дискретизации сигнала"));
+  Label3 = Caption(p, QStringLiteral("Интервал анализа [с]:"), ModeLeft + 18, 2);
+  Label3->setToolTip(QStringLiteral("Интервал, на котором берутся отсчёты аналогового сигнала"));
+  EditFloatT1 = new TEditFloat(p);
+  EditFloatT1->setGeometry(EditLeft - 40, Row(2), IntervalEditWidth, RowHeight);
+  EditFloatT1->setToolTip(QStringLiteral("Левая граница интервала анализа сигнала"));
+  EditFloatT2 = new TEditFloat(p);
+  EditFloatT2->setGeometry(EditLeft - 40 + IntervalEditWidth + 6, Row(2), IntervalEditWidth, RowHeight);
+  EditFloatT2->setToolTip(QStringLiteral("Правая граница интервала анализа сигнала"));
+  SetIntervalEdits(-10000, 10000, -10000, 10000);
+  EditFloatT1->SetVal(T1);
+  EditFloatT2->SetVal(T2);
+  Button1 = new QPushButton(QStringLiteral("Ввод"), p);
+  Button1->setGeometry(EditLeft, Row(3), 60, RowHeight + 2);
+
+  Label4 = Caption(p, QStringLiteral("Частота дискретизации:"), CaptionLeft, 0);
+  Label7 = Caption(p, QString(), ValueLeft, 0);
+  Label16 = Omega(p, SecondValueLeft, 0);
+  Label17 = Index(p, QStringLiteral("д"), SecondValueLeft + 11, 0);
+  Label12 = Caption(p, QString(), SecondValueLeft + 18, 0);
+  Label13 = Caption(p, QStringLiteral("Максимальная частота в спектре сигнала:"), CaptionLeft, 1);
+  Label18 = Omega(p, ValueLeft, 1);
+  Label19 = Index(p, QStringLiteral("m"), ValueLeft + 11, 1);
+  Label20 = Caption(p, QString(), ValueLeft + 18, 1);
+  Label21 = Caption(p, QString(), SecondValueLeft, 1);
+  Label14 = Caption(p, QStringLiteral("Максимальный период дискретизации:"), CaptionLeft, 2);
+  Label22 = Caption(p, QString(), ValueLeft, 2);
+  Label15 = Caption(p, QStringLiteral("Минимальное число отсчётов:"), CaptionLeft, 3);
+  Label23 = Caption(p, QString(), ValueLeft, 3);
+  RecordDesignGeometry();
+}

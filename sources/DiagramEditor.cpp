@@ -1,0 +1,418 @@
+// The editor window: its design, its life from creation through each showing to each
+// closing (with the undo of an unprocessed session), and the commands that only set
+// the diagram's ranges and tools. Drawing lives in DiagramEditorPen.cpp, the files and
+// pictures in DiagramEditorFiles.cpp.
+#include "sources/DiagramEditor.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <new>
+
+#include "platform/Platform.h"
+#include "plotting/Diagram.h"
+#include "plotting/DiagramColours.h"
+#include "plotting/ToolGlyphs.h"
+#include "shell/AccessibleNames.h"
+#include "shell/YesNoDialogUnit.h"
+
+TDiagramEditor* DiagramEditor = nullptr;
+
+namespace {
+constexpr int DesignedWidth = 808, DesignedHeight = 584;
+constexpr int ColourBlue = 0xFF0000;  // the toolkit's colour value
+constexpr double LimitLow = -100000, LimitHigh = 100000;
+
+const char* const NoMemoryMessage =
+    "Редактор диаграмм: Не удалось установить режим редактирования. \n Недостаточно памяти.";
+const char* const NewCaption = "Новый график";
+const char* const NewQuestion = "Выполение выбранной команды приведёт к удалению текущего графика. \nПродолжить?";
+const char* const CloseCaption = "Закрыть редактор диаграмм";
+// clang-format off
+const char* const CloseQuestion = "Выполение выбранной команды приведёт к отмене всех изменений, сделанных с момента последнего вызова редактора диаграмм. \nПродолжить?";
+// clang-format on
+
+// The samples stand for pixel columns of the plot area. A capacity of the designed window
+// width would leave the right part of a wider screen's plot area unsampled (and the drawing
+// squeezed when handed over), so it covers the widest screen as well.
+int ColumnCapacity(int formWidth) {
+  int widest = formWidth;
+  for (const QScreen* screen : QGuiApplication::screens()) widest = std::max(widest, screen->geometry().width());
+  return widest;
+}
+
+QAction* MenuItem(QMenu* menu, const char* caption, bool checkable = false) {
+  QAction* item = menu->addAction(QString::fromUtf8(caption));
+  item->setCheckable(checkable);
+  return item;
+}
+}  // namespace
+
+TDiagramEditor::TDiagramEditor(QWidget* parent) : QDialog(parent), DrawColor(ColourBlue) {
+  setWindowTitle(QStringLiteral("Редактор диаграмм"));
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  resize(DesignedWidth, DesignedHeight);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  BuildMenu();
+  layout->setMenuBar(MainMenu1);
+  BuildToolBar();
+  layout->addWidget(ToolBar1);
+  BuildDiagram();
+  layout->addWidget(ScrollBox1, 1);
+  FormCreate();
+  GiveAccessibleNames(this);
+}
+
+void TDiagramEditor::BuildMenu() {
+  MainMenu1 = new QMenuBar(this);
+  QMenu* file = MainMenu1->addMenu(QStringLiteral("Файл"));
+  NNew = MenuItem(file, "Создать...");
+  NOpen = MenuItem(file, "Открыть...");
+  NSave = MenuItem(file, "Сохранить...");
+  NBmp = MenuItem(file, "Сохранить как рисунок");
+  file->addSeparator();
+  NClose = MenuItem(file, "Закрыть редактор диаграмм...");
+  QMenu* diagram = MainMenu1->addMenu(QStringLiteral("Диаграмма"));
+  NCalc = MenuItem(diagram, "Обработать данные");
+  diagram->addSeparator();
+  NMeasure = MenuItem(diagram, "Измерения", true);
+  NMeasure->setChecked(true);
+  NLimit = MenuItem(diagram, "Пределы", true);
+  NRetLim = MenuItem(diagram, "Исходные пределы");
+  diagram->addSeparator();
+  NCopy = MenuItem(diagram, "Копировать в буфер обмена");
+  connect(NNew, &QAction::triggered, this, &TDiagramEditor::SpeedButtonNewClick);
+  connect(NOpen, &QAction::triggered, this, &TDiagramEditor::NOpenClick);
+  connect(NSave, &QAction::triggered, this, &TDiagramEditor::SpeedButtonSaveClick);
+  connect(NBmp, &QAction::triggered, this, &TDiagramEditor::SpeedButtonBmpClick);
+  connect(NClose, &QAction::triggered, this, &TDiagramEditor::SpeedButtonCloseClick);
+  connect(NCalc, &QAction::triggered, this, &TDiagramEditor::SpeedButtonInputClick);
+  connect(NMeasure, &QAction::triggered, this, &TDiagramEditor::SpeedButtonMeasureClick);
+  connect(NLimit, &QAction::triggered, this, &TDiagramEditor::SpeedButtonLimitClick);
+  connect(NRetLim, &QAction::triggered, this, &TDiagramEditor::SpeedButtonRetLimClick);
+  connect(NCopy, &QAction::triggered, this, &TDiagramEditor::SpeedButtonCopyClick);
+}
+
+void TDiagramEditor::BuildToolBar() {
+  ToolBar1 = new QToolBar(this);
+  SpeedButtonInput = MakeSpeedButton(ToolBar1, TToolGlyph::Accept, QStringLiteral("Обработать график"), false);
+  SpeedButtonNew = MakeSpeedButton(ToolBar1, TToolGlyph::NewSheet, QStringLiteral("Создать"), false);
+  SpeedButtonOpen = MakeSpeedButton(ToolBar1, TToolGlyph::Open, QStringLiteral("Открыть"), false);
+  SpeedButtonSave = MakeSpeedButton(ToolBar1, TToolGlyph::Save, QStringLiteral("Сохранить"), false);
+  SpeedButtonMeasure = MakeSpeedButton(ToolBar1, TToolGlyph::Measure, QStringLiteral("Измерения"), true);
+  SpeedButtonMeasure->setChecked(true);
+  SpeedButtonLimit = MakeSpeedButton(ToolBar1, TToolGlyph::Limits, QStringLiteral("Пределы"), true);
+  SpeedButtonRetLim = MakeSpeedButton(ToolBar1, TToolGlyph::ReturnLimits, QStringLiteral("Исходные пределы"), false);
+  SpeedButtonBmp = MakeSpeedButton(ToolBar1, TToolGlyph::Picture, QStringLiteral("Сохранить как рисунок"), false);
+  SpeedButtonCopy = MakeSpeedButton(ToolBar1, TToolGlyph::Copy, QStringLiteral("Копировать"), false);
+  SpeedButtonClose = MakeSpeedButton(ToolBar1, TToolGlyph::Close, QStringLiteral("Закрыть"), false);
+  Panel2 = MakeReadoutPanel(ToolBar1);
+  const QList<QList<QToolButton*>> groups = {{SpeedButtonInput},
+                                             {SpeedButtonNew, SpeedButtonOpen, SpeedButtonSave},
+                                             {SpeedButtonMeasure, SpeedButtonLimit, SpeedButtonRetLim},
+                                             {SpeedButtonBmp, SpeedButtonCopy},
+                                             {SpeedButtonClose}};
+  for (const QList<QToolButton*>& group : groups) {
+    for (QToolButton* button : group) ToolBar1->addWidget(button);
+    ToolBar1->addSeparator();
+  }
+  ToolBar1->addWidget(Panel2);
+  connect(SpeedButtonInput, &QToolButton::clicked, this, &TDiagramEditor::SpeedButtonInputClick);
+  connect(SpeedButtonNew, &QToolButton::clicked, this, &TDiagramEditor::SpeedButtonNewClick);
+  connect(SpeedButtonOpen, &QToolButton::clicked, this, &TDiagramEditor::NOpenClick);
+  connect(SpeedButtonSave, &QToolButton::clicked, this, &TDiagramEditor::SpeedButtonSaveClick);
+  connect(SpeedButtonMeasure, &QToolButton::clicked, this, &TDiagramEditor::SpeedButtonMeasureClick);
+  connect(SpeedButtonLimit, &QToolButton::clicked, this, &TDiagramEditor::SpeedButtonLimitClick);
+  connect(SpeedButtonRetLim, &QToolButton::clicked, this, &TDiagramEditor::SpeedButtonRetLimClick);
+  connect(SpeedButtonBmp, &QToolButton::clicked, this, &TDiagramEditor::SpeedButtonBmpClick);
+  connect(SpeedButtonCopy, &QToolButton::clicked, this, &TDiagramEditor::SpeedButtonCopyClick);
+  connect(SpeedButtonClose, &QToolButton::clicked, this, &TDiagramEditor::SpeedButtonCloseClick);
+}
+
+void TDiagramEditor::BuildDiagram() {
+  ScrollBox1 = new QScrollArea(this);
+  ScrollBox1->setWidgetResizable(true);
+  // The arrow keys move the drawing cursor; the box must not take them for scrolling.
+  ScrollBox1->setFocusPolicy(Qt::NoFocus);
+  auto* area = new QWidget;
+  ScrollBox1->setWidget(area);
+  ScrollBox1->viewport()->installEventFilter(this);
+  Diagram1 = new TDiagram(area);
+  UseWindowDiagramFonts(*Diagram1);
+  Diagram1->SetLimitX(LimitLow, LimitHigh);
+  Diagram1->SetLimitY(LimitLow, LimitHigh);
+  Diagram1->installEventFilter(this);
+  connect(Diagram1, &TDiagram::OnMouseMove, this, &TDiagramEditor::Diagram1MouseMove);
+  connect(Diagram1, &TDiagram::OnMouseDown, this, &TDiagramEditor::Diagram1MouseDown);
+  connect(Diagram1, &TDiagram::OnMouseUp, this, &TDiagramEditor::Diagram1MouseUp);
+  const TRangeUpDowns upDowns = MakeRangeUpDowns(area);
+  UpDown1 = upDowns.Ymax;
+  UpDown2 = upDowns.Ymin;
+  UpDown3 = upDowns.Xmin;
+  UpDown4 = upDowns.Xmax;
+  connect(UpDown1, &TUpDown::Click, this, &TDiagramEditor::UpDown1Click);
+  connect(UpDown2, &TUpDown::Click, this, &TDiagramEditor::UpDown2Click);
+  connect(UpDown3, &TUpDown::Click, this, &TDiagramEditor::UpDown3Click);
+  connect(UpDown4, &TUpDown::Click, this, &TDiagramEditor::UpDown4Click);
+}
+
+// The window is not shown yet, so its width is still the designed one.
+void TDiagramEditor::FormCreate() {
+  setWindowState(windowState() | Qt::WindowMaximized);
+  if (!AllocateArrays()) return;
+  Count = 0;
+  BackupCount = 0;
+  Diagram1->GetKeeper(0)->Hide();
+  EnableLimits(true);
+}
+
+bool TDiagramEditor::AllocateArrays() {
+  try {
+    const int capacity = ColumnCapacity(width());
+    Samples.assign(capacity, 0.0);
+    Backup.assign(capacity, 0.0);
+    Capacity = capacity;
+    return true;
+  } catch (const std::bad_alloc&) {
+    Samples = {};
+    Backup = {};
+    Capacity = 0;
+    Platform().Message(QString::fromUtf8(NoMemoryMessage));
+    return false;
+  }
+}
+
+void TDiagramEditor::SetDrawColor(int colour) {
+  DrawColor = colour;
+  EraseBand();
+  Diagram1->GetKeeper(0)->SetColor(colour);
+  Diagram1->ShowDiagram();
+  DrawCurve(colour);
+}
+
+// Without a window manager a request to maximise goes unanswered; the window then still
+// covers the screen's available area.
+int TDiagramEditor::Execute() {
+  if (const QScreen* display = screen()) setGeometry(display->availableGeometry());
+  KeepMaximized();
+  return exec();
+}
+
+TKeeper* TDiagramEditor::GetSignal() { return Diagram1->GetKeeper(0); }
+
+double* TDiagramEditor::GetData(int& count) {
+  count = Samples.empty() ? 0 : Count;
+  return Samples.empty() ? nullptr : Samples.data();
+}
+
+void TDiagramEditor::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  FormShow();
+}
+
+void TDiagramEditor::FormShow() {
+  KeepMaximized();
+  Processed = false;
+  if (FirstShowPending) FirstShow();
+  // The diagram's title may have been renamed for its first use.
+  GiveAccessibleNames(this);
+  if (Samples.empty() && !AllocateArrays()) {
+    // Closing from inside the showing would be undone by it; close once it has ended.
+    QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
+    return;
+  }
+  std::copy(Samples.begin(), Samples.begin() + Count, Backup.begin());
+  BackupCount = Count;
+  PenAtShow = Pen;
+  RangesAtShow = TStoredRange::Of(*Diagram1);
+}
+
+void TDiagramEditor::FirstShow() {
+  FirstShowPending = false;
+  Settling = true;
+  TKeeper* series = Diagram1->GetKeeper(0);
+  series->Hide();
+  series->SetColor(DrawColor);
+  DefaultRanges();
+  PlaceDiagram();
+}
+
+void TDiagramEditor::PlaceDiagram() {
+  PlaceDiagramWithUpDowns(*Diagram1, ScrollBox1->viewport()->size(), {UpDown1, UpDown2, UpDown3, UpDown4});
+  ResetPen();
+}
+
+bool TDiagramEditor::eventFilter(QObject* watched, QEvent* event) {
+  // A fast move can leave the diagram with no move over its border: it is told as a move
+  // off the diagram, which takes the band, the feeler and the read-out away.
+  if (watched == Diagram1 && event->type() == QEvent::Leave) Diagram1->MouseMove(Qt::NoModifier, -1, -1);
+  if (Settling && Count == 0 && watched == ScrollBox1->viewport() && event->type() == QEvent::Resize) {
+    EraseBand();
+    PlaceDiagram();
+    PenAtShow = Pen;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void TDiagramEditor::KeepMaximized() {
+  const Qt::WindowStates state = windowState();
+  if (!(state & Qt::WindowMaximized))
+    setWindowState((state & ~(Qt::WindowMinimized | Qt::WindowFullScreen)) | Qt::WindowMaximized);
+}
+
+// Every way of closing (the tool button, the menu, Esc, the window's cross) ends here.
+void TDiagramEditor::done(int result) {
+  if (!FormCloseQuery()) return;
+  FormClose();
+  QDialog::done(result);
+}
+
+bool TDiagramEditor::FormCloseQuery() {
+  if (Samples.empty() || Processed) return true;
+  EraseBand();
+  ReleaseCursor();
+  if (!DontAskClose) {
+    bool dontAsk = false;
+    const bool yes = YesNoDialog(QString::fromUtf8(CloseCaption), QString::fromUtf8(CloseQuestion), dontAsk);
+    DontAskClose = dontAsk;
+    if (!yes) return false;
+  }
+  RestoreAtShow();
+  return true;
+}
+
+// The pen is put back where it was rather than recomputed from the sample count, so that the
+// series handed over again spans exactly the interval it spanned before.
+void TDiagramEditor::RestoreAtShow() {
+  RangesAtShow.RestoreTo(*Diagram1);
+  std::copy(Backup.begin(), Backup.begin() + BackupCount, Samples.begin());
+  Count = BackupCount;
+  Pen = PenAtShow;
+  DrawCurve(DrawColor);
+  EnableLimits(Count == 0);
+  StoreSignal();
+}
+
+void TDiagramEditor::FormClose() {
+  Settling = false;
+  LeftButtonDown = false;
+  EraseBand();
+  ReleaseCursor();
+}
+
+void TDiagramEditor::hideEvent(QHideEvent* event) {
+  EraseBand();
+  ReleaseCursor();
+  QDialog::hideEvent(event);
+}
+
+void TDiagramEditor::ReleaseCursor() { Platform().ReleaseCursor(); }
+
+void TDiagramEditor::SpeedButtonInputClick() {
+  Processed = true;
+  StoreSignal();
+  close();
+}
+
+void TDiagramEditor::SpeedButtonNewClick() {
+  if (!DontAskNew) {
+    bool dontAsk = false;
+    const bool yes = YesNoDialog(QString::fromUtf8(NewCaption), QString::fromUtf8(NewQuestion), dontAsk);
+    DontAskNew = dontAsk;
+    if (!yes) return;
+  }
+  NewDrawing();
+}
+
+void TDiagramEditor::NewDrawing() {
+  Diagram1->GetKeeper(0)->Hide();
+  Count = 0;
+  ReleaseCursor();
+  EraseBand();
+  DefaultRanges();
+  ResetPen();
+  EnableLimits(true);
+}
+
+void TDiagramEditor::SpeedButtonCloseClick() { close(); }
+
+void TDiagramEditor::DefaultRanges() {
+  Diagram1->SetRangeX(0, 10);
+  Diagram1->SetRangeY(-1, 1);
+}
+
+// The up-downs are hidden whichever way: the "Пределы" button is raised, and it shows them.
+void TDiagramEditor::EnableLimits(bool on) {
+  ShowRangeUpDowns({UpDown1, UpDown2, UpDown3, UpDown4}, false);
+  SpeedButtonLimit->setChecked(false);
+  NLimit->setChecked(false);
+  SpeedButtonLimit->setEnabled(on);
+  NLimit->setEnabled(on);
+  SpeedButtonRetLim->setEnabled(on);
+  NRetLim->setEnabled(on);
+}
+
+void TDiagramEditor::SpeedButtonMeasureClick() {
+  Diagram1->SetShowFeeler(!Diagram1->GetShowFeeler());
+  SpeedButtonMeasure->setChecked(Diagram1->GetShowFeeler());
+  NMeasure->setChecked(Diagram1->GetShowFeeler());
+}
+
+void TDiagramEditor::SpeedButtonLimitClick() {
+  const bool show = UpDown1->isHidden();
+  ShowRangeUpDowns({UpDown1, UpDown2, UpDown3, UpDown4}, show);
+  SpeedButtonLimit->setChecked(show);
+  NLimit->setChecked(show);
+}
+
+void TDiagramEditor::SpeedButtonRetLimClick() {
+  EraseBand();
+  DefaultRanges();
+  ResetPen();
+}
+
+// Every drawing starts at ordinate 0, so the ordinate range keeps 0 inside it.
+void TDiagramEditor::KeepRangeAroundZero() {
+  if (Diagram1->GetYmax() < 0) Diagram1->SetYmax(0);
+  if (Diagram1->GetYmin() > 0) Diagram1->SetYmin(0);
+}
+
+void TDiagramEditor::StepRange(TRangeEdge edge, TUpDown::TUDBtnType button) {
+  // The ranges tie the samples to pixel columns; they move only while nothing is drawn.
+  if (Count > 0) return;
+  EraseBand();
+  StepRangeEdge(*Diagram1, edge, button);
+  KeepRangeAroundZero();
+  ResetPen();
+}
+
+void TDiagramEditor::UpDown1Click(TUpDown*, TUpDown::TUDBtnType b) { StepRange(TRangeEdge::Ymax, b); }
+void TDiagramEditor::UpDown2Click(TUpDown*, TUpDown::TUDBtnType b) { StepRange(TRangeEdge::Ymin, b); }
+void TDiagramEditor::UpDown3Click(TUpDown*, TUpDown::TUDBtnType b) { StepRange(TRangeEdge::Xmin, b); }
+void TDiagramEditor::UpDown4Click(TUpDown*, TUpDown::TUDBtnType b) { StepRange(TRangeEdge::Xmax, b); }
+
+void TDiagramEditor::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+      FormKeyDown(event->key());
+      return;
+    default:
+      QDialog::keyPressEvent(event);
+  }
+}

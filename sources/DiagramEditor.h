@@ -1,0 +1,168 @@
+#pragma once
+// The graphical signal editor: a maximised modal window where the user draws a signal y(x)
+// with the mouse, or with the arrow keys and Enter, as a polyline that only moves to the
+// right. The drawing is a list of samples, one per pixel column of the plot area from the
+// column of Xmin on; "Обработать график" hands it to the main window as series 0 of the
+// diagram, every other way of closing undoes what was done since the window was shown.
+// Pixels are those of Diagram1, origin at its top left.
+#include <QDialog>
+#include <QImage>
+#include <QPoint>
+#include <vector>
+
+#include "plotting/RangeTools.h"
+
+class QAction;
+class QLabel;
+class QMenuBar;
+class QScrollArea;
+class QToolBar;
+class QToolButton;
+class TDiagram;
+class TKeeper;
+struct TDrawingRecord;
+
+class TDiagramEditor : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TDiagramEditor(QWidget* parent = nullptr);
+
+  // Offered to the main window.
+  void SetDrawColor(int colour);
+  int Execute();
+  bool IsProcessed() const { return Processed; }
+  // Series 0 of the diagram: the drawing as last handed over (or restored on closing).
+  TKeeper* GetSignal();
+  // The samples and their count; null (count 0) when the editor could not allocate them.
+  double* GetData(int& count);
+
+  // Drawing.
+  bool InNet(int x, int y) const;
+  void ResetPen();
+  // Abscissa units per pixel column.
+  double PixelStep() const;
+  // The ordinate a pixel row stands for in the drawing.
+  double OrdinateOf(int py) const;
+  void DefaultRanges();
+  void EnableLimits(bool on);
+  void EraseBand();
+  void DrawBand(int x, int y);
+  void ClipToPen();
+  void FixPoint(int x, int y);
+  void DrawCurve(int colour);
+  void StoreSignal();
+  void ShowCoords(int x, int y);
+  // What "Создать" does once confirmed: nothing drawn, the default ranges, the pen at the start.
+  void NewDrawing();
+
+  // What the window shows and holds, for its owner and its tests.
+  int GetCapacity() const { return Capacity; }
+  int GetCount() const { return Count; }
+  QPoint GetPen() const { return Pen; }
+  bool IsBandShown() const { return BandShown; }
+  int GetDrawColor() const { return DrawColor; }
+
+  // Event handlers.
+  void FormShow();
+  bool FormCloseQuery();
+  void FormClose();
+  void FormKeyDown(int key);
+  void Diagram1MouseMove(TDiagram* sender, Qt::KeyboardModifiers shift, int x, int y);
+  void Diagram1MouseDown(TDiagram* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+  void Diagram1MouseUp(TDiagram* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+  void SpeedButtonInputClick();
+  void SpeedButtonNewClick();
+  void SpeedButtonSaveClick();
+  void NOpenClick();
+  void SpeedButtonMeasureClick();
+  void SpeedButtonLimitClick();
+  void SpeedButtonRetLimClick();
+  void SpeedButtonBmpClick();
+  void SpeedButtonCopyClick();
+  void SpeedButtonCloseClick();
+  void UpDown1Click(TUpDown* sender, TUpDown::TUDBtnType button);
+  void UpDown2Click(TUpDown* sender, TUpDown::TUDBtnType button);
+  void UpDown3Click(TUpDown* sender, TUpDown::TUDBtnType button);
+  void UpDown4Click(TUpDown* sender, TUpDown::TUDBtnType button);
+
+  QMenuBar* MainMenu1;
+  QAction* NNew;
+  QAction* NOpen;
+  QAction* NSave;
+  QAction* NBmp;
+  QAction* NClose;
+  QAction* NCalc;
+  QAction* NMeasure;
+  QAction* NLimit;
+  QAction* NRetLim;
+  QAction* NCopy;
+  QToolBar* ToolBar1;
+  QToolButton* SpeedButtonInput;
+  QToolButton* SpeedButtonNew;
+  QToolButton* SpeedButtonOpen;
+  QToolButton* SpeedButtonSave;
+  QToolButton* SpeedButtonMeasure;
+  QToolButton* SpeedButtonLimit;
+  QToolButton* SpeedButtonRetLim;
+  QToolButton* SpeedButtonBmp;
+  QToolButton* SpeedButtonCopy;
+  QToolButton* SpeedButtonClose;
+  QLabel* Panel2;
+  QScrollArea* ScrollBox1;
+  TDiagram* Diagram1;
+  TUpDown* UpDown1;
+  TUpDown* UpDown2;
+  TUpDown* UpDown3;
+  TUpDown* UpDown4;
+
+ public slots:
+  void done(int result) override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildMenu();
+  void BuildToolBar();
+  void BuildDiagram();
+  void FormCreate();
+  bool AllocateArrays();
+  void FirstShow();
+  void PlaceDiagram();
+  void KeepMaximized();
+  void ReleaseCursor();
+  QRect NetRect() const;
+  void PaintSegment(QPoint from, QPoint to);
+  void InvertBand();
+  void UpdateAround(QPoint from, QPoint to, int width);
+  double LastAbscissa() const;
+  void RestoreAtShow();
+  void KeepRangeAroundZero();
+  void StepRange(TRangeEdge edge, TUpDown::TUDBtnType button);
+  QImage PrintPicture();
+  bool LoadDrawing(const QString& name);
+  bool TakeRanges(const TDrawingRecord& record);
+  void SaveDrawing(const QString& name);
+
+  std::vector<double> Samples, Backup;
+  int Capacity = 0, Count = 0, BackupCount = 0;
+  QPoint Pen, PenAtShow;
+  QPoint BandEnd;
+  bool BandShown = false;
+  int DrawColor;
+  bool Processed = true;
+  bool FirstShowPending = true;
+  // The diagram follows the scroll box while the window settles into its maximised size on
+  // its first showing, as long as nothing is drawn that its pixel columns would misplace.
+  bool Settling = false;
+  bool LeftButtonDown = false;
+  TStoredRange RangesAtShow;
+  bool DontAskNew = false, DontAskClose = false;
+};
+
+// The one instance, created at program start.
+extern TDiagramEditor* DiagramEditor;

@@ -1,0 +1,134 @@
+// The editor's drawings in ".dkr" files, and its picture as a bitmap or on the clipboard.
+#include <QFile>
+#include <QSaveFile>
+#include <sstream>
+
+#include "platform/FileExtension.h"
+#include "platform/Platform.h"
+#include "plotting/Diagram.h"
+#include "plotting/DiagramColours.h"
+#include "shell/Comfun.h"
+#include "sources/DiagramEditor.h"
+#include "sources/DrawingFile.h"
+#include "sources/FileMessages.h"
+
+namespace {
+TFileDialogOptions DrawingDialog(bool save) {
+  TFileDialogOptions options;
+  if (save) options.Title = QStringLiteral("Сохранить");
+  options.Filter = QStringLiteral("Графики (*.dkr)|*.dkr");
+  options.DefaultExt = QStringLiteral("dkr");
+  options.FileName = QStringLiteral("График.dkr");
+  options.OverwritePrompt = save;
+  return options;
+}
+
+void ShowFileMessage(TDrawingStatus status, const QString& name) {
+  Platform().Message(QString::fromStdString(DrawingFileMessage(status, name.toStdString())));
+}
+
+bool SameRanges(const TStoredRange& a, const TStoredRange& b) {
+  return a.Xmin == b.Xmin && a.Xmax == b.Xmax && a.Ymin == b.Ymin && a.Ymax == b.Ymax;
+}
+}  // namespace
+
+void TDiagramEditor::SpeedButtonSaveClick() {
+  EraseBand();
+  ReleaseCursor();
+  if (Samples.empty()) return;
+  QString name;
+  if (!Platform().SaveFileName(DrawingDialog(true), name)) return;
+  CorrectFileExtension(name, QStringLiteral(".dkr"));
+  SaveDrawing(name);
+}
+
+// Written to a temporary file that replaces the named one only once complete, so that a
+// failed save (an unwritable folder, a full disk) leaves a file from before intact.
+void TDiagramEditor::SaveDrawing(const QString& name) {
+  TDrawingRecord record;
+  record.Xmin = Diagram1->GetXmin();
+  record.Xmax = Diagram1->GetXmax();
+  record.XLast = LastAbscissa();
+  record.Ymin = Diagram1->GetYmin();
+  record.Ymax = Diagram1->GetYmax();
+  record.Samples.assign(Samples.begin(), Samples.begin() + Count);
+  std::ostringstream bytes;
+  WriteDrawing(bytes, record);
+  const std::string data = bytes.str();
+  QSaveFile file(name);
+  // Unbuffered, so that a short write (a full disk) shows in write's count: a buffered one
+  // is flushed by commit, which takes a partly written buffer for success.
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+    Platform().Message(QString::fromUtf8(CannotCreateFileMessage) + name);
+    return;
+  }
+  const bool written = file.write(data.data(), qint64(data.size())) == qint64(data.size());
+  if (!written) file.cancelWriting();
+  if (!file.commit()) Platform().Message(QString::fromUtf8(CannotWriteFileStart) + name);
+}
+
+void TDiagramEditor::NOpenClick() {
+  EraseBand();
+  ReleaseCursor();
+  if (Samples.empty()) return;
+  QString name;
+  if (!Platform().OpenFileName(DrawingDialog(false), name)) return;
+  LoadDrawing(name);
+}
+
+// Every check comes before the drawing is touched: a refused file changes nothing.
+bool TDiagramEditor::LoadDrawing(const QString& name) {
+  TDrawingRecord record;
+  TDrawingStatus status = ReadDrawingFile(QFile::encodeName(name).toStdString(), record);
+  if (status == TDrawingStatus::Ok && !DrawingValuesUsable(record)) status = TDrawingStatus::Damaged;
+  if (status == TDrawingStatus::Ok && !TakeRanges(record)) status = TDrawingStatus::Damaged;
+  if (status != TDrawingStatus::Ok) {
+    ShowFileMessage(status, name);
+    return false;
+  }
+  Count = ResampleDrawing(record, PixelStep(), Samples.data(), Capacity);
+  // A file of no samples leaves nothing drawn: the pen starts afresh and the ranges may move.
+  if (Count > 0)
+    Pen = QPoint(Diagram1->MathToPhisX(record.XLast), Diagram1->MathToPhisY(Samples[Count - 1]));
+  else
+    ResetPen();
+  EnableLimits(Count == 0);
+  Diagram1->ShowDiagram();
+  DrawCurve(DrawColor);
+  return true;
+}
+
+// The file's ranges are taken only as they stand: ranges the diagram would clamp or refuse
+// (beyond its limits, too narrow, not finite) would move the samples off their columns.
+// Refused ones leave the ranges and the drawing on the screen as they were.
+bool TDiagramEditor::TakeRanges(const TDrawingRecord& record) {
+  const TStoredRange before = TStoredRange::Of(*Diagram1);
+  const QImage shown = Diagram1->Picture().copy();
+  const TStoredRange wanted{record.Xmin, record.Xmax, record.Ymin, record.Ymax};
+  wanted.RestoreTo(*Diagram1);
+  if (SameRanges(TStoredRange::Of(*Diagram1), wanted)) return true;
+  before.RestoreTo(*Diagram1);
+  // The curve as drawn segment by segment, not as redrawn from the samples.
+  Diagram1->Canvas() = shown;
+  Diagram1->update();
+  return false;
+}
+
+// The picture as exported: print mode, the curve in black.
+QImage TDiagramEditor::PrintPicture() {
+  EraseBand();
+  Diagram1->SetPrintMode();
+  DrawCurve(ColourBlack);
+  const QImage picture = Diagram1->Picture().copy();
+  Diagram1->ResetPrintMode();
+  DrawCurve(DrawColor);
+  return picture;
+}
+
+void TDiagramEditor::SpeedButtonBmpClick() {
+  EraseBand();
+  ReleaseCursor();
+  SaveImageAsBmp(PrintPicture(), QStringLiteral("Сохранить рисунок"), QStringLiteral("Диаграмма.bmp"));
+}
+
+void TDiagramEditor::SpeedButtonCopyClick() { Platform().SetClipboardImage(PrintPicture()); }

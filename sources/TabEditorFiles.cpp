@@ -1,0 +1,108 @@
+// The table editor's files: ".tbl" saved and loaded (".inp" loaded the same way), the grid
+// exported as tab-separated text for a spreadsheet.
+#include <QFile>
+#include <QFileInfo>
+#include <sstream>
+
+#include "platform/FileExtension.h"
+#include "platform/Platform.h"
+#include "platform/SafeSave.h"
+#include "shell/Comfun.h"
+#include "sources/FileMessages.h"
+#include "sources/TabEditor08Unit.h"
+#include "sources/TableFile.h"
+#include "sources/TableGrid.h"
+
+namespace {
+const QString TableExt = QStringLiteral(".tbl");
+
+QString WithExtension(const QString& name, const QString& ext) { return name.chopped(FileExtension(name).size()) + ext; }
+
+bool IsLoadable(const QString& name) { return IsTableExtension(FileExtension(name).toStdString(), true); }
+bool IsSavable(const QString& name) { return IsTableExtension(FileExtension(name).toStdString(), false); }
+
+QString Utf8(const std::string& text) { return QString::fromStdString(text); }
+}  // namespace
+
+// A failed write leaves a file that was there before as it was, and says so.
+void TTabEditorForm::WriteFile(const QString& name, const QByteArray& bytes) {
+  switch (SaveFileSafely(name, bytes)) {
+    case TSaveResult::Saved: return;
+    case TSaveResult::CannotCreate: Platform().Message(Utf8(CannotCreateFileMessage)); return;
+    case TSaveResult::CannotWrite:
+      Platform().Message(QStringLiteral("Не удаётся записать файл ") + name +
+                         QStringLiteral(". Прежнее содержимое файла сохранено."));
+      return;
+  }
+}
+
+void TTabEditorForm::SpeedButton6Click() {
+  TFileDialogOptions options;
+  options.Title = QStringLiteral("Сохранить");
+  options.Filter = QStringLiteral("Таблицы (*.tbl)|*.tbl");
+  options.DefaultExt = QStringLiteral("tbl");
+  options.OverwritePrompt = true;
+  QString name = QStringLiteral("Таблица.tbl");
+  for (bool first = true;; first = false) {
+    options.FileName = WithExtension(name, TableExt);
+    if (!first) Platform().Message(Utf8(UnsupportedTableExtensionMessage));
+    if (!Platform().SaveFileName(options, name)) return;
+    if (IsSavable(name)) break;
+  }
+  CollectTable();
+  std::ostringstream bytes;
+  WriteTable(bytes, Working.data(), Count);
+  WriteFile(name, QByteArray::fromStdString(bytes.str()));
+}
+
+void TTabEditorForm::SpeedButton5Click() {
+  TFileDialogOptions options;
+  options.Title = QStringLiteral("Открыть");
+  options.Filter = QStringLiteral(
+      "Таблицы (*.tbl, *.inp)|*.tbl; *.inp|Таблицы (*.tbl)|*.tbl|Таблицы программы Resam (*.inp)|*.inp");
+  options.FileName = LastOpenName;
+  QString name;
+  for (;;) {
+    if (!Platform().OpenFileName(options, name)) return;
+    if (IsLoadable(name)) break;
+    Platform().Message(Utf8(UnsupportedTableExtensionMessage));
+    options.FileName.clear();
+  }
+  LastOpenName = name;
+  QFile file(name);
+  if (!file.open(QIODevice::ReadOnly)) {
+    Platform().Message(Utf8(CannotOpenFileMessage) + name);
+    return;
+  }
+  // Only what the table can hold is read, however large the file.
+  const QByteArray head = file.read(static_cast<qint64>(MaxTableValues) * sizeof(double));
+  std::array<double, MaxTableValues> values{};
+  const TTableReadReport report = DecodeTable(head.toStdString(), static_cast<unsigned long long>(file.size()), values.data());
+  const QString warning = Utf8(TableReadWarning(report, QFileInfo(name).fileName().toStdString()));
+  if (report.Count > 0) LoadValues(values.data(), report.Count);
+  if (!warning.isEmpty()) Platform().Message(warning);
+}
+
+void TTabEditorForm::LoadValues(const double* values, int count) {
+  StringGrid1->CloseEditor();
+  EmptyValueCells();
+  for (int i = 0; i < count && i < Capacity; ++i) SetCellOf(i, FloatToText(values[i]));
+  CollectTable();
+}
+
+void TTabEditorForm::SpeedButton7Click() {
+  TFileDialogOptions options;
+  options.Title = QStringLiteral("Сохранение в формате Microsoft Exel");
+  options.Filter = QStringLiteral("Книга Microsoft Exel (*.xls)|*.xls");
+  options.DefaultExt = QStringLiteral("xls");
+  options.FileName = QStringLiteral("Таблица");
+  options.OverwritePrompt = true;
+  QString name;
+  if (!Platform().SaveFileName(options, name)) return;
+  CorrectFileExtension(name, QStringLiteral(".xls"));
+  CollectTable();
+  std::vector<std::string> texts;
+  texts.reserve(Count);
+  for (int k = 0; k < Count; ++k) texts.push_back(CellOf(k).toStdString());
+  WriteFile(name, QByteArray::fromStdString(TableExportText(texts, SeriesName.toStdString(), IndexBase)));
+}

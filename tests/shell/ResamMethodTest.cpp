@@ -1,0 +1,152 @@
+// The method menu through the main window: captions, the tab that takes turns with the
+// generating-function tab, the Lagrange limit, the curve rebuilt for each method, and the
+// basis-function tab.
+#include <QAction>
+#include <QComboBox>
+#include <QTabWidget>
+#include <QToolButton>
+#include <cmath>
+#include <gtest/gtest.h>
+
+#include "ResamTestSignals.h"
+#include "ScriptedPlatform.h"
+#include "engine/Basefunctionsunit.h"
+#include "engine/Lagrbfunit.h"
+#include "numerics/Keeper.h"
+#include "plotting/Diagram.h"
+#include "plotting/DiagramFrameUnit.h"
+#include "shell/EditIntUnit.h"
+#include "shell/ResamUnit.h"
+
+namespace {
+constexpr int KernelPage = 2, BasisPage = 3;
+const QString Title = QStringLiteral(" - Кварнел, Тармин, 2015г.");
+
+struct TMethodRow {
+  QAction* TResamForm::*Item;
+  const char16_t* Name;
+  TRealFunction Kernel;  // null: Lagrange
+};
+const TMethodRow Rows[] = {
+    {&TResamForm::N31, u"Ряд Котельникова", Sinc},
+    {&TResamForm::N33, u"Интерполяционный многочлен Лагранжа", nullptr},
+    {&TResamForm::N35, u"Локальная полиномиальная интерполяция, порядок: 0", Pol0},
+    {&TResamForm::N36, u"Локальная полиномиальная интерполяция, порядок: 1", Pol1},
+    {&TResamForm::N212, u"Локальная полиномиальная интерполяция, порядок: 2", Pol2},
+    {&TResamForm::N312, u"Локальная полиномиальная интерполяция, порядок: 3", Pol3},
+    {&TResamForm::N111, u"Локальная сплайновая интерполяция, порядок: 1, степень гладкости: 1", Spl11},
+    {&TResamForm::N211, u"Локальная сплайновая интерполяция, порядок: 2, степень гладкости: 1", Spl21},
+    {&TResamForm::N311, u"Локальная сплайновая интерполяция, порядок: 3, степень гладкости: 1", Spl31},
+    {&TResamForm::N121, u"Локальная сплайновая интерполяция, порядок: 1, степень гладкости: 2", Spl12},
+    {&TResamForm::N221, u"Локальная сплайновая интерполяция, порядок: 2, степень гладкости: 2", Spl22},
+    {&TResamForm::N321, u"Локальная сплайновая интерполяция, порядок: 3, степень гладкости: 2", Spl32},
+};
+
+// The interpolating function as the diagram reads it, against the method's own sum.
+double Expected(const TResamForm& form, const TMethodRow& row, double t) {
+  if (!row.Kernel) return LagrangeValue(form.SampleSet(), t);
+  if (row.Kernel == Sinc) return KotelnikovValue(form.SampleSet(), t);
+  return LocalValue(form.SampleSet(), row.Kernel, t);
+}
+}  // namespace
+
+TEST(ResamMethod, EachMethodSetsItsCaptionAndRebuildsTheCurve) {
+  TResamForm form;
+  GiveLibrarySignal(form, SlowWave, 1, 0);
+  for (const TMethodRow& row : Rows) {
+    (form.*row.Item)->trigger();
+    EXPECT_TRUE((form.*row.Item)->isChecked());
+    EXPECT_EQ(form.windowTitle(), QString::fromUtf16(row.Name) + Title);
+    const TKeeper* curve = form.DFs->Diagram->GetKeeper(1);
+    for (double t : {0.013, 0.31, 0.5, 0.777}) {
+      EXPECT_NEAR(curve->GetValue(t), Expected(form, row, t), 1e-12) << QString::fromUtf16(row.Name).toStdString();
+      // Every method rebuilds this smooth signal closely inside the interval.
+      EXPECT_NEAR(curve->GetValue(t), SlowWave(t), 0.1) << QString::fromUtf16(row.Name).toStdString() << " " << t;
+    }
+  }
+  EXPECT_TRUE(Scripted().Messages.isEmpty());
+}
+
+TEST(ResamMethod, BeforeASignalOnlyCaptionTabsAndCountLimitChange) {
+  TResamForm form;
+  form.PageControl1->setCurrentIndex(KernelPage);
+  form.N33->trigger();
+  EXPECT_EQ(form.windowTitle(), QStringLiteral("Интерполяционный многочлен Лагранжа") + Title);
+  EXPECT_FALSE(form.PageControl1->isTabVisible(KernelPage));
+  EXPECT_TRUE(form.PageControl1->isTabVisible(BasisPage));
+  EXPECT_EQ(form.PageControl1->currentIndex(), BasisPage);
+  EXPECT_EQ(form.EditN->Max(), 50);
+  EXPECT_FALSE(form.SignalGiven);
+  form.N35->trigger();
+  EXPECT_TRUE(form.PageControl1->isTabVisible(KernelPage));
+  EXPECT_FALSE(form.PageControl1->isTabVisible(BasisPage));
+  EXPECT_EQ(form.PageControl1->currentIndex(), KernelPage);
+  EXPECT_EQ(form.EditN->Max(), 500);
+  EXPECT_EQ(form.KernelOrder, 0);
+  // From another tab the switch leaves the active tab alone.
+  form.PageControl1->setCurrentIndex(0);
+  form.N33->trigger();
+  EXPECT_EQ(form.PageControl1->currentIndex(), 0);
+  EXPECT_TRUE(Scripted().Messages.isEmpty());
+}
+
+TEST(ResamMethod, LagrangeTakesFiftySamplesWithoutAMessage) {
+  TResamForm form;
+  GiveLibrarySignal(form, SlowWave, 1, 0);
+  form.N35->trigger();
+  form.EditN->SetVal(120);
+  form.EditNExit();
+  ASSERT_EQ(form.N, 120);
+  form.N33->trigger();
+  EXPECT_EQ(form.EditN->Val(), 50);
+  EXPECT_EQ(form.EditN->Max(), 50);
+  EXPECT_EQ(form.N, 50);
+  EXPECT_NEAR(form.T, 1.0 / 49, 1e-15);
+  EXPECT_EQ(form.DFs->Diagram->GetKeeper(2)->GetCount(), 50);
+  // The polynomial is plotted from T0 - 2T to T0 + (N + 1) T, shown from T0 - T to T0 + N T.
+  const TKeeper* curve = form.DFs->Diagram->GetKeeper(1);
+  EXPECT_NEAR(curve->GetXmin(), form.T0 - 2 * form.T, 1e-12);
+  EXPECT_NEAR(curve->GetXmax(), form.T0 + 51 * form.T, 1e-12);
+  EXPECT_NEAR(form.DFs->Diagram->GetXmin(), form.T0 - form.T, 1e-12);
+  EXPECT_TRUE(Scripted().Messages.isEmpty());
+  // Back to a local method: the limit is 500 again, the samples stay.
+  form.N36->trigger();
+  EXPECT_EQ(form.EditN->Max(), 500);
+  EXPECT_EQ(form.N, 50);
+}
+
+TEST(ResamMethod, BasisTabShowsTheChosenNumberOfBasisFunctions) {
+  TResamForm form;
+  form.ComboBoxLagr->setCurrentIndex(5);  // "7"
+  TDiagram& d = *form.DFLagr->Diagram;
+  int shown = 0;
+  for (int k = 0; k < 50; ++k) shown += d.GetKeeper(static_cast<unsigned char>(k))->IsShown();
+  EXPECT_EQ(shown, 7);
+  EXPECT_DOUBLE_EQ(d.GetXmin(), -0.5);
+  EXPECT_DOUBLE_EQ(d.GetXmax(), 6.5);
+  for (int k = 0; k < 7; ++k)
+    for (int node = 0; node < 7; ++node)
+      EXPECT_NEAR(d.GetKeeper(static_cast<unsigned char>(k))->GetValue(node), k == node ? 1 : 0, 1e-12);
+  form.ComboBoxLagr->setCurrentIndex(0);
+  EXPECT_EQ(GetBasisCount(), 2);
+}
+
+TEST(ResamMethod, DisplaySwitchesHideTheirCurvesInBothDiagrams) {
+  TResamForm form;
+  GiveLibrarySignal(form, SlowWave, 1, 0);
+  const struct {
+    QAction* TResamForm::*Item;
+    int Signal, Spectrum;
+  } rows[] = {{&TResamForm::N24, 0, 0}, {&TResamForm::N25, 2, 1}, {&TResamForm::N26, 1, 2}};
+  for (const auto& row : rows) {
+    (form.*row.Item)->trigger();  // off
+    EXPECT_FALSE(form.DFs->Diagram->GetKeeper(row.Signal)->IsShown());
+    EXPECT_FALSE(form.DFAS->Diagram->GetKeeper(row.Spectrum)->IsShown());
+    (form.*row.Item)->trigger();  // on
+    EXPECT_TRUE(form.DFs->Diagram->GetKeeper(row.Signal)->IsShown());
+    EXPECT_TRUE(form.DFAS->Diagram->GetKeeper(row.Spectrum)->IsShown());
+  }
+  form.SpeedButton3->click();
+  EXPECT_FALSE(form.N24->isChecked());
+  EXPECT_FALSE(form.DFs->Diagram->GetKeeper(0)->IsShown());
+}

@@ -1,0 +1,210 @@
+// Sampling set-up through the main window: the grid anchoring, the two input modes, the
+// period corrections, the two count limits with their messages, and the panel's controls
+// for analog and table signals.
+#include <QAction>
+#include <QGroupBox>
+#include <QMenu>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <cmath>
+#include <gtest/gtest.h>
+
+#include "ScriptedPlatform.h"
+#include "ResamTestSignals.h"
+#include "numerics/Keeper.h"
+#include "plotting/Diagram.h"
+#include "plotting/DiagramFrameUnit.h"
+#include "shell/EditFloatUnit.h"
+#include "shell/EditIntUnit.h"
+#include "shell/ResamUnit.h"
+
+namespace {
+const QString Limit500 = QStringLiteral("Количество отсчётов должно быть не более 500");
+const QString Limit50 =
+    QStringLiteral("Интерполяция многочленом Лагранжа доступна только при количестве отсчётов не более 50");
+
+void Type(QLineEdit* edit, const QString& text) {
+  edit->setFocus();
+  edit->selectAll();
+  QTest::keyClicks(edit, text);
+  QTest::keyClick(edit, Qt::Key_Return);
+}
+
+// The one-sided test signal on [0, 1], the interval then moved to [t1, t2] as a user types it.
+void SignalOn(TResamForm& form, double t1, double t2) {
+  GiveLibrarySignal(form, SlowWave, 1, 0);
+  Type(form.EditFloatT2, QString::number(t2));
+  Type(form.EditFloatT1, QString::number(t1));
+  ASSERT_DOUBLE_EQ(form.T1, t1);
+  ASSERT_DOUBLE_EQ(form.T2, t2);
+}
+}  // namespace
+
+TEST(ResamSampling, GridAnchoringInCountMode) {
+  const struct {
+    double T1, T2;
+    bool AtZero;
+    double T0;
+  } cases[] = {{0, 1, true, 0},          {0.25, 1.25, true, 0.2}, {0.25, 1.25, false, 0.25},
+               {-0.25, 0.75, true, -0.2}, {-0.25, 0.75, false, -0.25}};
+  for (const auto& c : cases) {
+    TResamForm form;
+    SignalOn(form, c.T1, c.T2);
+    (c.AtZero ? form.N9 : form.N10)->trigger();
+    Type(form.EditN, QStringLiteral("11"));
+    EXPECT_EQ(form.N, 11);
+    EXPECT_NEAR(form.T, 0.1, 1e-12);
+    EXPECT_NEAR(form.T0, c.T0, 1e-9) << c.T1 << (c.AtZero ? " at zero" : " at start");
+    const TKeeper* samples = form.DFs->Diagram->GetKeeper(2);
+    EXPECT_EQ(samples->GetCount(), 11);
+    EXPECT_NEAR(samples->GetXmin(), c.T0, 1e-9);
+    // Each sample is the analog signal at its own grid point, 0 outside the interval.
+    for (int i = 0; i < 11; ++i) {
+      const double t = form.T0 + i * form.T;
+      const bool inside = t > form.T1 - 1e-12 && t < form.T2 + 1e-12;
+      EXPECT_NEAR(form.Samples[i], inside ? SlowWave(t) : 0, 1e-3) << i << " at " << t;
+    }
+  }
+  EXPECT_TRUE(Scripted().Messages.isEmpty());
+}
+
+TEST(ResamSampling, PeriodModeCountsAndCorrectsThePeriod) {
+  TResamForm form;
+  SignalOn(form, 0, 1);
+  form.N14->trigger();
+  EXPECT_TRUE(form.RadioButtonT->isChecked());
+  EXPECT_TRUE(form.EditN->isReadOnly());
+  EXPECT_FALSE(form.EditT->isReadOnly());
+  // Letters cannot be typed, only pasted: "abc" is put in as a paste would.
+  const struct {
+    const char* Typed;
+    bool Pasted;
+    double T;
+    const char* Shown;
+  } cases[] = {{"0.3", false, 0.3, "0,3000"},
+               {"abc", true, 0.002, "0,0020"},
+               {"5", false, 0.9, "0,9000"},
+               {"0,25", false, 0.25, "0,2500"}};
+  for (const auto& c : cases) {
+    if (c.Pasted) form.EditT->setText(QString::fromLatin1(c.Typed));
+    Type(form.EditT, c.Pasted ? QString() : QString::fromLatin1(c.Typed));
+    EXPECT_DOUBLE_EQ(form.T, c.T) << c.Typed;
+    EXPECT_EQ(form.EditT->text(), QString::fromLatin1(c.Shown)) << c.Typed;
+  }
+  EXPECT_EQ(form.N, 4);  // 0, 0.25, 0.5, 0.75
+  Type(form.EditT, QStringLiteral("0.3"));
+  EXPECT_EQ(form.N, 4);  // 0, 0.3, 0.6, 0.9
+  EXPECT_EQ(form.EditN->Val(), 4);
+  // Only the least period (0.002 on [0, 1], 500 or 501 grid points by rounding) may meet the limit.
+  for (const QString& m : Scripted().Messages) EXPECT_EQ(m, Limit500);
+}
+
+TEST(ResamSampling, PeriodModeBeyondTheLimitsIsCorrectedWithTheirMessages) {
+  {
+    TResamForm form;
+    SignalOn(form, 0.001, 1.001);
+    form.N14->trigger();
+    Type(form.EditT, QStringLiteral("0,002"));
+    EXPECT_EQ(Scripted().Messages, QStringList{Limit500});
+    EXPECT_EQ(form.N, 500);
+    EXPECT_NEAR(form.T, 1.0 / 499, 1e-15);
+    EXPECT_EQ(form.T0, 0);
+    EXPECT_EQ(form.EditN->Val(), 500);
+  }
+  Scripted().Messages.clear();
+  {
+    TResamForm form;
+    SignalOn(form, 0, 1);
+    form.N33->trigger();
+    form.N14->trigger();
+    Type(form.EditT, QStringLiteral("0,0168"));  // 60 grid points
+    EXPECT_EQ(Scripted().Messages, QStringList{Limit50});
+    EXPECT_EQ(form.N, 50);
+    EXPECT_NEAR(form.T, 1.0 / 49, 1e-15);
+    EXPECT_EQ(form.EditN->Max(), 50);
+  }
+}
+
+TEST(ResamSampling, ANewSignalTakesTwiceNminWithinTheLimit) {
+  TResamForm form;
+  GiveLibrarySignal(form, FastWave, 1, 0);
+  EXPECT_GT(2 * form.Nmin, 500);
+  EXPECT_EQ(Scripted().Messages, QStringList{Limit500});
+  EXPECT_EQ(form.N, 500);
+  EXPECT_NEAR(form.T, 1.0 / 499, 1e-15);
+  Scripted().Messages.clear();
+
+  TResamForm slow;
+  GiveLibrarySignal(slow, SlowWave, 1, 0);
+  EXPECT_EQ(slow.N, 2 * slow.Nmin);
+  EXPECT_NEAR(slow.T, 1.0 / (slow.N - 1), 1e-12);  // count mode derives T from N again
+  EXPECT_TRUE(Scripted().Messages.isEmpty());
+}
+
+TEST(ResamSampling, TableAndAnalogSignalsSwitchThePanel) {
+  TResamForm form;
+  const double values[] = {1, 2, 3};
+  GiveTableSignal(form, values, 3);
+  EXPECT_FALSE(form.EditFloatT1->isEnabled());
+  EXPECT_FALSE(form.EditFloatT2->isEnabled());
+  EXPECT_TRUE(form.EditN->isReadOnly());
+  EXPECT_FALSE(form.EditT->isReadOnly());
+  EXPECT_TRUE(form.RadioButtonT->isChecked());
+  EXPECT_FALSE(form.RadioButtonN->isEnabled());
+  EXPECT_FALSE(form.N7->menuAction()->isEnabled());
+  EXPECT_FALSE(form.Label20->isVisibleTo(form.GroupBox1));
+  EXPECT_FALSE(form.DFs->Diagram->GetKeeper(0)->IsShown());
+  EXPECT_EQ(form.N, 3);
+  EXPECT_EQ(form.T2, 2);
+  EXPECT_EQ(form.EditT->text(), QStringLiteral("1,0000"));
+  // A longer period for a short table is taken as typed: the interval follows it.
+  Type(form.EditT, QStringLiteral("4"));
+  EXPECT_EQ(form.T, 4);
+  EXPECT_EQ(form.T2, 8);
+
+  GiveLibrarySignal(form, SlowWave, 1, 0);
+  EXPECT_TRUE(form.EditFloatT1->isEnabled());
+  EXPECT_TRUE(form.RadioButtonN->isEnabled());
+  EXPECT_TRUE(form.RadioButtonN->isChecked());  // the menu's mode, count
+  EXPECT_FALSE(form.EditN->isReadOnly());
+  EXPECT_TRUE(form.EditT->isReadOnly());
+  EXPECT_TRUE(form.N7->menuAction()->isEnabled());
+  EXPECT_TRUE(form.Label20->isVisibleTo(form.GroupBox1));
+  EXPECT_TRUE(form.DFs->Diagram->GetKeeper(0)->IsShown());
+}
+
+TEST(ResamSampling, ShortAndLongTablesArePaddedOrLimited) {
+  TResamForm form;
+  const double one[] = {5};
+  GiveTableSignal(form, one, 1);
+  EXPECT_EQ(form.N, 2);
+  EXPECT_EQ(form.Samples[1], 0);
+  EXPECT_EQ(form.T2, form.T);
+  GiveTableSignal(form, nullptr, 0);
+  EXPECT_EQ(form.N, 2);
+  EXPECT_TRUE(Scripted().Messages.isEmpty());
+
+  form.N33->trigger();
+  double many[51];
+  for (int i = 0; i < 51; ++i) many[i] = i;
+  GiveTableSignal(form, many, 51);
+  EXPECT_EQ(Scripted().Messages, QStringList{Limit50});
+  EXPECT_EQ(form.N, 50);
+}
+
+TEST(ResamSampling, ZeroSignalGivesFiniteQuantities) {
+  TResamForm form;
+  GiveLibrarySignal(form, Zero, 0.5, 1);
+  EXPECT_EQ(form.T1, -0.25);
+  EXPECT_TRUE(std::isfinite(form.Wm));
+  EXPECT_GE(form.N, 2);
+  EXPECT_TRUE(std::isfinite(form.T) && form.T > 0);
+  for (int i = 0; i < form.N; ++i) EXPECT_EQ(form.Samples[i], 0);
+  for (QLabel* l : {form.Label7, form.Label12, form.Label20, form.Label21, form.Label22, form.Label23}) {
+    EXPECT_FALSE(l->text().contains(QStringLiteral("nan"), Qt::CaseInsensitive)) << l->text().toStdString();
+    EXPECT_FALSE(l->text().contains(QStringLiteral("inf"), Qt::CaseInsensitive)) << l->text().toStdString();
+  }
+  EXPECT_TRUE(Scripted().Messages.isEmpty());
+}

@@ -1,0 +1,23 @@
+#pragma once
+// Signals handed to the main window the way the source commands hand them over.
+#include <cmath>
+
+#include "shell/ResamUnit.h"
+
+inline double SlowWave(double t) { return std::sin(2 * 3.141592653589793 * 3 * t) + 0.5; }
+inline double FastWave(double t) { return std::sin(2 * 3.141592653589793 * 400 * t); }
+inline double Zero(double) { return 0; }
+
+// As the library does: a function of time with its duration and symmetry.
+inline void GiveLibrarySignal(TResamForm& form, TRealFunction f, double tau, int symmetry) {
+  form.FormulaSignal = {f, tau, symmetry};
+  form.AcceptSignal(TResamForm::SourceLibrary);
+  form.TakeAnalogSignal(TResamForm::PeriodHalfTmax);
+}
+
+// As the table editor does: values that stay alive while they are the signal.
+inline void GiveTableSignal(TResamForm& form, const double* values, int count) {
+  form.TableSignal = {values, count};
+  form.AcceptSignal(TResamForm::SourceTable);
+  form.TakeTableSignal();
+}
