@@ -85,8 +85,8 @@ void TResamForm::SetSpectrumRange() {
   const TSpectrumRange range =
       SpectrumRangeFor(ShownView, ShownUnit, {Wd, Fd, Wm, Fm}, T, Series(DFAS, 1)->GetYmax(), analogMax);
   TDiagram& d = *DFAS->Diagram;
-  d.SetLimitX(range.LimitMin, range.LimitMax);
   d.EnableLine(false);
+  d.SetLimitX(range.LimitMin, range.LimitMax);
   d.SetRangeX(range.Xmin, range.Xmax);
   d.EnableLine(true);
   d.SetRangeY(range.Ymin, range.Ymax);

@@ -71,28 +71,30 @@ void ShowKernel(TResamForm& form, bool kotelnikov) {
   form.DFBF->StoreRange();
 }
 
-void ShowKernelSpectrum(TResamForm& form, const TKernelAnalysis& analysis) {
-  TDiagram& d = *form.DFBFS->Diagram;
-  TKeeper* spectrum = d.GetKeeper(0);
-  spectrum->SetArray(form.KernelSpectrum, analysis.SpectrumCount, 0, analysis.SpectrumEnd);
-  spectrum->SetSymmetry(SymmetryEven);
+// Series 0 of the frame: values[0 .. count-1] over [0, end], mirrored to negative abscissae,
+// shown over [xmin, xmax] with the Y range fitted to it; the series are drawn by the caller's
+// next repaint.
+void PlotEvenArray(TDiagramFrame* frame, double* values, int count, double end, double xmin, double xmax) {
+  TDiagram& d = *frame->Diagram;
+  TKeeper* series = d.GetKeeper(0);
+  series->SetArray(values, count, 0, end);
+  series->SetSymmetry(SymmetryEven);
   d.EnableLine(false);
-  d.SetRangeX(-SpectrumViewPeriods * TwoPiShort, SpectrumViewPeriods * TwoPiShort);
-  d.EnableLine(true);
+  d.SetRangeX(xmin, xmax);
   d.AutoRangeY();
+  d.EnableLine(true);
+}
+
+void ShowKernelSpectrum(TResamForm& form, const TKernelAnalysis& analysis) {
+  PlotEvenArray(form.DFBFS, form.KernelSpectrum, analysis.SpectrumCount, analysis.SpectrumEnd,
+                -SpectrumViewPeriods * TwoPiShort, SpectrumViewPeriods * TwoPiShort);
+  form.DFBFS->Diagram->ShowDiagram();
   form.DFBFS->StoreRange();
 }
 
 void ShowDistortion(TResamForm& form, const TKernelAnalysis& analysis) {
-  TDiagram& d = *form.DFK->Diagram;
-  TKeeper* distortion = d.GetKeeper(0);
-  distortion->SetArray(form.Distortion, analysis.DistortionCount, 0, analysis.DistortionEnd);
-  distortion->SetSymmetry(SymmetryEven);
-  d.EnableLine(false);
-  d.SetRangeX(0, analysis.DistortionEnd);
-  d.AutoRangeY();
-  d.EnableLine(true);
-  d.SetYmin(0);
+  PlotEvenArray(form.DFK, form.Distortion, analysis.DistortionCount, analysis.DistortionEnd, 0, analysis.DistortionEnd);
+  form.DFK->Diagram->SetYmin(0);
   form.DFK->StoreRange();
 }
 

@@ -69,6 +69,8 @@ void TTabEditorForm::BuildMenu() {
   control->addSeparator();
   N19 = control->addAction(QStringLiteral("Последовательный ввод"));
   Enter1 = control->addAction(QStringLiteral("Переход по <Enter>"));
+  // The check marks of "Последовательный ввод" and "Переход по <Enter>" are the settings
+  // themselves: the menu toggles them and the grid's rules read them.
   for (QAction* item : {N16, N17, N19, Enter1}) item->setCheckable(true);
   auto* modes = new QActionGroup(this);
   modes->addAction(N16);
@@ -79,7 +81,6 @@ void TTabEditorForm::BuildMenu() {
   connect(N16, &QAction::triggered, this, &TTabEditorForm::N16Click);
   connect(N17, &QAction::triggered, this, &TTabEditorForm::N17Click);
   connect(N19, &QAction::triggered, this, &TTabEditorForm::N19Click);
-  connect(Enter1, &QAction::triggered, this, &TTabEditorForm::Enter1Click);
 }
 
 void TTabEditorForm::BuildToolBar() {
@@ -274,10 +275,6 @@ void TTabEditorForm::N19Click() {
   int col = 0, row = 1;
   IndexToCell(Count - 1, col, row);
   MoveFreely(col, row);
-}
-
-void TTabEditorForm::Enter1Click() {
-  // The check mark is the setting; the menu toggles it.
 }
 
 // Sequential input would refuse a move past the first empty cell; some moves are the

@@ -52,7 +52,6 @@ class TTabEditorForm : public QDialog {
   void N16Click();
   void N17Click();
   void N19Click();
-  void Enter1Click();
   void PageControl1Change(int index);
   void FormMouseMove();
   void FormShow();

@@ -243,9 +243,13 @@ void TTableGrid::keyPressEvent(QKeyEvent* event) {
     event->accept();
     return;
   }
-  // Enter opens the cell editor, as F2 does.
+  // Enter opens the cell editor, as F2 does; a paste opens it to paste into it.
   const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
   if (enter && !EditorActive() && edit(currentIndex(), EditKeyPressed, event)) return;
+  if (event->matches(QKeySequence::Paste) && !EditorActive() && edit(currentIndex(), EditKeyPressed, nullptr)) {
+    if (TCellEdit* editor = Editor()) editor->PasteFiltered();
+    return;
+  }
   QTableWidget::keyPressEvent(event);
 }
 

@@ -1,5 +1,6 @@
 #include "FuzzReaders.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QString>
 #include <cmath>
@@ -138,8 +139,20 @@ std::string CheckFormatRoundTrip(double value, unsigned decimals) {
   return "";
 }
 
+// One control for every input, as a window keeps it; deleted while the application still
+// exists, or the font data it holds is reported as leaked when the program ends.
+TEditFloat* FuzzEdit = nullptr;
+void DeleteFuzzEdit() {
+  delete FuzzEdit;
+  FuzzEdit = nullptr;
+}
+
 std::string CheckEditFloat(const QString& text) {
-  static TEditFloat* edit = new TEditFloat;  // one control for every input, as a window keeps it
+  if (!FuzzEdit) {
+    FuzzEdit = new TEditFloat;
+    qAddPostRoutine(DeleteFuzzEdit);
+  }
+  TEditFloat* edit = FuzzEdit;
   edit->setText(text);
   if (!edit->TextToVal()) return "";
   if (!std::isfinite(edit->Val())) return "the entry control took a non-finite value";

@@ -105,6 +105,17 @@ TEST_F(TabEditor, TypedAndPastedCharactersPassTheCellFilter) {
   Key(Qt::Key_Home);
   Type(QStringLiteral("7"));
   EXPECT_EQ(Cell(0), QStringLiteral("-1,23456"));
+  // In the frame mode the cell editor is closed until a key opens it; a paste opens it too.
+  form.N17->trigger();
+  Settle();
+  EXPECT_FALSE(form.StringGrid1->EditorActive());
+  Key(Qt::Key_Right);
+  Scripted().ClipboardTextToPaste = QStringLiteral("2.5.7");
+  Key(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(Cell(1), QStringLiteral("2,57"));
+  form.N16->trigger();  // back to the cursor mode: the editor shows at once
+  Settle();
+  EXPECT_TRUE(form.StringGrid1->EditorActive());
   EXPECT_TRUE(Scripted().Messages.isEmpty());
 }
 
@@ -118,6 +129,24 @@ TEST_F(TabEditor, EnterMovesOnAndSequentialInputRefusesGaps) {
   EXPECT_EQ(Cells(3), QStringList({"1", "2", "0"}));
   EXPECT_EQ(Current(), 3);
   MoveTo(5);  // two past the last value
+  EXPECT_EQ(Current(), 3);
+  // The same by the mouse: two past the last value is refused, even by a double click,
+  // and the cell right after the last value is taken.
+  auto click = [this](int col, bool twice) {
+    const QPoint at = form.StringGrid1->visualRect(form.StringGrid1->model()->index(1, col)).center();
+    if (twice) {
+      QTest::mouseDClick(form.StringGrid1->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    } else {
+      QTest::mouseClick(form.StringGrid1->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    }
+    Settle();
+  };
+  click(0, false);
+  EXPECT_EQ(Current(), 0);
+  click(4, true);
+  EXPECT_EQ(Current(), 0);
+  EXPECT_EQ(Cell(4), "");
+  click(3, false);
   EXPECT_EQ(Current(), 3);
   MoveTo(0);
   MoveTo(3);

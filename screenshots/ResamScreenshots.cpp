@@ -1,0 +1,199 @@
+// Takes the README's pictures of the real program: each source window with a signal in it,
+// then the main window's tabs with that signal. The windows are driven as a user would, from
+// inside their modal runs, and each picture is the window's own rendering (QWidget::grab).
+// Usage: resam_screenshots <folder>; run under a 1600x1000 screen (scripts/screenshots).
+#include <QAction>
+#include <QComboBox>
+#include <QApplication>
+#include <QDir>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QThread>
+#include <QTimer>
+#include <QToolButton>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+
+#include "numerics/SpAnUnit.h"
+#include "platform/Fonts.h"
+#include "platform/QtPlatform.h"
+#include "platform/QtTranslation.h"
+#include "plotting/Diagram.h"
+#include "plotting/DiagramIncreaseUnit.h"
+#include "shell/DecimalEditUnit.h"
+#include "shell/PicViewerUnit.h"
+#include "shell/ResamUnit.h"
+#include "shell/YesNoDialogUnit.h"
+#include "sources/DiagramEditor.h"
+#include "sources/LibUnit.h"
+#include "sources/PolyGarmUnit.h"
+#include "sources/TabEditor08Unit.h"
+#include "sources/TableGrid.h"
+
+namespace {
+QString Folder;
+int Failures = 0;
+
+// Lets pending layouts, paints and timers run.
+void Settle() {
+  for (int i = 0; i < 5; ++i) {
+    QApplication::processEvents();
+    QThread::msleep(20);
+  }
+}
+
+void Shoot(QWidget* window, const QString& name) {
+  Settle();
+  const QString path = QDir(Folder).filePath(name + QStringLiteral(".png"));
+  if (!window->grab().save(path)) {
+    std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+    ++Failures;
+    return;
+  }
+  std::printf("%s\n", qPrintable(path));
+}
+
+// Clicks the command's button; once its window is up, act runs inside it.
+void RunModal(QAbstractButton* command, const std::function<void()>& act) {
+  QTimer::singleShot(0, act);
+  command->click();
+}
+
+void ClickAt(TDiagram& d, double x, double y) {
+  const QPointF at(d.MathToPhisX(x), d.MathToPhisY(y));
+  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    QMouseEvent event(type, at, d.mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&d, &event);
+  }
+}
+
+void GiveFragment(TResamForm& form) {
+  RunModal(form.SpeedButton18, [] {
+    PolyGarmForm->Button3->click();  // "Прямоугольный"
+    Shoot(PolyGarmForm, QStringLiteral("fragment"));
+    PolyGarmForm->Button1->click();
+  });
+}
+
+void GiveLibrarySignal(TResamForm& form) {
+  RunModal(form.SpeedButton11, [] {
+    TLibForm& lib = *LibForm;
+    lib.ComboBoxF->setCurrentIndex(4);
+    lib.ComboBoxFChange(4);  // "Экспоненциальные чётно-симметричные"
+    lib.ComboBoxK->setCurrentIndex(2);
+    lib.ComboBoxKChange(2);
+    lib.EditTay->setText(QStringLiteral("3"));
+    lib.EditTayKeyEnter();
+    Shoot(&lib, QStringLiteral("library"));
+    lib.SpeedButton3->click();  // "Выбрать сигнал"
+  });
+}
+
+void GiveTable(TResamForm& form) {
+  RunModal(form.SpeedButton2, [] {
+    TTabEditorForm& editor = *TabEditorForm;
+    editor.SpeedButton2Click();
+    // A damped oscillation, rounded as one would type it.
+    for (int k = 0; k < 24; ++k) {
+      int col = 0, row = 0;
+      TTabEditorForm::IndexToCell(k, col, row);
+      const double value = std::round(100 * std::exp(-0.12 * k) * std::cos(0.7 * k)) / 100;
+      editor.StringGrid1->SetCell(col, row, QLocale().toString(value));
+    }
+    Shoot(&editor, QStringLiteral("table"));
+    editor.SpeedButton1->click();  // "Обработать данные"
+  });
+}
+
+void GiveDrawing(TResamForm& form) {
+  RunModal(form.SpeedButton1, [] {
+    TDiagramEditor& e = *DiagramEditor;
+    Settle();
+    const double points[][2] = {{1.5, 0}, {2.5, 0.3}, {3.2, 0.9}, {4, 0.6}, {4.8, -0.4}, {5.6, 0.2}, {6.5, 0}};
+    for (const auto& p : points) ClickAt(*e.Diagram1, p[0], p[1]);
+    Shoot(&e, QStringLiteral("editor"));
+    e.SpeedButtonInput->click();  // "Обработать график"
+  });
+}
+
+// The signal and the spectrum tabs for the signal just given.
+void ShootTabs(TResamForm& form, const QString& source) {
+  if (!form.SignalGiven) {
+    std::fprintf(stderr, "no signal came from the %s\n", qPrintable(source));
+    ++Failures;
+    return;
+  }
+  form.PageControl1->setCurrentIndex(0);
+  Shoot(&form, QStringLiteral("signal-") + source);
+  form.PageControl1->setCurrentIndex(1);
+  Shoot(&form, QStringLiteral("spectrum-") + source);
+  form.PageControl1->setCurrentIndex(0);
+}
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  Folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
+  QDir().mkpath(Folder);
+  QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+  InstallFontSubstitutions();
+  InstallQtTranslation();
+  TQtPlatform platform;
+  InstallPlatform(&platform);
+
+  // The windows in the program's own order of creation.
+  TResamForm form;
+  ResamForm = &form;
+  TSpAnForm spectrumModule;
+  SpAnForm = &spectrumModule;
+  TDiagramIncrease enlargedDiagram;
+  DiagramIncrease = &enlargedDiagram;
+  TDiagramEditor drawing;
+  DiagramEditor = &drawing;
+  TYesNoDialogForm question;
+  YesNoDialogForm = &question;
+  TTabEditorForm tableEditor;
+  TabEditorForm = &tableEditor;
+  TLibForm library;
+  LibForm = &library;
+  TPicViewerForm pictureViewer;
+  PicViewerForm = &pictureViewer;
+  TPolyGarmForm fragment;
+  PolyGarmForm = &fragment;
+
+  form.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
+  form.show();
+  Settle();
+
+  GiveFragment(form);
+  ShootTabs(form, QStringLiteral("fragment"));
+  form.PageControl1->setCurrentIndex(2);
+  Shoot(&form, QStringLiteral("kernel"));
+  GiveLibrarySignal(form);
+  ShootTabs(form, QStringLiteral("library"));
+  GiveTable(form);
+  ShootTabs(form, QStringLiteral("table"));
+  GiveDrawing(form);
+  ShootTabs(form, QStringLiteral("drawing"));
+  form.N33->trigger();  // the Lagrange polynomial offers the basis-function tab
+  form.PageControl1->setCurrentIndex(3);
+  form.ComboBoxLagr->setCurrentIndex(3);  // five nodes
+  Shoot(&form, QStringLiteral("basis"));
+
+  PolyGarmForm = nullptr;
+  PicViewerForm = nullptr;
+  LibForm = nullptr;
+  TabEditorForm = nullptr;
+  YesNoDialogForm = nullptr;
+  DiagramEditor = nullptr;
+  DiagramIncrease = nullptr;
+  SpAnForm = nullptr;
+  ResamForm = nullptr;
+  InstallPlatform(nullptr);
+  return Failures == 0 ? 0 : 1;
+}
