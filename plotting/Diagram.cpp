@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPainter>
 #include <QPalette>
+#include <QtMath>
 #include <cmath>
 
 #include "plotting/DiagramColours.h"
@@ -210,15 +211,32 @@ void TDiagram::FullSize() {
   if (reused) Image.fill(Qt::white);
 }
 
-// The picture for a repaint: one of the right size already there is kept, since the repaint
-// covers it completely; true when it was kept.
+void TDiagram::SetPixelRatio(qreal ratio) {
+  PixelRatioOverride = ratio > 0 && std::isfinite(ratio) ? ratio : 0;
+  ShowDiagram();
+}
+
+// Device pixels per logical pixel of the picture: the screen's, so that the picture is as
+// sharp as the screen, unless the owner or an export asked for another.
+qreal TDiagram::PictureRatio() const {
+  if (ExportRatio > 0) return ExportRatio;
+  if (PixelRatioOverride > 0) return PixelRatioOverride;
+  return std::max<qreal>(1, devicePixelRatioF());
+}
+
+// The picture for a repaint, at the picture ratio; every drawing on it is in logical pixels.
+// One of the right size already there is kept, since the repaint covers it completely;
+// true when it was kept.
 bool TDiagram::AllocatePicture() {
   if (width() <= 0 || height() <= 0) {
     Image = QImage();
     return false;
   }
-  if (Image.size() == size()) return true;
-  Image = QImage(size(), QImage::Format_RGB32);
+  const qreal ratio = PictureRatio();
+  const QSize device(qCeil(width() * ratio), qCeil(height() * ratio));
+  if (Image.size() == device && Image.devicePixelRatio() == ratio) return true;
+  Image = QImage(device, QImage::Format_RGB32);
+  Image.setDevicePixelRatio(ratio);
   Image.fill(Qt::white);
   return false;
 }
@@ -227,6 +245,6 @@ bool TDiagram::AllocatePicture() {
 // part of the control the picture does not cover shows the background.
 void TDiagram::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  if (Image.size() != size()) painter.fillRect(rect(), ColourOf(ColorBackDiagram));
+  if (Image.deviceIndependentSize().toSize() != size()) painter.fillRect(rect(), ColourOf(ColorBackDiagram));
   if (!Image.isNull()) painter.drawImage(0, 0, Image);
 }

@@ -35,6 +35,14 @@ class TDiagram : public QWidget {
   int Get_yb_net() const { return yb_net; }
   int Get_ye_net() const { return ye_net; }
   int GetWidth() const { return width(); }
+  // Where the last repaint wrote the axis numbers (all of one axis in one rectangle) and the
+  // abscissa name; empty when nothing was written. Tools placed beside the net avoid them.
+  QRect GetXNumbersRect() const { return XNumbersRect; }
+  QRect GetYNumbersRect() const { return YNumbersRect; }
+  QRect GetNameXRect() const { return NameXRect; }
+  // Room, in pixels, that the owner's tools take left of the Y numbers and below the X
+  // numbers; the net moves in by as much. 0 and 0 (the default) is the plain layout.
+  void SetToolRoom(int left, int bottom);
   int GetHeight() const { return height(); }
 
   // Range and limits. Degenerate requests are ignored; ends beyond a limit are clamped.
@@ -67,6 +75,8 @@ class TDiagram : public QWidget {
   static constexpr int NumTextSize = 400;
   // Locale-independent "%.Nf" (N = precision 0..7) or "%e"; returns the character count.
   static int num2char(char* buffer, int precision, double value);
+  // The text an axis shows for its grid value v, with the program's decimal comma.
+  QString AxisNumberText(double v, bool xAxis) const { return GridText(v, xAxis ? GridX : GridY, xAxis ? PrecisionX : PrecisionY); }
 
   // Appearance.
   void SetColorBackDiagram(int c);
@@ -107,8 +117,14 @@ class TDiagram : public QWidget {
   void ShowDiagram();
   void ShowBitmap();
   void FullSize();
-  // The picture the widget shows; export and tests read it.
+  // The picture the widget shows; export and tests read it. Its size is the control's size
+  // times its device pixel ratio (QImage::devicePixelRatio); drawing on it is in logical pixels.
   const QImage& Picture() const { return Image; }
+  // Device pixels per logical pixel of the picture; 0 (the default) follows the screen.
+  void SetPixelRatio(qreal ratio);
+  qreal PictureRatio() const;
+  // The picture as exported: in print mode, at the control's size in logical pixels.
+  QImage PrintPicture();
   // The same picture for an owner that draws over the series itself (the editor's pen and
   // rubber band); the next full repaint covers that drawing. Call update() afterwards.
   QImage& Canvas() { return Image; }
@@ -192,10 +208,13 @@ class TDiagram : public QWidget {
   void AdjustPrecision(const TGrid& grid, double vmax, int& precision) const;
   QString GridText(double v, const TGrid& grid, int precision) const;
   void PaintBackground(QPainter& p);
+  double LineOffset() const;
+  void DrawNetLine(QPainter& p, int x1, int y1, int x2, int y2) const;
   void PaintGridX(QPainter& p);
   void PaintGridY(QPainter& p);
   void PaintMinorTicks(QPainter& p);
   void PaintTitles(QPainter& p);
+  QRect PlaceNameX() const;
   void PaintText(QPainter& p, const QFont& font, int left, int top, const QString& text, bool opaque);
   void PaintSeries(QPainter& p);
   void PaintBitmaps(QPainter& p);
@@ -213,6 +232,11 @@ class TDiagram : public QWidget {
   void AddHorizontal(int x1, int x2, int y);
   void FlushSpans(QPainter& p);
   void PaintMarkers(QPainter& p);
+  void SetCurvePen(QPainter& p);
+  double CurveY(double v, int py) const;
+  void LineCurveTo(int x, double y);
+  void MoveCurveTo(QPainter& p, int x, int y);
+  void FlushCurve(QPainter& p);
   void ShowKeeper(TKeeper* keeper, void (TDiagram::*paint)(QPainter&, const TKeeper&));
   QColor NetColour() const;
   QColor TextBackColour() const;
@@ -252,6 +276,10 @@ class TDiagram : public QWidget {
   TGrid GridX, GridY;
   QImage Image;
   QFont CanvasFont;
+  qreal PixelRatioOverride = 0;
+  int ToolRoomLeft = 0, ToolRoomBottom = 0;
+  QRect XNumbersRect, YNumbersRect, NameXRect;
+  qreal ExportRatio = 0;
 
   TKeeper BaseKeeper;
   bool LinesEnabled = true;
@@ -259,6 +287,9 @@ class TDiagram : public QWidget {
   // reused by every repaint, so that drawing allocates nothing once they have grown.
   std::vector<QRect> SpanBuffer;
   std::vector<QPoint> MarkerBuffer;
+  std::vector<QLineF> CurveBuffer;
+  QPointF CurvePoint;
+  bool CurveHasPoint = false;
   int SeriesPenWidth = 1;
   QColor SeriesColour;
   // One marker circle drawn once per colour and width and copied onto every sample top.

@@ -15,6 +15,8 @@ constexpr int PanelMargin = 10;
 constexpr int ButtonSize = 25, ButtonPitch = 26, ButtonLeft = 2;
 constexpr int UpDownLong = 30, UpDownShort = 16;
 constexpr int FontHeight = 11;
+// Between an up-down and the numbers it sits beside.
+constexpr int ToolGap = 2;
 }  // namespace
 
 TDiagramFrame::TDiagramFrame(QWidget* parent) : QFrame(parent), Diagram(new TDiagram(this)) {
@@ -103,13 +105,26 @@ void TDiagramFrame::StoreRange() {
   PlaceTools();
 }
 
+// The up-downs stand at the ends of the axes as the layout has them, but outside the
+// numbers: left of the Y numbers and below the X numbers, so that no digit is covered.
 void TDiagramFrame::PlaceTools() {
   const TDiagram& d = *Diagram;
   Panel->move(d.Get_xe_net() - Panel->width() - PanelMargin, d.Get_yb_net() + PanelMargin);
-  UpDown1->move(d.Get_xb_net() - UpDown1->width(), d.Get_yb_net());
-  UpDown2->move(d.Get_xb_net() - UpDown2->width(), d.Get_ye_net() - UpDown2->height());
-  UpDown3->move(d.Get_xb_net(), d.Get_ye_net());
-  UpDown4->move(d.Get_xe_net() - UpDown4->width(), d.Get_ye_net());
+  const QRect yNumbers = d.GetYNumbersRect(), xNumbers = d.GetXNumbersRect();
+  const int besideY = (yNumbers.isEmpty() ? d.Get_xb_net() : std::min(yNumbers.left(), d.Get_xb_net())) - ToolGap;
+  const int belowX = (xNumbers.isEmpty() ? d.Get_ye_net() : std::max(xNumbers.bottom() + 1, d.Get_ye_net())) + ToolGap;
+  UpDown1->move(std::max(0, besideY - UpDown1->width()), d.Get_yb_net());
+  UpDown2->move(std::max(0, besideY - UpDown2->width()), d.Get_ye_net() - UpDown2->height());
+  UpDown3->move(d.Get_xb_net(), belowX);
+  UpDown4->move(d.Get_xe_net() - UpDown4->width(), belowX);
+}
+
+// The diagram leaves room for the up-downs while the limits button is down, whether or not
+// the mouse has brought the tools up: the net would otherwise jump at every hover.
+void TDiagramFrame::KeepRoomForUpDowns() {
+  const bool room = SpeedButtonLim->isChecked();
+  Diagram->SetToolRoom(room ? UpDownShort + 2 * ToolGap : 0, room ? UpDownShort + 2 * ToolGap : 0);
+  PlaceTools();
 }
 
 void TDiagramFrame::HideTools() {
@@ -158,6 +173,7 @@ void TDiagramFrame::DiagramMouseDown(TDiagram*, Qt::MouseButton button, Qt::Keyb
 }
 
 void TDiagramFrame::SpeedButtonLimClick() {
+  KeepRoomForUpDowns();
   SetUpDownsVisible(UpDown1->isHidden());
   for (TUpDown* u : {UpDown1, UpDown2, UpDown3, UpDown4}) u->raise();
 }

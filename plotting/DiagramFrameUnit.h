@@ -58,6 +58,7 @@ class TDiagramFrame : public QFrame {
   void BuildPanel();
   void BuildUpDowns();
   void SetUpDownsVisible(bool visible);
+  void KeepRoomForUpDowns();
   void StepEdge(TRangeEdge edge, TUpDown::TUDBtnType button);
 
   TStoredRange Stored;

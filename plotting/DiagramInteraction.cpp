@@ -21,8 +21,8 @@ void TDiagram::DrawFeeler(int x, int y) {
   QPainter p(&Image);
   p.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
   p.setPen(QPen(ColourOf(ColorFeeler), PenWidthFeeler, PenStyleFeeler));
-  p.drawLine(x, y + FeelerGap, x, ye_net);
-  p.drawLine(x - FeelerGap, y, xb_net, y);
+  DrawNetLine(p, x, y + FeelerGap, x, ye_net);
+  DrawNetLine(p, x - FeelerGap, y, xb_net, y);
   p.end();
   update();
 }
@@ -88,11 +88,19 @@ double TDiagram::StepX() const { return RangeStep(Xmax - Xmin, PrecisionX); }
 
 double TDiagram::StepY() const { return RangeStep(Ymax - Ymin, PrecisionY); }
 
-void TDiagram::CopyToClipboard() {
+// Exports are of the control's size in logical pixels, as the picture file of a diagram has
+// always been: what a user pastes or opens is as large as the diagram looked on the screen
+// (at a ratio of 2 a device-size copy would open twice as large elsewhere).
+QImage TDiagram::PrintPicture() {
+  ExportRatio = 1;
   SetPrintMode();
-  Platform().SetClipboardImage(Image);
+  QImage printed = Image;
+  ExportRatio = 0;
   ResetPrintMode();
+  return printed;
 }
+
+void TDiagram::CopyToClipboard() { Platform().SetClipboardImage(PrintPicture()); }
 
 void TDiagram::SaveBmpFile() {
   try {
@@ -111,9 +119,7 @@ void TDiagram::SaveBmpFile() {
 
 void TDiagram::SaveBmpFile(QString name) {
   CorrectFileExtension(name, QStringLiteral(".bmp"));
-  SetPrintMode();
-  const bool written = Image.save(name, "BMP");
-  ResetPrintMode();
+  const bool written = PrintPicture().save(name, "BMP");
   // A file that could not be written is said so, never passed over as saved.
   if (!written) Platform().Message(QStringLiteral("Не удаётся записать файл ") + name);
 }

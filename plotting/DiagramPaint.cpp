@@ -1,11 +1,13 @@
 // The diagram's layout, grid and the painting order of a full repaint.
 #include <QFontMetrics>
 #include <QPainter>
+#include <QtMath>
 #include <cmath>
 
 #include "plotting/Diagram.h"
 #include "plotting/DiagramColours.h"
 #include "plotting/DiagramScale.h"
+#include "plotting/NumberText.h"
 
 namespace {
 constexpr double NumberSpacing = 1.2;  // an X interval holds a number and a fifth
@@ -17,6 +19,7 @@ constexpr int MinorPerStep = 5;
 constexpr int TickLength = 4;
 constexpr int MinorTickLength = 2;
 constexpr int NumberGap = 5;
+constexpr int NameGap = 4;  // between the abscissa name and the last number
 constexpr int BitmapInset = 3;
 // The precision can rise only a few times; the layout is settled well within this.
 constexpr int MaxLayoutPasses = 4;
@@ -56,11 +59,11 @@ void TDiagram::Layout() {
   const int ly = cw * NumberChars(Ymin, Ymax, PrecisionY, true);
   NumbersShown = 4 * lx < aw && 4 * th < ah;
   const int s = NumbersShown ? 1 : 0;
-  xb_net = (ly + 5) * s + 2;
+  xb_net = (ly + 5) * s + 2 + ToolRoomLeft;
   yb_net = int(th * 0.5 * s + hh + 1);
   // A control too small for any net keeps an empty one instead of a reversed one.
   const int netWidth = std::max(0, int(aw - xb_net - lx * 0.5 * s - 1));
-  const int netHeight = std::max(0, hh + ah - yb_net - (th + 5) * s - 2);
+  const int netHeight = std::max(0, hh + ah - yb_net - (th + 5) * s - 2 - ToolRoomBottom);
   xe_net = xb_net + netWidth;
   ye_net = yb_net + netHeight;
   x0_out = xb_net + cw * s;
@@ -100,11 +103,12 @@ void TDiagram::AdjustPrecision(const TGrid& grid, double vmax, int& precision) c
   }
 }
 
+// num2char writes C's point; the axis shows the program's comma ("0,0" for zero).
 QString TDiagram::GridText(double v, const TGrid& grid, int precision) const {
-  if (std::fabs(v) <= grid.Eps) return precision == 0 ? QStringLiteral("0") : QStringLiteral("0.0");
+  if (std::fabs(v) <= grid.Eps) return precision == 0 ? QStringLiteral("0") : WithProgramSeparator(QStringLiteral("0.0"));
   char text[NumTextSize];
   const int length = num2char(text, precision, v);
-  return QString::fromLatin1(text, length);
+  return WithProgramSeparator(QString::fromLatin1(text, length));
 }
 
 QColor TDiagram::NetColour() const { return ColourOf(PrintMode ? ColourBlack : ColorNetLine); }
@@ -126,6 +130,7 @@ void TDiagram::ShowDiagram() {
     AdjustPrecision(GridY, Ymax, PrecisionY);
     if (PrecisionX == oldX && PrecisionY == oldY) break;
   }
+  XNumbersRect = YNumbersRect = NameXRect = QRect();
   if (!Image.isNull()) {
     QPainter p(&Image);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -142,12 +147,26 @@ void TDiagram::ShowDiagram() {
 }
 
 void TDiagram::PaintBackground(QPainter& p) {
-  p.fillRect(Image.rect(), ColourOf(PrintMode ? ColourWhite : ColorBackDiagram));
+  p.fillRect(rect(), ColourOf(PrintMode ? ColourWhite : ColorBackDiagram));
   const QRect net(xb_net, yb_net, xe_net - xb_net, ye_net - yb_net);
   p.fillRect(net, ColourOf(PrintMode ? ColourWhite : ColorBackNet));
   p.setPen(QPen(NetColour(), 1, Qt::SolidLine));
   p.setBrush(Qt::NoBrush);
-  p.drawRect(net);
+  p.drawRect(QRectF(net).translated(LineOffset(), LineOffset()));
+}
+
+// A pen line of one logical pixel at a device pixel ratio r is r device pixels wide and
+// centred on its coordinate; shifted by this much it covers the same device pixels that
+// filling the logical pixel would (0 at a ratio of 1), so lines and spans line up.
+double TDiagram::LineOffset() const {
+  const qreal r = Image.isNull() ? 1 : Image.devicePixelRatio();
+  const int whole = qRound(r);
+  return whole % 2 == 0 && qFuzzyCompare(r, qreal(whole)) ? 0.5 : (r - 1) / (2 * r);
+}
+
+void TDiagram::DrawNetLine(QPainter& p, int x1, int y1, int x2, int y2) const {
+  const double t = LineOffset();
+  p.drawLine(QLineF(x1 + t, y1 + t, x2 + t, y2 + t));
 }
 
 void TDiagram::PaintGridX(QPainter& p) {
@@ -156,12 +175,14 @@ void TDiagram::PaintGridX(QPainter& p) {
   ForEachGridValue(GridX.First, GridX.Step, Xmax + GridX.Eps, [&](double x) {
     const int px = MathToPhisX(x);
     p.setPen(std::fabs(x) <= GridX.Eps ? solid : dotted);
-    p.drawLine(px, yb_net, px, ye_net);
+    DrawNetLine(p, px, yb_net, px, ye_net);
     if (!NumbersShown) return;
     p.setPen(solid);
-    p.drawLine(px, ye_net, px, ye_net + TickLength);
+    DrawNetLine(p, px, ye_net, px, ye_net + TickLength);
     const QString text = GridText(x, GridX, PrecisionX);
-    PaintText(p, FontNet, px - fm.horizontalAdvance(text) / 2, ye_net + NumberGap, text, true);
+    const int left = px - fm.horizontalAdvance(text) / 2;
+    PaintText(p, FontNet, left, ye_net + NumberGap, text, true);
+    XNumbersRect |= QRect(left, ye_net + NumberGap, fm.horizontalAdvance(text), fm.height());
   });
 }
 
@@ -171,12 +192,14 @@ void TDiagram::PaintGridY(QPainter& p) {
   ForEachGridValue(GridY.First, GridY.Step, Ymax + GridY.Eps, [&](double y) {
     const int py = MathToPhisY(y);
     p.setPen(std::fabs(y) < GridY.Eps ? solid : dotted);
-    p.drawLine(xb_net, py, xe_net, py);
+    DrawNetLine(p, xb_net, py, xe_net, py);
     if (!NumbersShown) return;
     p.setPen(solid);
-    p.drawLine(xb_net - TickLength, py, xb_net, py);
+    DrawNetLine(p, xb_net - TickLength, py, xb_net, py);
     const QString text = GridText(y, GridY, PrecisionY);
-    PaintText(p, FontNet, xb_net - fm.horizontalAdvance(text) - NumberGap, py - fm.height() / 2, text, true);
+    const int left = xb_net - fm.horizontalAdvance(text) - NumberGap;
+    PaintText(p, FontNet, left, py - fm.height() / 2, text, true);
+    YNumbersRect |= QRect(left, py - fm.height() / 2, fm.horizontalAdvance(text), fm.height());
   });
 }
 
@@ -187,23 +210,48 @@ void TDiagram::PaintMinorTicks(QPainter& p) {
   const double startX = (std::trunc(MinorPerStep * Xmin / GridX.Step) + (Xmin <= 0 ? -1 : 1)) * minorX;
   ForEachGridValue(startX, minorX, Xmax, [&](double x) {
     const int px = MathToPhisX(x);
-    p.drawLine(px, ye_net, px, ye_net + MinorTickLength);
+    DrawNetLine(p, px, ye_net, px, ye_net + MinorTickLength);
   });
   const double minorY = GridY.Step / MinorPerStep;
   const double startY = (std::trunc(MinorPerStep * Ymin / GridY.Step) + (Ymin <= 0 ? 0 : 1)) * minorY;
   ForEachGridValue(startY, minorY, Ymax, [&](double y) {
     const int py = MathToPhisY(y);
-    p.drawLine(xb_net - MinorTickLength, py, xb_net, py);
+    DrawNetLine(p, xb_net - MinorTickLength, py, xb_net, py);
   });
 }
 
 void TDiagram::PaintTitles(QPainter& p) {
-  const QFontMetrics fmName = MetricsOn(FontName, Image), fmX = MetricsOn(FontNameX, Image);
+  const QFontMetrics fmName = MetricsOn(FontName, Image);
   PaintText(p, FontName, x0_out + w_out / 2 - fmName.horizontalAdvance(NameDiagram) / 2, 0, NameDiagram,
             NumbersShown);
-  PaintText(p, FontNameX, xe_net + fmX.horizontalAdvance(QLatin1Char('0')), ye_net - fmX.height() / 2, NameX,
-            NumbersShown);
+  NameXRect = PlaceNameX();
+  PaintText(p, FontNameX, NameXRect.left(), NameXRect.top(), NameX, NumbersShown);
   PaintText(p, FontNameY, xb_net, 0, NameY, NumbersShown);
+}
+
+// The abscissa name beside the net's right end; wide numbers may reach under it there. It
+// then keeps a gap from the last number: moved right while it fits into the control, and
+// otherwise lifted above the row of numbers.
+QRect TDiagram::PlaceNameX() const {
+  const QFontMetrics fm = MetricsOn(FontNameX, Image);
+  QRect name(xe_net + fm.horizontalAdvance(QLatin1Char('0')), ye_net - fm.height() / 2, fm.horizontalAdvance(NameX),
+             fm.height());
+  if (NameX.isEmpty() || !name.intersects(XNumbersRect.adjusted(0, 0, NameGap, 0))) return name;
+  const int shifted = XNumbersRect.right() + 1 + NameGap;
+  if (shifted + name.width() <= width())
+    name.moveLeft(shifted);
+  else
+    name.moveBottom(XNumbersRect.top() - 1 - NameGap);
+  return name;
+}
+
+void TDiagram::SetToolRoom(int left, int bottom) {
+  left = std::max(0, left);
+  bottom = std::max(0, bottom);
+  if (left == ToolRoomLeft && bottom == ToolRoomBottom) return;
+  ToolRoomLeft = left;
+  ToolRoomBottom = bottom;
+  ShowDiagram();
 }
 
 void TDiagram::PaintText(QPainter& p, const QFont& font, int left, int top, const QString& text, bool opaque) {
@@ -225,7 +273,9 @@ void TDiagram::ShowBitmap() {
 }
 
 void TDiagram::PaintBitmaps(QPainter& p) {
+  // Pictures may come at a device pixel ratio of their own: placed by their logical size.
   if (!BitmapY.isNull()) p.drawImage(xb_net + BitmapInset, yb_net + BitmapInset, BitmapY);
-  if (!BitmapX.isNull())
-    p.drawImage(xe_net - BitmapX.width() - BitmapInset, ye_net - BitmapX.height() - BitmapInset, BitmapX);
+  if (BitmapX.isNull()) return;
+  const QSize logical = BitmapX.deviceIndependentSize().toSize();
+  p.drawImage(xe_net - logical.width() - BitmapInset, ye_net - logical.height() - BitmapInset, BitmapX);
 }

@@ -1,22 +1,19 @@
 // Drawing the keepers: curves, stems, radio bands, histogram bars and single points.
-// Everything stays inside the net. A series is laid down as pixel spans of its pen's width
-// and filled in one call, and its markers are copies of one drawn circle: a wide pen's
-// general stroking would cost many times more than the axes it is drawn over.
+// Everything stays inside the net; the strokes themselves are in DiagramStrokes.cpp.
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
 
 #include "plotting/Diagram.h"
 #include "plotting/DiagramColours.h"
+#include "plotting/DiagramStrokes.h"
 #include "plotting/SampleRange.h"
 
 namespace {
-constexpr int MarkerRadius = 3;
 // Beyond this many sample positions per pixel column a series is drawn column by column
 // from the extremes of the samples in each column; stems merge there anyway.
 constexpr long long DensePositionsPerColumn = 4;
 
-int ClampInt(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
 }  // namespace
 
 void TDiagram::PaintSeries(QPainter& p) {
@@ -45,55 +42,6 @@ void TDiagram::PaintKeeper(QPainter& p, const TKeeper& k) {
   }
 }
 
-// Series never leave the inside of the net: the clamping keeps their points there, and the
-// clip keeps a wide pen from spilling over the border.
-bool TDiagram::SetSeriesPen(QPainter& p, const TKeeper& k) {
-  if (!k.IsShown()) return false;
-  p.setClipRect(xb_net + 1, yb_net + 1, xe_net - xb_net - 1, ye_net - yb_net - 1);
-  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-  SeriesColour = ColourOf(PrintMode ? ColourBlack : k.GetColor());
-  SeriesPenWidth = std::max(1, k.GetPenWidth());
-  p.setPen(Qt::NoPen);
-  p.setBrush(SeriesColour);
-  SpanBuffer.clear();
-  MarkerBuffer.clear();
-  return true;
-}
-
-// The pixels a pen of the series' width covers along a vertical or horizontal line
-// (inclusive ends); a width-w pen covers w pixels across, as the toolkit's pens do.
-void TDiagram::AddVertical(int x, int y1, int y2) {
-  const int half = SeriesPenWidth / 2;
-  SpanBuffer.emplace_back(x - half, std::min(y1, y2) - half, SeriesPenWidth, std::abs(y2 - y1) + SeriesPenWidth);
-}
-
-void TDiagram::AddHorizontal(int x1, int x2, int y) {
-  const int half = SeriesPenWidth / 2;
-  SpanBuffer.emplace_back(std::min(x1, x2) - half, y - half, std::abs(x2 - x1) + SeriesPenWidth, SeriesPenWidth);
-}
-
-void TDiagram::FlushSpans(QPainter& p) {
-  if (!SpanBuffer.empty()) p.drawRects(SpanBuffer.data(), int(SpanBuffer.size()));
-  SpanBuffer.clear();
-}
-
-void TDiagram::PaintMarkers(QPainter& p) {
-  if (MarkerBuffer.empty()) return;
-  const int pad = SeriesPenWidth;
-  if (MarkerImage.isNull() || MarkerColour != SeriesColour.rgb() || MarkerPenWidth != SeriesPenWidth) {
-    MarkerImage = QImage(2 * (MarkerRadius + pad) + 1, 2 * (MarkerRadius + pad) + 1,
-                         QImage::Format_ARGB32_Premultiplied);
-    MarkerImage.fill(Qt::transparent);
-    QPainter circle(&MarkerImage);
-    circle.setPen(QPen(SeriesColour, SeriesPenWidth, Qt::SolidLine));
-    circle.drawEllipse(pad, pad, 2 * MarkerRadius, 2 * MarkerRadius);
-    MarkerColour = SeriesColour.rgb();
-    MarkerPenWidth = SeriesPenWidth;
-  }
-  for (const QPoint& c : MarkerBuffer) p.drawImage(c.x() - MarkerRadius - pad, c.y() - MarkerRadius - pad, MarkerImage);
-  MarkerBuffer.clear();
-}
-
 void TDiagram::ShowKeeper(TKeeper* keeper, void (TDiagram::*paint)(QPainter&, const TKeeper&)) {
   if (!keeper || Image.isNull()) return;
   QPainter p(&Image);
@@ -107,20 +55,26 @@ void TDiagram::ShowDiscret(TKeeper* keeper) { ShowKeeper(keeper, &TDiagram::Pain
 void TDiagram::ShowRadio(TKeeper* keeper) { ShowKeeper(keeper, &TDiagram::PaintRadio); }
 void TDiagram::ShowHistogram(TKeeper* keeper) { ShowKeeper(keeper, &TDiagram::PaintHistogram); }
 
-// One value per pixel column; the step from one column to the next is drawn in the later
-// column. Beyond the net the pen only moves along its border, so the curve re-enters from
-// the point where it left. The starting point is held to the border as well: a curve that
-// begins outside the net must not be drawn in from there.
+// One value per pixel column, joined column to column into an antialiased polyline. Whether
+// a point is inside is decided on its pixel, as ever; inside, it is drawn where the value
+// lies within that pixel, so that the curve stays smooth at a device pixel ratio above 1. Beyond
+// the net the pen only moves along its border, so the curve re-enters from the point where
+// it left. The starting point is held to the border as well: a curve that begins outside
+// the net must not be drawn in from there.
 void TDiagram::PaintAnalog(QPainter& p, const TKeeper& k) {
   if (!SetSeriesPen(p, k)) return;
+  SetCurvePen(p);
   const int top = yb_net + 1, bottom = ye_net - 1;
-  int last = ClampInt(MathToPhisY(k.GetValue(PhisToMathX(xb_net))), top, bottom);
+  MoveCurveTo(p, xb_net, ClampInt(MathToPhisY(k.GetValue(PhisToMathX(xb_net))), top, bottom));
   for (int px = xb_net + 1; px <= xe_net; ++px) {
-    const int py = MathToPhisY(k.GetValue(PhisToMathX(px)));
-    if (py >= top && py <= bottom) AddVertical(px, last, py);
-    last = ClampInt(py, top, bottom);
+    const double v = k.GetValue(PhisToMathX(px));
+    const int py = MathToPhisY(v);
+    if (py >= top && py <= bottom)
+      LineCurveTo(px, CurveY(v, py));
+    else
+      MoveCurveTo(p, px, ClampInt(py, top, bottom));
   }
-  FlushSpans(p);
+  FlushCurve(p);
 }
 
 void TDiagram::PaintZeroLine(int& y0) {
@@ -234,7 +188,10 @@ void TDiagram::PaintBar(double x, double half, double v, int y0) {
 void TDiagram::ShowPoint(double x, double y, int colour) {
   if (!(Xmin <= x && x <= Xmax && Ymin <= y && y <= Ymax)) return;
   const int px = MathToPhisX(x), py = MathToPhisY(y);
-  if (px < 0 || py < 0 || px >= Image.width() || py >= Image.height()) return;
-  Image.setPixel(px, py, ColourOf(colour).rgb());
+  if (px < 0 || py < 0 || px >= width() || py >= height() || Image.isNull()) return;
+  // One logical pixel: as many device pixels as the picture's ratio makes of it.
+  QPainter p(&Image);
+  p.fillRect(px, py, 1, 1, ColourOf(colour));
+  p.end();
   update(QRect(px, py, 1, 1));
 }

@@ -2,12 +2,12 @@
 
 #include <QFont>
 #include <QLabel>
-#include <QLocale>
 #include <QSize>
 #include <QString>
 
 #include "plotting/Diagram.h"
 #include "plotting/DiagramScale.h"
+#include "plotting/NumberText.h"
 
 namespace {
 constexpr int DiagramTop = 5, DiagramBottomGap = 10, DiagramSideGap = 20, UpDownLeft = 5;
@@ -28,8 +28,7 @@ QFont WindowDiagramFont(bool title) {
 
 // The program's number locale decides the separator (a comma in the Russian interface).
 QString Readout(double value, int precision) {
-  QString text = QString::fromStdString(FormatReadout(value, precision + ReadoutExtraDecimals));
-  return text.replace(QLatin1Char('.'), QLocale().decimalPoint());
+  return WithProgramSeparator(QString::fromStdString(FormatReadout(value, precision + ReadoutExtraDecimals)));
 }
 }  // namespace
 

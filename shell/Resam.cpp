@@ -2,6 +2,7 @@
 // order of creation, the message loop. Every window is one instance that lives
 // until the application ends.
 #include <QApplication>
+#include <QLocale>
 #include <QScreen>
 
 #include "numerics/SpAnUnit.h"
@@ -21,6 +22,9 @@
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Resam"));
+  // The interface is Russian, so are its numbers on every machine: every locale-aware
+  // conversion writes a decimal comma (typed numbers take a point or a comma).
+  QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
   QApplication::setWindowIcon(ApplicationIcon());
   // Matches the installed resam.desktop, so a desktop shows the entry's icon for the windows.
   QGuiApplication::setDesktopFileName(QStringLiteral("resam"));

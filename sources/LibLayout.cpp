@@ -22,6 +22,7 @@
 #include "shell/AccessibleNames.h"
 #include "shell/Comfun.h"
 #include "shell/DecimalEditUnit.h"
+#include "shell/ScreenCentre.h"
 #include "sources/LibUnit.h"
 
 namespace {
@@ -77,6 +78,7 @@ TLibForm::TLibForm(QWidget* parent) : QDialog(parent) {
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
                  Qt::WindowCloseButtonHint);
   resize(NominalWidth, NominalHeight);
+  CentreOnScreen(this);
   SavedColour = palette().color(QPalette::Window);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);

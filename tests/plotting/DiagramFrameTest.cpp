@@ -80,18 +80,39 @@ TEST(DiagramFrame, LimitsButtonShowsAndHidesTheUpDowns) {
   EXPECT_TRUE(UpDownsHidden(f));
 }
 
-TEST(DiagramFrame, ToolsArePlacedAtTheNetCorners) {
-  TDiagramFrame f;
-  f.show();
-  f.resize(600, 400);
-  QApplication::processEvents();
-  const TDiagram& d = *f.Diagram;
-  EXPECT_EQ(d.size(), QSize(600, 400));
-  EXPECT_EQ(f.Panel->pos(), QPoint(d.Get_xe_net() - 161 - 10, d.Get_yb_net() + 10));
-  EXPECT_EQ(f.UpDown1->geometry(), QRect(d.Get_xb_net() - 16, d.Get_yb_net(), 16, 30));
-  EXPECT_EQ(f.UpDown2->geometry(), QRect(d.Get_xb_net() - 16, d.Get_ye_net() - 30, 16, 30));
-  EXPECT_EQ(f.UpDown3->geometry(), QRect(d.Get_xb_net(), d.Get_ye_net(), 30, 16));
-  EXPECT_EQ(f.UpDown4->geometry(), QRect(d.Get_xe_net() - 30, d.Get_ye_net(), 30, 16));
+// The up-downs stand at the ends of the axes, outside the numbers: the picture under each is
+// plain background, whatever the width of the numbers.
+TEST(DiagramFrame, UpDownsStandBesideTheNumbersWithoutCoveringAny) {
+  struct TRanges {
+    double Xmin, Xmax, Ymin, Ymax;
+  };
+  const TRanges cases[] = {{-1, 1, -1, 1}, {0, 1000, 0, 10}, {0, 1.2, -12345, 100}, {99990, 100000, 0.5, 1.2}};
+  for (const TRanges& c : cases) {
+    TDiagramFrame f;
+    f.show();
+    f.resize(600, 400);
+    TDiagram& d = *f.Diagram;
+    d.SetRangeX(c.Xmin, c.Xmax);
+    d.SetRangeY(c.Ymin, c.Ymax);
+    f.StoreRange();
+    MoveOver(f.Diagram, Centre(d));
+    QTest::mouseClick(f.SpeedButtonLim, Qt::LeftButton);
+    QApplication::processEvents();
+    ASSERT_TRUE(UpDownsShown(f));
+    EXPECT_EQ(f.Panel->pos(), QPoint(d.Get_xe_net() - 161 - 10, d.Get_yb_net() + 10));
+    EXPECT_EQ(f.UpDown1->geometry().top(), d.Get_yb_net());
+    EXPECT_EQ(f.UpDown2->geometry().bottom(), d.Get_ye_net() - 1);
+    EXPECT_EQ(f.UpDown3->x(), d.Get_xb_net());
+    EXPECT_EQ(f.UpDown4->geometry().right(), d.Get_xe_net() - 1);
+    for (const TUpDown* u : {f.UpDown1, f.UpDown2, f.UpDown3, f.UpDown4}) {
+      EXPECT_FALSE(u->geometry().intersects(d.GetXNumbersRect())) << c.Xmax;
+      EXPECT_FALSE(u->geometry().intersects(d.GetYNumbersRect())) << c.Ymin;
+      const QRect r = u->geometry() & d.rect();
+      EXPECT_EQ(CountColour(d.Picture(), r.left(), r.top(), r.right(), r.bottom(), d.GetColorBackDiagram()),
+                r.width() * r.height())
+          << c.Xmax << " " << c.Ymin;
+    }
+  }
 }
 
 TEST(DiagramFrame, UpDownsStepTheEdgesAndReturnRestoresTheStoredRange) {
@@ -110,7 +131,8 @@ TEST(DiagramFrame, UpDownsStepTheEdgesAndReturnRestoresTheStoredRange) {
   QTest::mouseClick(f.UpDown3->PrevButton(), Qt::LeftButton);
   QTest::mouseClick(f.UpDown3->PrevButton(), Qt::LeftButton);
   EXPECT_DOUBLE_EQ(f.Diagram->GetXmin(), -0.1);
-  EXPECT_EQ(f.UpDown3->pos(), QPoint(f.Diagram->Get_xb_net(), f.Diagram->Get_ye_net()));
+  // Re-placed after the step: at the net's new left end, below the numbers.
+  EXPECT_EQ(f.UpDown3->pos(), QPoint(f.Diagram->Get_xb_net(), f.Diagram->GetXNumbersRect().bottom() + 3));
   QTest::mouseClick(f.SpeedButtonRetLim, Qt::LeftButton);
   EXPECT_EQ(f.Diagram->GetXmin(), 0);
   EXPECT_EQ(f.Diagram->GetXmax(), 2);

@@ -205,15 +205,16 @@ TEST(LibForm, EveryWayOfClosingButSelectingBringsBackTheSelectedSignal) {
   }
 }
 
-// No signal at the extreme durations (each with the opposite extreme amplitude) gives a
-// NaN or an infinity at any column of either diagram. "Следующий" visits every signal
+// No signal at the extreme durations gives a NaN or an infinity at any column of either
+// diagram, and both diagrams take the ranges they are given: the amplitude goes to the
+// same extreme, so that the spectra are as small (1e-4) and as large (1e4) as they get. "Следующий" visits every signal
 // once: 100 in each power family, 25 in each exponential one, 5 Gaussian ones.
 TEST(LibForm, EverySignalIsFiniteInBothDiagrams) {
   TShownLib lib;
   lib.Form.resize(500, 420);
   constexpr int SignalCount = 3 * 100 + 3 * 25 + 5;
-  for (const auto& [tau, v0] : {std::pair{QStringLiteral("0,01"), QStringLiteral("100")},
-                                std::pair{QStringLiteral("100"), QStringLiteral("0,01")}}) {
+  for (const auto& [tau, v0] : {std::pair{QStringLiteral("0,01"), QStringLiteral("0,01")},
+                                std::pair{QStringLiteral("100"), QStringLiteral("100")}}) {
     lib.Type(lib.Form.EditTay, tau);
     lib.Type(lib.Form.EditV0, v0);
     const double t = lib.Form.Formulas().GetTau();
@@ -226,6 +227,8 @@ TEST(LibForm, EverySignalIsFiniteInBothDiagrams) {
       EXPECT_TRUE(EveryColumnFinite(lib.Form.DiagramSignal)) << where;
       EXPECT_TRUE(EveryColumnFinite(lib.Form.DiagramSpectr)) << where;
       EXPECT_GT(lib.Form.DiagramSpectr->GetYmax(), 0) << where;
+      EXPECT_DOUBLE_EQ(lib.Form.DiagramSpectr->GetYmax(), 1.25 * lib.Form.DiagramSpectr->GetKeeper(0)->GetYmax()) << where;
+      EXPECT_DOUBLE_EQ(lib.Form.DiagramSignal->GetYmax(), 1.1 * lib.Form.Formulas().GetV0()) << where;
       // f from -10/tau to 10/tau, scrolled at most to +-70/tau.
       EXPECT_NEAR(lib.Form.DiagramSpectr->GetXmax(), 10 / t, 1e-9 / t) << where;
       EXPECT_NEAR(lib.Form.DiagramSpectr->GetLimitXmin(), -70 / t, 1e-9 / t) << where;

@@ -35,6 +35,11 @@ class TScriptedPlatform : public TPlatform {
   void AnswerQuestion(bool yes) { QuestionAnswers.push_back(yes); }
   void AnswerFile(const QString& name) { FileAnswers.push_back(name); }
   void CancelFile() { FileAnswers.push_back(std::nullopt); }
+  // Forgets the answers no dialog took (a long run answers ahead of every command).
+  void DropAnswers() {
+    QuestionAnswers.clear();
+    FileAnswers.clear();
+  }
   void Reset();
 
   // What happened.

@@ -1,0 +1,114 @@
+// The strokes a series is made of. Stems, bars and bands are pixel spans of the pen's width,
+// collected and filled in one call: crisp, and far cheaper than a wide pen's general
+// stroking. Curves are antialiased polylines and markers antialiased circles.
+#include "plotting/DiagramStrokes.h"
+
+#include <QPainter>
+#include <QtMath>
+#include <algorithm>
+#include <cmath>
+
+#include "plotting/Diagram.h"
+#include "plotting/DiagramColours.h"
+
+namespace {
+constexpr int MarkerRadius = 3;
+}  // namespace
+
+// Series never leave the inside of the net: the clamping keeps their points there, and the
+// clip keeps a wide pen from spilling over the border.
+bool TDiagram::SetSeriesPen(QPainter& p, const TKeeper& k) {
+  if (!k.IsShown()) return false;
+  p.setClipRect(xb_net + 1, yb_net + 1, xe_net - xb_net - 1, ye_net - yb_net - 1);
+  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  p.setRenderHint(QPainter::Antialiasing, false);  // stems, bars and bands stay crisp
+  SeriesColour = ColourOf(PrintMode ? ColourBlack : k.GetColor());
+  SeriesPenWidth = std::max(1, k.GetPenWidth());
+  p.setPen(Qt::NoPen);
+  p.setBrush(SeriesColour);
+  SpanBuffer.clear();
+  MarkerBuffer.clear();
+  return true;
+}
+
+// The pixels a pen of the series' width covers along a vertical or horizontal line
+// (inclusive ends); a width-w pen covers w pixels across, as the toolkit's pens do.
+void TDiagram::AddVertical(int x, int y1, int y2) {
+  const int half = SeriesPenWidth / 2;
+  SpanBuffer.emplace_back(x - half, std::min(y1, y2) - half, SeriesPenWidth, std::abs(y2 - y1) + SeriesPenWidth);
+}
+
+void TDiagram::AddHorizontal(int x1, int x2, int y) {
+  const int half = SeriesPenWidth / 2;
+  SpanBuffer.emplace_back(std::min(x1, x2) - half, y - half, std::abs(x2 - x1) + SeriesPenWidth, SeriesPenWidth);
+}
+
+void TDiagram::FlushSpans(QPainter& p) {
+  if (!SpanBuffer.empty()) p.drawRects(SpanBuffer.data(), int(SpanBuffer.size()));
+  SpanBuffer.clear();
+}
+
+// One antialiased circle, drawn once per colour, width and picture ratio and copied onto
+// every sample top (stroking each circle anew would cost more than the axes).
+void TDiagram::PaintMarkers(QPainter& p) {
+  if (MarkerBuffer.empty()) return;
+  const int reach = MarkerRadius + SeriesPenWidth + 1;
+  const qreal ratio = Image.devicePixelRatio();
+  if (MarkerImage.isNull() || MarkerColour != SeriesColour.rgb() || MarkerPenWidth != SeriesPenWidth ||
+      MarkerImage.devicePixelRatio() != ratio) {
+    const int side = qCeil(2 * reach * ratio);
+    MarkerImage = QImage(side, side, QImage::Format_ARGB32_Premultiplied);
+    MarkerImage.setDevicePixelRatio(ratio);
+    MarkerImage.fill(Qt::transparent);
+    QPainter circle(&MarkerImage);
+    circle.setRenderHint(QPainter::Antialiasing);
+    circle.setPen(QPen(SeriesColour, SeriesPenWidth, Qt::SolidLine));
+    const double centre = PenCentre(reach, SeriesPenWidth);
+    circle.drawEllipse(QPointF(centre, centre), MarkerRadius, MarkerRadius);
+    MarkerColour = SeriesColour.rgb();
+    MarkerPenWidth = SeriesPenWidth;
+  }
+  for (const QPoint& c : MarkerBuffer) p.drawImage(c.x() - reach, c.y() - reach, MarkerImage);
+  MarkerBuffer.clear();
+}
+
+// Curves: antialiased, their points where a span of the same width would be centred, so
+// that curves and stems of one series line up. The column-to-column segments are drawn as
+// separate lines with square caps (which close the joins): the raster engine draws single
+// antialiased lines on a fast path, while one long polyline is stroked as a whole path at
+// ten times the cost.
+void TDiagram::SetCurvePen(QPainter& p) {
+  p.setRenderHint(QPainter::Antialiasing, true);
+  p.setPen(QPen(SeriesColour, SeriesPenWidth, Qt::SolidLine, Qt::SquareCap));
+  p.setBrush(Qt::NoBrush);
+  CurveBuffer.clear();
+  CurveHasPoint = false;
+}
+
+// The centre line of a curve through value v (in pixel row py): where a span over that row
+// is centred, moved down by the device pixels of the row the value lies below. At a ratio
+// of 1 that is the span's centre itself, so that flat runs stay as crisp as stems; at 2 the
+// curve follows the value to half a pixel and stays smooth.
+double TDiagram::CurveY(double v, int py) const {
+  const double exact = h_out * (v - Ymax) / (Ymin - Ymax) + y0_out;
+  const qreal ratio = Image.devicePixelRatio();
+  return PenCentre(py, SeriesPenWidth) + std::floor((exact - py) * ratio) / ratio;
+}
+
+void TDiagram::LineCurveTo(int x, double y) {
+  const QPointF next(PenCentre(x, SeriesPenWidth), y);
+  if (CurveHasPoint) CurveBuffer.emplace_back(CurvePoint, next);
+  CurvePoint = next;
+  CurveHasPoint = true;
+}
+
+void TDiagram::MoveCurveTo(QPainter& p, int x, int y) {
+  FlushCurve(p);
+  CurvePoint = QPointF(PenCentre(x, SeriesPenWidth), PenCentre(y, SeriesPenWidth));
+  CurveHasPoint = true;
+}
+
+void TDiagram::FlushCurve(QPainter& p) {
+  if (!CurveBuffer.empty()) p.drawLines(CurveBuffer.data(), int(CurveBuffer.size()));
+  CurveBuffer.clear();
+}
