@@ -8,11 +8,11 @@
 #include <QScrollArea>
 #include <QToolBar>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 #include "plotting/Diagram.h"
 #include "plotting/ToolGlyphs.h"
 #include "shell/AccessibleNames.h"
+#include "shell/ToolWindow.h"
 
 TDiagramIncrease* DiagramIncrease = nullptr;
 
@@ -21,21 +21,13 @@ constexpr int WindowWidth = 812, WindowHeight = 591;
 }  // namespace
 
 TDiagramIncrease::TDiagramIncrease(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Диаграмма"));
-  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
-                 Qt::WindowCloseButtonHint);
-  resize(WindowWidth, WindowHeight);
+  FrameToolWindow(this, QStringLiteral("Диаграмма"), QSize(WindowWidth, WindowHeight));
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
   BuildMenu();
-  layout->setMenuBar(MainMenu1);
   BuildToolBar();
-  layout->addWidget(ToolBar1);
   BuildDiagram();
-  layout->addWidget(ScrollBox1, 1);
+  StackToolWindow(this, MainMenu1, ToolBar1, ScrollBox1);
   GiveAccessibleNames(this);
 }
 
@@ -128,7 +120,7 @@ int TDiagramIncrease::Execute(TDiagram* source) {
     return 0;
   }
   TakeOver(source);
-  setWindowState(windowState() | Qt::WindowMaximized);
+  KeepMaximized(this);
   return exec();
 }
 
@@ -186,7 +178,7 @@ void TDiagramIncrease::showEvent(QShowEvent* event) {
 }
 
 void TDiagramIncrease::FormShow() {
-  setWindowState(windowState() | Qt::WindowMaximized);
+  KeepMaximized(this);
   if (!FirstShow) return;
   FirstShow = false;
   Settling = true;

@@ -13,7 +13,6 @@
 #include <QScrollArea>
 #include <QToolBar>
 #include <QToolButton>
-#include <QVBoxLayout>
 #include <algorithm>
 #include <new>
 
@@ -22,6 +21,7 @@
 #include "plotting/DiagramColours.h"
 #include "plotting/ToolGlyphs.h"
 #include "shell/AccessibleNames.h"
+#include "shell/ToolWindow.h"
 #include "shell/YesNoDialogUnit.h"
 
 TDiagramEditor* DiagramEditor = nullptr;
@@ -57,19 +57,11 @@ QAction* MenuItem(QMenu* menu, const char* caption, bool checkable = false) {
 }  // namespace
 
 TDiagramEditor::TDiagramEditor(QWidget* parent) : QDialog(parent), DrawColor(ColourBlue) {
-  setWindowTitle(QStringLiteral("Редактор диаграмм"));
-  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
-                 Qt::WindowCloseButtonHint);
-  resize(DesignedWidth, DesignedHeight);
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
+  FrameToolWindow(this, QStringLiteral("Редактор диаграмм"), QSize(DesignedWidth, DesignedHeight));
   BuildMenu();
-  layout->setMenuBar(MainMenu1);
   BuildToolBar();
-  layout->addWidget(ToolBar1);
   BuildDiagram();
-  layout->addWidget(ScrollBox1, 1);
+  StackToolWindow(this, MainMenu1, ToolBar1, ScrollBox1);
   FormCreate();
   GiveAccessibleNames(this);
 }
@@ -169,7 +161,7 @@ void TDiagramEditor::BuildDiagram() {
 
 // The window is not shown yet, so its width is still the designed one.
 void TDiagramEditor::FormCreate() {
-  setWindowState(windowState() | Qt::WindowMaximized);
+  KeepMaximized(this);
   if (!AllocateArrays()) return;
   Count = 0;
   BackupCount = 0;
@@ -201,11 +193,9 @@ void TDiagramEditor::SetDrawColor(int colour) {
   DrawCurve(colour);
 }
 
-// Without a window manager a request to maximise goes unanswered; the window then still
-// covers the screen's available area.
 int TDiagramEditor::Execute() {
-  if (const QScreen* display = screen()) setGeometry(display->availableGeometry());
-  KeepMaximized();
+  CoverAvailableArea(this);
+  KeepMaximized(this);
   return exec();
 }
 
@@ -222,7 +212,7 @@ void TDiagramEditor::showEvent(QShowEvent* event) {
 }
 
 void TDiagramEditor::FormShow() {
-  KeepMaximized();
+  KeepMaximized(this);
   Processed = false;
   if (FirstShowPending) FirstShow();
   // The diagram's title may have been renamed for its first use.
@@ -263,12 +253,6 @@ bool TDiagramEditor::eventFilter(QObject* watched, QEvent* event) {
     PenAtShow = Pen;
   }
   return QDialog::eventFilter(watched, event);
-}
-
-void TDiagramEditor::KeepMaximized() {
-  const Qt::WindowStates state = windowState();
-  if (!(state & Qt::WindowMaximized))
-    setWindowState((state & ~(Qt::WindowMinimized | Qt::WindowFullScreen)) | Qt::WindowMaximized);
 }
 
 // Every way of closing (the tool button, the menu, Esc, the window's cross) ends here.
