@@ -19,6 +19,7 @@
 #include "platform/Platform.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramColours.h"
+#include "plotting/ScrolledDiagram.h"
 #include "plotting/ToolGlyphs.h"
 #include "shell/AccessibleNames.h"
 #include "shell/ToolWindow.h"
@@ -133,26 +134,21 @@ void TDiagramEditor::BuildToolBar() {
 }
 
 void TDiagramEditor::BuildDiagram() {
-  ScrollBox1 = new QScrollArea(this);
-  ScrollBox1->setWidgetResizable(true);
+  const TScrolledDiagram built = MakeScrolledDiagram(this);
+  ScrollBox1 = built.Box;
   // The arrow keys move the drawing cursor; the box must not take them for scrolling.
   ScrollBox1->setFocusPolicy(Qt::NoFocus);
-  auto* area = new QWidget;
-  ScrollBox1->setWidget(area);
-  ScrollBox1->viewport()->installEventFilter(this);
-  Diagram1 = new TDiagram(area);
-  UseWindowDiagramFonts(*Diagram1);
+  Diagram1 = built.Diagram;
+  UpDown1 = built.UpDowns.Ymax;
+  UpDown2 = built.UpDowns.Ymin;
+  UpDown3 = built.UpDowns.Xmin;
+  UpDown4 = built.UpDowns.Xmax;
   Diagram1->SetLimitX(LimitLow, LimitHigh);
   Diagram1->SetLimitY(LimitLow, LimitHigh);
   Diagram1->installEventFilter(this);
   connect(Diagram1, &TDiagram::OnMouseMove, this, &TDiagramEditor::Diagram1MouseMove);
   connect(Diagram1, &TDiagram::OnMouseDown, this, &TDiagramEditor::Diagram1MouseDown);
   connect(Diagram1, &TDiagram::OnMouseUp, this, &TDiagramEditor::Diagram1MouseUp);
-  const TRangeUpDowns upDowns = MakeRangeUpDowns(area);
-  UpDown1 = upDowns.Ymax;
-  UpDown2 = upDowns.Ymin;
-  UpDown3 = upDowns.Xmin;
-  UpDown4 = upDowns.Xmax;
   connect(UpDown1, &TUpDown::Click, this, &TDiagramEditor::UpDown1Click);
   connect(UpDown2, &TUpDown::Click, this, &TDiagramEditor::UpDown2Click);
   connect(UpDown3, &TUpDown::Click, this, &TDiagramEditor::UpDown3Click);
@@ -347,17 +343,10 @@ void TDiagramEditor::EnableLimits(bool on) {
   NRetLim->setEnabled(on);
 }
 
-void TDiagramEditor::SpeedButtonMeasureClick() {
-  Diagram1->SetShowFeeler(!Diagram1->GetShowFeeler());
-  SpeedButtonMeasure->setChecked(Diagram1->GetShowFeeler());
-  NMeasure->setChecked(Diagram1->GetShowFeeler());
-}
+void TDiagramEditor::SpeedButtonMeasureClick() { ToggleFeeler(*Diagram1, SpeedButtonMeasure, NMeasure); }
 
 void TDiagramEditor::SpeedButtonLimitClick() {
-  const bool show = UpDown1->isHidden();
-  ShowRangeUpDowns({UpDown1, UpDown2, UpDown3, UpDown4}, show);
-  SpeedButtonLimit->setChecked(show);
-  NLimit->setChecked(show);
+  ToggleRangeUpDowns({UpDown1, UpDown2, UpDown3, UpDown4}, SpeedButtonLimit, NLimit);
 }
 
 void TDiagramEditor::SpeedButtonRetLimClick() {
