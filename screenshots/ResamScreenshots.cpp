@@ -17,7 +17,6 @@
 #include <cstdio>
 #include <functional>
 
-#include "platform/QtPlatform.h"
 #include "plotting/Diagram.h"
 #include "shell/DecimalEditUnit.h"
 #include "shell/ResamStartUp.h"
@@ -135,8 +134,7 @@ int main(int argc, char* argv[]) {
   Folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
   QDir().mkpath(Folder);
   SetUpApplication();
-  TQtPlatform platform;
-  InstallPlatform(&platform);
+  const TDesktopServices services;
 
   // The program as it starts.
   const TResamWindows windows;
@@ -158,7 +156,5 @@ int main(int argc, char* argv[]) {
   form.PageControl1->setCurrentIndex(3);
   form.ComboBoxLagr->setCurrentIndex(3);  // five nodes
   Shoot(&form, QStringLiteral("basis"));
-
-  InstallPlatform(nullptr);
   return Failures == 0 ? 0 : 1;
 }

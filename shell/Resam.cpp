@@ -3,19 +3,13 @@
 // until the application ends.
 #include <QApplication>
 
-#include "platform/QtPlatform.h"
 #include "shell/ResamStartUp.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   SetUpApplication();
-  TQtPlatform platform;
-  InstallPlatform(&platform);
-
+  const TDesktopServices services;
   const TResamWindows windows;
   ShowMainWindow(windows.Main());
-  const int result = QApplication::exec();
-
-  InstallPlatform(nullptr);
-  return result;
+  return QApplication::exec();
 }

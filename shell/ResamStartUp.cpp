@@ -29,6 +29,10 @@ void SetUpApplication() {
   InstallQtTranslation();
 }
 
+TDesktopServices::TDesktopServices() { InstallPlatform(&Services); }
+
+TDesktopServices::~TDesktopServices() { InstallPlatform(nullptr); }
+
 namespace {
 // Makes the window and points its global pointer at it straight away.
 template <class TWindow>

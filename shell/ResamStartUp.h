@@ -3,6 +3,8 @@
 // the whole program, so that they all meet the program as it really starts.
 #include <memory>
 
+#include "platform/QtPlatform.h"
+
 class TDiagramEditor;
 class TDiagramIncrease;
 class TLibForm;
@@ -17,6 +19,20 @@ class TYesNoDialogForm;
 // application's name, icon and desktop entry, the Russian number locale, the font
 // substitutions and Qt's own texts in Russian.
 void SetUpApplication();
+
+// The desktop services on Qt, installed for as long as this lives. Made before the windows,
+// it outlives them: a window that goes away may still give back what it took (the welcome
+// card, closed or not, its busy cursor).
+class TDesktopServices {
+ public:
+  TDesktopServices();
+  ~TDesktopServices();
+  TDesktopServices(const TDesktopServices&) = delete;
+  TDesktopServices& operator=(const TDesktopServices&) = delete;
+
+ private:
+  TQtPlatform Services;
+};
 
 // Every window the program creates at start, each the one instance its global pointer
 // names. They are made in the program's order, each pointer set as soon as its window
