@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <algorithm>
 #include <cmath>
 
 #include "engine/SamplingGrid.h"
@@ -37,8 +38,9 @@ void TResamForm::EditTExit() {
   const bool readable = TextToDouble(EditT->text(), typed);
   double period = CorrectedPeriod(readable, typed, T1, T2);
   // A table's interval is made from the period itself, (N - 1) T: bounding the period by that
-  // interval would forbid ever lengthening a short table's period.
-  if (SignalSource == SourceTable && readable && typed >= T2 - T1) period = typed;
+  // interval would forbid ever lengthening a short table's period. It is bounded instead by
+  // the longest interval the diagrams can show.
+  if (SignalSource == SourceTable && readable && typed >= T2 - T1) period = std::min(typed, LargestTablePeriod(N));
   if (!readable || period != typed) {
     QString text;
     EditT->setText(FormatFixed(4, text, period));

@@ -81,6 +81,8 @@ double CorrectedPeriod(bool readable, double value, double t1, double t2) {
   return value;
 }
 
+double LargestTablePeriod(int n) { return LongestTableInterval / (n > 2 ? n - 1 : 1); }
+
 bool LimitSampleCount(int& n, double& T, double t1, double t2, int limit) {
   if (n <= limit) return false;
   n = limit;

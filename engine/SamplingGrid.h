@@ -35,6 +35,12 @@ void FindSupportInterval(const TSupportInput& in, double level, double& t1, doub
 // gives Tmin; not below t2 - t1 gives 0.9 (t2 - t1).
 double CorrectedPeriod(bool readable, double value, double t1, double t2);
 
+// The longest period a table of n samples may take: its interval (n - 1) T follows the
+// period, and beyond the diagrams' reach (+-100000) it could be neither shown nor, for a
+// period near the largest double, kept finite in the spectra scaled by T.
+constexpr double LongestTableInterval = 100000;
+double LargestTablePeriod(int n);
+
 // A sample time the running sum has carried a rounding beyond an end of [t1, t2] is put
 // back on that end, so that a sample meant for the end reads the signal there, not the
 // zero outside it. Times further out are left as they are.

@@ -20,7 +20,9 @@ bool TypesControlCharacter(const QKeyEvent* event) {
 // keys without text, with or without Control (moving by words, Ctrl+Insert), and
 // the keys that a form reacts to (Enter, Escape, Tab). Some platforms give the
 // clipboard shortcuts no text either; those are still control characters.
+// Selecting all and copying change no text, so a user keeps those habits.
 bool PassesUnfiltered(const QKeyEvent* event) {
+  if (event->matches(QKeySequence::SelectAll) || event->matches(QKeySequence::Copy)) return true;
   switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:

@@ -194,14 +194,17 @@ TEST(EditIntKeys, BackspaceIsAcceptedEvenOverTheSign) {
   EXPECT_EQ(host.Edit->text(), QStringLiteral("15"));
 }
 
-TEST(EditIntKeys, ClipboardShortcutsAreRefused) {
+TEST(EditIntKeys, ShortcutsThatChangeTheTextAreRefusedOthersWork) {
   TEditHost<TEditInt> host;
   QGuiApplication::clipboard()->setText(QStringLiteral("xyz"));
   host.Retype(QStringLiteral("12"));
   QTest::keyClick(host.Edit, Qt::Key_V, Qt::ControlModifier);
-  host.Edit->selectAll();
+  QTest::keyClick(host.Edit, Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(host.Edit->selectedText(), QStringLiteral("12"));
   QTest::keyClick(host.Edit, Qt::Key_X, Qt::ControlModifier);
   EXPECT_EQ(host.Edit->text(), QStringLiteral("12"));
+  QTest::keyClick(host.Edit, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("12"));
 }
 
 TEST(EditIntKeys, ControlWithNavigationKeysStillMovesTheCaret) {

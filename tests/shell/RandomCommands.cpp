@@ -55,8 +55,12 @@ std::vector<T*> Usable(QWidget* window) {
 bool Finite(double a, double b) { return std::isfinite(a) && std::isfinite(b); }
 
 QString KeeperFault(const TKeeper* k) {
-  if (!Finite(k->GetXmin(), k->GetXmax()) || !Finite(k->GetYmin(), k->GetYmax())) return QStringLiteral("a series range is not finite");
-  return QString();
+  if (Finite(k->GetXmin(), k->GetXmax()) && Finite(k->GetYmin(), k->GetYmax())) return QString();
+  return QStringLiteral("a series range is not finite (x %1 .. %2, y %3 .. %4)")
+      .arg(k->GetXmin())
+      .arg(k->GetXmax())
+      .arg(k->GetYmin())
+      .arg(k->GetYmax());
 }
 
 QString DiagramFault(TDiagram* d) {
@@ -65,7 +69,8 @@ QString DiagramFault(TDiagram* d) {
   for (int i = 0; i < d->GetKeeperListLength(); ++i) {
     const TKeeper* k = d->GetKeeper(static_cast<unsigned char>(i));
     for (int step = 0; k && step < KeeperChainGuard; ++step, k = k->GetNext())
-      if (QString f = KeeperFault(k); !f.isEmpty()) return f + QStringLiteral(" in diagram \"%1\"").arg(d->GetNameDiagram());
+      if (QString f = KeeperFault(k); !f.isEmpty())
+        return f + QStringLiteral(" in series %1 of diagram \"%2\"").arg(i).arg(d->GetNameDiagram());
   }
   return QString();
 }

@@ -163,6 +163,17 @@ TEST(ResamSampling, TableAndAnalogSignalsSwitchThePanel) {
   Type(form.EditT, QStringLiteral("4"));
   EXPECT_EQ(form.T, 4);
   EXPECT_EQ(form.T2, 8);
+  // ... but only as far as the diagrams reach, so that the spectra scaled by T stay finite
+  // for any method.
+  form.EditT->setText(QStringLiteral("1e308"));
+  QTest::keyClick(form.EditT, Qt::Key_Return);
+  EXPECT_EQ(form.T2, 100000);
+  EXPECT_EQ(form.EditT->text(), QStringLiteral("50000,0000"));
+  form.N35->trigger();
+  for (int i = 0; i < 3; ++i) {
+    const TKeeper* spectrum = form.DFAS->Diagram->GetKeeper(static_cast<unsigned char>(i));
+    EXPECT_TRUE(std::isfinite(spectrum->GetYmax())) << "spectrum series " << i;
+  }
 
   GiveLibrarySignal(form, SlowWave, 1, 0);
   EXPECT_TRUE(form.EditFloatT1->isEnabled());
