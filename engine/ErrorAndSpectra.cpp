@@ -95,12 +95,16 @@ void TResamForm::SetSpectrumRange() {
 }
 
 void TResamForm::ShowFrequencyCaptions() {
-  // Rendered at one image pixel per logical pixel: the diagram places a caption by its
-  // pixel size.
-  if (Image1.isNull()) Image1 = RenderFormulaPicture(QStringLiteral("ResamImage1"));
-  if (Image2.isNull()) Image2 = RenderFormulaPicture(QStringLiteral("ResamImage2"));
-  if (Image4.isNull()) Image4 = RenderFormulaPicture(QStringLiteral("ResamImage4"));
+  // At the diagram picture's own pixel ratio, so that the captions are as sharp as the
+  // diagram; again should that ratio have changed (another screen).
   TDiagram& d = *DFAS->Diagram;
+  const qreal ratio = d.PictureRatio();
+  const auto render = [ratio](QImage& image, const QString& name) {
+    if (image.isNull() || image.devicePixelRatio() != ratio) image = RenderFormulaPicture(name, 1.0, ratio);
+  };
+  render(Image1, QStringLiteral("ResamImage1"));
+  render(Image2, QStringLiteral("ResamImage2"));
+  render(Image4, QStringLiteral("ResamImage4"));
   const bool circular = ShownUnit == TFrequencyUnit::Circular;
   d.SetBitmapY(circular ? &Image1 : &Image4);
   d.SetBitmapX(circular ? &Image2 : nullptr);

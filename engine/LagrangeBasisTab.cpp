@@ -59,8 +59,8 @@ void TResamForm::ComboBoxLagrChange(int index) {
 
 const QImage& TResamForm::BasisPicture() const { return LagrPicture; }
 
-// The viewer, the file and the clipboard take the picture at its natural size; the panel
-// shows it drawn for the screen's pixel density.
+// The file and the clipboard take the picture at its natural size; the panel and the viewer
+// show it at that size drawn for their screen's pixel density.
 void TResamForm::LoadBasisPicture() {
   LagrPicture = RenderFormulaPicture(QStringLiteral("ImageLagr"));
   ImageLagr->setPixmap(QPixmap::fromImage(RenderFormulaPicture(QStringLiteral("ImageLagr"), 1.0, devicePixelRatioF())));
@@ -71,7 +71,8 @@ void TResamForm::LoadBasisPicture() {
 void TResamForm::SpeedButton15Click() {
   if (!PicViewerForm) return;
   PicViewerForm->setWindowTitle(QStringLiteral("Рисунок в resam: Базисные функции Лагранжа"));
-  PicViewerForm->ShowPicture(BasisPicture());
+  PicViewerForm->ShowPicture(
+      RenderFormulaPicture(QStringLiteral("ImageLagr"), 1.0, PicViewerForm->devicePixelRatioF()));
 }
 
 void TResamForm::SpeedButton16Click() { Platform().SetClipboardImage(BasisPicture()); }

@@ -93,12 +93,10 @@ void TKeeper::SetScale(double factor) {
   Scale = factor;
 }
 
-double TKeeper::GetValue(double x) const {
-  if (IsDiscreteShape(Shape)) {
-    ShowMessage(DiscreteAsContinuousMessage);
-    return 0;
-  }
-  double sign = 1;
+// Brings x to where it reads from the data (through the mirror left of the start and the
+// period); false when it reads nothing there.
+bool TKeeper::Locate(double& x, double& sign) const {
+  sign = 1;
   if (Symmetry == SymmetryEven && x <= Xmin) {
     x = 2 * Xmin - x;
   } else if (Symmetry == SymmetryOdd && x <= Xmin) {
@@ -113,7 +111,21 @@ double TKeeper::GetValue(double x) const {
     if (x < Xmin) x = Xmin;
     if (x > Xmax) x = Xmax;
   }
-  if (!(x >= Xmin && x <= Xmax)) return 0;
+  return x >= Xmin && x <= Xmax;
+}
+
+bool TKeeper::Covers(double x) const {
+  double sign = 1;
+  return Locate(x, sign);
+}
+
+double TKeeper::GetValue(double x) const {
+  if (IsDiscreteShape(Shape)) {
+    ShowMessage(DiscreteAsContinuousMessage);
+    return 0;
+  }
+  double sign = 1;
+  if (!Locate(x, sign)) return 0;
   switch (Source) {
     case SourceConstant:
       return Scale * Constant * sign;

@@ -70,11 +70,14 @@ class TKeeper {
 
   // Continuous reading at abscissa x; 0 outside the data.
   double GetValue(double x) const;
+  // Whether GetValue reads the data at x (rather than the 0 beyond it).
+  bool Covers(double x) const;
   // Discrete reading of sample k; 0 outside the data.
   double GetSample(int k) const;
 
  private:
   bool CommonInit(int count, double xmin, double xmax);
+  bool Locate(double& x, double& sign) const;
   double ReadSamples(double x) const;
   double ValueAtSample(int k) const;
 

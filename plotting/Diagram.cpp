@@ -43,8 +43,13 @@ int TDiagram::MathToPhisX(double x) const { return TruncPixel(w_out * (x - Xmin)
 
 int TDiagram::MathToPhisY(double y) const { return TruncPixel(h_out * (y - Ymax) / (Ymin - Ymax) + y0_out); }
 
-// In double: a pixel argument near the ends of int would overflow the int difference.
-double TDiagram::PhisToMathX(int px) const { return Xmin + (Xmax - Xmin) * (double(px) - x0_out) / w_out; }
+// In double: a pixel argument near the ends of int would overflow the int difference. The
+// range's last column reads Xmax itself: the formula may land a rounding error beyond it,
+// where a series that ends with the range reads nothing.
+double TDiagram::PhisToMathX(int px) const {
+  if (px == x0_out + w_out) return Xmax;
+  return Xmin + (Xmax - Xmin) * (double(px) - x0_out) / w_out;
+}
 
 double TDiagram::PhisToMathY(int py) const { return Ymax + (Ymin - Ymax) * (double(py) - y0_out) / h_out; }
 

@@ -219,6 +219,7 @@ class TDiagram : public QWidget {
   void PaintSeries(QPainter& p);
   void PaintBitmaps(QPainter& p);
   void PaintKeeper(QPainter& p, const TKeeper& k);
+  bool ColumnValue(const TKeeper& k, int px, double& v) const;
   void PaintAnalog(QPainter& p, const TKeeper& k);
   void PaintDiscret(QPainter& p, const TKeeper& k);
   void PaintRadio(QPainter& p, const TKeeper& k);
@@ -237,6 +238,7 @@ class TDiagram : public QWidget {
   void LineCurveTo(int x, double y);
   void MoveCurveTo(QPainter& p, int x, int y);
   void FlushCurve(QPainter& p);
+  void LiftCurve(QPainter& p);
   void ShowKeeper(TKeeper* keeper, void (TDiagram::*paint)(QPainter&, const TKeeper&));
   QColor NetColour() const;
   QColor TextBackColour() const;

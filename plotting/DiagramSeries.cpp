@@ -55,6 +55,16 @@ void TDiagram::ShowDiscret(TKeeper* keeper) { ShowKeeper(keeper, &TDiagram::Pain
 void TDiagram::ShowRadio(TKeeper* keeper) { ShowKeeper(keeper, &TDiagram::PaintRadio); }
 void TDiagram::ShowHistogram(TKeeper* keeper) { ShowKeeper(keeper, &TDiagram::PaintHistogram); }
 
+// The net reaches a little beyond the range on either side. Columns there show the series
+// where it has data (its continuation, mirror or period); where it has none they stay empty,
+// so that a series which ends with the range does not seem to fall to zero in the margin.
+bool TDiagram::ColumnValue(const TKeeper& k, int px, double& v) const {
+  const double x = PhisToMathX(px);
+  if (!(x >= Xmin && x <= Xmax) && !k.Covers(x)) return false;
+  v = k.GetValue(x);
+  return true;
+}
+
 // One value per pixel column, joined column to column into an antialiased polyline. Whether
 // a point is inside is decided on its pixel, as ever; inside, it is drawn where the value
 // lies within that pixel, so that the curve stays smooth at a device pixel ratio above 1. Beyond
@@ -65,11 +75,14 @@ void TDiagram::PaintAnalog(QPainter& p, const TKeeper& k) {
   if (!SetSeriesPen(p, k)) return;
   SetCurvePen(p);
   const int top = yb_net + 1, bottom = ye_net - 1;
-  MoveCurveTo(p, xb_net, ClampInt(MathToPhisY(k.GetValue(PhisToMathX(xb_net))), top, bottom));
-  for (int px = xb_net + 1; px <= xe_net; ++px) {
-    const double v = k.GetValue(PhisToMathX(px));
+  for (int px = xb_net; px <= xe_net; ++px) {
+    double v = 0;
+    if (!ColumnValue(k, px, v)) {
+      LiftCurve(p);
+      continue;
+    }
     const int py = MathToPhisY(v);
-    if (py >= top && py <= bottom)
+    if (CurveHasPoint && py >= top && py <= bottom)
       LineCurveTo(px, CurveY(v, py));
     else
       MoveCurveTo(p, px, ClampInt(py, top, bottom));
@@ -145,8 +158,8 @@ void TDiagram::PaintRadio(QPainter& p, const TKeeper& k) {
   if (!SetSeriesPen(p, k)) return;
   const int top = yb_net + 1, bottom = ye_net - 2;
   for (int px = xb_net + 1; px <= xe_net; ++px) {
-    const double v = k.GetValue(PhisToMathX(px));
-    if (std::isnan(v)) continue;
+    double v = 0;
+    if (!ColumnValue(k, px, v) || std::isnan(v)) continue;
     AddVertical(px, ClampInt(MathToPhisY(v), top, bottom), ClampInt(MathToPhisY(-v), top, bottom));
   }
   FlushSpans(p);

@@ -112,3 +112,9 @@ void TDiagram::FlushCurve(QPainter& p) {
   if (!CurveBuffer.empty()) p.drawLines(CurveBuffer.data(), int(CurveBuffer.size()));
   CurveBuffer.clear();
 }
+
+// The next point starts a new piece of the curve.
+void TDiagram::LiftCurve(QPainter& p) {
+  FlushCurve(p);
+  CurveHasPoint = false;
+}

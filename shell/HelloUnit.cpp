@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QTimer>
+#include <QtMath>
 #include <cmath>
 #include <numbers>
 
@@ -71,8 +72,10 @@ void DrawSignal(QPainter& painter) {
 }
 }  // namespace
 
-QImage HelloPicture() {
-  QImage card(THelloForm::CardWidth, THelloForm::CardHeight, QImage::Format_RGB32);
+QImage HelloPicture(qreal devicePixelRatio) {
+  const qreal ratio = devicePixelRatio > 0 && std::isfinite(devicePixelRatio) ? devicePixelRatio : 1;
+  QImage card(qCeil(THelloForm::CardWidth * ratio), qCeil(THelloForm::CardHeight * ratio), QImage::Format_RGB32);
+  card.setDevicePixelRatio(ratio);
   QPainter painter(&card);
   painter.setRenderHint(QPainter::Antialiasing);
   DrawBackground(painter);
@@ -95,7 +98,7 @@ THelloForm::THelloForm(QWidget* owner)
   setFixedSize(CardWidth, CardHeight);
   Image1->setGeometry(rect());
   Image1->setAlignment(Qt::AlignCenter);
-  Image1->setPixmap(QPixmap::fromImage(HelloPicture()));
+  Image1->setPixmap(QPixmap::fromImage(HelloPicture(devicePixelRatioF())));
   Image1->setCursor(Qt::BusyCursor);
   Image1->installEventFilter(this);
   Timer1->setSingleShot(true);

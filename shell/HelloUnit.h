@@ -35,5 +35,6 @@ class THelloForm : public QWidget {
   bool CursorChanged = false;
 };
 
-// The title card, CardWidth by CardHeight pixels.
-QImage HelloPicture();
+// The title card, CardWidth by CardHeight logical pixels, drawn with devicePixelRatio image
+// pixels to each, so that it is sharp on a high-density screen.
+QImage HelloPicture(qreal devicePixelRatio = 1.0);

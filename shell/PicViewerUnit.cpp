@@ -57,8 +57,10 @@ TPicViewerForm::TPicViewerForm(QWidget* owner)
 void TPicViewerForm::LoadPicture(const QImage& picture) {
   FPicture = picture.copy();
   Image1->setPixmap(QPixmap::fromImage(FPicture));
-  Image1->resize(FPicture.size());
-  Panel1->setFixedSize(FPicture.size() + QSize(2 * BevelWidth, 2 * BevelWidth));
+  // A picture drawn for a high-density screen has more image pixels than logical ones.
+  const QSize logical = FPicture.deviceIndependentSize().toSize();
+  Image1->resize(logical);
+  Panel1->setFixedSize(logical + QSize(2 * BevelWidth, 2 * BevelWidth));
   layout()->activate();
   adjustSize();
   CentreOnScreen(this);

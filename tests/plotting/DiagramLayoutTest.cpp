@@ -142,18 +142,29 @@ TEST(DiagramLayout, PrintModeWhitensBackgroundsAndBlackensTheNet) {
   EXPECT_EQ(At(*d, d->Get_xb_net() + 3, d->Get_ye_net() - 3), ColourOf(0x00FFFF).rgb());
 }
 
+// A picture drawn for a high-density screen (more image pixels per logical pixel) sits
+// where one of the same logical size does and covers the same logical pixels.
 TEST(DiagramLayout, CornerPicturesSitThreePixelsInsideTheNet) {
-  auto d = MakeDiagram(400, 300);
-  QImage green(6, 4, QImage::Format_RGB32);
-  green.fill(Qt::green);
-  d->SetBitmapY(&green);
-  d->SetBitmapX(&green);
-  EXPECT_EQ(At(*d, d->Get_xb_net() + 3, d->Get_yb_net() + 3), qRgb(0, 255, 0));
-  EXPECT_NE(At(*d, d->Get_xb_net() + 2, d->Get_yb_net() + 2), qRgb(0, 255, 0));
-  EXPECT_EQ(At(*d, d->Get_xe_net() - 4, d->Get_ye_net() - 4), qRgb(0, 255, 0));
-  EXPECT_NE(At(*d, d->Get_xe_net() - 3, d->Get_ye_net() - 3), qRgb(0, 255, 0));
-  d->SetBitmapX(nullptr);
-  EXPECT_TRUE(d->GetBitmapX().isNull());
+  for (const int ratio : {1, 2}) {
+    SCOPED_TRACE(ratio);
+    auto d = MakeDiagram(400, 300);
+    QImage green(6 * ratio, 4 * ratio, QImage::Format_RGB32);
+    green.setDevicePixelRatio(ratio);
+    green.fill(Qt::green);
+    d->SetBitmapY(&green);
+    d->SetBitmapX(&green);
+    const int xb = d->Get_xb_net(), yb = d->Get_yb_net(), xe = d->Get_xe_net(), ye = d->Get_ye_net();
+    EXPECT_EQ(At(*d, xb + 3, yb + 3), qRgb(0, 255, 0));
+    EXPECT_EQ(At(*d, xb + 8, yb + 6), qRgb(0, 255, 0));
+    EXPECT_NE(At(*d, xb + 2, yb + 2), qRgb(0, 255, 0));
+    EXPECT_NE(At(*d, xb + 9, yb + 7), qRgb(0, 255, 0));
+    EXPECT_EQ(At(*d, xe - 4, ye - 4), qRgb(0, 255, 0));
+    EXPECT_EQ(At(*d, xe - 9, ye - 7), qRgb(0, 255, 0));
+    EXPECT_NE(At(*d, xe - 3, ye - 3), qRgb(0, 255, 0));
+    EXPECT_NE(At(*d, xe - 10, ye - 8), qRgb(0, 255, 0));
+    d->SetBitmapX(nullptr);
+    EXPECT_TRUE(d->GetBitmapX().isNull());
+  }
 }
 
 TEST(DiagramLayout, DefaultsOfANewDiagram) {

@@ -262,3 +262,45 @@ TEST(DiagramSeries, FineSeriesInAWideViewShowsEveryColumnsExtremes) {
     EXPECT_EQ(OutsideNet(*d, Red), 0);
   }
 }
+
+// The net reaches one character beyond the range on either side. A series drawn there where
+// it has data (continuation, mirror) must show it; where it has none it must not seem to fall
+// to zero, and the range's last column must read the series' last value.
+TEST(DiagramSeries, CurveEndingWithTheRangeDoesNotFallToZeroInTheMargin) {
+  struct TMarginCase {
+    double DataMin, DataMax, ViewMin, ViewMax;
+    unsigned char Symmetry;
+    int Height;  // low enough, and the numbers and with them the margins are left out
+    bool LeftEdge, RightEdge;  // drawn at the net's first and last inner column
+  };
+  const TMarginCase cases[] = {
+      {0, 1, 0, 1, SymmetryNone, 300, false, false},      {-1.7, 3.1, -1.7, 3.1, SymmetryNone, 300, false, false},
+      {0, 2.9, 0, 2.9, SymmetryEven, 300, true, false},   {-1, 2, 0, 1, SymmetryNone, 300, true, true},
+      {-2.2, 0.7, -2.2, 0.7, SymmetryNone, 40, true, true},
+  };
+  static double ones[] = {1, 1, 1, 1, 1};
+  const auto reddish = [](const TDiagram& d, int left, int top, int right, int bottom) {
+    for (int y = top; y <= bottom; ++y)
+      for (int x = left; x <= right; ++x)
+        if (const QRgb c = d.Picture().pixel(x, y); qRed(c) - qGreen(c) > 40) return true;
+    return false;
+  };
+  for (const TMarginCase& c : cases) {
+    auto d = MakeDiagram(500, c.Height);
+    d->EnableLine(false);
+    d->SetRangeX(c.ViewMin, c.ViewMax);
+    d->SetRangeY(-0.5, 1.5);
+    d->EnableLine(true);
+    TKeeper* k = d->GetKeeper(0);
+    k->SetArray(ones, 5, c.DataMin, c.DataMax);
+    k->SetSymmetry(c.Symmetry);
+    k->SetColor(Red);
+    d->ShowDiagram();
+    const int xb = d->Get_xb_net(), xe = d->Get_xe_net(), py = d->MathToPhisY(1);
+    SCOPED_TRACE(testing::Message() << c.ViewMin << ".." << c.ViewMax << " height " << c.Height);
+    EXPECT_FALSE(reddish(*d, xb + 1, py + 3, xe - 1, d->Get_ye_net() - 1));
+    EXPECT_TRUE(reddish(*d, d->MathToPhisX(c.ViewMax), py - 1, d->MathToPhisX(c.ViewMax), py + 1));
+    EXPECT_EQ(reddish(*d, xb + 1, py - 1, xb + 1, py + 1), c.LeftEdge);
+    EXPECT_EQ(reddish(*d, xe - 1, py - 1, xe - 1, py + 1), c.RightEdge);
+  }
+}

@@ -44,15 +44,21 @@ TEST(HelloCard, IsAFramelessTopmostCardInTheScreensMiddle) {
   EXPECT_TRUE(Scripted().CursorStack.isEmpty()) << "a window destroyed unclosed puts the cursor back";
 }
 
+// At a ratio of 2 (a high-density screen) the card keeps its logical size with twice the detail.
 TEST(HelloCard, PictureIsDrawnAcrossTheWholeCard) {
-  const QImage card = HelloPicture();
-  ASSERT_EQ(card.size(), QSize(400, 300));
-  // Not a blank or a single-colour picture: the background shades, the text and the plot differ.
-  QSet<QRgb> colours;
-  for (int y = 0; y < card.height(); y += 3)
-    for (int x = 0; x < card.width(); x += 3) colours.insert(card.pixel(x, y));
-  EXPECT_GT(colours.size(), 50);
-  EXPECT_NE(card.pixel(200, 2), card.pixel(200, 297)) << "the background shades from top to bottom";
+  for (const int ratio : {1, 2}) {
+    SCOPED_TRACE(ratio);
+    const QImage card = HelloPicture(ratio);
+    ASSERT_EQ(card.size(), QSize(400, 300) * ratio);
+    EXPECT_EQ(card.deviceIndependentSize().toSize(), QSize(400, 300));
+    // Not a blank or a single-colour picture: the background shades, the text and the plot differ.
+    QSet<QRgb> colours;
+    for (int y = 0; y < card.height(); y += 3)
+      for (int x = 0; x < card.width(); x += 3) colours.insert(card.pixel(x, y));
+    EXPECT_GT(colours.size(), 50);
+    EXPECT_NE(card.pixel(card.width() / 2, 2), card.pixel(card.width() / 2, card.height() - 3))
+        << "the background shades from top to bottom";
+  }
 }
 
 TEST(HelloClose, AClickOnThePictureClosesAndFreesIt) {

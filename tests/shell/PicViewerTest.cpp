@@ -87,6 +87,19 @@ TEST(PicViewerShow, FollowsASmallerPictureShownNext) {
   });
 }
 
+// A picture drawn for a high-density screen fills a window of its logical size, not of its
+// image pixels.
+TEST(PicViewerShow, SizesTheWindowByThePicturesLogicalSize) {
+  TPicViewerForm viewer;
+  viewer.LoadPicture(Stripes(120, 70));
+  const QSize plain = viewer.size(), label = viewer.Image1->size();
+  QImage dense = Stripes(240, 140);
+  dense.setDevicePixelRatio(2);
+  viewer.LoadPicture(dense);
+  EXPECT_EQ(viewer.Image1->size(), label);
+  EXPECT_EQ(viewer.size(), plain);
+}
+
 TEST(PicViewerShow, PictureLargerThanTheScreenGetsANegativePosition) {
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
   TPicViewerForm viewer;

@@ -165,6 +165,20 @@ TEST_F(ResamSpectra, ViewsShowTheirShareOfThePeriodInBothUnits) {
   }
 }
 
+// On a high-density screen the axis captions are drawn with as many pixels as the diagram's
+// picture, at their usual logical size.
+TEST_F(ResamSpectra, FrequencyCaptionsFollowTheDiagramsPixelRatio) {
+  form.DFAS->Diagram->SetPixelRatio(2);
+  for (QAction* unit : {form.N18, form.N17}) {
+    unit->trigger();
+    const QImage& caption = form.DFAS->Diagram->GetBitmapY();
+    EXPECT_EQ(caption.devicePixelRatio(), 2);
+    const char* name = unit == form.N17 ? "ResamImage1" : "ResamImage4";
+    EXPECT_EQ(caption.deviceIndependentSize().toSize(), FormulaPictureSize(QString::fromLatin1(name)));
+  }
+  EXPECT_EQ(form.DFAS->Diagram->GetBitmapX().devicePixelRatio(), 2);
+}
+
 TEST_F(ResamSpectra, TableSignalHasNeitherErrorNorAnalogSpectrum) {
   GiveTenHertzTable(form, TableValues, 10);
   form.PageControl1->setCurrentIndex(SpectrumPage);
