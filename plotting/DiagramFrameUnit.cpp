@@ -5,7 +5,6 @@
 #include "plotting/Diagram.h"
 #include "plotting/DiagramColours.h"
 #include "plotting/DiagramIncreaseUnit.h"
-#include "plotting/ScrolledDiagram.h"
 #include "plotting/ToolGlyphs.h"
 #include "shell/AccessibleNames.h"
 

@@ -10,7 +10,6 @@
 #include <QToolButton>
 
 #include "plotting/Diagram.h"
-#include "plotting/ScrolledDiagram.h"
 #include "plotting/ToolGlyphs.h"
 #include "shell/AccessibleNames.h"
 #include "shell/ToolWindow.h"
@@ -21,7 +20,7 @@ namespace {
 constexpr int WindowWidth = 812, WindowHeight = 591;
 }  // namespace
 
-TDiagramIncrease::TDiagramIncrease(QWidget* parent) : QDialog(parent) {
+TDiagramIncrease::TDiagramIncrease(QWidget* parent) : TDiagramWindow(parent) {
   FrameToolWindow(this, QStringLiteral("Диаграмма"), QSize(WindowWidth, WindowHeight));
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
@@ -87,13 +86,7 @@ void TDiagramIncrease::BuildMenu() {
 }
 
 void TDiagramIncrease::BuildDiagram() {
-  const TScrolledDiagram built = MakeScrolledDiagram(this);
-  ScrollBox1 = built.Box;
-  Diagram1 = built.Diagram;
-  UpDown1 = built.UpDowns.Ymax;
-  UpDown2 = built.UpDowns.Ymin;
-  UpDown3 = built.UpDowns.Xmin;
-  UpDown4 = built.UpDowns.Xmax;
+  BuildScrolledDiagram();
   connect(Diagram1, &TDiagram::OnClick, this, &TDiagramIncrease::SpeedButtonMeasureClick);
   connect(Diagram1, &TDiagram::OnMouseMove, this, &TDiagramIncrease::Diagram1MouseMove);
   connect(UpDown1, &TUpDown::Click, this, &TDiagramIncrease::UpDown1Click);
@@ -167,7 +160,7 @@ void TDiagramIncrease::ShowCoordinates(int x, int y) {
 }
 
 void TDiagramIncrease::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
+  TDiagramWindow::showEvent(event);
   FormShow();
 }
 
@@ -180,18 +173,18 @@ void TDiagramIncrease::FormShow() {
 }
 
 void TDiagramIncrease::PlaceDiagram() {
-  PlaceDiagramWithUpDowns(*Diagram1, ScrollBox1->viewport()->size(), {UpDown1, UpDown2, UpDown3, UpDown4});
+  FitDiagramToBox();
 }
 
 bool TDiagramIncrease::eventFilter(QObject* watched, QEvent* event) {
   if (Settling && watched == ScrollBox1->viewport() && event->type() == QEvent::Resize) PlaceDiagram();
-  return QDialog::eventFilter(watched, event);
+  return TDiagramWindow::eventFilter(watched, event);
 }
 
 // Every way of closing (the close button, the menu, Esc, the window's cross) ends here.
 void TDiagramIncrease::done(int result) {
   FormClose();
-  QDialog::done(result);
+  TDiagramWindow::done(result);
 }
 
 void TDiagramIncrease::FormClose() {
@@ -199,19 +192,11 @@ void TDiagramIncrease::FormClose() {
   GiveBack();
 }
 
-void TDiagramIncrease::SpeedButtonMeasureClick() { ToggleFeeler(*Diagram1, SpeedButtonMeasure, NMeasure); }
-
-void TDiagramIncrease::SpeedButtonLimitClick() {
-  ToggleRangeUpDowns({UpDown1, UpDown2, UpDown3, UpDown4}, SpeedButtonLimit, NLimit);
-}
-
 void TDiagramIncrease::SpeedButtonRetLimClick() { Stored.RestoreTo(*Diagram1); }
 
 void TDiagramIncrease::SpeedButtonBmpClick() { Diagram1->SaveBmpFile(); }
 
 void TDiagramIncrease::SpeedButtonCopyClick() { Diagram1->CopyToClipboard(); }
-
-void TDiagramIncrease::SpeedButtonCloseClick() { close(); }
 
 void TDiagramIncrease::UpDown1Click(TUpDown*, TUpDown::TUDBtnType b) { StepRangeEdge(*Diagram1, TRangeEdge::Ymax, b); }
 void TDiagramIncrease::UpDown2Click(TUpDown*, TUpDown::TUDBtnType b) { StepRangeEdge(*Diagram1, TRangeEdge::Ymin, b); }

@@ -19,7 +19,6 @@
 #include "platform/Platform.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramColours.h"
-#include "plotting/ScrolledDiagram.h"
 #include "plotting/ToolGlyphs.h"
 #include "shell/AccessibleNames.h"
 #include "shell/ToolWindow.h"
@@ -57,7 +56,7 @@ QAction* MenuItem(QMenu* menu, const char* caption, bool checkable = false) {
 }
 }  // namespace
 
-TDiagramEditor::TDiagramEditor(QWidget* parent) : QDialog(parent), DrawColor(ColourBlue) {
+TDiagramEditor::TDiagramEditor(QWidget* parent) : TDiagramWindow(parent), DrawColor(ColourBlue) {
   FrameToolWindow(this, QStringLiteral("Редактор диаграмм"), QSize(DesignedWidth, DesignedHeight));
   BuildMenu();
   BuildToolBar();
@@ -134,15 +133,9 @@ void TDiagramEditor::BuildToolBar() {
 }
 
 void TDiagramEditor::BuildDiagram() {
-  const TScrolledDiagram built = MakeScrolledDiagram(this);
-  ScrollBox1 = built.Box;
+  BuildScrolledDiagram();
   // The arrow keys move the drawing cursor; the box must not take them for scrolling.
   ScrollBox1->setFocusPolicy(Qt::NoFocus);
-  Diagram1 = built.Diagram;
-  UpDown1 = built.UpDowns.Ymax;
-  UpDown2 = built.UpDowns.Ymin;
-  UpDown3 = built.UpDowns.Xmin;
-  UpDown4 = built.UpDowns.Xmax;
   Diagram1->SetLimitX(LimitLow, LimitHigh);
   Diagram1->SetLimitY(LimitLow, LimitHigh);
   Diagram1->installEventFilter(this);
@@ -203,7 +196,7 @@ double* TDiagramEditor::GetData(int& count) {
 }
 
 void TDiagramEditor::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
+  TDiagramWindow::showEvent(event);
   FormShow();
 }
 
@@ -235,7 +228,7 @@ void TDiagramEditor::FirstShow() {
 }
 
 void TDiagramEditor::PlaceDiagram() {
-  PlaceDiagramWithUpDowns(*Diagram1, ScrollBox1->viewport()->size(), {UpDown1, UpDown2, UpDown3, UpDown4});
+  FitDiagramToBox();
   ResetPen();
 }
 
@@ -248,14 +241,14 @@ bool TDiagramEditor::eventFilter(QObject* watched, QEvent* event) {
     PlaceDiagram();
     PenAtShow = Pen;
   }
-  return QDialog::eventFilter(watched, event);
+  return TDiagramWindow::eventFilter(watched, event);
 }
 
 // Every way of closing (the tool button, the menu, Esc, the window's cross) ends here.
 void TDiagramEditor::done(int result) {
   if (!FormCloseQuery()) return;
   FormClose();
-  QDialog::done(result);
+  TDiagramWindow::done(result);
 }
 
 bool TDiagramEditor::FormCloseQuery() {
@@ -294,7 +287,7 @@ void TDiagramEditor::FormClose() {
 void TDiagramEditor::hideEvent(QHideEvent* event) {
   EraseBand();
   ReleaseCursor();
-  QDialog::hideEvent(event);
+  TDiagramWindow::hideEvent(event);
 }
 
 void TDiagramEditor::ReleaseCursor() { Platform().ReleaseCursor(); }
@@ -325,8 +318,6 @@ void TDiagramEditor::NewDrawing() {
   EnableLimits(true);
 }
 
-void TDiagramEditor::SpeedButtonCloseClick() { close(); }
-
 void TDiagramEditor::DefaultRanges() {
   Diagram1->SetRangeX(0, 10);
   Diagram1->SetRangeY(-1, 1);
@@ -334,19 +325,13 @@ void TDiagramEditor::DefaultRanges() {
 
 // The up-downs are hidden whichever way: the "Пределы" button is raised, and it shows them.
 void TDiagramEditor::EnableLimits(bool on) {
-  ShowRangeUpDowns({UpDown1, UpDown2, UpDown3, UpDown4}, false);
+  ShowRangeUpDowns(UpDowns(), false);
   SpeedButtonLimit->setChecked(false);
   NLimit->setChecked(false);
   SpeedButtonLimit->setEnabled(on);
   NLimit->setEnabled(on);
   SpeedButtonRetLim->setEnabled(on);
   NRetLim->setEnabled(on);
-}
-
-void TDiagramEditor::SpeedButtonMeasureClick() { ToggleFeeler(*Diagram1, SpeedButtonMeasure, NMeasure); }
-
-void TDiagramEditor::SpeedButtonLimitClick() {
-  ToggleRangeUpDowns({UpDown1, UpDown2, UpDown3, UpDown4}, SpeedButtonLimit, NLimit);
 }
 
 void TDiagramEditor::SpeedButtonRetLimClick() {
@@ -386,6 +371,6 @@ void TDiagramEditor::keyPressEvent(QKeyEvent* event) {
       FormKeyDown(event->key());
       return;
     default:
-      QDialog::keyPressEvent(event);
+      TDiagramWindow::keyPressEvent(event);
   }
 }
