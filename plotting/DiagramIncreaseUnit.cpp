@@ -27,6 +27,7 @@ TDiagramIncrease::TDiagramIncrease(QWidget* parent) : TDiagramWindow(parent) {
   BuildMenu();
   BuildToolBar();
   BuildDiagram();
+  ConnectSharedTools(NRetLimit);
   StackToolWindow(this, MainMenu1, ToolBar1, ScrollBox1);
   GiveAccessibleNames(this);
 }
@@ -55,12 +56,6 @@ void TDiagramIncrease::BuildToolBar() {
   ToolBar1->addWidget(SpeedButtonClose);
   ToolBar1->addSeparator();
   ToolBar1->addWidget(Panel2);
-  connect(SpeedButtonMeasure, &QToolButton::clicked, this, &TDiagramIncrease::SpeedButtonMeasureClick);
-  connect(SpeedButtonLimit, &QToolButton::clicked, this, &TDiagramIncrease::SpeedButtonLimitClick);
-  connect(SpeedButtonRetLim, &QToolButton::clicked, this, &TDiagramIncrease::SpeedButtonRetLimClick);
-  connect(SpeedButtonBmp, &QToolButton::clicked, this, &TDiagramIncrease::SpeedButtonBmpClick);
-  connect(SpeedButtonCopy, &QToolButton::clicked, this, &TDiagramIncrease::SpeedButtonCopyClick);
-  connect(SpeedButtonClose, &QToolButton::clicked, this, &TDiagramIncrease::SpeedButtonCloseClick);
 }
 
 void TDiagramIncrease::BuildMenu() {
@@ -77,22 +72,12 @@ void TDiagramIncrease::BuildMenu() {
   diagram->addSeparator();
   NBmp = diagram->addAction(QStringLiteral("Сохранить как рисунок"));
   NCopy = diagram->addAction(QStringLiteral("Копировать в буфер обмена"));
-  connect(NClose, &QAction::triggered, this, &TDiagramIncrease::SpeedButtonCloseClick);
-  connect(NMeasure, &QAction::triggered, this, &TDiagramIncrease::SpeedButtonMeasureClick);
-  connect(NLimit, &QAction::triggered, this, &TDiagramIncrease::SpeedButtonLimitClick);
-  connect(NRetLimit, &QAction::triggered, this, &TDiagramIncrease::SpeedButtonRetLimClick);
-  connect(NBmp, &QAction::triggered, this, &TDiagramIncrease::SpeedButtonBmpClick);
-  connect(NCopy, &QAction::triggered, this, &TDiagramIncrease::SpeedButtonCopyClick);
 }
 
 void TDiagramIncrease::BuildDiagram() {
   BuildScrolledDiagram();
   connect(Diagram1, &TDiagram::OnClick, this, &TDiagramIncrease::SpeedButtonMeasureClick);
   connect(Diagram1, &TDiagram::OnMouseMove, this, &TDiagramIncrease::Diagram1MouseMove);
-  connect(UpDown1, &TUpDown::Click, this, &TDiagramIncrease::UpDown1Click);
-  connect(UpDown2, &TUpDown::Click, this, &TDiagramIncrease::UpDown2Click);
-  connect(UpDown3, &TUpDown::Click, this, &TDiagramIncrease::UpDown3Click);
-  connect(UpDown4, &TUpDown::Click, this, &TDiagramIncrease::UpDown4Click);
   for (TUpDown* u : {UpDown1, UpDown2, UpDown3, UpDown4}) {
     connect(u, &TUpDown::MouseDown, this, &TDiagramIncrease::UpDown1MouseDown);
     connect(u, &TUpDown::MouseUp, this, &TDiagramIncrease::UpDown1MouseUp);
@@ -197,11 +182,6 @@ void TDiagramIncrease::SpeedButtonRetLimClick() { Stored.RestoreTo(*Diagram1); }
 void TDiagramIncrease::SpeedButtonBmpClick() { Diagram1->SaveBmpFile(); }
 
 void TDiagramIncrease::SpeedButtonCopyClick() { Diagram1->CopyToClipboard(); }
-
-void TDiagramIncrease::UpDown1Click(TUpDown*, TUpDown::TUDBtnType b) { StepRangeEdge(*Diagram1, TRangeEdge::Ymax, b); }
-void TDiagramIncrease::UpDown2Click(TUpDown*, TUpDown::TUDBtnType b) { StepRangeEdge(*Diagram1, TRangeEdge::Ymin, b); }
-void TDiagramIncrease::UpDown3Click(TUpDown*, TUpDown::TUDBtnType b) { StepRangeEdge(*Diagram1, TRangeEdge::Xmin, b); }
-void TDiagramIncrease::UpDown4Click(TUpDown*, TUpDown::TUDBtnType b) { StepRangeEdge(*Diagram1, TRangeEdge::Xmax, b); }
 
 // With SpeedButton1 down the series are left out while a button is held, and drawn once on release.
 void TDiagramIncrease::UpDown1MouseDown(TUpDown*) {

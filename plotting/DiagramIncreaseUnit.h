@@ -21,13 +21,9 @@ class TDiagramIncrease : public TDiagramWindow {
   // Event handlers.
   void FormShow();
   void FormClose();
-  void SpeedButtonRetLimClick();
-  void SpeedButtonBmpClick();
-  void SpeedButtonCopyClick();
-  void UpDown1Click(TUpDown* sender, TUpDown::TUDBtnType button);
-  void UpDown2Click(TUpDown* sender, TUpDown::TUDBtnType button);
-  void UpDown3Click(TUpDown* sender, TUpDown::TUDBtnType button);
-  void UpDown4Click(TUpDown* sender, TUpDown::TUDBtnType button);
+  void SpeedButtonRetLimClick() override;
+  void SpeedButtonBmpClick() override;
+  void SpeedButtonCopyClick() override;
   void UpDown1MouseDown(TUpDown* sender);
   void UpDown1MouseUp(TUpDown* sender);
   void Diagram1MouseMove(TDiagram* sender, Qt::KeyboardModifiers shift, int x, int y);

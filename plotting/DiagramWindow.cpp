@@ -21,6 +21,31 @@ void TDiagramWindow::BuildScrolledDiagram() {
   UpDown2 = upDowns.Ymin;
   UpDown3 = upDowns.Xmin;
   UpDown4 = upDowns.Xmax;
+  connect(UpDown1, &TUpDown::Click, this, &TDiagramWindow::UpDown1Click);
+  connect(UpDown2, &TUpDown::Click, this, &TDiagramWindow::UpDown2Click);
+  connect(UpDown3, &TUpDown::Click, this, &TDiagramWindow::UpDown3Click);
+  connect(UpDown4, &TUpDown::Click, this, &TDiagramWindow::UpDown4Click);
+}
+
+// A tool button and its menu item run one handler.
+void TDiagramWindow::ConnectSharedTools(QAction* returnLimitsItem) {
+  using THandler = void (TDiagramWindow::*)();
+  const struct {
+    QToolButton* Button;
+    QAction* Item;
+    THandler Handler;
+  } tools[] = {
+      {SpeedButtonMeasure, NMeasure, &TDiagramWindow::SpeedButtonMeasureClick},
+      {SpeedButtonLimit, NLimit, &TDiagramWindow::SpeedButtonLimitClick},
+      {SpeedButtonRetLim, returnLimitsItem, &TDiagramWindow::SpeedButtonRetLimClick},
+      {SpeedButtonBmp, NBmp, &TDiagramWindow::SpeedButtonBmpClick},
+      {SpeedButtonCopy, NCopy, &TDiagramWindow::SpeedButtonCopyClick},
+      {SpeedButtonClose, NClose, &TDiagramWindow::SpeedButtonCloseClick},
+  };
+  for (const auto& tool : tools) {
+    connect(tool.Button, &QToolButton::clicked, this, tool.Handler);
+    connect(tool.Item, &QAction::triggered, this, tool.Handler);
+  }
 }
 
 void TDiagramWindow::FitDiagramToBox() {
@@ -37,3 +62,10 @@ void TDiagramWindow::SpeedButtonLimitClick() {
 }
 
 void TDiagramWindow::SpeedButtonCloseClick() { close(); }
+
+void TDiagramWindow::StepEdge(TRangeEdge edge, TUpDown::TUDBtnType button) { StepRangeEdge(*Diagram1, edge, button); }
+
+void TDiagramWindow::UpDown1Click(TUpDown*, TUpDown::TUDBtnType b) { StepEdge(TRangeEdge::Ymax, b); }
+void TDiagramWindow::UpDown2Click(TUpDown*, TUpDown::TUDBtnType b) { StepEdge(TRangeEdge::Ymin, b); }
+void TDiagramWindow::UpDown3Click(TUpDown*, TUpDown::TUDBtnType b) { StepEdge(TRangeEdge::Xmin, b); }
+void TDiagramWindow::UpDown4Click(TUpDown*, TUpDown::TUDBtnType b) { StepEdge(TRangeEdge::Xmax, b); }

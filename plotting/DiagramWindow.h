@@ -20,10 +20,18 @@ class TDiagramWindow : public QDialog {
  public:
   explicit TDiagramWindow(QWidget* parent = nullptr);
 
-  // Event handlers both windows share.
+  // Event handlers of the shared tools; returning to the first limits, the picture and the
+  // copy are each window's own.
   void SpeedButtonMeasureClick();
   void SpeedButtonLimitClick();
+  virtual void SpeedButtonRetLimClick() = 0;
+  virtual void SpeedButtonBmpClick() = 0;
+  virtual void SpeedButtonCopyClick() = 0;
   void SpeedButtonCloseClick();
+  void UpDown1Click(TUpDown* sender, TUpDown::TUDBtnType button);
+  void UpDown2Click(TUpDown* sender, TUpDown::TUDBtnType button);
+  void UpDown3Click(TUpDown* sender, TUpDown::TUDBtnType button);
+  void UpDown4Click(TUpDown* sender, TUpDown::TUDBtnType button);
 
   QMenuBar* MainMenu1;
   QAction* NClose;
@@ -48,9 +56,15 @@ class TDiagramWindow : public QDialog {
 
  protected:
   // The box, resizing its area with it; the diagram on that area in the window's diagram
-  // fonts and the up-downs over it, hidden. The window watches the box's viewport, so that
-  // it can lay the diagram out again when the box changes size.
+  // fonts and the up-downs over it, hidden, each moving its edge of the range. The window
+  // watches the box's viewport, so that it can lay the diagram out again when the box
+  // changes size.
   void BuildScrolledDiagram();
+  // The shared tool buttons and menu items, and the window's own "Исходные пределы" item,
+  // to their handlers.
+  void ConnectSharedTools(QAction* returnLimitsItem);
+  // An up-down's step of one edge of the range; by default the diagram's own step.
+  virtual void StepEdge(TRangeEdge edge, TUpDown::TUDBtnType button);
   // The diagram fitted into the box, the up-downs at its corners.
   void FitDiagramToBox();
   TRangeUpDowns UpDowns() const { return {UpDown1, UpDown2, UpDown3, UpDown4}; }

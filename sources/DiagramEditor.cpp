@@ -61,6 +61,7 @@ TDiagramEditor::TDiagramEditor(QWidget* parent) : TDiagramWindow(parent), DrawCo
   BuildMenu();
   BuildToolBar();
   BuildDiagram();
+  ConnectSharedTools(NRetLim);
   StackToolWindow(this, MainMenu1, ToolBar1, ScrollBox1);
   FormCreate();
   GiveAccessibleNames(this);
@@ -87,13 +88,7 @@ void TDiagramEditor::BuildMenu() {
   connect(NNew, &QAction::triggered, this, &TDiagramEditor::SpeedButtonNewClick);
   connect(NOpen, &QAction::triggered, this, &TDiagramEditor::NOpenClick);
   connect(NSave, &QAction::triggered, this, &TDiagramEditor::SpeedButtonSaveClick);
-  connect(NBmp, &QAction::triggered, this, &TDiagramEditor::SpeedButtonBmpClick);
-  connect(NClose, &QAction::triggered, this, &TDiagramEditor::SpeedButtonCloseClick);
   connect(NCalc, &QAction::triggered, this, &TDiagramEditor::SpeedButtonInputClick);
-  connect(NMeasure, &QAction::triggered, this, &TDiagramEditor::SpeedButtonMeasureClick);
-  connect(NLimit, &QAction::triggered, this, &TDiagramEditor::SpeedButtonLimitClick);
-  connect(NRetLim, &QAction::triggered, this, &TDiagramEditor::SpeedButtonRetLimClick);
-  connect(NCopy, &QAction::triggered, this, &TDiagramEditor::SpeedButtonCopyClick);
 }
 
 void TDiagramEditor::BuildToolBar() {
@@ -124,12 +119,6 @@ void TDiagramEditor::BuildToolBar() {
   connect(SpeedButtonNew, &QToolButton::clicked, this, &TDiagramEditor::SpeedButtonNewClick);
   connect(SpeedButtonOpen, &QToolButton::clicked, this, &TDiagramEditor::NOpenClick);
   connect(SpeedButtonSave, &QToolButton::clicked, this, &TDiagramEditor::SpeedButtonSaveClick);
-  connect(SpeedButtonMeasure, &QToolButton::clicked, this, &TDiagramEditor::SpeedButtonMeasureClick);
-  connect(SpeedButtonLimit, &QToolButton::clicked, this, &TDiagramEditor::SpeedButtonLimitClick);
-  connect(SpeedButtonRetLim, &QToolButton::clicked, this, &TDiagramEditor::SpeedButtonRetLimClick);
-  connect(SpeedButtonBmp, &QToolButton::clicked, this, &TDiagramEditor::SpeedButtonBmpClick);
-  connect(SpeedButtonCopy, &QToolButton::clicked, this, &TDiagramEditor::SpeedButtonCopyClick);
-  connect(SpeedButtonClose, &QToolButton::clicked, this, &TDiagramEditor::SpeedButtonCloseClick);
 }
 
 void TDiagramEditor::BuildDiagram() {
@@ -142,10 +131,6 @@ void TDiagramEditor::BuildDiagram() {
   connect(Diagram1, &TDiagram::OnMouseMove, this, &TDiagramEditor::Diagram1MouseMove);
   connect(Diagram1, &TDiagram::OnMouseDown, this, &TDiagramEditor::Diagram1MouseDown);
   connect(Diagram1, &TDiagram::OnMouseUp, this, &TDiagramEditor::Diagram1MouseUp);
-  connect(UpDown1, &TUpDown::Click, this, &TDiagramEditor::UpDown1Click);
-  connect(UpDown2, &TUpDown::Click, this, &TDiagramEditor::UpDown2Click);
-  connect(UpDown3, &TUpDown::Click, this, &TDiagramEditor::UpDown3Click);
-  connect(UpDown4, &TUpDown::Click, this, &TDiagramEditor::UpDown4Click);
 }
 
 // The window is not shown yet, so its width is still the designed one.
@@ -346,7 +331,7 @@ void TDiagramEditor::KeepRangeAroundZero() {
   if (Diagram1->GetYmin() > 0) Diagram1->SetYmin(0);
 }
 
-void TDiagramEditor::StepRange(TRangeEdge edge, TUpDown::TUDBtnType button) {
+void TDiagramEditor::StepEdge(TRangeEdge edge, TUpDown::TUDBtnType button) {
   // The ranges tie the samples to pixel columns; they move only while nothing is drawn.
   if (Count > 0) return;
   EraseBand();
@@ -354,11 +339,6 @@ void TDiagramEditor::StepRange(TRangeEdge edge, TUpDown::TUDBtnType button) {
   KeepRangeAroundZero();
   ResetPen();
 }
-
-void TDiagramEditor::UpDown1Click(TUpDown*, TUpDown::TUDBtnType b) { StepRange(TRangeEdge::Ymax, b); }
-void TDiagramEditor::UpDown2Click(TUpDown*, TUpDown::TUDBtnType b) { StepRange(TRangeEdge::Ymin, b); }
-void TDiagramEditor::UpDown3Click(TUpDown*, TUpDown::TUDBtnType b) { StepRange(TRangeEdge::Xmin, b); }
-void TDiagramEditor::UpDown4Click(TUpDown*, TUpDown::TUDBtnType b) { StepRange(TRangeEdge::Xmax, b); }
 
 void TDiagramEditor::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {

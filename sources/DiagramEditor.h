@@ -67,13 +67,9 @@ class TDiagramEditor : public TDiagramWindow {
   void SpeedButtonNewClick();
   void SpeedButtonSaveClick();
   void NOpenClick();
-  void SpeedButtonRetLimClick();
-  void SpeedButtonBmpClick();
-  void SpeedButtonCopyClick();
-  void UpDown1Click(TUpDown* sender, TUpDown::TUDBtnType button);
-  void UpDown2Click(TUpDown* sender, TUpDown::TUDBtnType button);
-  void UpDown3Click(TUpDown* sender, TUpDown::TUDBtnType button);
-  void UpDown4Click(TUpDown* sender, TUpDown::TUDBtnType button);
+  void SpeedButtonRetLimClick() override;
+  void SpeedButtonBmpClick() override;
+  void SpeedButtonCopyClick() override;
 
   // Besides the shared ones.
   QAction* NNew;
@@ -111,7 +107,7 @@ class TDiagramEditor : public TDiagramWindow {
   double LastAbscissa() const;
   void RestoreAtShow();
   void KeepRangeAroundZero();
-  void StepRange(TRangeEdge edge, TUpDown::TUDBtnType button);
+  void StepEdge(TRangeEdge edge, TUpDown::TUDBtnType button) override;
   QImage PrintPicture();
   bool LoadDrawing(const QString& name);
   bool TakeRanges(const TDrawingRecord& record);
