@@ -5,6 +5,7 @@
 #include "plotting/Diagram.h"
 #include "plotting/DiagramColours.h"
 #include "plotting/DiagramIncreaseUnit.h"
+#include "plotting/ScrolledDiagram.h"
 #include "plotting/ToolGlyphs.h"
 #include "shell/AccessibleNames.h"
 
@@ -156,10 +157,7 @@ void TDiagramFrame::FrameResize() {
 
 void TDiagramFrame::DiagramMouseMove(TDiagram*, Qt::KeyboardModifiers, int, int) { ShowTools(); }
 
-void TDiagramFrame::DiagramClick() {
-  Diagram->SetShowFeeler(!Diagram->GetShowFeeler());
-  SpeedButtonMeasure->setChecked(Diagram->GetShowFeeler());
-}
+void TDiagramFrame::DiagramClick() { ToggleFeeler(*Diagram, SpeedButtonMeasure, nullptr); }
 
 void TDiagramFrame::DiagramMouseDown(TDiagram*, Qt::MouseButton button, Qt::KeyboardModifiers, int, int) {
   if (button != Qt::RightButton) return;

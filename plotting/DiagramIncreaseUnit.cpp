@@ -8,11 +8,12 @@
 #include <QScrollArea>
 #include <QToolBar>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 #include "plotting/Diagram.h"
+#include "plotting/ScrolledDiagram.h"
 #include "plotting/ToolGlyphs.h"
 #include "shell/AccessibleNames.h"
+#include "shell/ToolWindow.h"
 
 TDiagramIncrease* DiagramIncrease = nullptr;
 
@@ -21,21 +22,13 @@ constexpr int WindowWidth = 812, WindowHeight = 591;
 }  // namespace
 
 TDiagramIncrease::TDiagramIncrease(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Диаграмма"));
-  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
-                 Qt::WindowCloseButtonHint);
-  resize(WindowWidth, WindowHeight);
+  FrameToolWindow(this, QStringLiteral("Диаграмма"), QSize(WindowWidth, WindowHeight));
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
   BuildMenu();
-  layout->setMenuBar(MainMenu1);
   BuildToolBar();
-  layout->addWidget(ToolBar1);
   BuildDiagram();
-  layout->addWidget(ScrollBox1, 1);
+  StackToolWindow(this, MainMenu1, ToolBar1, ScrollBox1);
   GiveAccessibleNames(this);
 }
 
@@ -94,20 +87,15 @@ void TDiagramIncrease::BuildMenu() {
 }
 
 void TDiagramIncrease::BuildDiagram() {
-  ScrollBox1 = new QScrollArea(this);
-  ScrollBox1->setWidgetResizable(true);
-  auto* area = new QWidget;
-  ScrollBox1->setWidget(area);
-  ScrollBox1->viewport()->installEventFilter(this);
-  Diagram1 = new TDiagram(area);
-  UseWindowDiagramFonts(*Diagram1);
+  const TScrolledDiagram built = MakeScrolledDiagram(this);
+  ScrollBox1 = built.Box;
+  Diagram1 = built.Diagram;
+  UpDown1 = built.UpDowns.Ymax;
+  UpDown2 = built.UpDowns.Ymin;
+  UpDown3 = built.UpDowns.Xmin;
+  UpDown4 = built.UpDowns.Xmax;
   connect(Diagram1, &TDiagram::OnClick, this, &TDiagramIncrease::SpeedButtonMeasureClick);
   connect(Diagram1, &TDiagram::OnMouseMove, this, &TDiagramIncrease::Diagram1MouseMove);
-  const TRangeUpDowns upDowns = MakeRangeUpDowns(area);
-  UpDown1 = upDowns.Ymax;
-  UpDown2 = upDowns.Ymin;
-  UpDown3 = upDowns.Xmin;
-  UpDown4 = upDowns.Xmax;
   connect(UpDown1, &TUpDown::Click, this, &TDiagramIncrease::UpDown1Click);
   connect(UpDown2, &TUpDown::Click, this, &TDiagramIncrease::UpDown2Click);
   connect(UpDown3, &TUpDown::Click, this, &TDiagramIncrease::UpDown3Click);
@@ -118,8 +106,6 @@ void TDiagramIncrease::BuildDiagram() {
   }
 }
 
-void TDiagramIncrease::SetUpDownsVisible(bool visible) { ShowRangeUpDowns({UpDown1, UpDown2, UpDown3, UpDown4}, visible); }
-
 // The window's own diagram cannot be its source: its base keeper would lead to itself and
 // every repaint would walk that list for ever.
 int TDiagramIncrease::Execute(TDiagram* source) {
@@ -128,7 +114,7 @@ int TDiagramIncrease::Execute(TDiagram* source) {
     return 0;
   }
   TakeOver(source);
-  setWindowState(windowState() | Qt::WindowMaximized);
+  KeepMaximized(this);
   return exec();
 }
 
@@ -186,7 +172,7 @@ void TDiagramIncrease::showEvent(QShowEvent* event) {
 }
 
 void TDiagramIncrease::FormShow() {
-  setWindowState(windowState() | Qt::WindowMaximized);
+  KeepMaximized(this);
   if (!FirstShow) return;
   FirstShow = false;
   Settling = true;
@@ -213,17 +199,10 @@ void TDiagramIncrease::FormClose() {
   GiveBack();
 }
 
-void TDiagramIncrease::SpeedButtonMeasureClick() {
-  Diagram1->SetShowFeeler(!Diagram1->GetShowFeeler());
-  SpeedButtonMeasure->setChecked(Diagram1->GetShowFeeler());
-  NMeasure->setChecked(Diagram1->GetShowFeeler());
-}
+void TDiagramIncrease::SpeedButtonMeasureClick() { ToggleFeeler(*Diagram1, SpeedButtonMeasure, NMeasure); }
 
 void TDiagramIncrease::SpeedButtonLimitClick() {
-  const bool show = UpDown1->isHidden();
-  SetUpDownsVisible(show);
-  SpeedButtonLimit->setChecked(show);
-  NLimit->setChecked(show);
+  ToggleRangeUpDowns({UpDown1, UpDown2, UpDown3, UpDown4}, SpeedButtonLimit, NLimit);
 }
 
 void TDiagramIncrease::SpeedButtonRetLimClick() { Stored.RestoreTo(*Diagram1); }

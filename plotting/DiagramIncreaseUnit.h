@@ -80,7 +80,6 @@ class TDiagramIncrease : public QDialog {
   void BuildMenu();
   void BuildDiagram();
   void PlaceDiagram();
-  void SetUpDownsVisible(bool visible);
 
   TDiagram* SourceDiagram = nullptr;
   bool FirstShow = true;

@@ -13,15 +13,16 @@
 #include <QScrollArea>
 #include <QToolBar>
 #include <QToolButton>
-#include <QVBoxLayout>
 #include <algorithm>
 #include <new>
 
 #include "platform/Platform.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramColours.h"
+#include "plotting/ScrolledDiagram.h"
 #include "plotting/ToolGlyphs.h"
 #include "shell/AccessibleNames.h"
+#include "shell/ToolWindow.h"
 #include "shell/YesNoDialogUnit.h"
 
 TDiagramEditor* DiagramEditor = nullptr;
@@ -57,19 +58,11 @@ QAction* MenuItem(QMenu* menu, const char* caption, bool checkable = false) {
 }  // namespace
 
 TDiagramEditor::TDiagramEditor(QWidget* parent) : QDialog(parent), DrawColor(ColourBlue) {
-  setWindowTitle(QStringLiteral("Редактор диаграмм"));
-  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
-                 Qt::WindowCloseButtonHint);
-  resize(DesignedWidth, DesignedHeight);
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
+  FrameToolWindow(this, QStringLiteral("Редактор диаграмм"), QSize(DesignedWidth, DesignedHeight));
   BuildMenu();
-  layout->setMenuBar(MainMenu1);
   BuildToolBar();
-  layout->addWidget(ToolBar1);
   BuildDiagram();
-  layout->addWidget(ScrollBox1, 1);
+  StackToolWindow(this, MainMenu1, ToolBar1, ScrollBox1);
   FormCreate();
   GiveAccessibleNames(this);
 }
@@ -141,26 +134,21 @@ void TDiagramEditor::BuildToolBar() {
 }
 
 void TDiagramEditor::BuildDiagram() {
-  ScrollBox1 = new QScrollArea(this);
-  ScrollBox1->setWidgetResizable(true);
+  const TScrolledDiagram built = MakeScrolledDiagram(this);
+  ScrollBox1 = built.Box;
   // The arrow keys move the drawing cursor; the box must not take them for scrolling.
   ScrollBox1->setFocusPolicy(Qt::NoFocus);
-  auto* area = new QWidget;
-  ScrollBox1->setWidget(area);
-  ScrollBox1->viewport()->installEventFilter(this);
-  Diagram1 = new TDiagram(area);
-  UseWindowDiagramFonts(*Diagram1);
+  Diagram1 = built.Diagram;
+  UpDown1 = built.UpDowns.Ymax;
+  UpDown2 = built.UpDowns.Ymin;
+  UpDown3 = built.UpDowns.Xmin;
+  UpDown4 = built.UpDowns.Xmax;
   Diagram1->SetLimitX(LimitLow, LimitHigh);
   Diagram1->SetLimitY(LimitLow, LimitHigh);
   Diagram1->installEventFilter(this);
   connect(Diagram1, &TDiagram::OnMouseMove, this, &TDiagramEditor::Diagram1MouseMove);
   connect(Diagram1, &TDiagram::OnMouseDown, this, &TDiagramEditor::Diagram1MouseDown);
   connect(Diagram1, &TDiagram::OnMouseUp, this, &TDiagramEditor::Diagram1MouseUp);
-  const TRangeUpDowns upDowns = MakeRangeUpDowns(area);
-  UpDown1 = upDowns.Ymax;
-  UpDown2 = upDowns.Ymin;
-  UpDown3 = upDowns.Xmin;
-  UpDown4 = upDowns.Xmax;
   connect(UpDown1, &TUpDown::Click, this, &TDiagramEditor::UpDown1Click);
   connect(UpDown2, &TUpDown::Click, this, &TDiagramEditor::UpDown2Click);
   connect(UpDown3, &TUpDown::Click, this, &TDiagramEditor::UpDown3Click);
@@ -169,7 +157,7 @@ void TDiagramEditor::BuildDiagram() {
 
 // The window is not shown yet, so its width is still the designed one.
 void TDiagramEditor::FormCreate() {
-  setWindowState(windowState() | Qt::WindowMaximized);
+  KeepMaximized(this);
   if (!AllocateArrays()) return;
   Count = 0;
   BackupCount = 0;
@@ -201,11 +189,9 @@ void TDiagramEditor::SetDrawColor(int colour) {
   DrawCurve(colour);
 }
 
-// Without a window manager a request to maximise goes unanswered; the window then still
-// covers the screen's available area.
 int TDiagramEditor::Execute() {
-  if (const QScreen* display = screen()) setGeometry(display->availableGeometry());
-  KeepMaximized();
+  CoverAvailableArea(this);
+  KeepMaximized(this);
   return exec();
 }
 
@@ -222,7 +208,7 @@ void TDiagramEditor::showEvent(QShowEvent* event) {
 }
 
 void TDiagramEditor::FormShow() {
-  KeepMaximized();
+  KeepMaximized(this);
   Processed = false;
   if (FirstShowPending) FirstShow();
   // The diagram's title may have been renamed for its first use.
@@ -263,12 +249,6 @@ bool TDiagramEditor::eventFilter(QObject* watched, QEvent* event) {
     PenAtShow = Pen;
   }
   return QDialog::eventFilter(watched, event);
-}
-
-void TDiagramEditor::KeepMaximized() {
-  const Qt::WindowStates state = windowState();
-  if (!(state & Qt::WindowMaximized))
-    setWindowState((state & ~(Qt::WindowMinimized | Qt::WindowFullScreen)) | Qt::WindowMaximized);
 }
 
 // Every way of closing (the tool button, the menu, Esc, the window's cross) ends here.
@@ -363,17 +343,10 @@ void TDiagramEditor::EnableLimits(bool on) {
   NRetLim->setEnabled(on);
 }
 
-void TDiagramEditor::SpeedButtonMeasureClick() {
-  Diagram1->SetShowFeeler(!Diagram1->GetShowFeeler());
-  SpeedButtonMeasure->setChecked(Diagram1->GetShowFeeler());
-  NMeasure->setChecked(Diagram1->GetShowFeeler());
-}
+void TDiagramEditor::SpeedButtonMeasureClick() { ToggleFeeler(*Diagram1, SpeedButtonMeasure, NMeasure); }
 
 void TDiagramEditor::SpeedButtonLimitClick() {
-  const bool show = UpDown1->isHidden();
-  ShowRangeUpDowns({UpDown1, UpDown2, UpDown3, UpDown4}, show);
-  SpeedButtonLimit->setChecked(show);
-  NLimit->setChecked(show);
+  ToggleRangeUpDowns({UpDown1, UpDown2, UpDown3, UpDown4}, SpeedButtonLimit, NLimit);
 }
 
 void TDiagramEditor::SpeedButtonRetLimClick() {

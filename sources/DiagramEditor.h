@@ -133,7 +133,6 @@ class TDiagramEditor : public QDialog {
   bool AllocateArrays();
   void FirstShow();
   void PlaceDiagram();
-  void KeepMaximized();
   void ReleaseCursor();
   QRect NetRect() const;
   void PaintSegment(QPoint from, QPoint to);
