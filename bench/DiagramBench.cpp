@@ -11,7 +11,7 @@
 #include <new>
 #include <vector>
 
-#include "platform/Fonts.h"
+#include "bench/WindowBench.h"
 #include "plotting/Diagram.h"
 
 namespace {
@@ -171,11 +171,5 @@ void operator delete(void* p) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
-  QApplication application(argc, argv);
-  InstallFontSubstitutions();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return RunWindowBenchmarks(argc, argv);
 }

@@ -7,11 +7,10 @@
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
-#include <ctime>
 #include <functional>
 #include <memory>
 
-#include "platform/Fonts.h"
+#include "bench/WindowBench.h"
 #include "platform/QtPlatform.h"
 #include "plotting/Diagram.h"
 #include "sources/DiagramEditor.h"
@@ -47,19 +46,12 @@ TEditorBench& Bench() {
   return *Editor;
 }
 
-// Processor time of the process (pooled painting threads included): the machine may be
-// shared, and time spent waiting for it
-// belongs to neither side.
-double ThreadSeconds() {
-  timespec t{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-  return double(t.tv_sec) + 1e-9 * double(t.tv_nsec);
-}
-
+// Processor time of the process (pooled painting threads included): time spent waiting
+// for a shared machine belongs to neither side.
 double Seconds(const std::function<void()>& act) {
-  const double start = ThreadSeconds();
+  const double start = ProcessSeconds();
   act();
-  return ThreadSeconds() - start;
+  return ProcessSeconds() - start;
 }
 
 // Both interleaved, so that machine noise falls on both alike; the drawing is started
@@ -96,14 +88,5 @@ int main(int argc, char** argv) {
     file.write(R"({"screens": [{"name": "bench", "x": 0, "y": 0, "width": 1920, "height": 1080}]})");
   file.close();
   qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
-  QApplication application(argc, argv);
-  InstallFontSubstitutions();
-  TQtPlatform platform;
-  InstallPlatform(&platform);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  Editor.reset();
-  InstallPlatform(nullptr);
-  return 0;
+  return RunWindowBenchmarks<TQtPlatform>(argc, argv, [] { Editor.reset(); });
 }

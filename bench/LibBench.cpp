@@ -8,9 +8,8 @@
 
 #include <QApplication>
 #include <cmath>
-#include <ctime>
 
-#include "platform/Fonts.h"
+#include "bench/WindowBench.h"
 #include "plotting/Diagram.h"
 #include "sources/LibUnit.h"
 
@@ -40,12 +39,6 @@ struct TBenchLib {
 
 // Processor time of this thread: on a machine shared with other work, wall time measures
 // the other work as much as this one.
-double ThreadSeconds() {
-  timespec now{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-  return double(now.tv_sec) + 1e-9 * double(now.tv_nsec);
-}
-
 double Seconds(void (*draw)(TLibForm&), TLibForm& form) {
   const double start = ThreadSeconds();
   draw(form);
@@ -95,11 +88,5 @@ BENCHMARK(BM_LibRedrawAgainstLiteral)->Arg(1)->Arg(2)->Unit(benchmark::kMillisec
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
-  QApplication application(argc, argv);
-  InstallFontSubstitutions();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return RunWindowBenchmarks(argc, argv);
 }

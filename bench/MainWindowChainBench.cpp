@@ -10,10 +10,10 @@
 #include <chrono>
 #include <cmath>
 
+#include "bench/WindowBench.h"
 #include "engine/Basefunctionsunit.h"
 #include "engine/Lagrbfunit.h"
 #include "numerics/Keeper.h"
-#include "platform/Fonts.h"
 #include "platform/Platform.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
@@ -131,13 +131,5 @@ BENCHMARK(BM_ChainLagrange50)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  InstallFontSubstitutions();
-  TSilentPlatform platform;
-  InstallPlatform(&platform);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  InstallPlatform(nullptr);
-  return 0;
+  return RunWindowBenchmarks<TSilentPlatform>(argc, argv);
 }

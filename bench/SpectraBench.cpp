@@ -12,34 +12,22 @@
 
 #include <QAction>
 #include <QApplication>
-#include <ctime>
 #include <cmath>
 #include <vector>
 
+#include "bench/WindowBench.h"
 #include "engine/Basefunctionsunit.h"
 #include "engine/KernelResponse.h"
 #include "engine/ReconstructionError.h"
 #include "engine/SignalSpectra.h"
 #include "numerics/Keeper.h"
-#include "platform/Fonts.h"
 #include "platform/QtPlatform.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
 #include "shell/ResamUnit.h"
 
 namespace {
-// Processor time of this process: the machine is shared, and wall time would count the
-// others' work too.
-struct Clock {
-  using time_point = double;
-  static double now() {
-    timespec t;
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + 1e-9 * static_cast<double>(t.tv_nsec);
-  }
-};
-
-double Since(Clock::time_point start) { return Clock::now() - start; }
+double Since(double start) { return ProcessSeconds() - start; }
 
 TKeeper* Series(TDiagramFrame* frame, int number) { return frame->Diagram->GetKeeper(static_cast<unsigned char>(number)); }
 
@@ -64,7 +52,7 @@ double LiteralAnalysisSeconds(TRealFunction kernel, int order) {
   const int count = KernelSpectrumCount(KernelDetailHigh);
   const double e = KernelFrequencyStep(KernelDetailHigh);
   // One run: the literal form takes tens of seconds of processor time.
-  const Clock::time_point start = Clock::now();
+  const double start = ProcessSeconds();
   for (int i = 0; i < count; ++i) spectrum[i] = 2 * TrapezoidCosine(kernel, 0, order + 1, i * e, KernelStepFine);
   ComputeDistortion(spectrum.data(), KernelDetailHigh, distortion.data());
   return Since(start);
@@ -77,7 +65,7 @@ void FinestAnalysis(benchmark::State& state, QAction* TResamForm::*method, TReal
   const double literal = LiteralAnalysisSeconds(kernel, form.KernelOrder);
   double fast = 0;
   for (auto _ : state) {
-    const Clock::time_point start = Clock::now();
+    const double start = ProcessSeconds();
     form.AnalyseGeneratingFunction();
     fast += Since(start);
   }
@@ -111,7 +99,7 @@ void GiveSignalAt500(TResamForm& form) {
 }
 
 double FastMethodChange(TResamForm& form) {
-  const Clock::time_point start = Clock::now();
+  const double start = ProcessSeconds();
   form.Reconstruct();
   form.ComputeReconSpectrum();
   form.SetSpectrumRange();
@@ -122,7 +110,7 @@ double FastMethodChange(TResamForm& form) {
 double LiteralMethodChange(TResamForm& form, std::vector<double>& error, std::vector<double>& recon) {
   TKeeper* curve = Series(form.DFs, 1);
   const TErrorInterval interval = ErrorInterval(form.T1, form.T2, form.T, false);
-  const Clock::time_point start = Clock::now();
+  const double start = ProcessSeconds();
   curve->SetFunction(LiteralKotelnikov, 10, curve->GetXmin(), curve->GetXmax());
   form.DFs->Diagram->ShowDiagram();
   TabulateError(*Series(form.DFs, 0), *curve, interval.A, interval.B, error.data());
@@ -157,13 +145,5 @@ BENCHMARK(BM_AnalysisFinestSpl32)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_MethodChange500)->Unit(benchmark::kMillisecond)->MinTime(2);
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
-  QApplication application(argc, argv);
-  InstallFontSubstitutions();
-  TQtPlatform platform;
-  InstallPlatform(&platform);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return RunWindowBenchmarks<TQtPlatform>(argc, argv);
 }

@@ -156,10 +156,7 @@ void TDiagramFrame::FrameResize() {
 
 void TDiagramFrame::DiagramMouseMove(TDiagram*, Qt::KeyboardModifiers, int, int) { ShowTools(); }
 
-void TDiagramFrame::DiagramClick() {
-  Diagram->SetShowFeeler(!Diagram->GetShowFeeler());
-  SpeedButtonMeasure->setChecked(Diagram->GetShowFeeler());
-}
+void TDiagramFrame::DiagramClick() { ToggleFeeler(*Diagram, SpeedButtonMeasure, nullptr); }
 
 void TDiagramFrame::DiagramMouseDown(TDiagram*, Qt::MouseButton button, Qt::KeyboardModifiers, int, int) {
   if (button != Qt::RightButton) return;

@@ -8,11 +8,11 @@
 #include <QScrollArea>
 #include <QToolBar>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 #include "plotting/Diagram.h"
 #include "plotting/ToolGlyphs.h"
 #include "shell/AccessibleNames.h"
+#include "shell/ToolWindow.h"
 
 TDiagramIncrease* DiagramIncrease = nullptr;
 
@@ -20,22 +20,15 @@ namespace {
 constexpr int WindowWidth = 812, WindowHeight = 591;
 }  // namespace
 
-TDiagramIncrease::TDiagramIncrease(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Диаграмма"));
-  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
-                 Qt::WindowCloseButtonHint);
-  resize(WindowWidth, WindowHeight);
+TDiagramIncrease::TDiagramIncrease(QWidget* parent) : TDiagramWindow(parent) {
+  FrameToolWindow(this, QStringLiteral("Диаграмма"), QSize(WindowWidth, WindowHeight));
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
   BuildMenu();
-  layout->setMenuBar(MainMenu1);
   BuildToolBar();
-  layout->addWidget(ToolBar1);
   BuildDiagram();
-  layout->addWidget(ScrollBox1, 1);
+  ConnectSharedTools(NRetLimit);
+  StackToolWindow(this, MainMenu1, ToolBar1, ScrollBox1);
   GiveAccessibleNames(this);
 }
 
@@ -63,12 +56,6 @@ void TDiagramIncrease::BuildToolBar() {
   ToolBar1->addWidget(SpeedButtonClose);
   ToolBar1->addSeparator();
   ToolBar1->addWidget(Panel2);
-  connect(SpeedButtonMeasure, &QToolButton::clicked, this, &TDiagramIncrease::SpeedButtonMeasureClick);
-  connect(SpeedButtonLimit, &QToolButton::clicked, this, &TDiagramIncrease::SpeedButtonLimitClick);
-  connect(SpeedButtonRetLim, &QToolButton::clicked, this, &TDiagramIncrease::SpeedButtonRetLimClick);
-  connect(SpeedButtonBmp, &QToolButton::clicked, this, &TDiagramIncrease::SpeedButtonBmpClick);
-  connect(SpeedButtonCopy, &QToolButton::clicked, this, &TDiagramIncrease::SpeedButtonCopyClick);
-  connect(SpeedButtonClose, &QToolButton::clicked, this, &TDiagramIncrease::SpeedButtonCloseClick);
 }
 
 void TDiagramIncrease::BuildMenu() {
@@ -85,40 +72,17 @@ void TDiagramIncrease::BuildMenu() {
   diagram->addSeparator();
   NBmp = diagram->addAction(QStringLiteral("Сохранить как рисунок"));
   NCopy = diagram->addAction(QStringLiteral("Копировать в буфер обмена"));
-  connect(NClose, &QAction::triggered, this, &TDiagramIncrease::SpeedButtonCloseClick);
-  connect(NMeasure, &QAction::triggered, this, &TDiagramIncrease::SpeedButtonMeasureClick);
-  connect(NLimit, &QAction::triggered, this, &TDiagramIncrease::SpeedButtonLimitClick);
-  connect(NRetLimit, &QAction::triggered, this, &TDiagramIncrease::SpeedButtonRetLimClick);
-  connect(NBmp, &QAction::triggered, this, &TDiagramIncrease::SpeedButtonBmpClick);
-  connect(NCopy, &QAction::triggered, this, &TDiagramIncrease::SpeedButtonCopyClick);
 }
 
 void TDiagramIncrease::BuildDiagram() {
-  ScrollBox1 = new QScrollArea(this);
-  ScrollBox1->setWidgetResizable(true);
-  auto* area = new QWidget;
-  ScrollBox1->setWidget(area);
-  ScrollBox1->viewport()->installEventFilter(this);
-  Diagram1 = new TDiagram(area);
-  UseWindowDiagramFonts(*Diagram1);
+  BuildScrolledDiagram();
   connect(Diagram1, &TDiagram::OnClick, this, &TDiagramIncrease::SpeedButtonMeasureClick);
   connect(Diagram1, &TDiagram::OnMouseMove, this, &TDiagramIncrease::Diagram1MouseMove);
-  const TRangeUpDowns upDowns = MakeRangeUpDowns(area);
-  UpDown1 = upDowns.Ymax;
-  UpDown2 = upDowns.Ymin;
-  UpDown3 = upDowns.Xmin;
-  UpDown4 = upDowns.Xmax;
-  connect(UpDown1, &TUpDown::Click, this, &TDiagramIncrease::UpDown1Click);
-  connect(UpDown2, &TUpDown::Click, this, &TDiagramIncrease::UpDown2Click);
-  connect(UpDown3, &TUpDown::Click, this, &TDiagramIncrease::UpDown3Click);
-  connect(UpDown4, &TUpDown::Click, this, &TDiagramIncrease::UpDown4Click);
   for (TUpDown* u : {UpDown1, UpDown2, UpDown3, UpDown4}) {
     connect(u, &TUpDown::MouseDown, this, &TDiagramIncrease::UpDown1MouseDown);
     connect(u, &TUpDown::MouseUp, this, &TDiagramIncrease::UpDown1MouseUp);
   }
 }
-
-void TDiagramIncrease::SetUpDownsVisible(bool visible) { ShowRangeUpDowns({UpDown1, UpDown2, UpDown3, UpDown4}, visible); }
 
 // The window's own diagram cannot be its source: its base keeper would lead to itself and
 // every repaint would walk that list for ever.
@@ -128,7 +92,7 @@ int TDiagramIncrease::Execute(TDiagram* source) {
     return 0;
   }
   TakeOver(source);
-  setWindowState(windowState() | Qt::WindowMaximized);
+  KeepMaximized(this);
   return exec();
 }
 
@@ -181,12 +145,12 @@ void TDiagramIncrease::ShowCoordinates(int x, int y) {
 }
 
 void TDiagramIncrease::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
+  TDiagramWindow::showEvent(event);
   FormShow();
 }
 
 void TDiagramIncrease::FormShow() {
-  setWindowState(windowState() | Qt::WindowMaximized);
+  KeepMaximized(this);
   if (!FirstShow) return;
   FirstShow = false;
   Settling = true;
@@ -194,18 +158,18 @@ void TDiagramIncrease::FormShow() {
 }
 
 void TDiagramIncrease::PlaceDiagram() {
-  PlaceDiagramWithUpDowns(*Diagram1, ScrollBox1->viewport()->size(), {UpDown1, UpDown2, UpDown3, UpDown4});
+  FitDiagramToBox();
 }
 
 bool TDiagramIncrease::eventFilter(QObject* watched, QEvent* event) {
   if (Settling && watched == ScrollBox1->viewport() && event->type() == QEvent::Resize) PlaceDiagram();
-  return QDialog::eventFilter(watched, event);
+  return TDiagramWindow::eventFilter(watched, event);
 }
 
 // Every way of closing (the close button, the menu, Esc, the window's cross) ends here.
 void TDiagramIncrease::done(int result) {
   FormClose();
-  QDialog::done(result);
+  TDiagramWindow::done(result);
 }
 
 void TDiagramIncrease::FormClose() {
@@ -213,31 +177,11 @@ void TDiagramIncrease::FormClose() {
   GiveBack();
 }
 
-void TDiagramIncrease::SpeedButtonMeasureClick() {
-  Diagram1->SetShowFeeler(!Diagram1->GetShowFeeler());
-  SpeedButtonMeasure->setChecked(Diagram1->GetShowFeeler());
-  NMeasure->setChecked(Diagram1->GetShowFeeler());
-}
-
-void TDiagramIncrease::SpeedButtonLimitClick() {
-  const bool show = UpDown1->isHidden();
-  SetUpDownsVisible(show);
-  SpeedButtonLimit->setChecked(show);
-  NLimit->setChecked(show);
-}
-
 void TDiagramIncrease::SpeedButtonRetLimClick() { Stored.RestoreTo(*Diagram1); }
 
 void TDiagramIncrease::SpeedButtonBmpClick() { Diagram1->SaveBmpFile(); }
 
 void TDiagramIncrease::SpeedButtonCopyClick() { Diagram1->CopyToClipboard(); }
-
-void TDiagramIncrease::SpeedButtonCloseClick() { close(); }
-
-void TDiagramIncrease::UpDown1Click(TUpDown*, TUpDown::TUDBtnType b) { StepRangeEdge(*Diagram1, TRangeEdge::Ymax, b); }
-void TDiagramIncrease::UpDown2Click(TUpDown*, TUpDown::TUDBtnType b) { StepRangeEdge(*Diagram1, TRangeEdge::Ymin, b); }
-void TDiagramIncrease::UpDown3Click(TUpDown*, TUpDown::TUDBtnType b) { StepRangeEdge(*Diagram1, TRangeEdge::Xmin, b); }
-void TDiagramIncrease::UpDown4Click(TUpDown*, TUpDown::TUDBtnType b) { StepRangeEdge(*Diagram1, TRangeEdge::Xmax, b); }
 
 // With SpeedButton1 down the series are left out while a button is held, and drawn once on release.
 void TDiagramIncrease::UpDown1MouseDown(TUpDown*) {

@@ -2,19 +2,9 @@
 // The one enlarged-diagram window: a maximised modal window showing another diagram's
 // series (its keepers are shared, never copied) with tools to measure, step the range,
 // copy and save; closing it hands the chosen range back to that diagram.
-#include <QDialog>
+#include "plotting/DiagramWindow.h"
 
-#include "plotting/RangeTools.h"
-
-class QAction;
-class QLabel;
-class QMenuBar;
-class QScrollArea;
-class QToolBar;
-class QToolButton;
-class TDiagram;
-
-class TDiagramIncrease : public QDialog {
+class TDiagramIncrease : public TDiagramWindow {
   Q_OBJECT
 
  public:
@@ -31,42 +21,16 @@ class TDiagramIncrease : public QDialog {
   // Event handlers.
   void FormShow();
   void FormClose();
-  void SpeedButtonMeasureClick();
-  void SpeedButtonLimitClick();
-  void SpeedButtonRetLimClick();
-  void SpeedButtonBmpClick();
-  void SpeedButtonCopyClick();
-  void SpeedButtonCloseClick();
-  void UpDown1Click(TUpDown* sender, TUpDown::TUDBtnType button);
-  void UpDown2Click(TUpDown* sender, TUpDown::TUDBtnType button);
-  void UpDown3Click(TUpDown* sender, TUpDown::TUDBtnType button);
-  void UpDown4Click(TUpDown* sender, TUpDown::TUDBtnType button);
+  void SpeedButtonRetLimClick() override;
+  void SpeedButtonBmpClick() override;
+  void SpeedButtonCopyClick() override;
   void UpDown1MouseDown(TUpDown* sender);
   void UpDown1MouseUp(TUpDown* sender);
   void Diagram1MouseMove(TDiagram* sender, Qt::KeyboardModifiers shift, int x, int y);
 
-  QToolBar* ToolBar1;
-  QToolButton* SpeedButtonMeasure;
-  QToolButton* SpeedButtonLimit;
-  QToolButton* SpeedButtonRetLim;
+  // Besides the shared ones.
   QToolButton* SpeedButton1;
-  QToolButton* SpeedButtonBmp;
-  QToolButton* SpeedButtonCopy;
-  QToolButton* SpeedButtonClose;
-  QLabel* Panel2;
-  QMenuBar* MainMenu1;
-  QAction* NClose;
-  QAction* NMeasure;
-  QAction* NLimit;
   QAction* NRetLimit;
-  QAction* NBmp;
-  QAction* NCopy;
-  QScrollArea* ScrollBox1;
-  TDiagram* Diagram1;
-  TUpDown* UpDown1;
-  TUpDown* UpDown2;
-  TUpDown* UpDown3;
-  TUpDown* UpDown4;
 
  public slots:
   void done(int result) override;
@@ -80,7 +44,6 @@ class TDiagramIncrease : public QDialog {
   void BuildMenu();
   void BuildDiagram();
   void PlaceDiagram();
-  void SetUpDownsVisible(bool visible);
 
   TDiagram* SourceDiagram = nullptr;
   bool FirstShow = true;

@@ -1,9 +1,11 @@
 #include "plotting/RangeTools.h"
 
+#include <QAction>
 #include <QFont>
 #include <QLabel>
 #include <QSize>
 #include <QString>
+#include <QToolButton>
 
 #include "plotting/Diagram.h"
 #include "plotting/DiagramScale.h"
@@ -114,4 +116,10 @@ QLabel* MakeReadoutPanel(QWidget* parent) {
   panel->setFixedWidth(ReadoutWidth);
   panel->setAlignment(Qt::AlignCenter);
   return panel;
+}
+
+void ToggleFeeler(TDiagram& diagram, QToolButton* button, QAction* item) {
+  diagram.SetShowFeeler(!diagram.GetShowFeeler());
+  button->setChecked(diagram.GetShowFeeler());
+  if (item) item->setChecked(diagram.GetShowFeeler());
 }

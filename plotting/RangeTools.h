@@ -50,3 +50,8 @@ void ShowRangeUpDowns(const TRangeUpDowns& upDowns, bool visible);
 void UseWindowDiagramFonts(TDiagram& diagram);
 // The sunken panel on a tool bar where the read-out is shown.
 QLabel* MakeReadoutPanel(QWidget* parent);
+
+class QAction;
+class QToolButton;
+// Switches the measuring feeler over; the button (and the menu item, if any) show its new state.
+void ToggleFeeler(TDiagram& diagram, QToolButton* button, QAction* item);

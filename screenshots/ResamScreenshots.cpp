@@ -9,7 +9,6 @@
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QTabWidget>
 #include <QThread>
 #include <QTimer>
@@ -18,16 +17,10 @@
 #include <cstdio>
 #include <functional>
 
-#include "numerics/SpAnUnit.h"
-#include "platform/Fonts.h"
-#include "platform/QtPlatform.h"
-#include "platform/QtTranslation.h"
 #include "plotting/Diagram.h"
-#include "plotting/DiagramIncreaseUnit.h"
 #include "shell/DecimalEditUnit.h"
-#include "shell/PicViewerUnit.h"
+#include "shell/ResamStartUp.h"
 #include "shell/ResamUnit.h"
-#include "shell/YesNoDialogUnit.h"
 #include "sources/DiagramEditor.h"
 #include "sources/LibUnit.h"
 #include "sources/PolyGarmUnit.h"
@@ -140,34 +133,13 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   Folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
   QDir().mkpath(Folder);
-  QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
-  InstallFontSubstitutions();
-  InstallQtTranslation();
-  TQtPlatform platform;
-  InstallPlatform(&platform);
+  SetUpApplication();
+  const TDesktopServices services;
 
-  // The windows in the program's own order of creation.
-  TResamForm form;
-  ResamForm = &form;
-  TSpAnForm spectrumModule;
-  SpAnForm = &spectrumModule;
-  TDiagramIncrease enlargedDiagram;
-  DiagramIncrease = &enlargedDiagram;
-  TDiagramEditor drawing;
-  DiagramEditor = &drawing;
-  TYesNoDialogForm question;
-  YesNoDialogForm = &question;
-  TTabEditorForm tableEditor;
-  TabEditorForm = &tableEditor;
-  TLibForm library;
-  LibForm = &library;
-  TPicViewerForm pictureViewer;
-  PicViewerForm = &pictureViewer;
-  TPolyGarmForm fragment;
-  PolyGarmForm = &fragment;
-
-  form.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
-  form.show();
+  // The program as it starts.
+  const TResamWindows windows;
+  TResamForm& form = windows.Main();
+  ShowMainWindow(form);
   Settle();
 
   GiveFragment(form);
@@ -184,16 +156,5 @@ int main(int argc, char* argv[]) {
   form.PageControl1->setCurrentIndex(3);
   form.ComboBoxLagr->setCurrentIndex(3);  // five nodes
   Shoot(&form, QStringLiteral("basis"));
-
-  PolyGarmForm = nullptr;
-  PicViewerForm = nullptr;
-  LibForm = nullptr;
-  TabEditorForm = nullptr;
-  YesNoDialogForm = nullptr;
-  DiagramEditor = nullptr;
-  DiagramIncrease = nullptr;
-  SpAnForm = nullptr;
-  ResamForm = nullptr;
-  InstallPlatform(nullptr);
   return Failures == 0 ? 0 : 1;
 }

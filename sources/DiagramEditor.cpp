@@ -13,7 +13,6 @@
 #include <QScrollArea>
 #include <QToolBar>
 #include <QToolButton>
-#include <QVBoxLayout>
 #include <algorithm>
 #include <new>
 
@@ -22,6 +21,7 @@
 #include "plotting/DiagramColours.h"
 #include "plotting/ToolGlyphs.h"
 #include "shell/AccessibleNames.h"
+#include "shell/ToolWindow.h"
 #include "shell/YesNoDialogUnit.h"
 
 TDiagramEditor* DiagramEditor = nullptr;
@@ -56,20 +56,13 @@ QAction* MenuItem(QMenu* menu, const char* caption, bool checkable = false) {
 }
 }  // namespace
 
-TDiagramEditor::TDiagramEditor(QWidget* parent) : QDialog(parent), DrawColor(ColourBlue) {
-  setWindowTitle(QStringLiteral("Редактор диаграмм"));
-  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
-                 Qt::WindowCloseButtonHint);
-  resize(DesignedWidth, DesignedHeight);
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
+TDiagramEditor::TDiagramEditor(QWidget* parent) : TDiagramWindow(parent), DrawColor(ColourBlue) {
+  FrameToolWindow(this, QStringLiteral("Редактор диаграмм"), QSize(DesignedWidth, DesignedHeight));
   BuildMenu();
-  layout->setMenuBar(MainMenu1);
   BuildToolBar();
-  layout->addWidget(ToolBar1);
   BuildDiagram();
-  layout->addWidget(ScrollBox1, 1);
+  ConnectSharedTools(NRetLim);
+  StackToolWindow(this, MainMenu1, ToolBar1, ScrollBox1);
   FormCreate();
   GiveAccessibleNames(this);
 }
@@ -95,13 +88,7 @@ void TDiagramEditor::BuildMenu() {
   connect(NNew, &QAction::triggered, this, &TDiagramEditor::SpeedButtonNewClick);
   connect(NOpen, &QAction::triggered, this, &TDiagramEditor::NOpenClick);
   connect(NSave, &QAction::triggered, this, &TDiagramEditor::SpeedButtonSaveClick);
-  connect(NBmp, &QAction::triggered, this, &TDiagramEditor::SpeedButtonBmpClick);
-  connect(NClose, &QAction::triggered, this, &TDiagramEditor::SpeedButtonCloseClick);
   connect(NCalc, &QAction::triggered, this, &TDiagramEditor::SpeedButtonInputClick);
-  connect(NMeasure, &QAction::triggered, this, &TDiagramEditor::SpeedButtonMeasureClick);
-  connect(NLimit, &QAction::triggered, this, &TDiagramEditor::SpeedButtonLimitClick);
-  connect(NRetLim, &QAction::triggered, this, &TDiagramEditor::SpeedButtonRetLimClick);
-  connect(NCopy, &QAction::triggered, this, &TDiagramEditor::SpeedButtonCopyClick);
 }
 
 void TDiagramEditor::BuildToolBar() {
@@ -132,44 +119,23 @@ void TDiagramEditor::BuildToolBar() {
   connect(SpeedButtonNew, &QToolButton::clicked, this, &TDiagramEditor::SpeedButtonNewClick);
   connect(SpeedButtonOpen, &QToolButton::clicked, this, &TDiagramEditor::NOpenClick);
   connect(SpeedButtonSave, &QToolButton::clicked, this, &TDiagramEditor::SpeedButtonSaveClick);
-  connect(SpeedButtonMeasure, &QToolButton::clicked, this, &TDiagramEditor::SpeedButtonMeasureClick);
-  connect(SpeedButtonLimit, &QToolButton::clicked, this, &TDiagramEditor::SpeedButtonLimitClick);
-  connect(SpeedButtonRetLim, &QToolButton::clicked, this, &TDiagramEditor::SpeedButtonRetLimClick);
-  connect(SpeedButtonBmp, &QToolButton::clicked, this, &TDiagramEditor::SpeedButtonBmpClick);
-  connect(SpeedButtonCopy, &QToolButton::clicked, this, &TDiagramEditor::SpeedButtonCopyClick);
-  connect(SpeedButtonClose, &QToolButton::clicked, this, &TDiagramEditor::SpeedButtonCloseClick);
 }
 
 void TDiagramEditor::BuildDiagram() {
-  ScrollBox1 = new QScrollArea(this);
-  ScrollBox1->setWidgetResizable(true);
+  BuildScrolledDiagram();
   // The arrow keys move the drawing cursor; the box must not take them for scrolling.
   ScrollBox1->setFocusPolicy(Qt::NoFocus);
-  auto* area = new QWidget;
-  ScrollBox1->setWidget(area);
-  ScrollBox1->viewport()->installEventFilter(this);
-  Diagram1 = new TDiagram(area);
-  UseWindowDiagramFonts(*Diagram1);
   Diagram1->SetLimitX(LimitLow, LimitHigh);
   Diagram1->SetLimitY(LimitLow, LimitHigh);
   Diagram1->installEventFilter(this);
   connect(Diagram1, &TDiagram::OnMouseMove, this, &TDiagramEditor::Diagram1MouseMove);
   connect(Diagram1, &TDiagram::OnMouseDown, this, &TDiagramEditor::Diagram1MouseDown);
   connect(Diagram1, &TDiagram::OnMouseUp, this, &TDiagramEditor::Diagram1MouseUp);
-  const TRangeUpDowns upDowns = MakeRangeUpDowns(area);
-  UpDown1 = upDowns.Ymax;
-  UpDown2 = upDowns.Ymin;
-  UpDown3 = upDowns.Xmin;
-  UpDown4 = upDowns.Xmax;
-  connect(UpDown1, &TUpDown::Click, this, &TDiagramEditor::UpDown1Click);
-  connect(UpDown2, &TUpDown::Click, this, &TDiagramEditor::UpDown2Click);
-  connect(UpDown3, &TUpDown::Click, this, &TDiagramEditor::UpDown3Click);
-  connect(UpDown4, &TUpDown::Click, this, &TDiagramEditor::UpDown4Click);
 }
 
 // The window is not shown yet, so its width is still the designed one.
 void TDiagramEditor::FormCreate() {
-  setWindowState(windowState() | Qt::WindowMaximized);
+  KeepMaximized(this);
   if (!AllocateArrays()) return;
   Count = 0;
   BackupCount = 0;
@@ -201,11 +167,9 @@ void TDiagramEditor::SetDrawColor(int colour) {
   DrawCurve(colour);
 }
 
-// Without a window manager a request to maximise goes unanswered; the window then still
-// covers the screen's available area.
 int TDiagramEditor::Execute() {
-  if (const QScreen* display = screen()) setGeometry(display->availableGeometry());
-  KeepMaximized();
+  CoverAvailableArea(this);
+  KeepMaximized(this);
   return exec();
 }
 
@@ -217,12 +181,12 @@ double* TDiagramEditor::GetData(int& count) {
 }
 
 void TDiagramEditor::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
+  TDiagramWindow::showEvent(event);
   FormShow();
 }
 
 void TDiagramEditor::FormShow() {
-  KeepMaximized();
+  KeepMaximized(this);
   Processed = false;
   if (FirstShowPending) FirstShow();
   // The diagram's title may have been renamed for its first use.
@@ -249,7 +213,7 @@ void TDiagramEditor::FirstShow() {
 }
 
 void TDiagramEditor::PlaceDiagram() {
-  PlaceDiagramWithUpDowns(*Diagram1, ScrollBox1->viewport()->size(), {UpDown1, UpDown2, UpDown3, UpDown4});
+  FitDiagramToBox();
   ResetPen();
 }
 
@@ -262,20 +226,14 @@ bool TDiagramEditor::eventFilter(QObject* watched, QEvent* event) {
     PlaceDiagram();
     PenAtShow = Pen;
   }
-  return QDialog::eventFilter(watched, event);
-}
-
-void TDiagramEditor::KeepMaximized() {
-  const Qt::WindowStates state = windowState();
-  if (!(state & Qt::WindowMaximized))
-    setWindowState((state & ~(Qt::WindowMinimized | Qt::WindowFullScreen)) | Qt::WindowMaximized);
+  return TDiagramWindow::eventFilter(watched, event);
 }
 
 // Every way of closing (the tool button, the menu, Esc, the window's cross) ends here.
 void TDiagramEditor::done(int result) {
   if (!FormCloseQuery()) return;
   FormClose();
-  QDialog::done(result);
+  TDiagramWindow::done(result);
 }
 
 bool TDiagramEditor::FormCloseQuery() {
@@ -314,7 +272,7 @@ void TDiagramEditor::FormClose() {
 void TDiagramEditor::hideEvent(QHideEvent* event) {
   EraseBand();
   ReleaseCursor();
-  QDialog::hideEvent(event);
+  TDiagramWindow::hideEvent(event);
 }
 
 void TDiagramEditor::ReleaseCursor() { Platform().ReleaseCursor(); }
@@ -345,8 +303,6 @@ void TDiagramEditor::NewDrawing() {
   EnableLimits(true);
 }
 
-void TDiagramEditor::SpeedButtonCloseClick() { close(); }
-
 void TDiagramEditor::DefaultRanges() {
   Diagram1->SetRangeX(0, 10);
   Diagram1->SetRangeY(-1, 1);
@@ -354,26 +310,13 @@ void TDiagramEditor::DefaultRanges() {
 
 // The up-downs are hidden whichever way: the "Пределы" button is raised, and it shows them.
 void TDiagramEditor::EnableLimits(bool on) {
-  ShowRangeUpDowns({UpDown1, UpDown2, UpDown3, UpDown4}, false);
+  ShowRangeUpDowns(UpDowns(), false);
   SpeedButtonLimit->setChecked(false);
   NLimit->setChecked(false);
   SpeedButtonLimit->setEnabled(on);
   NLimit->setEnabled(on);
   SpeedButtonRetLim->setEnabled(on);
   NRetLim->setEnabled(on);
-}
-
-void TDiagramEditor::SpeedButtonMeasureClick() {
-  Diagram1->SetShowFeeler(!Diagram1->GetShowFeeler());
-  SpeedButtonMeasure->setChecked(Diagram1->GetShowFeeler());
-  NMeasure->setChecked(Diagram1->GetShowFeeler());
-}
-
-void TDiagramEditor::SpeedButtonLimitClick() {
-  const bool show = UpDown1->isHidden();
-  ShowRangeUpDowns({UpDown1, UpDown2, UpDown3, UpDown4}, show);
-  SpeedButtonLimit->setChecked(show);
-  NLimit->setChecked(show);
 }
 
 void TDiagramEditor::SpeedButtonRetLimClick() {
@@ -388,7 +331,7 @@ void TDiagramEditor::KeepRangeAroundZero() {
   if (Diagram1->GetYmin() > 0) Diagram1->SetYmin(0);
 }
 
-void TDiagramEditor::StepRange(TRangeEdge edge, TUpDown::TUDBtnType button) {
+void TDiagramEditor::StepEdge(TRangeEdge edge, TUpDown::TUDBtnType button) {
   // The ranges tie the samples to pixel columns; they move only while nothing is drawn.
   if (Count > 0) return;
   EraseBand();
@@ -396,11 +339,6 @@ void TDiagramEditor::StepRange(TRangeEdge edge, TUpDown::TUDBtnType button) {
   KeepRangeAroundZero();
   ResetPen();
 }
-
-void TDiagramEditor::UpDown1Click(TUpDown*, TUpDown::TUDBtnType b) { StepRange(TRangeEdge::Ymax, b); }
-void TDiagramEditor::UpDown2Click(TUpDown*, TUpDown::TUDBtnType b) { StepRange(TRangeEdge::Ymin, b); }
-void TDiagramEditor::UpDown3Click(TUpDown*, TUpDown::TUDBtnType b) { StepRange(TRangeEdge::Xmin, b); }
-void TDiagramEditor::UpDown4Click(TUpDown*, TUpDown::TUDBtnType b) { StepRange(TRangeEdge::Xmax, b); }
 
 void TDiagramEditor::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
@@ -413,6 +351,6 @@ void TDiagramEditor::keyPressEvent(QKeyEvent* event) {
       FormKeyDown(event->key());
       return;
     default:
-      QDialog::keyPressEvent(event);
+      TDiagramWindow::keyPressEvent(event);
   }
 }

@@ -5,24 +5,16 @@
 // column of Xmin on; "Обработать график" hands it to the main window as series 0 of the
 // diagram, every other way of closing undoes what was done since the window was shown.
 // Pixels are those of Diagram1, origin at its top left.
-#include <QDialog>
 #include <QImage>
 #include <QPoint>
 #include <vector>
 
-#include "plotting/RangeTools.h"
+#include "plotting/DiagramWindow.h"
 
-class QAction;
-class QLabel;
-class QMenuBar;
-class QScrollArea;
-class QToolBar;
-class QToolButton;
-class TDiagram;
 class TKeeper;
 struct TDrawingRecord;
 
-class TDiagramEditor : public QDialog {
+class TDiagramEditor : public TDiagramWindow {
   Q_OBJECT
 
  public:
@@ -75,46 +67,20 @@ class TDiagramEditor : public QDialog {
   void SpeedButtonNewClick();
   void SpeedButtonSaveClick();
   void NOpenClick();
-  void SpeedButtonMeasureClick();
-  void SpeedButtonLimitClick();
-  void SpeedButtonRetLimClick();
-  void SpeedButtonBmpClick();
-  void SpeedButtonCopyClick();
-  void SpeedButtonCloseClick();
-  void UpDown1Click(TUpDown* sender, TUpDown::TUDBtnType button);
-  void UpDown2Click(TUpDown* sender, TUpDown::TUDBtnType button);
-  void UpDown3Click(TUpDown* sender, TUpDown::TUDBtnType button);
-  void UpDown4Click(TUpDown* sender, TUpDown::TUDBtnType button);
+  void SpeedButtonRetLimClick() override;
+  void SpeedButtonBmpClick() override;
+  void SpeedButtonCopyClick() override;
 
-  QMenuBar* MainMenu1;
+  // Besides the shared ones.
   QAction* NNew;
   QAction* NOpen;
   QAction* NSave;
-  QAction* NBmp;
-  QAction* NClose;
   QAction* NCalc;
-  QAction* NMeasure;
-  QAction* NLimit;
   QAction* NRetLim;
-  QAction* NCopy;
-  QToolBar* ToolBar1;
   QToolButton* SpeedButtonInput;
   QToolButton* SpeedButtonNew;
   QToolButton* SpeedButtonOpen;
   QToolButton* SpeedButtonSave;
-  QToolButton* SpeedButtonMeasure;
-  QToolButton* SpeedButtonLimit;
-  QToolButton* SpeedButtonRetLim;
-  QToolButton* SpeedButtonBmp;
-  QToolButton* SpeedButtonCopy;
-  QToolButton* SpeedButtonClose;
-  QLabel* Panel2;
-  QScrollArea* ScrollBox1;
-  TDiagram* Diagram1;
-  TUpDown* UpDown1;
-  TUpDown* UpDown2;
-  TUpDown* UpDown3;
-  TUpDown* UpDown4;
 
  public slots:
   void done(int result) override;
@@ -133,7 +99,6 @@ class TDiagramEditor : public QDialog {
   bool AllocateArrays();
   void FirstShow();
   void PlaceDiagram();
-  void KeepMaximized();
   void ReleaseCursor();
   QRect NetRect() const;
   void PaintSegment(QPoint from, QPoint to);
@@ -142,7 +107,7 @@ class TDiagramEditor : public QDialog {
   double LastAbscissa() const;
   void RestoreAtShow();
   void KeepRangeAroundZero();
-  void StepRange(TRangeEdge edge, TUpDown::TUDBtnType button);
+  void StepEdge(TRangeEdge edge, TUpDown::TUDBtnType button) override;
   QImage PrintPicture();
   bool LoadDrawing(const QString& name);
   bool TakeRanges(const TDrawingRecord& record);

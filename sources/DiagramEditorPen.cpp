@@ -9,6 +9,7 @@
 #include "plotting/Diagram.h"
 #include "plotting/DiagramColours.h"
 #include "plotting/InvertedLine.h"
+#include "shell/ToolWindow.h"
 #include "sources/DiagramEditor.h"
 #include "sources/DrawingSampling.h"
 
@@ -145,7 +146,7 @@ void TDiagramEditor::ShowCoords(int x, int y) {
 
 void TDiagramEditor::Diagram1MouseMove(TDiagram*, Qt::KeyboardModifiers, int x, int y) {
   ShowCoords(x, y);
-  KeepMaximized();
+  KeepMaximized(this);
   if (InNet(x, y))
     ClipToPen();
   else

@@ -12,7 +12,6 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
-#include <QVBoxLayout>
 #include <algorithm>
 
 #include "plotting/Diagram.h"
@@ -23,6 +22,7 @@
 #include "shell/Comfun.h"
 #include "shell/DecimalEditUnit.h"
 #include "shell/ScreenCentre.h"
+#include "shell/ToolWindow.h"
 #include "sources/LibUnit.h"
 
 namespace {
@@ -74,21 +74,13 @@ QLabel* MakeLabelPicture(QWidget* parent, const QString& name, const QString& sp
 }  // namespace
 
 TLibForm::TLibForm(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Библиотека видеосигналов"));
-  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
-                 Qt::WindowCloseButtonHint);
-  resize(NominalWidth, NominalHeight);
+  FrameToolWindow(this, QStringLiteral("Библиотека видеосигналов"), QSize(NominalWidth, NominalHeight));
   CentreOnScreen(this);
   SavedColour = palette().color(QPalette::Window);
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
   BuildMenu();
-  layout->setMenuBar(MainMenu1);
   BuildToolBar();
-  layout->addWidget(ToolBar1);
   Panel1 = new QWidget(this);
-  layout->addWidget(Panel1, 1);
+  StackToolWindow(this, MainMenu1, ToolBar1, Panel1);
   BuildDiagrams();
   BuildFormulaPanel();
   BuildGroupBox();

@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPalette>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QToolButton>
 
@@ -15,6 +14,7 @@
 #include "plotting/DiagramIncreaseUnit.h"
 #include "shell/Comfun.h"
 #include "shell/DecimalEditUnit.h"
+#include "shell/ToolWindow.h"
 
 TLibForm* LibForm = nullptr;
 
@@ -146,10 +146,8 @@ void TLibForm::showEvent(QShowEvent* event) {
 }
 
 void TLibForm::FormShow() {
-  // Without a window manager a request to maximise goes unanswered; the window then still
-  // covers the screen's available area.
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) setGeometry(screen->availableGeometry());
-  setWindowState(windowState() | Qt::WindowMaximized);
+  CoverAvailableArea(this);
+  KeepMaximized(this);
   Lib.MakeCurrent();
   Lib.BeginShow();
   Redraw();

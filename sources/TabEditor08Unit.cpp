@@ -16,6 +16,7 @@
 #include "shell/AccessibleNames.h"
 #include "shell/Comfun.h"
 #include "shell/ScreenCentre.h"
+#include "shell/ToolWindow.h"
 #include "sources/TableGlyphs.h"
 #include "sources/TableGrid.h"
 
@@ -28,21 +29,13 @@ constexpr int MinimumShrink = 5;
 }  // namespace
 
 TTabEditorForm::TTabEditorForm(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Редактор таблиц"));
-  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
-                 Qt::WindowCloseButtonHint);
-  resize(DesignWidth, DesignHeight);
+  FrameToolWindow(this, QStringLiteral("Редактор таблиц"), QSize(DesignWidth, DesignHeight), true);
   CentreOnScreen(this);
-  setWindowState(Qt::WindowMaximized);
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
+  KeepMaximized(this);
   BuildMenu();
-  layout->setMenuBar(MainMenu1);
   BuildToolBar();
-  layout->addWidget(ToolBar1);
   BuildPages();
-  layout->addWidget(PageControl1, 1);
+  StackToolWindow(this, MainMenu1, ToolBar1, PageControl1);
   ConnectCommands();
   ConnectGrid();
   WatchMouseMoves();
@@ -189,7 +182,7 @@ void TTabEditorForm::showEvent(QShowEvent* event) {
 }
 
 void TTabEditorForm::FormShow() {
-  if (!(windowState() & Qt::WindowMaximized)) setWindowState(windowState() | Qt::WindowMaximized);
+  KeepMaximized(this);
   PageControl1->setCurrentIndex(0);
   MoveFreely(0, 1);
   StringGrid1->setFocus();

@@ -18,6 +18,7 @@
 #include <atomic>
 #include <chrono>
 #include <cmath>
+#include <utility>
 #include <condition_variable>
 #include <cstdio>
 #include <mutex>
@@ -316,18 +317,30 @@ void TRandomRun::HandleModal() {
   nested.setInterval(ModalTickMs);
   QObject::connect(&nested, &QTimer::timeout, [this] { HandleModal(); });
   nested.start();
+  if (std::exchange(Insisting, false)) AnswerYes(modal);
   const int commands = FirstFault.isEmpty() ? int(Random() % (MaxModalCommands + 1)) : 0;
   for (int i = 0; i < commands && modal->isVisible(); ++i) Command(modal);
   if (modal->isVisible()) EndModal(modal);
   Handling.pop_back();
 }
 
+void TRandomRun::AnswerYes(QWidget* question) {
+  for (QAbstractButton* button : question->findChildren<QAbstractButton*>()) {
+    if (button->text() != QStringLiteral("Да") || !button->isVisible()) continue;
+    Log(QStringLiteral("answer \"Да\" to \"%1\"").arg(question->windowTitle()));
+    button->click();
+    return;
+  }
+}
+
 // Escape first (some windows keep it from throwing edits away), then the title bar's close.
 void TRandomRun::EndModal(QWidget* modal) {
+  Insisting = EndTries.value(modal) + 1 >= EndAttempts;
   const bool escape = Random() % 2;
   Log(QStringLiteral("window \"%1\" ended by %2").arg(modal->windowTitle(), escape ? "Escape" : "closing"));
   if (escape) QTest::keyClick(modal, Qt::Key_Escape);
   if (modal->isVisible()) modal->close();
+  Insisting = false;
   if (!modal->isVisible()) {
     EndTries.remove(modal);
     return;

@@ -41,11 +41,15 @@ class TRandomRun {
   template <class T>
   T* Pick(const std::vector<T*>& items);
   void Log(const QString& what);
+  void AnswerYes(QWidget* question);
 
   QWidget* Main;
   std::mt19937 Random;
   QStringList Recent;
   std::vector<QWidget*> Handling;
   int Done = 0;
+  // The last try to end a window: a question it asks is answered "Да", as a user who
+  // means to close it would.
+  bool Insisting = false;
   class TWatchdog* Watchdog;
 };

@@ -6,15 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "RandomCommands.h"
-#include "numerics/SpAnUnit.h"
-#include "plotting/DiagramIncreaseUnit.h"
-#include "shell/PicViewerUnit.h"
+#include "shell/ResamStartUp.h"
 #include "shell/ResamUnit.h"
-#include "shell/YesNoDialogUnit.h"
-#include "sources/DiagramEditor.h"
-#include "sources/LibUnit.h"
-#include "sources/PolyGarmUnit.h"
-#include "sources/TabEditor08Unit.h"
 
 namespace {
 constexpr int DefaultCommands = 1000;
@@ -25,49 +18,14 @@ int FromEnvironment(const char* name, int fallback) {
   const int v = qEnvironmentVariableIntValue(name, &ok);
   return ok && v > 0 ? v : fallback;
 }
-
-// Every window the program creates at start, as its one instance.
-struct TProgram {
-  TResamForm Main;
-  TSpAnForm Spectrum;
-  TDiagramIncrease Enlarged;
-  TDiagramEditor Editor;
-  TYesNoDialogForm Question;
-  TTabEditorForm Table;
-  TLibForm Library;
-  TPicViewerForm Viewer;
-  TPolyGarmForm Fragment;
-  TProgram() {
-    ResamForm = &Main;
-    SpAnForm = &Spectrum;
-    DiagramIncrease = &Enlarged;
-    DiagramEditor = &Editor;
-    YesNoDialogForm = &Question;
-    TabEditorForm = &Table;
-    LibForm = &Library;
-    PicViewerForm = &Viewer;
-    PolyGarmForm = &Fragment;
-    Main.resize(1200, 800);
-  }
-  ~TProgram() {
-    PolyGarmForm = nullptr;
-    PicViewerForm = nullptr;
-    LibForm = nullptr;
-    TabEditorForm = nullptr;
-    YesNoDialogForm = nullptr;
-    DiagramEditor = nullptr;
-    DiagramIncrease = nullptr;
-    SpAnForm = nullptr;
-    ResamForm = nullptr;
-  }
-};
 }  // namespace
 
 TEST(RandomCommands, NoNumberGoesWrongAndNothingHangs) {
   const int count = FromEnvironment("RESAM_RANDOM_COMMANDS", DefaultCommands);
   const uint32_t seed = uint32_t(FromEnvironment("RESAM_RANDOM_SEED", DefaultSeed));
-  TProgram program;
-  TRandomRun run(&program.Main, seed);
+  const TResamWindows program;
+  program.Main().resize(1200, 800);
+  TRandomRun run(&program.Main(), seed);
   const QString fault = run.Run(count);
   EXPECT_TRUE(fault.isEmpty()) << "seed " << seed << ", " << fault.toStdString();
   std::printf("random commands: %d run with seed %u\n", run.Commands(), seed);

@@ -1,0 +1,75 @@
+#include "shell/ResamStartUp.h"
+
+#include <QApplication>
+#include <QLocale>
+
+#include "numerics/SpAnUnit.h"
+#include "platform/Fonts.h"
+#include "platform/QtTranslation.h"
+#include "plotting/DiagramIncreaseUnit.h"
+#include "resources/ApplicationIcon.h"
+#include "shell/PicViewerUnit.h"
+#include "shell/ResamUnit.h"
+#include "shell/ToolWindow.h"
+#include "shell/YesNoDialogUnit.h"
+#include "sources/DiagramEditor.h"
+#include "sources/LibUnit.h"
+#include "sources/PolyGarmUnit.h"
+#include "sources/TabEditor08Unit.h"
+
+void SetUpApplication() {
+  QApplication::setApplicationName(QStringLiteral("Resam"));
+  // The interface is Russian, so are its numbers on every machine: every locale-aware
+  // conversion writes a decimal comma (typed numbers take a point or a comma).
+  QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+  QApplication::setWindowIcon(ApplicationIcon());
+  // Matches the installed resam.desktop, so a desktop shows the entry's icon for the windows.
+  QGuiApplication::setDesktopFileName(QStringLiteral("resam"));
+  InstallFontSubstitutions();
+  InstallQtTranslation();
+}
+
+TDesktopServices::TDesktopServices() { InstallPlatform(&Services); }
+
+TDesktopServices::~TDesktopServices() { InstallPlatform(nullptr); }
+
+namespace {
+// Makes the window and points its global pointer at it straight away.
+template <class TWindow>
+std::unique_ptr<TWindow> MakeInstance(TWindow*& instance) {
+  auto window = std::make_unique<TWindow>();
+  instance = window.get();
+  return window;
+}
+}  // namespace
+
+TResamWindows::TResamWindows()
+    : MainWindow(MakeInstance(ResamForm)),
+      SpectrumModule(MakeInstance(SpAnForm)),
+      EnlargedDiagram(MakeInstance(DiagramIncrease)),
+      Editor(MakeInstance(DiagramEditor)),
+      Question(MakeInstance(YesNoDialogForm)),
+      TableEditor(MakeInstance(TabEditorForm)),
+      Library(MakeInstance(LibForm)),
+      PictureViewer(MakeInstance(PicViewerForm)),
+      Fragment(MakeInstance(PolyGarmForm)) {}
+
+// The windows themselves go after this, last made first, as the members end.
+TResamWindows::~TResamWindows() {
+  PolyGarmForm = nullptr;
+  PicViewerForm = nullptr;
+  LibForm = nullptr;
+  TabEditorForm = nullptr;
+  YesNoDialogForm = nullptr;
+  DiagramEditor = nullptr;
+  DiagramIncrease = nullptr;
+  SpAnForm = nullptr;
+  ResamForm = nullptr;
+}
+
+// Without a window manager a request to maximise goes unanswered; the window then still
+// covers the screen's available area.
+void ShowMainWindow(TResamForm& window) {
+  CoverAvailableArea(&window);
+  window.showMaximized();
+}
