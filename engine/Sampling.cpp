@@ -119,11 +119,13 @@ void TResamForm::ShowDerivedQuantities() {
   SetLabel(Label21, QStringLiteral("fm = ") + F4(Fm) + QStringLiteral(" Гц"));
   SetLabel(Label22, QStringLiteral("Tmax = ") + F4(Tmax) + QStringLiteral(" c"));
   SetLabel(Label23, QStringLiteral("Nmin = ") + QString::number(Nmin));
+  PlaceSideReadouts();
 }
 
 void TResamForm::ShowSamplingFrequency() {
   SetLabel(Label7, QStringLiteral("fд = ") + F4(Fd) + QStringLiteral(" Гц"));
   SetLabel(Label12, QStringLiteral(" = ") + F4(Wd) + QStringLiteral(" рад/с"));
+  PlaceSideReadouts();
 }
 
 void TResamForm::FindSupport(double level) {

@@ -69,6 +69,7 @@ void TNumericEdit::keyPressEvent(QKeyEvent* event) {
   }
   QChar key = typed.at(0);
   KeyPress(key);
+  if (!key.isNull() && !IsBackspaceKey(key) && TypingLimitReached()) key = QChar();
   if (key.isNull()) {
     event->accept();
     return;
@@ -94,6 +95,10 @@ void TNumericEdit::ReportUnreadableText() const {
   Platform().Message(CorrType
                          ? QStringLiteral("Строка ввода имеет некорректный формат или пуста. \n Произведена коррекция.")
                          : QStringLiteral("Строка ввода имеет некорректный формат или пуста. \n Значение параметра восстановлено."));
+}
+
+bool TNumericEdit::TypingLimitReached() const {
+  return TypedLengthLimit > 0 && text().size() - selectedText().size() >= TypedLengthLimit;
 }
 
 int TNumericEdit::Caret() const { return hasSelectedText() ? selectionStart() : cursorPosition(); }

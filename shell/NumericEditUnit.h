@@ -22,6 +22,12 @@ class TNumericEdit : public QLineEdit {
   // The key filter of the control; a refused key becomes the null character.
   virtual void KeyPress(QChar& key) = 0;
 
+  // At most this many characters may be typed (0: no limit). Unlike QLineEdit's
+  // maxLength it binds typing only: a value the program shows (a preset phase of
+  // -1,5708 in a six-character field) keeps all its digits instead of being cut
+  // to a different number.
+  void SetTypedLengthLimit(int chars) { TypedLengthLimit = chars; }
+
  signals:
   // Focus went to another control (not merely to another window or a pop-up).
   // Enter in the field is reported by QLineEdit::returnPressed.
@@ -50,6 +56,12 @@ class TNumericEdit : public QLineEdit {
   static constexpr char16_t BackspaceCode = 8;
 
   bool Modified = false;
+
+ private:
+  // A typed character would make the text longer than the limit.
+  bool TypingLimitReached() const;
+
+  int TypedLengthLimit = 0;
 };
 
 namespace NumericEditTexts {

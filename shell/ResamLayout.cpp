@@ -18,6 +18,7 @@ constexpr int ToolPanelRightMargin = 30;
 constexpr int LagrMargin = 20, LagrDiagramShrink = 10;
 constexpr int MinPane = 40;
 constexpr int MinFontPixels = 6;
+constexpr int ReadoutGap = 4;  // between two read-outs sharing a row, at the design scale
 
 // A pane never shrinks below a size the diagram can still draw in.
 int Pane(int size) { return std::max(size, MinPane); }
@@ -46,6 +47,7 @@ void TResamForm::RecordDesignGeometry() {
 // Below the design width the panel and everything in it shrink by the same factor, so that
 // no control is cut off; at or above it the controls keep their designed places.
 void TResamForm::ScaleParameterPanel(double factor) {
+  PanelScale = factor;
   for (const auto& [w, f] : DesignFonts) {
     QFont font = f;
     if (f.pixelSize() > 0) font.setPixelSize(std::max(MinFontPixels, qRound(f.pixelSize() * factor)));
@@ -61,6 +63,27 @@ void TResamForm::ScaleParameterPanel(double factor) {
                      qRound(r.height() * factor));
     }
   }
+  PlaceSideReadouts();
+}
+
+// fд and ωд, ωm and fm share a row: a first value wider than its column (ωm of a few
+// thousand rad/s) moves the second one right instead of running into it.
+void TResamForm::PlaceSideReadouts() {
+  FollowReadout(Label7, {Label16, Label17, Label12});
+  FollowReadout(Label20, {Label21});
+}
+
+// The labels beside keep their design spacing among themselves and their design place
+// whenever the first one leaves room for it.
+void TResamForm::FollowReadout(const QLabel* first, std::initializer_list<QLabel*> beside) {
+  const auto designLeft = [this](const QWidget* w) {
+    for (const auto& [widget, r] : DesignGeometry)
+      if (widget == w) return qRound(r.x() * PanelScale);
+    return w->x();
+  };
+  const int needed = first->x() + first->width() + qRound(ReadoutGap * PanelScale);
+  const int shift = std::max(0, needed - designLeft(*beside.begin()));
+  for (QLabel* label : beside) label->move(designLeft(label) + shift, label->y());
 }
 
 void TResamForm::LayoutSignalTab() {

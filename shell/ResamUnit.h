@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QList>
 #include <QMainWindow>
+#include <initializer_list>
 
 #include "engine/KernelResponse.h"
 #include "engine/SampleSet.h"
@@ -341,6 +342,8 @@ class TResamForm : public QMainWindow {
   void PlaceNoSignalLabel();
   void RecordDesignGeometry();
   void ScaleParameterPanel(double factor);
+  void PlaceSideReadouts();
+  void FollowReadout(const QLabel* first, std::initializer_list<QLabel*> beside);
 
   // Method choice (engine/Reconstruction.cpp).
   void ChooseMethod(int method);
@@ -370,6 +373,7 @@ class TResamForm : public QMainWindow {
 
   TFourierAnalyser* OwnSpectrumModule = nullptr;
   QList<QPair<QWidget*, QRect>> DesignGeometry;
+  double PanelScale = 1.0;  // of the parameter panel against its design width
   QList<QPair<QWidget*, QFont>> DesignFonts;
 };
 

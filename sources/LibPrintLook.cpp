@@ -25,6 +25,9 @@ void TLibForm::PrintLook() {
   EditTay->setFrame(false);
   EditV0->setFrame(false);
   ToolBar1->hide();
+  // The family list hides with the tool bar and would pass the focus on to an edit, whose
+  // text would then be copied selected; no control keeps the focus while the copy is taken.
+  if (QWidget* focused = focusWidget()) focused->clearFocus();
 }
 
 void TLibForm::NormalLook() {
@@ -36,6 +39,7 @@ void TLibForm::NormalLook() {
   EditTay->setFrame(true);
   EditV0->setFrame(true);
   ToolBar1->show();
+  ComboBoxF->setFocus();
 }
 
 void TLibForm::CopyAllClick() {

@@ -88,10 +88,10 @@ void TPolyGarmForm::BuildRow(int n) {
   connect(CheckBox[n], &QCheckBox::clicked, this, &TPolyGarmForm::CheckBoxClick);
   EditFloatA[n] = MakeEdit(AmplitudeLeft, top, 0, MaxAmplitude);
   EditFloatA[n]->setObjectName(QStringLiteral("EditFloatA%1").arg(n));
-  EditFloatA[n]->setMaxLength(EditChars);
+  EditFloatA[n]->SetTypedLengthLimit(EditChars);
   EditFloatP[n] = MakeEdit(PhaseLeft, top, -MaxPhase, MaxPhase);
   EditFloatP[n]->setObjectName(QStringLiteral("EditFloatP%1").arg(n));
-  EditFloatP[n]->setMaxLength(EditChars);
+  EditFloatP[n]->SetTypedLengthLimit(EditChars);
   for (TEditFloat* e : {EditFloatA[n], EditFloatP[n]}) {
     connect(e, &TEditFloat::Exit, this, &TPolyGarmForm::EditFloatA0Exit);
     connect(e, &QLineEdit::returnPressed, this, &TPolyGarmForm::EditFloatA0Exit);

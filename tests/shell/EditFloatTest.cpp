@@ -218,3 +218,30 @@ TEST_F(EditFloatKeys, OneSeparatorAndTheSignRule) {
   host.Retype(QStringLiteral("-3"));
   EXPECT_EQ(host.Edit->text(), QStringLiteral("3"));
 }
+
+// A six-character field (as the fragment window's amplitudes and phases): the program's
+// values keep their digits, while typing stops at six characters.
+TEST_F(EditFloatKeys, TypingLimitBindsTypingNotTheValuesShown) {
+  TEditHost<TEditFloat> host;
+  TEditFloat& edit = *host.Edit;
+  edit.SetTypedLengthLimit(6);
+  edit.SetMin(-400);
+  edit.SetMax(400);
+  const struct {
+    double Value;
+    const char* Shown;
+  } shown[] = {{-1.5707963267948966, "-1.5708"}, {3.141592653589793, "3.14159"}, {-2.71234, "-2.71234"}};
+  for (const auto& row : shown) {
+    edit.SetVal(row.Value);
+    EXPECT_EQ(edit.text(), QString::fromLatin1(row.Shown)) << row.Value;
+    EXPECT_EQ(edit.Val(), edit.text().toDouble()) << row.Value;
+  }
+  host.Retype(QStringLiteral("0.00831"));
+  EXPECT_EQ(edit.text(), QStringLiteral("0.0083")) << "the seventh typed character";
+  QTest::keyClick(host.Edit, Qt::Key_Backspace);
+  host.Type(QStringLiteral("5"));
+  EXPECT_EQ(edit.text(), QStringLiteral("0.0085")) << "backspace frees a place";
+  host.Select(0, 1);
+  host.Type(QStringLiteral("7"));
+  EXPECT_EQ(edit.text(), QStringLiteral("7.0085")) << "a selection is replaced";
+}

@@ -72,6 +72,35 @@ TEST(ResamFormLayout, PanesFollowTheWindow) {
   }
 }
 
+// Two read-outs share a row (fд and ωд, ωm and fm): a first one wider than its column, as
+// ωm = 2513,2741 рад/с, pushes the second to the right instead of running into it; narrow
+// values leave the second where the panel was designed to have it.
+TEST(ResamFormLayout, ReadoutsSharingARowNeverOverlap) {
+  TResamForm form;
+  form.show();
+  const struct {
+    TRealFunction Function;
+    double Tau;
+  } cases[] = {{SlowWave, 1}, {FastWave, 1}, {FastWave, 0.02}};
+  for (QSize size : {QSize(1600, 1000), QSize(700, 500)}) {
+    form.resize(size);
+    QApplication::processEvents();
+    const int omegaToValue = form.Label12->x() - form.Label16->x();
+    for (const auto& s : cases) {
+      GiveLibrarySignal(form, s.Function, s.Tau, 0);
+      const std::string shown = (form.Label7->text() + form.Label20->text()).toStdString();
+      EXPECT_LT(form.Label7->geometry().right(), form.Label16->x()) << size.width() << shown;
+      EXPECT_LT(form.Label20->geometry().right(), form.Label21->x()) << size.width() << shown;
+      EXPECT_EQ(form.Label12->x() - form.Label16->x(), omegaToValue) << "the symbol stays with its value";
+    }
+  }
+  form.resize(1600, 1000);
+  GiveLibrarySignal(form, SlowWave, 1, 0);
+  QApplication::processEvents();
+  EXPECT_EQ(form.Label21->x(), 665);
+  EXPECT_EQ(form.Label16->x(), 665);
+}
+
 TEST(ResamFormCommands, SpectrumModuleItemOpensItsSettingsAndRecomputesNothing) {
   TSpAnForm module;
   SpAnForm = &module;

@@ -253,10 +253,18 @@ TEST(LibForm, CopyingTheWindowRunsInThreeStages) {
       {&TLibForm::CopyDiagramsClick,
        [](const TLibForm& w) { return w.DiagramSignal->y() + w.DiagramSignal->height(); }},
   };
+  QApplication::setActiveWindow(&f);
   for (const TCopy& copy : copies) {
     const int writes = Scripted().ClipboardWrites;
+    f.ComboBoxF->setFocus();
     (f.*copy.Command)();
     EXPECT_TRUE(f.ToolBar1->isHidden());
+    // The family list goes with the tool bar; no edit may take the focus and show its
+    // text selected in the picture.
+    for (const TDecimalEdit* edit : {f.EditTay, f.EditV0}) {
+      EXPECT_FALSE(edit->hasFocus());
+      EXPECT_FALSE(edit->hasSelectedText());
+    }
     EXPECT_FALSE(f.EditTay->hasFrame());
     EXPECT_TRUE(f.DiagramSignal->GetPrintMode() && f.DiagramSpectr->GetPrintMode());
     EXPECT_EQ(f.palette().color(QPalette::Window), QColor(Qt::white));
@@ -272,6 +280,7 @@ TEST(LibForm, CopyingTheWindowRunsInThreeStages) {
     EXPECT_EQ(Scripted().Clipboard.pixelColor(2, 2), QColor(Qt::white));
     EXPECT_TRUE(WaitFor([&] { return !f.ToolBar1->isHidden(); }));
     EXPECT_TRUE(f.EditTay->hasFrame());
+    EXPECT_TRUE(f.ComboBoxF->hasFocus());
     EXPECT_FALSE(f.DiagramSignal->GetPrintMode() || f.DiagramSpectr->GetPrintMode());
     EXPECT_EQ(f.palette().color(QPalette::Window), usual);
   }
