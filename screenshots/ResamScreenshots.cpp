@@ -80,7 +80,9 @@ void GiveLibrarySignal(TResamForm& form) {
     lib.ComboBoxFChange(4);  // "Экспоненциальные чётно-симметричные"
     lib.ComboBoxK->setCurrentIndex(2);
     lib.ComboBoxKChange(2);
+    // As typed: only an edited box is read on Enter.
     lib.EditTay->setText(QStringLiteral("3"));
+    lib.EditTay->setModified(true);
     lib.EditTayKeyEnter();
     Shoot(&lib, QStringLiteral("library"));
     lib.SpeedButton3->click();  // "Выбрать сигнал"
