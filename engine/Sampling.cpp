@@ -188,6 +188,11 @@ void TResamForm::TakeTableSamples() {
   T2 = (N - 1) * T;
   if (T2 == T1) T2 = T2 + T;
   T0 = 0;
+  // The interval edits are disabled for a table but should not show the last analog
+  // signal's interval; an analog signal that follows sets its own limits and values again.
+  SetIntervalEdits(T1, T2, T1, T2);
+  EditFloatT1->SetVal(T1);
+  EditFloatT2->SetVal(T2);
   Fd = 1 / T;
   Wd = Fd * TwoPi;
   Wm = Wd * 0.5;

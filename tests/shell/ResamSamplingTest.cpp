@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <cmath>
+#include <utility>
 #include <gtest/gtest.h>
 
 #include "ScriptedPlatform.h"
@@ -145,8 +146,14 @@ TEST(ResamSampling, ANewSignalTakesTwiceNminWithinTheLimit) {
 
 TEST(ResamSampling, TableAndAnalogSignalsSwitchThePanel) {
   TResamForm form;
+  // The disabled interval edits show the table's interval, not the last analog signal's.
+  using TShown = std::pair<double, double>;
+  const auto shownInterval = [&form] { return TShown(form.EditFloatT1->Val(), form.EditFloatT2->Val()); };
+  GiveLibrarySignal(form, SlowWave, 3, 1);
+  EXPECT_EQ(shownInterval(), TShown(-1.5, 1.5));
   const double values[] = {1, 2, 3};
   GiveTableSignal(form, values, 3);
+  EXPECT_EQ(shownInterval(), TShown(0, 2));
   EXPECT_FALSE(form.EditFloatT1->isEnabled());
   EXPECT_FALSE(form.EditFloatT2->isEnabled());
   EXPECT_TRUE(form.EditN->isReadOnly());
@@ -163,12 +170,14 @@ TEST(ResamSampling, TableAndAnalogSignalsSwitchThePanel) {
   Type(form.EditT, QStringLiteral("4"));
   EXPECT_EQ(form.T, 4);
   EXPECT_EQ(form.T2, 8);
+  EXPECT_EQ(shownInterval(), TShown(0, 8));
   // ... but only as far as the diagrams reach, so that the spectra scaled by T stay finite
   // for any method.
   form.EditT->setText(QStringLiteral("1e308"));
   QTest::keyClick(form.EditT, Qt::Key_Return);
   EXPECT_EQ(form.T2, 100000);
   EXPECT_EQ(form.EditT->text(), QStringLiteral("50000,0000"));
+  EXPECT_EQ(shownInterval(), TShown(0, 100000));
   form.N35->trigger();
   for (int i = 0; i < 3; ++i) {
     const TKeeper* spectrum = form.DFAS->Diagram->GetKeeper(static_cast<unsigned char>(i));
@@ -176,6 +185,7 @@ TEST(ResamSampling, TableAndAnalogSignalsSwitchThePanel) {
   }
 
   GiveLibrarySignal(form, SlowWave, 1, 0);
+  EXPECT_EQ(shownInterval(), TShown(0, 1));
   EXPECT_TRUE(form.EditFloatT1->isEnabled());
   EXPECT_TRUE(form.RadioButtonN->isEnabled());
   EXPECT_TRUE(form.RadioButtonN->isChecked());  // the menu's mode, count
