@@ -68,6 +68,13 @@ void TDiagram::mouseMoveEvent(QMouseEvent* event) {
   QWidget::mouseMoveEvent(event);
 }
 
+// The mouse can leave the net without a move over the diagram's edge: onto a tool panel
+// that floats over it, or straight into another window.
+void TDiagram::leaveEvent(QEvent* event) {
+  EraseFeeler();
+  QWidget::leaveEvent(event);
+}
+
 void TDiagram::mousePressEvent(QMouseEvent* event) {
   const QPoint at = event->position().toPoint();
   if (event->button() == Qt::LeftButton) LeftPressed = true;

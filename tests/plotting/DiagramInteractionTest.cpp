@@ -67,6 +67,17 @@ TEST(DiagramFeeler, TurningItOffErasesAVisibleFeelerAtOnce) {
   EXPECT_EQ(d->Picture(), before);
 }
 
+TEST(DiagramFeeler, LeavingTheDiagramErasesIt) {
+  auto d = Plotted();
+  const QImage before = d->Picture().copy();
+  const QPoint c = NetCentre(*d);
+  d->MouseMove(Qt::NoModifier, c.x(), c.y());
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(d.get(), &leave);
+  EXPECT_FALSE(d->IsFeelerDrawn());
+  EXPECT_EQ(d->Picture(), before);
+}
+
 TEST(DiagramFeeler, CursorIsCrossInsideAndTheSavedOneOutside) {
   auto d = Plotted();
   d->setCursor(Qt::PointingHandCursor);
