@@ -1,11 +1,11 @@
-// The second and third tabs through the main window at 1600x1000, each against the literal
-// algorithm in the same run:
+// The second and third tabs through the main window at 1600x1000, each timed against a
+// straightforward computation of the same thing in the same run:
 //  - the generating-function analysis at its finest setting ("Поточнее": step 1e-4, high
-//    detail) for Pol3 and Spl32, the three diagrams plotted, against the literal trapezoid
+//    detail) for Pol3 and Spl32, the three diagrams plotted, against a plain trapezoid sum
 //    for every frequency (plotting left out of the reference, so the ratio is conservative);
 //  - a method change at N = 500 (Kotelnikov): Reconstruct with the error tabulation, the
 //    interpolating function's spectrum, the spectrum range, and with them the repaints of the
-//    signal, spectrum and error diagrams; against the same steps with the literal Kotelnikov
+//    signal, spectrum and error diagrams; against the same steps with the plain Kotelnikov
 //    sum (a sine per term) evaluated by the signal diagram and by the error tabulation.
 // Counters: *_ms absolute times per run, literal_over_fast the ratio.
 #include <benchmark/benchmark.h>
@@ -51,7 +51,7 @@ double LiteralAnalysisSeconds(TRealFunction kernel, int order) {
   std::vector<double> spectrum(MaxKernelSpectrumCount), distortion(MaxDistortionCount);
   const int count = KernelSpectrumCount(KernelDetailHigh);
   const double e = KernelFrequencyStep(KernelDetailHigh);
-  // One run: the literal form takes tens of seconds of processor time.
+  // One run: the plain form takes tens of seconds of processor time.
   const double start = ProcessSeconds();
   for (int i = 0; i < count; ++i) spectrum[i] = 2 * TrapezoidCosine(kernel, 0, order + 1, i * e, KernelStepFine);
   ComputeDistortion(spectrum.data(), KernelDetailHigh, distortion.data());
@@ -106,7 +106,7 @@ double FastMethodChange(TResamForm& form) {
   return Since(start);
 }
 
-// The same steps with the literal sum in the signal diagram's curve and in the error.
+// The same steps with the plain sum in the signal diagram's curve and in the error.
 double LiteralMethodChange(TResamForm& form, std::vector<double>& error, std::vector<double>& recon) {
   TKeeper* curve = Series(form.DFs, 1);
   const TErrorInterval interval = ErrorInterval(form.T1, form.T2, form.T, false);

@@ -137,7 +137,7 @@ void ChooseSpectrumView(TResamForm& form, TSpectrumView view, QAction* item, QTo
 void TResamForm::N17Click() { ChooseFrequencyUnit(*this, TFrequencyUnit::Circular); }
 void TResamForm::N18Click() { ChooseFrequencyUnit(*this, TFrequencyUnit::Cyclic); }
 
-void TResamForm::N27Click() { ChooseSpectrumView(*this, TSpectrumView::MainPart, N27, SpeedButton6); }
+void TResamForm::N27Click() { ChooseSpectrumView(*this, TSpectrumView::SignalBand, N27, SpeedButton6); }
 void TResamForm::N20Click() { ChooseSpectrumView(*this, TSpectrumView::OnePeriod, N20, SpeedButton7); }
 void TResamForm::N21Click() { ChooseSpectrumView(*this, TSpectrumView::TwoPeriods, N21, SpeedButton8); }
 void TResamForm::N22Click() { ChooseSpectrumView(*this, TSpectrumView::FourPeriods, N22, SpeedButton9); }

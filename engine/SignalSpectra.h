@@ -1,9 +1,8 @@
 #pragma once
-// The three amplitude spectra of the spectrum diagram, as plain computations: the analog
-// signal's band, the discrete signal's spectrum from the spectrum module, and the
-// interpolating function's spectrum formed from the discrete spectrum and the generating
-// function's spectrum. Amplitudes are spectral densities in V/Hz; frequencies in rad/s
-// unless the unit says Hz.
+// The three amplitude spectra the second tab plots, kept free of the window so that they
+// can be checked on their own: how far the analog spectrum reaches, the discrete signal's
+// spectrum, and the interpolating function's spectrum built from it. Amplitudes are
+// spectral densities in V/Hz; frequencies in rad/s unless the unit says Hz.
 #include "engine/SpectrumRange.h"
 #include "numerics/FourierAnalyser.h"
 
@@ -14,15 +13,15 @@ constexpr int ReconSpectrumCount = 4000;
 // The interpolating function's spectrum reaches five sampling frequencies.
 constexpr double ReconSpectrumPeriods = 5;
 
-// Upper end of the analog spectrum's abscissa: freqStep (radians per sample of the
-// tabulation) times the 4095 intervals of AnalogSpectrum, over the tabulation's step, in the
-// unit asked for. 0 when the step is 0 or not a number.
+// Where the analog spectrum's abscissa ends, in the unit asked for. The transform's
+// frequency step is per sample of the tabulation, hence the division by its time step;
+// 0 when that step is 0 or not a number, so that nothing downstream divides by it.
 double AnalogSpectrumBand(long double freqStep, double analogStep, TFrequencyUnit unit);
 
-// The discrete signal's spectrum: the module with doublings 5, fast transform and frequency
-// limit pi on samples[0 .. n-1]. Returns the module's amplitudes and in count the plotted
-// count 2 M + 1, one whole period 0 .. 2 pi with its closing point (0 and null when n is
-// not 1 .. MaxCount). The array belongs to the module and lives until its next computation.
+// The discrete signal's spectrum over one whole period, closing point included, so that
+// the diagram can repeat it periodically. Returns the module's own array (valid until its
+// next computation) and the number of points to plot in count; null and 0 for a sample
+// count the module cannot take.
 double* DiscreteSpectrum(TFourierAnalyser& module, const double* samples, int n, int& count);
 
 // How the interpolating function's spectrum follows from the discrete one.
@@ -32,10 +31,9 @@ enum class TReconKind {
   Local,       // the discrete spectrum weighted by |G(w T)|
 };
 
-// ReconSpectrumCount values at w_i = i e, e = 5 Wd / 3999 (w a running sum, rad/s).
-// discrete is the discrete spectrum's series (periodic, scaled by T) read at w, or at
-// w / TwoPiShort when its abscissa is in Hz; kernelSpectrum the generating function's
-// spectrum read at the normalised frequency w T (used for Local only). Returns the band's
-// upper end 5 Wd in rad/s.
+// Fills spectrum with ReconSpectrumCount values evenly spread over five sampling
+// frequencies and returns where they end, in rad/s. discrete is the plotted discrete
+// spectrum (whatever its unit); kernelSpectrum the generating function's spectrum over the
+// normalised frequency w T, read only for local methods.
 double ReconstructionSpectrum(TReconKind kind, const TKeeper& discrete, const TKeeper& kernelSpectrum, double Wd,
                               double T, TFrequencyUnit unit, double* spectrum);

@@ -15,7 +15,7 @@ double Period(TFrequencyUnit unit, const TSpectrumScales& s) { return unit == TF
 double SpectrumHalfWidth(TSpectrumView view, TFrequencyUnit unit, const TSpectrumScales& scales) {
   const double twoPeriods = PeriodMargin * Period(unit, scales);
   switch (view) {
-    case TSpectrumView::MainPart:
+    case TSpectrumView::SignalBand:
       return unit == TFrequencyUnit::Circular ? scales.Wm : scales.Fm;
     case TSpectrumView::OnePeriod:
       return twoPeriods * 0.5;

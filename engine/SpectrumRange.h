@@ -6,7 +6,7 @@
 constexpr long double ExtendedInverseTwoPi = 0.15915494309189534198L;
 
 enum class TFrequencyUnit { Circular, Cyclic };
-enum class TSpectrumView { MainPart, OnePeriod, TwoPeriods, FourPeriods };
+enum class TSpectrumView { SignalBand, OnePeriod, TwoPeriods, FourPeriods };
 
 // The sampling quantities the ranges follow. For a table signal the highest frequencies
 // are half the sampling frequencies.
@@ -26,7 +26,7 @@ struct TSpectrumRange {
 
 // Half-width of the visible frequency range: 1.1 periods of the discrete spectrum each side
 // for two periods, half of that for one, twice that for four; the highest frequency of the
-// signal for the main part.
+// signal for its band alone.
 double SpectrumHalfWidth(TSpectrumView view, TFrequencyUnit unit, const TSpectrumScales& scales);
 
 // The whole range rule. discreteMax is the greatest value of the discrete spectrum's series

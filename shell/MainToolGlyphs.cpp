@@ -106,7 +106,7 @@ void DrawGlyph(QPainter& p, TMainGlyph glyph) {
     case TMainGlyph::Analog: return DrawCurve(p, QColor(220, 0, 0), Wave);
     case TMainGlyph::Discrete: return DrawDiscrete(p);
     case TMainGlyph::Interpolating: return DrawInterpolating(p);
-    case TMainGlyph::MainPart: return DrawPeriods(p, 1);
+    case TMainGlyph::SignalBand: return DrawPeriods(p, 1);
     case TMainGlyph::OnePeriod: return DrawPeriods(p, 2);
     case TMainGlyph::TwoPeriods: return DrawPeriods(p, 3);
     case TMainGlyph::FourPeriods: return DrawPeriods(p, 5);

@@ -11,7 +11,7 @@ enum class TMainGlyph {
   Analog,         // a red curve
   Discrete,       // black stems with markers
   Interpolating,  // a blue curve through dots
-  MainPart,       // one lobe of a spectrum
+  SignalBand,     // one lobe of a spectrum
   OnePeriod,      // one period of a periodic spectrum
   TwoPeriods,
   FourPeriods,

@@ -91,7 +91,7 @@ void TResamForm::BuildToolBar() {
                                QStringLiteral("Показывать графики для интерполирующей функции"), true);
   for (QToolButton* b : {SpeedButton3, SpeedButton4, SpeedButton5}) b->setChecked(true);
   ToolBar1->addSeparator();
-  SpeedButton6 = ToolBarButton(ToolBar1, TMainGlyph::MainPart, QStringLiteral("Показывать основную часть спектра"), true);
+  SpeedButton6 = ToolBarButton(ToolBar1, TMainGlyph::SignalBand, QStringLiteral("Показывать основную часть спектра"), true);
   SpeedButton7 = ToolBarButton(ToolBar1, TMainGlyph::OnePeriod,
                                QStringLiteral("Показывать один период спектра дискретного сигнала"), true);
   SpeedButton8 = ToolBarButton(ToolBar1, TMainGlyph::TwoPeriods,

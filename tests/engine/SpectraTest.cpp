@@ -29,9 +29,9 @@ TEST(SpectrumRange, EachViewAndUnitShowsItsShareOfThePeriod) {
   };
   const TCase cases[] = {
       {TSpectrumView::OnePeriod, Circular, 11 * Pi},   {TSpectrumView::TwoPeriods, Circular, 22 * Pi},
-      {TSpectrumView::FourPeriods, Circular, 44 * Pi}, {TSpectrumView::MainPart, Circular, 6 * Pi},
+      {TSpectrumView::FourPeriods, Circular, 44 * Pi}, {TSpectrumView::SignalBand, Circular, 6 * Pi},
       {TSpectrumView::OnePeriod, Cyclic, 5.5},         {TSpectrumView::TwoPeriods, Cyclic, 11},
-      {TSpectrumView::FourPeriods, Cyclic, 22},        {TSpectrumView::MainPart, Cyclic, 3},
+      {TSpectrumView::FourPeriods, Cyclic, 22},        {TSpectrumView::SignalBand, Cyclic, 3},
   };
   for (const TCase& c : cases) {
     const TSpectrumRange r = SpectrumRangeFor(c.View, c.Unit, TenHertz(), 0.1, 2, -1);
