@@ -13,8 +13,8 @@
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
 #include "resources/FormulaPictures.h"
-#include "shell/Comfun.h"
-#include "shell/PicViewerUnit.h"
+#include "widgets/Comfun.h"
+#include "widgets/PicViewerUnit.h"
 #include "shell/ResamUnit.h"
 
 namespace {

@@ -12,8 +12,8 @@
 #include "platform/Platform.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
-#include "shell/Comfun.h"
-#include "shell/PicViewerUnit.h"
+#include "widgets/Comfun.h"
+#include "widgets/PicViewerUnit.h"
 #include "resources/FormulaPictures.h"
 #include "shell/ResamUnit.h"
 

@@ -11,9 +11,9 @@
 
 #include "engine/SamplingGrid.h"
 #include "platform/CoreServices.h"
-#include "shell/Comfun.h"
-#include "shell/EditFloatUnit.h"
-#include "shell/EditIntUnit.h"
+#include "widgets/Comfun.h"
+#include "widgets/EditFloatUnit.h"
+#include "widgets/EditIntUnit.h"
 #include "shell/ResamUnit.h"
 
 namespace {

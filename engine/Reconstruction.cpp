@@ -8,7 +8,7 @@
 #include "platform/CoreServices.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
-#include "shell/EditIntUnit.h"
+#include "widgets/EditIntUnit.h"
 #include "shell/ResamUnit.h"
 
 namespace {

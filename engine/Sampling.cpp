@@ -11,9 +11,9 @@
 #include "platform/Platform.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
-#include "shell/Comfun.h"
-#include "shell/EditFloatUnit.h"
-#include "shell/EditIntUnit.h"
+#include "widgets/Comfun.h"
+#include "widgets/EditFloatUnit.h"
+#include "widgets/EditIntUnit.h"
 #include "shell/ResamUnit.h"
 
 namespace {

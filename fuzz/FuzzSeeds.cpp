@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/Comfun.h"
-#include "shell/EditFloatUnit.h"
+#include "widgets/Comfun.h"
+#include "widgets/EditFloatUnit.h"
 #include "sources/DrawingFile.h"
 #include "sources/TableFile.h"
 

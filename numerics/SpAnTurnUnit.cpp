@@ -13,7 +13,7 @@
 
 #include "numerics/SpAnUnit.h"
 #include "platform/CoreServices.h"
-#include "shell/AccessibleNames.h"
+#include "widgets/AccessibleNames.h"
 
 namespace {
 constexpr int ClientWidth = 329, ClientHeight = 297;

@@ -5,7 +5,7 @@
 #include <QTimer>
 
 #include "platform/CoreServices.h"
-#include "shell/AccessibleNames.h"
+#include "widgets/AccessibleNames.h"
 
 TSpAnForm* SpAnForm = nullptr;
 

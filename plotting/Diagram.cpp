@@ -8,7 +8,7 @@
 
 #include "plotting/DiagramColours.h"
 #include "plotting/DiagramScale.h"
-#include "shell/AccessibleNames.h"
+#include "widgets/AccessibleNames.h"
 
 namespace {
 constexpr double MinRangeWidth = 1e-6;

@@ -6,7 +6,7 @@
 #include "plotting/DiagramColours.h"
 #include "plotting/DiagramIncreaseUnit.h"
 #include "plotting/ToolGlyphs.h"
-#include "shell/AccessibleNames.h"
+#include "widgets/AccessibleNames.h"
 
 namespace {
 constexpr int FrameWidth = 490, FrameHeight = 344;

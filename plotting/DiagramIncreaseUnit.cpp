@@ -11,8 +11,8 @@
 
 #include "plotting/Diagram.h"
 #include "plotting/ToolGlyphs.h"
-#include "shell/AccessibleNames.h"
-#include "shell/ToolWindow.h"
+#include "widgets/AccessibleNames.h"
+#include "widgets/ToolWindow.h"
 
 TDiagramIncrease* DiagramIncrease = nullptr;
 

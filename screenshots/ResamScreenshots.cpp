@@ -18,7 +18,7 @@
 #include <functional>
 
 #include "plotting/Diagram.h"
-#include "shell/DecimalEditUnit.h"
+#include "widgets/DecimalEditUnit.h"
 #include "shell/ResamStartUp.h"
 #include "shell/ResamUnit.h"
 #include "sources/DiagramEditor.h"

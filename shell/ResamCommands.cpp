@@ -18,8 +18,8 @@
 #include "platform/CoreServices.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
-#include "shell/EditFloatUnit.h"
-#include "shell/EditIntUnit.h"
+#include "widgets/EditFloatUnit.h"
+#include "widgets/EditIntUnit.h"
 #include "shell/ResamUnit.h"
 
 void TResamForm::ConnectCommands() {

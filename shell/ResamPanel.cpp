@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "shell/EditFloatUnit.h"
-#include "shell/EditIntUnit.h"
+#include "widgets/EditFloatUnit.h"
+#include "widgets/EditIntUnit.h"
 #include "shell/ResamUnit.h"
 
 namespace {

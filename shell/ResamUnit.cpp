@@ -16,7 +16,7 @@
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
 #include "shell/HelloUnit.h"
-#include "shell/AccessibleNames.h"
+#include "widgets/AccessibleNames.h"
 
 TResamForm* ResamForm = nullptr;
 TResamForm* TResamForm::Engine = nullptr;

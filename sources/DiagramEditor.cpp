@@ -20,9 +20,9 @@
 #include "plotting/Diagram.h"
 #include "plotting/DiagramColours.h"
 #include "plotting/ToolGlyphs.h"
-#include "shell/AccessibleNames.h"
-#include "shell/ToolWindow.h"
-#include "shell/YesNoDialogUnit.h"
+#include "widgets/AccessibleNames.h"
+#include "widgets/ToolWindow.h"
+#include "widgets/YesNoDialogUnit.h"
 
 TDiagramEditor* DiagramEditor = nullptr;
 

@@ -7,7 +7,7 @@
 #include "platform/Platform.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramColours.h"
-#include "shell/Comfun.h"
+#include "widgets/Comfun.h"
 #include "sources/DiagramEditor.h"
 #include "sources/DrawingFile.h"
 #include "sources/FileMessages.h"

@@ -9,7 +9,7 @@
 #include "plotting/Diagram.h"
 #include "plotting/DiagramColours.h"
 #include "plotting/InvertedLine.h"
-#include "shell/ToolWindow.h"
+#include "widgets/ToolWindow.h"
 #include "sources/DiagramEditor.h"
 #include "sources/DrawingSampling.h"
 

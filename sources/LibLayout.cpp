@@ -18,11 +18,11 @@
 #include "plotting/DiagramColours.h"
 #include "plotting/ToolGlyphs.h"
 #include "resources/FormulaPictures.h"
-#include "shell/AccessibleNames.h"
-#include "shell/Comfun.h"
-#include "shell/DecimalEditUnit.h"
-#include "shell/ScreenCentre.h"
-#include "shell/ToolWindow.h"
+#include "widgets/AccessibleNames.h"
+#include "widgets/Comfun.h"
+#include "widgets/DecimalEditUnit.h"
+#include "widgets/ScreenCentre.h"
+#include "widgets/ToolWindow.h"
 #include "sources/LibUnit.h"
 
 namespace {

@@ -10,8 +10,8 @@
 
 #include "platform/Platform.h"
 #include "plotting/Diagram.h"
-#include "shell/Comfun.h"
-#include "shell/DecimalEditUnit.h"
+#include "widgets/Comfun.h"
+#include "widgets/DecimalEditUnit.h"
 #include "sources/LibUnit.h"
 
 void TLibForm::PrintLook() {

@@ -12,9 +12,9 @@
 
 #include "plotting/Diagram.h"
 #include "plotting/DiagramIncreaseUnit.h"
-#include "shell/Comfun.h"
-#include "shell/DecimalEditUnit.h"
-#include "shell/ToolWindow.h"
+#include "widgets/Comfun.h"
+#include "widgets/DecimalEditUnit.h"
+#include "widgets/ToolWindow.h"
 
 TLibForm* LibForm = nullptr;
 

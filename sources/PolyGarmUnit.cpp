@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "shell/AccessibleNames.h"
-#include "shell/EditFloatUnit.h"
-#include "shell/ScreenCentre.h"
+#include "widgets/AccessibleNames.h"
+#include "widgets/EditFloatUnit.h"
+#include "widgets/ScreenCentre.h"
 
 TPolyGarmForm* PolyGarmForm = nullptr;
 

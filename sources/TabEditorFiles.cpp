@@ -7,7 +7,7 @@
 #include "platform/FileExtension.h"
 #include "platform/Platform.h"
 #include "platform/SafeSave.h"
-#include "shell/Comfun.h"
+#include "widgets/Comfun.h"
 #include "sources/FileMessages.h"
 #include "sources/TabEditor08Unit.h"
 #include "sources/TableFile.h"

@@ -5,7 +5,7 @@
 #include "platform/Platform.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
-#include "shell/Comfun.h"
+#include "widgets/Comfun.h"
 #include "sources/TabEditor08Unit.h"
 #include "sources/TableGrid.h"
 

@@ -8,8 +8,8 @@
 #include <sstream>
 #include <vector>
 
-#include "shell/Comfun.h"
-#include "shell/EditFloatUnit.h"
+#include "widgets/Comfun.h"
+#include "widgets/EditFloatUnit.h"
 #include "sources/DrawingFile.h"
 #include "sources/TableFile.h"
 

@@ -19,12 +19,12 @@
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
 #include "plotting/DiagramIncreaseUnit.h"
-#include "shell/AccessibleNames.h"
-#include "shell/EditFloatUnit.h"
+#include "widgets/AccessibleNames.h"
+#include "widgets/EditFloatUnit.h"
 #include "shell/HelloUnit.h"
-#include "shell/PicViewerUnit.h"
+#include "widgets/PicViewerUnit.h"
 #include "shell/ResamUnit.h"
-#include "shell/YesNoDialogUnit.h"
+#include "widgets/YesNoDialogUnit.h"
 #include "sources/PolyGarmUnit.h"
 
 namespace {

@@ -16,7 +16,7 @@
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
 #include "shell/ResamUnit.h"
-#include "shell/YesNoDialogUnit.h"
+#include "widgets/YesNoDialogUnit.h"
 #include "sources/DiagramEditor.h"
 
 namespace {

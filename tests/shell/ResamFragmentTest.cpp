@@ -12,7 +12,7 @@
 #include "numerics/Keeper.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
-#include "shell/EditFloatUnit.h"
+#include "widgets/EditFloatUnit.h"
 #include "shell/ResamUnit.h"
 #include "sources/PolyGarmUnit.h"
 

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "ScriptedPlatform.h"
-#include "shell/DecimalEditUnit.h"
+#include "widgets/DecimalEditUnit.h"
 #include "shell/ResamUnit.h"
 #include "sources/LibUnit.h"
 

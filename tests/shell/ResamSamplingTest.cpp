@@ -17,8 +17,8 @@
 #include "numerics/Keeper.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
-#include "shell/EditFloatUnit.h"
-#include "shell/EditIntUnit.h"
+#include "widgets/EditFloatUnit.h"
+#include "widgets/EditIntUnit.h"
 #include "shell/ResamUnit.h"
 
 namespace {

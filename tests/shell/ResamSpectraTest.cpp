@@ -21,7 +21,7 @@
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
 #include "resources/FormulaPictures.h"
-#include "shell/PicViewerUnit.h"
+#include "widgets/PicViewerUnit.h"
 
 namespace {
 constexpr double Pi = 3.141592653589793;

@@ -9,7 +9,7 @@
 #include "numerics/Keeper.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
-#include "shell/EditIntUnit.h"
+#include "widgets/EditIntUnit.h"
 #include "shell/ResamUnit.h"
 #include "sources/TabEditor08Unit.h"
 #include "sources/TableGrid.h"

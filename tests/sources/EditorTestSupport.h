@@ -10,7 +10,7 @@
 
 #include "ScriptedPlatform.h"
 #include "plotting/Diagram.h"
-#include "shell/YesNoDialogUnit.h"
+#include "widgets/YesNoDialogUnit.h"
 #include "sources/DiagramEditor.h"
 
 class TEditorTest : public testing::Test {

@@ -18,7 +18,7 @@
 #include "AccessibleCheck.h"
 #include "ScriptedPlatform.h"
 #include "plotting/Diagram.h"
-#include "shell/DecimalEditUnit.h"
+#include "widgets/DecimalEditUnit.h"
 #include "sources/LibUnit.h"
 
 namespace {

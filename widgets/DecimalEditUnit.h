@@ -3,7 +3,7 @@
 // itself: only digits, backspace and one decimal separator can be typed (a point becomes
 // a comma). Typing sets QLineEdit's modified flag; Exit and returnPressed tell the owner
 // when to read it.
-#include "shell/NumericEditUnit.h"
+#include "widgets/NumericEditUnit.h"
 
 class TDecimalEdit : public TNumericEdit {
   Q_OBJECT

@@ -1,4 +1,4 @@
-#include "shell/YesNoDialogUnit.h"
+#include "widgets/YesNoDialogUnit.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -7,8 +7,8 @@
 #include <new>
 
 #include "platform/Platform.h"
-#include "shell/ScreenCentre.h"
-#include "shell/AccessibleNames.h"
+#include "widgets/ScreenCentre.h"
+#include "widgets/AccessibleNames.h"
 
 TYesNoDialogForm* YesNoDialogForm = nullptr;
 

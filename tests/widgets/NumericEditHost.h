@@ -10,7 +10,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
-#include "shell/NumericEditUnit.h"
+#include "widgets/NumericEditUnit.h"
 
 // The decimal separator the controls use comes from the default locale; a test
 // pins it so that it does not depend on the machine's settings.

@@ -1,4 +1,4 @@
-#include "shell/AccessibleNames.h"
+#include "widgets/AccessibleNames.h"
 
 #include <QAbstractButton>
 #include <QAction>

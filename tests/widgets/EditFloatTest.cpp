@@ -4,7 +4,7 @@
 
 #include "NumericEditHost.h"
 #include "ScriptedPlatform.h"
-#include "shell/EditFloatUnit.h"
+#include "widgets/EditFloatUnit.h"
 
 namespace {
 const QString AboveCorrected =

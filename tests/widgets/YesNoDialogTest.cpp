@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "ScriptedPlatform.h"
-#include "shell/YesNoDialogUnit.h"
+#include "widgets/YesNoDialogUnit.h"
 
 namespace {
 const QString Caption = QStringLiteral("Редактор диаграмм");

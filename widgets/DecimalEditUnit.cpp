@@ -1,6 +1,6 @@
-#include "shell/DecimalEditUnit.h"
+#include "widgets/DecimalEditUnit.h"
 
-#include "shell/Comfun.h"
+#include "widgets/Comfun.h"
 
 TDecimalEdit::TDecimalEdit(QWidget* owner) : TNumericEdit(owner) {}
 

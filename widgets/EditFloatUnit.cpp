@@ -1,9 +1,9 @@
-#include "shell/EditFloatUnit.h"
+#include "widgets/EditFloatUnit.h"
 
 #include <QLocale>
 #include <cmath>
 
-#include "shell/Comfun.h"
+#include "widgets/Comfun.h"
 
 namespace {
 constexpr int ShortDigits = 6;   // C's "%g"

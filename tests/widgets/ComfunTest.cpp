@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "ScriptedPlatform.h"
-#include "shell/Comfun.h"
+#include "widgets/Comfun.h"
 
 namespace {
 // Switches the C library and Qt to a Russian locale, whose decimal separator is a comma.

@@ -1,7 +1,7 @@
 #pragma once
 // The integer entry control: a value kept within [Min, Max], typed digits and one
 // leading sign, and a commit (GetModify) that corrects or restores what is typed.
-#include "shell/NumericEditUnit.h"
+#include "widgets/NumericEditUnit.h"
 
 class TEditInt : public TNumericEdit {
   Q_OBJECT

@@ -1,4 +1,4 @@
-#include "shell/PicViewerUnit.h"
+#include "widgets/PicViewerUnit.h"
 
 #include <QAction>
 #include <QFrame>
@@ -9,9 +9,9 @@
 #include <QVBoxLayout>
 
 #include "platform/Platform.h"
-#include "shell/Comfun.h"
-#include "shell/ScreenCentre.h"
-#include "shell/AccessibleNames.h"
+#include "widgets/Comfun.h"
+#include "widgets/ScreenCentre.h"
+#include "widgets/AccessibleNames.h"
 
 TPicViewerForm* PicViewerForm = nullptr;
 

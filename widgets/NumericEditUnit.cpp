@@ -1,4 +1,4 @@
-#include "shell/NumericEditUnit.h"
+#include "widgets/NumericEditUnit.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

@@ -4,7 +4,7 @@
 
 #include "NumericEditHost.h"
 #include "ScriptedPlatform.h"
-#include "shell/EditIntUnit.h"
+#include "widgets/EditIntUnit.h"
 
 namespace {
 const QString BelowCorrected =

@@ -1,4 +1,4 @@
-#include "shell/ScreenCentre.h"
+#include "widgets/ScreenCentre.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,4 +1,4 @@
-#include "shell/Comfun.h"
+#include "widgets/Comfun.h"
 
 #include <QLineEdit>
 #include <QLocale>

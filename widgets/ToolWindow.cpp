@@ -1,4 +1,4 @@
-#include "shell/ToolWindow.h"
+#include "widgets/ToolWindow.h"
 
 #include <QDialog>
 #include <QMenuBar>

@@ -3,7 +3,7 @@
 // "%g" form or with up to 15 significant digits, typed with a point or a comma
 // (the text is always put right to the locale's decimal separator), committed
 // by GetModify.
-#include "shell/NumericEditUnit.h"
+#include "widgets/NumericEditUnit.h"
 
 class TEditFloat : public TNumericEdit {
   Q_OBJECT

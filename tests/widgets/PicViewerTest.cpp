@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "ScriptedPlatform.h"
-#include "shell/PicViewerUnit.h"
+#include "widgets/PicViewerUnit.h"
 
 namespace {
 constexpr int WatchdogMilliseconds = 5000;

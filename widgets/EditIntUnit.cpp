@@ -1,8 +1,8 @@
-#include "shell/EditIntUnit.h"
+#include "widgets/EditIntUnit.h"
 
 #include <cstdint>
 
-#include "shell/Comfun.h"
+#include "widgets/Comfun.h"
 
 TEditInt::TEditInt(QWidget* owner) : TNumericEdit(owner) { setText(QString::number(FVal)); }
 
