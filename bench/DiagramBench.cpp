@@ -147,7 +147,8 @@ void BM_WideViewFineSeriesRatio(benchmark::State& state) {
       wide.Diagram.EnableLine(series);
       const auto start = std::chrono::steady_clock::now();
       wide.Diagram.ShowDiagram();
-      (series ? withSeries : axesOnly) += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+      (series ? withSeries : axesOnly) +=
+          std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     }
   }
   state.counters["series_ms"] = 1e3 * withSeries / state.iterations();
@@ -170,6 +171,4 @@ void* operator new(std::size_t size) {
 void operator delete(void* p) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
-int main(int argc, char** argv) {
-  return RunWindowBenchmarks(argc, argv);
-}
+int main(int argc, char** argv) { return RunWindowBenchmarks(argc, argv); }

@@ -5,8 +5,8 @@
 // of how the ratio is formed, reference seconds per iteration over this code's seconds).
 #include <benchmark/benchmark.h>
 
-#include <ctime>
 #include <cmath>
+#include <ctime>
 #include <random>
 #include <vector>
 

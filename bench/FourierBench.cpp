@@ -163,12 +163,18 @@ class TFftw : public TOperation {
 
 std::unique_ptr<TOperation> MakeOperation(TKind kind, const TUse& use) {
   switch (kind) {
-    case Calculate: return std::make_unique<TCalculate>(use);
-    case Transform: return std::make_unique<TTransform>(use);
-    case TextbookFFT: return std::make_unique<TTextbook>(use);
-    case FFTW: return std::make_unique<TFftw>(use, false);
-    case FftwPolar: return std::make_unique<TFftw>(use, true);
-    case KindCount: break;
+    case Calculate:
+      return std::make_unique<TCalculate>(use);
+    case Transform:
+      return std::make_unique<TTransform>(use);
+    case TextbookFFT:
+      return std::make_unique<TTextbook>(use);
+    case FFTW:
+      return std::make_unique<TFftw>(use, false);
+    case FftwPolar:
+      return std::make_unique<TFftw>(use, true);
+    case KindCount:
+      break;
   }
   return nullptr;
 }

@@ -4,8 +4,8 @@
 // max_deviation, the largest difference of the 5490 spectrum values from the literal ones.
 #include <benchmark/benchmark.h>
 
-#include <ctime>
 #include <cmath>
+#include <ctime>
 #include <vector>
 
 #include "engine/Basefunctionsunit.h"
@@ -41,7 +41,8 @@ void FastAgainstLiteral(benchmark::State& state, TRealFunction kernel) {
     benchmark::ClobberMemory();
   }
   double deviation = 0;
-  for (size_t i = 0; i < literal.Spectrum.size(); ++i) deviation = std::fmax(deviation, std::fabs(fast[i] - literal.Spectrum[i]));
+  for (size_t i = 0; i < literal.Spectrum.size(); ++i)
+    deviation = std::fmax(deviation, std::fabs(fast[i] - literal.Spectrum[i]));
   state.counters["literal_s"] = literal.Seconds;
   // literal seconds per iteration divided by the fast seconds per iteration
   state.counters["literal_over_fast"] =

@@ -87,6 +87,4 @@ BENCHMARK(BM_LibRedraw)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LibRedrawAgainstLiteral)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->MinTime(2);
 }  // namespace
 
-int main(int argc, char** argv) {
-  return RunWindowBenchmarks(argc, argv);
-}
+int main(int argc, char** argv) { return RunWindowBenchmarks(argc, argv); }

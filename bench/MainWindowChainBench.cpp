@@ -1,7 +1,7 @@
 // The chain that runs after the user commits a number of samples: the samples retaken, the
 // interpolating function rebuilt, the error tabulated and the signal diagram repainted at
-// 1600 x 900 (the one full repaint is the one Reconstruct's new visible range makes), for the Kotelnikov method at N = 500 and the Lagrange method at N = 50.
-// Each is timed against the same chain with the literal sums in the same run, in
+// 1600 x 900 (the one full repaint is the one Reconstruct's new visible range makes), for the Kotelnikov method at N =
+// 500 and the Lagrange method at N = 50. Each is timed against the same chain with the literal sums in the same run, in
 // alternation; chain_ms is this chain's own time (best round), literal_ms the reference's.
 #include <benchmark/benchmark.h>
 
@@ -41,7 +41,9 @@ class TSilentPlatform : public TPlatform {
   void SendKey(int, const QString&, Qt::KeyboardModifiers) override {}
 };
 
-double Signal(double t) { return std::sin(2 * 3.141592653589793 * 7 * t) + 0.3 * std::cos(2 * 3.141592653589793 * 19 * t); }
+double Signal(double t) {
+  return std::sin(2 * 3.141592653589793 * 7 * t) + 0.3 * std::cos(2 * 3.141592653589793 * 19 * t);
+}
 
 // Term by term, as the sums are defined.
 double LiteralKotelnikov(double t) {

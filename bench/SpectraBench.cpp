@@ -29,9 +29,13 @@
 namespace {
 double Since(double start) { return ProcessSeconds() - start; }
 
-TKeeper* Series(TDiagramFrame* frame, int number) { return frame->Diagram->GetKeeper(static_cast<unsigned char>(number)); }
+TKeeper* Series(TDiagramFrame* frame, int number) {
+  return frame->Diagram->GetKeeper(static_cast<unsigned char>(number));
+}
 
-double Signal(double t) { return std::sin(2 * 3.141592653589793 * 3 * t) + 0.5 * std::cos(2 * 3.141592653589793 * 11 * t); }
+double Signal(double t) {
+  return std::sin(2 * 3.141592653589793 * 3 * t) + 0.5 * std::cos(2 * 3.141592653589793 * 11 * t);
+}
 
 // The one window, shown at the size of a maximised window so that layout and repaints are real.
 TResamForm& Form() {
@@ -144,6 +148,4 @@ BENCHMARK(BM_AnalysisFinestPol3)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_AnalysisFinestSpl32)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_MethodChange500)->Unit(benchmark::kMillisecond)->MinTime(2);
 
-int main(int argc, char** argv) {
-  return RunWindowBenchmarks<TQtPlatform>(argc, argv);
-}
+int main(int argc, char** argv) { return RunWindowBenchmarks<TQtPlatform>(argc, argv); }

@@ -70,12 +70,14 @@ void TResamForm::ComputeDiscreteSpectrum() {
 void TResamForm::ComputeReconSpectrum() {
   if (!SignalGiven) return;
   SpectrumRangeSet = false;
-  const TReconKind kind = IsLagrange()      ? TReconKind::Lagrange
+  const TReconKind kind = IsLagrange()     ? TReconKind::Lagrange
                           : Kernel == Sinc ? TReconKind::Kotelnikov
                                            : TReconKind::Local;
-  const double band = ReconstructionSpectrum(kind, *Series(DFAS, 1), *Series(DFBFS, 0), Wd, T, ShownUnit, ReconSpectrum);
+  const double band =
+      ReconstructionSpectrum(kind, *Series(DFAS, 1), *Series(DFBFS, 0), Wd, T, ShownUnit, ReconSpectrum);
   TKeeper* recon = Series(DFAS, 2);
-  recon->SetArray(ReconSpectrum, ReconSpectrumCount, 0, ShownUnit == TFrequencyUnit::Circular ? band : band / TwoPiShort);
+  recon->SetArray(ReconSpectrum, ReconSpectrumCount, 0,
+                  ShownUnit == TFrequencyUnit::Circular ? band : band / TwoPiShort);
   recon->SetSymmetry(SymmetryEven);
 }
 

@@ -13,9 +13,9 @@
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
 #include "resources/FormulaPictures.h"
+#include "shell/ResamUnit.h"
 #include "widgets/Comfun.h"
 #include "widgets/PicViewerUnit.h"
-#include "shell/ResamUnit.h"
 
 namespace {
 constexpr int KernelEstimateCount = 10;
@@ -119,8 +119,8 @@ void TResamForm::AnalyseGeneratingFunction() {
   TWaitCursor wait;
   const bool kotelnikov = Kernel == Sinc;
   ShowKernel(*this, kotelnikov);
-  const TKernelAnalysis analysis =
-      AnalyseKernel(kotelnikov, Kernel, KernelOrder, CheckedDetail(*this), CheckedStep(*this), KernelSpectrum, Distortion);
+  const TKernelAnalysis analysis = AnalyseKernel(kotelnikov, Kernel, KernelOrder, CheckedDetail(*this),
+                                                 CheckedStep(*this), KernelSpectrum, Distortion);
   if (analysis.SpectrumCount > 0) {
     ShowKernelSpectrum(*this, analysis);
     ShowDistortion(*this, analysis);
@@ -154,7 +154,8 @@ QLabel* TResamForm::VisibleImage() const {
 QImage TResamForm::EnlargedPicture(qreal devicePixelRatio) const {
   const QLabel* visible = VisibleImage();
   for (const TFormulaPicture& p : Pictures)
-    if (this->*p.Image == visible) return RenderFormulaPicture(QString::fromLatin1(p.Name), EnlargedScale, devicePixelRatio);
+    if (this->*p.Image == visible)
+      return RenderFormulaPicture(QString::fromLatin1(p.Name), EnlargedScale, devicePixelRatio);
   return {};
 }
 

@@ -3,8 +3,8 @@
 TKernelAnalysis AnalyseKernel(bool ideal, TRealFunction kernel, int order, int detail, double step, double* spectrum,
                               double* distortion) {
   TKernelAnalysis result;
-  const int count = ideal ? IdealLowPassSpectrum(detail, spectrum)
-                          : LocalKernelSpectrum(kernel, order, detail, step, spectrum);
+  const int count =
+      ideal ? IdealLowPassSpectrum(detail, spectrum) : LocalKernelSpectrum(kernel, order, detail, step, spectrum);
   if (count == 0) return result;
   const double e = KernelFrequencyStep(detail);
   result.SpectrumCount = count;

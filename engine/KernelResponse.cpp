@@ -58,8 +58,7 @@ void FillRotations(double v, double h, TRotationTable& table) {
 
 // sum_k f[k] C[k] and sum_k f[k] S[k]: two vectors of four lanes for each sum, so that
 // successive additions do not wait for one another.
-RESAM_WIDE_LANES void BlockSums(const double* f, const TRotationTable& table, int length, double& sumC,
-                                double& sumS) {
+RESAM_WIDE_LANES void BlockSums(const double* f, const TRotationTable& table, int length, double& sumC, double& sumS) {
   constexpr int Step = 2 * LaneCount;
   TLanes c0 = {0, 0, 0, 0}, c1 = c0, s0 = c0, s1 = c0;
   int k = 0;

@@ -12,10 +12,10 @@
 #include "platform/Platform.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
-#include "widgets/Comfun.h"
-#include "widgets/PicViewerUnit.h"
 #include "resources/FormulaPictures.h"
 #include "shell/ResamUnit.h"
+#include "widgets/Comfun.h"
+#include "widgets/PicViewerUnit.h"
 
 namespace {
 constexpr int BasisBlue = 0xFF0000;

@@ -11,10 +11,10 @@
 
 #include "engine/SamplingGrid.h"
 #include "platform/CoreServices.h"
+#include "shell/ResamUnit.h"
 #include "widgets/Comfun.h"
 #include "widgets/EditFloatUnit.h"
 #include "widgets/EditIntUnit.h"
-#include "shell/ResamUnit.h"
 
 namespace {
 constexpr double PeriodChange = 1e-6;

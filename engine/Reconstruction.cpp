@@ -8,8 +8,8 @@
 #include "platform/CoreServices.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
-#include "widgets/EditIntUnit.h"
 #include "shell/ResamUnit.h"
+#include "widgets/EditIntUnit.h"
 
 namespace {
 constexpr int KeepOrder = -1;
@@ -21,8 +21,8 @@ constexpr int FunctionReach = 100, VisibleReach = 5;
 
 struct TMethod {
   QAction* TResamForm::*Item;
-  TRealFunction Kernel;  // null: the Lagrange polynomial, which has no generating function
-  int Order;             // KeepOrder: the method leaves the order as it was
+  TRealFunction Kernel;     // null: the Lagrange polynomial, which has no generating function
+  int Order;                // KeepOrder: the method leaves the order as it was
   const char16_t* Caption;  // the window's caption while the method is chosen
 };
 
@@ -33,12 +33,18 @@ const TMethod Methods[] = {
     {&TResamForm::N36, Pol1, 1, u"Локальная полиномиальная интерполяция, порядок: 1 - Кварнел, Тармин, 2015г."},
     {&TResamForm::N212, Pol2, 2, u"Локальная полиномиальная интерполяция, порядок: 2 - Кварнел, Тармин, 2015г."},
     {&TResamForm::N312, Pol3, 3, u"Локальная полиномиальная интерполяция, порядок: 3 - Кварнел, Тармин, 2015г."},
-    {&TResamForm::N111, Spl11, 1, u"Локальная сплайновая интерполяция, порядок: 1, степень гладкости: 1 - Кварнел, Тармин, 2015г."},
-    {&TResamForm::N211, Spl21, 2, u"Локальная сплайновая интерполяция, порядок: 2, степень гладкости: 1 - Кварнел, Тармин, 2015г."},
-    {&TResamForm::N311, Spl31, 3, u"Локальная сплайновая интерполяция, порядок: 3, степень гладкости: 1 - Кварнел, Тармин, 2015г."},
-    {&TResamForm::N121, Spl12, 1, u"Локальная сплайновая интерполяция, порядок: 1, степень гладкости: 2 - Кварнел, Тармин, 2015г."},
-    {&TResamForm::N221, Spl22, 2, u"Локальная сплайновая интерполяция, порядок: 2, степень гладкости: 2 - Кварнел, Тармин, 2015г."},
-    {&TResamForm::N321, Spl32, 3, u"Локальная сплайновая интерполяция, порядок: 3, степень гладкости: 2 - Кварнел, Тармин, 2015г."},
+    {&TResamForm::N111, Spl11, 1,
+     u"Локальная сплайновая интерполяция, порядок: 1, степень гладкости: 1 - Кварнел, Тармин, 2015г."},
+    {&TResamForm::N211, Spl21, 2,
+     u"Локальная сплайновая интерполяция, порядок: 2, степень гладкости: 1 - Кварнел, Тармин, 2015г."},
+    {&TResamForm::N311, Spl31, 3,
+     u"Локальная сплайновая интерполяция, порядок: 3, степень гладкости: 1 - Кварнел, Тармин, 2015г."},
+    {&TResamForm::N121, Spl12, 1,
+     u"Локальная сплайновая интерполяция, порядок: 1, степень гладкости: 2 - Кварнел, Тармин, 2015г."},
+    {&TResamForm::N221, Spl22, 2,
+     u"Локальная сплайновая интерполяция, порядок: 2, степень гладкости: 2 - Кварнел, Тармин, 2015г."},
+    {&TResamForm::N321, Spl32, 3,
+     u"Локальная сплайновая интерполяция, порядок: 3, степень гладкости: 2 - Кварнел, Тармин, 2015г."},
 };
 }  // namespace
 

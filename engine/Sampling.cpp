@@ -11,10 +11,10 @@
 #include "platform/Platform.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
+#include "shell/ResamUnit.h"
 #include "widgets/Comfun.h"
 #include "widgets/EditFloatUnit.h"
 #include "widgets/EditIntUnit.h"
-#include "shell/ResamUnit.h"
 
 namespace {
 constexpr double Pi = 3.141592653589793;
@@ -209,7 +209,8 @@ void TResamForm::LimitCount() {
   const bool lagrange = IsLagrange();
   const int limit = lagrange ? MaxLagrangeCount : MaxCount;
   if (LimitSampleCount(N, T, T1, T2, limit))
-    Platform().Message(lagrange ? LagrangeLimitMessage() : QStringLiteral("Количество отсчётов должно быть не более 500"));
+    Platform().Message(lagrange ? LagrangeLimitMessage()
+                                : QStringLiteral("Количество отсчётов должно быть не более 500"));
   EditN->SetMax(limit);
   EditN->SetVal(N);
   EditT->setText(F4(T));

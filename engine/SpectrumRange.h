@@ -34,8 +34,8 @@ double SpectrumHalfWidth(TSpectrumView view, TFrequencyUnit unit, const TSpectru
 // number when there is no analog signal. Limits are five periods each side, the visible Y
 // range [0, 1.1 Ymax]. A spectrum with no positive maximum (all zero, or not a number) still
 // gets a usable range: [0, 1].
-TSpectrumRange SpectrumRangeFor(TSpectrumView view, TFrequencyUnit unit, const TSpectrumScales& scales,
-                                double T, double discreteMax, double analogMax);
+TSpectrumRange SpectrumRangeFor(TSpectrumView view, TFrequencyUnit unit, const TSpectrumScales& scales, double T,
+                                double discreteMax, double analogMax);
 
 // A circular frequency in the chosen unit (Hz: divided by 2 pi).
 double InUnit(double circular, TFrequencyUnit unit);

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "widgets/Comfun.h"
-#include "widgets/EditFloatUnit.h"
 #include "sources/DrawingFile.h"
 #include "sources/TableFile.h"
+#include "widgets/Comfun.h"
+#include "widgets/EditFloatUnit.h"
 
 namespace {
 constexpr double Pi = 3.14159265358979323846;

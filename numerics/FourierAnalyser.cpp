@@ -12,7 +12,7 @@ constexpr double Pi = 3.141592653589793;
 constexpr double MinFreqLimit = 0.01;
 constexpr double MinAmpLevel = 0.01, MaxAmpLevel = 0.8;
 constexpr double MinEnergyPart = 0.5, MaxEnergyPart = 0.99;
-constexpr unsigned CountedBits = 0xFFFF;   // the padded length looks at the low 16 bits
+constexpr unsigned CountedBits = 0xFFFF;  // the padded length looks at the low 16 bits
 
 const char* const TooManySamples =
     "Модуль спектрального анализа: \n Число отсчётов сигнала больше максимального (4096).";
@@ -186,9 +186,7 @@ double TFourierAnalyser::GetSpectrumWidth() {
 
 void TFourierAnalyser::SetFreqLimit(double limit) { StoreClamped(limit, MinFreqLimit, Pi, FreqLimit); }
 void TFourierAnalyser::SetAmpLevel(double level) { StoreClamped(level, MinAmpLevel, MaxAmpLevel, AmpLevel); }
-void TFourierAnalyser::SetEnergyPart(double part) {
-  StoreClamped(part, MinEnergyPart, MaxEnergyPart, EnergyPart);
-}
+void TFourierAnalyser::SetEnergyPart(double part) { StoreClamped(part, MinEnergyPart, MaxEnergyPart, EnergyPart); }
 
 void TFourierAnalyser::FindWidth() {
   Width = SpectrumWidth(Criterion, Re, PointCount, GetFreqStep(), AmpLevel, EnergyPart);

@@ -61,7 +61,7 @@ template <class V>
 }
 
 [[gnu::target_clones("avx2", "default")]] void EarlyBlocks(double* re, double* im, unsigned n, unsigned block,
-                                                              unsigned firstHalf, const TTwiddleTable& t) {
+                                                           unsigned firstHalf, const TTwiddleTable& t) {
   for (unsigned base = 0; base < n; base += block)
     for (unsigned h = firstHalf; h < block; h *= 2) Stage(re + base, im + base, block, h, t);
 }
@@ -69,7 +69,7 @@ template <class V>
 // Stages h and 2h together: every group of 4h points is read once for both, and each
 // butterfly of the second stage runs after the two of the first that feed it.
 [[gnu::target_clones("avx2", "default")]] void StagePair(double* re, double* im, unsigned n, unsigned h,
-                                                            const TTwiddleTable& t) {
+                                                         const TTwiddleTable& t) {
   const double* const a1 = t.A + h;
   const double* const p1 = t.ApB + h;
   const double* const m1 = t.BmA + h;
@@ -100,7 +100,7 @@ template <class V>
 }
 
 [[gnu::target_clones("avx2", "default")]] void SingleStage(double* re, double* im, unsigned n, unsigned h,
-                                                              const TTwiddleTable& t) {
+                                                           const TTwiddleTable& t) {
   Stage(re, im, n, h, t);
 }
 

@@ -15,8 +15,7 @@ constexpr int Margin = 8, RowHeight = 16, BarTop = 22;
 constexpr int StartDelayMs = 10;  // long enough for the window to paint before the work begins
 }  // namespace
 
-TSpAnForm::TSpAnForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+TSpAnForm::TSpAnForm(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
   setWindowTitle(QStringLiteral("Модуль спектрального анализа"));
   setFixedSize(ClientWidth, ClientHeight);
   Label1 = new QLabel(QStringLiteral("Инициализация..."), this);

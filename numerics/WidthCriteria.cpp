@@ -54,9 +54,15 @@ double SpectrumWidth(TWidthCriterion criterion, const double* amplitudes, unsign
                      double level, double part) {
   double width = 0;
   switch (criterion) {
-    case TWidthCriterion::Amplitude: width = AmplitudeWidth(amplitudes, count, step, level); break;
-    case TWidthCriterion::Energy: width = EnergyWidth(amplitudes, count, step, part); break;
-    case TWidthCriterion::Rectangle: width = RectangleWidth(amplitudes, count, step); break;
+    case TWidthCriterion::Amplitude:
+      width = AmplitudeWidth(amplitudes, count, step, level);
+      break;
+    case TWidthCriterion::Energy:
+      width = EnergyWidth(amplitudes, count, step, part);
+      break;
+    case TWidthCriterion::Rectangle:
+      width = RectangleWidth(amplitudes, count, step);
+      break;
   }
   return width == 0 ? WidthWhenZero : width;
 }

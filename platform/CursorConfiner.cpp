@@ -19,8 +19,7 @@ void TCursorConfiner::Release() {
 bool TCursorConfiner::eventFilter(QObject* watched, QEvent* event) {
   if (Active && event->type() == QEvent::MouseMove && !Rect.isEmpty()) {
     const QPoint pos = QCursor::pos();
-    const QPoint inside(std::clamp(pos.x(), Rect.left(), Rect.right()),
-                        std::clamp(pos.y(), Rect.top(), Rect.bottom()));
+    const QPoint inside(std::clamp(pos.x(), Rect.left(), Rect.right()), std::clamp(pos.y(), Rect.top(), Rect.bottom()));
     if (inside != pos) QCursor::setPos(inside);
   }
   return QObject::eventFilter(watched, event);

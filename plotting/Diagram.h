@@ -76,7 +76,9 @@ class TDiagram : public QWidget {
   // Locale-independent "%.Nf" (N = precision 0..7) or "%e"; returns the character count.
   static int num2char(char* buffer, int precision, double value);
   // The text an axis shows for its grid value v, with the program's decimal comma.
-  QString AxisNumberText(double v, bool xAxis) const { return GridText(v, xAxis ? GridX : GridY, xAxis ? PrecisionX : PrecisionY); }
+  QString AxisNumberText(double v, bool xAxis) const {
+    return GridText(v, xAxis ? GridX : GridY, xAxis ? PrecisionX : PrecisionY);
+  }
 
   // Appearance.
   void SetColorBackDiagram(int c);

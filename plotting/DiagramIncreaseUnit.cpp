@@ -157,9 +157,7 @@ void TDiagramIncrease::FormShow() {
   PlaceDiagram();
 }
 
-void TDiagramIncrease::PlaceDiagram() {
-  FitDiagramToBox();
-}
+void TDiagramIncrease::PlaceDiagram() { FitDiagramToBox(); }
 
 bool TDiagramIncrease::eventFilter(QObject* watched, QEvent* event) {
   if (Settling && watched == ScrollBox1->viewport() && event->type() == QEvent::Resize) PlaceDiagram();

@@ -105,7 +105,8 @@ void TDiagram::AdjustPrecision(const TGrid& grid, double vmax, int& precision) c
 
 // num2char writes C's point; the axis shows the program's comma ("0,0" for zero).
 QString TDiagram::GridText(double v, const TGrid& grid, int precision) const {
-  if (std::fabs(v) <= grid.Eps) return precision == 0 ? QStringLiteral("0") : WithProgramSeparator(QStringLiteral("0.0"));
+  if (std::fabs(v) <= grid.Eps)
+    return precision == 0 ? QStringLiteral("0") : WithProgramSeparator(QStringLiteral("0.0"));
   char text[NumTextSize];
   const int length = num2char(text, precision, v);
   return WithProgramSeparator(QString::fromLatin1(text, length));
@@ -222,8 +223,7 @@ void TDiagram::PaintMinorTicks(QPainter& p) {
 
 void TDiagram::PaintTitles(QPainter& p) {
   const QFontMetrics fmName = MetricsOn(FontName, Image);
-  PaintText(p, FontName, x0_out + w_out / 2 - fmName.horizontalAdvance(NameDiagram) / 2, 0, NameDiagram,
-            NumbersShown);
+  PaintText(p, FontName, x0_out + w_out / 2 - fmName.horizontalAdvance(NameDiagram) / 2, 0, NameDiagram, NumbersShown);
   NameXRect = PlaceNameX();
   PaintText(p, FontNameX, NameXRect.left(), NameXRect.top(), NameX, NumbersShown);
   PaintText(p, FontNameY, xb_net, 0, NameY, NumbersShown);

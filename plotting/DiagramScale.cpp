@@ -17,8 +17,8 @@ struct TPrecisionBand {
   double From;
   int Precision;
 };
-constexpr TPrecisionBand PrecisionBands[] = {{10, 0},     {1, 1},      {0.1, 2},   {0.01, 3},
-                                             {0.001, 4},  {0.0001, 5}, {0.00001, 6}};
+constexpr TPrecisionBand PrecisionBands[] = {{10, 0},    {1, 1},      {0.1, 2},    {0.01, 3},
+                                             {0.001, 4}, {0.0001, 5}, {0.00001, 6}};
 
 struct TRangeStepBand {
   double Above, Below, Step;

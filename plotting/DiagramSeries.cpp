@@ -139,7 +139,8 @@ void TDiagram::PaintDenseColumns(const TKeeper& k, long long nLo, long long nHi,
   TSampleReader reader(k);
   long long start = nLo;
   for (int px = column(xmin + double(nLo) * step); px <= lastColumn && start <= nHi; ++px) {
-    long long next = px == lastColumn ? nHi + 1 : FirstNumberAtColumn(xmin, step, PhisToMathX(px + 1), px + 1, start, column);
+    long long next =
+        px == lastColumn ? nHi + 1 : FirstNumberAtColumn(xmin, step, PhisToMathX(px + 1), px + 1, start, column);
     next = std::min(next, nHi + 1);
     if (next <= start) continue;
     const TSampleExtremes e = reader.Extremes(start, next - 1);
@@ -192,7 +193,7 @@ void TDiagram::PaintBar(double x, double half, double v, int y0) {
   const int raw = MathToPhisY(v);
   const int pt = ClampInt(raw, top, bottom);
   const int pl = MathToPhisX(x - half), pr = MathToPhisX(x + half);
-  const bool crossesLeft = pl < xb_net, crossesRight = pr > xe_net;
+  const bool crossesLeft = pl<xb_net, crossesRight = pr> xe_net;
   if (!crossesLeft) AddVertical(pl, y0, pt);
   if (pt == raw) AddHorizontal(crossesLeft ? xb_net : pl, crossesRight ? xe_net : pr, pt);
   if (!crossesRight) AddVertical(pr, pt, y0);

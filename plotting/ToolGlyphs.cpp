@@ -146,22 +146,38 @@ void DrawPicture(QPainter& p) {
 
 void Draw(QPainter& p, TToolGlyph glyph) {
   switch (glyph) {
-    case TToolGlyph::Measure: return DrawMeasure(p);
-    case TToolGlyph::Limits: return DrawLimits(p);
-    case TToolGlyph::ReturnLimits: return DrawReturnLimits(p);
-    case TToolGlyph::Increase: return DrawIncrease(p);
-    case TToolGlyph::Save: return DrawSave(p);
-    case TToolGlyph::Copy: return DrawCopy(p);
-    case TToolGlyph::Close: return DrawClose(p);
-    case TToolGlyph::HideSeries: return DrawHideSeries(p);
-    case TToolGlyph::ArrowUp: return DrawArrow(p, QPointF(0, -1));
-    case TToolGlyph::ArrowDown: return DrawArrow(p, QPointF(0, 1));
-    case TToolGlyph::ArrowLeft: return DrawArrow(p, QPointF(-1, 0));
-    case TToolGlyph::ArrowRight: return DrawArrow(p, QPointF(1, 0));
-    case TToolGlyph::NewSheet: return DrawNewSheet(p);
-    case TToolGlyph::Open: return DrawOpen(p);
-    case TToolGlyph::Picture: return DrawPicture(p);
-    case TToolGlyph::Accept: return DrawAccept(p);
+    case TToolGlyph::Measure:
+      return DrawMeasure(p);
+    case TToolGlyph::Limits:
+      return DrawLimits(p);
+    case TToolGlyph::ReturnLimits:
+      return DrawReturnLimits(p);
+    case TToolGlyph::Increase:
+      return DrawIncrease(p);
+    case TToolGlyph::Save:
+      return DrawSave(p);
+    case TToolGlyph::Copy:
+      return DrawCopy(p);
+    case TToolGlyph::Close:
+      return DrawClose(p);
+    case TToolGlyph::HideSeries:
+      return DrawHideSeries(p);
+    case TToolGlyph::ArrowUp:
+      return DrawArrow(p, QPointF(0, -1));
+    case TToolGlyph::ArrowDown:
+      return DrawArrow(p, QPointF(0, 1));
+    case TToolGlyph::ArrowLeft:
+      return DrawArrow(p, QPointF(-1, 0));
+    case TToolGlyph::ArrowRight:
+      return DrawArrow(p, QPointF(1, 0));
+    case TToolGlyph::NewSheet:
+      return DrawNewSheet(p);
+    case TToolGlyph::Open:
+      return DrawOpen(p);
+    case TToolGlyph::Picture:
+      return DrawPicture(p);
+    case TToolGlyph::Accept:
+      return DrawAccept(p);
   }
 }
 }  // namespace

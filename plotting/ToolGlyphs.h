@@ -17,10 +17,10 @@ enum class TToolGlyph {
   ArrowDown,
   ArrowLeft,
   ArrowRight,
-  NewSheet,      // blank sheet with a folded corner
-  Open,          // open folder
-  Picture,       // framed landscape
-  Accept,        // tick: take the signal shown
+  NewSheet,  // blank sheet with a folded corner
+  Open,      // open folder
+  Picture,   // framed landscape
+  Accept,    // tick: take the signal shown
 };
 
 // A 16 by 16 picture of the glyph.

@@ -3,8 +3,8 @@
 // inside their modal runs, and each picture is the window's own rendering (QWidget::grab).
 // Usage: resam_screenshots <folder>; run under a 1600x1000 screen (scripts/screenshots).
 #include <QAction>
-#include <QComboBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLocale>
 #include <QMouseEvent>
@@ -18,7 +18,6 @@
 #include <functional>
 
 #include "plotting/Diagram.h"
-#include "widgets/DecimalEditUnit.h"
 #include "shell/ResamStartUp.h"
 #include "shell/ResamUnit.h"
 #include "sources/DiagramEditor.h"
@@ -26,6 +25,7 @@
 #include "sources/PolyGarmUnit.h"
 #include "sources/TabEditor08Unit.h"
 #include "sources/TableGrid.h"
+#include "widgets/DecimalEditUnit.h"
 
 namespace {
 QString Folder;

@@ -12,8 +12,8 @@
 #include <numbers>
 
 #include "platform/Platform.h"
-#include "widgets/ScreenCentre.h"
 #include "widgets/AccessibleNames.h"
+#include "widgets/ScreenCentre.h"
 
 namespace {
 const QColor DeepBlue(0x0B, 0x2A, 0x5B);

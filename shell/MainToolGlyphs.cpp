@@ -99,18 +99,30 @@ void DrawExit(QPainter& p) {
 
 void DrawGlyph(QPainter& p, TMainGlyph glyph) {
   switch (glyph) {
-    case TMainGlyph::Drawing: return DrawDrawing(p);
-    case TMainGlyph::Table: return DrawTable(p);
-    case TMainGlyph::Library: return DrawLibrary(p);
-    case TMainGlyph::Polyharmonic: return DrawCurve(p, QColor(120, 0, 140), Harmonics);
-    case TMainGlyph::Analog: return DrawCurve(p, QColor(220, 0, 0), Wave);
-    case TMainGlyph::Discrete: return DrawDiscrete(p);
-    case TMainGlyph::Interpolating: return DrawInterpolating(p);
-    case TMainGlyph::SignalBand: return DrawPeriods(p, 1);
-    case TMainGlyph::OnePeriod: return DrawPeriods(p, 2);
-    case TMainGlyph::TwoPeriods: return DrawPeriods(p, 3);
-    case TMainGlyph::FourPeriods: return DrawPeriods(p, 5);
-    case TMainGlyph::Exit: return DrawExit(p);
+    case TMainGlyph::Drawing:
+      return DrawDrawing(p);
+    case TMainGlyph::Table:
+      return DrawTable(p);
+    case TMainGlyph::Library:
+      return DrawLibrary(p);
+    case TMainGlyph::Polyharmonic:
+      return DrawCurve(p, QColor(120, 0, 140), Harmonics);
+    case TMainGlyph::Analog:
+      return DrawCurve(p, QColor(220, 0, 0), Wave);
+    case TMainGlyph::Discrete:
+      return DrawDiscrete(p);
+    case TMainGlyph::Interpolating:
+      return DrawInterpolating(p);
+    case TMainGlyph::SignalBand:
+      return DrawPeriods(p, 1);
+    case TMainGlyph::OnePeriod:
+      return DrawPeriods(p, 2);
+    case TMainGlyph::TwoPeriods:
+      return DrawPeriods(p, 3);
+    case TMainGlyph::FourPeriods:
+      return DrawPeriods(p, 5);
+    case TMainGlyph::Exit:
+      return DrawExit(p);
   }
 }
 }  // namespace

@@ -15,7 +15,7 @@ enum class TMainGlyph {
   OnePeriod,      // one period of a periodic spectrum
   TwoPeriods,
   FourPeriods,
-  Exit,           // a door with an arrow
+  Exit,  // a door with an arrow
 };
 
 QIcon MainToolIcon(TMainGlyph glyph);

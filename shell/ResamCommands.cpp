@@ -18,33 +18,47 @@
 #include "platform/CoreServices.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
+#include "shell/ResamUnit.h"
 #include "widgets/EditFloatUnit.h"
 #include "widgets/EditIntUnit.h"
-#include "shell/ResamUnit.h"
 
 void TResamForm::ConnectCommands() {
   using F = TResamForm;
   const std::pair<QAction*, void (F::*)()> items[] = {
-      {N2, &F::N2Click},       {N3, &F::N3Click},     {N28, &F::SpeedButton11Click}, {N40, &F::N40Click},
-      {N31, &F::N31Click},     {N33, &F::N33Click},   {N35, &F::N35Click},           {N36, &F::N36Click},
-      {N212, &F::N212Click},   {N312, &F::N312Click}, {N111, &F::N111Click},         {N211, &F::N211Click},
-      {N311, &F::N311Click},   {N121, &F::N121Click}, {N221, &F::N221Click},         {N321, &F::N321Click},
-      {N6, &F::N6Click},       {N110, &F::N110Click}, {N210, &F::N210Click},         {N310, &F::N310Click},
-      {N42, &F::N42Click},     {N43, &F::N43Click},   {N44, &F::N44Click},           {N46, &F::N46Click},
-      {N47, &F::N47Click},     {N9, &F::N9Click},     {N10, &F::N10Click},           {N13, &F::N13Click},
-      {N14, &F::N14Click},     {N24, &F::N24Click},   {N25, &F::N25Click},           {N26, &F::N26Click},
-      {N17, &F::N17Click},     {N18, &F::N18Click},   {N27, &F::N27Click},           {N20, &F::N20Click},
-      {N21, &F::N21Click},     {N22, &F::N22Click},   {N4, &F::N4Click}};
+      {N2, &F::N2Click},     {N3, &F::N3Click},     {N28, &F::SpeedButton11Click},
+      {N40, &F::N40Click},   {N31, &F::N31Click},   {N33, &F::N33Click},
+      {N35, &F::N35Click},   {N36, &F::N36Click},   {N212, &F::N212Click},
+      {N312, &F::N312Click}, {N111, &F::N111Click}, {N211, &F::N211Click},
+      {N311, &F::N311Click}, {N121, &F::N121Click}, {N221, &F::N221Click},
+      {N321, &F::N321Click}, {N6, &F::N6Click},     {N110, &F::N110Click},
+      {N210, &F::N210Click}, {N310, &F::N310Click}, {N42, &F::N42Click},
+      {N43, &F::N43Click},   {N44, &F::N44Click},   {N46, &F::N46Click},
+      {N47, &F::N47Click},   {N9, &F::N9Click},     {N10, &F::N10Click},
+      {N13, &F::N13Click},   {N14, &F::N14Click},   {N24, &F::N24Click},
+      {N25, &F::N25Click},   {N26, &F::N26Click},   {N17, &F::N17Click},
+      {N18, &F::N18Click},   {N27, &F::N27Click},   {N20, &F::N20Click},
+      {N21, &F::N21Click},   {N22, &F::N22Click},   {N4, &F::N4Click}};
   for (const auto& [item, handler] : items) connect(item, &QAction::triggered, this, handler);
-  const std::pair<QAbstractButton*, void (F::*)()> buttons[] = {
-      {SpeedButton1, &F::N2Click},         {SpeedButton2, &F::N3Click},         {SpeedButton11, &F::SpeedButton11Click},
-      {SpeedButton18, &F::N40Click},       {SpeedButton3, &F::N24Click},        {SpeedButton4, &F::N25Click},
-      {SpeedButton5, &F::N26Click},        {SpeedButton6, &F::N27Click},        {SpeedButton7, &F::N20Click},
-      {SpeedButton8, &F::N21Click},        {SpeedButton9, &F::N22Click},        {SpeedButton10, &F::N4Click},
-      {SpeedButton12, &F::SpeedButton12Click}, {SpeedButton13, &F::SpeedButton13Click},
-      {SpeedButton14, &F::SpeedButton14Click}, {SpeedButton15, &F::SpeedButton15Click},
-      {SpeedButton16, &F::SpeedButton16Click}, {SpeedButton17, &F::SpeedButton17Click},
-      {RadioButtonN, &F::N13Click},        {RadioButtonT, &F::N14Click}};
+  const std::pair<QAbstractButton*, void (F::*)()> buttons[] = {{SpeedButton1, &F::N2Click},
+                                                                {SpeedButton2, &F::N3Click},
+                                                                {SpeedButton11, &F::SpeedButton11Click},
+                                                                {SpeedButton18, &F::N40Click},
+                                                                {SpeedButton3, &F::N24Click},
+                                                                {SpeedButton4, &F::N25Click},
+                                                                {SpeedButton5, &F::N26Click},
+                                                                {SpeedButton6, &F::N27Click},
+                                                                {SpeedButton7, &F::N20Click},
+                                                                {SpeedButton8, &F::N21Click},
+                                                                {SpeedButton9, &F::N22Click},
+                                                                {SpeedButton10, &F::N4Click},
+                                                                {SpeedButton12, &F::SpeedButton12Click},
+                                                                {SpeedButton13, &F::SpeedButton13Click},
+                                                                {SpeedButton14, &F::SpeedButton14Click},
+                                                                {SpeedButton15, &F::SpeedButton15Click},
+                                                                {SpeedButton16, &F::SpeedButton16Click},
+                                                                {SpeedButton17, &F::SpeedButton17Click},
+                                                                {RadioButtonN, &F::N13Click},
+                                                                {RadioButtonT, &F::N14Click}};
   for (const auto& [button, handler] : buttons) connect(button, &QAbstractButton::clicked, this, handler);
   connect(EditN, &TEditInt::Exit, this, &F::EditNExit);
   connect(EditN, &QLineEdit::returnPressed, this, &F::EditNExit);
@@ -113,7 +127,7 @@ void TResamForm::ApplyDisplay() {
     TDiagramFrame* Frame;
     int Number;
     bool Shown;
-  } rows[] = {{DFs, 0, analog && N24->isChecked()},     {DFAS, 0, analog && N24->isChecked()},
+  } rows[] = {{DFs, 0, analog && N24->isChecked()},      {DFAS, 0, analog && N24->isChecked()},
               {DFs, 2, SignalGiven && N25->isChecked()}, {DFAS, 1, SignalGiven && N25->isChecked()},
               {DFs, 1, SignalGiven && N26->isChecked()}, {DFAS, 2, SignalGiven && N26->isChecked()}};
   for (const auto& row : rows) {
@@ -145,9 +159,9 @@ void TResamForm::ConnectMouseMoves() {
                      static_cast<QWidget*>(PanelLagr), static_cast<QWidget*>(ImageLagr)})
     TrackMouse(w);
   const std::pair<TDiagramFrame*, void (TResamForm::*)()> diagrams[] = {
-      {DFAS, &TResamForm::DFASDiagramMouseMove},   {DFE, &TResamForm::DFPSDiagramMouseMove},
-      {DFBF, &TResamForm::DFBFDiagramMouseMove},   {DFBFS, &TResamForm::DFBFSDiagramMouseMove},
-      {DFK, &TResamForm::DFKDiagramMouseMove},     {DFLagr, &TResamForm::DFLagrDiagramMouseMove}};
+      {DFAS, &TResamForm::DFASDiagramMouseMove}, {DFE, &TResamForm::DFPSDiagramMouseMove},
+      {DFBF, &TResamForm::DFBFDiagramMouseMove}, {DFBFS, &TResamForm::DFBFSDiagramMouseMove},
+      {DFK, &TResamForm::DFKDiagramMouseMove},   {DFLagr, &TResamForm::DFLagrDiagramMouseMove}};
   for (const auto& [frame, handler] : diagrams) connect(frame->Diagram, &TDiagram::OnMouseMove, this, handler);
 }
 

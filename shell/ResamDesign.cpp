@@ -11,10 +11,10 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "engine/Lagrbfunit.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
 #include "plotting/ToolGlyphs.h"
-#include "engine/Lagrbfunit.h"
 #include "shell/MainToolGlyphs.h"
 #include "shell/ResamUnit.h"
 
@@ -85,13 +85,14 @@ void TResamForm::BuildToolBar() {
   ToolBar1->addSeparator();
   SpeedButton3 =
       ToolBarButton(ToolBar1, TMainGlyph::Analog, QStringLiteral("Показывать графики для аналогового сигнала"), true);
-  SpeedButton4 =
-      ToolBarButton(ToolBar1, TMainGlyph::Discrete, QStringLiteral("Показывать графики для  дискретного сигнала"), true);
+  SpeedButton4 = ToolBarButton(ToolBar1, TMainGlyph::Discrete,
+                               QStringLiteral("Показывать графики для  дискретного сигнала"), true);
   SpeedButton5 = ToolBarButton(ToolBar1, TMainGlyph::Interpolating,
                                QStringLiteral("Показывать графики для интерполирующей функции"), true);
   for (QToolButton* b : {SpeedButton3, SpeedButton4, SpeedButton5}) b->setChecked(true);
   ToolBar1->addSeparator();
-  SpeedButton6 = ToolBarButton(ToolBar1, TMainGlyph::SignalBand, QStringLiteral("Показывать основную часть спектра"), true);
+  SpeedButton6 =
+      ToolBarButton(ToolBar1, TMainGlyph::SignalBand, QStringLiteral("Показывать основную часть спектра"), true);
   SpeedButton7 = ToolBarButton(ToolBar1, TMainGlyph::OnePeriod,
                                QStringLiteral("Показывать один период спектра дискретного сигнала"), true);
   SpeedButton8 = ToolBarButton(ToolBar1, TMainGlyph::TwoPeriods,
@@ -192,8 +193,12 @@ void TResamForm::SetUpSeries() {
     int Colours[SignalSeriesCount];
   };
   constexpr int Red = 0x0000FF, Blue = 0xFF0000, Black = 0, Green = 0x008000;
-  const TSeriesColours table[] = {{DFs, 3, {Red, Blue, Black}}, {DFAS, 3, {Red, Black, Blue}}, {DFE, 1, {Green}},
-                                  {DFBF, 1, {Blue}},           {DFBFS, 1, {Blue}},             {DFK, 1, {Blue}}};
+  const TSeriesColours table[] = {{DFs, 3, {Red, Blue, Black}},
+                                  {DFAS, 3, {Red, Black, Blue}},
+                                  {DFE, 1, {Green}},
+                                  {DFBF, 1, {Blue}},
+                                  {DFBFS, 1, {Blue}},
+                                  {DFK, 1, {Blue}}};
   for (const TSeriesColours& row : table) {
     row.Frame->Diagram->NewKeeperList(static_cast<unsigned char>(row.Count));
     for (int i = 0; i < row.Count; ++i) Series(row.Frame, i)->SetColor(row.Colours[i]);

@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "shell/ResamUnit.h"
 #include "widgets/EditFloatUnit.h"
 #include "widgets/EditIntUnit.h"
-#include "shell/ResamUnit.h"
 
 namespace {
 constexpr int RowTop = 20, RowPitch = 24, RowHeight = 21;

@@ -14,13 +14,13 @@
 #include "plotting/Diagram.h"
 #include "plotting/DiagramColours.h"
 #include "plotting/DiagramFrameUnit.h"
-#include "widgets/EditFloatUnit.h"
-#include "widgets/EditIntUnit.h"
 #include "shell/ResamUnit.h"
 #include "sources/DiagramEditor.h"
 #include "sources/LibUnit.h"
 #include "sources/PolyGarmUnit.h"
 #include "sources/TabEditor08Unit.h"
+#include "widgets/EditFloatUnit.h"
+#include "widgets/EditIntUnit.h"
 
 // Graphical editor: on its first use it gets the signal's titles and the red pen; a drawing
 // ended with "Обработать график" becomes the signal (its curve and its node values, which the
@@ -118,7 +118,8 @@ void TResamForm::TakeTableSignal() {
 
 void TResamForm::EnableResults(bool on) {
   for (QMenu* menu : {N7, N12, N16}) menu->menuAction()->setEnabled(on);
-  for (QToolButton* b : {SpeedButton3, SpeedButton4, SpeedButton5, SpeedButton6, SpeedButton7, SpeedButton8, SpeedButton9})
+  for (QToolButton* b :
+       {SpeedButton3, SpeedButton4, SpeedButton5, SpeedButton6, SpeedButton7, SpeedButton8, SpeedButton9})
     b->setEnabled(on);
 }
 

@@ -8,14 +8,14 @@
 #include "platform/QtTranslation.h"
 #include "plotting/DiagramIncreaseUnit.h"
 #include "resources/ApplicationIcon.h"
-#include "widgets/PicViewerUnit.h"
 #include "shell/ResamUnit.h"
-#include "widgets/ToolWindow.h"
-#include "widgets/YesNoDialogUnit.h"
 #include "sources/DiagramEditor.h"
 #include "sources/LibUnit.h"
 #include "sources/PolyGarmUnit.h"
 #include "sources/TabEditor08Unit.h"
+#include "widgets/PicViewerUnit.h"
+#include "widgets/ToolWindow.h"
+#include "widgets/YesNoDialogUnit.h"
 
 void SetUpApplication() {
   QApplication::setApplicationName(QStringLiteral("Resam"));

@@ -3,12 +3,12 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
-#include <QScrollArea>
 #include <QKeyEvent>
-#include <QMouseEvent>
-#include <QLineEdit>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
 #include <QPaintEvent>
+#include <QScrollArea>
 
 #include "engine/Basefunctionsunit.h"
 #include "engine/Lagrbfunit.h"

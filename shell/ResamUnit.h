@@ -76,8 +76,8 @@ class TResamForm : public QMainWindow {
   // ---- Engine state: sampling set-up ----
   static constexpr int AnalogCount = 1024;
   static constexpr int SampleCapacity = 1000;
-  static constexpr int MaxCount = 500;          // sample limit of every method but Lagrange
-  static constexpr int MaxLagrangeCount = 50;   // sample limit of the Lagrange method
+  static constexpr int MaxCount = 500;         // sample limit of every method but Lagrange
+  static constexpr int MaxLagrangeCount = 50;  // sample limit of the Lagrange method
   static constexpr int SpectrumKeepCount = 4096;
   TSignalSource SignalSource = SourceEditor;
   bool ResetInterval = true;
@@ -269,9 +269,9 @@ class TResamForm : public QMainWindow {
   QLabel* Label3;  // "Интервал анализа [с]:"
   TEditFloat *EditFloatT1, *EditFloatT2;
   QPushButton* Button1;
-  QLabel *Label4, *Label7, *Label16, *Label17, *Label12;                // sampling frequency
-  QLabel *Label13, *Label18, *Label19, *Label20, *Label21;              // highest frequency
-  QLabel *Label14, *Label22, *Label15, *Label23;                        // Tmax, Nmin
+  QLabel *Label4, *Label7, *Label16, *Label17, *Label12;    // sampling frequency
+  QLabel *Label13, *Label18, *Label19, *Label20, *Label21;  // highest frequency
+  QLabel *Label14, *Label22, *Label15, *Label23;            // Tmax, Nmin
   // Axis captions the spectrum diagram takes (hidden pictures).
   QImage Image1, Image2, Image4;
 

@@ -7,10 +7,10 @@
 #include "platform/Platform.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramColours.h"
-#include "widgets/Comfun.h"
 #include "sources/DiagramEditor.h"
 #include "sources/DrawingFile.h"
 #include "sources/FileMessages.h"
+#include "widgets/Comfun.h"
 
 namespace {
 TFileDialogOptions DrawingDialog(bool save) {

@@ -9,9 +9,9 @@
 #include "plotting/Diagram.h"
 #include "plotting/DiagramColours.h"
 #include "plotting/InvertedLine.h"
-#include "widgets/ToolWindow.h"
 #include "sources/DiagramEditor.h"
 #include "sources/DrawingSampling.h"
+#include "widgets/ToolWindow.h"
 
 namespace {
 constexpr int CurveWidth = 2;
@@ -174,11 +174,20 @@ void TDiagramEditor::FormKeyDown(int key) {
     case Qt::Key_Enter:
       FixPoint(at.x(), at.y());
       return;
-    case Qt::Key_Left: step = QPoint(-1, 0); break;
-    case Qt::Key_Up: step = QPoint(0, -1); break;
-    case Qt::Key_Right: step = QPoint(1, 0); break;
-    case Qt::Key_Down: step = QPoint(0, 1); break;
-    default: return;
+    case Qt::Key_Left:
+      step = QPoint(-1, 0);
+      break;
+    case Qt::Key_Up:
+      step = QPoint(0, -1);
+      break;
+    case Qt::Key_Right:
+      step = QPoint(1, 0);
+      break;
+    case Qt::Key_Down:
+      step = QPoint(0, 1);
+      break;
+    default:
+      return;
   }
   const QPoint next = at + step;
   if (InNet(next.x(), next.y())) Platform().SetCursorPos(Diagram1->mapToGlobal(next));

@@ -101,11 +101,16 @@ bool DrawingValuesUsable(const TDrawingRecord& record) {
 
 std::string DrawingFileMessage(TDrawingStatus status, const std::string& name) {
   switch (status) {
-    case TDrawingStatus::Ok: return "";
-    case TDrawingStatus::CannotCreate: return CannotCreateFileMessage + name;
-    case TDrawingStatus::CannotOpen: return CannotOpenDrawingStart + name;
-    case TDrawingStatus::Damaged: return DamagedFileStart + name + DamagedFileEnd;
-    case TDrawingStatus::NoMemory: return CannotOpenDrawingStart + name + NoMemoryForFileEnd;
+    case TDrawingStatus::Ok:
+      return "";
+    case TDrawingStatus::CannotCreate:
+      return CannotCreateFileMessage + name;
+    case TDrawingStatus::CannotOpen:
+      return CannotOpenDrawingStart + name;
+    case TDrawingStatus::Damaged:
+      return DamagedFileStart + name + DamagedFileEnd;
+    case TDrawingStatus::NoMemory:
+      return CannotOpenDrawingStart + name + NoMemoryForFileEnd;
   }
   return "";
 }

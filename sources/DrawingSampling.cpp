@@ -1,7 +1,6 @@
 #include "sources/DrawingSampling.h"
 
-int SampleSegment(double x0, double y0, double x1, double y1, double step, double* samples, int count,
-                  int capacity) {
+int SampleSegment(double x0, double y0, double x1, double y1, double step, double* samples, int count, int capacity) {
   if (!samples || !(x1 > x0)) return count;
   const double slope = (y1 - y0) / (x1 - x0);
   const double intercept = y0 - slope * x0;

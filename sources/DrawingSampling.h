@@ -7,5 +7,4 @@
 // (x1, y1) at t = x0, x0 + step, x0 + 2 step, ... (a running sum) while t < x1 and fewer
 // than capacity samples are held. Returns the new count. A segment with x1 <= x0 adds
 // nothing; a step that is not positive adds only the value at x0.
-int SampleSegment(double x0, double y0, double x1, double y1, double step, double* samples, int count,
-                  int capacity);
+int SampleSegment(double x0, double y0, double x1, double y1, double step, double* samples, int count, int capacity);

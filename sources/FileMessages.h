@@ -13,4 +13,5 @@ inline constexpr const char* NoMemoryForFileEnd = "\n Не достаточно 
 // name from before is left as it was.
 inline constexpr const char* CannotWriteFileStart = "Не удаётся записать файл ";
 // The table editor's refusal of another extension.
-inline constexpr const char* UnsupportedTableExtensionMessage = "Формат файлов с указанным расширением не поддерживатеся.";
+inline constexpr const char* UnsupportedTableExtensionMessage =
+    "Формат файлов с указанным расширением не поддерживатеся.";

@@ -7,18 +7,14 @@
 #include "sources/RotationSums.h"
 
 const char* const LibFamilyNames[LibFamilyCount] = {
-    "Степенные",
-    "Степенные чётно-симметричные",
-    "Степенные нечётно-симметричные",
-    "Экспоненциальные",
-    "Экспоненциальные чётно-симметричные",
-    "Экспоненциальные нечётно-симметричные",
+    "Степенные",        "Степенные чётно-симметричные",        "Степенные нечётно-симметричные",
+    "Экспоненциальные", "Экспоненциальные чётно-симметричные", "Экспоненциальные нечётно-симметричные",
     "Гауссовские",
 };
 
 const float ExpDecayTable[LibMaxK + 1][LibMaxM + 1] = {
-    {4.605f, 6.638f, 8.779f, 10.684f, 12.458f},   {7.638f, 9.352f, 11.067f, 12.742f, 14.37f},
-    {9.779f, 11.397f, 12.999f, 14.58f, 16.133f},  {11.684f, 13.236f, 14.778f, 16.302f, 17.805f},
+    {4.605f, 6.638f, 8.779f, 10.684f, 12.458f},    {7.638f, 9.352f, 11.067f, 12.742f, 14.37f},
+    {9.779f, 11.397f, 12.999f, 14.58f, 16.133f},   {11.684f, 13.236f, 14.778f, 16.302f, 17.805f},
     {13.458f, 14.967f, 16.464f, 17.947f, 19.414f},
 };
 const float GaussDecayTable[LibMaxK + 1] = {4.292f, 5.051f, 5.528f, 5.916f, 6.254f};
@@ -283,11 +279,16 @@ double TLibFormulas::GaussSpectrum(double f) const {
   const double base = std::exp(-(x * x) / 4) * (SqrtPi / alpha) * AmpFactor;
   const double x2 = x * x;
   switch (K) {
-    case 0: return base;
-    case 1: return 0.5 * std::fabs(x) * base;
-    case 2: return 0.25 * std::fabs(x2 - 2) * base;
-    case 3: return 0.125 * std::fabs(x * (x2 - 6)) * base;
-    default: return 0.0625 * std::fabs(x2 * x2 - 12 * x2 + 12) * base;
+    case 0:
+      return base;
+    case 1:
+      return 0.5 * std::fabs(x) * base;
+    case 2:
+      return 0.25 * std::fabs(x2 - 2) * base;
+    case 3:
+      return 0.125 * std::fabs(x * (x2 - 6)) * base;
+    default:
+      return 0.0625 * std::fabs(x2 * x2 - 12 * x2 + 12) * base;
   }
 }
 

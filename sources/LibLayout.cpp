@@ -18,12 +18,12 @@
 #include "plotting/DiagramColours.h"
 #include "plotting/ToolGlyphs.h"
 #include "resources/FormulaPictures.h"
+#include "sources/LibUnit.h"
 #include "widgets/AccessibleNames.h"
 #include "widgets/Comfun.h"
 #include "widgets/DecimalEditUnit.h"
 #include "widgets/ScreenCentre.h"
 #include "widgets/ToolWindow.h"
-#include "sources/LibUnit.h"
 
 namespace {
 constexpr int NominalWidth = 800, NominalHeight = 600;
@@ -162,8 +162,8 @@ void TLibForm::BuildDiagrams() {
   for (const TTitles& t : titles) {
     TDiagram& d = *t.Diagram;
     d.EnableLine(false);
-    for (auto setFont : {&TDiagram::SetFontNameX, &TDiagram::SetFontNameY, &TDiagram::SetFontName,
-                         &TDiagram::SetFontNet})
+    for (auto setFont :
+         {&TDiagram::SetFontNameX, &TDiagram::SetFontNameY, &TDiagram::SetFontName, &TDiagram::SetFontNet})
       (d.*setFont)(DiagramFont());
     d.SetNameDiagram(t.Name);
     d.SetNameX(t.X);
@@ -279,7 +279,8 @@ void TLibForm::ConnectCommands() {
 
 bool TLibForm::eventFilter(QObject* watched, QEvent* event) {
   if (watched == Panel1 && event->type() == QEvent::Resize) PlaceControls();
-  if (event->type() == QEvent::MouseMove) MouseMoveElsewhere(static_cast<QWidget*>(watched), *static_cast<QMouseEvent*>(event));
+  if (event->type() == QEvent::MouseMove)
+    MouseMoveElsewhere(static_cast<QWidget*>(watched), *static_cast<QMouseEvent*>(event));
   return QDialog::eventFilter(watched, event);
 }
 

@@ -10,9 +10,9 @@
 
 #include "platform/Platform.h"
 #include "plotting/Diagram.h"
+#include "sources/LibUnit.h"
 #include "widgets/Comfun.h"
 #include "widgets/DecimalEditUnit.h"
-#include "sources/LibUnit.h"
 
 void TLibForm::PrintLook() {
   CommitEdits();

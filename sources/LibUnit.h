@@ -124,8 +124,7 @@ class TLibForm : public QDialog {
   void ShowFamilyControls();
   void SetComboBoxes();
   void ShowParameterLabels();
-  void ReadParameter(TDecimalEdit* edit, double (TLibFormulas::*get)() const,
-                     double (TLibFormulas::*set)(double));
+  void ReadParameter(TDecimalEdit* edit, double (TLibFormulas::*get)() const, double (TLibFormulas::*set)(double));
   void MouseMoveElsewhere(QWidget* receiver, const QMouseEvent& event);
   void CommitEdits();
   void ToggleFeeler(TDiagram* diagram, QToolButton* button);

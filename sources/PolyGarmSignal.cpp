@@ -19,7 +19,7 @@ constexpr double RectangularAmplitudes[HarmonicCount] = {0.5, 0.637, 0, 0.212, 0
 constexpr double RectangularPhases[HarmonicCount] = {0, 0, 0, Pi, Pi, 0, 0, Pi, Pi, 0};
 constexpr double SawtoothAmplitudes[HarmonicCount] = {0, 0.405, 0.318, 0.045, 0.159, 0.016, 0.106, 0.0083, 0.08, 0.005};
 constexpr double SawtoothPhases[HarmonicCount] = {-HalfPi, -HalfPi, -HalfPi, HalfPi, HalfPi,
-                                                  -HalfPi, -HalfPi, HalfPi, HalfPi, -HalfPi};
+                                                  -HalfPi, -HalfPi, HalfPi,  HalfPi, -HalfPi};
 
 double Clamp(double value, double low, double high) {
   if (!(value >= low)) return low;  // NaN too

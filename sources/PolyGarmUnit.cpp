@@ -122,8 +122,7 @@ void TPolyGarmForm::BuildButtons() {
        &TPolyGarmForm::Button3Click},
       {&Button4, u"Пилообразный", u"Ввести первые десять гармоник периодического пилообразного сигнала",
        &TPolyGarmForm::Button4Click},
-      {&Button5, u"Закрыть", u"Закрыть окно с отменой ввода полигармонического сигнала",
-       &TPolyGarmForm::Button5Click},
+      {&Button5, u"Закрыть", u"Закрыть окно с отменой ввода полигармонического сигнала", &TPolyGarmForm::Button5Click},
   };
   int left = ButtonLeft;
   for (const auto& b : buttons) {

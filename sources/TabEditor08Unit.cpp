@@ -13,12 +13,12 @@
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
 #include "plotting/ToolGlyphs.h"
+#include "sources/TableGlyphs.h"
+#include "sources/TableGrid.h"
 #include "widgets/AccessibleNames.h"
 #include "widgets/Comfun.h"
 #include "widgets/ScreenCentre.h"
 #include "widgets/ToolWindow.h"
-#include "sources/TableGlyphs.h"
-#include "sources/TableGrid.h"
 
 TTabEditorForm* TabEditorForm = nullptr;
 
@@ -81,8 +81,8 @@ void TTabEditorForm::BuildToolBar() {
   SpeedButton1 = MakeSpeedButton(ToolBar1, TableIcon(TTableGlyph::Process), QStringLiteral("Обработать данные"), false);
   SpeedButton5 = MakeSpeedButton(ToolBar1, TableIcon(TTableGlyph::Open), QStringLiteral("Открыть"), false);
   SpeedButton6 = MakeSpeedButton(ToolBar1, TToolGlyph::Save, QStringLiteral("Сохранить"), false);
-  SpeedButton7 = MakeSpeedButton(ToolBar1, TableIcon(TTableGlyph::Spreadsheet),
-                                 QStringLiteral("Сохранить в формате Exel"), false);
+  SpeedButton7 =
+      MakeSpeedButton(ToolBar1, TableIcon(TTableGlyph::Spreadsheet), QStringLiteral("Сохранить в формате Exel"), false);
   SpeedButton2 = MakeSpeedButton(ToolBar1, TableIcon(TTableGlyph::NewTable), QStringLiteral("Новая таблица"), false);
   SpeedButton3 =
       MakeSpeedButton(ToolBar1, TableIcon(TTableGlyph::InsertColumn), QStringLiteral("Вставить столбец"), false);
@@ -153,9 +153,9 @@ void TTabEditorForm::ConnectGrid() {
 // The frame's tools show only while the mouse is over the diagram: any move over the rest
 // of the window hides them.
 void TTabEditorForm::WatchMouseMoves() {
-  QWidget* watched[] = {this,         ToolBar1,     SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton4,
-                        SpeedButton5, SpeedButton6, SpeedButton7, SpeedButton8, PageControl1, TabSheet1,
-                        TabSheet2};
+  QWidget* watched[] = {this,         ToolBar1,     SpeedButton1, SpeedButton2, SpeedButton3,
+                        SpeedButton4, SpeedButton5, SpeedButton6, SpeedButton7, SpeedButton8,
+                        PageControl1, TabSheet1,    TabSheet2};
   for (QWidget* w : watched) {
     w->setMouseTracking(true);
     w->installEventFilter(this);

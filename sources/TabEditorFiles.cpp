@@ -7,16 +7,18 @@
 #include "platform/FileExtension.h"
 #include "platform/Platform.h"
 #include "platform/SafeSave.h"
-#include "widgets/Comfun.h"
 #include "sources/FileMessages.h"
 #include "sources/TabEditor08Unit.h"
 #include "sources/TableFile.h"
 #include "sources/TableGrid.h"
+#include "widgets/Comfun.h"
 
 namespace {
 const QString TableExt = QStringLiteral(".tbl");
 
-QString WithExtension(const QString& name, const QString& ext) { return name.chopped(FileExtension(name).size()) + ext; }
+QString WithExtension(const QString& name, const QString& ext) {
+  return name.chopped(FileExtension(name).size()) + ext;
+}
 
 bool IsLoadable(const QString& name) { return IsTableExtension(FileExtension(name).toStdString(), true); }
 bool IsSavable(const QString& name) { return IsTableExtension(FileExtension(name).toStdString(), false); }
@@ -27,8 +29,11 @@ QString Utf8(const std::string& text) { return QString::fromStdString(text); }
 // A failed write leaves a file that was there before as it was, and says so.
 void TTabEditorForm::WriteFile(const QString& name, const QByteArray& bytes) {
   switch (SaveFileSafely(name, bytes)) {
-    case TSaveResult::Saved: return;
-    case TSaveResult::CannotCreate: Platform().Message(Utf8(CannotCreateFileMessage)); return;
+    case TSaveResult::Saved:
+      return;
+    case TSaveResult::CannotCreate:
+      Platform().Message(Utf8(CannotCreateFileMessage));
+      return;
     case TSaveResult::CannotWrite:
       Platform().Message(QStringLiteral("Не удаётся записать файл ") + name +
                          QStringLiteral(". Прежнее содержимое файла сохранено."));
@@ -58,8 +63,8 @@ void TTabEditorForm::SpeedButton6Click() {
 void TTabEditorForm::SpeedButton5Click() {
   TFileDialogOptions options;
   options.Title = QStringLiteral("Открыть");
-  options.Filter = QStringLiteral(
-      "Таблицы (*.tbl, *.inp)|*.tbl; *.inp|Таблицы (*.tbl)|*.tbl|Таблицы программы Resam (*.inp)|*.inp");
+  options.Filter =
+      QStringLiteral("Таблицы (*.tbl, *.inp)|*.tbl; *.inp|Таблицы (*.tbl)|*.tbl|Таблицы программы Resam (*.inp)|*.inp");
   options.FileName = LastOpenName;
   QString name;
   for (;;) {
@@ -77,7 +82,8 @@ void TTabEditorForm::SpeedButton5Click() {
   // Only what the table can hold is read, however large the file.
   const QByteArray head = file.read(static_cast<qint64>(MaxTableValues) * sizeof(double));
   std::array<double, MaxTableValues> values{};
-  const TTableReadReport report = DecodeTable(head.toStdString(), static_cast<unsigned long long>(file.size()), values.data());
+  const TTableReadReport report =
+      DecodeTable(head.toStdString(), static_cast<unsigned long long>(file.size()), values.data());
   const QString warning = Utf8(TableReadWarning(report, QFileInfo(name).fileName().toStdString()));
   if (report.Count > 0) LoadValues(values.data(), report.Count);
   if (!warning.isEmpty()) Platform().Message(warning);

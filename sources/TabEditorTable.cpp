@@ -5,9 +5,9 @@
 #include "platform/Platform.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
-#include "widgets/Comfun.h"
 #include "sources/TabEditor08Unit.h"
 #include "sources/TableGrid.h"
+#include "widgets/Comfun.h"
 
 namespace {
 const QChar Minus = QLatin1Char('-');

@@ -114,9 +114,12 @@ TTableStatus WriteTextFile(const std::string& path, const std::string& text) {
 
 std::string TableFileMessage(TTableStatus status, const std::string& name) {
   switch (status) {
-    case TTableStatus::Ok: return "";
-    case TTableStatus::CannotCreate: return CannotCreateFileMessage;
-    case TTableStatus::CannotOpen: return CannotOpenFileMessage + name;
+    case TTableStatus::Ok:
+      return "";
+    case TTableStatus::CannotCreate:
+      return CannotCreateFileMessage;
+    case TTableStatus::CannotOpen:
+      return CannotOpenFileMessage + name;
   }
   return "";
 }

@@ -16,7 +16,8 @@ void DrawCells(QPainter& p, const QRectF& area) {
   p.setBrush(Paper);
   p.drawRect(area);
   const double thirdW = area.width() / 3, halfH = area.height() / 2;
-  for (int i = 1; i < 3; ++i) p.drawLine(QPointF(area.left() + i * thirdW, area.top()), QPointF(area.left() + i * thirdW, area.bottom()));
+  for (int i = 1; i < 3; ++i)
+    p.drawLine(QPointF(area.left() + i * thirdW, area.top()), QPointF(area.left() + i * thirdW, area.bottom()));
   p.drawLine(QPointF(area.left(), area.top() + halfH), QPointF(area.right(), area.top() + halfH));
   p.setBrush(Qt::NoBrush);
 }
@@ -62,12 +63,18 @@ void DrawDeleteColumn(QPainter& p) {
 
 void Draw(QPainter& p, TTableGlyph glyph) {
   switch (glyph) {
-    case TTableGlyph::Process: return DrawProcess(p);
-    case TTableGlyph::Open: return DrawOpen(p);
-    case TTableGlyph::Spreadsheet: return DrawSpreadsheet(p);
-    case TTableGlyph::NewTable: return DrawNewTable(p);
-    case TTableGlyph::InsertColumn: return DrawInsertColumn(p);
-    case TTableGlyph::DeleteColumn: return DrawDeleteColumn(p);
+    case TTableGlyph::Process:
+      return DrawProcess(p);
+    case TTableGlyph::Open:
+      return DrawOpen(p);
+    case TTableGlyph::Spreadsheet:
+      return DrawSpreadsheet(p);
+    case TTableGlyph::NewTable:
+      return DrawNewTable(p);
+    case TTableGlyph::InsertColumn:
+      return DrawInsertColumn(p);
+    case TTableGlyph::DeleteColumn:
+      return DrawDeleteColumn(p);
   }
 }
 }  // namespace

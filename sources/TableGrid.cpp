@@ -236,7 +236,9 @@ void TTableGrid::EditTextChanged(const QString& text) {
   if (OnSetEditText) OnSetEditText(col, row, text);
 }
 
-bool TTableGrid::CanSelect(const QModelIndex& index) { return !OnSelectCell || OnSelectCell(index.column(), index.row()); }
+bool TTableGrid::CanSelect(const QModelIndex& index) {
+  return !OnSelectCell || OnSelectCell(index.column(), index.row());
+}
 
 void TTableGrid::keyPressEvent(QKeyEvent* event) {
   if (OnKeyDown && OnKeyDown(event->key())) {

@@ -1,16 +1,16 @@
 #include "widgets/AccessibleNames.h"
 
 #include <QAbstractButton>
-#include <QAction>
 #include <QAbstractItemView>
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
+#include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPicture>
 #include <QLayout>
 #include <QLineEdit>
+#include <QPicture>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QScrollBar>
@@ -66,9 +66,8 @@ const QLabel* LabelBeside(const QWidget* w, TSide side, bool topmost = false) {
   for (const QLabel* label : w->window()->findChildren<QLabel*>()) {
     if (label == w || LabelText(label).isEmpty()) continue;
     const QRect l = WindowRect(label);
-    const bool placed = side == TSide::Left
-                            ? l.bottom() >= r.top() && l.top() <= r.bottom() && l.right() <= r.left()
-                            : l.right() >= r.left() && l.left() <= r.right() && l.bottom() <= r.top();
+    const bool placed = side == TSide::Left ? l.bottom() >= r.top() && l.top() <= r.bottom() && l.right() <= r.left()
+                                            : l.right() >= r.left() && l.left() <= r.right() && l.bottom() <= r.top();
     if (!placed) continue;
     long long distance = side == TSide::Left ? r.left() - l.right() : r.top() - l.bottom();
     if (topmost) distance = -distance;
@@ -154,7 +153,8 @@ QString ScrollBarName(const QScrollBar* bar) {
 // The edit box inside a combo or spin box is the same control for the user.
 const QWidget* CompositeOwner(const QWidget* w) {
   const QWidget* parent = w->parentWidget();
-  if (parent && (qobject_cast<const QComboBox*>(parent) || qobject_cast<const QAbstractSpinBox*>(parent))) return parent;
+  if (parent && (qobject_cast<const QComboBox*>(parent) || qobject_cast<const QAbstractSpinBox*>(parent)))
+    return parent;
   return nullptr;
 }
 
@@ -175,8 +175,7 @@ QString NameFor(const QWidget* w) {
   if (qobject_cast<const QGroupBox*>(w)) return ReadableText(w->toolTip());  // its title is its name
   if (const QWidget* owner = CompositeOwner(w)) return EntryName(owner, QStringLiteral("Поле ввода"));
   if (qobject_cast<const QLineEdit*>(w) || qobject_cast<const QAbstractSpinBox*>(w) ||
-      qobject_cast<const QComboBox*>(w) || qobject_cast<const QPlainTextEdit*>(w) ||
-      qobject_cast<const QTextEdit*>(w))
+      qobject_cast<const QComboBox*>(w) || qobject_cast<const QPlainTextEdit*>(w) || qobject_cast<const QTextEdit*>(w))
     return EntryName(w, QStringLiteral("Поле ввода"));
   if (qobject_cast<const QAbstractItemView*>(w)) return EntryName(w, QStringLiteral("Таблица"));
   if (qobject_cast<const QProgressBar*>(w)) return EntryName(w, QStringLiteral("Ход вычисления"));

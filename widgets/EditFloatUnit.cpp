@@ -6,7 +6,7 @@
 #include "widgets/Comfun.h"
 
 namespace {
-constexpr int ShortDigits = 6;   // C's "%g"
+constexpr int ShortDigits = 6;  // C's "%g"
 constexpr int LongDigits = GeneralDigits;
 constexpr int CorrectionScanLimit = 3001;
 const QChar Point = QLatin1Char('.');

@@ -92,9 +92,10 @@ void TNumericEdit::focusOutEvent(QFocusEvent* event) {
 
 void TNumericEdit::ReportUnreadableText() const {
   if (!CorrMsg) return;
-  Platform().Message(CorrType
-                         ? QStringLiteral("Строка ввода имеет некорректный формат или пуста. \n Произведена коррекция.")
-                         : QStringLiteral("Строка ввода имеет некорректный формат или пуста. \n Значение параметра восстановлено."));
+  Platform().Message(
+      CorrType
+          ? QStringLiteral("Строка ввода имеет некорректный формат или пуста. \n Произведена коррекция.")
+          : QStringLiteral("Строка ввода имеет некорректный формат или пуста. \n Значение параметра восстановлено."));
 }
 
 bool TNumericEdit::TypingLimitReached() const {

@@ -9,9 +9,9 @@
 #include <QVBoxLayout>
 
 #include "platform/Platform.h"
+#include "widgets/AccessibleNames.h"
 #include "widgets/Comfun.h"
 #include "widgets/ScreenCentre.h"
-#include "widgets/AccessibleNames.h"
 
 TPicViewerForm* PicViewerForm = nullptr;
 

@@ -7,8 +7,8 @@
 #include <new>
 
 #include "platform/Platform.h"
-#include "widgets/ScreenCentre.h"
 #include "widgets/AccessibleNames.h"
+#include "widgets/ScreenCentre.h"
 
 TYesNoDialogForm* YesNoDialogForm = nullptr;
 

@@ -24,10 +24,25 @@ struct TResult {
 };
 
 // Fields Google Benchmark writes for every run; everything else is a counter.
-const QStringList StandardFields = {"name", "family_index", "per_family_instance_index", "run_name", "run_type",
-                                    "repetitions", "repetition_index", "threads", "iterations", "real_time",
-                                    "cpu_time", "time_unit", "aggregate_name", "aggregate_unit", "label",
-                                    "error_occurred", "error_message", "bytes_per_second", "items_per_second"};
+const QStringList StandardFields = {"name",
+                                    "family_index",
+                                    "per_family_instance_index",
+                                    "run_name",
+                                    "run_type",
+                                    "repetitions",
+                                    "repetition_index",
+                                    "threads",
+                                    "iterations",
+                                    "real_time",
+                                    "cpu_time",
+                                    "time_unit",
+                                    "aggregate_name",
+                                    "aggregate_unit",
+                                    "label",
+                                    "error_occurred",
+                                    "error_message",
+                                    "bytes_per_second",
+                                    "items_per_second"};
 
 std::vector<TGoal> ReadGoals(const QString& path) {
   std::vector<TGoal> goals;
@@ -111,7 +126,9 @@ std::vector<TRow> Rows(const std::vector<TGoal>& goals, const std::vector<TResul
 void Print(const std::vector<TRow>& rows) {
   const QStringList head = {"benchmark", "counter", "measured", "goal", "verdict", "compares"};
   std::vector<int> width(head.size());
-  auto fields = [](const TRow& r) { return QStringList{r.Benchmark, r.Counter, r.Measured, r.Goal, r.Verdict, r.What}; };
+  auto fields = [](const TRow& r) {
+    return QStringList{r.Benchmark, r.Counter, r.Measured, r.Goal, r.Verdict, r.What};
+  };
   for (int i = 0; i < head.size(); ++i) width[i] = head[i].size();
   for (const TRow& r : rows)
     for (int i = 0; i < head.size(); ++i) width[i] = std::max<int>(width[i], fields(r)[i].size());

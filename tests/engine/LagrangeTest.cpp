@@ -54,9 +54,7 @@ TEST(Lagrange, ReproducesEveryPolynomialOfDegreeBelowTheSampleCount) {
   }
 }
 
-TEST(Lagrange, NoSamplesGiveZero) {
-  EXPECT_EQ(LagrangeValue(TSampleSet{}, 1), 0);
-}
+TEST(Lagrange, NoSamplesGiveZero) { EXPECT_EQ(LagrangeValue(TSampleSet{}, 1), 0); }
 
 TEST_F(LagrangeBasisCount, BasisFunctionsFollowTheProgramWideCount) {
   SetBasisCount(7);

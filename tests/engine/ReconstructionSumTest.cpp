@@ -109,7 +109,8 @@ TEST(KotelnikovSum, RebuildsABandLimitedSignalInTheMiddleOfALongRecord) {
   std::vector<double> s(Count);
   for (int j = 0; j < Count; ++j) s[j] = SincSquared(0.4 * (j - 250));
   const TSampleSet set = SetOf(s, 1, 0);
-  for (double t = 240.013; t < 260; t += 0.377) EXPECT_NEAR(KotelnikovValue(set, t), SincSquared(0.4 * (t - 250)), 1e-4) << t;
+  for (double t = 240.013; t < 260; t += 0.377)
+    EXPECT_NEAR(KotelnikovValue(set, t), SincSquared(0.4 * (t - 250)), 1e-4) << t;
 }
 
 TEST(KotelnikovSum, AgreesWithTheTermByTermSumAlsoAHairAwayFromTheNodes) {
@@ -120,10 +121,10 @@ TEST(KotelnikovSum, AgreesWithTheTermByTermSumAlsoAHairAwayFromTheNodes) {
   for (double& v : s) v = value(random);
   const TSampleSet set = SetOf(s, 0.01, -1.3);
   const double tolerance = 1e-12 * AbsSum(s);
-  std::vector<double> u = {-700.25, -3.5, -0.5, 0, 1e-300, 0.5, 250.5, 499, 499.5, 520.75, 4000.1, 2e6 + 0.3, -5e9 - 0.25};
+  std::vector<double> u = {-700.25, -3.5,  -0.5,   0,      1e-300,    0.5,        250.5,
+                           499,     499.5, 520.75, 4000.1, 2e6 + 0.3, -5e9 - 0.25};
   for (int m : {0, 1, 137, 250, 498, 499, -1, 500}) {
-    for (double d : {0.0, 1e-15, -1e-15, 1e-12, -1e-12, 1e-9, -1e-9, 1e-5, 0.25, 0.4999999})
-      u.push_back(m + d);
+    for (double d : {0.0, 1e-15, -1e-15, 1e-12, -1e-12, 1e-9, -1e-9, 1e-5, 0.25, 0.4999999}) u.push_back(m + d);
   }
   for (double position : u) {
     const double t = set.T0 + position * set.T;

@@ -11,9 +11,8 @@ TEST(SamplingGrid, OriginIsTheGridPointNextToTheIntervalStartOnTheSideOfZero) {
     bool AtZero;
     double T0;
   } cases[] = {
-      {0, 0.1, true, 0},         {0.25, 0.1, true, 0.2},   {0.25, 0.1, false, 0.25},
-      {-0.25, 0.1, true, -0.2},  {-0.25, 0.1, false, -0.25}, {1.0, 0.3, true, 0.9},
-      {-1.0, 0.3, true, -0.9},   {0.001, 0.002, true, 0},
+      {0, 0.1, true, 0},          {0.25, 0.1, true, 0.2}, {0.25, 0.1, false, 0.25}, {-0.25, 0.1, true, -0.2},
+      {-0.25, 0.1, false, -0.25}, {1.0, 0.3, true, 0.9},  {-1.0, 0.3, true, -0.9},  {0.001, 0.002, true, 0},
   };
   for (const auto& c : cases) EXPECT_NEAR(GridOrigin(c.T1, c.T, c.AtZero), c.T0, 1e-12) << c.T1 << " " << c.T;
 }
@@ -54,12 +53,10 @@ TEST(SamplingGrid, TypedPeriodCorrections) {
     bool Readable;
     double Typed, T1, T2, Expected;
   } cases[] = {
-      {false, 0, 0, 1, 0.002},  {true, 0.0001, 0, 1, 0.002}, {true, 5, 0, 1, 0.9},
-      {true, 1, 0, 1, 0.9},     {true, 0.3, 0, 1, 0.3},      {true, std::nan(""), 0, 1, 0.002},
-      {true, 0.5, -2, 2, 0.5},
+      {false, 0, 0, 1, 0.002}, {true, 0.0001, 0, 1, 0.002},       {true, 5, 0, 1, 0.9},    {true, 1, 0, 1, 0.9},
+      {true, 0.3, 0, 1, 0.3},  {true, std::nan(""), 0, 1, 0.002}, {true, 0.5, -2, 2, 0.5},
   };
-  for (const auto& c : cases)
-    EXPECT_DOUBLE_EQ(CorrectedPeriod(c.Readable, c.Typed, c.T1, c.T2), c.Expected) << c.Typed;
+  for (const auto& c : cases) EXPECT_DOUBLE_EQ(CorrectedPeriod(c.Readable, c.Typed, c.T1, c.T2), c.Expected) << c.Typed;
 }
 
 TEST(SamplingGrid, RoundingBeyondAnEndIsPutBack) {

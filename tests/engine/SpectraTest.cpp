@@ -49,15 +49,16 @@ TEST(SpectrumRange, HeightFollowsTheLargerSpectrumAndNeverCollapses) {
     double DiscreteMax, AnalogMax, Top;
   };
   const TCase cases[] = {
-      {2, -1, 1.1 * 0.2},     // table signal: T times the discrete maximum
-      {2, 0.15, 1.1 * 0.2},   // the analog spectrum lower
-      {2, 0.5, 1.1 * 0.5},    // the analog spectrum higher
-      {0, -1, 1},             // all zero: still a range
+      {2, -1, 1.1 * 0.2},    // table signal: T times the discrete maximum
+      {2, 0.15, 1.1 * 0.2},  // the analog spectrum lower
+      {2, 0.5, 1.1 * 0.5},   // the analog spectrum higher
+      {0, -1, 1},            // all zero: still a range
       {0, 0, 1},
       {std::nan(""), -1, 1},  // nothing readable
   };
   for (const TCase& c : cases) {
-    const TSpectrumRange r = SpectrumRangeFor(TSpectrumView::TwoPeriods, Circular, TenHertz(), 0.1, c.DiscreteMax, c.AnalogMax);
+    const TSpectrumRange r =
+        SpectrumRangeFor(TSpectrumView::TwoPeriods, Circular, TenHertz(), 0.1, c.DiscreteMax, c.AnalogMax);
     EXPECT_EQ(r.Ymin, 0);
     EXPECT_NEAR(r.Ymax, c.Top, 1e-12) << c.DiscreteMax << " " << c.AnalogMax;
   }
@@ -112,7 +113,8 @@ TEST(SignalSpectra, InterpolatingSpectrumFiltersTheDiscreteOneByTheMethod) {
   inHz.SetFunction(DiscreteInHz, 100, 0, 1 / SampleT);
   inHz.SetPeriodic(1 / SampleT);
   std::vector<double> g(MaxKernelSpectrumCount), d(MaxDistortionCount);
-  const TKernelAnalysis triangle = AnalyseKernel(false, Pol0, 0, KernelDetailHigh, KernelStepMedium, g.data(), d.data());
+  const TKernelAnalysis triangle =
+      AnalyseKernel(false, Pol0, 0, KernelDetailHigh, KernelStepMedium, g.data(), d.data());
   kernelSpectrum.SetArray(g.data(), triangle.SpectrumCount, 0, triangle.SpectrumEnd);
   kernelSpectrum.SetSymmetry(SymmetryEven);
 
@@ -121,8 +123,10 @@ TEST(SignalSpectra, InterpolatingSpectrumFiltersTheDiscreteOneByTheMethod) {
     TFrequencyUnit Unit;
     const TKeeper* Discrete;
   };
-  const TCase cases[] = {{TReconKind::Kotelnikov, Circular, &inRad}, {TReconKind::Kotelnikov, Cyclic, &inHz},
-                         {TReconKind::Local, Circular, &inRad},      {TReconKind::Local, Cyclic, &inHz},
+  const TCase cases[] = {{TReconKind::Kotelnikov, Circular, &inRad},
+                         {TReconKind::Kotelnikov, Cyclic, &inHz},
+                         {TReconKind::Local, Circular, &inRad},
+                         {TReconKind::Local, Cyclic, &inHz},
                          {TReconKind::Lagrange, Circular, &inRad}};
   for (const TCase& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.Kind) * 2 + static_cast<int>(c.Unit));
@@ -186,7 +190,8 @@ TEST(KernelAnalysis, GridsFollowTheDetailForBothKindsOfKernel) {
       for (int i = 0; i < a.DistortionCount; ++i) ASSERT_EQ(d[i], 0.0);
     }
   }
-  const TKernelAnalysis refused = AnalyseKernel(false, nullptr, 1, KernelDetailLow, KernelStepCoarse, g.data(), d.data());
+  const TKernelAnalysis refused =
+      AnalyseKernel(false, nullptr, 1, KernelDetailLow, KernelStepCoarse, g.data(), d.data());
   EXPECT_EQ(refused.SpectrumCount, 0);
   EXPECT_EQ(refused.DistortionCount, 0);
 }

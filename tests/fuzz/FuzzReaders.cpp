@@ -8,10 +8,10 @@
 #include <sstream>
 #include <vector>
 
-#include "widgets/Comfun.h"
-#include "widgets/EditFloatUnit.h"
 #include "sources/DrawingFile.h"
 #include "sources/TableFile.h"
+#include "widgets/Comfun.h"
+#include "widgets/EditFloatUnit.h"
 
 namespace {
 constexpr size_t DoubleSize = 8;
@@ -20,7 +20,7 @@ constexpr size_t DrawingCountOffset = 6;
 constexpr size_t DrawingFieldOffsets[] = {16, 30, 44, 58, 72};
 constexpr int ResampleCapacity = 600;
 constexpr int ResamplePixels = 500;
-constexpr double FixedSlack = 1e-15;    // relative: the last digit of a long fixed text
+constexpr double FixedSlack = 1e-15;      // relative: the last digit of a long fixed text
 constexpr double ScientificSlack = 5e-6;  // relative: "%e" keeps six decimals
 constexpr unsigned MaxFixedDecimals = 7;
 
@@ -88,7 +88,8 @@ std::string CheckTableRead(const uint8_t* data, size_t size, int capacity) {
   std::vector<double> values(MaxTableValues + Guard, GuardValue);
   std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
   const int count = ReadTable(in, values.data(), capacity);
-  const long long expected = std::max(0LL, std::min<long long>({(long long)(size / DoubleSize), capacity, MaxTableValues}));
+  const long long expected =
+      std::max(0LL, std::min<long long>({(long long)(size / DoubleSize), capacity, MaxTableValues}));
   if (count != expected) return "count " + std::to_string(count) + " instead of " + std::to_string(expected);
   for (int i = 0; i < count; ++i)
     if (!SameBits(values[i], LittleEndianDouble(data + DoubleSize * i))) return "a value misread";
@@ -172,8 +173,7 @@ std::string FuzzDrawingReader(const uint8_t* data, size_t size) {
   const TDrawingRecord before = record;
   std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
   const TDrawingStatus status = ReadDrawing(in, record);
-  if (status != TDrawingStatus::Ok)
-    return SameRecord(record, before) ? "" : "a refused file changed the record";
+  if (status != TDrawingStatus::Ok) return SameRecord(record, before) ? "" : "a refused file changed the record";
   return FirstFault({CheckReadDrawing(data, size, record), CheckDrawingRoundTrip(record), CheckResample(record)});
 }
 
@@ -190,7 +190,6 @@ std::string FuzzNumberTexts(const uint8_t* data, size_t size) {
   QLocale::setDefault(data[0] % 2 ? QLocale::c() : QLocale(QLocale::Russian, QLocale::Russia));
   const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
   std::string fault = FirstFault({CheckSeparatorSwaps(text), CheckTextToDouble(text), CheckEditFloat(text)});
-  if (fault.empty() && size > DoubleSize)
-    fault = CheckFormatRoundTrip(LittleEndianDouble(data + 1), data[0] / 2 % 10);
+  if (fault.empty() && size > DoubleSize) fault = CheckFormatRoundTrip(LittleEndianDouble(data + 1), data[0] / 2 % 10);
   return fault;
 }

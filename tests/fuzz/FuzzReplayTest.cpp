@@ -1,9 +1,10 @@
 // Replays the kept corpus (the fuzzers' seeds and every input that once found a fault)
 // through the same checks the fuzzers run, built with the normal compiler.
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QFile>
 #include <QLocale>
-#include <gtest/gtest.h>
 
 #include "FuzzReaders.h"
 

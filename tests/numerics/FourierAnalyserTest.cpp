@@ -286,8 +286,7 @@ TEST(SpectrumAnalyser, WidthOfASampledCosineIsItsFrequency) {
   constexpr unsigned Count = 1024;
   constexpr double Frequency = 0.25;
   std::vector<double> x(Count);
-  for (unsigned j = 0; j < Count; ++j)
-    x[j] = std::cos(Frequency * j) * std::pow(std::sin(Pi * (j + 0.5) / Count), 4);
+  for (unsigned j = 0; j < Count; ++j) x[j] = std::cos(Frequency * j) * std::pow(std::sin(Pi * (j + 0.5) / Count), 4);
   auto s = NewAnalyser();
   s->SetFullSize(false);
   s->SetDoublings(4);

@@ -112,7 +112,8 @@ TEST(SpectrumTransform, CalculateGivesTheTextbookAmplitudesAndPhasesWithPointNRe
     bool FullSize;
   };
   auto spectrum = std::make_unique<TFourierAnalyser>();
-  for (const TCase c : {TCase{1024, 4, false}, TCase{500, 5, false}, TCase{3000, 5, true}, TCase{3, 0, false}, TCase{4096, 0, false}, TCase{1, 16, true}}) {
+  for (const TCase c : {TCase{1024, 4, false}, TCase{500, 5, false}, TCase{3000, 5, true}, TCase{3, 0, false},
+                        TCase{4096, 0, false}, TCase{1, 16, true}}) {
     const std::vector<double> x = WithZeros(RandomSamples(c.Count, c.Count + 1));
     spectrum->SetFullSize(c.FullSize);
     spectrum->SetDoublings(c.Doublings);

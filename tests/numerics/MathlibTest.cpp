@@ -52,7 +52,7 @@ TEST(MathlibExtremes, ArrayAndFunctionScans) {
   Calls = 0;
   FunctionMinMax(CountingSquare, 1, -1, 0, lo, hi);  // reversed bounds are ordered; 0 points mean 100
   EXPECT_EQ(Calls, 101);                             // the first value is read once more before the scan
-  EXPECT_NEAR(hi, 1, 1e-12);  // the running sum may overshoot the bound by a rounding
+  EXPECT_NEAR(hi, 1, 1e-12);                         // the running sum may overshoot the bound by a rounding
   EXPECT_NEAR(lo, 0, 1e-3);
 
   FunctionMinMax(Identity, 2, 2, 5, lo, hi);

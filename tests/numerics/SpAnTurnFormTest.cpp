@@ -22,10 +22,10 @@ class SpAnTurnFormTest : public ::testing::Test {
     Form = std::make_unique<TSpAnTurnForm>(*Module);
     Form->show();
   }
-  void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2)); }
-  void Choose(QComboBox* box, const QString& text) {
-    box->setCurrentIndex(box->findText(text));
+  void Click(QAbstractButton* button) {
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
   }
+  void Choose(QComboBox* box, const QString& text) { box->setCurrentIndex(box->findText(text)); }
 
   std::unique_ptr<TFourierAnalyser> Module = std::make_unique<TFourierAnalyser>();
   std::unique_ptr<TSpAnTurnForm> Form;

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "ScriptedPlatform.h"
-#include "platform/FileExtension.h"
 #include "platform/CoreServices.h"
+#include "platform/FileExtension.h"
 #include "platform/Platform.h"
 
 TEST(FileExtensionCorrection, KeepsTheRightExtensionWhateverItsCase) {
@@ -19,9 +19,10 @@ TEST(FileExtensionCorrection, ReplacesOrAppendsWithTheMessage) {
   QString bare = QStringLiteral("/tmp/my.folder/plot");
   EXPECT_TRUE(CorrectFileExtension(bare, QStringLiteral(".bmp")));
   EXPECT_EQ(bare, QStringLiteral("/tmp/my.folder/plot.bmp"));
-  EXPECT_EQ(Scripted().Messages,
-            QStringList({QStringLiteral("/tmp/plot.JPG:\nФормат файлов .jpg не поддерживается.Произведена коррекция."),
-                         QStringLiteral("/tmp/my.folder/plot:\nФормат файлов  не поддерживается.Произведена коррекция.")}));
+  EXPECT_EQ(
+      Scripted().Messages,
+      QStringList({QStringLiteral("/tmp/plot.JPG:\nФормат файлов .jpg не поддерживается.Произведена коррекция."),
+                   QStringLiteral("/tmp/my.folder/plot:\nФормат файлов  не поддерживается.Произведена коррекция.")}));
 }
 
 TEST(PlatformFilters, PairsBecomeQtFilters) {
@@ -34,7 +35,10 @@ TEST(PlatformFilters, PairsBecomeQtFilters) {
 
 TEST(PlatformCoreServices, NumericMessagesAndWaitCursorReachThePlatform) {
   ShowMessage("Модуль: проверка");
-  { TWaitCursor wait; EXPECT_EQ(Scripted().CursorStack, QList<Qt::CursorShape>({Qt::WaitCursor})); }
+  {
+    TWaitCursor wait;
+    EXPECT_EQ(Scripted().CursorStack, QList<Qt::CursorShape>({Qt::WaitCursor}));
+  }
   EXPECT_TRUE(Scripted().CursorStack.isEmpty());
   EXPECT_EQ(Scripted().Messages, QStringList(QStringLiteral("Модуль: проверка")));
 }

@@ -16,7 +16,9 @@ void MoveOver(TDiagram* d, QPoint at) {
   QApplication::sendEvent(d, &move);
 }
 
-QPoint Centre(const TDiagram& d) { return QPoint((d.Get_xb_net() + d.Get_xe_net()) / 2, (d.Get_yb_net() + d.Get_ye_net()) / 2); }
+QPoint Centre(const TDiagram& d) {
+  return QPoint((d.Get_xb_net() + d.Get_xe_net()) / 2, (d.Get_yb_net() + d.Get_ye_net()) / 2);
+}
 
 bool UpDownsShown(const TDiagramFrame& f) {
   return !f.UpDown1->isHidden() && !f.UpDown2->isHidden() && !f.UpDown3->isHidden() && !f.UpDown4->isHidden();

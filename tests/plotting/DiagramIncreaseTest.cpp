@@ -3,8 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
-#include <QTest>
 #include <QScrollArea>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <cmath>

@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QMouseEvent>
 #include <QFile>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
 

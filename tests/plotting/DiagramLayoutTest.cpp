@@ -17,7 +17,9 @@ TExpectedLayout ExpectedLayout(const TDiagram& d) {
   const QFontMetrics fm(d.GetFontNet(), &d.Picture());
   const int th = fm.height(), hh = th / 2, cw = fm.horizontalAdvance(QLatin1Char('0'));
   const int aw = d.width() - fm.horizontalAdvance(d.GetNameX()), ah = d.height() - hh;
-  const auto decades = [](double a, double b) { return int(std::trunc(std::log10(std::max(std::fabs(a), std::fabs(b))))); };
+  const auto decades = [](double a, double b) {
+    return int(std::trunc(std::log10(std::max(std::fabs(a), std::fabs(b)))));
+  };
   const int lx = cw * (decades(d.GetXmin(), d.GetXmax()) + d.GetPrecisionX() + 3);
   const int ly = cw * (std::abs(decades(d.GetYmin(), d.GetYmax())) + d.GetPrecisionY() + 3);
   const int s = (4 * lx < aw && 4 * th < ah) ? 1 : 0;

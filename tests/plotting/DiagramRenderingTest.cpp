@@ -117,8 +117,8 @@ TEST(DiagramRendering, AbscissaNameKeepsAGapFromTheLastNumber) {
     double Xmin, Xmax;
     const char* Name;
   };
-  const TNameCase cases[] = {{-1, 1, "t,c"}, {99000, 100000, "t,c"}, {-100000, 100000, "t,c"},
-                             {99000, 100000, "очень длинное имя"}};
+  const TNameCase cases[] = {
+      {-1, 1, "t,c"}, {99000, 100000, "t,c"}, {-100000, 100000, "t,c"}, {99000, 100000, "очень длинное имя"}};
   for (const TNameCase& c : cases) {
     auto d = MakeDiagram(400, 300);
     d->SetNameX(QString::fromUtf8(c.Name));

@@ -270,12 +270,12 @@ TEST(DiagramSeries, CurveEndingWithTheRangeDoesNotFallToZeroInTheMargin) {
   struct TMarginCase {
     double DataMin, DataMax, ViewMin, ViewMax;
     unsigned char Symmetry;
-    int Height;  // low enough, and the numbers and with them the margins are left out
+    int Height;                // low enough, and the numbers and with them the margins are left out
     bool LeftEdge, RightEdge;  // drawn at the net's first and last inner column
   };
   const TMarginCase cases[] = {
-      {0, 1, 0, 1, SymmetryNone, 300, false, false},      {-1.7, 3.1, -1.7, 3.1, SymmetryNone, 300, false, false},
-      {0, 2.9, 0, 2.9, SymmetryEven, 300, true, false},   {-1, 2, 0, 1, SymmetryNone, 300, true, true},
+      {0, 1, 0, 1, SymmetryNone, 300, false, false},        {-1.7, 3.1, -1.7, 3.1, SymmetryNone, 300, false, false},
+      {0, 2.9, 0, 2.9, SymmetryEven, 300, true, false},     {-1, 2, 0, 1, SymmetryNone, 300, true, true},
       {-2.2, 0.7, -2.2, 0.7, SymmetryNone, 40, true, true},
   };
   static double ones[] = {1, 1, 1, 1, 1};

@@ -24,10 +24,14 @@ TSampleExtremes ReadOneByOne(const TKeeper& k, long long from, long long to) {
 TEST(SampleRange, RunExtremesMatchReadingEveryNumber) {
   static double samples[7] = {0.5, -2, 3, NAN, 1, -0.25, 4};
   const TReadingCase cases[] = {
-      {ShapeDiscrete, 0, SymmetryNone},         {ShapeDiscrete, 0, SymmetryOdd},
-      {ShapeHistogram, 0, SymmetryEven},        {ShapePeriodicDiscrete, 7, SymmetryNone},
-      {ShapePeriodicDiscrete, 5, SymmetryOdd},  {ShapePeriodicDiscrete, 4.5, SymmetryEven},
-      {ShapePeriodicDiscrete, 10.5, SymmetryNone}, {ShapePeriodicDiscrete, 0.5, SymmetryNone},
+      {ShapeDiscrete, 0, SymmetryNone},
+      {ShapeDiscrete, 0, SymmetryOdd},
+      {ShapeHistogram, 0, SymmetryEven},
+      {ShapePeriodicDiscrete, 7, SymmetryNone},
+      {ShapePeriodicDiscrete, 5, SymmetryOdd},
+      {ShapePeriodicDiscrete, 4.5, SymmetryEven},
+      {ShapePeriodicDiscrete, 10.5, SymmetryNone},
+      {ShapePeriodicDiscrete, 0.5, SymmetryNone},
   };
   std::mt19937 random(18);
   std::uniform_int_distribution<int> start(-60, 60), length(0, 40);

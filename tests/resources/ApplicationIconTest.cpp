@@ -1,7 +1,8 @@
 // The application icon as a desktop shows it: drawn at every size, opaque in the middle
 // and transparent in the rounded-off corners.
-#include <QImage>
 #include <gtest/gtest.h>
+
+#include <QImage>
 
 #include "resources/ApplicationIcon.h"
 

@@ -1,15 +1,16 @@
 // Contact sheets of every formula picture as the windows get them on an
 // ordinary and on a high-density screen, written to the build folder so that a
 // person can look at them (the pictures' artwork can only be judged by eye).
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QImage>
 #include <QPainter>
-#include <gtest/gtest.h>
 
 #include "resources/FormulaPictures.h"
 
 namespace {
-constexpr int Gap = 12;       // logical pixels between pictures
+constexpr int Gap = 12;  // logical pixels between pictures
 constexpr int LabelHeight = 16;
 
 QImage ContactSheet(const QStringList& names, qreal ratio) {

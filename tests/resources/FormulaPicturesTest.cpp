@@ -1,10 +1,11 @@
 // The formula pictures as the windows get them: every named picture exists and
 // renders black on white at its size, crisp at any device pixel ratio, and a
 // name without a picture still gives a usable white picture.
+#include <gtest/gtest.h>
+
 #include <QImage>
 #include <QRect>
 #include <cmath>
-#include <gtest/gtest.h>
 #include <limits>
 
 #include "resources/FormulaPictures.h"
@@ -22,7 +23,9 @@ const TPictureKind Kinds[] = {
       "ImageSpl12", "ImageSpl22", "ImageSpl32", "ImageLagr"},
      {250, 40},
      {1100, 200}},
-    {{"LibImage1", "LibImage2", "LibImage3", "LibImage4", "LibImage5", "LibImage6", "LibImage7"}, {400, 120}, {900, 300}},
+    {{"LibImage1", "LibImage2", "LibImage3", "LibImage4", "LibImage5", "LibImage6", "LibImage7"},
+     {400, 120},
+     {900, 300}},
     {{"LibImageTi", "LibImageTi001", "LibImageV0"}, {30, 12}, {100, 28}},
     {{"ResamImage1", "ResamImage2", "ResamImage4"}, {40, 12}, {250, 24}},
 };
@@ -95,7 +98,8 @@ TEST(FormulaPictures, RenderBlackOnWhiteWithTheirFormulaWhole) {
         // Ink reaches close to every side (the picture is fitted to its formula)
         // but never touches one (nothing is cut off).
         const QRect inside = image.rect().adjusted(1, 1, -1, -1);
-        const QRect fitted = image.rect().adjusted(int(12 * ratio), int(12 * ratio), -int(12 * ratio), -int(12 * ratio));
+        const QRect fitted =
+            image.rect().adjusted(int(12 * ratio), int(12 * ratio), -int(12 * ratio), -int(12 * ratio));
         EXPECT_TRUE(inside.contains(ink.bounds));
         EXPECT_LE(ink.bounds.left(), fitted.left());
         EXPECT_LE(ink.bounds.top(), fitted.top());
@@ -121,8 +125,8 @@ TEST(FormulaPictures, NamesWithoutAPictureGiveAWhitePicture) {
   const QSize plain = FormulaPictureSize(QStringLiteral("NoSuchPicture"));
   EXPECT_GE(plain.width(), 50);
   EXPECT_GE(plain.height(), 20);
-  for (const char* name : {"", "NoSuchPicture", "../formulas/ImageKot", "ImageKot.svg", ":/formulas/ImageKot",
-                           "imagekot"}) {
+  for (const char* name :
+       {"", "NoSuchPicture", "../formulas/ImageKot", "ImageKot.svg", ":/formulas/ImageKot", "imagekot"}) {
     SCOPED_TRACE(name);
     EXPECT_FALSE(HasFormulaPicture(QString::fromUtf8(name)));
     const QImage image = RenderFormulaPicture(QString::fromUtf8(name), 2.0, 2.0);

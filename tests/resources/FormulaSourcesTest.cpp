@@ -2,11 +2,12 @@
 // picture, typeset from the source as it is now; numbers carry the decimal
 // comma; Cyrillic and Greek letters are drawn as glyphs of their own. None of
 // this needs node: the typesetter records each source's hash in its picture.
+#include <gtest/gtest.h>
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
-#include <gtest/gtest.h>
 
 #include "resources/FormulaPictures.h"
 
@@ -42,7 +43,8 @@ QString GlyphMark(const QString& codePoint) { return QStringLiteral("data-c=\"%1
 // Whether the picture draws a glyph so marked (data-c="1D70F", data-text="д"):
 // it uses a defined glyph whose outline is not empty.
 bool DrawsGlyph(const QString& picture, const QString& mark) {
-  const QRegularExpression use(QStringLiteral("<use %1[^>]* xlink:href=\"#([^\"]+)\"").arg(QRegularExpression::escape(mark)));
+  const QRegularExpression use(
+      QStringLiteral("<use %1[^>]* xlink:href=\"#([^\"]+)\"").arg(QRegularExpression::escape(mark)));
   const QRegularExpressionMatch used = use.match(picture);
   return used.hasMatch() &&
          picture.contains(QRegularExpression(QStringLiteral("<path id=\"%1\" d=\"M[^\"]+\"").arg(used.captured(1))));
@@ -57,7 +59,8 @@ TEST(FormulaSources, EverySourceHasItsPictureTypesetFromItsCurrentText) {
     SCOPED_TRACE(name.toStdString());
     const QRegularExpressionMatch match = recorded.match(PictureOf(name));
     ASSERT_TRUE(match.hasMatch()) << "the picture records no source hash";
-    EXPECT_EQ(match.captured(1).toLatin1(), QCryptographicHash::hash(SourceOf(name), QCryptographicHash::Sha256).toHex())
+    EXPECT_EQ(match.captured(1).toLatin1(),
+              QCryptographicHash::hash(SourceOf(name), QCryptographicHash::Sha256).toHex())
         << "stale picture: run scripts/typeset-formulas";
   }
 }
@@ -83,7 +86,7 @@ TEST(FormulaSources, CyrillicAndGreekLettersAreDrawnAsGlyphs) {
     const char* command;
     const char* codePoint;  // of MathJax's italic (or upright capital) glyph
   } greek[] = {{"\\tau", "1D70F"},   {"\\omega", "1D714"}, {"\\varphi", "1D711"}, {"\\pi", "1D70B"},
-               {"\\alpha", "1D6FC"}, {"\\gamma", "1D6FE"}, {"\\sigma", "1D70E"}, {"\\Psi", "3A8"}};
+               {"\\alpha", "1D6FC"}, {"\\gamma", "1D6FE"}, {"\\sigma", "1D70E"},  {"\\Psi", "3A8"}};
   const QRegularExpression cyrillic(QStringLiteral("\\p{Cyrillic}"));
   int cyrillicPictures = 0;
   for (const QString& name : SourceNames()) {

@@ -1,3 +1,5 @@
+#include <gtest/gtest.h>
+
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFile>
@@ -10,7 +12,6 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <functional>
-#include <gtest/gtest.h>
 #include <memory>
 
 #include "AccessibleCheck.h"
@@ -19,13 +20,13 @@
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
 #include "plotting/DiagramIncreaseUnit.h"
+#include "shell/HelloUnit.h"
+#include "shell/ResamUnit.h"
+#include "sources/PolyGarmUnit.h"
 #include "widgets/AccessibleNames.h"
 #include "widgets/EditFloatUnit.h"
-#include "shell/HelloUnit.h"
 #include "widgets/PicViewerUnit.h"
-#include "shell/ResamUnit.h"
 #include "widgets/YesNoDialogUnit.h"
-#include "sources/PolyGarmUnit.h"
 
 namespace {
 QStringList ActionTexts(const QList<QAction*>& actions) {
@@ -123,11 +124,16 @@ TEST(AccessibleNames, NamesComeFromWhatStandsBesideTheControl) {
     QString name;
   };
   const TCase cases[] = {
-      {buddyEdit, QStringLiteral("Число отсчётов")}, {leftEdit, QStringLiteral("T =")},
-      {aboveEdit, QStringLiteral("Шаг")},             {hintEdit, QStringLiteral("Период дискретизации")},
-      {placeholderEdit, QStringLiteral("Введите число")}, {tool, QStringLiteral("Увеличить")},
-      {ownName, QStringLiteral("Своё имя")},          {captioned, QString()},
-      {frame->Diagram, QStringLiteral("Сигнал")},      {frame, QStringLiteral("Сигнал")},
+      {buddyEdit, QStringLiteral("Число отсчётов")},
+      {leftEdit, QStringLiteral("T =")},
+      {aboveEdit, QStringLiteral("Шаг")},
+      {hintEdit, QStringLiteral("Период дискретизации")},
+      {placeholderEdit, QStringLiteral("Введите число")},
+      {tool, QStringLiteral("Увеличить")},
+      {ownName, QStringLiteral("Своё имя")},
+      {captioned, QString()},
+      {frame->Diagram, QStringLiteral("Сигнал")},
+      {frame, QStringLiteral("Сигнал")},
       {cell, QStringLiteral("Амплитуда, Номер 1")},
   };
   for (const TCase& c : cases) EXPECT_EQ(c.widget->accessibleName(), c.name) << c.widget->metaObject()->className();

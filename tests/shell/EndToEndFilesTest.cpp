@@ -1,9 +1,10 @@
 // A drawing and a table kept in files by one run of the program and given to the main
 // window by another: what the second run shows is what the first one showed.
+#include <gtest/gtest.h>
+
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QToolButton>
-#include <gtest/gtest.h>
 #include <vector>
 
 #include "EndToEndRoad.h"
@@ -45,7 +46,8 @@ void ExpectSame(const TShown& second, const TShown& first, double tolerance) {
 
 TEST(EndToEndFiles, DrawingAndTableSavedInOneRunArriveAlikeInAnother) {
   QTemporaryDir folder;
-  const QString dkr = folder.filePath(QStringLiteral("Импульс.dkr")), tbl = folder.filePath(QStringLiteral("Отсчёты.tbl"));
+  const QString dkr = folder.filePath(QStringLiteral("Импульс.dkr")),
+                tbl = folder.filePath(QStringLiteral("Отсчёты.tbl"));
   TShown drawn, typed;
   {
     TProgramWindows first;

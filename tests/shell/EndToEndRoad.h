@@ -2,6 +2,8 @@
 // The program's windows as start-up creates them, with the main window shown at the size of
 // a desktop, and the user's hands: a command whose window runs modally, keys typed into an
 // edit box or the table's cells.
+#include <gtest/gtest.h>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
@@ -9,7 +11,6 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
-#include <gtest/gtest.h>
 #include <initializer_list>
 
 #include "plotting/Diagram.h"

@@ -1,6 +1,8 @@
 // Whole roads as a user takes them: a signal given in one of the source windows by mouse and
 // keyboard, handed to the main window, looked at on every tab and rebuilt by several methods.
 // The figures are checked against what the signal is known to be, not against the program.
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -10,11 +12,10 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
-#include <algorithm>
 #include <QToolButton>
+#include <algorithm>
 #include <cmath>
 #include <functional>
-#include <gtest/gtest.h>
 
 #include "EndToEndRoad.h"
 #include "ScriptedPlatform.h"
@@ -22,17 +23,19 @@
 #include "numerics/Keeper.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
-#include "widgets/DecimalEditUnit.h"
-#include "widgets/EditFloatUnit.h"
 #include "shell/ResamUnit.h"
 #include "sources/LibUnit.h"
 #include "sources/PolyGarmUnit.h"
 #include "sources/TabEditor08Unit.h"
+#include "widgets/DecimalEditUnit.h"
+#include "widgets/EditFloatUnit.h"
 
 namespace {
 constexpr double Pi = 3.141592653589793;
 
-TKeeper* Series(TDiagramFrame* frame, int number) { return frame->Diagram->GetKeeper(static_cast<unsigned char>(number)); }
+TKeeper* Series(TDiagramFrame* frame, int number) {
+  return frame->Diagram->GetKeeper(static_cast<unsigned char>(number));
+}
 
 // |integral of s(t) e^(-i w t) dt| over [a, b] by the trapezoid rule on a fine grid.
 double SpectralDensity(const std::function<double(double)>& s, double a, double b, double w) {
@@ -81,8 +84,7 @@ TEST_F(EndToEndRoad, TypedFragmentThroughEveryTabAndMethod) {
   EXPECT_EQ(form.N, 2 * form.Nmin);
   EXPECT_GE(ShownNumber(form.Label21->text()), 6 * 0.95) << "the 6 Hz harmonic lies within the estimated band";
   ExpectPanelConsistent(form);
-  for (double t : {-0.2, -0.05, 0.0, 0.13})
-    EXPECT_NEAR(Series(form.DFs, 0)->GetValue(t), signal(t), 1e-3) << t;
+  for (double t : {-0.2, -0.05, 0.0, 0.13}) EXPECT_NEAR(Series(form.DFs, 0)->GetValue(t), signal(t), 1e-3) << t;
   const std::vector<double> tops = SampleTops(form);
   for (int i = 0; i < form.N; ++i) EXPECT_NEAR(tops[i], Analysed(form, signal, form.T0 + i * form.T), 1e-3) << i;
 

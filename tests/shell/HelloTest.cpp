@@ -1,3 +1,5 @@
+#include <gtest/gtest.h>
+
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLabel>
@@ -5,7 +7,6 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "ScriptedPlatform.h"
 #include "shell/HelloUnit.h"

@@ -18,28 +18,29 @@
 #include <atomic>
 #include <chrono>
 #include <cmath>
-#include <utility>
 #include <condition_variable>
 #include <cstdio>
 #include <mutex>
 #include <thread>
+#include <utility>
 
 #include "ScriptedPlatform.h"
 #include "numerics/Keeper.h"
 #include "plotting/Diagram.h"
 
 namespace {
-constexpr int HangSeconds = 120;   // one command under the sanitizers, the slowest machine included
-constexpr int RecentKept = 25;     // commands shown with a fault
+constexpr int HangSeconds = 120;  // one command under the sanitizers, the slowest machine included
+constexpr int RecentKept = 25;    // commands shown with a fault
 constexpr int ModalTickMs = 10;
 constexpr int MaxModalCommands = 6;
 constexpr int EndAttempts = 3;
 constexpr int KeeperChainGuard = 64;
 
 // Everything a user might type, weighted towards what the checks care about.
-const char* const FixedTexts[] = {"0", "1", "2", "10", "50", "51", "500", "501", "-3", "0,5", "1.25", "-0,001",
-                                  "3,14159", "1e308", "1e309", "-1e400", "99999999999", "1e-320", "", " ", "abc",
-                                  "1,2,3", "--1", "nan", "inf", "-inf", "1e", "+", "0,0000001", "100000", "-100000"};
+const char* const FixedTexts[] = {"0",           "1",      "2",    "10",     "50",        "51",     "500",    "501",
+                                  "-3",          "0,5",    "1.25", "-0,001", "3,14159",   "1e308",  "1e309",  "-1e400",
+                                  "99999999999", "1e-320", "",     " ",      "abc",       "1,2,3",  "--1",    "nan",
+                                  "inf",         "-inf",   "1e",   "+",      "0,0000001", "100000", "-100000"};
 constexpr char RandomChars[] = "0123456789,.-+eE ";
 
 const QRegularExpression NotANumber(QStringLiteral("(?<![A-Za-z])(-?nan|inf|infinity)(?![A-Za-z])"),
@@ -171,10 +172,10 @@ void TRandomRun::Command(QWidget* window) {
   using TCommand = void (TRandomRun::*)(QWidget*);
   // Weights by repetition: buttons and edits are what a user does most.
   static const TCommand Commands[] = {
-      &TRandomRun::TriggerAction, &TRandomRun::TriggerAction, &TRandomRun::ClickButton, &TRandomRun::ClickButton,
-      &TRandomRun::ClickButton,   &TRandomRun::TypeText,      &TRandomRun::TypeText,    &TRandomRun::ChangeTab,
-      &TRandomRun::ChangeCombo,   &TRandomRun::MoveOverDiagram, &TRandomRun::MoveOverDiagram,
-      &TRandomRun::ResizeWindow};
+      &TRandomRun::TriggerAction,   &TRandomRun::TriggerAction,   &TRandomRun::ClickButton,
+      &TRandomRun::ClickButton,     &TRandomRun::ClickButton,     &TRandomRun::TypeText,
+      &TRandomRun::TypeText,        &TRandomRun::ChangeTab,       &TRandomRun::ChangeCombo,
+      &TRandomRun::MoveOverDiagram, &TRandomRun::MoveOverDiagram, &TRandomRun::ResizeWindow};
   const TCommand command = Commands[std::uniform_int_distribution<size_t>(0, std::size(Commands) - 1)(Random)];
   ++Done;
   AnswerDialogs();
@@ -210,8 +211,8 @@ void TRandomRun::TriggerAction(QWidget* window) {
 
 void TRandomRun::ClickButton(QWidget* window) {
   if (QAbstractButton* b = Pick(Usable<QAbstractButton>(window))) {
-    Log(QStringLiteral("click %1 \"%2\"").arg(b->metaObject()->className(),
-                                              b->text().isEmpty() ? b->accessibleName() : b->text()));
+    Log(QStringLiteral("click %1 \"%2\"")
+            .arg(b->metaObject()->className(), b->text().isEmpty() ? b->accessibleName() : b->text()));
     QTest::mouseClick(b, Qt::LeftButton);
   }
 }
@@ -280,7 +281,10 @@ void TRandomRun::MoveOverDiagram(QWidget* window) {
   if (!d || d->width() < 2 || d->height() < 2) return;
   const QPoint at(int(Random() % d->width()), int(Random() % d->height()));
   const bool click = Random() % 4 == 0;
-  Log(QStringLiteral("mouse %1 diagram \"%2\" at %3,%4").arg(click ? "click on" : "over", d->GetNameDiagram()).arg(at.x()).arg(at.y()));
+  Log(QStringLiteral("mouse %1 diagram \"%2\" at %3,%4")
+          .arg(click ? "click on" : "over", d->GetNameDiagram())
+          .arg(at.x())
+          .arg(at.y()));
   QTest::mouseMove(d, at);
   if (click) QTest::mouseClick(d, Qt::LeftButton, Qt::NoModifier, at);
 }
@@ -295,7 +299,8 @@ void TRandomRun::ResizeWindow(QWidget* window) {
 // Answers every file dialog and question the next command may bring up: files in a
 // folder of the run's own (saved ones are loaded again later), a cancel, a yes or a no.
 void TRandomRun::AnswerDialogs() {
-  static const char* const Names[] = {"signal.dkr", "table.tbl", "table.inp", "picture.bmp", "export.xls", "missing.tbl", "signal"};
+  static const char* const Names[] = {"signal.dkr", "table.tbl",   "table.inp", "picture.bmp",
+                                      "export.xls", "missing.tbl", "signal"};
   for (int i = 0; i < 4; ++i) {
     Scripted().AnswerQuestion(Random() % 2);
     if (Random() % 4 == 0)
@@ -347,7 +352,8 @@ void TRandomRun::EndModal(QWidget* modal) {
   }
   if (++EndTries[modal] < EndAttempts) return;
   // Not a user's way: the window refused every way of ending it; the run must go on.
-  if (FirstFault.isEmpty()) FirstFault = Fault(QStringLiteral("window \"%1\" cannot be closed").arg(modal->windowTitle()));
+  if (FirstFault.isEmpty())
+    FirstFault = Fault(QStringLiteral("window \"%1\" cannot be closed").arg(modal->windowTitle()));
   if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
   modal->hide();
   EndTries.remove(modal);

@@ -1,9 +1,10 @@
 // The random-command run over the program's windows, set up as the program sets them up.
 // ./test.sh runs 1,000 commands; RESAM_RANDOM_COMMANDS=10000 (scripts/random-commands)
 // runs more, RESAM_RANDOM_SEED another sequence.
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QLabel>
-#include <gtest/gtest.h>
 
 #include "RandomCommands.h"
 #include "shell/ResamStartUp.h"

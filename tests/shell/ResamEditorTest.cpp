@@ -1,5 +1,7 @@
 // The graphical editor feeding the main window: a drawing made with the mouse in the modal
 // editor becomes the signal, its interval found where the drawing leaves zero.
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -9,15 +11,14 @@
 #include <QToolButton>
 #include <cmath>
 #include <functional>
-#include <gtest/gtest.h>
 
 #include "ScriptedPlatform.h"
 #include "numerics/Keeper.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
 #include "shell/ResamUnit.h"
-#include "widgets/YesNoDialogUnit.h"
 #include "sources/DiagramEditor.h"
+#include "widgets/YesNoDialogUnit.h"
 
 namespace {
 struct TPoint {
@@ -88,11 +89,15 @@ TEST_F(TEditorRoad, DegenerateDrawingsArriveAsDefinedSignals) {
     std::function<void(TDiagramEditor&)> Draw;
   } cases[] = {
       {"nothing drawn", [](TDiagramEditor&) {}},
-      {"one sample", [](TDiagramEditor& e) {
+      {"one sample",
+       [](TDiagramEditor& e) {
          TDiagram& d = *e.Diagram1;
          Click(d, {d.PhisToMathX(e.GetPen().x() + 1), 0.5});
        }},
-      {"flat at zero", [](TDiagramEditor& e) { Draw(e, {{5, 0}}); }},
+      {"flat at zero",
+       [](TDiagramEditor& e) {
+         Draw(e, {{5, 0}});
+       }},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Name);

@@ -1,24 +1,25 @@
 // The fragment window feeding the main window: from "Прямоугольный" and "Готово" to the
 // three curves of the signal diagram.
+#include <gtest/gtest.h>
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "ScriptedPlatform.h"
 #include "numerics/Keeper.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
-#include "widgets/EditFloatUnit.h"
 #include "shell/ResamUnit.h"
 #include "sources/PolyGarmUnit.h"
+#include "widgets/EditFloatUnit.h"
 
 namespace {
 // Runs the main window's fragment command, pressing the given buttons in the modal window.
-void RunFragment(TResamForm& form, std::initializer_list<QPushButton* TPolyGarmForm::*> buttons) {
+void RunFragment(TResamForm& form, std::initializer_list<QPushButton * TPolyGarmForm::*> buttons) {
   QTimer::singleShot(0, [buttons] {
     for (auto b : buttons) (PolyGarmForm->*b)->click();
   });

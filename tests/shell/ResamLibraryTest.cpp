@@ -6,9 +6,9 @@
 #include <functional>
 
 #include "ScriptedPlatform.h"
-#include "widgets/DecimalEditUnit.h"
 #include "shell/ResamUnit.h"
 #include "sources/LibUnit.h"
+#include "widgets/DecimalEditUnit.h"
 
 namespace {
 // Runs the main window's library command; the user's actions happen in the modal window.
@@ -37,7 +37,7 @@ TEST(ResamLibrary, SelectedSignalIsAnalysedOnItsIntervalWithHalfTheLargestPeriod
     double T1, T2;
   };
   const TCase cases[] = {
-      {1, 0, QStringLiteral("2"), 0, 2},          // one-sided: [0, tau]
+      {1, 0, QStringLiteral("2"), 0, 2},           // one-sided: [0, tau]
       {7, 1, QStringLiteral("0,5"), -0.25, 0.25},  // odd Gaussian: [-tau/2, tau/2]
       {5, 2, QStringLiteral("3"), -1.5, 1.5},      // even exponential
   };

@@ -1,12 +1,13 @@
 // The method menu through the main window: captions, the tab that takes turns with the
 // generating-function tab, the Lagrange limit, the curve rebuilt for each method, and the
 // basis-function tab.
+#include <gtest/gtest.h>
+
 #include <QAction>
 #include <QComboBox>
 #include <QTabWidget>
 #include <QToolButton>
 #include <cmath>
-#include <gtest/gtest.h>
 
 #include "ResamTestSignals.h"
 #include "ScriptedPlatform.h"
@@ -15,8 +16,8 @@
 #include "numerics/Keeper.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
-#include "widgets/EditIntUnit.h"
 #include "shell/ResamUnit.h"
+#include "widgets/EditIntUnit.h"
 
 namespace {
 constexpr int KernelPage = 2, BasisPage = 3;

@@ -1,25 +1,26 @@
 // Sampling set-up through the main window: the grid anchoring, the two input modes, the
 // period corrections, the two count limits with their messages, and the panel's controls
 // for analog and table signals.
+#include <gtest/gtest.h>
+
 #include <QAction>
 #include <QGroupBox>
-#include <QMenu>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QRadioButton>
 #include <QTest>
 #include <cmath>
 #include <utility>
-#include <gtest/gtest.h>
 
-#include "ScriptedPlatform.h"
 #include "ResamTestSignals.h"
+#include "ScriptedPlatform.h"
 #include "numerics/Keeper.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
+#include "shell/ResamUnit.h"
 #include "widgets/EditFloatUnit.h"
 #include "widgets/EditIntUnit.h"
-#include "shell/ResamUnit.h"
 
 namespace {
 const QString Limit500 = QStringLiteral("Количество отсчётов должно быть не более 500");
@@ -48,8 +49,11 @@ TEST(ResamSampling, GridAnchoringInCountMode) {
     double T1, T2;
     bool AtZero;
     double T0;
-  } cases[] = {{0, 1, true, 0},          {0.25, 1.25, true, 0.2}, {0.25, 1.25, false, 0.25},
-               {-0.25, 0.75, true, -0.2}, {-0.25, 0.75, false, -0.25}};
+  } cases[] = {{0, 1, true, 0},
+               {0.25, 1.25, true, 0.2},
+               {0.25, 1.25, false, 0.25},
+               {-0.25, 0.75, true, -0.2},
+               {-0.25, 0.75, false, -0.25}};
   for (const auto& c : cases) {
     TResamForm form;
     SignalOn(form, c.T1, c.T2);
@@ -282,7 +286,8 @@ TEST(ResamSampling, ShortestAndLongestIntervalsGiveDefinedPlots) {
       EXPECT_TRUE(std::isfinite(form.T) && form.T > 0);
       EXPECT_EQ(form.DFs->Diagram->GetKeeper(2)->GetCount(), form.N);
       const TKeeper* curve = form.DFs->Diagram->GetKeeper(1);
-      for (double t = form.T1; t <= form.T2; t += (form.T2 - form.T1) / 7) EXPECT_TRUE(std::isfinite(curve->GetValue(t)));
+      for (double t = form.T1; t <= form.T2; t += (form.T2 - form.T1) / 7)
+        EXPECT_TRUE(std::isfinite(curve->GetValue(t)));
       for (const QString& m : Scripted().Messages) EXPECT_EQ(m, Limit500);
       Scripted().Messages.clear();
     }

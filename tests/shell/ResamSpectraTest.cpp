@@ -1,5 +1,7 @@
 // The second and third tabs through the main window: the error, the three spectra with their
 // unit and views, the generating-function analysis and its menu, and the formula panel.
+#include <gtest/gtest.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -12,7 +14,6 @@
 #include <QToolButton>
 #include <cmath>
 #include <cstring>
-#include <gtest/gtest.h>
 #include <vector>
 
 #include "ResamTestSignals.h"
@@ -27,7 +28,9 @@ namespace {
 constexpr double Pi = 3.141592653589793;
 constexpr int SpectrumPage = 1;
 
-TKeeper* Series(TDiagramFrame* frame, int number) { return frame->Diagram->GetKeeper(static_cast<unsigned char>(number)); }
+TKeeper* Series(TDiagramFrame* frame, int number) {
+  return frame->Diagram->GetKeeper(static_cast<unsigned char>(number));
+}
 
 std::vector<double> Copy(const double* values, int count) { return std::vector<double>(values, values + count); }
 
@@ -85,8 +88,9 @@ TEST_F(ResamSpectra, GeneratingFunctionTabFollowsTheMethodAndTheMenu) {
     EXPECT_EQ(Series(form.DFK, 0)->GetCount(), c.Detail / 2);
     EXPECT_EQ(form.DFK->Diagram->GetYmin(), 0);
     // Exactly the method's picture is shown, and it is the one the tools act on.
-    for (QLabel* image : {form.ImageKot, form.ImagePol0, form.ImagePol1, form.ImagePol2, form.ImagePol3, form.ImageSpl11,
-                          form.ImageSpl21, form.ImageSpl31, form.ImageSpl12, form.ImageSpl22, form.ImageSpl32})
+    for (QLabel* image :
+         {form.ImageKot, form.ImagePol0, form.ImagePol1, form.ImagePol2, form.ImagePol3, form.ImageSpl11,
+          form.ImageSpl21, form.ImageSpl31, form.ImageSpl12, form.ImageSpl22, form.ImageSpl32})
       EXPECT_EQ(image->isHidden(), image != form.*c.Picture);
     EXPECT_EQ(form.VisibleImage(), form.*c.Picture);
     EXPECT_FALSE((form.*c.Picture)->pixmap().isNull());
@@ -138,12 +142,13 @@ TEST_F(ResamSpectra, ViewsShowTheirShareOfThePeriodInBothUnits) {
     QAction* TResamForm::*Item;
     double Half;
   };
-  const TCase cases[] = {{&TResamForm::N17, &TResamForm::SpeedButton7, &TResamForm::N20, 11 * Pi},
-                         {&TResamForm::N17, &TResamForm::SpeedButton9, &TResamForm::N22, 44 * Pi},
-                         {&TResamForm::N17, &TResamForm::SpeedButton6, &TResamForm::N27, 10 * Pi},  // table: Wm = Wd / 2
-                         {&TResamForm::N18, &TResamForm::SpeedButton8, &TResamForm::N21, 11},
-                         {&TResamForm::N18, &TResamForm::SpeedButton7, &TResamForm::N20, 5.5},
-                         {&TResamForm::N17, &TResamForm::SpeedButton8, &TResamForm::N21, 22 * Pi}};
+  const TCase cases[] = {
+      {&TResamForm::N17, &TResamForm::SpeedButton7, &TResamForm::N20, 11 * Pi},
+      {&TResamForm::N17, &TResamForm::SpeedButton9, &TResamForm::N22, 44 * Pi},
+      {&TResamForm::N17, &TResamForm::SpeedButton6, &TResamForm::N27, 10 * Pi},  // table: Wm = Wd / 2
+      {&TResamForm::N18, &TResamForm::SpeedButton8, &TResamForm::N21, 11},
+      {&TResamForm::N18, &TResamForm::SpeedButton7, &TResamForm::N20, 5.5},
+      {&TResamForm::N17, &TResamForm::SpeedButton8, &TResamForm::N21, 22 * Pi}};
   for (const TCase& c : cases) {
     (form.*c.Unit)->trigger();
     (form.*c.Button)->click();

@@ -1,18 +1,19 @@
 // The table editor feeding the main window: values typed into the table become the discrete
 // signal, sampled with the period 1.
+#include <gtest/gtest.h>
+
 #include <QTimer>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
 #include "AccessibleCheck.h"
 #include "ScriptedPlatform.h"
 #include "numerics/Keeper.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
-#include "widgets/EditIntUnit.h"
 #include "shell/ResamUnit.h"
 #include "sources/TabEditor08Unit.h"
 #include "sources/TableGrid.h"
+#include "widgets/EditIntUnit.h"
 
 namespace {
 // Runs the main window's table command: the values are put into the editor's cells, then

@@ -1,3 +1,5 @@
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -5,7 +7,6 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "AccessibleCheck.h"
 #include "ResamTestSignals.h"

@@ -1,5 +1,7 @@
 #include "UserView.h"
 
+#include <gtest/gtest.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
@@ -8,16 +10,15 @@
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <cmath>
-#include <gtest/gtest.h>
 
 #include "ScriptedPlatform.h"
 #include "numerics/Keeper.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramColours.h"
 #include "plotting/DiagramFrameUnit.h"
+#include "shell/ResamUnit.h"
 #include "widgets/EditFloatUnit.h"
 #include "widgets/EditIntUnit.h"
-#include "shell/ResamUnit.h"
 
 namespace {
 constexpr double Pi = 3.141592653589793;
@@ -146,7 +147,8 @@ int VisitEveryTab(TResamForm& form) {
 const TMethodRow MethodRows[4] = {
     {&TResamForm::N33, "Интерполяционный многочлен Лагранжа - Кварнел, Тармин, 2015г.", true, 1e-6},
     {&TResamForm::N36, "Локальная полиномиальная интерполяция, порядок: 1 - Кварнел, Тармин, 2015г.", false, 1e-6},
-    {&TResamForm::N111, "Локальная сплайновая интерполяция, порядок: 1, степень гладкости: 1 - Кварнел, Тармин, 2015г.", false, 1e-3},
+    {&TResamForm::N111, "Локальная сплайновая интерполяция, порядок: 1, степень гладкости: 1 - Кварнел, Тармин, 2015г.",
+     false, 1e-3},
     {&TResamForm::N31, "Ряд Котельникова - Кварнел, Тармин, 2015г.", false, 1e-6},
 };
 
@@ -175,7 +177,8 @@ void ExpectEveryMethod(TResamForm& form) {
     for (int i = 0; i < samples->GetCount(); ++i) peak = std::max(peak, std::fabs(samples->GetSample(i)));
     for (int i = 0; i < samples->GetCount(); ++i) {
       const double t = samples->GetXmin() + i * samples->GetStep();
-      ASSERT_NEAR(curve->GetValue(t), samples->GetSample(i), row.NodeTolerance * (1 + peak)) << "sample " << i << " at " << t;
+      ASSERT_NEAR(curve->GetValue(t), samples->GetSample(i), row.NodeTolerance * (1 + peak))
+          << "sample " << i << " at " << t;
     }
     ExpectPanelConsistent(form);
     VisitEveryTab(form);

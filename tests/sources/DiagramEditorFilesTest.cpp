@@ -1,12 +1,13 @@
+#include <sys/resource.h>
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QToolButton>
-#include <csignal>
 #include <cmath>
+#include <csignal>
 #include <functional>
 #include <limits>
-#include <sys/resource.h>
 
 #include "EditorTestSupport.h"
 #include "numerics/Keeper.h"
@@ -128,8 +129,8 @@ TEST_F(TEditorFilesTest, DamagedFilesChangeNothing) {
     Scripted().AnswerFile(name);
     Editor.NOpenClick();
     ASSERT_EQ(Scripted().Messages.size(), 1);
-    const QString expected = c.Spoil ? QStringLiteral("Файл ") + name + c.Ending
-                                     : QStringLiteral("Не удаётся открыть файл ") + name;
+    const QString expected =
+        c.Spoil ? QStringLiteral("Файл ") + name + c.Ending : QStringLiteral("Не удаётся открыть файл ") + name;
     EXPECT_EQ(Scripted().Messages[0], expected);
     EXPECT_EQ(Drawn(), drawn);
     EXPECT_EQ(Editor.GetPen(), pen);

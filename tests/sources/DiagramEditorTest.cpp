@@ -22,8 +22,7 @@ std::vector<double> Expected(const std::vector<TSegment>& segments, double step)
   for (const TSegment& s : segments) {
     const double width = s.To.x() - s.From.x();
     const int columns = int(std::ceil(width / step - 1e-9));
-    for (int k = 0; k < columns; ++k)
-      values.push_back(s.From.y() + (s.To.y() - s.From.y()) * (k * step) / width);
+    for (int k = 0; k < columns; ++k) values.push_back(s.From.y() + (s.To.y() - s.From.y()) * (k * step) / width);
   }
   return values;
 }
@@ -37,15 +36,14 @@ TEST_F(TEditorTest, MouseDrawsStraightSegmentsSampledPerColumnAndNeverGoesBack) 
   const QPoint a = At(2, 0.5), b = At(5, -0.5);
   auto math = [&](QPoint p) { return QPointF(D.PhisToMathX(p.x()), Editor.OrdinateOf(p.y())); };
 
-  Press(a);                                // a click from the start pen
-  Drag(b);                                 // the button held while moving draws on
-  Drag(At(4, 0.9));                        // left of the pen: nothing
+  Press(a);          // a click from the start pen
+  Drag(b);           // the button held while moving draws on
+  Drag(At(4, 0.9));  // left of the pen: nothing
   Release(At(4, 0.9));
-  Click(QPoint(b.x(), At(0, 0.8).y()));    // the same column: a vertical jump
+  Click(QPoint(b.x(), At(0, 0.8).y()));      // the same column: a vertical jump
   Click(QPoint(D.Get_xe_net() - 1, b.y()));  // inside the net but within its border: nothing
 
-  const std::vector<double> want =
-      Expected({{math(start), math(a)}, {math(a), math(b)}}, Editor.PixelStep());
+  const std::vector<double> want = Expected({{math(start), math(a)}, {math(a), math(b)}}, Editor.PixelStep());
   const std::vector<double> got = Drawn();
   ASSERT_NEAR(double(got.size()), double(want.size()), 1.0);
   for (size_t i = 0; i < std::min(got.size(), want.size()); ++i) EXPECT_NEAR(got[i], want[i], 1e-9) << i;

@@ -1,17 +1,18 @@
 #pragma once
 // The graphical editor shown without a modal loop and driven as a user would: mouse events
 // on its diagram, keys on the window, questions answered from inside their own loop.
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "ScriptedPlatform.h"
 #include "plotting/Diagram.h"
-#include "widgets/YesNoDialogUnit.h"
 #include "sources/DiagramEditor.h"
+#include "widgets/YesNoDialogUnit.h"
 
 class TEditorTest : public testing::Test {
  protected:

@@ -18,8 +18,8 @@
 #include "AccessibleCheck.h"
 #include "ScriptedPlatform.h"
 #include "plotting/Diagram.h"
-#include "widgets/DecimalEditUnit.h"
 #include "sources/LibUnit.h"
+#include "widgets/DecimalEditUnit.h"
 
 namespace {
 struct TSignal {
@@ -106,13 +106,10 @@ TEST(LibForm, OdometerWrapsThroughTheWindowsControls) {
     TSignal To;
   };
   const TStep steps[] = {
-      {{1, 4, 4, 4}, &TLibForm::SpeedButton2, {2, 0, 1, 0}},
-      {{1, 0, 1, 0}, &TLibForm::SpeedButton1, {7, 4, 4, 4}},
-      {{7, 4, 1, 0}, &TLibForm::SpeedButton2, {1, 0, 1, 0}},
-      {{3, 2, 4, 4}, &TLibForm::SpeedButton2, {3, 3, 1, 0}},
+      {{1, 4, 4, 4}, &TLibForm::SpeedButton2, {2, 0, 1, 0}}, {{1, 0, 1, 0}, &TLibForm::SpeedButton1, {7, 4, 4, 4}},
+      {{7, 4, 1, 0}, &TLibForm::SpeedButton2, {1, 0, 1, 0}}, {{3, 2, 4, 4}, &TLibForm::SpeedButton2, {3, 3, 1, 0}},
       {{4, 1, 3, 0}, &TLibForm::SpeedButton1, {4, 0, 3, 4}},  // l keeps its value
-      {{6, 4, 1, 4}, &TLibForm::SpeedButton2, {7, 0, 1, 0}},
-      {{5, 0, 2, 0}, &TLibForm::SpeedButton1, {4, 4, 2, 4}},
+      {{6, 4, 1, 4}, &TLibForm::SpeedButton2, {7, 0, 1, 0}}, {{5, 0, 2, 0}, &TLibForm::SpeedButton1, {4, 4, 2, 4}},
   };
   for (const TStep& step : steps) {
     lib.Choose(step.From);
@@ -138,10 +135,10 @@ TEST(LibForm, TypedTauAndV0AreClampedWithoutMessages) {
   const TCase cases[] = {
       {&TLibForm::EditTay, QStringLiteral("250"), QStringLiteral("100"), 100, 1},
       {&TLibForm::EditTay, QStringLiteral("0"), QStringLiteral("0,01"), 0.01, 1},
-      {&TLibForm::EditTay, QStringLiteral("2.5"), QStringLiteral("2,5"), 2.5, 1},     // a point becomes a comma
-      {&TLibForm::EditTay, QStringLiteral("-3"), QStringLiteral("3"), 3, 1},          // no minus can be typed
-      {&TLibForm::EditTay, QStringLiteral(""), QStringLiteral("3"), 3, 1},            // empty: shown again
-      {&TLibForm::EditTay, QStringLiteral(","), QStringLiteral("0,01"), 0.01, 1},     // unreadable: 0
+      {&TLibForm::EditTay, QStringLiteral("2.5"), QStringLiteral("2,5"), 2.5, 1},        // a point becomes a comma
+      {&TLibForm::EditTay, QStringLiteral("-3"), QStringLiteral("3"), 3, 1},             // no minus can be typed
+      {&TLibForm::EditTay, QStringLiteral(""), QStringLiteral("3"), 3, 1},               // empty: shown again
+      {&TLibForm::EditTay, QStringLiteral(","), QStringLiteral("0,01"), 0.01, 1},        // unreadable: 0
       {&TLibForm::EditV0, QStringLiteral("1234567"), QStringLiteral("100"), 0.01, 100},  // six characters at most
       {&TLibForm::EditV0, QStringLiteral("0,5"), QStringLiteral("0,5"), 0.01, 0.5},
   };
@@ -227,7 +224,8 @@ TEST(LibForm, EverySignalIsFiniteInBothDiagrams) {
       EXPECT_TRUE(EveryColumnFinite(lib.Form.DiagramSignal)) << where;
       EXPECT_TRUE(EveryColumnFinite(lib.Form.DiagramSpectr)) << where;
       EXPECT_GT(lib.Form.DiagramSpectr->GetYmax(), 0) << where;
-      EXPECT_DOUBLE_EQ(lib.Form.DiagramSpectr->GetYmax(), 1.25 * lib.Form.DiagramSpectr->GetKeeper(0)->GetYmax()) << where;
+      EXPECT_DOUBLE_EQ(lib.Form.DiagramSpectr->GetYmax(), 1.25 * lib.Form.DiagramSpectr->GetKeeper(0)->GetYmax())
+          << where;
       EXPECT_DOUBLE_EQ(lib.Form.DiagramSignal->GetYmax(), 1.1 * lib.Form.Formulas().GetV0()) << where;
       // f from -10/tau to 10/tau, scrolled at most to +-70/tau.
       EXPECT_NEAR(lib.Form.DiagramSpectr->GetXmax(), 10 / t, 1e-9 / t) << where;

@@ -82,13 +82,13 @@ TEST_F(TabEditor, TypedAndPastedCharactersPassTheCellFilter) {
   struct Case {
     QString typed, shown;
   } const cases[] = {
-      {"1.5", "1,5"},           // a point becomes a comma
-      {"1,2,3", "1,23"},        // one comma
+      {"1.5", "1,5"},             // a point becomes a comma
+      {"1,2,3", "1,23"},          // one comma
       {"123456789", "12345678"},  // eight characters at most
-      {"5-", "5"},              // a minus after a digit is taken back
+      {"5-", "5"},                // a minus after a digit is taken back
       {"-5", "-5"},
       {"--5", "-5"},
-      {"a1 b+2e", "12"},        // only digits, comma and minus
+      {"a1 b+2e", "12"},  // only digits, comma and minus
   };
   for (const Case& c : cases) {
     form.SpeedButton2Click();
@@ -183,10 +183,8 @@ TEST_F(TabEditor, InsertAndDeleteMoveTheValuesAfterTheCursor) {
     bool insert;
     QStringList after;  // the first cells after the command
   } const cases[] = {
-      {{"1", "2", "3"}, 0, true, {"", "1", "2", "3", ""}},
-      {{"1", "2", "3"}, 2, true, {"1", "2", "", "3", ""}},
-      {{"1", "2", "3"}, 0, false, {"2", "3", "", ""}},
-      {{"1", "2", "3"}, 2, false, {"1", "2", "", ""}},
+      {{"1", "2", "3"}, 0, true, {"", "1", "2", "3", ""}}, {{"1", "2", "3"}, 2, true, {"1", "2", "", "3", ""}},
+      {{"1", "2", "3"}, 0, false, {"2", "3", "", ""}},     {{"1", "2", "3"}, 2, false, {"1", "2", "", ""}},
       {{"1", "", "3"}, 1, false, {"1", "3", ""}},  // the gap becomes "0" and is then deleted
   };
   form.N19->trigger();
@@ -255,7 +253,7 @@ TEST_F(TabEditor, PlotIncludesZeroAndPadsASingleValue) {
     int count;
     bool zeroBelow, zeroAbove;
   } const cases[] = {
-      {{"4"}, 3, true, false},         // 4, 0, 0
+      {{"4"}, 3, true, false},  // 4, 0, 0
       {{"1", "3", "2"}, 3, true, false},
       {{"-1", "-3"}, 2, false, true},
       {{"-1", "3"}, 2, false, false},
@@ -378,7 +376,8 @@ TEST_F(TabEditor, DamagedFilesLoadWhatTheyHoldAndSaySo) {
   Scripted().Messages.clear();
   Scripted().AnswerFile(dir.filePath(QStringLiteral("missing.tbl")));
   form.SpeedButton5Click();
-  EXPECT_EQ(Scripted().Messages, QStringList({"Не удаётся открыть файл" + dir.filePath(QStringLiteral("missing.tbl"))}));
+  EXPECT_EQ(Scripted().Messages,
+            QStringList({"Не удаётся открыть файл" + dir.filePath(QStringLiteral("missing.tbl"))}));
   // Every value handed over is finite, whatever was loaded.
   SetCell(0, QStringLiteral("1e400"));
   form.SpeedButton1Click();

@@ -9,11 +9,11 @@
 namespace {
 // Exact classes only: a program's own widget derived from one of them is a control.
 bool IsPlainContainer(const QWidget* w) {
-  static const QSet<QString> containers = {
-      "QWidget",   "QFrame",       "QScrollArea", "QStackedWidget", "QSplitter",          "QSplitterHandle",
-      "QToolBar",  "QMenuBar",     "QStatusBar",  "QTabWidget",     "QDialogButtonBox",   "QMainWindow",
-      "QDialog",   "QRubberBand",  "QFocusFrame", "QSizeGrip",      "QToolBarSeparator",  "QMdiArea",
-      "QDockWidget"};
+  static const QSet<QString> containers = {"QWidget",           "QFrame",          "QScrollArea",      "QStackedWidget",
+                                           "QSplitter",         "QSplitterHandle", "QToolBar",         "QMenuBar",
+                                           "QStatusBar",        "QTabWidget",      "QDialogButtonBox", "QMainWindow",
+                                           "QDialog",           "QRubberBand",     "QFocusFrame",      "QSizeGrip",
+                                           "QToolBarSeparator", "QMdiArea",        "QDockWidget"};
   return containers.contains(QString::fromLatin1(w->metaObject()->className()));
 }
 

@@ -5,8 +5,9 @@
 // Plain containers that only hold other widgets (frames, scroll areas, tool bars...) are
 // not controls and are passed over.
 //   EXPECT_TRUE(AllWidgetsNamed(&form));
-#include <QStringList>
 #include <gtest/gtest.h>
+
+#include <QStringList>
 
 class QWidget;
 

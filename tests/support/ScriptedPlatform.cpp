@@ -1,9 +1,10 @@
 #include "ScriptedPlatform.h"
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 void TScriptedPlatform::Message(const QString& text) { Messages << text; }
 

@@ -1,8 +1,9 @@
 // Every test program: one offscreen application, the scripted platform, and a
 // check after each test that every queued answer was used and every cursor put back.
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QLocale>
-#include <gtest/gtest.h>
 
 #include "ScriptedPlatform.h"
 #include "platform/Fonts.h"
@@ -24,7 +25,8 @@ class TPlatformReset : public testing::EmptyTestEventListener {
 TScriptedPlatform& Scripted() { return *Installed; }
 
 int main(int argc, char* argv[]) {
-  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+  qputenv("QT_QPA_PLATFORM",
+          qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
   QApplication application(argc, argv);
   // The program's number locale, as the program sets it at start-up.
   QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));

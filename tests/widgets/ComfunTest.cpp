@@ -1,10 +1,11 @@
+#include <gtest/gtest.h>
+
 #include <QLineEdit>
 #include <QLocale>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <clocale>
 #include <optional>
-#include <gtest/gtest.h>
 
 #include "ScriptedPlatform.h"
 #include "widgets/Comfun.h"

@@ -2,13 +2,14 @@
 // A window holding one entry control and a second field, for driving the control
 // as a user does: typing into it and leaving it for the other field, whereupon the
 // owner commits the text, as every window of the program does on exit.
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QLocale>
 #include <QTest>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 #include "widgets/NumericEditUnit.h"
 

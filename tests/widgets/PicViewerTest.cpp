@@ -1,3 +1,5 @@
+#include <gtest/gtest.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -8,7 +10,6 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
-#include <gtest/gtest.h>
 
 #include "ScriptedPlatform.h"
 #include "widgets/PicViewerUnit.h"

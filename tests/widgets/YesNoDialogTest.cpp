@@ -1,3 +1,5 @@
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -5,7 +7,6 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
-#include <gtest/gtest.h>
 
 #include "ScriptedPlatform.h"
 #include "widgets/YesNoDialogUnit.h"
