@@ -71,18 +71,18 @@ double LiteralLagrange(double t) {
 // points. Done here only while the window's own tabulation is not filling its diagram.
 void TabulateErrorIfMissing(TResamForm& form) {
   if (form.DFE->Diagram->GetKeeper(0)->GetCount() == ErrorPoints) return;
-  const bool lagrange = form.IsLagrange();
-  const double a = form.T1 - (lagrange ? 1 : 30) * form.T, b = form.T2 + (lagrange ? 1 : 30) * form.T;
+  const bool lagrange = form.Engine.IsLagrange();
+  const double a = form.Engine.T1() - (lagrange ? 1 : 30) * form.Engine.T(), b = form.Engine.T2() + (lagrange ? 1 : 30) * form.Engine.T();
   const TKeeper* analog = form.DFs->Diagram->GetKeeper(0);
   const TKeeper* curve = form.DFs->Diagram->GetKeeper(1);
   double t = a;
   for (int i = 0; i < ErrorPoints; ++i, t = t + (b - a) / (ErrorPoints - 1))
-    form.ErrorValues[i] = analog->GetValue(t) - curve->GetValue(t);
+    form.Engine.ErrorValues()[i] = analog->GetValue(t) - curve->GetValue(t);
 }
 
 double ChainSeconds(TResamForm& form, int count) {
   const auto start = std::chrono::steady_clock::now();
-  form.N = count;
+  form.Engine.N() = count;
   form.Resample();
   form.Reconstruct();
   TabulateErrorIfMissing(form);
@@ -95,9 +95,9 @@ void RunChain(benchmark::State& state, bool lagrange, int count) {
   form.DFs->resize(Width, Height);
   form.DFs->Diagram->resize(Width, Height);
   if (lagrange) form.N33->trigger();
-  form.FormulaSignal = {Signal, 1, 0};
-  form.AcceptSignal(TResamForm::SourceLibrary);
-  form.TakeAnalogSignal(TResamForm::PeriodFromCount);
+  form.Engine.FormulaSignal = {Signal, 1, 0};
+  form.AcceptSignal(TResamEngine::SourceLibrary);
+  form.TakeAnalogSignal(TResamEngine::PeriodFromCount);
   TRealFunction& sum = lagrange ? TResamForm::LagrangeSum : TResamForm::KotelnikovSum;
   const TRealFunction fast = sum;
   const TRealFunction literal = lagrange ? LiteralLagrange : LiteralKotelnikov;
@@ -120,7 +120,7 @@ void RunChain(benchmark::State& state, bool lagrange, int count) {
   state.counters["chain_ms"] = best * 1e3;
   state.counters["literal_ms"] = reference * 1e3;
   state.counters["literal_over_chain"] = reference / best;
-  state.counters["samples"] = form.N;
+  state.counters["samples"] = form.Engine.N();
   state.counters["picture_width"] = form.DFs->Diagram->Picture().width();
 }
 

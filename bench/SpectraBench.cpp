@@ -66,7 +66,7 @@ void FinestAnalysis(benchmark::State& state, QAction* TResamForm::*method, TReal
   TResamForm& form = Form();
   (form.*method)->trigger();
   form.N47->trigger();
-  const double literal = LiteralAnalysisSeconds(kernel, form.KernelOrder);
+  const double literal = LiteralAnalysisSeconds(kernel, form.Engine.KernelOrder());
   double fast = 0;
   for (auto _ : state) {
     const double start = ProcessSeconds();
@@ -94,10 +94,10 @@ double LiteralKotelnikov(double t) {
 
 void GiveSignalAt500(TResamForm& form) {
   form.N31->trigger();
-  form.FormulaSignal = {Signal, 1, 0};
-  form.AcceptSignal(TResamForm::SourceLibrary);
-  form.TakeAnalogSignal(TResamForm::PeriodHalfTmax);
-  form.N = 500;
+  form.Engine.FormulaSignal = {Signal, 1, 0};
+  form.AcceptSignal(TResamEngine::SourceLibrary);
+  form.TakeAnalogSignal(TResamEngine::PeriodHalfTmax);
+  form.Engine.N() = 500;
   form.Resample();
   form.Reconstruct();
 }
@@ -113,13 +113,13 @@ double FastMethodChange(TResamForm& form) {
 // The same steps with the plain sum in the signal diagram's curve and in the error.
 double LiteralMethodChange(TResamForm& form, std::vector<double>& error, std::vector<double>& recon) {
   TKeeper* curve = Series(form.DFs, 1);
-  const TErrorInterval interval = ErrorInterval(form.T1, form.T2, form.T, false);
+  const TErrorInterval interval = ErrorInterval(form.Engine.T1(), form.Engine.T2(), form.Engine.T(), false);
   const double start = ProcessSeconds();
   curve->SetFunction(LiteralKotelnikov, 10, curve->GetXmin(), curve->GetXmax());
   form.DFs->Diagram->ShowDiagram();
   TabulateError(*Series(form.DFs, 0), *curve, interval.A, interval.B, error.data());
   form.DFE->Diagram->ShowDiagram();
-  ReconstructionSpectrum(TReconKind::Kotelnikov, *Series(form.DFAS, 1), *Series(form.DFBFS, 0), form.Wd, form.T,
+  ReconstructionSpectrum(TReconKind::Kotelnikov, *Series(form.DFAS, 1), *Series(form.DFBFS, 0), form.Engine.Wd(), form.Engine.T(),
                          TFrequencyUnit::Circular, recon.data());
   form.DFAS->Diagram->ShowDiagram();
   const double seconds = Since(start);
@@ -133,11 +133,11 @@ void BM_MethodChange500(benchmark::State& state) {
   std::vector<double> error(ErrorCount), recon(ReconSpectrumCount);
   double fast = 0, literal = 0;
   for (auto _ : state) {
-    form.SpectrumRangeSet = false;
+    form.Engine.SpectrumRangeKnown() = false;
     fast += FastMethodChange(form);
     literal += LiteralMethodChange(form, error, recon);
   }
-  state.counters["N"] = form.N;
+  state.counters["N"] = form.Engine.N();
   state.counters["fast_ms"] = 1e3 * fast / static_cast<double>(state.iterations());
   state.counters["literal_ms"] = 1e3 * literal / static_cast<double>(state.iterations());
   state.counters["literal_over_fast"] = literal / fast;

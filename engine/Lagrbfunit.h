@@ -15,10 +15,24 @@ double LagrangeBasis(int n, int k, double x);
 // with u = SamplePosition(t), accumulated in extended precision.
 double LagrangeValue(const TSampleSet& set, double t);
 
-// Number of nodes of the plotted basis functions, kept within MinBasisCount .. MaxBasisCount.
-void SetBasisCount(int count);
-int GetBasisCount();
+// The basis functions the basis-function tab plots, for a number of nodes kept within
+// MinBasisCount .. MaxBasisCount; each function reads the count at every evaluation.
+class TLagrangeBasis {
+ public:
+  TLagrangeBasis();
+  TLagrangeBasis(const TLagrangeBasis&) = delete;
+  TLagrangeBasis& operator=(const TLagrangeBasis&) = delete;
+  void SetCount(int count);
+  int Count() const { return NodeCount; }
+  // Basis function k (0 .. MaxBasisCount-1) of x in sampling periods; null for any other k.
+  TRealFunction Function(int k) const;
 
-// Basis function k (0 .. MaxBasisCount-1) as a plain function of x in sampling periods,
-// reading the basis count at every evaluation; null for any other k.
-TRealFunction LagrangeBasisFunction(int k);
+ private:
+  struct TEntry {
+    const TLagrangeBasis* Owner;
+    int K;
+  };
+  static double Value(const TEntry& entry, double x);
+  int NodeCount = MinBasisCount;
+  TEntry Entries[MaxBasisCount];
+};

@@ -56,6 +56,24 @@ bool TKeeper::CommonInit(int count, double xmin, double xmax) {
   return true;
 }
 
+void TKeeper::TakeData(const TKeeper& source) {
+  if (&source == this) return;
+  Source = source.Source;
+  Samples = source.Samples;
+  Function = source.Function;
+  Constant = source.Constant;
+  Count = source.Count;
+  Xmin = source.Xmin;
+  Xmax = source.Xmax;
+  Ymin = source.Ymin;
+  Ymax = source.Ymax;
+  Period = source.Period;
+  Step = source.Step;
+  Scale = source.Scale;
+  Shape = source.Shape;
+  Symmetry = source.Symmetry;
+}
+
 void TKeeper::SetFunction(TRealFunction fn, int count, double xmin, double xmax) {
   if (!fn) return;
   if (!CommonInit(count, xmin, xmax)) return;

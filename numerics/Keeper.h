@@ -34,6 +34,10 @@ class TKeeper {
   // The array is borrowed, never copied or freed: a later change of its contents changes the plot.
   void SetArray(double* samples, int count, double xmin, double xmax);
   void SetConstant(double value, double xmin, double xmax);
+  // The data of another keeper (what it plots and how: source, range, shape, symmetry,
+  // period, scale), leaving this one's colour, pen, visibility, markers and place in its
+  // list. A borrowed array or a bound function is shared, not copied.
+  void TakeData(const TKeeper& source);
 
   void SetDiscrete() { Shape = ShapeDiscrete; }
   void SetPeriodic(double period);

@@ -118,7 +118,7 @@ void GiveDrawing(TResamForm& form) {
 
 // The signal and the spectrum tabs for the signal just given.
 void ShootTabs(TResamForm& form, const QString& source) {
-  if (!form.SignalGiven) {
+  if (!form.Engine.SignalGiven()) {
     std::fprintf(stderr, "no signal came from the %s\n", qPrintable(source));
     ++Failures;
     return;

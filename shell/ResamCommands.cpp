@@ -1,6 +1,6 @@
-// The main window's commands that are not the engine's: the connections, the chains run
-// after a change, the display toggles, the spectrum settings window, the mouse moves that
-// show and hide the tool panels, and "Выход".
+// The main window's commands that are not the engine's: the connections, the display
+// toggles, the spectrum settings window, the mouse moves that show and hide the tool panels,
+// and "Выход".
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -72,28 +72,6 @@ void TResamForm::ConnectCommands() {
   connect(PageControl1, &QTabWidget::currentChanged, this, &F::PageControl1Change);
 }
 
-// Each chain runs under the hourglass cursor, which is put back afterwards.
-void TResamForm::Resample() {
-  if (!SignalGiven) return;
-  TWaitCursor wait;
-  if (SignalSource == SourceTable)
-    TakeTableSamples();
-  else
-    SampleSignal();
-  ComputeDiscreteSpectrum();
-  ComputeReconSpectrum();
-}
-
-void TResamForm::Recompute() {
-  if (!SignalGiven) return;
-  TWaitCursor wait;
-  if (SignalSource != SourceTable) {
-    AnalyseSignal();
-    ShowAnalogSpectrum();
-  }
-  Resample();
-}
-
 // The settings window decides only how the next spectrum is computed; nothing is redone now.
 void TResamForm::N6Click() { TurnSpAn(); }
 
@@ -101,7 +79,7 @@ void TResamForm::N4Click() { QApplication::quit(); }
 
 void TResamForm::N24Click() {
   ToggleDisplay(N24, SpeedButton3);
-  SetSpectrumRange();
+  Show(Engine.SetSpectrumRange());
 }
 
 void TResamForm::N25Click() { ToggleDisplay(N25, SpeedButton4); }
@@ -122,14 +100,15 @@ void TResamForm::ToggleDisplay(QAction* item, QToolButton* button) {
 // Which series the signal and spectrum diagrams show: nothing before a signal, then what the
 // three switches say, except that a table signal has no analog curve or spectrum.
 void TResamForm::ApplyDisplay() {
-  const bool analog = SignalGiven && SignalSource != SourceTable;
+  const bool given = Engine.SignalGiven();
+  const bool analog = Engine.IsAnalog();
   const struct {
     TDiagramFrame* Frame;
     int Number;
     bool Shown;
-  } rows[] = {{DFs, 0, analog && N24->isChecked()},      {DFAS, 0, analog && N24->isChecked()},
-              {DFs, 2, SignalGiven && N25->isChecked()}, {DFAS, 1, SignalGiven && N25->isChecked()},
-              {DFs, 1, SignalGiven && N26->isChecked()}, {DFAS, 2, SignalGiven && N26->isChecked()}};
+  } rows[] = {{DFs, 0, analog && N24->isChecked()}, {DFAS, 0, analog && N24->isChecked()},
+              {DFs, 2, given && N25->isChecked()},  {DFAS, 1, given && N25->isChecked()},
+              {DFs, 1, given && N26->isChecked()},  {DFAS, 2, given && N26->isChecked()}};
   for (const auto& row : rows) {
     TKeeper* k = Series(row.Frame, row.Number);
     row.Shown ? k->Show() : k->Hide();

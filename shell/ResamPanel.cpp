@@ -61,7 +61,7 @@ void TResamForm::BuildParameterPanel() {
   EditN->setMaxLength(4);
   EditN->SetMin(2);
   EditN->SetMax(100);
-  EditN->SetVal(N);
+  EditN->SetVal(Engine.N());
   EditN->setToolTip(QStringLiteral("Количество отсчётов на интервале анализа"));
   RadioButtonT = new QRadioButton(QStringLiteral("Период дискретизации T[c]:"), p);
   RadioButtonT->setGeometry(ModeLeft, Row(1), ModeWidth, RowHeight);
@@ -79,8 +79,8 @@ void TResamForm::BuildParameterPanel() {
   EditFloatT2->setGeometry(EditLeft - 40 + IntervalEditWidth + 6, Row(2), IntervalEditWidth, RowHeight);
   EditFloatT2->setToolTip(QStringLiteral("Правая граница интервала анализа сигнала"));
   SetIntervalEdits(-10000, 10000, -10000, 10000);
-  EditFloatT1->SetVal(T1);
-  EditFloatT2->SetVal(T2);
+  EditFloatT1->SetVal(Engine.T1());
+  EditFloatT2->SetVal(Engine.T2());
   Button1 = new QPushButton(QStringLiteral("Ввод"), p);
   Button1->setGeometry(EditLeft, Row(3), 60, RowHeight + 2);
 

@@ -40,9 +40,9 @@ void TResamForm::N2Click() {
   if (!DiagramEditor->IsProcessed()) return;
   int count = 0;
   const double* values = DiagramEditor->GetData(count);
-  DrawnSignal = {DiagramEditor->GetSignal(), values, count};
-  AcceptSignal(SourceEditor);
-  TakeAnalogSignal(PeriodFromCount);
+  Engine.DrawnSignal = {DiagramEditor->GetSignal(), values, count};
+  AcceptSignal(TResamEngine::SourceEditor);
+  TakeAnalogSignal(TResamEngine::PeriodFromCount);
 }
 
 // Table editor: shows TabEditorForm; on confirmed values sets TableSignal, then
@@ -58,8 +58,9 @@ void TResamForm::N3Click() {
   }
   TabEditorForm->exec();
   if (!TabEditorForm->IsProcessed()) return;
-  TableSignal.Values = TabEditorForm->GetData(TableSignal.Count);
-  AcceptSignal(SourceTable);
+  TResamEngine::TTableSignal& table = Engine.TableSignal;
+  table.Values = TabEditorForm->GetData(table.Count);
+  AcceptSignal(TResamEngine::SourceTable);
   TakeTableSignal();
 }
 
@@ -69,9 +70,9 @@ void TResamForm::SpeedButton11Click() {
   if (!LibForm) return;
   LibForm->Execute();
   if (!LibForm->IsAccepted()) return;
-  FormulaSignal = {LibForm->GetSignalFunction(), LibForm->GetTau(), LibForm->GetSymmetry()};
-  AcceptSignal(SourceLibrary);
-  TakeAnalogSignal(PeriodHalfTmax);
+  Engine.FormulaSignal = {LibForm->GetSignalFunction(), LibForm->GetTau(), LibForm->GetSymmetry()};
+  AcceptSignal(TResamEngine::SourceLibrary);
+  TakeAnalogSignal(TResamEngine::PeriodHalfTmax);
 }
 
 void TResamForm::N40Click() {
@@ -79,41 +80,33 @@ void TResamForm::N40Click() {
   PolyGarmForm->Execute();
   if (!PolyGarmForm->IsAccepted()) return;
   PolyGarmForm->MakeCurrent();
-  FormulaSignal = {TPolyGarmForm::CurrentSignalValue, PolyGarmForm->GetPeriod(), 1};
-  AcceptSignal(SourcePolyharmonic);
-  TakeAnalogSignal(PeriodFromCount);
+  Engine.FormulaSignal = {TPolyGarmForm::CurrentSignalValue, PolyGarmForm->GetPeriod(), 1};
+  AcceptSignal(TResamEngine::SourcePolyharmonic);
+  TakeAnalogSignal(TResamEngine::PeriodFromCount);
 }
 
-void TResamForm::AcceptSignal(TSignalSource source) {
+void TResamForm::AcceptSignal(TResamEngine::TSignalSource source) { Show(Engine.AcceptSignal(source)); }
+
+void TResamForm::ShowAcceptedSignal() {
   EnableResults(true);
   GroupBox1->show();
   Label5->hide();
-  SignalSource = source;
-  SignalGiven = true;
   AdaptToSource();
 }
 
-void TResamForm::TakeAnalogSignal(TPeriodRule rule) {
-  if (!SignalGiven || SignalSource == SourceTable) return;
+// A new signal is shown from the signal tab.
+void TResamForm::TakeAnalogSignal(TResamEngine::TPeriodRule rule) {
   TWaitCursor wait;
-  ResetInterval = true;
-  AnalyseSignal();
-  ShowAnalogSpectrum();
-  N = 2 * Nmin;
-  T = rule == PeriodFromCount ? (T2 - T1) / (N - 1) : Tmax * 0.5;
-  LimitCount();
-  PageControl1->setCurrentIndex(0);
-  Resample();
-  Reconstruct();
+  const TResamEngine::TChanges changes = Engine.TakeAnalogSignal(rule);
+  if (changes != TResamEngine::ChangeNone) PageControl1->setCurrentIndex(0);
+  Show(changes);
 }
 
 void TResamForm::TakeTableSignal() {
-  if (!SignalGiven || SignalSource != SourceTable) return;
   TWaitCursor wait;
-  T = 1.0;
-  PageControl1->setCurrentIndex(0);
-  Resample();
-  Reconstruct();
+  const TResamEngine::TChanges changes = Engine.TakeTableSignal();
+  if (changes != TResamEngine::ChangeNone) PageControl1->setCurrentIndex(0);
+  Show(changes);
 }
 
 void TResamForm::EnableResults(bool on) {
@@ -124,7 +117,7 @@ void TResamForm::EnableResults(bool on) {
 }
 
 void TResamForm::AdaptToSource() {
-  const bool analog = SignalSource != SourceTable;
+  const bool analog = Engine.Source() != TResamEngine::SourceTable;
   for (QWidget* w : {Label13, Label18, Label19, Label20, Label21, Label14, Label22, Label15, Label23})
     w->setVisible(analog);
   N7->menuAction()->setEnabled(analog);
@@ -137,7 +130,7 @@ void TResamForm::AdaptToSource() {
   }
   RadioButtonN->setEnabled(analog);
   if (analog) {
-    SetInputMode(N13->isChecked());
+    SetInputMode(Engine.CountModeOn());
   } else {
     EditN->setReadOnly(true);
     EditT->setReadOnly(false);

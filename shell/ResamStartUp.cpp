@@ -52,7 +52,10 @@ TResamWindows::TResamWindows()
       TableEditor(MakeInstance(TabEditorForm)),
       Library(MakeInstance(LibForm)),
       PictureViewer(MakeInstance(PicViewerForm)),
-      Fragment(MakeInstance(PolyGarmForm)) {}
+      Fragment(MakeInstance(PolyGarmForm)) {
+  // The spectrum module's window is made after the main window; its settings rule from now on.
+  MainWindow->UseSpectrumModule(SpAnForm);
+}
 
 // The windows themselves go after this, last made first, as the members end.
 TResamWindows::~TResamWindows() {

@@ -10,8 +10,6 @@
 #include <QPaintEvent>
 #include <QScrollArea>
 
-#include "engine/Basefunctionsunit.h"
-#include "engine/Lagrbfunit.h"
 #include "numerics/SpAnUnit.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
@@ -19,13 +17,9 @@
 #include "widgets/AccessibleNames.h"
 
 TResamForm* ResamForm = nullptr;
-TResamForm* TResamForm::Engine = nullptr;
-TRealFunction TResamForm::KotelnikovSum = TResamForm::KotelnikovCurve;
-TRealFunction TResamForm::LagrangeSum = TResamForm::LagrangeCurve;
 
 TResamForm::TResamForm(QWidget* parent) : QMainWindow(parent) {
-  Engine = this;
-  Kernel = Sinc;
+  UseSpectrumModule(SpAnForm);
   BuildToolBar();
   BuildMenu();
   BuildPages();
@@ -38,17 +32,13 @@ TResamForm::TResamForm(QWidget* parent) : QMainWindow(parent) {
   EnableResults(false);
   setWindowTitle(QStringLiteral("Ряд Котельникова - Кварнел, Тармин, 2015г."));
   resize(1000, 700);
-  AnalyseGeneratingFunction();
+  Show(TResamEngine::ChangeKernel);
   ComboBoxLagr->setCurrentIndex(0);
-  ResetInterval = true;
   ShowWelcome();
   GiveAccessibleNames(this);
 }
 
-TResamForm::~TResamForm() {
-  if (Engine == this) Engine = nullptr;
-  delete OwnSpectrumModule;
-}
+TResamForm::~TResamForm() = default;
 
 // The welcome card shows while the rest of start-up runs. It is a separate top-level
 // window that frees itself when it closes; parenting it here only makes sure it goes
@@ -59,19 +49,7 @@ void TResamForm::ShowWelcome() {
   hello->repaint();
 }
 
-TFourierAnalyser& TResamForm::SpectrumModule() {
-  if (SpAnForm) return *SpAnForm;
-  if (!OwnSpectrumModule) OwnSpectrumModule = new TFourierAnalyser;
-  return *OwnSpectrumModule;
-}
-
-double TResamForm::KotelnikovCurve(double t) { return Engine ? KotelnikovValue(Engine->SampleSet(), t) : 0; }
-
-double TResamForm::LocalCurve(double t) {
-  return Engine && Engine->Kernel ? LocalValue(Engine->SampleSet(), Engine->Kernel, t) : 0;
-}
-
-double TResamForm::LagrangeCurve(double t) { return Engine ? LagrangeValue(Engine->SampleSet(), t) : 0; }
+void TResamForm::UseSpectrumModule(TFourierAnalyser* module) { Engine.SetSpectrumModule(module); }
 
 TKeeper* TResamForm::Series(TDiagramFrame* frame, int number) {
   return frame->Diagram->GetKeeper(static_cast<unsigned char>(number));
@@ -93,7 +71,7 @@ void TResamForm::FormPaint() {
   if (!FirstPaint) return;
   FirstPaint = false;
   ApplyLayout();
-  GroupBox1->setVisible(SignalGiven);
+  GroupBox1->setVisible(Engine.SignalGiven());
 }
 
 bool TResamForm::eventFilter(QObject* watched, QEvent* event) {

@@ -1,21 +1,14 @@
 #pragma once
-// The main window: it owns the current signal, the sampling parameters, the chosen method
-// and the display settings, receives signals from the four source windows, runs the
-// reconstruction engine and shows the results on four tabs.
-//
-// The engine's state is members of this class and its operations are member functions
-// defined by topic in engine/*.cpp; the arithmetic they call lives in plain functions there.
-// Times are in seconds, circular frequencies in rad/s, cyclic frequencies in Hz.
+// The main window: a view over one reconstruction engine. It receives signals from the four
+// source windows, and each handler reads its widget, calls the engine and shows what changed
+// (Show), on four tabs. The window keeps the display settings and its own widgets only.
 #include <QFont>
 #include <QImage>
 #include <QList>
 #include <QMainWindow>
 #include <initializer_list>
 
-#include "engine/KernelResponse.h"
-#include "engine/SampleSet.h"
-#include "engine/SpectrumRange.h"
-#include "numerics/Mathlib.h"
+#include "engine/ResamEngine.h"
 
 class QAction;
 class QActionGroup;
@@ -45,73 +38,17 @@ class TResamForm : public QMainWindow {
   explicit TResamForm(QWidget* parent = nullptr);
   ~TResamForm() override;
 
-  // Which source delivered the current signal; a table signal is known only by its samples.
-  enum TSignalSource { SourceEditor, SourceLibrary, SourcePolyharmonic, SourceTable };
-  // How the first period is chosen for a new analog signal.
-  enum TPeriodRule { PeriodFromCount, PeriodHalfTmax };
+  // The engine whose state and results this window shows.
+  TResamEngine Engine;
+  // Shows what the engine reports changed, in the widgets and diagrams: the one place where
+  // engine results reach the window.
+  void Show(TResamEngine::TChanges changes);
+  // Hands the engine the spectrum module whose settings it follows (SpAnForm once it exists).
+  void UseSpectrumModule(TFourierAnalyser* module);
 
-  // What the source commands hand over before AcceptSignal. The source windows keep the
-  // data alive and unchanged until the user confirms another signal.
-  struct TDrawnSignal {
-    const TKeeper* Curve = nullptr;  // the drawn curve, read continuously
-    const double* Values = nullptr;  // its node values
-    int Count = 0;
-  };
-  struct TFormulaSignal {
-    TRealFunction Function = nullptr;  // value in volts at a time in seconds
-    double Duration = 1;               // library: tau; fragment: its period
-    int Symmetry = 0;                  // library: 0 one-sided, otherwise centred on zero
-  };
-  struct TTableSignal {
-    const double* Values = nullptr;
-    int Count = 0;
-  };
-  TDrawnSignal DrawnSignal;
   // The graphical editor still needs its titles and pen colour (set on its first use).
   bool EditorFirstUse = true;
   static constexpr int EditorColour = 0x0000FF;  // red, as the toolkit writes colours
-  TFormulaSignal FormulaSignal;
-  TTableSignal TableSignal;
-
-  // ---- Engine state: sampling set-up ----
-  static constexpr int AnalogCount = 1024;
-  static constexpr int SampleCapacity = 1000;
-  static constexpr int MaxCount = 500;         // sample limit of every method but Lagrange
-  static constexpr int MaxLagrangeCount = 50;  // sample limit of the Lagrange method
-  static constexpr int SpectrumKeepCount = 4096;
-  TSignalSource SignalSource = SourceEditor;
-  bool ResetInterval = true;
-  double T1 = 0, T2 = 1;
-  double AnalogStep = 0;
-  double AnalogValues[AnalogCount] = {};
-  double SupportLevel = 1e-5;
-  bool EdgeGuard = false;
-  double Wm = 0, Fm = 0, Tmax = 0;
-  int Nmin = 0;
-  int N = 10;
-  double T = 0.1;
-  double T0 = 0;
-  double Samples[SampleCapacity] = {};
-  double Fd = 0, Wd = 0;
-  bool SignalGiven = false;
-
-  // ---- Engine state: reconstruction ----
-  TRealFunction Kernel = nullptr;
-  int KernelOrder = 0;
-
-  // ---- Engine state: error, spectra, generating-function analysis ----
-  static constexpr int ErrorCount = 4000;
-  static constexpr int ReconSpectrumCount = 4000;
-  double ErrorValues[ErrorCount] = {};
-  double AnalogSpectrum[SpectrumKeepCount] = {};
-  double ReconSpectrum[ReconSpectrumCount] = {};
-  double KernelSpectrum[MaxKernelSpectrumCount] = {};
-  double Distortion[MaxDistortionCount] = {};
-  bool SpectrumRangeSet = false;
-  // The unit and view the spectrum diagram follows. A menu item is checked before its handler
-  // runs, so these, not the items, tell whether a choice changes anything.
-  TFrequencyUnit ShownUnit = TFrequencyUnit::Circular;
-  TSpectrumView ShownView = TSpectrumView::TwoPeriods;
 
   // ---- Window state ----
   bool FirstPaint = true;
@@ -120,70 +57,19 @@ class TResamForm : public QMainWindow {
   // The parameter panel as designed; narrower windows scale it and its contents.
   static constexpr int DesignPanelWidth = 785, DesignPanelHeight = 120;
 
-  // ---- Engine operations: sampling (engine/Sampling.cpp) ----
-  void AnalyseSignal();
-  void FindSupport(double level);
-  void SampleSignal();
-  void TakeTableSamples();
-  void LimitCount();
-  TSampleSet SampleSet() const { return {Samples, N, T, T0}; }
-
-  // ---- Engine operations: reconstruction (engine/Reconstruction.cpp) ----
-  void Reconstruct();
-  bool IsLagrange() const;
-
-  // ---- Engine operations: error and spectra (engine/ErrorAndSpectra.cpp) ----
-  void ComputeError();
-  void ShowAnalogSpectrum();
-  void ComputeDiscreteSpectrum();
-  void ComputeReconSpectrum();
-  void SetSpectrumRange();
-  void N17Click();
-  void N18Click();
-  void N27Click();
-  void N20Click();
-  void N21Click();
-  void N22Click();
-  void PageControl1Change(int index);
-  // The axis-caption pictures Image1, Image2, Image4 rendered, and those of the unit shown put on DFAS.
-  void ShowFrequencyCaptions();
-
-  // ---- Engine operations: generating-function analysis (engine/GeneratingFunctionAnalysis.cpp) ----
-  void AnalyseGeneratingFunction();
-  void CentreImage(QLabel* image);
-  void N110Click();
-  void N210Click();
-  void N310Click();
-  void N42Click();
-  void N43Click();
-  void N44Click();
-  void N46Click();
-  void N47Click();
-  void SpeedButton12Click();
-  void SpeedButton13Click();
-  void SpeedButton14Click();
-  // The formula picture the panel's tools act on, and that picture enlarged (device pixel ratio 1
-  // for the clipboard and files, the screen's for the viewer).
-  QLabel* VisibleImage() const;
-  QImage EnlargedPicture(qreal devicePixelRatio = 1.0) const;
-
   // ---- Signal arrival (shell/ResamSources.cpp) ----
   void N2Click();
   void N3Click();
   void SpeedButton11Click();
   void N40Click();
-  void AcceptSignal(TSignalSource source);
-  void TakeAnalogSignal(TPeriodRule rule);
+  // The window's part of a signal's arrival, around the engine's commands of the same names.
+  void AcceptSignal(TResamEngine::TSignalSource source);
+  void TakeAnalogSignal(TResamEngine::TPeriodRule rule);
   void TakeTableSignal();
   void EnableResults(bool on);
   void AdaptToSource();
 
-  // ---- Chains (shell/ResamCommands.cpp) ----
-  void Resample();
-  void Recompute();
-
-  // ---- Commands ----
-  void N6Click();
+  // ---- Method menu (shell/ResamMethods.cpp) ----
   void N31Click();
   void N33Click();
   void N35Click();
@@ -196,22 +82,58 @@ class TResamForm : public QMainWindow {
   void N121Click();
   void N221Click();
   void N321Click();
-  void N9Click();
-  void N10Click();
-  void N13Click();
-  void N14Click();
-  void N24Click();
-  void N25Click();
-  void N26Click();
-  void N4Click();
+
+  // ---- Parameter panel and sampling menus (shell/ResamParameters.cpp) ----
   void EditNExit();
   void EditTExit();
   void EditFloatT1Exit();
   void EditFloatT2Exit();
+  void N9Click();
+  void N10Click();
+  void N13Click();
+  void N14Click();
+
+  // ---- Results: display switches, frequency unit, spectrum view (shell/ResamResults.cpp) ----
+  void N24Click();
+  void N25Click();
+  void N26Click();
+  void N17Click();
+  void N18Click();
+  void N27Click();
+  void N20Click();
+  void N21Click();
+  void N22Click();
+  void PageControl1Change(int index);
+  // The axis-caption pictures Image1, Image2, Image4 rendered, and those of the unit shown put on DFAS.
+  void ShowFrequencyCaptions();
+
+  // ---- Generating-function tab (shell/ResamKernelTab.cpp) ----
+  void N110Click();
+  void N210Click();
+  void N310Click();
+  void N42Click();
+  void N43Click();
+  void N44Click();
+  void N46Click();
+  void N47Click();
+  void SpeedButton12Click();
+  void SpeedButton13Click();
+  void SpeedButton14Click();
+  void CentreImage(QLabel* image);
+  // The formula picture the panel's tools act on, and that picture enlarged (device pixel ratio 1
+  // for the clipboard and files, the screen's for the viewer).
+  QLabel* VisibleImage() const;
+  QImage EnlargedPicture(qreal devicePixelRatio = 1.0) const;
+
+  // ---- Basis-function tab (shell/ResamBasisTab.cpp) ----
   void ComboBoxLagrChange(int index);
   void SpeedButton15Click();
   void SpeedButton16Click();
   void SpeedButton17Click();
+
+  // ---- Other commands (shell/ResamCommands.cpp) ----
+  void N6Click();
+  void N4Click();
 
   // ---- Mouse moves that hide or show the tool panels ----
   void FormMouseMove();
@@ -227,8 +149,8 @@ class TResamForm : public QMainWindow {
   // ---- Layout ----
   void FormPaint();
 
-  // The spectrum module: SpAnForm once it exists, otherwise a module of the window's own.
-  TFourierAnalyser& SpectrumModule();
+  // The spectrum module the engine uses (the settings window acts on it).
+  TFourierAnalyser& SpectrumModule() { return Engine.SpectrumModule(); }
 
   // ---- Tool bar ----
   QToolBar* ToolBar1;
@@ -296,17 +218,6 @@ class TResamForm : public QMainWindow {
   const QImage& BasisPicture() const;
   void LoadBasisPicture();
 
-  // The window whose engine the plotted curves read (the one main window; a test's window).
-  static TResamForm* Engine;
-  // The interpolating function of each kind as a plain function of time, reading Engine.
-  static double KotelnikovCurve(double t);
-  static double LocalCurve(double t);
-  static double LagrangeCurve(double t);
-  // What Reconstruct plots for the Kotelnikov and the Lagrange methods (the two curves
-  // above unless a benchmark puts the literal sums here to compare against them).
-  static TRealFunction KotelnikovSum;
-  static TRealFunction LagrangeSum;
-
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -345,33 +256,37 @@ class TResamForm : public QMainWindow {
   void PlaceSideReadouts();
   void FollowReadout(const QLabel* first, std::initializer_list<QLabel*> beside);
 
-  // Method choice (engine/Reconstruction.cpp).
-  void ChooseMethod(int method);
+  // Method choice (shell/ResamMethods.cpp).
+  void ChooseMethod(TResamEngine::TMethod method);
   void SetUpBasisSeries();
   void SwitchMethodTabs(bool lagrange);
-  void LimitToLagrange();
 
-  // Sampling steps (engine/Sampling.cpp).
-  double AnalogValueAt(double t) const;
-  void TakeSignalInterval();
-  void ShowSampleSeries(double tlast);
-
-  // Helpers shared by the commands.
+  // Showing the engine's results (shell/ResamShow.cpp).
+  void ShowAcceptedSignal();
   void ShowDerivedQuantities();
   void ShowSamplingFrequency();
+  void ShowSamples();
+  void ShowInterval();
+  void ShowCurve();
+  void ShowError();
+  void ShowSpectra(TResamEngine::TChanges changes);
+  void ShowKernelAnalysis();
+  void ShowBasis();
+  void ShowRange(TDiagramFrame* frame, const TViewRange& range);
+
+  // Helpers shared by the commands.
   void SetIntervalEdits(double lo1, double hi1, double lo2, double hi2);
   void SetInputMode(bool countMode);
   void SetEditColours();
   void ChooseAnchoring(QAction* item);
   void ToggleDisplay(QAction* item, QToolButton* button);
   void ApplyDisplay();
-  void CommitInterval();
+  void CommitInterval(TResamEngine::TChanges changes);
   void SetBaseColour(QWidget* edit, bool panelColour);
   bool FilterPeriodKey(QKeyEvent* event);
   void HideAllTools();
   TKeeper* Series(TDiagramFrame* frame, int number);
 
-  TFourierAnalyser* OwnSpectrumModule = nullptr;
   QList<QPair<QWidget*, QRect>> DesignGeometry;
   double PanelScale = 1.0;  // of the parameter panel against its design width
   QList<QPair<QWidget*, QFont>> DesignFonts;

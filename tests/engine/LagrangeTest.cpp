@@ -6,10 +6,12 @@
 #include "engine/Lagrbfunit.h"
 
 namespace {
-// Restores the program-wide basis count after a test changes it.
 class LagrangeBasisCount : public testing::Test {
  protected:
-  void TearDown() override { SetBasisCount(MinBasisCount); }
+  TLagrangeBasis Basis;
+  void SetBasisCount(int count) { Basis.SetCount(count); }
+  int GetBasisCount() const { return Basis.Count(); }
+  TRealFunction LagrangeBasisFunction(int k) const { return Basis.Function(k); }
 };
 }  // namespace
 
@@ -56,7 +58,7 @@ TEST(Lagrange, ReproducesEveryPolynomialOfDegreeBelowTheSampleCount) {
 
 TEST(Lagrange, NoSamplesGiveZero) { EXPECT_EQ(LagrangeValue(TSampleSet{}, 1), 0); }
 
-TEST_F(LagrangeBasisCount, BasisFunctionsFollowTheProgramWideCount) {
+TEST_F(LagrangeBasisCount, BasisFunctionsFollowTheCount) {
   SetBasisCount(7);
   ASSERT_EQ(GetBasisCount(), 7);
   for (int k = 0; k < 7; ++k) {

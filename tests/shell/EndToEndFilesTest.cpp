@@ -23,7 +23,7 @@ struct TShown {
 };
 
 TShown Shown(const TResamForm& form) {
-  TShown shown{form.N, form.T, form.T1, form.T2, {}, {}};
+  TShown shown{form.Engine.N(), form.Engine.T(), form.Engine.T1(), form.Engine.T2(), {}, {}};
   const TKeeper* tops = form.DFs->Diagram->GetKeeper(2);
   for (int i = 0; i < tops->GetCount(); ++i) shown.Samples.push_back(tops->GetSample(i));
   for (const QLabel* l : {form.Label7, form.Label12, form.Label20, form.Label21, form.Label22, form.Label23})
@@ -58,7 +58,7 @@ TEST(EndToEndFiles, DrawingAndTableSavedInOneRunArriveAlikeInAnother) {
       QTest::mouseClick(e.SpeedButtonSave, Qt::LeftButton);
       QTest::mouseClick(e.SpeedButtonInput, Qt::LeftButton);
     });
-    ASSERT_TRUE(first.form.SignalGiven);
+    ASSERT_TRUE(first.form.Engine.SignalGiven());
     drawn = Shown(first.form);
     RunModal(first.form.SpeedButton2, [&tbl] {
       TTabEditorForm& e = *TabEditorForm;

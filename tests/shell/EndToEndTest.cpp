@@ -53,7 +53,7 @@ double SpectralDensity(const std::function<double(double)>& s, double a, double 
 // The analysed signal: the source's function on the analysis interval, 0 outside it, where
 // an outer sample of a grid anchored at zero may fall.
 double Analysed(const TResamForm& form, const std::function<double(double)>& s, double t) {
-  return t >= form.T1 && t <= form.T2 ? s(t) : 0;
+  return t >= form.Engine.T1() && t <= form.Engine.T2() ? s(t) : 0;
 }
 
 // The samples a user sees as markers.
@@ -76,17 +76,18 @@ TEST_F(EndToEndRoad, TypedFragmentThroughEveryTabAndMethod) {
     Type(f.EditFloatA[3], QStringLiteral("0,5"));
     QTest::mouseClick(f.Button1, Qt::LeftButton);  // "Готово"
   });
-  ASSERT_TRUE(form.SignalGiven);
+  ASSERT_TRUE(form.Engine.SignalGiven());
   const auto signal = [](double t) { return std::cos(2 * Pi * 2 * t) + 0.5 * std::cos(2 * Pi * 6 * t); };
   // One period of the fundamental, centred on zero.
   EXPECT_DOUBLE_EQ(form.EditFloatT1->Val(), -0.25);
   EXPECT_DOUBLE_EQ(form.EditFloatT2->Val(), 0.25);
-  EXPECT_EQ(form.N, 2 * form.Nmin);
+  EXPECT_EQ(form.Engine.N(), 2 * form.Engine.Nmin());
   EXPECT_GE(ShownNumber(form.Label21->text()), 6 * 0.95) << "the 6 Hz harmonic lies within the estimated band";
   ExpectPanelConsistent(form);
   for (double t : {-0.2, -0.05, 0.0, 0.13}) EXPECT_NEAR(Series(form.DFs, 0)->GetValue(t), signal(t), 1e-3) << t;
   const std::vector<double> tops = SampleTops(form);
-  for (int i = 0; i < form.N; ++i) EXPECT_NEAR(tops[i], Analysed(form, signal, form.T0 + i * form.T), 1e-3) << i;
+  for (int i = 0; i < form.Engine.N(); ++i)
+    EXPECT_NEAR(tops[i], Analysed(form, signal, form.Engine.T0() + i * form.Engine.T()), 1e-3) << i;
 
   // The spectra: the analog one and T times the discrete one both show each harmonic with
   // half its amplitude times the fragment's length, and nothing at zero.
@@ -100,8 +101,8 @@ TEST_F(EndToEndRoad, TypedFragmentThroughEveryTabAndMethod) {
   EXPECT_NEAR(SpectralDensity(signal, -0.25, 0.25, w1), 0.25, 1e-3);
   // The Kotelnikov series passes the discrete spectrum below half the sampling frequency only.
   EXPECT_NEAR(Series(form.DFAS, 2)->GetValue(w1), Series(form.DFAS, 1)->GetValue(w1), 0.005);
-  EXPECT_EQ(Series(form.DFAS, 2)->GetValue(0.6 * form.Wd), 0);
-  EXPECT_EQ(Series(form.DFE, 0)->GetCount(), TResamForm::ErrorCount);
+  EXPECT_EQ(Series(form.DFAS, 2)->GetValue(0.6 * form.Engine.Wd()), 0);
+  EXPECT_EQ(Series(form.DFE, 0)->GetCount(), TResamEngine::ErrorCount);
   EXPECT_EQ(VisitEveryTab(form), 3);
 
   // In hertz the discrete spectrum repeats with the sampling frequency.
@@ -126,23 +127,24 @@ TEST_F(EndToEndRoad, LibraryPulseThroughEveryTabAndMethod) {
     Type(lib.EditTay, QStringLiteral("2"));
     QTest::mouseClick(lib.SpeedButton3, Qt::LeftButton);  // "Выбрать сигнал"
   });
-  ASSERT_TRUE(form.SignalGiven);
-  EXPECT_EQ(form.SignalSource, TResamForm::SourceLibrary);
+  ASSERT_TRUE(form.Engine.SignalGiven());
+  EXPECT_EQ(form.Engine.Source(), TResamEngine::SourceLibrary);
   const TRealFunction pulse = LibForm->GetSignalFunction();
   EXPECT_DOUBLE_EQ(form.EditFloatT1->Val(), -1);
   EXPECT_DOUBLE_EQ(form.EditFloatT2->Val(), 1);
-  EXPECT_EQ(form.N, std::min(2 * form.Nmin, int(TResamForm::MaxCount)));
+  EXPECT_EQ(form.Engine.N(), std::min(2 * form.Engine.Nmin(), int(TResamEngine::MaxCount)));
   ExpectPanelConsistent(form);
   // The pulse peaks at its amplitude in the middle and is symmetric.
   const double v0 = ShownNumber(LibForm->EditV0->text());
   EXPECT_NEAR(Series(form.DFs, 0)->GetValue(0), v0, 1e-3);
   EXPECT_NEAR(Series(form.DFs, 0)->GetValue(-0.4), Series(form.DFs, 0)->GetValue(0.4), 1e-3);
   const std::vector<double> tops = SampleTops(form);
-  for (int i = 0; i < form.N; ++i) EXPECT_NEAR(tops[i], Analysed(form, pulse, form.T0 + i * form.T), 1e-3 * v0) << i;
+  for (int i = 0; i < form.Engine.N(); ++i)
+    EXPECT_NEAR(tops[i], Analysed(form, pulse, form.Engine.T0() + i * form.Engine.T()), 1e-3 * v0) << i;
 
   // Its spectral density, from the library's own function integrated here.
   const double peak = SpectralDensity(pulse, -1, 1, 0);
-  for (double w : {0.0, form.Wm / 4, form.Wm / 2}) {
+  for (double w : {0.0, form.Engine.Wm() / 4, form.Engine.Wm() / 2}) {
     EXPECT_NEAR(Series(form.DFAS, 0)->GetValue(w), SpectralDensity(pulse, -1, 1, w), 0.01 * peak) << w;
     EXPECT_NEAR(Series(form.DFAS, 1)->GetValue(w), SpectralDensity(pulse, -1, 1, w), 0.02 * peak) << w;
   }
@@ -158,12 +160,12 @@ TEST_F(EndToEndRoad, TypedTableThroughEveryTabAndMethod) {
     TypeIntoGrid(editor, {"1", "-2.5", "3", "0,5", "4"});
     QTest::mouseClick(editor.SpeedButton1, Qt::LeftButton);  // "Обработать данные"
   });
-  ASSERT_TRUE(form.SignalGiven);
-  EXPECT_EQ(form.SignalSource, TResamForm::SourceTable);
+  ASSERT_TRUE(form.Engine.SignalGiven());
+  EXPECT_EQ(form.Engine.Source(), TResamEngine::SourceTable);
   const std::vector<double> typed = {1, -2.5, 3, 0.5, 4};
   EXPECT_EQ(SampleTops(form), typed);
-  EXPECT_EQ(form.N, 5);
-  EXPECT_EQ(form.T, 1.0);
+  EXPECT_EQ(form.Engine.N(), 5);
+  EXPECT_EQ(form.Engine.T(), 1.0);
   ExpectPanelConsistent(form);
   // Only the discrete signal exists: no analog curve, no analog spectrum, no error.
   EXPECT_FALSE(Series(form.DFs, 0)->IsShown());
@@ -187,22 +189,24 @@ TEST_F(EndToEndRoad, DrawnPulseThroughEveryTabAndMethod) {
     ClickAt(*e.Diagram1, {{2, 0}, {4, 1}, {6, 0}, {8, 0}});
     QTest::mouseClick(e.SpeedButtonInput, Qt::LeftButton);  // "Обработать график"
   });
-  ASSERT_TRUE(form.SignalGiven);
-  EXPECT_EQ(form.SignalSource, TResamForm::SourceEditor);
+  ASSERT_TRUE(form.Engine.SignalGiven());
+  EXPECT_EQ(form.Engine.Source(), TResamEngine::SourceEditor);
   const auto triangle = [](double t) { return std::max(0.0, 1 - std::fabs(t - 4) / 2); };
   // The drawing is known to a pixel: a column across, a row up or down.
   const double column = drawing.PixelStep(), row = 2.0 / drawing.Diagram1->Get_h_out();
   EXPECT_NEAR(form.EditFloatT1->Val(), 2, 3 * column);
   EXPECT_NEAR(form.EditFloatT2->Val(), 6, 3 * column);
-  EXPECT_FALSE(form.EdgeGuard) << "a triangle is not flat-topped";
-  EXPECT_EQ(form.N, std::min(2 * form.Nmin, int(TResamForm::MaxCount)));
+  EXPECT_FALSE(form.Engine.EdgeGuard()) << "a triangle is not flat-topped";
+  EXPECT_EQ(form.Engine.N(), std::min(2 * form.Engine.Nmin(), int(TResamEngine::MaxCount)));
   ExpectPanelConsistent(form);
   for (double t : {3.0, 4.0, 5.5}) EXPECT_NEAR(Series(form.DFs, 0)->GetValue(t), triangle(t), 2 * row + column) << t;
   // The spectral density of a triangle of height 1 and half-width 2 is 2 sinc^2(w), so 2 at zero.
-  const double peak = SpectralDensity(triangle, form.T1, form.T2, 0);
+  const double peak = SpectralDensity(triangle, form.Engine.T1(), form.Engine.T2(), 0);
   EXPECT_NEAR(peak, 2, 0.01);
   for (double w : {0.0, 0.5, 1.0})
-    EXPECT_NEAR(Series(form.DFAS, 0)->GetValue(w), SpectralDensity(triangle, form.T1, form.T2, w), 0.02 * peak) << w;
+    EXPECT_NEAR(Series(form.DFAS, 0)->GetValue(w), SpectralDensity(triangle, form.Engine.T1(), form.Engine.T2(), w),
+                0.02 * peak)
+        << w;
   EXPECT_EQ(VisitEveryTab(form), 3);
   ExpectEveryMethod(form);
 }

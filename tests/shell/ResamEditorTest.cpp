@@ -65,20 +65,20 @@ TEST_F(TEditorRoad, FlatToppedPulseGivesItsSupportAndTheEdgeGuard) {
     Draw(e, {{2, 0}, {2, 0.8}, {6, 0.8}, {6, 0}, {8, 0}});
     e.SpeedButtonInput->click();
   });
-  ASSERT_TRUE(Form.SignalGiven);
-  EXPECT_EQ(Form.SignalSource, TResamForm::SourceEditor);
+  ASSERT_TRUE(Form.Engine.SignalGiven());
+  EXPECT_EQ(Form.Engine.Source(), TResamEngine::SourceEditor);
   EXPECT_EQ(Editor.windowTitle(), QStringLiteral("Кварнел: Графическое задание сигнала"));
   EXPECT_EQ(Editor.Diagram1->GetNameDiagram(), QStringLiteral("Сигнал"));
   EXPECT_EQ(Editor.GetDrawColor(), 0x0000FF);
   const double column = Editor.PixelStep();
-  EXPECT_NEAR(Form.T1, 2, 3 * column);
-  EXPECT_NEAR(Form.T2, 6, 3 * column);
-  EXPECT_TRUE(Form.EdgeGuard) << "the half-level support is the whole support";
-  EXPECT_EQ(Form.N, std::min(2 * Form.Nmin, int(TResamForm::MaxCount)));
-  const double factor = Form.N < 100 ? 0.99 : 1.0;
-  EXPECT_NEAR(Form.T, (Form.T2 - Form.T1) * factor / (Form.N - 1), 1e-12);
+  EXPECT_NEAR(Form.Engine.T1(), 2, 3 * column);
+  EXPECT_NEAR(Form.Engine.T2(), 6, 3 * column);
+  EXPECT_TRUE(Form.Engine.EdgeGuard()) << "the half-level support is the whole support";
+  EXPECT_EQ(Form.Engine.N(), std::min(2 * Form.Engine.Nmin(), int(TResamEngine::MaxCount)));
+  const double factor = Form.Engine.N() < 100 ? 0.99 : 1.0;
+  EXPECT_NEAR(Form.Engine.T(), (Form.Engine.T2() - Form.Engine.T1()) * factor / (Form.Engine.N() - 1), 1e-12);
   const double row = 2.0 / Editor.Diagram1->Get_h_out();
-  EXPECT_NEAR(Form.AnalogValues[512], 0.8, row) << "the middle of the interval is on the top";
+  EXPECT_NEAR(Form.Engine.AnalogValues()[512], 0.8, row) << "the middle of the interval is on the top";
   EXPECT_TRUE(LabelsAreNumbers());
   EXPECT_TRUE(Scripted().Messages.isEmpty()) << Scripted().Messages.join('\n').toStdString();
 }
@@ -106,13 +106,13 @@ TEST_F(TEditorRoad, DegenerateDrawingsArriveAsDefinedSignals) {
       c.Draw(e);
       e.SpeedButtonInput->click();
     });
-    ASSERT_TRUE(Form.SignalGiven);
-    EXPECT_TRUE(std::isfinite(Form.T1) && std::isfinite(Form.T2));
-    EXPECT_LT(Form.T1, Form.T2);
-    EXPECT_TRUE(std::isfinite(Form.Wm));
-    EXPECT_TRUE(std::isfinite(Form.T) && Form.T > 0);
+    ASSERT_TRUE(Form.Engine.SignalGiven());
+    EXPECT_TRUE(std::isfinite(Form.Engine.T1()) && std::isfinite(Form.Engine.T2()));
+    EXPECT_LT(Form.Engine.T1(), Form.Engine.T2());
+    EXPECT_TRUE(std::isfinite(Form.Engine.Wm()));
+    EXPECT_TRUE(std::isfinite(Form.Engine.T()) && Form.Engine.T() > 0);
     EXPECT_TRUE(LabelsAreNumbers());
-    for (int i = 0; i < TResamForm::AnalogCount; ++i) ASSERT_TRUE(std::isfinite(Form.AnalogValues[i])) << i;
+    for (int i = 0; i < TResamEngine::AnalogCount; ++i) ASSERT_TRUE(std::isfinite(Form.Engine.AnalogValues()[i])) << i;
   }
 }
 
@@ -126,7 +126,7 @@ TEST_F(TEditorRoad, ClosingWithoutProcessingLeavesTheMainWindowAlone) {
     });
     e.SpeedButtonClose->click();
   });
-  EXPECT_FALSE(Form.SignalGiven);
+  EXPECT_FALSE(Form.Engine.SignalGiven());
   EXPECT_FALSE(Editor.isVisible());
   EXPECT_FALSE(Form.EditorFirstUse) << "the titles set on the first use stay set";
   EXPECT_EQ(Editor.Diagram1->GetNameX(), QStringLiteral("t,c"));

@@ -33,14 +33,14 @@ TEST(ResamFragment, RectangularPresetGivesTheThreeCurves) {
   TResamForm form;
   RunFragment(form, {&TPolyGarmForm::Button3, &TPolyGarmForm::Button1});
   PolyGarmForm = nullptr;
-  ASSERT_TRUE(form.SignalGiven);
-  EXPECT_DOUBLE_EQ(form.T1, -0.5);
-  EXPECT_DOUBLE_EQ(form.T2, 0.5);
-  EXPECT_EQ(form.N, 2 * form.Nmin);
-  EXPECT_GT(form.Nmin, 1);
-  EXPECT_NEAR(form.AnalogValues[511] + form.AnalogValues[512], 2 * 1.032, 0.01);
+  ASSERT_TRUE(form.Engine.SignalGiven());
+  EXPECT_DOUBLE_EQ(form.Engine.T1(), -0.5);
+  EXPECT_DOUBLE_EQ(form.Engine.T2(), 0.5);
+  EXPECT_EQ(form.Engine.N(), 2 * form.Engine.Nmin());
+  EXPECT_GT(form.Engine.Nmin(), 1);
+  EXPECT_NEAR(form.Engine.AnalogValues()[511] + form.Engine.AnalogValues()[512], 2 * 1.032, 0.01);
   const TKeeper* samples = form.DFs->Diagram->GetKeeper(2);
-  EXPECT_EQ(samples->GetCount(), form.N);
+  EXPECT_EQ(samples->GetCount(), form.Engine.N());
   EXPECT_TRUE(samples->GetMarkers());
   EXPECT_EQ(form.DFs->Diagram->GetKeeper(1)->GetSource(), SourceFunction);
   EXPECT_TRUE(Scripted().Messages.isEmpty()) << Scripted().Messages.join('\n').toStdString();
@@ -100,14 +100,14 @@ TEST(ResamFragment, ClosingWithoutGotovoLeavesTheMainWindowAsItWas) {
   PolyGarmForm = &fragment;
   TResamForm form;
   RunFragment(form, {&TPolyGarmForm::Button3, &TPolyGarmForm::Button5});
-  EXPECT_FALSE(form.SignalGiven);
+  EXPECT_FALSE(form.Engine.SignalGiven());
   EXPECT_TRUE(form.Label5->isVisibleTo(&form));
   // All amplitudes zero (the window as created): a zero signal on one period of 6.28318 rad/s.
   RunFragment(form, {&TPolyGarmForm::Button1});
   PolyGarmForm = nullptr;
-  ASSERT_TRUE(form.SignalGiven);
-  EXPECT_NEAR(form.T2 - form.T1, 6.283185307179586 / 6.28318, 1e-12);
-  for (int i = 0; i < form.N; ++i) EXPECT_EQ(form.Samples[i], 0);
+  ASSERT_TRUE(form.Engine.SignalGiven());
+  EXPECT_NEAR(form.Engine.T2() - form.Engine.T1(), 6.283185307179586 / 6.28318, 1e-12);
+  for (int i = 0; i < form.Engine.N(); ++i) EXPECT_EQ(form.Engine.SampleValues()[i], 0);
   EXPECT_TRUE(Scripted().Messages.isEmpty());
 }
 

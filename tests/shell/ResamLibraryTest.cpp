@@ -50,32 +50,32 @@ TEST(ResamLibrary, SelectedSignalIsAnalysedOnItsIntervalWithHalfTheLargestPeriod
         Choose(lib, c.Family, c.K, c.Tau);
         lib.SpeedButton3->click();
       });
-      ASSERT_TRUE(form.SignalGiven);
-      EXPECT_EQ(form.SignalSource, TResamForm::SourceLibrary);
-      EXPECT_DOUBLE_EQ(form.T1, c.T1);
-      EXPECT_DOUBLE_EQ(form.T2, c.T2);
-      EXPECT_GT(form.Nmin, 1);
-      EXPECT_GT(form.Tmax, 0);
+      ASSERT_TRUE(form.Engine.SignalGiven());
+      EXPECT_EQ(form.Engine.Source(), TResamEngine::SourceLibrary);
+      EXPECT_DOUBLE_EQ(form.Engine.T1(), c.T1);
+      EXPECT_DOUBLE_EQ(form.Engine.T2(), c.T2);
+      EXPECT_GT(form.Engine.Nmin(), 1);
+      EXPECT_GT(form.Engine.Tmax(), 0);
       if (countMode)
-        EXPECT_EQ(form.N, std::min(2 * form.Nmin, int(TResamForm::MaxCount)));
+        EXPECT_EQ(form.Engine.N(), std::min(2 * form.Engine.Nmin(), int(TResamEngine::MaxCount)));
       else
-        EXPECT_DOUBLE_EQ(form.T, form.Tmax * 0.5);
+        EXPECT_DOUBLE_EQ(form.Engine.T(), form.Engine.Tmax() * 0.5);
       // The tabulated signal is the library's own at the ends of the interval.
-      EXPECT_EQ(form.AnalogValues[0], library.GetSignalFunction()(c.T1));
+      EXPECT_EQ(form.Engine.AnalogValues()[0], library.GetSignalFunction()(c.T1));
     }
   }
   // Browsing and closing: the main window keeps its signal, and the function it holds still
   // reads the selected one.
-  const double t1 = form.T1, t2 = form.T2, value = form.FormulaSignal.Function(0.7);
-  const int n = form.N;
+  const double t1 = form.Engine.T1(), t2 = form.Engine.T2(), value = form.Engine.FormulaSignal.Function(0.7);
+  const int n = form.Engine.N();
   RunLibrary(form, [](TLibForm& lib) {
     Choose(lib, 2, 3, QStringLiteral("9"));
     lib.SpeedButton5->click();
   });
-  EXPECT_EQ(form.T1, t1);
-  EXPECT_EQ(form.T2, t2);
-  EXPECT_EQ(form.N, n);
-  EXPECT_EQ(form.FormulaSignal.Function(0.7), value);
+  EXPECT_EQ(form.Engine.T1(), t1);
+  EXPECT_EQ(form.Engine.T2(), t2);
+  EXPECT_EQ(form.Engine.N(), n);
+  EXPECT_EQ(form.Engine.FormulaSignal.Function(0.7), value);
   LibForm = nullptr;
   EXPECT_TRUE(Scripted().Messages.isEmpty()) << Scripted().Messages.join('\n').toStdString();
 }

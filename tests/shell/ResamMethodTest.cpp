@@ -45,9 +45,9 @@ const TMethodRow Rows[] = {
 
 // The interpolating function as the diagram reads it, against the method's own sum.
 double Expected(const TResamForm& form, const TMethodRow& row, double t) {
-  if (!row.Kernel) return LagrangeValue(form.SampleSet(), t);
-  if (row.Kernel == Sinc) return KotelnikovValue(form.SampleSet(), t);
-  return LocalValue(form.SampleSet(), row.Kernel, t);
+  if (!row.Kernel) return LagrangeValue(form.Engine.SampleSet(), t);
+  if (row.Kernel == Sinc) return KotelnikovValue(form.Engine.SampleSet(), t);
+  return LocalValue(form.Engine.SampleSet(), row.Kernel, t);
 }
 }  // namespace
 
@@ -77,13 +77,13 @@ TEST(ResamMethod, BeforeASignalOnlyCaptionTabsAndCountLimitChange) {
   EXPECT_TRUE(form.PageControl1->isTabVisible(BasisPage));
   EXPECT_EQ(form.PageControl1->currentIndex(), BasisPage);
   EXPECT_EQ(form.EditN->Max(), 50);
-  EXPECT_FALSE(form.SignalGiven);
+  EXPECT_FALSE(form.Engine.SignalGiven());
   form.N35->trigger();
   EXPECT_TRUE(form.PageControl1->isTabVisible(KernelPage));
   EXPECT_FALSE(form.PageControl1->isTabVisible(BasisPage));
   EXPECT_EQ(form.PageControl1->currentIndex(), KernelPage);
   EXPECT_EQ(form.EditN->Max(), 500);
-  EXPECT_EQ(form.KernelOrder, 0);
+  EXPECT_EQ(form.Engine.KernelOrder(), 0);
   // From another tab the switch leaves the active tab alone.
   form.PageControl1->setCurrentIndex(0);
   form.N33->trigger();
@@ -97,23 +97,23 @@ TEST(ResamMethod, LagrangeTakesFiftySamplesWithoutAMessage) {
   form.N35->trigger();
   form.EditN->SetVal(120);
   form.EditNExit();
-  ASSERT_EQ(form.N, 120);
+  ASSERT_EQ(form.Engine.N(), 120);
   form.N33->trigger();
   EXPECT_EQ(form.EditN->Val(), 50);
   EXPECT_EQ(form.EditN->Max(), 50);
-  EXPECT_EQ(form.N, 50);
-  EXPECT_NEAR(form.T, 1.0 / 49, 1e-15);
+  EXPECT_EQ(form.Engine.N(), 50);
+  EXPECT_NEAR(form.Engine.T(), 1.0 / 49, 1e-15);
   EXPECT_EQ(form.DFs->Diagram->GetKeeper(2)->GetCount(), 50);
   // The polynomial is plotted from T0 - 2T to T0 + (N + 1) T, shown from T0 - T to T0 + N T.
   const TKeeper* curve = form.DFs->Diagram->GetKeeper(1);
-  EXPECT_NEAR(curve->GetXmin(), form.T0 - 2 * form.T, 1e-12);
-  EXPECT_NEAR(curve->GetXmax(), form.T0 + 51 * form.T, 1e-12);
-  EXPECT_NEAR(form.DFs->Diagram->GetXmin(), form.T0 - form.T, 1e-12);
+  EXPECT_NEAR(curve->GetXmin(), form.Engine.T0() - 2 * form.Engine.T(), 1e-12);
+  EXPECT_NEAR(curve->GetXmax(), form.Engine.T0() + 51 * form.Engine.T(), 1e-12);
+  EXPECT_NEAR(form.DFs->Diagram->GetXmin(), form.Engine.T0() - form.Engine.T(), 1e-12);
   EXPECT_TRUE(Scripted().Messages.isEmpty());
   // Back to a local method: the limit is 500 again, the samples stay.
   form.N36->trigger();
   EXPECT_EQ(form.EditN->Max(), 500);
-  EXPECT_EQ(form.N, 50);
+  EXPECT_EQ(form.Engine.N(), 50);
 }
 
 TEST(ResamMethod, BasisTabShowsTheChosenNumberOfBasisFunctions) {
@@ -129,7 +129,7 @@ TEST(ResamMethod, BasisTabShowsTheChosenNumberOfBasisFunctions) {
     for (int node = 0; node < 7; ++node)
       EXPECT_NEAR(d.GetKeeper(static_cast<unsigned char>(k))->GetValue(node), k == node ? 1 : 0, 1e-12);
   form.ComboBoxLagr->setCurrentIndex(0);
-  EXPECT_EQ(GetBasisCount(), 2);
+  EXPECT_EQ(form.Engine.BasisCount(), 2);
 }
 
 TEST(ResamMethod, DisplaySwitchesHideTheirCurvesInBothDiagrams) {

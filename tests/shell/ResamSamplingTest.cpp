@@ -39,8 +39,8 @@ void SignalOn(TResamForm& form, double t1, double t2) {
   GiveLibrarySignal(form, SlowWave, 1, 0);
   Type(form.EditFloatT2, QString::number(t2));
   Type(form.EditFloatT1, QString::number(t1));
-  ASSERT_DOUBLE_EQ(form.T1, t1);
-  ASSERT_DOUBLE_EQ(form.T2, t2);
+  ASSERT_DOUBLE_EQ(form.Engine.T1(), t1);
+  ASSERT_DOUBLE_EQ(form.Engine.T2(), t2);
 }
 }  // namespace
 
@@ -59,17 +59,17 @@ TEST(ResamSampling, GridAnchoringInCountMode) {
     SignalOn(form, c.T1, c.T2);
     (c.AtZero ? form.N9 : form.N10)->trigger();
     Type(form.EditN, QStringLiteral("11"));
-    EXPECT_EQ(form.N, 11);
-    EXPECT_NEAR(form.T, 0.1, 1e-12);
-    EXPECT_NEAR(form.T0, c.T0, 1e-9) << c.T1 << (c.AtZero ? " at zero" : " at start");
+    EXPECT_EQ(form.Engine.N(), 11);
+    EXPECT_NEAR(form.Engine.T(), 0.1, 1e-12);
+    EXPECT_NEAR(form.Engine.T0(), c.T0, 1e-9) << c.T1 << (c.AtZero ? " at zero" : " at start");
     const TKeeper* samples = form.DFs->Diagram->GetKeeper(2);
     EXPECT_EQ(samples->GetCount(), 11);
     EXPECT_NEAR(samples->GetXmin(), c.T0, 1e-9);
     // Each sample is the analog signal at its own grid point, 0 outside the interval.
     for (int i = 0; i < 11; ++i) {
-      const double t = form.T0 + i * form.T;
-      const bool inside = t > form.T1 - 1e-12 && t < form.T2 + 1e-12;
-      EXPECT_NEAR(form.Samples[i], inside ? SlowWave(t) : 0, 1e-3) << i << " at " << t;
+      const double t = form.Engine.T0() + i * form.Engine.T();
+      const bool inside = t > form.Engine.T1() - 1e-12 && t < form.Engine.T2() + 1e-12;
+      EXPECT_NEAR(form.Engine.SampleValues()[i], inside ? SlowWave(t) : 0, 1e-3) << i << " at " << t;
     }
   }
   EXPECT_TRUE(Scripted().Messages.isEmpty());
@@ -95,12 +95,12 @@ TEST(ResamSampling, PeriodModeCountsAndCorrectsThePeriod) {
   for (const auto& c : cases) {
     if (c.Pasted) form.EditT->setText(QString::fromLatin1(c.Typed));
     Type(form.EditT, c.Pasted ? QString() : QString::fromLatin1(c.Typed));
-    EXPECT_DOUBLE_EQ(form.T, c.T) << c.Typed;
+    EXPECT_DOUBLE_EQ(form.Engine.T(), c.T) << c.Typed;
     EXPECT_EQ(form.EditT->text(), QString::fromLatin1(c.Shown)) << c.Typed;
   }
-  EXPECT_EQ(form.N, 4);  // 0, 0.25, 0.5, 0.75
+  EXPECT_EQ(form.Engine.N(), 4);  // 0, 0.25, 0.5, 0.75
   Type(form.EditT, QStringLiteral("0.3"));
-  EXPECT_EQ(form.N, 4);  // 0, 0.3, 0.6, 0.9
+  EXPECT_EQ(form.Engine.N(), 4);  // 0, 0.3, 0.6, 0.9
   EXPECT_EQ(form.EditN->Val(), 4);
   // Only the least period (0.002 on [0, 1], 500 or 501 grid points by rounding) may meet the limit.
   for (const QString& m : Scripted().Messages) EXPECT_EQ(m, Limit500);
@@ -113,9 +113,9 @@ TEST(ResamSampling, PeriodModeBeyondTheLimitsIsCorrectedWithTheirMessages) {
     form.N14->trigger();
     Type(form.EditT, QStringLiteral("0,002"));
     EXPECT_EQ(Scripted().Messages, QStringList{Limit500});
-    EXPECT_EQ(form.N, 500);
-    EXPECT_NEAR(form.T, 1.0 / 499, 1e-15);
-    EXPECT_EQ(form.T0, 0);
+    EXPECT_EQ(form.Engine.N(), 500);
+    EXPECT_NEAR(form.Engine.T(), 1.0 / 499, 1e-15);
+    EXPECT_EQ(form.Engine.T0(), 0);
     EXPECT_EQ(form.EditN->Val(), 500);
   }
   Scripted().Messages.clear();
@@ -126,8 +126,8 @@ TEST(ResamSampling, PeriodModeBeyondTheLimitsIsCorrectedWithTheirMessages) {
     form.N14->trigger();
     Type(form.EditT, QStringLiteral("0,0168"));  // 60 grid points
     EXPECT_EQ(Scripted().Messages, QStringList{Limit50});
-    EXPECT_EQ(form.N, 50);
-    EXPECT_NEAR(form.T, 1.0 / 49, 1e-15);
+    EXPECT_EQ(form.Engine.N(), 50);
+    EXPECT_NEAR(form.Engine.T(), 1.0 / 49, 1e-15);
     EXPECT_EQ(form.EditN->Max(), 50);
   }
 }
@@ -135,16 +135,16 @@ TEST(ResamSampling, PeriodModeBeyondTheLimitsIsCorrectedWithTheirMessages) {
 TEST(ResamSampling, ANewSignalTakesTwiceNminWithinTheLimit) {
   TResamForm form;
   GiveLibrarySignal(form, FastWave, 1, 0);
-  EXPECT_GT(2 * form.Nmin, 500);
+  EXPECT_GT(2 * form.Engine.Nmin(), 500);
   EXPECT_EQ(Scripted().Messages, QStringList{Limit500});
-  EXPECT_EQ(form.N, 500);
-  EXPECT_NEAR(form.T, 1.0 / 499, 1e-15);
+  EXPECT_EQ(form.Engine.N(), 500);
+  EXPECT_NEAR(form.Engine.T(), 1.0 / 499, 1e-15);
   Scripted().Messages.clear();
 
   TResamForm slow;
   GiveLibrarySignal(slow, SlowWave, 1, 0);
-  EXPECT_EQ(slow.N, 2 * slow.Nmin);
-  EXPECT_NEAR(slow.T, 1.0 / (slow.N - 1), 1e-12);  // count mode derives T from N again
+  EXPECT_EQ(slow.Engine.N(), 2 * slow.Engine.Nmin());
+  EXPECT_NEAR(slow.Engine.T(), 1.0 / (slow.Engine.N() - 1), 1e-12);  // count mode derives T from N again
   EXPECT_TRUE(Scripted().Messages.isEmpty());
 }
 
@@ -167,19 +167,19 @@ TEST(ResamSampling, TableAndAnalogSignalsSwitchThePanel) {
   EXPECT_FALSE(form.N7->menuAction()->isEnabled());
   EXPECT_FALSE(form.Label20->isVisibleTo(form.GroupBox1));
   EXPECT_FALSE(form.DFs->Diagram->GetKeeper(0)->IsShown());
-  EXPECT_EQ(form.N, 3);
-  EXPECT_EQ(form.T2, 2);
+  EXPECT_EQ(form.Engine.N(), 3);
+  EXPECT_EQ(form.Engine.T2(), 2);
   EXPECT_EQ(form.EditT->text(), QStringLiteral("1,0000"));
   // A longer period for a short table is taken as typed: the interval follows it.
   Type(form.EditT, QStringLiteral("4"));
-  EXPECT_EQ(form.T, 4);
-  EXPECT_EQ(form.T2, 8);
+  EXPECT_EQ(form.Engine.T(), 4);
+  EXPECT_EQ(form.Engine.T2(), 8);
   EXPECT_EQ(shownInterval(), TShown(0, 8));
   // ... but only as far as the diagrams reach, so that the spectra scaled by T stay finite
   // for any method.
   form.EditT->setText(QStringLiteral("1e308"));
   QTest::keyClick(form.EditT, Qt::Key_Return);
-  EXPECT_EQ(form.T2, 100000);
+  EXPECT_EQ(form.Engine.T2(), 100000);
   EXPECT_EQ(form.EditT->text(), QStringLiteral("50000,0000"));
   EXPECT_EQ(shownInterval(), TShown(0, 100000));
   form.N35->trigger();
@@ -204,11 +204,11 @@ TEST(ResamSampling, ShortAndLongTablesArePaddedOrLimited) {
   TResamForm form;
   const double one[] = {5};
   GiveTableSignal(form, one, 1);
-  EXPECT_EQ(form.N, 2);
-  EXPECT_EQ(form.Samples[1], 0);
-  EXPECT_EQ(form.T2, form.T);
+  EXPECT_EQ(form.Engine.N(), 2);
+  EXPECT_EQ(form.Engine.SampleValues()[1], 0);
+  EXPECT_EQ(form.Engine.T2(), form.Engine.T());
   GiveTableSignal(form, nullptr, 0);
-  EXPECT_EQ(form.N, 2);
+  EXPECT_EQ(form.Engine.N(), 2);
   EXPECT_TRUE(Scripted().Messages.isEmpty());
 
   form.N33->trigger();
@@ -216,17 +216,17 @@ TEST(ResamSampling, ShortAndLongTablesArePaddedOrLimited) {
   for (int i = 0; i < 51; ++i) many[i] = i;
   GiveTableSignal(form, many, 51);
   EXPECT_EQ(Scripted().Messages, QStringList{Limit50});
-  EXPECT_EQ(form.N, 50);
+  EXPECT_EQ(form.Engine.N(), 50);
 }
 
 TEST(ResamSampling, ZeroSignalGivesFiniteQuantities) {
   TResamForm form;
   GiveLibrarySignal(form, Zero, 0.5, 1);
-  EXPECT_EQ(form.T1, -0.25);
-  EXPECT_TRUE(std::isfinite(form.Wm));
-  EXPECT_GE(form.N, 2);
-  EXPECT_TRUE(std::isfinite(form.T) && form.T > 0);
-  for (int i = 0; i < form.N; ++i) EXPECT_EQ(form.Samples[i], 0);
+  EXPECT_EQ(form.Engine.T1(), -0.25);
+  EXPECT_TRUE(std::isfinite(form.Engine.Wm()));
+  EXPECT_GE(form.Engine.N(), 2);
+  EXPECT_TRUE(std::isfinite(form.Engine.T()) && form.Engine.T() > 0);
+  for (int i = 0; i < form.Engine.N(); ++i) EXPECT_EQ(form.Engine.SampleValues()[i], 0);
   for (QLabel* l : {form.Label7, form.Label12, form.Label20, form.Label21, form.Label22, form.Label23}) {
     EXPECT_FALSE(l->text().contains(QStringLiteral("nan"), Qt::CaseInsensitive)) << l->text().toStdString();
     EXPECT_FALSE(l->text().contains(QStringLiteral("inf"), Qt::CaseInsensitive)) << l->text().toStdString();
@@ -242,25 +242,25 @@ TEST(ResamSampling, DrawnFlatToppedSignalShortensThePeriodBelowAHundredSamples) 
   TKeeper curve;
   curve.SetArray(values, 101, 0, 1);
   TResamForm form;
-  form.DrawnSignal = {&curve, values, 101};
-  form.AcceptSignal(TResamForm::SourceEditor);
-  form.TakeAnalogSignal(TResamForm::PeriodFromCount);
-  EXPECT_NEAR(form.T1, 0.3, 1e-12);
-  EXPECT_NEAR(form.T2, 0.7, 1e-12);
-  EXPECT_TRUE(form.EdgeGuard);
+  form.Engine.DrawnSignal = {&curve, values, 101};
+  form.AcceptSignal(TResamEngine::SourceEditor);
+  form.TakeAnalogSignal(TResamEngine::PeriodFromCount);
+  EXPECT_NEAR(form.Engine.T1(), 0.3, 1e-12);
+  EXPECT_NEAR(form.Engine.T2(), 0.7, 1e-12);
+  EXPECT_TRUE(form.Engine.EdgeGuard());
   Type(form.EditN, QStringLiteral("50"));
-  EXPECT_NEAR(form.T, 0.99 * 0.4 / 49, 1e-15);
+  EXPECT_NEAR(form.Engine.T(), 0.99 * 0.4 / 49, 1e-15);
   Type(form.EditN, QStringLiteral("100"));
-  EXPECT_NEAR(form.T, 0.4 / 99, 1e-15);
+  EXPECT_NEAR(form.Engine.T(), 0.4 / 99, 1e-15);
 
   // A triangle reaches half height on a narrower support: no guard.
   for (int i = 0; i <= 100; ++i) values[i] = std::max(0.0, 1 - std::fabs(i - 50) / 20.0);
   curve.SetArray(values, 101, 0, 1);
-  form.AcceptSignal(TResamForm::SourceEditor);
-  form.TakeAnalogSignal(TResamForm::PeriodFromCount);
-  EXPECT_FALSE(form.EdgeGuard);
+  form.AcceptSignal(TResamEngine::SourceEditor);
+  form.TakeAnalogSignal(TResamEngine::PeriodFromCount);
+  EXPECT_FALSE(form.Engine.EdgeGuard());
   Type(form.EditN, QStringLiteral("50"));
-  EXPECT_NEAR(form.T, (form.T2 - form.T1) / 49, 1e-15);
+  EXPECT_NEAR(form.Engine.T(), (form.Engine.T2() - form.Engine.T1()) / 49, 1e-15);
   EXPECT_TRUE(Scripted().Messages.isEmpty());
 }
 
@@ -277,16 +277,16 @@ TEST(ResamSampling, ShortestAndLongestIntervalsGiveDefinedPlots) {
       GiveLibrarySignal(form, FastWave, 1, 0);
       Type(form.EditFloatT2, QString::fromLatin1(c.T2));
       Type(form.EditFloatT1, QString::fromLatin1(c.T1));
-      EXPECT_EQ(form.T1, c.Lo);
-      EXPECT_EQ(form.T2, c.Hi);
+      EXPECT_EQ(form.Engine.T1(), c.Lo);
+      EXPECT_EQ(form.Engine.T2(), c.Hi);
       (countMode ? form.N13 : form.N14)->trigger();
       Type(countMode ? static_cast<QLineEdit*>(form.EditN) : form.EditT, QStringLiteral("0"));
-      EXPECT_GE(form.N, 2);
-      EXPECT_LE(form.N, 500);
-      EXPECT_TRUE(std::isfinite(form.T) && form.T > 0);
-      EXPECT_EQ(form.DFs->Diagram->GetKeeper(2)->GetCount(), form.N);
+      EXPECT_GE(form.Engine.N(), 2);
+      EXPECT_LE(form.Engine.N(), 500);
+      EXPECT_TRUE(std::isfinite(form.Engine.T()) && form.Engine.T() > 0);
+      EXPECT_EQ(form.DFs->Diagram->GetKeeper(2)->GetCount(), form.Engine.N());
       const TKeeper* curve = form.DFs->Diagram->GetKeeper(1);
-      for (double t = form.T1; t <= form.T2; t += (form.T2 - form.T1) / 7)
+      for (double t = form.Engine.T1(); t <= form.Engine.T2(); t += (form.Engine.T2() - form.Engine.T1()) / 7)
         EXPECT_TRUE(std::isfinite(curve->GetValue(t)));
       for (const QString& m : Scripted().Messages) EXPECT_EQ(m, Limit500);
       Scripted().Messages.clear();

@@ -37,9 +37,7 @@ std::vector<double> Copy(const double* values, int count) { return std::vector<d
 // A table signal sampled with the period 0.1 s: Wd = 20 pi rad/s, Fd = 10 Hz.
 void GiveTenHertzTable(TResamForm& form, const double* values, int count) {
   GiveTableSignal(form, values, count);
-  form.T = 0.1;
-  form.Resample();
-  form.Reconstruct();
+  form.Show(form.Engine.SetPeriod(0.1));
 }
 
 const double TableValues[] = {0, 1, 3, 2, -1, 0.5, 0, 2, 1, 0};
@@ -58,7 +56,7 @@ TEST_F(ResamSpectra, WithoutASignalOnlyTheAnalysisAndTheCaptionsChange) {
   form.PageControl1->setCurrentIndex(SpectrumPage);
   for (TDiagramFrame* f : {form.DFAS, form.DFE})
     for (int k = 0; k < f->Diagram->GetKeeperListLength(); ++k) EXPECT_EQ(Series(f, k)->GetCount(), 0);
-  EXPECT_FALSE(form.SpectrumRangeSet);
+  EXPECT_FALSE(form.Engine.SpectrumRangeKnown());
   form.N47->trigger();
   EXPECT_EQ(Series(form.DFBFS, 0)->GetCount(), MaxKernelSpectrumCount);
   EXPECT_TRUE(Scripted().Messages.isEmpty());
@@ -98,12 +96,12 @@ TEST_F(ResamSpectra, GeneratingFunctionTabFollowsTheMethodAndTheMenu) {
   // Kotelnikov at low detail: the ideal low-pass, and no distortion at all.
   form.N42->trigger();
   form.N31->trigger();
-  for (int i = 0; i < 1090; ++i) ASSERT_EQ(form.KernelSpectrum[i], i * TwoPiShort / 99 < Pi ? 1.0 : 0.0) << i;
-  for (int i = 0; i < 50; ++i) ASSERT_EQ(form.Distortion[i], 0.0) << i;
+  for (int i = 0; i < 1090; ++i) ASSERT_EQ(form.Engine.KernelSpectrum()[i], i * TwoPiShort / 99 < Pi ? 1.0 : 0.0) << i;
+  for (int i = 0; i < 50; ++i) ASSERT_EQ(form.Engine.Distortion()[i], 0.0) << i;
   // The triangle with the step 0,001: 2 times the integral of 1 - x over [0, 1].
   form.N210->trigger();
   form.N35->trigger();
-  EXPECT_NEAR(form.KernelSpectrum[0], 1.0, 2e-6);
+  EXPECT_NEAR(form.Engine.KernelSpectrum()[0], 1.0, 2e-6);
   EXPECT_TRUE(form.N210->isChecked() && form.N42->isChecked());
 }
 
@@ -111,18 +109,18 @@ TEST_F(ResamSpectra, FinerAnalysisRerunsOnlyTheThirdTab) {
   GiveLibrarySignal(form, SlowWave, 1, 0);
   form.N312->trigger();
   form.PageControl1->setCurrentIndex(SpectrumPage);
-  const std::vector<double> recon = Copy(form.ReconSpectrum, TResamForm::ReconSpectrumCount);
-  const std::vector<double> error = Copy(form.ErrorValues, TResamForm::ErrorCount);
-  const std::vector<double> kernel = Copy(form.KernelSpectrum, 1090);
-  ASSERT_TRUE(form.SpectrumRangeSet);
+  const std::vector<double> recon = Copy(form.Engine.ReconSpectrum().data(), TResamEngine::ReconSpectrumCount);
+  const std::vector<double> error = Copy(form.Engine.ErrorValues().data(), TResamEngine::ErrorCount);
+  const std::vector<double> kernel = Copy(form.Engine.KernelSpectrum().data(), 1090);
+  ASSERT_TRUE(form.Engine.SpectrumRangeKnown());
   form.DFAS->Diagram->SetRangeX(-3, 4);  // the user's zoom
   form.N47->trigger();
   EXPECT_TRUE(form.N310->isChecked());
   EXPECT_TRUE(form.N44->isChecked());
   EXPECT_EQ(Series(form.DFBFS, 0)->GetCount(), 5490);
-  EXPECT_NE(Copy(form.KernelSpectrum, 1090), kernel);
-  EXPECT_EQ(Copy(form.ReconSpectrum, TResamForm::ReconSpectrumCount), recon);
-  EXPECT_EQ(Copy(form.ErrorValues, TResamForm::ErrorCount), error);
+  EXPECT_NE(Copy(form.Engine.KernelSpectrum().data(), 1090), kernel);
+  EXPECT_EQ(Copy(form.Engine.ReconSpectrum().data(), TResamEngine::ReconSpectrumCount), recon);
+  EXPECT_EQ(Copy(form.Engine.ErrorValues().data(), TResamEngine::ErrorCount), error);
   EXPECT_EQ(form.DFAS->Diagram->GetXmin(), -3);
   EXPECT_EQ(form.DFAS->Diagram->GetXmax(), 4);
   // Coming back to the tab keeps the zoom; the next method choice recomputes and resets it.
@@ -130,12 +128,12 @@ TEST_F(ResamSpectra, FinerAnalysisRerunsOnlyTheThirdTab) {
   form.PageControl1->setCurrentIndex(SpectrumPage);
   EXPECT_EQ(form.DFAS->Diagram->GetXmax(), 4);
   form.N31->trigger();
-  EXPECT_NEAR(form.DFAS->Diagram->GetXmax(), 1.1 * form.Wd, 1e-9);
+  EXPECT_NEAR(form.DFAS->Diagram->GetXmax(), 1.1 * form.Engine.Wd(), 1e-9);
 }
 
 TEST_F(ResamSpectra, ViewsShowTheirShareOfThePeriodInBothUnits) {
   GiveTenHertzTable(form, TableValues, 10);
-  ASSERT_NEAR(form.Wd, 20 * Pi, 1e-9);
+  ASSERT_NEAR(form.Engine.Wd(), 20 * Pi, 1e-9);
   struct TCase {
     QAction* TResamForm::*Unit;
     QToolButton* TResamForm::*Button;
@@ -192,25 +190,26 @@ TEST_F(ResamSpectra, TableSignalHasNeitherErrorNorAnalogSpectrum) {
   EXPECT_TRUE(Series(form.DFAS, 1)->IsShown());
   EXPECT_TRUE(Series(form.DFAS, 2)->IsShown());
   // Kotelnikov: the discrete spectrum up to half the sampling frequency, nothing beyond.
-  EXPECT_NEAR(form.ReconSpectrum[0], 0.85, 1e-12);
-  EXPECT_EQ(form.ReconSpectrum[3999], 0);
+  EXPECT_NEAR(form.Engine.ReconSpectrum()[0], 0.85, 1e-12);
+  EXPECT_EQ(form.Engine.ReconSpectrum()[3999], 0);
   EXPECT_NEAR(form.DFAS->Diagram->GetYmax(), 1.1 * Series(form.DFAS, 1)->GetYmax() * 0.1, 1e-12);
 }
 
 TEST_F(ResamSpectra, LagrangeHasNoInterpolatingSpectrumAndAShortErrorInterval) {
   GiveLibrarySignal(form, SlowWave, 1, 0);
   const TKeeper* error = Series(form.DFE, 0);
-  EXPECT_NEAR(error->GetXmin(), form.T1 - 30 * form.T, 1e-12);
+  EXPECT_NEAR(error->GetXmin(), form.Engine.T1() - 30 * form.Engine.T(), 1e-12);
   form.N33->trigger();
-  for (double v : form.ReconSpectrum) ASSERT_EQ(v, 0.0);
-  EXPECT_NEAR(error->GetXmin(), form.T1 - form.T, 1e-12);
-  EXPECT_NEAR(error->GetXmax(), form.T2 + form.T, 1e-12);
-  EXPECT_NEAR(form.DFE->Diagram->GetXmin(), form.T1 - form.T, 1e-12);
+  for (double v : form.Engine.ReconSpectrum()) ASSERT_EQ(v, 0.0);
+  EXPECT_NEAR(error->GetXmin(), form.Engine.T1() - form.Engine.T(), 1e-12);
+  EXPECT_NEAR(error->GetXmax(), form.Engine.T2() + form.Engine.T(), 1e-12);
+  EXPECT_NEAR(form.DFE->Diagram->GetXmin(), form.Engine.T1() - form.Engine.T(), 1e-12);
   // Within the interval the error is the analog signal less the polynomial.
-  const double t = form.T1 + 0.37;
+  const double t = form.Engine.T1() + 0.37;
   const int i = static_cast<int>(std::lround((t - error->GetXmin()) / error->GetStep()));
   const double ti = error->GetXmin() + i * error->GetStep();
-  EXPECT_NEAR(form.ErrorValues[i], Series(form.DFs, 0)->GetValue(ti) - Series(form.DFs, 1)->GetValue(ti), 1e-9);
+  EXPECT_NEAR(form.Engine.ErrorValues()[i], Series(form.DFs, 0)->GetValue(ti) - Series(form.DFs, 1)->GetValue(ti),
+              1e-9);
 }
 
 TEST_F(ResamSpectra, ExtremeSamplingGivesFiniteSpectraAndAUsableRange) {
@@ -220,17 +219,15 @@ TEST_F(ResamSpectra, ExtremeSamplingGivesFiniteSpectraAndAUsableRange) {
   };
   for (const TCase& c : {TCase{SlowWave, 2}, TCase{SlowWave, 500}, TCase{Zero, 20}}) {
     GiveLibrarySignal(form, c.Signal, 1, 1);
-    form.N = c.N;
-    form.Resample();
-    form.Reconstruct();
+    form.Show(form.Engine.SetCount(c.N));
     form.PageControl1->setCurrentIndex(0);
     form.PageControl1->setCurrentIndex(SpectrumPage);
-    for (double v : form.ReconSpectrum) ASSERT_TRUE(std::isfinite(v));
-    for (double v : form.ErrorValues) ASSERT_TRUE(std::isfinite(v));
+    for (double v : form.Engine.ReconSpectrum()) ASSERT_TRUE(std::isfinite(v));
+    for (double v : form.Engine.ErrorValues()) ASSERT_TRUE(std::isfinite(v));
     const TDiagram& d = *form.DFAS->Diagram;
     EXPECT_EQ(d.GetYmin(), 0);
     EXPECT_GT(d.GetYmax(), 0);
-    EXPECT_NEAR(d.GetXmax(), 1.1 * form.Wd, 1e-9 * form.Wd);
+    EXPECT_NEAR(d.GetXmax(), 1.1 * form.Engine.Wd(), 1e-9 * form.Engine.Wd());
   }
   EXPECT_TRUE(Scripted().Messages.isEmpty());
 }

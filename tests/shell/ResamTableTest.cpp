@@ -48,17 +48,17 @@ class ResamTable : public testing::Test {
 
 TEST_F(ResamTable, ProcessedValuesBecomeTheDiscreteSignal) {
   RunTable(form, {"1", "-2,5", "3"}, false);  // closed without processing: nothing arrives
-  EXPECT_FALSE(form.SignalGiven);
+  EXPECT_FALSE(form.Engine.SignalGiven());
   EXPECT_EQ(editor.windowTitle(), QStringLiteral("Кварнел: Табличное задание сигнала"));
   EXPECT_TRUE(editor.DF->Diagram->GetKeeper(0)->GetMarkers());
 
   RunTable(form, {"1", "-2,5", "3", "", "0,25"}, true);
-  ASSERT_TRUE(form.SignalGiven);
-  EXPECT_EQ(form.SignalSource, TResamForm::SourceTable);
-  EXPECT_EQ(form.N, 5);
-  EXPECT_EQ(form.T, 1.0);
-  EXPECT_EQ(form.T1, 0);
-  EXPECT_EQ(form.T2, 4);
+  ASSERT_TRUE(form.Engine.SignalGiven());
+  EXPECT_EQ(form.Engine.Source(), TResamEngine::SourceTable);
+  EXPECT_EQ(form.Engine.N(), 5);
+  EXPECT_EQ(form.Engine.T(), 1.0);
+  EXPECT_EQ(form.Engine.T1(), 0);
+  EXPECT_EQ(form.Engine.T2(), 4);
   const TKeeper* samples = form.DFs->Diagram->GetKeeper(2);
   ASSERT_EQ(samples->GetCount(), 5);
   const double expected[] = {1, -2.5, 3, 0, 0.25};
@@ -68,23 +68,23 @@ TEST_F(ResamTable, ProcessedValuesBecomeTheDiscreteSignal) {
 
   // A single value is padded with a zero sample.
   RunTable(form, {"7"}, true);
-  EXPECT_EQ(form.N, 2);
-  EXPECT_EQ(form.T2, 1);
+  EXPECT_EQ(form.Engine.N(), 2);
+  EXPECT_EQ(form.Engine.T2(), 1);
   EXPECT_EQ(samples->GetSample(1), 0);
   EXPECT_TRUE(AllWidgetsNamed(&editor));
 }
 
 TEST_F(ResamTable, LagrangeTakesAtMostFiftyValues) {
   form.N33Click();
-  ASSERT_TRUE(form.IsLagrange());
+  ASSERT_TRUE(form.Engine.IsLagrange());
   Scripted().Messages.clear();
   RunTable(form, Numbers(50), true);
-  EXPECT_EQ(form.N, 50);
+  EXPECT_EQ(form.Engine.N(), 50);
   EXPECT_TRUE(Scripted().Messages.isEmpty());
   RunTable(form, Numbers(51), true);
-  EXPECT_EQ(form.N, 50);
-  EXPECT_EQ(form.T, 1.0);
-  EXPECT_EQ(form.T2, 49);
+  EXPECT_EQ(form.Engine.N(), 50);
+  EXPECT_EQ(form.Engine.T(), 1.0);
+  EXPECT_EQ(form.Engine.T2(), 49);
   EXPECT_EQ(Scripted().Messages,
             QStringList({"Интерполяция многочленом Лагранжа доступна только при количестве отсчётов не более 50"}));
   // The editor still holds all 51 values for another method.

@@ -10,14 +10,14 @@ inline double Zero(double) { return 0; }
 
 // As the library does: a function of time with its duration and symmetry.
 inline void GiveLibrarySignal(TResamForm& form, TRealFunction f, double tau, int symmetry) {
-  form.FormulaSignal = {f, tau, symmetry};
-  form.AcceptSignal(TResamForm::SourceLibrary);
-  form.TakeAnalogSignal(TResamForm::PeriodHalfTmax);
+  form.Engine.FormulaSignal = {f, tau, symmetry};
+  form.AcceptSignal(TResamEngine::SourceLibrary);
+  form.TakeAnalogSignal(TResamEngine::PeriodHalfTmax);
 }
 
 // As the table editor does: values that stay alive while they are the signal.
 inline void GiveTableSignal(TResamForm& form, const double* values, int count) {
-  form.TableSignal = {values, count};
-  form.AcceptSignal(TResamForm::SourceTable);
+  form.Engine.TableSignal = {values, count};
+  form.AcceptSignal(TResamEngine::SourceTable);
   form.TakeTableSignal();
 }

@@ -107,7 +107,7 @@ TEST(ResamFormCommands, SpectrumModuleItemOpensItsSettingsAndRecomputesNothing) 
   SpAnForm = &module;
   TResamForm form;
   GiveLibrarySignal(form, SlowWave, 1, 0);
-  const double wm = form.Wm;
+  const double wm = form.Engine.Wm();
   QTimer::singleShot(0, [] {
     auto* settings = qobject_cast<TSpAnTurnForm*>(QApplication::activeModalWidget());
     ASSERT_NE(settings, nullptr);
@@ -117,5 +117,5 @@ TEST(ResamFormCommands, SpectrumModuleItemOpensItsSettingsAndRecomputesNothing) 
   form.N6->trigger();
   SpAnForm = nullptr;
   EXPECT_EQ(module.GetCriterion(), 1);
-  EXPECT_EQ(form.Wm, wm);
+  EXPECT_EQ(form.Engine.Wm(), wm);
 }

@@ -56,25 +56,25 @@ void ExpectPanelConsistent(const TResamForm& form) {
   ASSERT_TRUE(form.GroupBox1->isVisibleTo(&form));
   EXPECT_FALSE(form.Label5->isVisibleTo(&form)) << "no signal is reported while one is given";
   ExpectNoBadNumbers(&form);
-  EXPECT_EQ(ShownNumber(form.EditN->text()), form.N);
-  EXPECT_NEAR(ShownNumber(form.EditT->text()), form.T, F4);
+  EXPECT_EQ(ShownNumber(form.EditN->text()), form.Engine.N());
+  EXPECT_NEAR(ShownNumber(form.EditT->text()), form.Engine.T(), F4);
   const double fd = Shown(form.Label7), wd = Shown(form.Label12);
-  EXPECT_NEAR(fd, 1 / form.T, F4) << form.Label7->text().toStdString();
+  EXPECT_NEAR(fd, 1 / form.Engine.T(), F4) << form.Label7->text().toStdString();
   EXPECT_NEAR(wd, 2 * Pi * fd, 2 * Pi * F4 + F4) << form.Label12->text().toStdString();
 
   // The sample markers: N of them, T apart.
   const TKeeper* samples = form.DFs->Diagram->GetKeeper(2);
-  EXPECT_EQ(samples->GetCount(), form.N);
-  EXPECT_NEAR(samples->GetXmin(), form.T0, 1e-12 * (1 + std::fabs(form.T0)));
-  EXPECT_NEAR(samples->GetStep(), form.T, 1e-9 * form.T);
+  EXPECT_EQ(samples->GetCount(), form.Engine.N());
+  EXPECT_NEAR(samples->GetXmin(), form.Engine.T0(), 1e-12 * (1 + std::fabs(form.Engine.T0())));
+  EXPECT_NEAR(samples->GetStep(), form.Engine.T(), 1e-9 * form.Engine.T());
 
   // The interval edits show six significant digits of the interval the engine keeps.
-  const double t1 = form.T1, t2 = form.T2;
-  if (form.SignalSource == TResamForm::SourceTable) {
+  const double t1 = form.Engine.T1(), t2 = form.Engine.T2();
+  if (form.Engine.Source() == TResamEngine::SourceTable) {
     EXPECT_FALSE(form.EditFloatT1->isEnabled());
     EXPECT_FALSE(form.Label20->isVisibleTo(&form)) << "a table has no analog spectrum to estimate from";
-    EXPECT_EQ(form.T1, 0);
-    EXPECT_DOUBLE_EQ(form.T2, (form.N - 1) * form.T);
+    EXPECT_EQ(form.Engine.T1(), 0);
+    EXPECT_DOUBLE_EQ(form.Engine.T2(), (form.Engine.N() - 1) * form.Engine.T());
     return;
   }
   EXPECT_NEAR(form.EditFloatT1->Val(), t1, 1e-5 * std::fabs(t1) + 1e-12);
@@ -83,10 +83,11 @@ void ExpectPanelConsistent(const TResamForm& form) {
   EXPECT_GT(wm, 0) << form.Label20->text().toStdString();
   EXPECT_NEAR(fm, wm / (2 * Pi), F4 / (2 * Pi) + F4) << form.Label21->text().toStdString();
   EXPECT_NEAR(tmax, Pi / wm, Pi / (wm * wm) * F4 + F4) << form.Label22->text().toStdString();
-  EXPECT_EQ(Shown(form.Label23), std::trunc((t2 - t1) * form.Wm / Pi + 1)) << form.Label23->text().toStdString();
+  EXPECT_EQ(Shown(form.Label23), std::trunc((t2 - t1) * form.Engine.Wm() / Pi + 1))
+      << form.Label23->text().toStdString();
   if (form.N13->isChecked()) {
-    const double factor = form.EdgeGuard && form.N < 100 ? 0.99 : 1.0;
-    EXPECT_NEAR(form.T, (t2 - t1) * factor / (form.N - 1), 1e-12 * (t2 - t1));
+    const double factor = form.Engine.EdgeGuard() && form.Engine.N() < 100 ? 0.99 : 1.0;
+    EXPECT_NEAR(form.Engine.T(), (t2 - t1) * factor / (form.Engine.N() - 1), 1e-12 * (t2 - t1));
   }
 }
 
@@ -156,19 +157,19 @@ void ExpectEveryMethod(TResamForm& form) {
   constexpr int BasisTab = 3, KernelTab = 2;
   for (const TMethodRow& row : MethodRows) {
     SCOPED_TRACE(row.Caption);
-    const int before = form.N;
+    const int before = form.Engine.N();
     Scripted().Messages.clear();
     (form.*row.Item)->trigger();
     EXPECT_EQ(form.windowTitle(), QString::fromUtf8(row.Caption));
     EXPECT_EQ(form.PageControl1->isTabVisible(BasisTab), row.Lagrange);
     EXPECT_EQ(form.PageControl1->isTabVisible(KernelTab), !row.Lagrange);
     // Only the Lagrange limit may speak, and only when it cuts the count.
-    if (row.Lagrange && before > TResamForm::MaxLagrangeCount) {
+    if (row.Lagrange && before > TResamEngine::MaxLagrangeCount) {
       EXPECT_EQ(Scripted().Messages.size(), 1);
-      EXPECT_EQ(form.N, TResamForm::MaxLagrangeCount);
+      EXPECT_EQ(form.Engine.N(), TResamEngine::MaxLagrangeCount);
     } else {
       EXPECT_TRUE(Scripted().Messages.isEmpty()) << Scripted().Messages.join('\n').toStdString();
-      EXPECT_EQ(form.N, before) << "a method choice does not retake the samples";
+      EXPECT_EQ(form.Engine.N(), before) << "a method choice does not retake the samples";
     }
     // Every one of these methods interpolates: its curve passes through each sample top.
     const TKeeper* samples = form.DFs->Diagram->GetKeeper(2);

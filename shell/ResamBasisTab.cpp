@@ -1,5 +1,5 @@
-// The basis-function tab of the Lagrange method: fifty basis polynomials of which the first
-// BasisCount are shown, and the formula picture with its tools.
+// The basis-function tab of the Lagrange method: the engine's fifty basis polynomials of which
+// the first BasisCount are shown, and the formula picture with its tools.
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -21,7 +21,6 @@ namespace {
 constexpr int BasisBlue = 0xFF0000;
 constexpr int EstimateCount = 10;
 constexpr double FunctionFrom = -10, FunctionTo = 60;
-constexpr double VisibleBottom = -1, VisibleTop = 1.5;
 }  // namespace
 
 void TResamForm::SetUpBasisSeries() {
@@ -30,7 +29,7 @@ void TResamForm::SetUpBasisSeries() {
   for (int k = 0; k < MaxBasisCount; ++k) {
     TKeeper* series = d.GetKeeper(static_cast<unsigned char>(k));
     if (!series) continue;
-    series->SetFunction(LagrangeBasisFunction(k), EstimateCount, FunctionFrom, FunctionTo);
+    series->SetFunction(Engine.BasisFunction(k), EstimateCount, FunctionFrom, FunctionTo);
     series->SetColor(BasisBlue);
     k < MinBasisCount ? series->Show() : series->Hide();
   }
@@ -44,17 +43,23 @@ void TResamForm::SetUpBasisSeries() {
 void TResamForm::ComboBoxLagrChange(int index) {
   if (index < 0) return;
   TWaitCursor wait;
-  SetBasisCount(index + MinBasisCount);
-  const int count = GetBasisCount();
+  Show(Engine.SetBasisCount(index + MinBasisCount));
+}
+
+// The range is stored before the ordinate is set, as this tab always has: restoring the range
+// keeps the ordinate that was shown before the count changed.
+void TResamForm::ShowBasis() {
+  const int count = Engine.BasisCount();
+  const TViewRange& view = Engine.BasisView();
   TDiagram& d = *DFLagr->Diagram;
   for (int k = 0; k < MaxBasisCount; ++k)
     if (TKeeper* series = d.GetKeeper(static_cast<unsigned char>(k))) k < count ? series->Show() : series->Hide();
   d.EnableLine(false);
-  d.SetLimitXmax(count);
-  d.SetRangeX(-0.5, count - 0.5);
+  d.SetLimitXmax(view.LimitMax);
+  d.SetRangeX(view.Xmin, view.Xmax);
   DFLagr->StoreRange();
   d.EnableLine(true);
-  d.SetRangeY(VisibleBottom, VisibleTop);
+  d.SetRangeY(view.Ymin, view.Ymax);
 }
 
 const QImage& TResamForm::BasisPicture() const { return LagrPicture; }

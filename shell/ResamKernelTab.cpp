@@ -1,12 +1,10 @@
-// The generating-function tab: the kernel of the chosen method, its spectrum, the distortion
-// coefficient, the formula picture and the analysis menu.
+// The generating-function tab: the engine's analysis of the chosen method's kernel shown, the
+// formula picture and the analysis menu.
 #include <QAction>
 #include <QLabel>
 #include <QPixmap>
 #include <QScrollArea>
 
-#include "engine/Basefunctionsunit.h"
-#include "engine/KernelAnalysis.h"
 #include "numerics/Keeper.h"
 #include "platform/CoreServices.h"
 #include "platform/Platform.h"
@@ -18,9 +16,6 @@
 #include "widgets/PicViewerUnit.h"
 
 namespace {
-constexpr int KernelEstimateCount = 10;
-constexpr double KernelViewBottom = -0.25, KernelViewTop = 1;
-constexpr double SpectrumViewPeriods = 2;
 // A picture within this much of the panel's size (its border and scroll bar) starts at the edge.
 constexpr int PanelMargin = 30;
 // The viewer shows the formula half as large again as the panel does; the clipboard and the
@@ -28,24 +23,24 @@ constexpr int PanelMargin = 30;
 constexpr qreal EnlargedScale = 1.5;
 
 // The formula pictures in the order the panel's tools look for the visible one, each with
-// the method item that shows it.
+// the method that shows it.
 struct TFormulaPicture {
   QLabel* TResamForm::*Image;
-  QAction* TResamForm::*Method;
+  TResamEngine::TMethod Method;
   const char* Name;
 };
 const TFormulaPicture Pictures[] = {
-    {&TResamForm::ImageKot, &TResamForm::N31, "ImageKot"},
-    {&TResamForm::ImagePol0, &TResamForm::N35, "ImagePol0"},
-    {&TResamForm::ImagePol1, &TResamForm::N36, "ImagePol1"},
-    {&TResamForm::ImagePol2, &TResamForm::N212, "ImagePol2"},
-    {&TResamForm::ImagePol3, &TResamForm::N312, "ImagePol3"},
-    {&TResamForm::ImageSpl11, &TResamForm::N111, "ImageSpl11"},
-    {&TResamForm::ImageSpl21, &TResamForm::N211, "ImageSpl21"},
-    {&TResamForm::ImageSpl31, &TResamForm::N311, "ImageSpl31"},
-    {&TResamForm::ImageSpl12, &TResamForm::N121, "ImageSpl12"},
-    {&TResamForm::ImageSpl22, &TResamForm::N221, "ImageSpl22"},
-    {&TResamForm::ImageSpl32, &TResamForm::N321, "ImageSpl32"},
+    {&TResamForm::ImageKot, TResamEngine::MethodKotelnikov, "ImageKot"},
+    {&TResamForm::ImagePol0, TResamEngine::MethodPol0, "ImagePol0"},
+    {&TResamForm::ImagePol1, TResamEngine::MethodPol1, "ImagePol1"},
+    {&TResamForm::ImagePol2, TResamEngine::MethodPol2, "ImagePol2"},
+    {&TResamForm::ImagePol3, TResamEngine::MethodPol3, "ImagePol3"},
+    {&TResamForm::ImageSpl11, TResamEngine::MethodSpl11, "ImageSpl11"},
+    {&TResamForm::ImageSpl21, TResamEngine::MethodSpl21, "ImageSpl21"},
+    {&TResamForm::ImageSpl31, TResamEngine::MethodSpl31, "ImageSpl31"},
+    {&TResamForm::ImageSpl12, TResamEngine::MethodSpl12, "ImageSpl12"},
+    {&TResamForm::ImageSpl22, TResamEngine::MethodSpl22, "ImageSpl22"},
+    {&TResamForm::ImageSpl32, TResamEngine::MethodSpl32, "ImageSpl32"},
 };
 
 int CheckedDetail(const TResamForm& form) {
@@ -60,44 +55,6 @@ double CheckedStep(const TResamForm& form) {
   return KernelStepMedium;
 }
 
-void ShowKernel(TResamForm& form, bool kotelnikov) {
-  TDiagram& d = *form.DFBF->Diagram;
-  d.GetKeeper(0)->SetFunction(form.Kernel, KernelEstimateCount, -KernelPlotHalfWidth, KernelPlotHalfWidth);
-  const double half = kotelnikov ? KotelnikovKernelView : LocalKernelView;
-  d.EnableLine(false);
-  d.SetRangeX(-half, half);
-  d.EnableLine(true);
-  d.SetRangeY(KernelViewBottom, KernelViewTop);
-  form.DFBF->StoreRange();
-}
-
-// Series 0 of the frame: values[0 .. count-1] over [0, end], mirrored to negative abscissae,
-// shown over [xmin, xmax] with the Y range fitted to it; the series are drawn by the caller's
-// next repaint.
-void PlotEvenArray(TDiagramFrame* frame, double* values, int count, double end, double xmin, double xmax) {
-  TDiagram& d = *frame->Diagram;
-  TKeeper* series = d.GetKeeper(0);
-  series->SetArray(values, count, 0, end);
-  series->SetSymmetry(SymmetryEven);
-  d.EnableLine(false);
-  d.SetRangeX(xmin, xmax);
-  d.AutoRangeY();
-  d.EnableLine(true);
-}
-
-void ShowKernelSpectrum(TResamForm& form, const TKernelAnalysis& analysis) {
-  PlotEvenArray(form.DFBFS, form.KernelSpectrum, analysis.SpectrumCount, analysis.SpectrumEnd,
-                -SpectrumViewPeriods * TwoPiShort, SpectrumViewPeriods * TwoPiShort);
-  form.DFBFS->Diagram->ShowDiagram();
-  form.DFBFS->StoreRange();
-}
-
-void ShowDistortion(TResamForm& form, const TKernelAnalysis& analysis) {
-  PlotEvenArray(form.DFK, form.Distortion, analysis.DistortionCount, analysis.DistortionEnd, 0, analysis.DistortionEnd);
-  form.DFK->Diagram->SetYmin(0);
-  form.DFK->StoreRange();
-}
-
 // The picture is rendered when first shown, and again should the window have moved to a
 // screen of another pixel density.
 void LoadPicture(QLabel* image, const char* name, qreal devicePixelRatio) {
@@ -110,24 +67,23 @@ void LoadPicture(QLabel* image, const char* name, qreal devicePixelRatio) {
 void SelectAnalysis(TResamForm& form, QAction* step, QAction* detail) {
   if (step) step->setChecked(true);
   if (detail) detail->setChecked(true);
-  form.AnalyseGeneratingFunction();
+  form.Show(form.Engine.SetAnalysis(CheckedDetail(form), CheckedStep(form)));
 }
 }  // namespace
 
-void TResamForm::AnalyseGeneratingFunction() {
-  if (!Kernel) return;
-  TWaitCursor wait;
-  const bool kotelnikov = Kernel == Sinc;
-  ShowKernel(*this, kotelnikov);
-  const TKernelAnalysis analysis = AnalyseKernel(kotelnikov, Kernel, KernelOrder, CheckedDetail(*this),
-                                                 CheckedStep(*this), KernelSpectrum, Distortion);
-  if (analysis.SpectrumCount > 0) {
-    ShowKernelSpectrum(*this, analysis);
-    ShowDistortion(*this, analysis);
+void TResamForm::ShowKernelAnalysis() {
+  Series(DFBF, 0)->TakeData(Engine.KernelSeries());
+  ShowRange(DFBF, Engine.KernelView());
+  if (Engine.HasKernelSpectrum()) {
+    Series(DFBFS, 0)->TakeData(Engine.KernelSpectrumSeries());
+    ShowRange(DFBFS, Engine.KernelSpectrumView());
+    DFBFS->Diagram->ShowDiagram();
+    Series(DFK, 0)->TakeData(Engine.DistortionSeries());
+    ShowRange(DFK, Engine.DistortionView());
   }
   for (const TFormulaPicture& p : Pictures) {
     QLabel* image = this->*p.Image;
-    const bool chosen = (this->*p.Method)->isChecked();
+    const bool chosen = Engine.Method() == p.Method;
     if (chosen) {
       LoadPicture(image, p.Name, devicePixelRatioF());
       // The scroll box holds the whole picture, so that one larger than the panel scrolls.

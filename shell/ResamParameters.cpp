@@ -9,91 +9,70 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/SamplingGrid.h"
 #include "platform/CoreServices.h"
 #include "shell/ResamUnit.h"
 #include "widgets/Comfun.h"
 #include "widgets/EditFloatUnit.h"
 #include "widgets/EditIntUnit.h"
 
-namespace {
-constexpr double PeriodChange = 1e-6;
-}  // namespace
-
 void TResamForm::EditNExit() {
   if (EditN->isReadOnly()) return;
   EditN->GetModify();
   // The chain is rebuilt only for a new count: leaving the box unchanged (or Enter followed
   // by the focus leaving) would otherwise throw away the user's zoom for nothing.
-  if (EditN->Val() == N) return;
-  N = EditN->Val();
+  if (EditN->Val() == Engine.N()) return;
   TWaitCursor wait;
-  Resample();
-  Reconstruct();
+  Show(Engine.SetCount(EditN->Val()));
 }
 
 void TResamForm::EditTExit() {
   if (EditT->isReadOnly()) return;
   double typed = 0;
   const bool readable = TextToDouble(EditT->text(), typed);
-  double period = CorrectedPeriod(readable, typed, T1, T2);
-  // A table's interval is made from the period itself, (N - 1) T: bounding the period by that
-  // interval would forbid ever lengthening a short table's period. It is bounded instead by
-  // the longest interval the diagrams can show.
-  if (SignalSource == SourceTable && readable && typed >= T2 - T1) period = std::min(typed, LargestTablePeriod(N));
+  const double period = Engine.PeriodFor(readable, typed);
   if (!readable || period != typed) {
     QString text;
     EditT->setText(FormatFixed(4, text, period));
   }
-  if (!(std::fabs(period - T) >= PeriodChange)) return;
-  T = period;
   TWaitCursor wait;
-  Resample();
-  Reconstruct();
+  Show(Engine.SetPeriod(period));
 }
 
 void TResamForm::EditFloatT1Exit() {
   EditFloatT1->GetModify();
-  if (EditFloatT1->Val() == T1) return;
-  T1 = EditFloatT1->Val();
-  CommitInterval();
+  CommitInterval(Engine.SetIntervalStart(EditFloatT1->Val()));
 }
 
 void TResamForm::EditFloatT2Exit() {
   EditFloatT2->GetModify();
-  if (EditFloatT2->Val() == T2) return;
-  T2 = EditFloatT2->Val();
-  CommitInterval();
+  CommitInterval(Engine.SetIntervalEnd(EditFloatT2->Val()));
 }
 
-void TResamForm::CommitInterval() {
-  ResetInterval = false;
-  if (!SignalGiven) return;
-  TWaitCursor wait;
-  AnalyseSignal();
-  ShowAnalogSpectrum();
+// A new interval is analysed afresh and shown from the signal tab.
+void TResamForm::CommitInterval(TResamEngine::TChanges changes) {
+  if (changes == TResamEngine::ChangeNone) return;
   PageControl1->setCurrentIndex(0);
-  Resample();
-  Reconstruct();
+  Show(changes);
 }
 
 // A table signal is entered by its period only; its radio button stays as it is and the
 // menu keeps the mode the next analog signal will use.
 void TResamForm::N13Click() {
-  if (SignalGiven && SignalSource == SourceTable) return;
+  if (Engine.SignalGiven() && Engine.Source() == TResamEngine::SourceTable) return;
   SetInputMode(true);
   PageControl1->setCurrentIndex(0);
   EditN->setFocus();
 }
 
 void TResamForm::N14Click() {
-  if (SignalGiven && SignalSource == SourceTable) return;
+  if (Engine.SignalGiven() && Engine.Source() == TResamEngine::SourceTable) return;
   SetInputMode(false);
   PageControl1->setCurrentIndex(0);
   EditT->setFocus();
 }
 
 void TResamForm::SetInputMode(bool countMode) {
+  Engine.SetCountMode(countMode);
   N13->setChecked(countMode);
   N14->setChecked(!countMode);
   RadioButtonN->setChecked(countMode);
@@ -121,11 +100,8 @@ void TResamForm::N10Click() { ChooseAnchoring(N10); }
 
 void TResamForm::ChooseAnchoring(QAction* item) {
   item->setChecked(true);
-  if (!SignalGiven) return;
   TWaitCursor wait;
-  Resample();
-  Reconstruct();
-  SetSpectrumRange();
+  Show(Engine.SetAnchoredAtZero(item == N9));
 }
 
 // The period box filters typed characters as a decimal number: digits, one separator (a

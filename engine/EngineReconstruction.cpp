@@ -1,0 +1,136 @@
+// The methods, the interpolating function and the reconstruction error.
+#include <algorithm>
+#include <cmath>
+
+#include "engine/Basefunctionsunit.h"
+#include "engine/ResamEngine.h"
+#include "platform/CoreServices.h"
+
+namespace {
+constexpr int KeepOrder = -1;
+constexpr int EstimateCount = 10;
+constexpr double SpanPad = 0.1, RangePad = 0.15;
+constexpr int FunctionReach = 100, VisibleReach = 5;
+
+struct TMethodKernel {
+  TRealFunction::TPlain Kernel;  // null: the Lagrange polynomial, which has no generating function
+  int Order;                     // KeepOrder: the method leaves the order as it was
+};
+
+// In the method menu's order (TResamEngine::TMethod).
+constexpr TMethodKernel MethodKernels[] = {
+    {Sinc, KeepOrder}, {nullptr, KeepOrder}, {Pol0, 0},  {Pol1, 1},  {Pol2, 2},  {Pol3, 3},
+    {Spl11, 1},        {Spl21, 2},           {Spl31, 3}, {Spl12, 1}, {Spl22, 2}, {Spl32, 3},
+};
+static_assert(std::size(MethodKernels) == TResamEngine::MethodCount);
+}  // namespace
+
+TResamEngine::TResamEngine() : KotelnikovSum(KotelnikovValue), LagrangeSum(LagrangeValue), FKernel(Sinc) {
+  AnalyseGeneratingFunction();
+  SetBasisCount(MinBasisCount);
+}
+
+TFourierAnalyser& TResamEngine::SpectrumModule() { return Module ? *Module : OwnModule; }
+
+void TResamEngine::UseSums(TSampleSum kotelnikov, TSampleSum lagrange) {
+  KotelnikovSum = kotelnikov;
+  LagrangeSum = lagrange;
+}
+
+double TResamEngine::KotelnikovCurve(const TResamEngine& engine, double t) {
+  return engine.KotelnikovSum(engine.SampleSet(), t);
+}
+
+double TResamEngine::LocalCurve(const TResamEngine& engine, double t) {
+  return engine.FKernel ? LocalValue(engine.SampleSet(), engine.FKernel, t) : 0;
+}
+
+double TResamEngine::LagrangeCurve(const TResamEngine& engine, double t) {
+  return engine.LagrangeSum(engine.SampleSet(), t);
+}
+
+TResamEngine::TChanges TResamEngine::SetMethod(TMethod method) {
+  if (method < 0 || method >= MethodCount) return ChangeNone;
+  FMethod = method;
+  TChanges changes = ChangeMethod;
+  const TMethodKernel& m = MethodKernels[method];
+  if (method != MethodLagrange) {
+    FKernel = m.Kernel;
+    if (m.Order != KeepOrder) FKernelOrder = m.Order;
+    changes |= AnalyseGeneratingFunction();
+  } else {
+    changes |= LimitToLagrange();
+  }
+  if (!Given) return changes;
+  TWaitCursor wait;
+  changes |= Reconstruct();
+  changes |= ComputeReconSpectrum();
+  changes |= SetSpectrumRange();
+  return changes;
+}
+
+TResamEngine::TChanges TResamEngine::LimitToLagrange() {
+  if (FN <= MaxLagrangeCount) return ChangeNone;
+  FN = MaxLagrangeCount;
+  if (!Given) return ChangeSamples;
+  TWaitCursor wait;
+  return ChangeSamples | Resample() | Reconstruct();
+}
+
+TResamEngine::TChanges TResamEngine::Reconstruct() {
+  if (!Given) return ChangeNone;
+  const bool table = SignalSource == SourceTable;
+  double lo = Sampled.GetXmin(), hi = Sampled.GetXmax();
+  if (!table) {
+    lo = std::min(lo, Signal.GetXmin());
+    hi = std::max(hi, Signal.GetXmax());
+  }
+  lo = lo - SpanPad * std::fabs(lo);
+  hi = hi + SpanPad * std::fabs(hi);
+  const TKeeper& data = table ? Sampled : Signal;
+  const double ymin = std::min(data.GetYmin(), 0.0), ymax = std::max(data.GetYmax(), 0.0);
+  SignalRange.HasLimits = true;
+  if (IsLagrange()) {
+    Curve.SetFunction(TRealFunction::Bind<TResamEngine, LagrangeCurve>(*this), EstimateCount, FT0 - 2 * FT,
+                      FT0 + (FN + 1) * FT);
+    SignalRange.LimitMin = SignalRange.Xmin = FT0 - FT;
+    SignalRange.LimitMax = SignalRange.Xmax = FT0 + FN * FT;
+  } else {
+    const double a = lo - FunctionReach * FT, b = hi + FunctionReach * FT;
+    const bool kotelnikov = FKernel == TRealFunction(Sinc);
+    Curve.SetFunction(kotelnikov ? TRealFunction::Bind<TResamEngine, KotelnikovCurve>(*this)
+                                 : TRealFunction::Bind<TResamEngine, LocalCurve>(*this),
+                      EstimateCount, a, b);
+    SignalRange.LimitMin = a;
+    SignalRange.LimitMax = b;
+    SignalRange.Xmin = lo - VisibleReach * FT;
+    SignalRange.Xmax = hi + VisibleReach * FT;
+  }
+  double bottom = ymin - RangePad * std::fabs(ymax - ymin);
+  double top = ymax + RangePad * std::fabs(ymax - bottom);
+  // A signal that is zero everywhere has no span of its own; one volt either side shows it.
+  if (!(top > bottom)) {
+    bottom = -1;
+    top = 1;
+  }
+  SignalRange.Ymin = bottom;
+  SignalRange.Ymax = top;
+  return ChangeCurve | ComputeError();
+}
+
+TResamEngine::TChanges TResamEngine::ComputeError() {
+  if (!Given) return ChangeNone;
+  // A table gives only samples: there is nothing to compare the interpolating function with.
+  ErrorKnown = SignalSource != SourceTable;
+  if (!ErrorKnown) return ChangeError;
+  const TErrorInterval interval = ErrorInterval(FT1, FT2, FT, IsLagrange());
+  TabulateError(Signal, Curve, interval.A, interval.B, FErrorValues);
+  Error.SetArray(FErrorValues, ErrorCount, interval.A, interval.B);
+  ErrorRange.HasLimits = true;
+  ErrorRange.LimitMin = interval.A;
+  ErrorRange.LimitMax = interval.B;
+  ErrorRange.Xmin = interval.ViewMin;
+  ErrorRange.Xmax = interval.ViewMax;
+  ErrorRange.AutoY = true;
+  return ChangeError;
+}

@@ -1,0 +1,184 @@
+// Sampling set-up: the analysis interval, the analog tabulation and its highest frequency,
+// the count and the period, the anchored grid and the samples.
+#include <algorithm>
+#include <cmath>
+
+#include "engine/ResamEngine.h"
+#include "engine/SamplingGrid.h"
+#include "platform/CoreServices.h"
+
+namespace {
+constexpr double Pi = 3.141592653589793;
+constexpr double TwoPi = 6.283185307179586;
+constexpr double InverseTwoPi = 0.15915494309189534198;
+constexpr int WidthDoublings = 4;
+constexpr double HalfLevel = 0.5;
+constexpr double EdgeGuardShare = 0.05;
+constexpr double EdgeGuardFactor = 0.99;
+constexpr int EdgeGuardCountBelow = 100;
+constexpr double EditLimit = 10000;
+// Period mode counts grid points up to one beyond the largest capacity, so that a period
+// too short for the limit is reported and corrected, never cut off silently.
+constexpr int GridCountCap = TResamEngine::SampleCapacity;
+
+const char* LagrangeLimitMessage() {
+  return "Интерполяция многочленом Лагранжа доступна только при количестве отсчётов не более 50";
+}
+}  // namespace
+
+double TResamEngine::AnalogValueAt(double t) const {
+  if (SignalSource == SourceEditor) return DrawnSignal.Curve ? DrawnSignal.Curve->GetValue(t) : 0;
+  return FormulaSignal.Function ? FormulaSignal.Function(t) : 0;
+}
+
+void TResamEngine::SetIntervalLimits(double lo1, double hi1, double lo2, double hi2) { Limits = {lo1, hi1, lo2, hi2}; }
+
+// The interval of a new signal, with edit limits that keep T1 below T2 whatever is typed.
+void TResamEngine::TakeSignalInterval() {
+  if (SignalSource == SourcePolyharmonic) {
+    const double p = FormulaSignal.Duration;
+    FT1 = -p * 0.5;
+    FT2 = p * 0.5;
+    const double d = FT2 - FT1;
+    SetIntervalLimits(FT1 - 5 * d, FT1 + 0.25 * d, FT2 - 0.25 * d, FT2 + 5 * d);
+  } else {
+    if (SignalSource == SourceLibrary) {
+      const double d = FormulaSignal.Duration;
+      FT1 = FormulaSignal.Symmetry != 0 ? -0.5 * d : 0;
+      FT2 = FormulaSignal.Symmetry != 0 ? -FT1 : d;
+    } else {
+      FindSupport(HalfLevel);
+      const double half = FT2 - FT1;
+      FindSupport(SupportLevel);
+      const double whole = FT2 - FT1;
+      FEdgeGuard = std::fabs(whole - half) < EdgeGuardShare * whole;
+    }
+    const double d = FT2 - FT1;
+    SetIntervalLimits(2 * FT1 - FT2, FT1 + 0.25 * d, FT2 - 0.25 * d, 2 * FT2 - FT1);
+  }
+  ResetInterval = false;
+}
+
+TResamEngine::TChanges TResamEngine::AnalyseSignal() {
+  if (!IsAnalog()) return ChangeNone;
+  TChanges changes = ChangeAnalysis;
+  SpectrumRangeSet = false;
+  if (ResetInterval) {
+    TakeSignalInterval();
+    changes |= ChangeInterval;
+  }
+  AnalogStep = (FT2 - FT1) / (AnalogCount - 1);
+  double t = FT1;
+  for (int i = 0; i < AnalogCount; ++i, t = t + AnalogStep) FAnalogValues[i] = AnalogValueAt(t);
+  TFourierAnalyser& module = SpectrumModule();
+  module.SetFFT(true);
+  module.SetFullSize(false);
+  module.SetDoublings(WidthDoublings);
+  module.SetFreqLimit(Pi);
+  module.Calculate(FAnalogValues, AnalogCount);
+  FWm = AnalogStep != 0 ? module.GetSpectrumWidth() / AnalogStep : 0;
+  FFm = FWm * InverseTwoPi;
+  FTmax = LargestPeriod(FWm, FT1, FT2);
+  FNmin = MinimumCount(FT1, FT2, FWm);
+  Signal.SetArray(FAnalogValues, AnalogCount, FT1, FT2);
+  int count = 0;
+  const double* amplitudes = module.GetAmpSpectrum(count);
+  for (int i = 0; i < SpectrumKeepCount; ++i) FAnalogSpectrum[i] = i < count ? AnalogStep * amplitudes[i] : 0;
+  return changes;
+}
+
+void TResamEngine::FindSupport(double level) {
+  if (!DrawnSignal.Curve) return;
+  const TKeeper& c = *DrawnSignal.Curve;
+  const TSupportInput in{DrawnSignal.Values, DrawnSignal.Count, c.GetXmin(), c.GetXmax(),
+                         c.GetStep(),        c.GetYmin(),       c.GetYmax()};
+  FindSupportInterval(in, level, FT1, FT2);
+}
+
+TResamEngine::TChanges TResamEngine::SampleSignal() {
+  if (!IsAnalog()) return ChangeNone;
+  SpectrumRangeSet = false;
+  if (CountMode) {
+    const double factor = FN < EdgeGuardCountBelow && FEdgeGuard ? EdgeGuardFactor : 1.0;
+    FT = (FT2 - FT1) * factor / (FN - 1);
+    LimitCount();
+  }
+  FT0 = GridOrigin(FT1, FT, AtZero);
+  if (!CountMode) {
+    // At least the sample at the origin, which the single-sample rule below pads.
+    FN = std::max(1, CountGridPoints(FT0, FT2, FT, GridCountCap));
+    LimitCount();
+  }
+  double t = FT0;
+  for (int i = 0; i < FN; ++i, t = t + FT) Samples[i] = Signal.GetValue(SnapToInterval(t, FT1, FT2));
+  double tlast = t - FT;
+  FFd = 1 / FT;
+  FWd = FFd * TwoPi;
+  // One sample: t - T need not give T0 back exactly after the running sum, so the count decides.
+  if (FN == 1 || FT0 == tlast) {
+    tlast = FT0 + FT;
+    FN = 2;
+    Samples[1] = 0;
+  }
+  TakeSampleSeries(tlast);
+  return ChangeSamples;
+}
+
+void TResamEngine::TakeSampleSeries(double tlast) {
+  Sampled.SetArray(Samples, FN, FT0, tlast);
+  Sampled.SetDiscrete();
+}
+
+TResamEngine::TChanges TResamEngine::TakeTableSamples() {
+  if (!Given || SignalSource != SourceTable) return ChangeNone;
+  FN = std::clamp(TableSignal.Values ? TableSignal.Count : 0, 0, MaxCount);
+  if (FN > 0) std::copy(TableSignal.Values, TableSignal.Values + FN, Samples);
+  if (FN == 0) Samples[FN++] = 0;
+  if (FN == 1) Samples[FN++] = 0;
+  if (FN > MaxLagrangeCount && IsLagrange()) {
+    FN = MaxLagrangeCount;
+    ShowMessage(LagrangeLimitMessage());
+  }
+  FT1 = 0;
+  FT2 = (FN - 1) * FT;
+  if (FT2 == FT1) FT2 = FT2 + FT;
+  FT0 = 0;
+  // The interval edits are disabled for a table but should not show the last analog
+  // signal's interval; an analog signal that follows sets its own limits and values again.
+  SetIntervalLimits(FT1, FT2, FT1, FT2);
+  FFd = 1 / FT;
+  FWd = FFd * TwoPi;
+  FWm = FWd * 0.5;
+  FFm = FFd * 0.5;
+  FNmin = FN;
+  FTmax = FT;
+  TakeSampleSeries(FT2);
+  return ChangeSamples | ChangeInterval;
+}
+
+TResamEngine::TChanges TResamEngine::LimitCount() {
+  const int limit = CountLimit();
+  if (LimitSampleCount(FN, FT, FT1, FT2, limit))
+    ShowMessage(IsLagrange() ? LagrangeLimitMessage() : "Количество отсчётов должно быть не более 500");
+  return ChangeSamples;
+}
+
+TResamEngine::TChanges TResamEngine::Resample() {
+  if (!Given) return ChangeNone;
+  TWaitCursor wait;
+  TChanges changes = SignalSource == SourceTable ? TakeTableSamples() : SampleSignal();
+  changes |= ComputeDiscreteSpectrum();
+  changes |= ComputeReconSpectrum();
+  return changes;
+}
+
+TResamEngine::TChanges TResamEngine::Recompute() {
+  if (!Given) return ChangeNone;
+  TWaitCursor wait;
+  TChanges changes = ChangeNone;
+  if (SignalSource != SourceTable) {
+    changes |= AnalyseSignal();
+    changes |= ShowAnalogSpectrum();
+  }
+  return changes | Resample();
+}

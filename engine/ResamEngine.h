@@ -1,0 +1,296 @@
+#pragma once
+// The reconstruction engine: the current signal, how it is sampled, the method that rebuilds
+// it and every result the main window shows, computed without any window. The main window
+// owns one engine and is a view over it; tests and benchmarks drive it on its own.
+//
+// Commands are in the user's words (set the count, the period, the interval, the method, ...)
+// and return what changed (TChanges); the operations the chains are made of keep their
+// usual names and are public too, so that a view or a test can run one step.
+// Times are in seconds, circular frequencies in rad/s, cyclic frequencies in Hz, signal
+// values in volts.
+//
+// The engine owns the series it computes and lends them read-only. Each lent array or
+// series stays valid, with its contents, until the next command or operation that reports
+// the change named beside it; the engine must outlive every series copied from it (the
+// curves read it).
+#include <span>
+
+#include "engine/KernelResponse.h"
+#include "engine/Lagrbfunit.h"
+#include "engine/ReconstructionError.h"
+#include "engine/SampleSet.h"
+#include "engine/SignalSpectra.h"
+#include "engine/SpectrumRange.h"
+#include "engine/ViewRange.h"
+#include "numerics/FourierAnalyser.h"
+#include "numerics/Keeper.h"
+
+class TResamEngine {
+ public:
+  // Which source delivered the current signal; a table signal is known only by its samples.
+  enum TSignalSource { SourceEditor, SourceLibrary, SourcePolyharmonic, SourceTable };
+  // How the first period is chosen for a new analog signal.
+  enum TPeriodRule { PeriodFromCount, PeriodHalfTmax };
+  // The methods in the method menu's order.
+  enum TMethod {
+    MethodKotelnikov,
+    MethodLagrange,
+    MethodPol0,
+    MethodPol1,
+    MethodPol2,
+    MethodPol3,
+    MethodSpl11,
+    MethodSpl21,
+    MethodSpl31,
+    MethodSpl12,
+    MethodSpl22,
+    MethodSpl32,
+    MethodCount
+  };
+
+  // What the source commands hand over before AcceptSignal. The source windows keep the
+  // data alive and unchanged until the user confirms another signal.
+  struct TDrawnSignal {
+    const TKeeper* Curve = nullptr;  // the drawn curve, read continuously
+    const double* Values = nullptr;  // its node values
+    int Count = 0;
+  };
+  struct TFormulaSignal {
+    TRealFunction Function = nullptr;  // value in volts at a time in seconds
+    double Duration = 1;               // library: tau; fragment: its period
+    int Symmetry = 0;                  // library: 0 one-sided, otherwise centred on zero
+  };
+  struct TTableSignal {
+    const double* Values = nullptr;
+    int Count = 0;
+  };
+
+  // What a command changed; the view shows exactly these.
+  enum TChange : unsigned {
+    ChangeNone = 0,
+    ChangeInterval = 1 << 0,          // T1, T2 and IntervalLimits()
+    ChangeAnalysis = 1 << 1,          // Wm, Fm, Tmax, Nmin and SignalSeries()
+    ChangeAnalogSpectrum = 1 << 2,    // AnalogSpectrumSeries()
+    ChangeSamples = 1 << 3,           // N, T, T0, Fd, Wd, CountLimit() and SampleSeries()
+    ChangeDiscreteSpectrum = 1 << 4,  // DiscreteSpectrumSeries()
+    ChangeReconSpectrum = 1 << 5,     // ReconSpectrumSeries()
+    ChangeCurve = 1 << 6,             // CurveSeries() and SignalView()
+    ChangeError = 1 << 7,             // ErrorSeries(), HasError() and ErrorView()
+    ChangeSpectrumRange = 1 << 8,     // SpectrumView()
+    ChangeKernel = 1 << 9,            // the generating-function series and their views
+    ChangeMethod = 1 << 10,           // Method() and CountLimit()
+    ChangeBasis = 1 << 11,            // BasisCount() and BasisView()
+    ChangeSignal = 1 << 12,           // SignalGiven(), Source()
+    ChangeUnit = 1 << 13,             // ShownUnit(): the spectrum series' abscissae
+  };
+  using TChanges = unsigned;
+
+  static constexpr int AnalogCount = 1024;  // points of the analog signal's tabulation
+  static constexpr int SampleCapacity = 1000;
+  static constexpr int MaxCount = 500;         // sample limit of every method but Lagrange
+  static constexpr int MaxLagrangeCount = 50;  // sample limit of the Lagrange method
+  static constexpr int SpectrumKeepCount = AnalogSpectrumCount;
+  static constexpr int ErrorCount = ::ErrorCount;
+  static constexpr int ReconSpectrumCount = ::ReconSpectrumCount;
+
+  TResamEngine();
+  // The curves it lends read this object: it is never copied or moved.
+  TResamEngine(const TResamEngine&) = delete;
+  TResamEngine& operator=(const TResamEngine&) = delete;
+
+  // The spectrum module whose settings the analog spectrum follows; null: one of the engine's
+  // own. The caller keeps it alive while the engine uses it.
+  void SetSpectrumModule(TFourierAnalyser* module) { Module = module; }
+  TFourierAnalyser& SpectrumModule();
+
+  // What Reconstruct plots with for the Kotelnikov and Lagrange methods: the program's sums
+  // unless a benchmark puts the literal ones here to compare against them.
+  using TSampleSum = double (*)(const TSampleSet& set, double t);
+  void UseSums(TSampleSum kotelnikov, TSampleSum lagrange);
+
+  // ---- Signal arrival: a source fills its input, then AcceptSignal and the Take* ----
+  TDrawnSignal DrawnSignal;
+  TFormulaSignal FormulaSignal;
+  TTableSignal TableSignal;
+  TChanges AcceptSignal(TSignalSource source);
+  TChanges TakeAnalogSignal(TPeriodRule rule);
+  TChanges TakeTableSignal();
+
+  // ---- Commands in the user's words ----
+  // A typed count, period or interval end; the same value as now changes nothing.
+  TChanges SetCount(int n);
+  // The period a typed text gives (readable: whether it was a number), as it will be taken.
+  double PeriodFor(bool readable, double typed) const;
+  TChanges SetPeriod(double period);
+  TChanges SetIntervalStart(double t1);
+  TChanges SetIntervalEnd(double t2);
+  // Input mode: the count (true) or the period is typed for an analog signal.
+  void SetCountMode(bool countMode) { CountMode = countMode; }
+  TChanges SetAnchoredAtZero(bool atZero);
+  TChanges SetMethod(TMethod method);
+  TChanges SetFrequencyUnit(TFrequencyUnit unit);
+  TChanges SetSpectrumView(TSpectrumView view);
+  // Generating-function analysis: detail b (KernelDetail*) and step (KernelStep*).
+  TChanges SetAnalysis(int detail, double step);
+  TChanges SetBasisCount(int count);
+
+  // ---- The chains and their steps ----
+  TChanges Resample();
+  TChanges Recompute();
+  TChanges AnalyseSignal();
+  void FindSupport(double level);
+  TChanges SampleSignal();
+  TChanges TakeTableSamples();
+  TChanges LimitCount();
+  TChanges Reconstruct();
+  TChanges ComputeError();
+  TChanges ShowAnalogSpectrum();
+  TChanges ComputeDiscreteSpectrum();
+  TChanges ComputeReconSpectrum();
+  TChanges SetSpectrumRange();
+  // Forgets the spectrum range, so that the next SetSpectrumRange sets it again.
+  void ForgetSpectrumRange() { SpectrumRangeSet = false; }
+  TChanges AnalyseGeneratingFunction();
+
+  // ---- State ----
+  bool SignalGiven() const { return Given; }
+  TSignalSource Source() const { return SignalSource; }
+  bool IsAnalog() const { return Given && SignalSource != SourceTable; }
+  int N() const { return FN; }
+  double T() const { return FT; }
+  double T0() const { return FT0; }
+  double T1() const { return FT1; }
+  double T2() const { return FT2; }
+  double Wm() const { return FWm; }
+  double Fm() const { return FFm; }
+  double Tmax() const { return FTmax; }
+  int Nmin() const { return FNmin; }
+  double Fd() const { return FFd; }
+  double Wd() const { return FWd; }
+  bool EdgeGuard() const { return FEdgeGuard; }
+  bool CountModeOn() const { return CountMode; }
+  bool AnchoredAtZero() const { return AtZero; }
+  TMethod Method() const { return FMethod; }
+  bool IsLagrange() const { return FMethod == MethodLagrange; }
+  TRealFunction Kernel() const { return FKernel; }
+  int KernelOrder() const { return FKernelOrder; }
+  int AnalysisDetail() const { return Detail; }
+  double AnalysisStep() const { return Step; }
+  int BasisCount() const { return Basis.Count(); }
+  TFrequencyUnit ShownUnit() const { return FShownUnit; }
+  TSpectrumView ShownView() const { return FShownView; }
+  bool SpectrumRangeKnown() const { return SpectrumRangeSet; }
+  // The largest count the method allows (500, or 50 for Lagrange).
+  int CountLimit() const { return IsLagrange() ? MaxLagrangeCount : MaxCount; }
+  TSampleSet SampleSet() const { return {Samples, FN, FT, FT0}; }
+  // Edit limits that keep T1 below T2 whatever is typed: [lo, hi] of T1, then of T2.
+  struct TIntervalLimits {
+    double Lo1 = -1, Hi1 = 1, Lo2 = -1, Hi2 = 1;
+  };
+  const TIntervalLimits& IntervalLimits() const { return Limits; }
+
+  // ---- Lent arrays (counts and units beside each) ----
+  // AnalogCount values of the analog signal (V) from T1 to T2; ChangeAnalysis.
+  std::span<const double> AnalogValues() const { return FAnalogValues; }
+  // N samples (V), the first at T0, every T; ChangeSamples.
+  std::span<const double> SampleValues() const { return {Samples, static_cast<size_t>(FN)}; }
+  // ErrorCount values (V) of signal minus interpolating function over ErrorView's limits; ChangeError.
+  std::span<const double> ErrorValues() const { return FErrorValues; }
+  // SpectrumKeepCount spectral densities (V/Hz) of the analog signal from 0; ChangeAnalogSpectrum.
+  std::span<const double> AnalogSpectrum() const { return FAnalogSpectrum; }
+  // ReconSpectrumCount spectral densities (V/Hz) of the interpolating function; ChangeReconSpectrum.
+  std::span<const double> ReconSpectrum() const { return FReconSpectrum; }
+  // The generating function's spectrum (normalised frequency) and the distortion coefficient,
+  // whole stores: the counts written and their ends are those of KernelSpectrumSeries() and
+  // DistortionSeries(); ChangeKernel.
+  std::span<const double> KernelSpectrum() const { return FKernelSpectrum; }
+  std::span<const double> Distortion() const { return FDistortion; }
+
+  // ---- Lent series, as the diagrams plot them ----
+  const TKeeper& SignalSeries() const { return Signal; }                  // analog signal over [T1, T2]
+  const TKeeper& CurveSeries() const { return Curve; }                    // interpolating function
+  const TKeeper& SampleSeries() const { return Sampled; }                 // the samples, discrete
+  const TKeeper& ErrorSeries() const { return Error; }                    // ErrorValues over the error's limits
+  bool HasError() const { return ErrorKnown; }                            // false for a table signal
+  const TKeeper& AnalogSpectrumSeries() const { return AnalogSpec; }      // ShownUnit() abscissa
+  const TKeeper& DiscreteSpectrumSeries() const { return DiscreteSpec; }  // periodic, scaled by T
+  const TKeeper& ReconSpectrumSeries() const { return ReconSpec; }
+  const TKeeper& KernelSeries() const { return KernelCurve; }         // kernel over sampling periods
+  const TKeeper& KernelSpectrumSeries() const { return KernelSpec; }  // over normalised frequency
+  const TKeeper& DistortionSeries() const { return DistortionCurve; }
+  bool HasKernelSpectrum() const { return KernelSpectrumKnown; }
+  // Basis function k (0 .. MaxBasisCount-1) of the basis-function tab, in sampling periods.
+  TRealFunction BasisFunction(int k) const { return Basis.Function(k); }
+
+  // ---- What each diagram should show ----
+  const TViewRange& SignalView() const { return SignalRange; }
+  const TViewRange& ErrorView() const { return ErrorRange; }
+  const TViewRange& SpectrumView() const { return SpectrumRange; }
+  const TViewRange& KernelView() const { return KernelRange; }
+  const TViewRange& KernelSpectrumView() const { return KernelSpectrumRange; }
+  const TViewRange& DistortionView() const { return DistortionRange; }
+  const TViewRange& BasisView() const { return BasisRange; }
+
+ private:
+  double AnalogValueAt(double t) const;
+  void TakeSignalInterval();
+  void SetIntervalLimits(double lo1, double hi1, double lo2, double hi2);
+  TChanges CommitInterval();
+  TChanges LimitToLagrange();
+  void TakeSampleSeries(double tlast);
+  TSampleSum CurrentSum() const;
+  static double KotelnikovCurve(const TResamEngine& engine, double t);
+  static double LocalCurve(const TResamEngine& engine, double t);
+  static double LagrangeCurve(const TResamEngine& engine, double t);
+
+  TFourierAnalyser* Module = nullptr;
+  TFourierAnalyser OwnModule;
+  TSampleSum KotelnikovSum;
+  TSampleSum LagrangeSum;
+
+  // Sampling set-up.
+  TSignalSource SignalSource = SourceEditor;
+  bool Given = false;
+  bool ResetInterval = true;
+  bool CountMode = true;
+  bool AtZero = true;
+  double FT1 = 0, FT2 = 1;
+  TIntervalLimits Limits;
+  double AnalogStep = 0;
+  double FAnalogValues[AnalogCount] = {};
+  double SupportLevel = 1e-5;
+  bool FEdgeGuard = false;
+  double FWm = 0, FFm = 0, FTmax = 0;
+  int FNmin = 0;
+  int FN = 10;
+  double FT = 0.1;
+  double FT0 = 0;
+  double Samples[SampleCapacity] = {};
+  double FFd = 0, FWd = 0;
+
+  // Reconstruction.
+  TMethod FMethod = MethodKotelnikov;
+  TRealFunction FKernel = nullptr;
+  int FKernelOrder = 0;
+
+  // Error, spectra, generating-function analysis.
+  double FErrorValues[ErrorCount] = {};
+  bool ErrorKnown = false;
+  double FAnalogSpectrum[SpectrumKeepCount] = {};
+  double FReconSpectrum[ReconSpectrumCount] = {};
+  double FKernelSpectrum[MaxKernelSpectrumCount] = {};
+  double FDistortion[MaxDistortionCount] = {};
+  bool KernelSpectrumKnown = false;
+  bool SpectrumRangeSet = false;
+  TFrequencyUnit FShownUnit = TFrequencyUnit::Circular;
+  TSpectrumView FShownView = TSpectrumView::TwoPeriods;
+  int Detail = KernelDetailMedium;
+  double Step = KernelStepMedium;
+  TLagrangeBasis Basis;
+
+  TKeeper Signal, Curve, Sampled, Error;
+  TKeeper AnalogSpec, DiscreteSpec, ReconSpec;
+  TKeeper KernelCurve, KernelSpec, DistortionCurve;
+  TViewRange SignalRange, ErrorRange, SpectrumRange;
+  TViewRange KernelRange, KernelSpectrumRange, DistortionRange, BasisRange;
+};

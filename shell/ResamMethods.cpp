@@ -1,0 +1,74 @@
+// The method menu: the item and the window's caption of each method, and the generating-function
+// and basis-function tabs that take turns as the method changes.
+#include <QAction>
+#include <QTabWidget>
+
+#include "platform/CoreServices.h"
+#include "shell/ResamUnit.h"
+
+namespace {
+constexpr int KernelPage = 2, BasisPage = 3;
+
+struct TMethodItem {
+  QAction* TResamForm::*Item;
+  const char16_t* Caption;  // the window's caption while the method is chosen
+};
+
+// In the method menu's order (TResamEngine::TMethod).
+const TMethodItem MethodItems[] = {
+    {&TResamForm::N31, u"Ряд Котельникова - Кварнел, Тармин, 2015г."},
+    {&TResamForm::N33, u"Интерполяционный многочлен Лагранжа - Кварнел, Тармин, 2015г."},
+    {&TResamForm::N35, u"Локальная полиномиальная интерполяция, порядок: 0 - Кварнел, Тармин, 2015г."},
+    {&TResamForm::N36, u"Локальная полиномиальная интерполяция, порядок: 1 - Кварнел, Тармин, 2015г."},
+    {&TResamForm::N212, u"Локальная полиномиальная интерполяция, порядок: 2 - Кварнел, Тармин, 2015г."},
+    {&TResamForm::N312, u"Локальная полиномиальная интерполяция, порядок: 3 - Кварнел, Тармин, 2015г."},
+    {&TResamForm::N111,
+     u"Локальная сплайновая интерполяция, порядок: 1, степень гладкости: 1 - Кварнел, Тармин, 2015г."},
+    {&TResamForm::N211,
+     u"Локальная сплайновая интерполяция, порядок: 2, степень гладкости: 1 - Кварнел, Тармин, 2015г."},
+    {&TResamForm::N311,
+     u"Локальная сплайновая интерполяция, порядок: 3, степень гладкости: 1 - Кварнел, Тармин, 2015г."},
+    {&TResamForm::N121,
+     u"Локальная сплайновая интерполяция, порядок: 1, степень гладкости: 2 - Кварнел, Тармин, 2015г."},
+    {&TResamForm::N221,
+     u"Локальная сплайновая интерполяция, порядок: 2, степень гладкости: 2 - Кварнел, Тармин, 2015г."},
+    {&TResamForm::N321,
+     u"Локальная сплайновая интерполяция, порядок: 3, степень гладкости: 2 - Кварнел, Тармин, 2015г."},
+};
+static_assert(std::size(MethodItems) == TResamEngine::MethodCount);
+}  // namespace
+
+void TResamForm::N31Click() { ChooseMethod(TResamEngine::MethodKotelnikov); }
+void TResamForm::N33Click() { ChooseMethod(TResamEngine::MethodLagrange); }
+void TResamForm::N35Click() { ChooseMethod(TResamEngine::MethodPol0); }
+void TResamForm::N36Click() { ChooseMethod(TResamEngine::MethodPol1); }
+void TResamForm::N212Click() { ChooseMethod(TResamEngine::MethodPol2); }
+void TResamForm::N312Click() { ChooseMethod(TResamEngine::MethodPol3); }
+void TResamForm::N111Click() { ChooseMethod(TResamEngine::MethodSpl11); }
+void TResamForm::N211Click() { ChooseMethod(TResamEngine::MethodSpl21); }
+void TResamForm::N311Click() { ChooseMethod(TResamEngine::MethodSpl31); }
+void TResamForm::N121Click() { ChooseMethod(TResamEngine::MethodSpl12); }
+void TResamForm::N221Click() { ChooseMethod(TResamEngine::MethodSpl22); }
+void TResamForm::N321Click() { ChooseMethod(TResamEngine::MethodSpl32); }
+
+void TResamForm::ChooseMethod(TResamEngine::TMethod method) {
+  const TMethodItem& m = MethodItems[method];
+  QAction* item = this->*m.Item;
+  if (!item->isChecked()) item->setChecked(true);
+  SwitchMethodTabs(method == TResamEngine::MethodLagrange);
+  setWindowTitle(QString::fromUtf16(m.Caption));
+  TWaitCursor wait;
+  Show(Engine.SetMethod(method));
+}
+
+// The generating-function tab and the basis-function tab take turns; whoever was looking
+// at the one that goes away is shown the one that comes.
+void TResamForm::SwitchMethodTabs(bool lagrange) {
+  const int shown = lagrange ? BasisPage : KernelPage;
+  const int hidden = lagrange ? KernelPage : BasisPage;
+  if (PageControl1->isTabVisible(shown) && !PageControl1->isTabVisible(hidden)) return;
+  const int active = PageControl1->currentIndex();
+  PageControl1->setTabVisible(shown, true);
+  if (active == hidden) PageControl1->setCurrentIndex(shown);
+  PageControl1->setTabVisible(hidden, false);
+}
