@@ -7,13 +7,31 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 
+#include "platform/FileDialogTexts.h"
+
 namespace {
 QString Caption() { return QApplication::applicationDisplayName(); }
 
+// Qt's own dialog, never the desktop's: a desktop's dialog speaks the machine's language, and
+// the program's interface is Russian on every machine.
 QFileDialog::Options DialogOptions(const TFileDialogOptions& options) {
-  QFileDialog::Options result;
+  QFileDialog::Options result = QFileDialog::DontUseNativeDialog;
   if (!options.OverwritePrompt) result |= QFileDialog::DontConfirmOverwrite;
   return result;
+}
+
+// The first chosen name, or "" when the user cancels.
+QString RunFileDialog(QFileDialog::AcceptMode mode, const TFileDialogOptions& options) {
+  QFileDialog dialog(QApplication::activeWindow(), options.Title, options.FileName, QtFilterFromPairs(options.Filter));
+  dialog.setOptions(DialogOptions(options));
+  dialog.setAcceptMode(mode);
+  if (mode == QFileDialog::AcceptOpen)
+    dialog.setFileMode(QFileDialog::ExistingFile);
+  else
+    dialog.setDefaultSuffix(options.DefaultExt);
+  UseRussianFileDetails(dialog);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().first();
 }
 }  // namespace
 
@@ -27,20 +45,16 @@ bool TQtPlatform::Question(const QString& title, const QString& text) {
 }
 
 bool TQtPlatform::OpenFileName(const TFileDialogOptions& options, QString& chosen) {
-  const QString name = QFileDialog::getOpenFileName(QApplication::activeWindow(), options.Title, options.FileName,
-                                                    QtFilterFromPairs(options.Filter), nullptr, DialogOptions(options));
+  const QString name = RunFileDialog(QFileDialog::AcceptOpen, options);
   if (name.isEmpty()) return false;
   chosen = name;
   return true;
 }
 
 bool TQtPlatform::SaveFileName(const TFileDialogOptions& options, QString& chosen) {
-  QFileDialog dialog(QApplication::activeWindow(), options.Title, options.FileName, QtFilterFromPairs(options.Filter));
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setDefaultSuffix(options.DefaultExt);
-  dialog.setOptions(DialogOptions(options));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-  chosen = WithDefaultExtension(dialog.selectedFiles().first(), options.DefaultExt);
+  const QString name = RunFileDialog(QFileDialog::AcceptSave, options);
+  if (name.isEmpty()) return false;
+  chosen = WithDefaultExtension(name, options.DefaultExt);
   return true;
 }
 
