@@ -1,5 +1,5 @@
 // The basis-function tab of the Lagrange method: fifty basis polynomials of which the first
-// BasisCount are shown, and the formula picture with its tools.
+// LagrangeBasisSet.Count() are shown, and the formula picture with its tools.
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -30,7 +30,7 @@ void TResamForm::SetUpBasisSeries() {
   for (int k = 0; k < MaxBasisCount; ++k) {
     TKeeper* series = d.GetKeeper(static_cast<unsigned char>(k));
     if (!series) continue;
-    series->SetFunction(LagrangeBasisFunction(k), EstimateCount, FunctionFrom, FunctionTo);
+    series->SetFunction(LagrangeBasisSet.Function(k), EstimateCount, FunctionFrom, FunctionTo);
     series->SetColor(BasisBlue);
     k < MinBasisCount ? series->Show() : series->Hide();
   }
@@ -44,8 +44,8 @@ void TResamForm::SetUpBasisSeries() {
 void TResamForm::ComboBoxLagrChange(int index) {
   if (index < 0) return;
   TWaitCursor wait;
-  SetBasisCount(index + MinBasisCount);
-  const int count = GetBasisCount();
+  LagrangeBasisSet.SetCount(index + MinBasisCount);
+  const int count = LagrangeBasisSet.Count();
   TDiagram& d = *DFLagr->Diagram;
   for (int k = 0; k < MaxBasisCount; ++k)
     if (TKeeper* series = d.GetKeeper(static_cast<unsigned char>(k))) k < count ? series->Show() : series->Hide();

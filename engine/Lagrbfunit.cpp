@@ -1,25 +1,5 @@
 #include "engine/Lagrbfunit.h"
 
-#include <array>
-#include <utility>
-
-namespace {
-int BasisCount = MinBasisCount;
-
-template <int K>
-double BasisFunction(double x) {
-  return LagrangeBasis(BasisCount, K, x);
-}
-
-// One plain function per basis index, since a series holds a bare function pointer.
-template <int... K>
-constexpr std::array<TRealFunction, sizeof...(K)> MakeBasisTable(std::integer_sequence<int, K...>) {
-  return {&BasisFunction<K>...};
-}
-
-constexpr auto BasisFunctions = MakeBasisTable(std::make_integer_sequence<int, MaxBasisCount>());
-}  // namespace
-
 double LagrangeBasis(int n, int k, double x) {
   double r = 1;
   for (int i = 0; i < n; ++i) {
@@ -40,15 +20,17 @@ double LagrangeValue(const TSampleSet& set, double t) {
   return static_cast<double>(sum);
 }
 
-void SetBasisCount(int count) {
+TLagrangeBasis::TLagrangeBasis() {
+  for (int k = 0; k < MaxBasisCount; ++k) Entries[k] = {this, k};
+}
+
+void TLagrangeBasis::SetCount(int count) {
   if (count < MinBasisCount) count = MinBasisCount;
   if (count > MaxBasisCount) count = MaxBasisCount;
   BasisCount = count;
 }
 
-int GetBasisCount() { return BasisCount; }
-
-TRealFunction LagrangeBasisFunction(int k) {
+TRealFunction TLagrangeBasis::Function(int k) const {
   if (k < 0 || k >= MaxBasisCount) return nullptr;
-  return BasisFunctions[k];
+  return TRealFunction::Bind<&TEntry::Value>(Entries[k]);
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The Lagrange polynomial through all samples, and the Lagrange basis functions that
-// the basis-function tab plots for a program-wide number of nodes.
+// the basis-function tab plots for a chosen number of nodes.
 #include "engine/SampleSet.h"
 #include "numerics/Mathlib.h"
 
@@ -15,10 +15,28 @@ double LagrangeBasis(int n, int k, double x);
 // with u = SamplePosition(t), accumulated in extended precision.
 double LagrangeValue(const TSampleSet& set, double t);
 
-// Number of nodes of the plotted basis functions, kept within MinBasisCount .. MaxBasisCount.
-void SetBasisCount(int count);
-int GetBasisCount();
+// The basis functions that the basis-function tab plots: their number of nodes, kept within
+// MinBasisCount .. MaxBasisCount, and each function l_k as a curve of x in sampling periods
+// bound to this object, reading its count at every evaluation. The curves point into the
+// object, so it is neither copied nor moved.
+class TLagrangeBasis {
+ public:
+  TLagrangeBasis();
+  TLagrangeBasis(const TLagrangeBasis&) = delete;
+  TLagrangeBasis& operator=(const TLagrangeBasis&) = delete;
 
-// Basis function k (0 .. MaxBasisCount-1) as a plain function of x in sampling periods,
-// reading the basis count at every evaluation; null for any other k.
-TRealFunction LagrangeBasisFunction(int k);
+  void SetCount(int count);
+  int Count() const { return BasisCount; }
+  // l_k for k in 0 .. MaxBasisCount-1; null for any other k.
+  TRealFunction Function(int k) const;
+
+ private:
+  struct TEntry {
+    const TLagrangeBasis* Owner;
+    int K;
+    double Value(double x) const { return LagrangeBasis(Owner->BasisCount, K, x); }
+  };
+
+  int BasisCount = MinBasisCount;
+  TEntry Entries[MaxBasisCount];
+};

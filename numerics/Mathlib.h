@@ -1,8 +1,7 @@
 #pragma once
 // Small pure helpers shared by the series store, the diagram and the signal library.
 // None allocates; the out-arguments are the only effects.
-
-using TRealFunction = double (*)(double);
+#include "numerics/RealFunction.h"
 
 void Swap(double& a, double& b);
 // true when [a, b] is a proper interval (swapped into order if needed); false when a == b

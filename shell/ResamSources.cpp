@@ -78,8 +78,7 @@ void TResamForm::N40Click() {
   if (!PolyGarmForm) return;
   PolyGarmForm->Execute();
   if (!PolyGarmForm->IsAccepted()) return;
-  PolyGarmForm->MakeCurrent();
-  FormulaSignal = {TPolyGarmForm::CurrentSignalValue, PolyGarmForm->GetPeriod(), 1};
+  FormulaSignal = {PolyGarmForm->GetSignalFunction(), PolyGarmForm->GetPeriod(), 1};
   AcceptSignal(SourcePolyharmonic);
   TakeAnalogSignal(PeriodFromCount);
 }

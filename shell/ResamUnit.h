@@ -13,6 +13,7 @@
 #include <initializer_list>
 
 #include "engine/KernelResponse.h"
+#include "engine/Lagrbfunit.h"
 #include "engine/SampleSet.h"
 #include "engine/SpectrumRange.h"
 #include "numerics/Mathlib.h"
@@ -293,6 +294,8 @@ class TResamForm : public QMainWindow {
   QToolButton *SpeedButton15, *SpeedButton16, *SpeedButton17;
   // The picture ImageLagr shows, at its natural size; the viewer, the file and the clipboard take it.
   QImage LagrPicture;
+  // The basis functions the tab's fifty series plot, and their shown count.
+  TLagrangeBasis LagrangeBasisSet;
   const QImage& BasisPicture() const;
   void LoadBasisPicture();
 

@@ -129,7 +129,7 @@ TEST(ResamMethod, BasisTabShowsTheChosenNumberOfBasisFunctions) {
     for (int node = 0; node < 7; ++node)
       EXPECT_NEAR(d.GetKeeper(static_cast<unsigned char>(k))->GetValue(node), k == node ? 1 : 0, 1e-12);
   form.ComboBoxLagr->setCurrentIndex(0);
-  EXPECT_EQ(GetBasisCount(), 2);
+  EXPECT_EQ(form.LagrangeBasisSet.Count(), 2);
 }
 
 TEST(ResamMethod, DisplaySwitchesHideTheirCurvesInBothDiagrams) {
