@@ -17,11 +17,17 @@ namespace {
 constexpr int Width = 800, Height = 600;
 
 template <int Family>
-double LiteralSpectrum(double f) {
-  const TLibFormulas* current = TLibFormulas::GetCurrent();
-  return current ? current->LiteralSpectrum(Family, f) : 0;
+double LiteralSpectrumOf(const TLibFormulas& lib, double f) {
+  return lib.LiteralSpectrum(Family, f);
 }
-constexpr TRealFunction LiteralSpectra[] = {LiteralSpectrum<1>, LiteralSpectrum<2>, LiteralSpectrum<3>};
+
+// The literal sums of the shown power family, as a curve bound to the window's formulas.
+TRealFunction LiteralSpectrum(const TLibFormulas& lib) {
+  const TRealFunction spectra[] = {TRealFunction::Bind<&LiteralSpectrumOf<1>>(lib),
+                                   TRealFunction::Bind<&LiteralSpectrumOf<2>>(lib),
+                                   TRealFunction::Bind<&LiteralSpectrumOf<3>>(lib)};
+  return spectra[lib.GetFamily() - 1];
+}
 
 // The window as the benchmark measures it: never shown, diagrams at the measured size, a
 // power signal with every term of its sums in use.
@@ -50,7 +56,7 @@ void Fast(TLibForm& form) { form.Redraw(); }
 
 void Literal(TLibForm& form) {
   form.ShowSignal();
-  form.ShowSpectrum(LiteralSpectra[form.Formulas().GetFamily() - 1]);
+  form.ShowSpectrum(LiteralSpectrum(form.Formulas()));
 }
 
 double MaxDeviation(const TLibForm& form) {

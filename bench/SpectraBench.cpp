@@ -70,7 +70,7 @@ void FinestAnalysis(benchmark::State& state, QAction* TResamForm::*method, TReal
   double fast = 0;
   for (auto _ : state) {
     const double start = ProcessSeconds();
-    form.AnalyseGeneratingFunction();
+    form.Show(form.Engine.AnalyseGeneratingFunction());
     fast += Since(start);
   }
   fast /= static_cast<double>(state.iterations());
@@ -85,7 +85,7 @@ void BM_AnalysisFinestSpl32(benchmark::State& state) { FinestAnalysis(state, &TR
 // ---- The method change ----
 
 double LiteralKotelnikov(double t) {
-  const TSampleSet set = Form().SampleSet();
+  const TSampleSet set = Form().Engine.SampleSet();
   const double u = SamplePosition(set, t);
   double sum = 0;
   for (int i = 0; i < set.N; ++i) sum = sum + Sinc(u - i) * set.Samples[i];
@@ -97,16 +97,13 @@ void GiveSignalAt500(TResamForm& form) {
   form.Engine.FormulaSignal = {Signal, 1, 0};
   form.AcceptSignal(TResamEngine::SourceLibrary);
   form.TakeAnalogSignal(TResamEngine::PeriodHalfTmax);
-  form.Engine.N() = 500;
-  form.Resample();
-  form.Reconstruct();
+  form.Show(form.Engine.SetCount(500));
 }
 
 double FastMethodChange(TResamForm& form) {
   const double start = ProcessSeconds();
-  form.Reconstruct();
-  form.ComputeReconSpectrum();
-  form.SetSpectrumRange();
+  TResamEngine& engine = form.Engine;
+  form.Show(engine.Reconstruct() | engine.ComputeReconSpectrum() | engine.SetSpectrumRange());
   return Since(start);
 }
 
@@ -123,7 +120,7 @@ double LiteralMethodChange(TResamForm& form, std::vector<double>& error, std::ve
                          TFrequencyUnit::Circular, recon.data());
   form.DFAS->Diagram->ShowDiagram();
   const double seconds = Since(start);
-  form.Reconstruct();  // the window's own curve back
+  form.Show(form.Engine.Reconstruct());  // the window's own curve back
   return seconds;
 }
 
@@ -133,7 +130,7 @@ void BM_MethodChange500(benchmark::State& state) {
   std::vector<double> error(ErrorCount), recon(ReconSpectrumCount);
   double fast = 0, literal = 0;
   for (auto _ : state) {
-    form.Engine.SpectrumRangeKnown() = false;
+    form.Engine.ForgetSpectrumRange();
     fast += FastMethodChange(form);
     literal += LiteralMethodChange(form, error, recon);
   }

@@ -1,7 +1,5 @@
 #include "engine/Lagrbfunit.h"
 
-#include <algorithm>
-
 double LagrangeBasis(int n, int k, double x) {
   double r = 1;
   for (int i = 0; i < n; ++i) {
@@ -26,13 +24,13 @@ TLagrangeBasis::TLagrangeBasis() {
   for (int k = 0; k < MaxBasisCount; ++k) Entries[k] = {this, k};
 }
 
-void TLagrangeBasis::SetCount(int count) { NodeCount = std::clamp(count, MinBasisCount, MaxBasisCount); }
-
-double TLagrangeBasis::Value(const TEntry& entry, double x) {
-  return LagrangeBasis(entry.Owner->NodeCount, entry.K, x);
+void TLagrangeBasis::SetCount(int count) {
+  if (count < MinBasisCount) count = MinBasisCount;
+  if (count > MaxBasisCount) count = MaxBasisCount;
+  BasisCount = count;
 }
 
 TRealFunction TLagrangeBasis::Function(int k) const {
   if (k < 0 || k >= MaxBasisCount) return nullptr;
-  return TRealFunction::Bind<TEntry, Value>(Entries[k]);
+  return TRealFunction::Bind<&TEntry::Value>(Entries[k]);
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The Lagrange polynomial through all samples, and the Lagrange basis functions that
-// the basis-function tab plots for a program-wide number of nodes.
+// the basis-function tab plots for a chosen number of nodes.
 #include "engine/SampleSet.h"
 #include "numerics/Mathlib.h"
 
@@ -15,24 +15,28 @@ double LagrangeBasis(int n, int k, double x);
 // with u = SamplePosition(t), accumulated in extended precision.
 double LagrangeValue(const TSampleSet& set, double t);
 
-// The basis functions the basis-function tab plots, for a number of nodes kept within
-// MinBasisCount .. MaxBasisCount; each function reads the count at every evaluation.
+// The basis functions that the basis-function tab plots: their number of nodes, kept within
+// MinBasisCount .. MaxBasisCount, and each function l_k as a curve of x in sampling periods
+// bound to this object, reading its count at every evaluation. The curves point into the
+// object, so it is neither copied nor moved.
 class TLagrangeBasis {
  public:
   TLagrangeBasis();
   TLagrangeBasis(const TLagrangeBasis&) = delete;
   TLagrangeBasis& operator=(const TLagrangeBasis&) = delete;
+
   void SetCount(int count);
-  int Count() const { return NodeCount; }
-  // Basis function k (0 .. MaxBasisCount-1) of x in sampling periods; null for any other k.
+  int Count() const { return BasisCount; }
+  // l_k for k in 0 .. MaxBasisCount-1; null for any other k.
   TRealFunction Function(int k) const;
 
  private:
   struct TEntry {
     const TLagrangeBasis* Owner;
     int K;
+    double Value(double x) const { return LagrangeBasis(Owner->BasisCount, K, x); }
   };
-  static double Value(const TEntry& entry, double x);
-  int NodeCount = MinBasisCount;
+
+  int BasisCount = MinBasisCount;
   TEntry Entries[MaxBasisCount];
 };

@@ -29,7 +29,8 @@ class TKeeper {
 
   void Clear();
 
-  // Each initialiser leaves the keeper exactly as it was when it refuses.
+  // Each initialiser leaves the keeper exactly as it was when it refuses. A bound function is
+  // borrowed like an array: its object must outlive the keeper's use of it.
   void SetFunction(TRealFunction fn, int count, double xmin, double xmax);
   // The array is borrowed, never copied or freed: a later change of its contents changes the plot.
   void SetArray(double* samples, int count, double xmin, double xmax);

@@ -1,39 +1,7 @@
 #pragma once
 // Small pure helpers shared by the series store, the diagram and the signal library.
 // None allocates; the out-arguments are the only effects.
-
-#include <cstddef>
-#include <type_traits>
-
-// A real function of one variable as a plotted curve holds it: a plain function, or a
-// function bound to the object it reads (a context pointer and a function taking it), so
-// that two objects never share a curve's state. Copying one allocates nothing.
-class TRealFunction {
- public:
-  using TPlain = double (*)(double);
-  constexpr TRealFunction() = default;
-  constexpr TRealFunction(std::nullptr_t) {}
-  constexpr TRealFunction(TPlain f) : Plain(f) {}
-  // A lambda without captures, as a plain function.
-  template <class F>
-  requires(std::is_convertible_v<F, TPlain> && !std::is_same_v<F, TPlain>) constexpr TRealFunction(F f) : Plain(f) {}
-  // F(context, x), with the context kept by address: it must outlive every copy.
-  template <class T, double (*F)(const T&, double)>
-  static TRealFunction Bind(const T& context) {
-    TRealFunction f;
-    f.Context = &context;
-    f.Bound = [](const void* c, double x) { return F(*static_cast<const T*>(c), x); };
-    return f;
-  }
-  double operator()(double x) const { return Bound ? Bound(Context, x) : Plain(x); }
-  explicit operator bool() const { return Plain != nullptr || Bound != nullptr; }
-  friend bool operator==(const TRealFunction&, const TRealFunction&) = default;
-
- private:
-  TPlain Plain = nullptr;
-  const void* Context = nullptr;
-  double (*Bound)(const void*, double) = nullptr;
-};
+#include "numerics/RealFunction.h"
 
 void Swap(double& a, double& b);
 // true when [a, b] is a proper interval (swapped into order if needed); false when a == b

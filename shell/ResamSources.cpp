@@ -79,8 +79,7 @@ void TResamForm::N40Click() {
   if (!PolyGarmForm) return;
   PolyGarmForm->Execute();
   if (!PolyGarmForm->IsAccepted()) return;
-  PolyGarmForm->MakeCurrent();
-  Engine.FormulaSignal = {TPolyGarmForm::CurrentSignalValue, PolyGarmForm->GetPeriod(), 1};
+  Engine.FormulaSignal = {PolyGarmForm->GetSignalFunction(), PolyGarmForm->GetPeriod(), 1};
   AcceptSignal(TResamEngine::SourcePolyharmonic);
   TakeAnalogSignal(TResamEngine::PeriodFromCount);
 }

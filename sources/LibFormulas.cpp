@@ -19,8 +19,6 @@ const float ExpDecayTable[LibMaxK + 1][LibMaxM + 1] = {
 };
 const float GaussDecayTable[LibMaxK + 1] = {4.292f, 5.051f, 5.528f, 5.916f, 6.254f};
 
-const TLibFormulas* TLibFormulas::Current = nullptr;
-
 namespace {
 constexpr double TwoPi = 6.283185307179586;
 constexpr double SqrtPi = 1.7724538509055160273;
@@ -39,32 +37,28 @@ double Power(double x, int n) {
 // A factor base^exponent that counts as 1 when the exponent is 0.
 double Factor(double base, double exponent) { return exponent == 0 ? 1.0 : std::pow(base, exponent); }
 
-// The plain function of each family, reading the current object.
+// Each family's signal and spectrum as a function of the object, so that a curve keeps the
+// family it was handed out for while the object moves on to another.
 template <int Family>
-double CurrentSignal(double t) {
-  const TLibFormulas* current = TLibFormulas::GetCurrent();
-  return current ? current->FamilySignal(Family, t) : 0;
+double SignalOf(const TLibFormulas& lib, double t) {
+  return lib.FamilySignal(Family, t);
 }
 
 template <int Family>
-double CurrentSpectrum(double f) {
-  const TLibFormulas* current = TLibFormulas::GetCurrent();
-  return current ? current->FamilySpectrum(Family, f) : 0;
+double SpectrumOf(const TLibFormulas& lib, double f) {
+  return lib.FamilySpectrum(Family, f);
 }
 
 template <int... F>
-constexpr std::pair<TRealFunction, TRealFunction> FunctionsOf(int family, std::integer_sequence<int, F...>) {
-  constexpr TRealFunction signals[] = {&CurrentSignal<F + 1>...};
-  constexpr TRealFunction spectra[] = {&CurrentSpectrum<F + 1>...};
+std::pair<TRealFunction, TRealFunction> FunctionsOf(const TLibFormulas& lib, int family,
+                                                    std::integer_sequence<int, F...>) {
+  const TRealFunction signals[] = {TRealFunction::Bind<&SignalOf<F + 1>>(lib)...};
+  const TRealFunction spectra[] = {TRealFunction::Bind<&SpectrumOf<F + 1>>(lib)...};
   return {signals[family - 1], spectra[family - 1]};
 }
 }  // namespace
 
 TLibFormulas::TLibFormulas() { SelectFamily(1); }
-
-TLibFormulas::~TLibFormulas() {
-  if (Current == this) Current = nullptr;
-}
 
 double TLibFormulas::ClampParameter(double value) {
   if (!(value >= LibMinParameter)) return LibMinParameter;
@@ -106,7 +100,7 @@ void TLibFormulas::SelectFamily(int n) {
     M = 0;
   }
   Family = n;
-  const auto functions = FunctionsOf(n, std::make_integer_sequence<int, LibFamilyCount>());
+  const auto functions = FunctionsOf(*this, n, std::make_integer_sequence<int, LibFamilyCount>());
   SignalFunction = functions.first;
   SpectrumFunction = functions.second;
   Normalise();

@@ -33,7 +33,6 @@ struct TLibSignalView {
 class TLibFormulas {
  public:
   TLibFormulas();
-  ~TLibFormulas();
   TLibFormulas(const TLibFormulas&) = delete;
   TLibFormulas& operator=(const TLibFormulas&) = delete;
 
@@ -91,12 +90,12 @@ class TLibFormulas {
   void RestoreAccepted();
   bool IsAccepted() const { return Accepted; }
 
-  // Plain functions of time (or frequency) for diagrams and the main window: they read the
-  // current object when called (0 while there is none). The window makes its object current.
-  void MakeCurrent() { Current = this; }
+  // The shown family's signal (of time) and spectrum (of frequency) as curves for diagrams
+  // and the main window, bound to this object: each keeps its family and reads the object's
+  // parameters when called, so it follows a renormalisation or a restored signal. They must
+  // not outlive the object.
   TRealFunction GetSignalFunction() const { return SignalFunction; }
   TRealFunction GetSpectrumFunction() const { return SpectrumFunction; }
-  static const TLibFormulas* GetCurrent() { return Current; }
 
  private:
   static constexpr double SpectrumBandFactor = 5;
@@ -110,8 +109,6 @@ class TLibFormulas {
   double GaussSpectrum(double f) const;
   double ExpAlpha(int family) const;
   bool StepParameter(int& value, int a, int low, int high);
-
-  static const TLibFormulas* Current;
 
   int K = 0, L = 1, M = 0;
   int Family = 1;

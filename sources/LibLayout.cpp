@@ -91,7 +91,6 @@ TLibForm::TLibForm(QWidget* parent) : QDialog(parent) {
     w->setMouseTracking(true);
     if (w != this) w->installEventFilter(this);
   }
-  Lib.MakeCurrent();
   SelectFamily(1);
   PlaceControls();
   EditTay->setModified(false);

@@ -148,7 +148,6 @@ void TLibForm::showEvent(QShowEvent* event) {
 void TLibForm::FormShow() {
   CoverAvailableArea(this);
   KeepMaximized(this);
-  Lib.MakeCurrent();
   Lib.BeginShow();
   Redraw();
 }

@@ -2,7 +2,7 @@
 // The signal library: a modal window offering pulse signals given by formulas, in seven
 // families with the shape parameters k, l, m, the duration tau (seconds) and the amplitude
 // V0 (volts). It draws the chosen signal s(t) and its amplitude spectrum |S(f)| and hands
-// the selected one to the main window as a plain function of time. The formulas themselves
+// the selected one to the main window as a curve of time bound to it. The formulas themselves
 // live in TLibFormulas; this window shows them and keeps its controls in step with them.
 #include <QDialog>
 #include <QImage>

@@ -3,8 +3,6 @@
 #include <chrono>
 #include <cmath>
 
-const TPolyGarmSignal* TPolyGarmSignal::CurrentSignal = nullptr;
-
 namespace {
 constexpr double TwoPi = 6.283185307179586;
 constexpr double Pi = 3.141592653589793;
@@ -34,10 +32,6 @@ TPolyGarmSignal::TPolyGarmSignal() {
   Random.seed(static_cast<unsigned>(std::chrono::system_clock::now().time_since_epoch().count()));
   SetFundamental(InitialFundamental);
   Snapshot = Values;
-}
-
-TPolyGarmSignal::~TPolyGarmSignal() {
-  if (CurrentSignal == this) CurrentSignal = nullptr;
 }
 
 double TPolyGarmSignal::SignalValue(double t) const {
@@ -106,5 +100,3 @@ void TPolyGarmSignal::BeginShow() {
 void TPolyGarmSignal::Close() {
   if (!Accepted) Values = Snapshot;
 }
-
-double TPolyGarmSignal::CurrentSignalValue(double t) { return CurrentSignal ? CurrentSignal->SignalValue(t) : 0; }

@@ -20,7 +20,6 @@ class TPolyGarmSignal {
  public:
   // Seeds the random set with the current time, once.
   TPolyGarmSignal();
-  ~TPolyGarmSignal();
   TPolyGarmSignal(const TPolyGarmSignal&) = delete;
   TPolyGarmSignal& operator=(const TPolyGarmSignal&) = delete;
 
@@ -62,9 +61,9 @@ class TPolyGarmSignal {
   void Close();
   bool IsAccepted() const { return Accepted; }
 
-  // SignalValue of the current object as a plain function of time (0 while there is none).
-  void MakeCurrent() { CurrentSignal = this; }
-  static double CurrentSignalValue(double t);
+  // SignalValue as a curve of time bound to this object: it reads the values the object
+  // holds when it is called, and must not outlive the object.
+  TRealFunction SignalFunction() const { return TRealFunction::Bind<&TPolyGarmSignal::SignalValue>(*this); }
 
  private:
   struct TState {
@@ -78,8 +77,6 @@ class TPolyGarmSignal {
 
   void SetPreset(const double (&amplitudes)[HarmonicCount], const double (&phases)[HarmonicCount]);
   unsigned NextRandom();
-
-  static const TPolyGarmSignal* CurrentSignal;
 
   TState Values;
   TState Snapshot;

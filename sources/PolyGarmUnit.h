@@ -22,9 +22,8 @@ class TPolyGarmForm : public QDialog {
   bool IsAccepted() const { return Signal.IsAccepted(); }
   double GetPeriod() const { return Signal.GetPeriod(); }
   double SignalValue(double t) const { return Signal.SignalValue(t); }
-  // Makes this window's signal the one CurrentSignalValue reads.
-  void MakeCurrent() { Signal.MakeCurrent(); }
-  static double CurrentSignalValue(double t) { return TPolyGarmSignal::CurrentSignalValue(t); }
+  // The window's signal as a curve of time, bound to this window.
+  TRealFunction GetSignalFunction() const { return Signal.SignalFunction(); }
   const TPolyGarmSignal& Values() const { return Signal; }
 
   // Per harmonic n = 0 .. 9: CheckBox[n] is the designed CheckBox(n+1), the edits are

@@ -5,16 +5,6 @@
 
 #include "engine/Lagrbfunit.h"
 
-namespace {
-class LagrangeBasisCount : public testing::Test {
- protected:
-  TLagrangeBasis Basis;
-  void SetBasisCount(int count) { Basis.SetCount(count); }
-  int GetBasisCount() const { return Basis.Count(); }
-  TRealFunction LagrangeBasisFunction(int k) const { return Basis.Function(k); }
-};
-}  // namespace
-
 TEST(Lagrange, DocumentedBasisValues) {
   EXPECT_EQ(LagrangeBasis(3, 0, 0), 1);
   EXPECT_EQ(LagrangeBasis(3, 0, 1), 0);
@@ -58,28 +48,30 @@ TEST(Lagrange, ReproducesEveryPolynomialOfDegreeBelowTheSampleCount) {
 
 TEST(Lagrange, NoSamplesGiveZero) { EXPECT_EQ(LagrangeValue(TSampleSet{}, 1), 0); }
 
-TEST_F(LagrangeBasisCount, BasisFunctionsFollowTheCount) {
-  SetBasisCount(7);
-  ASSERT_EQ(GetBasisCount(), 7);
+TEST(LagrangeBasisSet, BasisFunctionsFollowTheSetsCount) {
+  TLagrangeBasis basisSet;
+  basisSet.SetCount(7);
+  ASSERT_EQ(basisSet.Count(), 7);
   for (int k = 0; k < 7; ++k) {
-    const TRealFunction basis = LagrangeBasisFunction(k);
+    const TRealFunction basis = basisSet.Function(k);
     ASSERT_NE(basis, nullptr);
     for (int node = 0; node < 7; ++node) EXPECT_EQ(basis(node), node == k ? 1.0 : 0.0) << k << " at " << node;
   }
-  // The same function pointer reads the new count at its next evaluation.
-  const TRealFunction first = LagrangeBasisFunction(0);
-  SetBasisCount(2);
+  // The same function reads the new count at its next evaluation.
+  const TRealFunction first = basisSet.Function(0);
+  basisSet.SetCount(2);
   EXPECT_EQ(first(0.5), 0.5);
-  EXPECT_EQ(LagrangeBasisFunction(-1), nullptr);
-  EXPECT_EQ(LagrangeBasisFunction(MaxBasisCount), nullptr);
-  EXPECT_NE(LagrangeBasisFunction(MaxBasisCount - 1), nullptr);
+  EXPECT_EQ(basisSet.Function(-1), nullptr);
+  EXPECT_EQ(basisSet.Function(MaxBasisCount), nullptr);
+  EXPECT_NE(basisSet.Function(MaxBasisCount - 1), nullptr);
 }
 
-TEST_F(LagrangeBasisCount, CountIsKeptWithinTwoAndFifty) {
-  SetBasisCount(1);
-  EXPECT_EQ(GetBasisCount(), 2);
-  SetBasisCount(51);
-  EXPECT_EQ(GetBasisCount(), 50);
-  SetBasisCount(-5);
-  EXPECT_EQ(GetBasisCount(), 2);
+TEST(LagrangeBasisSet, CountIsKeptWithinTwoAndFifty) {
+  TLagrangeBasis basisSet;
+  basisSet.SetCount(1);
+  EXPECT_EQ(basisSet.Count(), 2);
+  basisSet.SetCount(51);
+  EXPECT_EQ(basisSet.Count(), 50);
+  basisSet.SetCount(-5);
+  EXPECT_EQ(basisSet.Count(), 2);
 }

@@ -232,23 +232,19 @@ TEST(LibFormulas, ClosingWithoutSelectingBringsBackTheAcceptedSignal) {
   EXPECT_NEAR(PeakMagnitude(lib), 6, 6e-4);
 }
 
-TEST(LibFormulas, PlainFunctionsReadTheCurrentObject) {
-  TRealFunction signal, spectrum;
-  {
-    TLibFormulas lib;
-    lib.MakeCurrent();
-    Choose(lib, 4, 1, 1, 1, 2, 2);
-    signal = lib.GetSignalFunction();
-    spectrum = lib.GetSpectrumFunction();
-    EXPECT_EQ(signal(0.3), lib.Signal(0.3));
-    EXPECT_EQ(spectrum(0.7), lib.Spectrum(0.7));
-    lib.SetV0(4);  // the same function sees the change
-    EXPECT_EQ(signal(0.3), lib.Signal(0.3));
-    lib.SelectFamily(7);
-    EXPECT_NE(lib.GetSignalFunction(), signal);
-  }
-  EXPECT_EQ(signal(0.3), 0);  // no library object any more
-  EXPECT_EQ(spectrum(0.3), 0);
+TEST(LibFormulas, CurvesReadTheirOwnObject) {
+  TLibFormulas lib, other;
+  Choose(lib, 4, 1, 1, 1, 2, 2);
+  Choose(other, 4, 1, 1, 1, 2, 5);
+  const TRealFunction signal = lib.GetSignalFunction(), spectrum = lib.GetSpectrumFunction();
+  EXPECT_EQ(signal(0.3), lib.Signal(0.3));
+  EXPECT_EQ(spectrum(0.7), lib.Spectrum(0.7));
+  lib.SetV0(4);  // the same function sees the change
+  EXPECT_EQ(signal(0.3), lib.Signal(0.3));
+  EXPECT_EQ(other.GetSignalFunction()(0.3), other.Signal(0.3));  // and the other object keeps its own
+  EXPECT_NE(other.GetSignalFunction(), signal);
+  lib.SelectFamily(7);
+  EXPECT_NE(lib.GetSignalFunction(), signal);
 }
 
 // The spectra drawn for the power families come from a table of the signal that is formed

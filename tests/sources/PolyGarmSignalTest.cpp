@@ -142,12 +142,16 @@ TEST(PolyGarmSignal, ClosingWithoutConfirmingRestoresEverything) {
   EXPECT_EQ(signal.GetFrequency(1), 3);
 }
 
-TEST(PolyGarmSignal, PlainFunctionReadsTheCurrentObject) {
-  {
-    TPolyGarmSignal signal;
-    signal.MakeCurrent();
-    signal.SetRectangular();
-    EXPECT_EQ(TPolyGarmSignal::CurrentSignalValue(0.2), signal.SignalValue(0.2));
+// Two fragments, two curves: a change of one object reaches its own curve only.
+TEST(PolyGarmSignal, EachCurveReadsItsOwnObject) {
+  TPolyGarmSignal rectangular, sawtooth;
+  rectangular.SetRectangular();
+  sawtooth.SetSawtooth();
+  const TRealFunction first = rectangular.SignalFunction(), second = sawtooth.SignalFunction();
+  rectangular.SetAmplitude(0, 3);
+  for (double t : {0.2, 1.3}) {
+    EXPECT_EQ(first(t), rectangular.SignalValue(t));
+    EXPECT_EQ(second(t), sawtooth.SignalValue(t));
+    EXPECT_NE(first(t), second(t));
   }
-  EXPECT_EQ(TPolyGarmSignal::CurrentSignalValue(0.2), 0);
 }
