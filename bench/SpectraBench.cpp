@@ -116,8 +116,8 @@ double LiteralMethodChange(TResamForm& form, std::vector<double>& error, std::ve
   form.DFs->Diagram->ShowDiagram();
   TabulateError(*Series(form.DFs, 0), *curve, interval.A, interval.B, error.data());
   form.DFE->Diagram->ShowDiagram();
-  ReconstructionSpectrum(TReconKind::Kotelnikov, *Series(form.DFAS, 1), *Series(form.DFBFS, 0), form.Engine.Wd(), form.Engine.T(),
-                         TFrequencyUnit::Circular, recon.data());
+  ReconstructionSpectrum(TReconKind::Kotelnikov, *Series(form.DFAS, 1), *Series(form.DFBFS, 0), form.Engine.Wd(),
+                         form.Engine.T(), TFrequencyUnit::Circular, recon.data());
   form.DFAS->Diagram->ShowDiagram();
   const double seconds = Since(start);
   form.Show(form.Engine.Reconstruct());  // the window's own curve back

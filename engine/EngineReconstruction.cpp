@@ -91,15 +91,13 @@ TResamEngine::TChanges TResamEngine::Reconstruct() {
   const double ymin = std::min(data.GetYmin(), 0.0), ymax = std::max(data.GetYmax(), 0.0);
   SignalRange.HasLimits = true;
   if (IsLagrange()) {
-    Curve.SetFunction(TRealFunction::Bind<LagrangeCurve>(*this), EstimateCount, FT0 - 2 * FT,
-                      FT0 + (FN + 1) * FT);
+    Curve.SetFunction(TRealFunction::Bind<LagrangeCurve>(*this), EstimateCount, FT0 - 2 * FT, FT0 + (FN + 1) * FT);
     SignalRange.LimitMin = SignalRange.Xmin = FT0 - FT;
     SignalRange.LimitMax = SignalRange.Xmax = FT0 + FN * FT;
   } else {
     const double a = lo - FunctionReach * FT, b = hi + FunctionReach * FT;
     const bool kotelnikov = FKernel == TRealFunction(Sinc);
-    Curve.SetFunction(kotelnikov ? TRealFunction::Bind<KotelnikovCurve>(*this)
-                                 : TRealFunction::Bind<LocalCurve>(*this),
+    Curve.SetFunction(kotelnikov ? TRealFunction::Bind<KotelnikovCurve>(*this) : TRealFunction::Bind<LocalCurve>(*this),
                       EstimateCount, a, b);
     SignalRange.LimitMin = a;
     SignalRange.LimitMax = b;
