@@ -1,5 +1,5 @@
 // The main menu: the signal sources, the twelve methods, the settings with their radio
-// groups, two empty items and "Выход".
+// groups, the studies, two empty items and "Выход".
 #include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
@@ -26,11 +26,19 @@ void TResamForm::BuildMenu() {
   BuildSignalMenu();
   BuildMethodMenu();
   BuildSettingsMenu();
+  BuildResearchMenu();
   N37 = menuBar()->addAction(QString());
   N38 = menuBar()->addAction(QString());
   N37->setEnabled(false);
   N38->setEnabled(false);
   N4 = menuBar()->addAction(QStringLiteral("Выход"));
+}
+
+// The studies beyond the sampling set-up: each adds its items here. The menu shows only once
+// it holds an item.
+void TResamForm::BuildResearchMenu() {
+  ResearchMenu = menuBar()->addMenu(QStringLiteral("Исследование"));
+  ResearchMenu->menuAction()->setVisible(!ResearchMenu->isEmpty());
 }
 
 void TResamForm::BuildSignalMenu() {

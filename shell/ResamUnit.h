@@ -174,8 +174,9 @@ class TResamForm : public QMainWindow {
   QAction *N13, *N14;
   QMenu* N16;  // "Результат"
   QAction *N24, *N25, *N26, *N17, *N18, *N27, *N20, *N21, *N22;
-  QAction *N37, *N38;  // the two empty, disabled items
-  QAction* N4;         // "Выход"
+  QMenu* ResearchMenu;  // "Исследование"
+  QAction *N37, *N38;   // the two empty, disabled items
+  QAction* N4;          // "Выход"
 
   // ---- Pages ----
   QTabWidget* PageControl1;
@@ -230,6 +231,7 @@ class TResamForm : public QMainWindow {
   void BuildSignalMenu();
   void BuildMethodMenu();
   void BuildSettingsMenu();
+  void BuildResearchMenu();
   void BuildAnalysisMenu(QMenu* settings);
   void BuildResultMenu(QMenu* settings);
   void BuildPages();
