@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
-  -DRESAM_TESTS=ON -DRESAM_SANITIZE=ON >/dev/null
+  -DRESAM_TESTS=ON -DRESAM_SANITIZE=ON -DRESAM_WERROR=ON >/dev/null
 cmake --build build/test -j2
 cd build/test
 # Leaks inside system libraries at exit are not ours to fix.

@@ -322,6 +322,34 @@ TEST_F(TabEditor, TablesSaveLoadAndExport) {
   EXPECT_EQ(QFileInfo(tbl).size(), 24);
 }
 
+// A full table, as the editor saves it, is not "more than 500 values"; bytes after its last
+// value are reported as an incomplete value, as they are after any other count.
+TEST_F(TabEditor, AFullTableLoadsWithoutACutAndStrayBytesAreStillReported) {
+  QTemporaryDir dir;
+  const QString name = dir.filePath(QStringLiteral("full.tbl"));
+  Fill(Numbers(0, 499));
+  Scripted().AnswerFile(name);
+  form.SpeedButton6Click();
+  ASSERT_EQ(QFileInfo(name).size(), 500 * 8);
+  const struct {
+    QByteArray Appended;
+    QStringList Messages;
+  } cases[] = {{"", {}}, {"xyz", {"Длина файла full.tbl не кратна 8 байтам; неполное последнее значение пропущено."}}};
+  for (const auto& c : cases) {
+    QFile file(name);
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write(c.Appended);
+    file.close();
+    Fill({"old"});
+    Scripted().Messages.clear();
+    Scripted().AnswerFile(name);
+    form.SpeedButton5Click();
+    EXPECT_EQ(form.EnteredCount(), 500);
+    EXPECT_EQ(Cell(499), "499");
+    EXPECT_EQ(Scripted().Messages, c.Messages) << Scripted().Messages.join('\n').toStdString();
+  }
+}
+
 TEST_F(TabEditor, DamagedFilesLoadWhatTheyHoldAndSaySo) {
   QTemporaryDir dir;
   const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
