@@ -1,6 +1,7 @@
-// Sampling set-up through the main window: the grid anchoring, the two input modes, the
-// period corrections, the two count limits with their messages, and the panel's controls
-// for analog and table signals.
+// Sampling set-up through the main window: the two input modes, the period corrections as
+// typed and shown, the two count limits with their messages, the edits' own corrections,
+// the panel's controls for analog and table signals and its read-outs. The engine's numbers
+// alone are tested in tests/engine.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -43,37 +44,6 @@ void SignalOn(TResamForm& form, double t1, double t2) {
   ASSERT_DOUBLE_EQ(form.Engine.T2(), t2);
 }
 }  // namespace
-
-TEST(ResamSampling, GridAnchoringInCountMode) {
-  const struct {
-    double T1, T2;
-    bool AtZero;
-    double T0;
-  } cases[] = {{0, 1, true, 0},
-               {0.25, 1.25, true, 0.2},
-               {0.25, 1.25, false, 0.25},
-               {-0.25, 0.75, true, -0.2},
-               {-0.25, 0.75, false, -0.25}};
-  for (const auto& c : cases) {
-    TResamForm form;
-    SignalOn(form, c.T1, c.T2);
-    (c.AtZero ? form.N9 : form.N10)->trigger();
-    Type(form.EditN, QStringLiteral("11"));
-    EXPECT_EQ(form.Engine.N(), 11);
-    EXPECT_NEAR(form.Engine.T(), 0.1, 1e-12);
-    EXPECT_NEAR(form.Engine.T0(), c.T0, 1e-9) << c.T1 << (c.AtZero ? " at zero" : " at start");
-    const TKeeper* samples = form.DFs->Diagram->GetKeeper(2);
-    EXPECT_EQ(samples->GetCount(), 11);
-    EXPECT_NEAR(samples->GetXmin(), c.T0, 1e-9);
-    // Each sample is the analog signal at its own grid point, 0 outside the interval.
-    for (int i = 0; i < 11; ++i) {
-      const double t = form.Engine.T0() + i * form.Engine.T();
-      const bool inside = t > form.Engine.T1() - 1e-12 && t < form.Engine.T2() + 1e-12;
-      EXPECT_NEAR(form.Engine.SampleValues()[i], inside ? SlowWave(t) : 0, 1e-3) << i << " at " << t;
-    }
-  }
-  EXPECT_TRUE(Scripted().Messages.isEmpty());
-}
 
 TEST(ResamSampling, PeriodModeCountsAndCorrectsThePeriod) {
   TResamForm form;
@@ -132,22 +102,6 @@ TEST(ResamSampling, PeriodModeBeyondTheLimitsIsCorrectedWithTheirMessages) {
   }
 }
 
-TEST(ResamSampling, ANewSignalTakesTwiceNminWithinTheLimit) {
-  TResamForm form;
-  GiveLibrarySignal(form, FastWave, 1, 0);
-  EXPECT_GT(2 * form.Engine.Nmin(), 500);
-  EXPECT_EQ(Scripted().Messages, QStringList{Limit500});
-  EXPECT_EQ(form.Engine.N(), 500);
-  EXPECT_NEAR(form.Engine.T(), 1.0 / 499, 1e-15);
-  Scripted().Messages.clear();
-
-  TResamForm slow;
-  GiveLibrarySignal(slow, SlowWave, 1, 0);
-  EXPECT_EQ(slow.Engine.N(), 2 * slow.Engine.Nmin());
-  EXPECT_NEAR(slow.Engine.T(), 1.0 / (slow.Engine.N() - 1), 1e-12);  // count mode derives T from N again
-  EXPECT_TRUE(Scripted().Messages.isEmpty());
-}
-
 TEST(ResamSampling, TableAndAnalogSignalsSwitchThePanel) {
   TResamForm form;
   // The disabled interval edits show the table's interval, not the last analog signal's.
@@ -200,68 +154,14 @@ TEST(ResamSampling, TableAndAnalogSignalsSwitchThePanel) {
   EXPECT_TRUE(form.DFs->Diagram->GetKeeper(0)->IsShown());
 }
 
-TEST(ResamSampling, ShortAndLongTablesArePaddedOrLimited) {
-  TResamForm form;
-  const double one[] = {5};
-  GiveTableSignal(form, one, 1);
-  EXPECT_EQ(form.Engine.N(), 2);
-  EXPECT_EQ(form.Engine.SampleValues()[1], 0);
-  EXPECT_EQ(form.Engine.T2(), form.Engine.T());
-  GiveTableSignal(form, nullptr, 0);
-  EXPECT_EQ(form.Engine.N(), 2);
-  EXPECT_TRUE(Scripted().Messages.isEmpty());
-
-  form.N33->trigger();
-  double many[51];
-  for (int i = 0; i < 51; ++i) many[i] = i;
-  GiveTableSignal(form, many, 51);
-  EXPECT_EQ(Scripted().Messages, QStringList{Limit50});
-  EXPECT_EQ(form.Engine.N(), 50);
-}
-
-TEST(ResamSampling, ZeroSignalGivesFiniteQuantities) {
+// The quantities themselves are the engine's tests; here, what the read-outs make of them.
+TEST(ResamSampling, ZeroSignalShowsNumbersInTheReadouts) {
   TResamForm form;
   GiveLibrarySignal(form, Zero, 0.5, 1);
-  EXPECT_EQ(form.Engine.T1(), -0.25);
-  EXPECT_TRUE(std::isfinite(form.Engine.Wm()));
-  EXPECT_GE(form.Engine.N(), 2);
-  EXPECT_TRUE(std::isfinite(form.Engine.T()) && form.Engine.T() > 0);
-  for (int i = 0; i < form.Engine.N(); ++i) EXPECT_EQ(form.Engine.SampleValues()[i], 0);
   for (QLabel* l : {form.Label7, form.Label12, form.Label20, form.Label21, form.Label22, form.Label23}) {
     EXPECT_FALSE(l->text().contains(QStringLiteral("nan"), Qt::CaseInsensitive)) << l->text().toStdString();
     EXPECT_FALSE(l->text().contains(QStringLiteral("inf"), Qt::CaseInsensitive)) << l->text().toStdString();
   }
-  EXPECT_TRUE(Scripted().Messages.isEmpty());
-}
-
-TEST(ResamSampling, DrawnFlatToppedSignalShortensThePeriodBelowAHundredSamples) {
-  // A drawn rectangle on nodes 30 .. 70 of 101 over [0, 1]: its support at half height and
-  // at the least level are the same, so the edge guard is on.
-  double values[101] = {};
-  for (int i = 30; i <= 70; ++i) values[i] = 1;
-  TKeeper curve;
-  curve.SetArray(values, 101, 0, 1);
-  TResamForm form;
-  form.Engine.DrawnSignal = {&curve, values, 101};
-  form.AcceptSignal(TResamEngine::SourceEditor);
-  form.TakeAnalogSignal(TResamEngine::PeriodFromCount);
-  EXPECT_NEAR(form.Engine.T1(), 0.3, 1e-12);
-  EXPECT_NEAR(form.Engine.T2(), 0.7, 1e-12);
-  EXPECT_TRUE(form.Engine.EdgeGuard());
-  Type(form.EditN, QStringLiteral("50"));
-  EXPECT_NEAR(form.Engine.T(), 0.99 * 0.4 / 49, 1e-15);
-  Type(form.EditN, QStringLiteral("100"));
-  EXPECT_NEAR(form.Engine.T(), 0.4 / 99, 1e-15);
-
-  // A triangle reaches half height on a narrower support: no guard.
-  for (int i = 0; i <= 100; ++i) values[i] = std::max(0.0, 1 - std::fabs(i - 50) / 20.0);
-  curve.SetArray(values, 101, 0, 1);
-  form.AcceptSignal(TResamEngine::SourceEditor);
-  form.TakeAnalogSignal(TResamEngine::PeriodFromCount);
-  EXPECT_FALSE(form.Engine.EdgeGuard());
-  Type(form.EditN, QStringLiteral("50"));
-  EXPECT_NEAR(form.Engine.T(), (form.Engine.T2() - form.Engine.T1()) / 49, 1e-15);
-  EXPECT_TRUE(Scripted().Messages.isEmpty());
 }
 
 TEST(ResamSampling, ShortestAndLongestIntervalsGiveDefinedPlots) {

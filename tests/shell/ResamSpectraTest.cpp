@@ -12,7 +12,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
-#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -189,47 +188,6 @@ TEST_F(ResamSpectra, TableSignalHasNeitherErrorNorAnalogSpectrum) {
   EXPECT_FALSE(Series(form.DFAS, 0)->IsShown());
   EXPECT_TRUE(Series(form.DFAS, 1)->IsShown());
   EXPECT_TRUE(Series(form.DFAS, 2)->IsShown());
-  // Kotelnikov: the discrete spectrum up to half the sampling frequency, nothing beyond.
-  EXPECT_NEAR(form.Engine.ReconSpectrum()[0], 0.85, 1e-12);
-  EXPECT_EQ(form.Engine.ReconSpectrum()[3999], 0);
-  EXPECT_NEAR(form.DFAS->Diagram->GetYmax(), 1.1 * Series(form.DFAS, 1)->GetYmax() * 0.1, 1e-12);
-}
-
-TEST_F(ResamSpectra, LagrangeHasNoInterpolatingSpectrumAndAShortErrorInterval) {
-  GiveLibrarySignal(form, SlowWave, 1, 0);
-  const TKeeper* error = Series(form.DFE, 0);
-  EXPECT_NEAR(error->GetXmin(), form.Engine.T1() - 30 * form.Engine.T(), 1e-12);
-  form.N33->trigger();
-  for (double v : form.Engine.ReconSpectrum()) ASSERT_EQ(v, 0.0);
-  EXPECT_NEAR(error->GetXmin(), form.Engine.T1() - form.Engine.T(), 1e-12);
-  EXPECT_NEAR(error->GetXmax(), form.Engine.T2() + form.Engine.T(), 1e-12);
-  EXPECT_NEAR(form.DFE->Diagram->GetXmin(), form.Engine.T1() - form.Engine.T(), 1e-12);
-  // Within the interval the error is the analog signal less the polynomial.
-  const double t = form.Engine.T1() + 0.37;
-  const int i = static_cast<int>(std::lround((t - error->GetXmin()) / error->GetStep()));
-  const double ti = error->GetXmin() + i * error->GetStep();
-  EXPECT_NEAR(form.Engine.ErrorValues()[i], Series(form.DFs, 0)->GetValue(ti) - Series(form.DFs, 1)->GetValue(ti),
-              1e-9);
-}
-
-TEST_F(ResamSpectra, ExtremeSamplingGivesFiniteSpectraAndAUsableRange) {
-  struct TCase {
-    TRealFunction Signal;
-    int N;
-  };
-  for (const TCase& c : {TCase{SlowWave, 2}, TCase{SlowWave, 500}, TCase{Zero, 20}}) {
-    GiveLibrarySignal(form, c.Signal, 1, 1);
-    form.Show(form.Engine.SetCount(c.N));
-    form.PageControl1->setCurrentIndex(0);
-    form.PageControl1->setCurrentIndex(SpectrumPage);
-    for (double v : form.Engine.ReconSpectrum()) ASSERT_TRUE(std::isfinite(v));
-    for (double v : form.Engine.ErrorValues()) ASSERT_TRUE(std::isfinite(v));
-    const TDiagram& d = *form.DFAS->Diagram;
-    EXPECT_EQ(d.GetYmin(), 0);
-    EXPECT_GT(d.GetYmax(), 0);
-    EXPECT_NEAR(d.GetXmax(), 1.1 * form.Engine.Wd(), 1e-9 * form.Engine.Wd());
-  }
-  EXPECT_TRUE(Scripted().Messages.isEmpty());
 }
 
 TEST_F(ResamSpectra, FormulaPanelToolsActOnTheShownPicture) {

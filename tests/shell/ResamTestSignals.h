@@ -1,12 +1,8 @@
 #pragma once
-// Signals handed to the main window the way the source commands hand them over.
-#include <cmath>
-
+// Signals handed to the main window the way the source commands hand them over; the test
+// waveforms are the engine tests' own.
+#include "../engine/EngineTestSignals.h"
 #include "shell/ResamUnit.h"
-
-inline double SlowWave(double t) { return std::sin(2 * 3.141592653589793 * 3 * t) + 0.5; }
-inline double FastWave(double t) { return std::sin(2 * 3.141592653589793 * 400 * t); }
-inline double Zero(double) { return 0; }
 
 // As the library does: a function of time with its duration and symmetry.
 inline void GiveLibrarySignal(TResamForm& form, TRealFunction f, double tau, int symmetry) {
