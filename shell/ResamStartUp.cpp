@@ -44,7 +44,7 @@ std::unique_ptr<TWindow> MakeInstance(TWindow*& instance) {
 }  // namespace
 
 TResamWindows::TResamWindows()
-    : MainWindow(MakeInstance(ResamForm)),
+    : MainWindow(std::make_unique<TResamForm>()),
       SpectrumModule(MakeInstance(SpAnForm)),
       EnlargedDiagram(MakeInstance(DiagramIncrease)),
       Editor(MakeInstance(DiagramEditor)),
@@ -67,7 +67,6 @@ TResamWindows::~TResamWindows() {
   DiagramEditor = nullptr;
   DiagramIncrease = nullptr;
   SpAnForm = nullptr;
-  ResamForm = nullptr;
 }
 
 // Without a window manager a request to maximise goes unanswered; the window then still

@@ -16,8 +16,6 @@
 #include "shell/HelloUnit.h"
 #include "widgets/AccessibleNames.h"
 
-TResamForm* ResamForm = nullptr;
-
 TResamForm::TResamForm(QWidget* parent) : QMainWindow(parent) {
   UseSpectrumModule(SpAnForm);
   BuildToolBar();

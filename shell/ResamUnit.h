@@ -293,5 +293,3 @@ class TResamForm : public QMainWindow {
   double PanelScale = 1.0;  // of the parameter panel against its design width
   QList<QPair<QWidget*, QFont>> DesignFonts;
 };
-
-extern TResamForm* ResamForm;
