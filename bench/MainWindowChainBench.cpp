@@ -32,6 +32,7 @@ class TSilentPlatform : public TPlatform {
   bool OpenFileName(const TFileDialogOptions&, QString&) override { return false; }
   bool SaveFileName(const TFileDialogOptions&, QString&) override { return false; }
   void SetClipboardImage(const QImage&) override {}
+  void SetClipboardText(const QString&) override {}
   QString ClipboardText() override { return {}; }
   void PushCursor(Qt::CursorShape) override {}
   void PopCursor() override {}

@@ -1,6 +1,9 @@
 #pragma once
 // One plotted series on [xmin, xmax]: a function, a borrowed array of equally
 // spaced samples, or a constant, together with the attributes a diagram draws it with.
+#include <string>
+#include <utility>
+
 #include "numerics/Mathlib.h"
 
 using TKeeperSource = unsigned char;
@@ -54,6 +57,10 @@ class TKeeper {
   bool IsShown() const { return Shown; }
   void SetMarkers(bool on) { Markers = on; }
   bool GetMarkers() const { return Markers; }
+  // What the series is, with its unit ("Сигнал, В"; UTF-8), for the column heading of exported
+  // data; "" leaves the diagram to name it. Kept like the colour: new data leave it.
+  void SetName(std::string name) { Name = std::move(name); }
+  const std::string& GetName() const { return Name; }
 
   TKeeperShape GetShape() const { return Shape; }
   unsigned char GetSymmetry() const { return Symmetry; }
@@ -102,6 +109,7 @@ class TKeeper {
   bool Shown = true;
   unsigned char Symmetry = SymmetryNone;
   bool Markers = false;
+  std::string Name;
   TKeeper* Next = nullptr;
   unsigned char Number = 0;
 };

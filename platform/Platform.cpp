@@ -44,6 +44,16 @@ QString QtFilterFromPairs(const QString& pairs) {
   return filters.join(QStringLiteral(";;"));
 }
 
+QString FilterExtension(const QString& pairs, int index) {
+  const QStringList parts = pairs.split(QLatin1Char('|'));
+  const int pattern = 2 * index + 1;
+  if (index < 0 || pattern >= parts.size()) return {};
+  const QString p = parts[pattern].trimmed();
+  const bool single = p.size() > 2 && p.startsWith(QStringLiteral("*.")) && p.indexOf(QLatin1Char('*'), 1) < 0 &&
+                      !p.contains(QLatin1Char(';')) && !p.contains(QLatin1Char(' '));
+  return single ? p.mid(2) : QString();
+}
+
 QString WithDefaultExtension(const QString& name, const QString& defaultExt) {
   if (name.isEmpty() || defaultExt.isEmpty()) return name;
   if (!QFileInfo(name).suffix().isEmpty()) return name;

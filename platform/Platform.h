@@ -14,6 +14,11 @@ struct TFileDialogOptions {
   QString DefaultExt;  // without the dot; added to a chosen name that has no extension
   QString FileName;    // proposed name
   bool OverwritePrompt = false;
+  // The filter (index of a description|pattern pair) the dialog opens on; when ChosenFilter
+  // is set, the index of the one the user left selected is written there. Choosing a filter
+  // whose pattern is one "*.ext" makes ext the default extension.
+  int FilterIndex = 0;
+  int* ChosenFilter = nullptr;
 };
 
 class TPlatform {
@@ -30,6 +35,7 @@ class TPlatform {
   virtual bool SaveFileName(const TFileDialogOptions& options, QString& chosen) = 0;
 
   virtual void SetClipboardImage(const QImage& image) = 0;
+  virtual void SetClipboardText(const QString& text) = 0;
   // The clipboard's text ("" when it holds none).
   virtual QString ClipboardText() = 0;
 
@@ -54,5 +60,7 @@ void InstallPlatform(TPlatform* platform);
 
 // Turns a "description|pattern|..." filter into Qt's "description (pattern);;..." form.
 QString QtFilterFromPairs(const QString& pairs);
+// The extension ("png") of the one "*.ext" pattern of filter pair `index`; "" for any other.
+QString FilterExtension(const QString& pairs, int index);
 // The chosen name with the default extension added when it has none.
 QString WithDefaultExtension(const QString& name, const QString& defaultExt);

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QCursor>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMessageBox>
 
@@ -20,17 +21,41 @@ QFileDialog::Options DialogOptions(const TFileDialogOptions& options) {
   return result;
 }
 
+// A save dialog whose filters name formats follows the chosen one: it becomes the default
+// extension, and a typed name with another filter's extension takes the chosen one's.
+void FollowChosenFilter(QFileDialog& dialog, const TFileDialogOptions& options, const QStringList& filters) {
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, options, filters](const QString& f) {
+    const QString ext = FilterExtension(options.Filter, int(filters.indexOf(f)));
+    dialog.setDefaultSuffix(ext.isEmpty() ? options.DefaultExt : ext);
+    const QStringList typed = dialog.selectedFiles();
+    if (ext.isEmpty() || typed.size() != 1) return;
+    const QFileInfo name(typed.first());
+    bool offered = false;
+    for (int i = 0; i < filters.size(); ++i)
+      offered |= FilterExtension(options.Filter, i).compare(name.suffix(), Qt::CaseInsensitive) == 0;
+    if (offered && !name.suffix().isEmpty()) dialog.selectFile(name.completeBaseName() + QLatin1Char('.') + ext);
+  });
+}
+
 // The first chosen name, or "" when the user cancels.
 QString RunFileDialog(QFileDialog::AcceptMode mode, const TFileDialogOptions& options) {
-  QFileDialog dialog(QApplication::activeWindow(), options.Title, options.FileName, QtFilterFromPairs(options.Filter));
+  const QString qtFilters = QtFilterFromPairs(options.Filter);
+  const QStringList filters = qtFilters.split(QStringLiteral(";;"));
+  QFileDialog dialog(QApplication::activeWindow(), options.Title, options.FileName, qtFilters);
   dialog.setOptions(DialogOptions(options));
   dialog.setAcceptMode(mode);
-  if (mode == QFileDialog::AcceptOpen)
+  if (options.FilterIndex > 0 && options.FilterIndex < filters.size())
+    dialog.selectNameFilter(filters[options.FilterIndex]);
+  if (mode == QFileDialog::AcceptOpen) {
     dialog.setFileMode(QFileDialog::ExistingFile);
-  else
-    dialog.setDefaultSuffix(options.DefaultExt);
+  } else {
+    const QString ext = FilterExtension(options.Filter, options.FilterIndex);
+    dialog.setDefaultSuffix(ext.isEmpty() ? options.DefaultExt : ext);
+    FollowChosenFilter(dialog, options, filters);
+  }
   UseRussianFileDetails(dialog);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  if (options.ChosenFilter) *options.ChosenFilter = std::max(0, int(filters.indexOf(dialog.selectedNameFilter())));
   return dialog.selectedFiles().first();
 }
 }  // namespace
@@ -59,6 +84,8 @@ bool TQtPlatform::SaveFileName(const TFileDialogOptions& options, QString& chose
 }
 
 void TQtPlatform::SetClipboardImage(const QImage& image) { QGuiApplication::clipboard()->setImage(image); }
+
+void TQtPlatform::SetClipboardText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
 
 QString TQtPlatform::ClipboardText() { return QGuiApplication::clipboard()->text(); }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "numerics/Keeper.h"
+#include "plotting/DataTable.h"
 
 class QPainter;
 
@@ -185,6 +186,31 @@ class TDiagram : public QWidget {
   void SaveBmpFile();
   void SaveBmpFile(QString name);
 
+  // Where a painting goes: the device pixels per logical pixel that crisp lines and spans are
+  // placed for, and whether the device keeps shapes as shapes (SVG, PDF). There a curve is one
+  // path, a sample marker a circle, and values are not snapped to device pixels.
+  struct TPaintTarget {
+    qreal Ratio = 1;
+    bool Vector = false;
+  };
+  // The exported figure (print mode, no feeler) painted with p over the control's rectangle in
+  // logical pixels, by the code that paints the screen's picture and with its layout; p's
+  // device and transform place and scale it. The screen's picture is left as it is.
+  void PaintFigure(QPainter& p, const TPaintTarget& target);
+  // That figure as a picture of the control's size at `ratio` device pixels per logical pixel.
+  QImage FigureImage(qreal ratio);
+  // The numbers behind the picture: every shown series over the visible range [Xmin, Xmax];
+  // curves at the pixel columns of that range (one abscissa column for all of them), discrete
+  // series and histograms at their own sample positions (one abscissa column per distinct
+  // set of positions). With no series shown, the abscissa heading alone. False (and the table
+  // left incomplete) when a series has more than MaxDataRows positions in view.
+  static constexpr long long MaxDataRows = 1000000;
+  bool VisibleData(TDataTable& table) const;
+  // The heading of the abscissa column of exported data, with its unit; empty (the default)
+  // takes the axis name, which may be a blank beside a caption picture.
+  void SetDataNameX(const QString& s) { DataNameX = s; }
+  QString GetDataNameX() const;
+
  signals:
   // The owner's events; OnMouseMove comes after the feeler has been drawn.
   void OnMouseMove(TDiagram* sender, Qt::KeyboardModifiers shift, int x, int y);
@@ -242,7 +268,15 @@ class TDiagram : public QWidget {
   void MoveCurveTo(QPainter& p, int x, int y);
   void FlushCurve(QPainter& p);
   void LiftCurve(QPainter& p);
+  void FinishCurve(QPainter& p);
   void ShowKeeper(TKeeper* keeper, void (TDiagram::*paint)(QPainter&, const TKeeper&));
+  void PaintPicture(QPainter& p);
+  qreal PaintRatio() const;
+  bool PaintsVector() const { return Target && Target->Vector; }
+  std::string SeriesName(const TKeeper& k, bool numbered) const;
+  int UnnamedSeries() const;
+  TDataColumn CurveColumn(const TKeeper& k, const std::vector<double>& x, bool numbered) const;
+  bool AddSampleColumn(std::vector<TDataGroup>& groups, const TKeeper& k, bool numbered) const;
   QColor NetColour() const;
   QColor TextBackColour() const;
   bool RangeAccepted(double& vmin, double& vmax, double limitMin, double limitMax) const;
@@ -261,6 +295,7 @@ class TDiagram : public QWidget {
   int ColorNetLine = 0;
   Qt::PenStyle PenStyleNetLine = Qt::DotLine;
   QString NameY, NameX, NameDiagram;
+  QString DataNameX;
   QFont FontNameX, FontNameY, FontName, FontNet;
   QImage BitmapX, BitmapY;
   bool ShowFeeler = true;
@@ -285,6 +320,8 @@ class TDiagram : public QWidget {
   int ToolRoomLeft = 0, ToolRoomBottom = 0;
   QRect XNumbersRect, YNumbersRect, NameXRect;
   qreal ExportRatio = 0;
+  // Set while PaintFigure paints onto a device of its own; null while painting the picture.
+  const TPaintTarget* Target = nullptr;
 
   TKeeper BaseKeeper;
   bool LinesEnabled = true;

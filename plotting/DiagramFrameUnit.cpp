@@ -1,18 +1,23 @@
 #include "plotting/DiagramFrameUnit.h"
 
 #include <QToolButton>
+#include <iterator>
 
 #include "plotting/Diagram.h"
 #include "plotting/DiagramColours.h"
+#include "plotting/DiagramExport.h"
 #include "plotting/DiagramIncreaseUnit.h"
 #include "plotting/ToolGlyphs.h"
 #include "widgets/AccessibleNames.h"
 
 namespace {
 constexpr int FrameWidth = 490, FrameHeight = 344;
-constexpr int PanelWidth = 161, PanelHeight = 29;
+constexpr int PanelHeight = 29;
 constexpr int PanelMargin = 10;
 constexpr int ButtonSize = 25, ButtonPitch = 26, ButtonLeft = 2;
+// The six buttons of the design and "Сохранить данные..." after them: 161 pixels for six.
+constexpr int PanelButtons = 7;
+constexpr int PanelWidth = ButtonLeft + PanelButtons * ButtonPitch + 3;
 constexpr int UpDownLong = 30, UpDownShort = 16;
 constexpr int FontHeight = 11;
 // Between an up-down and the numbers it sits beside.
@@ -64,8 +69,10 @@ void TDiagramFrame::BuildPanel() {
   SpeedButtonIncrease = MakeSpeedButton(Panel, TToolGlyph::Increase, QStringLiteral("Увеличение"), false);
   SpeedButtonSave = MakeSpeedButton(Panel, TToolGlyph::Save, QStringLiteral("Сохранить рисунок"), false);
   SpeedButtonCopy = MakeSpeedButton(Panel, TToolGlyph::Copy, QStringLiteral("Копировать в буфер обмена"), false);
-  QToolButton* const order[] = {SpeedButtonMeasure,  SpeedButtonLim,  SpeedButtonRetLim,
-                                SpeedButtonIncrease, SpeedButtonSave, SpeedButtonCopy};
+  SpeedButtonData = MakeSpeedButton(Panel, TToolGlyph::SaveData, QStringLiteral("Сохранить данные..."), false);
+  QToolButton* const order[] = {SpeedButtonMeasure, SpeedButtonLim,  SpeedButtonRetLim, SpeedButtonIncrease,
+                                SpeedButtonSave,    SpeedButtonCopy, SpeedButtonData};
+  static_assert(std::size(order) == PanelButtons);
   int left = ButtonLeft;
   for (QToolButton* b : order) {
     b->setGeometry(left, (PanelHeight - ButtonSize) / 2, ButtonSize, ButtonSize);
@@ -77,6 +84,7 @@ void TDiagramFrame::BuildPanel() {
   connect(SpeedButtonIncrease, &QToolButton::clicked, this, &TDiagramFrame::SpeedButtonIncreaseClick);
   connect(SpeedButtonSave, &QToolButton::clicked, this, &TDiagramFrame::SpeedButtonSaveClick);
   connect(SpeedButtonCopy, &QToolButton::clicked, this, &TDiagramFrame::SpeedButtonCopyClick);
+  connect(SpeedButtonData, &QToolButton::clicked, this, &TDiagramFrame::SpeedButtonDataClick);
   Panel->hide();
 }
 
@@ -184,9 +192,12 @@ void TDiagramFrame::SpeedButtonIncreaseClick() {
   if (DiagramIncrease) DiagramIncrease->Execute(Diagram);
 }
 
-void TDiagramFrame::SpeedButtonSaveClick() { Diagram->SaveBmpFile(); }
+// The picture saving of the design, offering the other figure formats beside BMP.
+void TDiagramFrame::SpeedButtonSaveClick() { SaveFigure({Diagram, {}}, QString()); }
 
 void TDiagramFrame::SpeedButtonCopyClick() { Diagram->CopyToClipboard(); }
+
+void TDiagramFrame::SpeedButtonDataClick() { SaveDiagramData(*Diagram); }
 
 // The net moves when the numbers change width, so the tools follow every step.
 void TDiagramFrame::StepEdge(TRangeEdge edge, TUpDown::TUDBtnType button) {

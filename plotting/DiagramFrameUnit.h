@@ -32,6 +32,7 @@ class TDiagramFrame : public QFrame {
   void SpeedButtonIncreaseClick();
   void SpeedButtonSaveClick();
   void SpeedButtonCopyClick();
+  void SpeedButtonDataClick();
   void UpDown1Click(TUpDown* sender, TUpDown::TUDBtnType button);
   void UpDown2Click(TUpDown* sender, TUpDown::TUDBtnType button);
   void UpDown3Click(TUpDown* sender, TUpDown::TUDBtnType button);
@@ -45,6 +46,7 @@ class TDiagramFrame : public QFrame {
   QToolButton* SpeedButtonIncrease;
   QToolButton* SpeedButtonSave;
   QToolButton* SpeedButtonCopy;
+  QToolButton* SpeedButtonData;
   TUpDown* UpDown1;
   TUpDown* UpDown2;
   TUpDown* UpDown3;

@@ -10,6 +10,7 @@
 #include <QToolButton>
 
 #include "plotting/Diagram.h"
+#include "plotting/DiagramExport.h"
 #include "plotting/ToolGlyphs.h"
 #include "widgets/AccessibleNames.h"
 #include "widgets/ToolWindow.h"
@@ -51,6 +52,7 @@ void TDiagramIncrease::BuildToolBar() {
   for (QToolButton* b : {SpeedButtonMeasure, SpeedButtonLimit, SpeedButtonRetLim, SpeedButton1}) ToolBar1->addWidget(b);
   ToolBar1->addSeparator();
   ToolBar1->addWidget(SpeedButtonBmp);
+  ToolBar1->addWidget(SpeedButtonData);
   ToolBar1->addWidget(SpeedButtonCopy);
   ToolBar1->addSeparator();
   ToolBar1->addWidget(SpeedButtonClose);
@@ -71,6 +73,8 @@ void TDiagramIncrease::BuildMenu() {
   NRetLimit = diagram->addAction(QStringLiteral("Исходные пределы"));
   diagram->addSeparator();
   NBmp = diagram->addAction(QStringLiteral("Сохранить как рисунок"));
+  // The tool bar is built after the menu; the button goes onto it there.
+  MakeDataTools(this, diagram);
   NCopy = diagram->addAction(QStringLiteral("Копировать в буфер обмена"));
 }
 
@@ -110,6 +114,7 @@ void TDiagramIncrease::TakeOver(TDiagram* source) {
   d.SetNameY(source->GetNameY());
   d.SetNameX(source->GetNameX());
   d.SetNameDiagram(source->GetNameDiagram());
+  d.SetDataNameX(source->GetDataNameX());
   // Both ends at once: one end at a time could meet the other end of the previous limits.
   d.SetLimitX(source->GetLimitXmin(), source->GetLimitXmax());
   d.SetLimitY(source->GetLimitYmin(), source->GetLimitYmax());
@@ -177,7 +182,8 @@ void TDiagramIncrease::FormClose() {
 
 void TDiagramIncrease::SpeedButtonRetLimClick() { Stored.RestoreTo(*Diagram1); }
 
-void TDiagramIncrease::SpeedButtonBmpClick() { Diagram1->SaveBmpFile(); }
+// The picture saving of the design, offering the other figure formats beside BMP.
+void TDiagramIncrease::SpeedButtonBmpClick() { SaveFigure({Diagram1, {}}, QString()); }
 
 void TDiagramIncrease::SpeedButtonCopyClick() { Diagram1->CopyToClipboard(); }
 

@@ -1,4 +1,5 @@
 // The diagram's layout, grid and the painting order of a full repaint.
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QtMath>
@@ -131,20 +132,28 @@ void TDiagram::ShowDiagram() {
     AdjustPrecision(GridY, Ymax, PrecisionY);
     if (PrecisionX == oldX && PrecisionY == oldY) break;
   }
-  XNumbersRect = YNumbersRect = NameXRect = QRect();
   if (!Image.isNull()) {
     QPainter p(&Image);
-    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    PaintBackground(p);
-    PaintGridX(p);
-    PaintGridY(p);
-    PaintMinorTicks(p);
-    PaintTitles(p);
-    if (LinesEnabled) PaintSeries(p);
-    p.setClipping(false);
-    PaintBitmaps(p);
+    PaintPicture(p);
+  } else {
+    XNumbersRect = YNumbersRect = NameXRect = QRect();
   }
   update();
+}
+
+// Everything a full repaint draws, in the layout ShowDiagram settled; the screen's picture
+// and every exported figure are painted here.
+void TDiagram::PaintPicture(QPainter& p) {
+  XNumbersRect = YNumbersRect = NameXRect = QRect();
+  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  PaintBackground(p);
+  PaintGridX(p);
+  PaintGridY(p);
+  PaintMinorTicks(p);
+  PaintTitles(p);
+  if (LinesEnabled) PaintSeries(p);
+  p.setClipping(false);
+  PaintBitmaps(p);
 }
 
 void TDiagram::PaintBackground(QPainter& p) {
@@ -160,12 +169,21 @@ void TDiagram::PaintBackground(QPainter& p) {
 // centred on its coordinate; shifted by this much it covers the same device pixels that
 // filling the logical pixel would (0 at a ratio of 1), so lines and spans line up.
 double TDiagram::LineOffset() const {
-  const qreal r = Image.isNull() ? 1 : Image.devicePixelRatio();
+  // On a vector device the line lies over the middle of its pixel, as at an infinite ratio.
+  if (PaintsVector()) return 0.5;
+  const qreal r = PaintRatio();
   const int whole = qRound(r);
   return whole % 2 == 0 && qFuzzyCompare(r, qreal(whole)) ? 0.5 : (r - 1) / (2 * r);
 }
 
 void TDiagram::DrawNetLine(QPainter& p, int x1, int y1, int x2, int y2) const {
+  // A vector reader lengthens every dash by the square caps, which turns dots into dashes;
+  // a raster line of one pixel has no caps to speak of.
+  if (PaintsVector() && p.pen().style() != Qt::SolidLine && p.pen().capStyle() != Qt::FlatCap) {
+    QPen flat = p.pen();
+    flat.setCapStyle(Qt::FlatCap);
+    p.setPen(flat);
+  }
   const double t = LineOffset();
   p.drawLine(QLineF(x1 + t, y1 + t, x2 + t, y2 + t));
 }
@@ -258,7 +276,10 @@ void TDiagram::PaintText(QPainter& p, const QFont& font, int left, int top, cons
   if (text.isEmpty()) return;
   const QFontMetrics fm = MetricsOn(font, Image);
   if (opaque) p.fillRect(left, top, fm.horizontalAdvance(text), fm.height(), TextBackColour());
-  p.setFont(font);
+  // A vector file names the font that was measured, not a Windows name a reader cannot map.
+  QFont drawn = font;
+  if (PaintsVector()) drawn.setFamilies({QFontInfo(font).family()});
+  p.setFont(drawn);
   CanvasFont = font;
   p.setPen(Qt::black);
   p.drawText(left, top + fm.ascent(), text);

@@ -87,7 +87,7 @@ void TDiagram::PaintAnalog(QPainter& p, const TKeeper& k) {
     else
       MoveCurveTo(p, px, ClampInt(py, top, bottom));
   }
-  FlushCurve(p);
+  FinishCurve(p);
 }
 
 void TDiagram::PaintZeroLine(int& y0) {

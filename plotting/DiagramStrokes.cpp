@@ -4,6 +4,7 @@
 #include "plotting/DiagramStrokes.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <QtMath>
 #include <algorithm>
 #include <cmath>
@@ -52,8 +53,17 @@ void TDiagram::FlushSpans(QPainter& p) {
 // every sample top (stroking each circle anew would cost more than the axes).
 void TDiagram::PaintMarkers(QPainter& p) {
   if (MarkerBuffer.empty()) return;
+  if (PaintsVector()) {
+    p.setPen(QPen(SeriesColour, SeriesPenWidth, Qt::SolidLine));
+    p.setBrush(Qt::NoBrush);
+    for (const QPoint& c : MarkerBuffer)
+      p.drawEllipse(QPointF(PenCentre(c.x(), SeriesPenWidth), PenCentre(c.y(), SeriesPenWidth)), MarkerRadius,
+                    MarkerRadius);
+    MarkerBuffer.clear();
+    return;
+  }
   const int reach = MarkerRadius + SeriesPenWidth + 1;
-  const qreal ratio = Image.devicePixelRatio();
+  const qreal ratio = PaintRatio();
   if (MarkerImage.isNull() || MarkerColour != SeriesColour.rgb() || MarkerPenWidth != SeriesPenWidth ||
       MarkerImage.devicePixelRatio() != ratio) {
     const int side = qCeil(2 * reach * ratio);
@@ -91,7 +101,8 @@ void TDiagram::SetCurvePen(QPainter& p) {
 // curve follows the value to half a pixel and stays smooth.
 double TDiagram::CurveY(double v, int py) const {
   const double exact = h_out * (v - Ymax) / (Ymin - Ymax) + y0_out;
-  const qreal ratio = Image.devicePixelRatio();
+  if (PaintsVector()) return PenCentre(py, SeriesPenWidth) + (exact - py);
+  const qreal ratio = PaintRatio();
   return PenCentre(py, SeriesPenWidth) + std::floor((exact - py) * ratio) / ratio;
 }
 
@@ -108,9 +119,30 @@ void TDiagram::MoveCurveTo(QPainter& p, int x, int y) {
   CurveHasPoint = true;
 }
 
+// On a vector device the pieces are kept until the curve is finished: one path per curve.
 void TDiagram::FlushCurve(QPainter& p) {
+  if (PaintsVector()) return;
   if (!CurveBuffer.empty()) p.drawLines(CurveBuffer.data(), int(CurveBuffer.size()));
   CurveBuffer.clear();
+}
+
+void TDiagram::FinishCurve(QPainter& p) {
+  if (!PaintsVector()) {
+    FlushCurve(p);
+    return;
+  }
+  QPainterPath path;
+  for (const QLineF& segment : CurveBuffer) {
+    if (path.isEmpty() || path.currentPosition() != segment.p1()) path.moveTo(segment.p1());
+    path.lineTo(segment.p2());
+  }
+  if (!path.isEmpty()) p.drawPath(path);
+  CurveBuffer.clear();
+}
+
+qreal TDiagram::PaintRatio() const {
+  if (Target) return Target->Ratio;
+  return Image.isNull() ? 1 : Image.devicePixelRatio();
 }
 
 // The next point starts a new piece of the curve.

@@ -1,10 +1,13 @@
 #include "plotting/DiagramWindow.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QScrollArea>
 #include <QToolButton>
 
 #include "plotting/Diagram.h"
+#include "plotting/DiagramExport.h"
+#include "plotting/ToolGlyphs.h"
 
 TDiagramWindow::TDiagramWindow(QWidget* parent) : QDialog(parent) {}
 
@@ -40,6 +43,7 @@ void TDiagramWindow::ConnectSharedTools(QAction* returnLimitsItem) {
       {SpeedButtonRetLim, returnLimitsItem, &TDiagramWindow::SpeedButtonRetLimClick},
       {SpeedButtonBmp, NBmp, &TDiagramWindow::SpeedButtonBmpClick},
       {SpeedButtonCopy, NCopy, &TDiagramWindow::SpeedButtonCopyClick},
+      {SpeedButtonData, NData, &TDiagramWindow::SpeedButtonDataClick},
       {SpeedButtonClose, NClose, &TDiagramWindow::SpeedButtonCloseClick},
   };
   for (const auto& tool : tools) {
@@ -47,6 +51,14 @@ void TDiagramWindow::ConnectSharedTools(QAction* returnLimitsItem) {
     connect(tool.Item, &QAction::triggered, this, tool.Handler);
   }
 }
+
+void TDiagramWindow::MakeDataTools(QWidget* toolBar, QMenu* menu) {
+  const QString text = QStringLiteral("Сохранить данные...");
+  SpeedButtonData = MakeSpeedButton(toolBar, TToolGlyph::SaveData, text, false);
+  NData = menu->addAction(text);
+}
+
+void TDiagramWindow::SpeedButtonDataClick() { SaveDiagramData(*Diagram1); }
 
 void TDiagramWindow::FitDiagramToBox() {
   PlaceDiagramWithUpDowns(*Diagram1, ScrollBox1->viewport()->size(), UpDowns());

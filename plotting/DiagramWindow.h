@@ -9,6 +9,7 @@
 
 class QAction;
 class QLabel;
+class QMenu;
 class QMenuBar;
 class QScrollArea;
 class QToolBar;
@@ -27,6 +28,8 @@ class TDiagramWindow : public QDialog {
   virtual void SpeedButtonRetLimClick() = 0;
   virtual void SpeedButtonBmpClick() = 0;
   virtual void SpeedButtonCopyClick() = 0;
+  // "Сохранить данные...": by default the diagram's shown series.
+  virtual void SpeedButtonDataClick();
   void SpeedButtonCloseClick();
   void UpDown1Click(TUpDown* sender, TUpDown::TUDBtnType button);
   void UpDown2Click(TUpDown* sender, TUpDown::TUDBtnType button);
@@ -39,12 +42,14 @@ class TDiagramWindow : public QDialog {
   QAction* NLimit;
   QAction* NBmp;
   QAction* NCopy;
+  QAction* NData;
   QToolBar* ToolBar1;
   QToolButton* SpeedButtonMeasure;
   QToolButton* SpeedButtonLimit;
   QToolButton* SpeedButtonRetLim;
   QToolButton* SpeedButtonBmp;
   QToolButton* SpeedButtonCopy;
+  QToolButton* SpeedButtonData;
   QToolButton* SpeedButtonClose;
   QLabel* Panel2;
   QScrollArea* ScrollBox1;
@@ -63,6 +68,8 @@ class TDiagramWindow : public QDialog {
   // The shared tool buttons and menu items, and the window's own "Исходные пределы" item,
   // to their handlers.
   void ConnectSharedTools(QAction* returnLimitsItem);
+  // The "Сохранить данные..." button and menu item, for each window to place.
+  void MakeDataTools(QWidget* toolBar, QMenu* menu);
   // An up-down's step of one edge of the range; by default the diagram's own step.
   virtual void StepEdge(TRangeEdge edge, TUpDown::TUDBtnType button);
   // The diagram fitted into the box, the up-downs at its corners.

@@ -144,6 +144,19 @@ void DrawPicture(QPainter& p) {
   p.setBrush(Qt::NoBrush);
 }
 
+void DrawSaveData(QPainter& p) {
+  p.setPen(QPen(Ink, 1.2));
+  p.setBrush(Qt::white);
+  p.drawRect(QRectF(1.5, 1.5, 13, 13));
+  p.setPen(Qt::NoPen);
+  p.setBrush(Accent);
+  p.drawRect(QRectF(2, 2, 12, 3.5));
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(Ink, 1));
+  for (double y : {8.5, 11.5}) p.drawLine(QPointF(2, y), QPointF(14, y));
+  p.drawLine(QPointF(6.5, 5.5), QPointF(6.5, 14));
+}
+
 void Draw(QPainter& p, TToolGlyph glyph) {
   switch (glyph) {
     case TToolGlyph::Measure:
@@ -178,6 +191,8 @@ void Draw(QPainter& p, TToolGlyph glyph) {
       return DrawPicture(p);
     case TToolGlyph::Accept:
       return DrawAccept(p);
+    case TToolGlyph::SaveData:
+      return DrawSaveData(p);
   }
 }
 }  // namespace

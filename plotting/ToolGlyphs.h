@@ -21,6 +21,7 @@ enum class TToolGlyph {
   Open,      // open folder
   Picture,   // framed landscape
   Accept,    // tick: take the signal shown
+  SaveData,  // a table of numbers
 };
 
 // A 16 by 16 picture of the glyph.

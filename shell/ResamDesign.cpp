@@ -208,4 +208,5 @@ void TResamForm::SetUpSeries() {
   ApplyDisplay();
   DFLagr->Diagram->NewKeeperList(BasisSeriesCount);
   SetUpBasisSeries();
+  NameSeries();
 }

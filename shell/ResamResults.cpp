@@ -33,6 +33,7 @@ void TResamForm::ShowFrequencyCaptions() {
   d.SetBitmapX(circular ? &Image2 : nullptr);
   d.SetNameY(BlankAxisName);
   d.SetNameX(circular ? BlankAxisName : CyclicAxisName);
+  NameFrequencyColumns();
 }
 
 namespace {

@@ -106,6 +106,10 @@ class TResamForm : public QMainWindow {
   void PageControl1Change(int index);
   // The axis-caption pictures Image1, Image2, Image4 rendered, and those of the unit shown put on DFAS.
   void ShowFrequencyCaptions();
+  // The spectrum's column headings in exported data, in the shown frequency unit.
+  void NameFrequencyColumns();
+  // The parameter panel's captions and values, a line per row, tab-separated.
+  QString ReadoutText() const;
 
   // ---- Generating-function tab (shell/ResamKernelTab.cpp) ----
   void N110Click();
@@ -174,9 +178,10 @@ class TResamForm : public QMainWindow {
   QAction *N13, *N14;
   QMenu* N16;  // "Результат"
   QAction *N24, *N25, *N26, *N17, *N18, *N27, *N20, *N21, *N22;
-  QMenu* ResearchMenu;  // "Исследование"
-  QAction *N37, *N38;   // the two empty, disabled items
-  QAction* N4;          // "Выход"
+  QMenu* ResearchMenu;     // "Исследование"
+  QAction* NCopyReadouts;  // "Копировать параметры"
+  QAction *N37, *N38;      // the two empty, disabled items
+  QAction* N4;             // "Выход"
 
   // ---- Pages ----
   QTabWidget* PageControl1;
@@ -257,6 +262,12 @@ class TResamForm : public QMainWindow {
   void ScaleParameterPanel(double factor);
   void PlaceSideReadouts();
   void FollowReadout(const QLabel* first, std::initializer_list<QLabel*> beside);
+
+  // Export (shell/ResamExport.cpp): names for exported data, the read-outs as text.
+  void NameSeries();
+  void BuildReadoutCopy();
+  void OfferReadoutCopy();
+  void CopyReadouts();
 
   // Method choice (shell/ResamMethods.cpp).
   void ChooseMethod(TResamEngine::TMethod method);

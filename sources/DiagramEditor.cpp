@@ -74,6 +74,8 @@ void TDiagramEditor::BuildMenu() {
   NOpen = MenuItem(file, "Открыть...");
   NSave = MenuItem(file, "Сохранить...");
   NBmp = MenuItem(file, "Сохранить как рисунок");
+  // The tool bar is built after the menu; the button goes onto it there.
+  MakeDataTools(this, file);
   file->addSeparator();
   NClose = MenuItem(file, "Закрыть редактор диаграмм...");
   QMenu* diagram = MainMenu1->addMenu(QStringLiteral("Диаграмма"));
@@ -108,7 +110,7 @@ void TDiagramEditor::BuildToolBar() {
   const QList<QList<QToolButton*>> groups = {{SpeedButtonInput},
                                              {SpeedButtonNew, SpeedButtonOpen, SpeedButtonSave},
                                              {SpeedButtonMeasure, SpeedButtonLimit, SpeedButtonRetLim},
-                                             {SpeedButtonBmp, SpeedButtonCopy},
+                                             {SpeedButtonBmp, SpeedButtonData, SpeedButtonCopy},
                                              {SpeedButtonClose}};
   for (const QList<QToolButton*>& group : groups) {
     for (QToolButton* button : group) ToolBar1->addWidget(button);

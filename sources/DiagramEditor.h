@@ -11,6 +11,7 @@
 
 #include "plotting/DiagramWindow.h"
 
+class QPainter;
 class TKeeper;
 struct TDrawingRecord;
 
@@ -43,6 +44,7 @@ class TDiagramEditor : public TDiagramWindow {
   void ClipToPen();
   void FixPoint(int x, int y);
   void DrawCurve(int colour);
+  void PaintCurve(QPainter& p, int colour) const;
   void StoreSignal();
   void ShowCoords(int x, int y);
   // What "Создать" does once confirmed: nothing drawn, the default ranges, the pen at the start.
@@ -70,6 +72,7 @@ class TDiagramEditor : public TDiagramWindow {
   void SpeedButtonRetLimClick() override;
   void SpeedButtonBmpClick() override;
   void SpeedButtonCopyClick() override;
+  void SpeedButtonDataClick() override;
 
   // Besides the shared ones.
   QAction* NNew;

@@ -1,5 +1,7 @@
-// The editor's drawings in ".dkr" files, and its picture as a bitmap or on the clipboard.
+// The editor's drawings in ".dkr" files, its figure and its numbers saved, and its picture
+// on the clipboard.
 #include <QFile>
+#include <QPainter>
 #include <QSaveFile>
 #include <sstream>
 
@@ -7,10 +9,10 @@
 #include "platform/Platform.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramColours.h"
+#include "plotting/DiagramExport.h"
 #include "sources/DiagramEditor.h"
 #include "sources/DrawingFile.h"
 #include "sources/FileMessages.h"
-#include "widgets/Comfun.h"
 
 namespace {
 TFileDialogOptions DrawingDialog(bool save) {
@@ -125,10 +127,27 @@ QImage TDiagramEditor::PrintPicture() {
   return picture;
 }
 
+// The figure is the diagram's with the drawing over it, in black as every export has it.
 void TDiagramEditor::SpeedButtonBmpClick() {
   EraseBand();
   ReleaseCursor();
-  SaveImageAsBmp(PrintPicture(), QStringLiteral("Сохранить рисунок"), QStringLiteral("Диаграмма.bmp"));
+  SaveFigure({Diagram1, [this](QPainter& p) { PaintCurve(p, ColourBlack); }}, QStringLiteral("Сохранить рисунок"));
+}
+
+// The drawing as it would be handed over: Count samples from Xmin to the last abscissa.
+void TDiagramEditor::SpeedButtonDataClick() {
+  EraseBand();
+  ReleaseCursor();
+  TDataGroup drawing;
+  drawing.X.Name = Diagram1->GetDataNameX().toStdString();
+  drawing.Series.push_back({Diagram1->GetNameY().trimmed().toStdString(), {}});
+  const double xmin = Diagram1->GetXmin();
+  const double step = Count > 1 ? (LastAbscissa() - xmin) / (Count - 1) : 0;
+  for (int i = 0; i < Count; ++i) {
+    drawing.X.Values.push_back(xmin + i * step);
+    drawing.Series.front().Values.push_back(Samples[i]);
+  }
+  SaveData({drawing});
 }
 
 void TDiagramEditor::SpeedButtonCopyClick() { Platform().SetClipboardImage(PrintPicture()); }

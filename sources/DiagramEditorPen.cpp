@@ -107,17 +107,24 @@ void TDiagramEditor::DrawCurve(int colour) {
   if (Count <= 0) return;
   QImage& canvas = Diagram1->Canvas();
   if (canvas.isNull()) return;
+  QPainter p(&canvas);
+  PaintCurve(p, colour);
+  p.end();
+  Diagram1->update();
+}
+
+// The drawing through its samples, one per pixel column from Xmin: on the screen's picture
+// and onto every exported figure.
+void TDiagramEditor::PaintCurve(QPainter& p, int colour) const {
+  if (Count <= 0) return;
   const TDiagram& d = *Diagram1;
   const int x0 = d.MathToPhisX(d.GetXmin());
   std::vector<QPoint> points(Count);
   for (int i = 0; i < Count; ++i) points[i] = QPoint(x0 + i, d.MathToPhisY(Samples[i]));
-  QPainter p(&canvas);
   p.setClipRect(NetRect());
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(QPen(ColourOf(colour), CurveWidth, Qt::SolidLine, Qt::SquareCap));
   p.drawPolyline(points.data(), Count);
-  p.end();
-  Diagram1->update();
 }
 
 // Samples that stopped at the capacity cover less than the pen's reach, and a pen left at

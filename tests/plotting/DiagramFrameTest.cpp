@@ -37,7 +37,7 @@ TEST(DiagramFrame, DefaultsOfTheFramedDiagram) {
   EXPECT_EQ(f.Diagram->GetFontNet().pixelSize(), 11);
   EXPECT_TRUE(f.Panel->isHidden());
   EXPECT_TRUE(UpDownsHidden(f));
-  EXPECT_EQ(f.Panel->size(), QSize(161, 29));
+  EXPECT_EQ(f.Panel->size(), QSize(187, 29));
   EXPECT_EQ(f.SpeedButtonMeasure->toolTip(), QStringLiteral("Измерения"));
   EXPECT_EQ(f.SpeedButtonLim->toolTip(), QStringLiteral("Пределы"));
   EXPECT_EQ(f.SpeedButtonRetLim->toolTip(), QStringLiteral("Исходные пределы"));
@@ -101,7 +101,7 @@ TEST(DiagramFrame, UpDownsStandBesideTheNumbersWithoutCoveringAny) {
     QTest::mouseClick(f.SpeedButtonLim, Qt::LeftButton);
     QApplication::processEvents();
     ASSERT_TRUE(UpDownsShown(f));
-    EXPECT_EQ(f.Panel->pos(), QPoint(d.Get_xe_net() - 161 - 10, d.Get_yb_net() + 10));
+    EXPECT_EQ(f.Panel->pos(), QPoint(d.Get_xe_net() - 187 - 10, d.Get_yb_net() + 10));
     EXPECT_EQ(f.UpDown1->geometry().top(), d.Get_yb_net());
     EXPECT_EQ(f.UpDown2->geometry().bottom(), d.Get_ye_net() - 1);
     EXPECT_EQ(f.UpDown3->x(), d.Get_xb_net());

@@ -7,11 +7,12 @@
 #include "plotting/ToolGlyphs.h"
 
 TEST(ToolGlyphs, EveryGlyphIsDrawnAndDistinct) {
-  const TToolGlyph all[] = {
-      TToolGlyph::Measure,  TToolGlyph::Limits,    TToolGlyph::ReturnLimits, TToolGlyph::Increase,
-      TToolGlyph::Save,     TToolGlyph::Copy,      TToolGlyph::Close,        TToolGlyph::HideSeries,
-      TToolGlyph::ArrowUp,  TToolGlyph::ArrowDown, TToolGlyph::ArrowLeft,    TToolGlyph::ArrowRight,
-      TToolGlyph::NewSheet, TToolGlyph::Open,      TToolGlyph::Picture,      TToolGlyph::Accept};
+  const TToolGlyph all[] = {TToolGlyph::Measure,   TToolGlyph::Limits,     TToolGlyph::ReturnLimits,
+                            TToolGlyph::Increase,  TToolGlyph::Save,       TToolGlyph::Copy,
+                            TToolGlyph::Close,     TToolGlyph::HideSeries, TToolGlyph::ArrowUp,
+                            TToolGlyph::ArrowDown, TToolGlyph::ArrowLeft,  TToolGlyph::ArrowRight,
+                            TToolGlyph::NewSheet,  TToolGlyph::Open,       TToolGlyph::Picture,
+                            TToolGlyph::Accept,    TToolGlyph::SaveData};
   QSet<QByteArray> seen;
   for (TToolGlyph g : all) {
     const QImage picture = ToolIcon(g).pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32);

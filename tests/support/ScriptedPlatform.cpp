@@ -26,10 +26,11 @@ bool TScriptedPlatform::NextFile(bool save, const TFileDialogOptions& options, Q
     ADD_FAILURE() << "A file dialog was opened with no answer queued: " << options.Title.toStdString();
     return false;
   }
-  const std::optional<QString> answer = FileAnswers.front();
+  const std::optional<TFileAnswer> answer = FileAnswers.front();
   FileAnswers.pop_front();
   if (!answer) return false;
-  chosen = save ? WithDefaultExtension(*answer, options.DefaultExt) : *answer;
+  chosen = save ? WithDefaultExtension(answer->Name, options.DefaultExt) : answer->Name;
+  if (options.ChosenFilter) *options.ChosenFilter = answer->Filter >= 0 ? answer->Filter : options.FilterIndex;
   return true;
 }
 
@@ -43,6 +44,11 @@ bool TScriptedPlatform::SaveFileName(const TFileDialogOptions& options, QString&
 
 void TScriptedPlatform::SetClipboardImage(const QImage& image) {
   Clipboard = image;
+  ++ClipboardWrites;
+}
+
+void TScriptedPlatform::SetClipboardText(const QString& text) {
+  ClipboardTextCopied = text;
   ++ClipboardWrites;
 }
 
@@ -83,6 +89,7 @@ void TScriptedPlatform::Reset() {
   Dialogs.clear();
   Clipboard = QImage();
   ClipboardTextToPaste.clear();
+  ClipboardTextCopied.clear();
   ClipboardWrites = 0;
   CursorStack.clear();
   CursorsPushed.clear();

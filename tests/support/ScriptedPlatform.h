@@ -22,6 +22,7 @@ class TScriptedPlatform : public TPlatform {
   bool OpenFileName(const TFileDialogOptions& options, QString& chosen) override;
   bool SaveFileName(const TFileDialogOptions& options, QString& chosen) override;
   void SetClipboardImage(const QImage& image) override;
+  void SetClipboardText(const QString& text) override;
   QString ClipboardText() override { return ClipboardTextToPaste; }
   void PushCursor(Qt::CursorShape shape) override;
   void PopCursor() override;
@@ -33,7 +34,8 @@ class TScriptedPlatform : public TPlatform {
 
   // Scripting.
   void AnswerQuestion(bool yes) { QuestionAnswers.push_back(yes); }
-  void AnswerFile(const QString& name) { FileAnswers.push_back(name); }
+  // The name, and the filter the user leaves selected (-1: the one the dialog opened on).
+  void AnswerFile(const QString& name, int filter = -1) { FileAnswers.push_back(TFileAnswer{name, filter}); }
   void CancelFile() { FileAnswers.push_back(std::nullopt); }
   // Forgets the answers no dialog took (a long run answers ahead of every command).
   void DropAnswers() {
@@ -47,6 +49,7 @@ class TScriptedPlatform : public TPlatform {
   QStringList Questions;
   QList<TRecordedDialog> Dialogs;
   QImage Clipboard;
+  QString ClipboardTextCopied;
   QString ClipboardTextToPaste;
   int ClipboardWrites = 0;
   QList<Qt::CursorShape> CursorStack;
@@ -59,7 +62,11 @@ class TScriptedPlatform : public TPlatform {
   bool NextFile(bool save, const TFileDialogOptions& options, QString& chosen);
 
   std::deque<bool> QuestionAnswers;
-  std::deque<std::optional<QString>> FileAnswers;
+  struct TFileAnswer {
+    QString Name;
+    int Filter = -1;
+  };
+  std::deque<std::optional<TFileAnswer>> FileAnswers;
 };
 
 // The platform installed for every test; Reset before each test.

@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <cmath>
+#include <csignal>
+
+#include "DiagramTestSupport.h"
+#include "ScriptedPlatform.h"
+#include "plotting/DiagramExport.h"
+#include "plotting/DiagramFrameUnit.h"
+
+namespace {
+double Wave(double x) { return std::sin(3 * x); }
+double Ramp(double x) { return 0.5 * x; }
+
+// A frame with two curves (one named, one taking the ordinate's name), a discrete series with
+// a hole, and a hidden curve that nothing exported may show.
+struct TPlot {
+  TDiagramFrame Frame;
+  TDiagram& D = *Frame.Diagram;
+  double Samples[9] = {0.1, -0.2, 0.3, NAN, 0.5, -0.6, 0.7, -0.8, 0.9};
+  TPlot() {
+    Frame.resize(420, 320);
+    D.NewKeeperList(4);
+    D.SetNameX(QStringLiteral("t,c"));
+    D.SetNameY(QStringLiteral("s(t),В"));
+    D.GetKeeper(0)->SetFunction(Wave, 100, -1, 1);
+    D.GetKeeper(0)->SetName("Сигнал, В");
+    D.GetKeeper(1)->SetFunction(Ramp, 100, -1, 1);
+    TKeeper* discrete = D.GetKeeper(2);
+    discrete->SetArray(Samples, 9, -1, 1);
+    discrete->SetDiscrete();
+    discrete->SetMarkers(true);
+    discrete->SetName("Отсчёты, В");
+    D.GetKeeper(3)->SetFunction(Ramp, 100, -1, 1);
+    D.GetKeeper(3)->Hide();
+    D.SetRangeX(-0.9, 0.9);
+    D.SetRangeY(-1, 1);
+    D.ShowDiagram();
+  }
+};
+
+QStringList Cells(const QString& line) { return line.split(QLatin1Char(',')); }
+
+// The heading row's quoted names; a name holds commas, never quotes here.
+QStringList Headings(const QString& line) {
+  QStringList names;
+  for (const QRegularExpressionMatch& m : QRegularExpression(QStringLiteral("\"([^\"]*)\"")).globalMatch(line))
+    names << m.captured(1);
+  return names;
+}
+
+double Cell(const QStringList& row, int column) {
+  return row[column] == QStringLiteral("nan") ? NAN : row[column].toDouble();
+}
+
+bool SameValue(double a, double b) { return (std::isnan(a) && std::isnan(b)) || a == b; }
+}  // namespace
+
+TEST(DiagramExport, DataFileHoldsTheShownSeriesAtTheirAbscissae) {
+  QTemporaryDir dir;
+  TPlot plot;
+  const QString name = dir.filePath(QStringLiteral("plot.csv"));
+  Scripted().AnswerFile(name);
+  QTest::mouseClick(plot.Frame.SpeedButtonData, Qt::LeftButton);
+  EXPECT_TRUE(Scripted().Messages.isEmpty());
+  QFile file(name);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+  EXPECT_EQ(Headings(lines[0]),
+            QStringList({QStringLiteral("t,c"), QStringLiteral("Сигнал, В"), QStringLiteral("s(t),В"),
+                         QStringLiteral("t,c (Отсчёты)"), QStringLiteral("Отсчёты, В")}));
+  const TDiagram& d = plot.D;
+  const int columns = d.Get_w_out() + 1;
+  ASSERT_EQ(lines.size(), 1 + columns);
+  int worst = -1;
+  for (int i = 0; i < columns; ++i) {
+    const QStringList row = Cells(lines[1 + i]);
+    ASSERT_EQ(row.size(), 5);
+    const double x = d.PhisToMathX(d.Get_x0_out() + i);
+    const bool curves = Cell(row, 0) == x && Cell(row, 1) == Wave(x) && Cell(row, 2) == Ramp(x);
+    // The samples at -0.75, -0.5, ... 0.75 (those in view), then nothing.
+    const int n = i + 1;
+    const double sx = n < 8 ? -1 + 0.25 * n : NAN, sv = n < 8 ? plot.Samples[n] : NAN;
+    if (!curves || !SameValue(Cell(row, 3), sx) || !SameValue(Cell(row, 4), sv)) worst = i;
+  }
+  EXPECT_EQ(worst, -1) << lines[1 + std::max(0, worst)].toStdString();
+
+  // Nothing shown: the abscissa heading alone.
+  for (int k = 0; k < 4; ++k) plot.D.GetKeeper(k)->Hide();
+  Scripted().AnswerFile(name);
+  plot.Frame.SpeedButtonDataClick();
+  file.close();
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), QByteArray("\xEF\xBB\xBF\"t,c\"\n"));
+}
+
+TEST(DiagramExport, EveryFigureFormatFromThePictureDialog) {
+  QTemporaryDir dir;
+  TPlot plot;
+  const QSize size = plot.D.size();
+  struct TCase {
+    int Filter;
+    const char* Name;
+  };
+  const TCase cases[] = {{0, "a.bmp"}, {1, "b.png"}, {2, "c.png"}, {3, "d.svg"}, {4, "e.pdf"}};
+  for (const TCase& c : cases) {
+    Scripted().AnswerFile(dir.filePath(QString::fromLatin1(c.Name)), c.Filter);
+    plot.Frame.SpeedButtonSaveClick();
+  }
+  EXPECT_TRUE(Scripted().Messages.isEmpty());
+  const QImage bmp(dir.filePath(QStringLiteral("a.bmp")), "BMP");
+  EXPECT_EQ(bmp.convertToFormat(QImage::Format_RGB32), plot.D.PrintPicture().convertToFormat(QImage::Format_RGB32));
+  EXPECT_EQ(QImage(dir.filePath(QStringLiteral("b.png"))).size(), size);
+  EXPECT_EQ(QImage(dir.filePath(QStringLiteral("c.png"))).size(), 2 * size);
+
+  QFile svgFile(dir.filePath(QStringLiteral("d.svg")));
+  ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly));
+  const QByteArray svg = svgFile.readAll();
+  QSvgRenderer renderer(svg);
+  ASSERT_TRUE(renderer.isValid());
+  EXPECT_EQ(renderer.defaultSize(), size);
+  EXPECT_EQ(QString::fromUtf8(svg).count(QStringLiteral("<path")), 2);  // the two shown curves
+  EXPECT_TRUE(svg.contains(">t,c</text>"));
+
+  QFile pdf(dir.filePath(QStringLiteral("e.pdf")));
+  ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+  const QByteArray bytes = pdf.readAll();
+  EXPECT_TRUE(bytes.startsWith("%PDF"));
+  EXPECT_EQ(QString::fromLatin1(bytes).count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))), 1);
+}
+
+// A full disk, as the file-size limit makes one: the write fails part way.
+TEST(DiagramExport, FailedWriteIsSaidAndLeavesTheOldFileIntact) {
+  QTemporaryDir dir;
+  TPlot plot;
+  const QString name = dir.filePath(QStringLiteral("old.svg"));
+  QFile old(name);
+  ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+  old.write("old");
+  old.close();
+  rlimit limit{};
+  getrlimit(RLIMIT_FSIZE, &limit);
+  rlimit small = limit;
+  small.rlim_cur = 1024;
+  const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+  setrlimit(RLIMIT_FSIZE, &small);
+  const bool written = WriteFigure({&plot.D, {}}, name, TFigureFormat::Svg);
+  setrlimit(RLIMIT_FSIZE, &limit);
+  std::signal(SIGXFSZ, previous);
+  EXPECT_FALSE(written);
+  EXPECT_EQ(Scripted().Messages, QStringList(QStringLiteral("Не удаётся записать файл ") + name));
+  ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+  EXPECT_EQ(old.readAll(), QByteArray("old"));
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList(QStringLiteral("old.svg")));
+}
