@@ -54,6 +54,10 @@ class TKeeper {
   bool IsShown() const { return Shown; }
   void SetMarkers(bool on) { Markers = on; }
   bool GetMarkers() const { return Markers; }
+  // A bounded series is drawn over its own interval only; an unbounded one (the default)
+  // reads as zero elsewhere in view, as the specification's series do.
+  void SetBounded(bool on) { Bounded = on; }
+  bool IsBounded() const { return Bounded; }
 
   TKeeperShape GetShape() const { return Shape; }
   unsigned char GetSymmetry() const { return Symmetry; }
@@ -103,5 +107,6 @@ class TKeeper {
   unsigned char Symmetry = SymmetryNone;
   bool Markers = false;
   TKeeper* Next = nullptr;
+  bool Bounded = false;
   unsigned char Number = 0;
 };

@@ -131,7 +131,7 @@ void TDiagram::ShowDiagram() {
     AdjustPrecision(GridY, Ymax, PrecisionY);
     if (PrecisionX == oldX && PrecisionY == oldY) break;
   }
-  XNumbersRect = YNumbersRect = NameXRect = QRect();
+  XNumbersRect = YNumbersRect = NameXRect = LegendRect = QRect();
   if (!Image.isNull()) {
     QPainter p(&Image);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -142,6 +142,7 @@ void TDiagram::ShowDiagram() {
     PaintTitles(p);
     if (LinesEnabled) PaintSeries(p);
     p.setClipping(false);
+    PaintLegend(p);
     PaintBitmaps(p);
   }
   update();
