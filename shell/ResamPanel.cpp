@@ -98,5 +98,6 @@ void TResamForm::BuildParameterPanel() {
   Label22 = Caption(p, QString(), ValueLeft, 2);
   Label15 = Caption(p, QStringLiteral("Минимальное число отсчётов:"), CaptionLeft, 3);
   Label23 = Caption(p, QString(), ValueLeft, 3);
+  BuildNoiseLabel();
   RecordDesignGeometry();
 }
