@@ -88,7 +88,12 @@ TResamEngine::TChanges TResamEngine::Reconstruct() {
   lo = lo - SpanPad * std::fabs(lo);
   hi = hi + SpanPad * std::fabs(hi);
   const TKeeper& data = table ? Sampled : Signal;
-  const double ymin = std::min(data.GetYmin(), 0.0), ymax = std::max(data.GetYmax(), 0.0);
+  double ymin = std::min(data.GetYmin(), 0.0), ymax = std::max(data.GetYmax(), 0.0);
+  // Noisy samples may stray beyond the clean signal; the view keeps them in sight.
+  if (Noise.Active() && !table) {
+    ymin = std::min(ymin, Sampled.GetYmin());
+    ymax = std::max(ymax, Sampled.GetYmax());
+  }
   SignalRange.HasLimits = true;
   if (IsLagrange()) {
     Curve.SetFunction(TRealFunction::Bind<LagrangeCurve>(*this), EstimateCount, FT0 - 2 * FT, FT0 + (FN + 1) * FT);

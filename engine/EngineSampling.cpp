@@ -125,6 +125,7 @@ TResamEngine::TChanges TResamEngine::SampleSignal() {
 }
 
 void TResamEngine::TakeSampleSeries(double tlast) {
+  ApplySampleNoise(Noise, {Samples, static_cast<size_t>(FN)});
   Sampled.SetArray(Samples, FN, FT0, tlast);
   Sampled.SetDiscrete();
 }
@@ -169,6 +170,7 @@ TResamEngine::TChanges TResamEngine::Resample() {
   TChanges changes = SignalSource == SourceTable ? TakeTableSamples() : SampleSignal();
   changes |= ComputeDiscreteSpectrum();
   changes |= ComputeReconSpectrum();
+  changes |= FoldTwin();
   return changes;
 }
 

@@ -22,6 +22,7 @@ bool RefuseNonFinite(double value) {
 TResamEngine::TChanges TResamEngine::AcceptSignal(TSignalSource source) {
   SignalSource = source;
   Given = true;
+  TwinKnown = false;
   return ChangeSignal;
 }
 

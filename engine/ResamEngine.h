@@ -14,10 +14,13 @@
 // the change named beside it; the engine must outlive every series copied from it (the
 // curves read it).
 #include <span>
+#include <vector>
 
+#include "engine/AliasTwin.h"
 #include "engine/KernelResponse.h"
 #include "engine/Lagrbfunit.h"
 #include "engine/ReconstructionError.h"
+#include "engine/SampleNoise.h"
 #include "engine/SampleSet.h"
 #include "engine/SignalSpectra.h"
 #include "engine/SpectrumRange.h"
@@ -82,6 +85,8 @@ class TResamEngine {
     ChangeBasis = 1 << 11,            // BasisCount() and BasisView()
     ChangeSignal = 1 << 12,           // SignalGiven(), Source()
     ChangeUnit = 1 << 13,             // ShownUnit(): the spectrum series' abscissae
+    ChangeNoise = 1 << 14,            // SampleNoise()
+    ChangeTwin = 1 << 15,             // HasTwin(), TwinSeries() and TwinFoldings()
   };
   using TChanges = unsigned;
 
@@ -112,6 +117,8 @@ class TResamEngine {
   TDrawnSignal DrawnSignal;
   TFormulaSignal FormulaSignal;
   TTableSignal TableSignal;
+  // A polyharmonic fragment's harmonics, for its alias twin (the formula alone cannot be folded).
+  std::vector<THarmonic> Harmonics;
   TChanges AcceptSignal(TSignalSource source);
   TChanges TakeAnalogSignal(TPeriodRule rule);
   TChanges TakeTableSignal();
@@ -133,6 +140,11 @@ class TResamEngine {
   // Generating-function analysis: detail b (KernelDetail*) and step (KernelStep*).
   TChanges SetAnalysis(int detail, double step);
   TChanges SetBasisCount(int count);
+  // Noise and quantisation of the samples (limited to the ranges of TSampleNoise); the
+  // same settings as now change nothing.
+  TChanges SetSampleNoise(const TSampleNoise& settings);
+  // Whether the alias twin of a polyharmonic fragment is computed and shown.
+  TChanges SetTwinShown(bool on);
 
   // ---- The chains and their steps ----
   TChanges Resample();
@@ -151,6 +163,7 @@ class TResamEngine {
   // Forgets the spectrum range, so that the next SetSpectrumRange sets it again.
   void ForgetSpectrumRange() { SpectrumRangeSet = false; }
   TChanges AnalyseGeneratingFunction();
+  TChanges FoldTwin();
 
   // ---- State ----
   bool SignalGiven() const { return Given; }
@@ -183,6 +196,9 @@ class TResamEngine {
   // The largest count the method allows (500, or 50 for Lagrange).
   int CountLimit() const { return IsLagrange() ? MaxLagrangeCount : MaxCount; }
   TSampleSet SampleSet() const { return {Samples, FN, FT, FT0}; }
+  const TSampleNoise& SampleNoise() const { return Noise; }
+  // The twin is asked for and the signal is a polyharmonic fragment.
+  bool HasTwin() const { return TwinOn && TwinKnown && Given && SignalSource == SourcePolyharmonic; }
   // Edit limits that keep T1 below T2 whatever is typed: [lo, hi] of T1, then of T2.
   struct TIntervalLimits {
     double Lo1 = -1, Hi1 = 1, Lo2 = -1, Hi2 = 1;
@@ -192,7 +208,7 @@ class TResamEngine {
   // ---- Lent arrays (counts and units beside each) ----
   // AnalogCount values of the analog signal (V) from T1 to T2; ChangeAnalysis.
   std::span<const double> AnalogValues() const { return FAnalogValues; }
-  // N samples (V), the first at T0, every T; ChangeSamples.
+  // N samples (V), the first at T0, every T, with the noise and quantisation of SampleNoise(); ChangeSamples.
   std::span<const double> SampleValues() const { return {Samples, static_cast<size_t>(FN)}; }
   // ErrorCount values (V) of signal minus interpolating function over ErrorView's limits; ChangeError.
   std::span<const double> ErrorValues() const { return FErrorValues; }
@@ -221,6 +237,9 @@ class TResamEngine {
   bool HasKernelSpectrum() const { return KernelSpectrumKnown; }
   // Basis function k (0 .. MaxBasisCount-1) of the basis-function tab, in sampling periods.
   TRealFunction BasisFunction(int k) const { return Basis.Function(k); }
+  // The alias twin over [T1, T2] and the harmonics that folded (Hz); valid while HasTwin().
+  const TKeeper& TwinSeries() const { return TwinCurve; }
+  std::span<const TFolding> TwinFoldings() const { return Twin.Foldings(); }
 
   // ---- What each diagram should show ----
   const TViewRange& SignalView() const { return SignalRange; }
@@ -242,6 +261,7 @@ class TResamEngine {
   static double KotelnikovCurve(const TResamEngine& engine, double t);
   static double LocalCurve(const TResamEngine& engine, double t);
   static double LagrangeCurve(const TResamEngine& engine, double t);
+  static double TwinValue(const TResamEngine& engine, double t);
 
   TFourierAnalyser* Module = nullptr;
   TFourierAnalyser OwnModule;
@@ -288,9 +308,15 @@ class TResamEngine {
   double Step = KernelStepMedium;
   TLagrangeBasis Basis;
 
+  // Sampling studies.
+  TSampleNoise Noise;
+  bool TwinOn = false;
+  bool TwinKnown = false;
+  TAliasTwin Twin;
+
   TKeeper Signal, Curve, Sampled, Error;
   TKeeper AnalogSpec, DiscreteSpec, ReconSpec;
-  TKeeper KernelCurve, KernelSpec, DistortionCurve;
+  TKeeper KernelCurve, KernelSpec, DistortionCurve, TwinCurve;
   TViewRange SignalRange, ErrorRange, SpectrumRange;
   TViewRange KernelRange, KernelSpectrumRange, DistortionRange, BasisRange;
 };

@@ -61,6 +61,10 @@ class TKeeper {
   // data; "" leaves the diagram to name it. Kept like the colour: new data leave it.
   void SetName(std::string name) { Name = std::move(name); }
   const std::string& GetName() const { return Name; }
+  // A bounded series is drawn over its own interval only; an unbounded one (the default)
+  // reads as zero elsewhere in view, as the specification's series do.
+  void SetBounded(bool on) { Bounded = on; }
+  bool IsBounded() const { return Bounded; }
 
   TKeeperShape GetShape() const { return Shape; }
   unsigned char GetSymmetry() const { return Symmetry; }
@@ -111,5 +115,6 @@ class TKeeper {
   bool Markers = false;
   std::string Name;
   TKeeper* Next = nullptr;
+  bool Bounded = false;
   unsigned char Number = 0;
 };

@@ -115,6 +115,17 @@ class TDiagram : public QWidget {
   void ResetPrintMode();
   bool GetPrintMode() const { return PrintMode; }
   void SetLeftTopX(int) { ShowDiagram(); }
+  // A legend over the series in the net's top right corner: per line a short stroke in the
+  // line's colour and its text. None by default; a net too small for it goes without.
+  struct TLegendLine {
+    int Colour = 0;
+    QString Text;
+    bool operator==(const TLegendLine&) const = default;
+  };
+  void SetLegend(const std::vector<TLegendLine>& lines);
+  const std::vector<TLegendLine>& GetLegend() const { return Legend; }
+  // Where the last repaint drew the legend; empty when it drew none.
+  QRect GetLegendRect() const { return LegendRect; }
 
   // Painting.
   void ShowDiagram();
@@ -247,6 +258,7 @@ class TDiagram : public QWidget {
   void PaintText(QPainter& p, const QFont& font, int left, int top, const QString& text, bool opaque);
   void PaintSeries(QPainter& p);
   void PaintBitmaps(QPainter& p);
+  void PaintLegend(QPainter& p);
   void PaintKeeper(QPainter& p, const TKeeper& k);
   bool ColumnValue(const TKeeper& k, int px, double& v) const;
   void PaintAnalog(QPainter& p, const TKeeper& k);
@@ -319,6 +331,8 @@ class TDiagram : public QWidget {
   qreal PixelRatioOverride = 0;
   int ToolRoomLeft = 0, ToolRoomBottom = 0;
   QRect XNumbersRect, YNumbersRect, NameXRect;
+  std::vector<TLegendLine> Legend;
+  QRect LegendRect;
   qreal ExportRatio = 0;
   // Set while PaintFigure paints onto a device of its own; null while painting the picture.
   const TPaintTarget* Target = nullptr;

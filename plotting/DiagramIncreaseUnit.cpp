@@ -122,6 +122,7 @@ void TDiagramIncrease::TakeOver(TDiagram* source) {
   d.SetRangeY(source->GetYmin(), source->GetYmax());
   d.SetBitmapX(&source->GetBitmapX());
   d.SetBitmapY(&source->GetBitmapY());
+  d.SetLegend(source->GetLegend());
   // The source's keepers themselves are drawn, after the own hidden base keeper.
   own->SetNext(source->GetKeeper(0));
   d.EnableLine(true);

@@ -136,7 +136,7 @@ void TDiagram::ShowDiagram() {
     QPainter p(&Image);
     PaintPicture(p);
   } else {
-    XNumbersRect = YNumbersRect = NameXRect = QRect();
+    XNumbersRect = YNumbersRect = NameXRect = LegendRect = QRect();
   }
   update();
 }
@@ -144,7 +144,7 @@ void TDiagram::ShowDiagram() {
 // Everything a full repaint draws, in the layout ShowDiagram settled; the screen's picture
 // and every exported figure are painted here.
 void TDiagram::PaintPicture(QPainter& p) {
-  XNumbersRect = YNumbersRect = NameXRect = QRect();
+  XNumbersRect = YNumbersRect = NameXRect = LegendRect = QRect();
   p.setCompositionMode(QPainter::CompositionMode_SourceOver);
   PaintBackground(p);
   PaintGridX(p);
@@ -153,6 +153,7 @@ void TDiagram::PaintPicture(QPainter& p) {
   PaintTitles(p);
   if (LinesEnabled) PaintSeries(p);
   p.setClipping(false);
+  PaintLegend(p);
   PaintBitmaps(p);
 }
 

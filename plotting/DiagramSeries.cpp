@@ -60,6 +60,7 @@ void TDiagram::ShowHistogram(TKeeper* keeper) { ShowKeeper(keeper, &TDiagram::Pa
 // so that a series which ends with the range does not seem to fall to zero in the margin.
 bool TDiagram::ColumnValue(const TKeeper& k, int px, double& v) const {
   const double x = PhisToMathX(px);
+  if (k.IsBounded() && !k.Covers(x)) return false;
   if (!(x >= Xmin && x <= Xmax) && !k.Covers(x)) return false;
   v = k.GetValue(x);
   return true;

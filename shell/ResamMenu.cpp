@@ -39,6 +39,7 @@ void TResamForm::BuildMenu() {
 void TResamForm::BuildResearchMenu() {
   ResearchMenu = menuBar()->addMenu(QStringLiteral("Исследование"));
   BuildReadoutCopy();
+  BuildSamplingStudyItems();
   ResearchMenu->menuAction()->setVisible(!ResearchMenu->isEmpty());
 }
 

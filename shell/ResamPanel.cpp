@@ -99,5 +99,6 @@ void TResamForm::BuildParameterPanel() {
   Label15 = Caption(p, QStringLiteral("Минимальное число отсчётов:"), CaptionLeft, 3);
   Label23 = Caption(p, QString(), ValueLeft, 3);
   OfferReadoutCopy();
+  BuildNoiseLabel();
   RecordDesignGeometry();
 }

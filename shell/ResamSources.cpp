@@ -80,6 +80,7 @@ void TResamForm::N40Click() {
   PolyGarmForm->Execute();
   if (!PolyGarmForm->IsAccepted()) return;
   Engine.FormulaSignal = {PolyGarmForm->GetSignalFunction(), PolyGarmForm->GetPeriod(), 1};
+  TakeHarmonics(PolyGarmForm->Values());
   AcceptSignal(TResamEngine::SourcePolyharmonic);
   TakeAnalogSignal(TResamEngine::PeriodFromCount);
 }

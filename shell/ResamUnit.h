@@ -31,6 +31,8 @@ class TEditFloat;
 class TEditInt;
 class TFourierAnalyser;
 class TKeeper;
+class TPolyGarmSignal;
+class TSampleNoiseForm;
 
 class TResamForm : public QMainWindow {
   Q_OBJECT
@@ -138,6 +140,17 @@ class TResamForm : public QMainWindow {
   // ---- Other commands (shell/ResamCommands.cpp) ----
   void N6Click();
   void N4Click();
+
+  // ---- Sampling studies: noise and quantisation, the alias twin (shell/ResamSamplingStudy.cpp) ----
+  void SampleNoiseClick();
+  void TwinClick();
+  void ApplySampleNoise(const TSampleNoise& settings);
+  // The confirmed fragment's harmonics, handed to the engine for the alias twin.
+  void TakeHarmonics(const TPolyGarmSignal& fragment);
+  QAction *NoiseItem, *TwinItem;  // "Шум и квантование отсчётов...", "Показывать сигнал-двойник"
+  TSampleNoiseForm* NoiseForm = nullptr;  // made on first use
+  QLabel* LabelNoise[2];                  // the parameter panel: what is done to the samples, one line each
+  QLabel* LabelTwin = nullptr;            // under the signal diagram: the harmonics that fold
 
   // ---- Mouse moves that hide or show the tool panels ----
   void FormMouseMove();
@@ -249,6 +262,15 @@ class TResamForm : public QMainWindow {
   void ConnectMouseMoves();
   void TrackMouse(QWidget* widget);
   void ShowWelcome();
+
+  // Sampling studies (shell/ResamSamplingStudy.cpp).
+  void BuildSamplingStudyItems();
+  void BuildNoiseLabel();
+  void ShowSampleNoise();
+  void ShowTwin();
+  void ShowTwinList(bool shown);
+  int TwinListHeight() const;
+  TKeeper* TwinKeeper = nullptr;  // the signal diagram's fourth series, made when first shown
 
   // Layout (shell/ResamLayout.cpp).
   void ApplyLayout();

@@ -1,0 +1,44 @@
+// The diagram's legend: which colour is which curve, for the diagrams that say so.
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+
+#include "plotting/Diagram.h"
+#include "plotting/DiagramColours.h"
+
+namespace {
+constexpr int LegendInset = 6;  // from the net's border
+constexpr int LegendPad = 4;    // inside the legend's frame
+constexpr int StrokeLength = 24, StrokeGap = 5, StrokeWidth = 2;
+}  // namespace
+
+void TDiagram::SetLegend(const std::vector<TLegendLine>& lines) {
+  if (lines == Legend) return;
+  Legend = lines;
+  ShowDiagram();
+}
+
+// Drawn over the series, on the net's own background, so that no curve runs through the text.
+void TDiagram::PaintLegend(QPainter& p) {
+  if (Legend.empty()) return;
+  const QFontMetrics fm = Image.isNull() ? QFontMetrics(FontNet) : QFontMetrics(FontNet, &Image);
+  int textWidth = 0;
+  for (const TLegendLine& line : Legend) textWidth = std::max(textWidth, fm.horizontalAdvance(line.Text));
+  const int width = 2 * LegendPad + StrokeLength + StrokeGap + textWidth;
+  const int height = 2 * LegendPad + fm.height() * static_cast<int>(Legend.size());
+  const QRect box(xe_net - LegendInset - width, yb_net + LegendInset, width, height);
+  if (box.left() < xb_net + LegendInset || box.bottom() > ye_net - LegendInset) return;
+  p.fillRect(box, ColourOf(PrintMode ? ColourWhite : ColorBackNet));
+  p.setPen(QPen(NetColour(), 1, Qt::SolidLine));
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(QRectF(box).adjusted(0.5, 0.5, -0.5, -0.5));
+  int top = box.top() + LegendPad;
+  for (const TLegendLine& line : Legend) {
+    const int y = top + fm.height() / 2;
+    p.setPen(QPen(ColourOf(PrintMode ? ColourBlack : line.Colour), StrokeWidth, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(box.left() + LegendPad, y, box.left() + LegendPad + StrokeLength, y);
+    PaintText(p, FontNet, box.left() + LegendPad + StrokeLength + StrokeGap, top, line.Text, false);
+    top += fm.height();
+  }
+  LegendRect = box;
+}

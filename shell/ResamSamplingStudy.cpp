@@ -1,0 +1,167 @@
+// The sampling studies of the "Исследование" menu: noisy and quantised samples (their
+// window, and what the parameter panel says of them), and the alias twin of a polyharmonic
+// fragment on the signal diagram with the harmonics that fold listed under it.
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <cmath>
+
+#include "numerics/Keeper.h"
+#include "platform/CoreServices.h"
+#include "plotting/Diagram.h"
+#include "plotting/DiagramColours.h"
+#include "plotting/DiagramFrameUnit.h"
+#include "shell/ResamUnit.h"
+#include "shell/SampleNoiseUnit.h"
+#include "sources/PolyGarmSignal.h"
+#include "widgets/Comfun.h"
+
+namespace {
+// Orange, as the toolkit writes colours: apart from the red signal, the blue interpolating
+// function and the black samples.
+constexpr int TwinColour = 0x006EE6;
+// The parameter panel's free place at its design size: right of Tmax and Nmin, one line on
+// each of their rows.
+constexpr int NoiseLabelLeft = 665, NoiseLabelTop = 71, NoiseLabelPitch = 24;
+constexpr int TwinListGap = 2;
+constexpr int HertzDecimals = 4;
+constexpr int ShownDigits = 6;
+constexpr double TwoPi = 6.283185307179586;
+constexpr double DegreeToRadian = 0.017453292519943295;
+
+QString FragmentOnly() { return QStringLiteral("Доступно для полигармонического сигнала"); }
+
+QString Number(double v) {
+  QString text;
+  return PointToComma(GeneralForm(v + 0.0, ShownDigits), text);  // + 0.0: no "-0"
+}
+
+QString Hertz(double f) {
+  const double scale = std::pow(10.0, HertzDecimals);
+  return Number(std::round(f * scale) / scale) + QStringLiteral(" Гц");
+}
+
+QString FoldingList(std::span<const TFolding> foldings) {
+  if (foldings.empty()) return QStringLiteral("Наложения спектров нет: fд > 2·fm");
+  QStringList moves;
+  for (const TFolding& f : foldings) moves << Hertz(f.From) + QStringLiteral(" → ") + Hertz(f.To);
+  return moves.join(QStringLiteral("; "));
+}
+}  // namespace
+
+void TResamForm::BuildSamplingStudyItems() {
+  NoiseItem = ResearchMenu->addAction(QStringLiteral("Шум и квантование отсчётов..."));
+  TwinItem = ResearchMenu->addAction(QStringLiteral("Показывать сигнал-двойник"));
+  TwinItem->setCheckable(true);
+  TwinItem->setEnabled(false);
+  TwinItem->setToolTip(FragmentOnly());
+  // A menu shows tool tips only when told to; an item without a tip of its own still shows none.
+  ResearchMenu->setToolTipsVisible(true);
+  connect(NoiseItem, &QAction::triggered, this, &TResamForm::SampleNoiseClick);
+  connect(TwinItem, &QAction::triggered, this, &TResamForm::TwinClick);
+}
+
+void TResamForm::BuildNoiseLabel() {
+  for (int i = 0; i < 2; ++i) {
+    LabelNoise[i] = new QLabel(GroupBox1);
+    LabelNoise[i]->move(NoiseLabelLeft, NoiseLabelTop + i * NoiseLabelPitch);
+    LabelNoise[i]->hide();
+  }
+}
+
+// The window shows what the engine applies now; what is typed and not applied is forgotten.
+void TResamForm::SampleNoiseClick() {
+  if (!NoiseForm) {
+    NoiseForm = new TSampleNoiseForm(this);
+    connect(NoiseForm, &TSampleNoiseForm::Apply, this, &TResamForm::ApplySampleNoise);
+  }
+  NoiseForm->SetSettings(Engine.SampleNoise());
+  NoiseForm->exec();
+}
+
+void TResamForm::ApplySampleNoise(const TSampleNoise& settings) {
+  TWaitCursor wait;
+  Show(Engine.SetSampleNoise(settings));
+}
+
+// As the fragment sums them: harmonic 0 is the constant A0 cos(P0), a cosine of frequency 0.
+void TResamForm::TakeHarmonics(const TPolyGarmSignal& fragment) {
+  const double toHertz = fragment.IsFrequencyHz() ? 1 : 1 / TwoPi;
+  const double toRadian = fragment.IsPhaseDegrees() ? DegreeToRadian : 1;
+  Engine.Harmonics.clear();
+  for (int n = 0; n < HarmonicCount; ++n)
+    if (fragment.IsOn(n))
+      Engine.Harmonics.push_back(
+          {fragment.GetAmplitude(n), n == 0 ? 0 : fragment.GetFrequency(n) * toHertz, fragment.GetPhase(n) * toRadian});
+}
+
+void TResamForm::TwinClick() {
+  TWaitCursor wait;
+  Show(Engine.SetTwinShown(TwinItem->isChecked()));
+}
+
+void TResamForm::ShowSampleNoise() {
+  const TSampleNoise& s = Engine.SampleNoise();
+  QStringList parts;
+  if (s.Noise) parts << QStringLiteral("Шум: ОСШ ") + Number(s.SnrDb) + QStringLiteral(" дБ");
+  if (s.Quantise)
+    parts << (s.Noise ? QStringLiteral("квантование: ") : QStringLiteral("Квантование: ")) + QString::number(s.Bits) +
+                 QStringLiteral(" бит");
+  // One part a line: the free place beside the read-outs is narrow.
+  if (parts.size() > 1) parts[0] += QLatin1Char(';');
+  for (int i = 0; i < 2; ++i) {
+    LabelNoise[i]->setText(i < parts.size() ? parts[i] : QString());
+    LabelNoise[i]->adjustSize();
+    LabelNoise[i]->setVisible(i < parts.size());
+  }
+}
+
+// Until the twin is first shown the signal diagram keeps its three series and its picture.
+void TResamForm::ShowTwin() {
+  const bool fragment = Engine.SignalGiven() && Engine.Source() == TResamEngine::SourcePolyharmonic;
+  TwinItem->setEnabled(fragment);
+  TwinItem->setToolTip(fragment ? QString() : FragmentOnly());
+  const bool shown = Engine.HasTwin();
+  if (!shown && !TwinKeeper) return;
+  TDiagram& d = *DFs->Diagram;
+  if (!TwinKeeper) {
+    TwinKeeper = d.PNewKeeper();
+    if (!TwinKeeper) return;
+    TwinKeeper->SetColor(TwinColour);
+    TwinKeeper->SetBounded(true);
+  }
+  d.EnableLine(false);
+  if (shown) {
+    TwinKeeper->TakeData(Engine.TwinSeries());
+    TwinKeeper->Show();
+  } else {
+    TwinKeeper->Hide();
+  }
+  d.SetLegend(shown ? std::vector<TDiagram::TLegendLine>{{TwinColour, QStringLiteral("Сигнал-двойник")}}
+                    : std::vector<TDiagram::TLegendLine>{});
+  d.EnableLine(true);
+  ShowTwinList(shown);
+  d.ShowDiagram();
+}
+
+void TResamForm::ShowTwinList(bool shown) {
+  if (!LabelTwin) {
+    LabelTwin = new QLabel(TabSheet1);
+    QPalette palette = LabelTwin->palette();
+    palette.setColor(QPalette::WindowText, ColourOf(TwinColour));
+    LabelTwin->setPalette(palette);
+  }
+  if (shown) {
+    LabelTwin->setText(FoldingList(Engine.TwinFoldings()));
+    LabelTwin->adjustSize();
+  }
+  const bool moved = LabelTwin->isHidden() == shown;
+  LabelTwin->setVisible(shown);
+  // The diagram gives up a line of its height while the list is there.
+  if (moved && !FirstPaint) LayoutSignalTab();
+}
+
+int TResamForm::TwinListHeight() const {
+  return LabelTwin && !LabelTwin->isHidden() ? LabelTwin->sizeHint().height() + TwinListGap : 0;
+}

@@ -1,0 +1,41 @@
+#pragma once
+// The small window of the noise and quantisation study: noise at a signal-to-noise ratio
+// with its seed, quantisation to a number of bits. "Применить" hands the settings to its
+// owner (Apply); "Закрыть" and every other way of closing hand nothing over.
+#include <QDialog>
+
+#include "engine/SampleNoise.h"
+
+class QCheckBox;
+class QPushButton;
+class TEditFloat;
+class TEditInt;
+
+class TSampleNoiseForm : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TSampleNoiseForm(QWidget* parent = nullptr);
+
+  // The controls show these settings.
+  void SetSettings(const TSampleNoise& settings);
+  // The settings the controls hold, every typed text committed first (with the edits'
+  // corrections and messages).
+  TSampleNoise Settings();
+
+  QCheckBox *CheckBoxNoise, *CheckBoxQuantise;
+  TEditFloat* EditFloatSnr;
+  TEditInt *EditIntSeed, *EditIntBits;
+  QPushButton *ButtonNewNoise, *ButtonApply, *ButtonClose;
+
+  void CheckBoxClick();
+  void ButtonNewNoiseClick();
+  void ButtonApplyClick();
+
+ signals:
+  void Apply(const TSampleNoise& settings);
+
+ private:
+  void BuildNoiseRows();
+  void BuildQuantisationRows();
+  void BuildButtons();
+};

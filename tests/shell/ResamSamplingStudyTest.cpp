@@ -1,0 +1,107 @@
+// The sampling studies as a user meets them: the noise window from the menu, the panel's
+// line about it, and the alias twin of the "Прямоугольный" fragment on the signal diagram.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <cmath>
+#include <functional>
+
+#include "ScriptedPlatform.h"
+#include "numerics/Keeper.h"
+#include "plotting/Diagram.h"
+#include "plotting/DiagramFrameUnit.h"
+#include "shell/ResamUnit.h"
+#include "shell/SampleNoiseUnit.h"
+#include "sources/PolyGarmUnit.h"
+#include "widgets/EditFloatUnit.h"
+#include "widgets/EditIntUnit.h"
+
+namespace {
+// Opens the noise window from the menu; the user's actions happen in it while it is modal.
+void RunNoiseWindow(TResamForm& form, const std::function<void(TSampleNoiseForm&)>& act) {
+  QTimer::singleShot(0, [&form, act] { act(*form.NoiseForm); });
+  form.NoiseItem->trigger();
+}
+
+void GiveRectangularFragment(TResamForm& form, int count) {
+  TPolyGarmForm fragment;
+  PolyGarmForm = &fragment;
+  QTimer::singleShot(0, [] {
+    for (QPushButton* b : {PolyGarmForm->Button3, PolyGarmForm->Button1}) b->click();
+  });
+  form.N40Click();
+  PolyGarmForm = nullptr;
+  form.EditN->setText(QString::number(count));
+  form.EditNExit();
+}
+}  // namespace
+
+TEST(ResamSamplingStudy, NoiseWindowAppliesOnlyOnApplyAndCorrectsItsFields) {
+  TResamForm form;
+  GiveRectangularFragment(form, 20);
+  RunNoiseWindow(form, [](TSampleNoiseForm& w) {
+    w.CheckBoxNoise->click();
+    w.CheckBoxQuantise->click();
+    w.EditFloatSnr->setText(QStringLiteral("250"));  // above the limit: corrected, with a message
+    w.EditIntBits->setText(QStringLiteral("3"));
+    w.ButtonNewNoise->click();
+    w.ButtonApply->click();
+    w.ButtonClose->click();
+  });
+  EXPECT_EQ(Scripted().Messages,
+            QStringList{QStringLiteral(
+                "Введённое значение параметра больше максимально-допустимого.\n Произведена коррекция.")});
+  const TSampleNoise applied = form.Engine.SampleNoise();
+  EXPECT_EQ(applied, (TSampleNoise{true, 100, true, 3, 2}));
+  EXPECT_EQ(form.LabelNoise[0]->text(), QStringLiteral("Шум: ОСШ 100 дБ;"));
+  EXPECT_EQ(form.LabelNoise[1]->text(), QStringLiteral("квантование: 3 бит"));
+  // Edits closed without "Применить" change nothing, and the window shows the applied settings again.
+  RunNoiseWindow(form, [](TSampleNoiseForm& w) {
+    EXPECT_EQ(w.EditIntBits->Val(), 3);
+    w.CheckBoxNoise->click();
+    w.close();
+  });
+  EXPECT_EQ(form.Engine.SampleNoise(), applied);
+  RunNoiseWindow(form, [](TSampleNoiseForm& w) {
+    for (QCheckBox* b : {w.CheckBoxNoise, w.CheckBoxQuantise}) b->click();
+    w.ButtonApply->click();
+    w.ButtonClose->click();
+  });
+  for (QLabel* line : form.LabelNoise) EXPECT_FALSE(line->isVisibleTo(form.GroupBox1));
+}
+
+TEST(ResamSamplingStudy, TwinOfTheRectangularFragmentAndBackWithoutATrace) {
+  TResamForm plain, form;
+  GiveRectangularFragment(plain, 8);
+  GiveRectangularFragment(form, 8);
+  ASSERT_TRUE(form.TwinItem->isEnabled());
+  form.TwinItem->trigger();
+  // Sampled at 7 Hz the odd harmonics 5, 7 and 9 Hz of the square wave fold.
+  EXPECT_EQ(form.LabelTwin->text(), QStringLiteral("5 Гц → 2 Гц; 7 Гц → 0 Гц; 9 Гц → 2 Гц"));
+  TDiagram& d = *form.DFs->Diagram;
+  const TKeeper* twin = d.GetKeeper(3);
+  ASSERT_TRUE(twin && twin->IsShown());
+  EXPECT_EQ(d.GetLegend(), (std::vector<TDiagram::TLegendLine>{{twin->GetColor(), QStringLiteral("Сигнал-двойник")}}));
+  EXPECT_FALSE(d.GetLegendRect().isEmpty());
+  form.TwinItem->trigger();
+  EXPECT_FALSE(twin->IsShown());
+  EXPECT_FALSE(form.LabelTwin->isVisibleTo(form.TabSheet1));
+  EXPECT_EQ(d.Picture(), plain.DFs->Diagram->Picture());
+  form.TwinItem->trigger();
+  form.EditN->setText(QStringLiteral("30"));  // more samples: nothing folds any more
+  form.EditNExit();
+  EXPECT_EQ(form.LabelTwin->text(), QStringLiteral("Наложения спектров нет: fд > 2·fm"));
+  // Another source: the item rests with its tip, the twin goes.
+  form.Engine.FormulaSignal = {[](double t) { return std::cos(7 * t); }, 1, 1};
+  form.AcceptSignal(TResamEngine::SourceLibrary);
+  form.TakeAnalogSignal(TResamEngine::PeriodHalfTmax);
+  EXPECT_FALSE(form.TwinItem->isEnabled());
+  EXPECT_EQ(form.TwinItem->toolTip(), QStringLiteral("Доступно для полигармонического сигнала"));
+  EXPECT_FALSE(twin->IsShown());
+  EXPECT_TRUE(Scripted().Messages.isEmpty()) << Scripted().Messages.join('\n').toStdString();
+}
