@@ -17,7 +17,9 @@
 
 #include "engine/KernelResponse.h"
 #include "engine/Lagrbfunit.h"
+#include "engine/PeriodSpan.h"
 #include "engine/ReconstructionError.h"
+#include "engine/ReconstructionTerms.h"
 #include "engine/SampleSet.h"
 #include "engine/SignalSpectra.h"
 #include "engine/SpectrumRange.h"
@@ -222,6 +224,15 @@ class TResamEngine {
   // Basis function k (0 .. MaxBasisCount-1) of the basis-function tab, in sampling periods.
   TRealFunction BasisFunction(int k) const { return Basis.Function(k); }
 
+  // ---- Exploration (engine/EngineExploration.cpp) ----
+  // Chooses the terms of the interpolating function whose curves reach [xmin, xmax] seconds
+  // (none before a signal); choose again after every change of the samples or the method.
+  void ChooseTerms(double xmin, double xmax);
+  const TReconstructionTerms& Terms() const { return FTerms; }
+  // The periods a period box showing `decimals` decimals takes as typed, on its grid, and that
+  // resample without a message (the count within its limit); not Usable() when there are none.
+  TPeriodSpan SlidablePeriods(int decimals) const;
+
   // ---- What each diagram should show ----
   const TViewRange& SignalView() const { return SignalRange; }
   const TViewRange& ErrorView() const { return ErrorRange; }
@@ -287,6 +298,7 @@ class TResamEngine {
   int Detail = KernelDetailMedium;
   double Step = KernelStepMedium;
   TLagrangeBasis Basis;
+  TReconstructionTerms FTerms;
 
   TKeeper Signal, Curve, Sampled, Error;
   TKeeper AnalogSpec, DiscreteSpec, ReconSpec;

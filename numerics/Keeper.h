@@ -49,6 +49,10 @@ class TKeeper {
   void SetColor(int colour) { Colour = colour; }
   int GetColor() const { return Colour; }
   int GetPenWidth() const { return PenWidth; }
+  void SetPenWidth(int width) { PenWidth = width > 0 ? width : 1; }
+  // A series drawn beneath the others of its diagram (drawn first, whatever its number).
+  void SetUnderlay(bool on) { Underlay = on; }
+  bool IsUnderlay() const { return Underlay; }
   void Show() { Shown = true; }
   void Hide() { Shown = false; }
   bool IsShown() const { return Shown; }
@@ -102,6 +106,7 @@ class TKeeper {
   bool Shown = true;
   unsigned char Symmetry = SymmetryNone;
   bool Markers = false;
+  bool Underlay = false;
   TKeeper* Next = nullptr;
   unsigned char Number = 0;
 };

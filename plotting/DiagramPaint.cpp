@@ -140,7 +140,10 @@ void TDiagram::ShowDiagram() {
     PaintGridY(p);
     PaintMinorTicks(p);
     PaintTitles(p);
-    if (LinesEnabled) PaintSeries(p);
+    if (LinesEnabled) {
+      emit OnPaintSeries(this);
+      PaintSeries(p);
+    }
     p.setClipping(false);
     PaintBitmaps(p);
   }

@@ -16,8 +16,12 @@ constexpr long long DensePositionsPerColumn = 4;
 
 }  // namespace
 
+// Underlays first, so that every other series is drawn over them.
 void TDiagram::PaintSeries(QPainter& p) {
-  for (const TKeeper* k = &BaseKeeper; k; k = k->GetNext()) PaintKeeper(p, *k);
+  for (const TKeeper* k = &BaseKeeper; k; k = k->GetNext())
+    if (k->IsUnderlay()) PaintKeeper(p, *k);
+  for (const TKeeper* k = &BaseKeeper; k; k = k->GetNext())
+    if (!k->IsUnderlay()) PaintKeeper(p, *k);
 }
 
 void TDiagram::PaintKeeper(QPainter& p, const TKeeper& k) {

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "shell/ParameterSliders.h"
 #include "shell/ResamUnit.h"
 #include "widgets/EditFloatUnit.h"
 #include "widgets/EditIntUnit.h"
@@ -98,5 +99,6 @@ void TResamForm::BuildParameterPanel() {
   Label22 = Caption(p, QString(), ValueLeft, 2);
   Label15 = Caption(p, QStringLiteral("Минимальное число отсчётов:"), CaptionLeft, 3);
   Label23 = Caption(p, QString(), ValueLeft, 3);
+  Sliders = new TParameterSliders(*this);
   RecordDesignGeometry();
 }
