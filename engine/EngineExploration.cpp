@@ -15,18 +15,19 @@ constexpr double GridSlack = 1e-6;
 constexpr double CountMargin = 1e-9;
 }  // namespace
 
-void TResamEngine::ChooseTerms(double xmin, double xmax) {
+void TResamEngine::ChooseTerms(double xmin, double xmax, std::span<const double> times) {
   if (!Given) {
     FTerms.Clear();
     return;
   }
-  TReconstructionTerms::TMethod method;
-  if (!IsLagrange()) {
-    method.Kernel = FKernel;
-    method.Local = FKernel != TRealFunction(Sinc);
-    method.Reach = FKernelOrder + 1;
-  }
+  using T = TReconstructionTerms;
+  T::TMethod method;
+  if (IsLagrange())
+    method.Sum = T::Lagrange;
+  else if (FKernel != TRealFunction(Sinc))
+    method = {T::Local, FKernel, FKernelOrder + 1};
   FTerms.Choose(SampleSet(), method, xmin, xmax);
+  FTerms.ExpectTimes(times);
 }
 
 // Every period on the box's grid between the ends is taken as typed (PeriodFor leaves it

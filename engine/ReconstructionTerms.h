@@ -4,6 +4,9 @@
 // with the Lagrange basis polynomial l_i. The terms whose curves reach a range of time are
 // chosen here, at most MaxShownTerms of them, those of the samples nearest the range's
 // middle; each chosen term is a curve of t in seconds (volts), bound to this object.
+#include <span>
+#include <vector>
+
 #include "engine/SampleSet.h"
 #include "numerics/Mathlib.h"
 
@@ -11,12 +14,13 @@ constexpr int MaxShownTerms = 60;
 
 class TReconstructionTerms {
  public:
-  // How far a term reaches: without bound (Kotelnikov, Lagrange), or `Reach` sampling
-  // periods either side of its sample (a local method of order p: p + 1).
+  // Which sum the terms are of. The Kotelnikov and Lagrange terms reach without bound, those
+  // of a local method of order p only Reach = p + 1 sampling periods either side of their sample.
+  enum TSum { Kotelnikov, Lagrange, Local };
   struct TMethod {
-    TRealFunction Kernel = nullptr;  // phi in sampling periods; null: the Lagrange basis
-    bool Local = false;              // the terms are those of the local sum (LocalTerm)
-    int Reach = 0;                   // used when Local
+    TSum Sum = Kotelnikov;
+    TRealFunction Kernel = nullptr;  // Local: phi in sampling periods
+    int Reach = 0;                   // Local
   };
 
   TReconstructionTerms();
@@ -29,6 +33,10 @@ class TReconstructionTerms {
   // the samples change.
   void Choose(const TSampleSet& set, const TMethod& method, double xmin, double xmax);
   void Clear();
+  // The times, increasing, the curves are about to be read at (a diagram's pixel columns):
+  // read there, the Kotelnikov terms share one sine per time instead of taking one each.
+  // Any other time is computed afresh, to the same value. Valid until the next Choose.
+  void ExpectTimes(std::span<const double> times);
 
   // Terms chosen (at most MaxShownTerms) and terms that reach the range.
   int Count() const { return Shown; }
@@ -39,8 +47,19 @@ class TReconstructionTerms {
   TRealFunction Function(int k) const;
   // The term of sample i at time t, chosen or not.
   double Term(int i, double t) const;
+  // Where curve k can reach `negligible` volts in magnitude, in seconds: beyond [from, to] it
+  // stays below. Without bound (+-infinity) for the Lagrange terms.
+  void Extent(int k, double negligible, double& from, double& to) const;
 
  private:
+  // A time in sampling periods from s[0], u = m + f with m whole and |f| <= 1/2, and
+  // SinePi = (-1)^m sin(pi f) / pi = sin(pi u) / pi: sin(pi (u - i)) / pi = (-1)^i SinePi.
+  struct TPosition {
+    double T = 0, U = 0, SinePi = 0;
+  };
+  TPosition PositionAt(double t) const;
+  double KotelnikovTerm(int i, double t) const;
+
   struct TEntry {
     const TReconstructionTerms* Owner;
     int Slot;
@@ -51,4 +70,7 @@ class TReconstructionTerms {
   TMethod Method;
   int First = 0, Shown = 0, Total = 0;
   TEntry Entries[MaxShownTerms];
+  // The expected times' positions; each curve reads them in order, so the next is tried first.
+  std::vector<TPosition> Expected;
+  mutable size_t NextExpected = 0;
 };

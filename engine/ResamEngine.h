@@ -227,7 +227,8 @@ class TResamEngine {
   // ---- Exploration (engine/EngineExploration.cpp) ----
   // Chooses the terms of the interpolating function whose curves reach [xmin, xmax] seconds
   // (none before a signal); choose again after every change of the samples or the method.
-  void ChooseTerms(double xmin, double xmax);
+  // `times`: where the curves are about to be read (TReconstructionTerms::ExpectTimes).
+  void ChooseTerms(double xmin, double xmax, std::span<const double> times = {});
   const TReconstructionTerms& Terms() const { return FTerms; }
   // The periods a period box showing `decimals` decimals takes as typed, on its grid, and that
   // resample without a message (the count within its limit); not Usable() when there are none.

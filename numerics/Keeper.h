@@ -50,7 +50,8 @@ class TKeeper {
   int GetColor() const { return Colour; }
   int GetPenWidth() const { return PenWidth; }
   void SetPenWidth(int width) { PenWidth = width > 0 ? width : 1; }
-  // A series drawn beneath the others of its diagram (drawn first, whatever its number).
+  // A series drawn beneath the others of its diagram (first, whatever its number), and only
+  // over its own span: it adds detail to what the others show, and beyond its data it has none.
   void SetUnderlay(bool on) { Underlay = on; }
   bool IsUnderlay() const { return Underlay; }
   void Show() { Shown = true; }

@@ -65,6 +65,7 @@ void TDiagram::ShowHistogram(TKeeper* keeper) { ShowKeeper(keeper, &TDiagram::Pa
 bool TDiagram::ColumnValue(const TKeeper& k, int px, double& v) const {
   const double x = PhisToMathX(px);
   if (!(x >= Xmin && x <= Xmax) && !k.Covers(x)) return false;
+  if (k.IsUnderlay() && !k.Covers(x)) return false;
   v = k.GetValue(x);
   return true;
 }
@@ -79,7 +80,12 @@ void TDiagram::PaintAnalog(QPainter& p, const TKeeper& k) {
   if (!SetSeriesPen(p, k)) return;
   SetCurvePen(p);
   const int top = yb_net + 1, bottom = ye_net - 1;
-  for (int px = xb_net; px <= xe_net; ++px) {
+  int first = xb_net, last = xe_net;
+  if (k.IsUnderlay()) {  // nothing is drawn beyond its span: the columns there are not visited
+    first = std::max(first, MathToPhisX(k.GetXmin()) - 1);
+    last = std::min(last, MathToPhisX(k.GetXmax()) + 1);
+  }
+  for (int px = first; px <= last; ++px) {
     double v = 0;
     if (!ColumnValue(k, px, v)) {
       LiftCurve(p);

@@ -105,6 +105,8 @@ QDialog* TStepKeys::KeysWindow() {
     grid->addWidget(new QLabel(QString::fromUtf16(row.Caption), Window), line, 1);
     ++line;
   }
+  grid->addWidget(new QLabel(QStringLiteral("Число отсчётов меняется клавишами, пока оно вводится."), Window), line++,
+                  0, 1, 2);
   auto* close = new QPushButton(QStringLiteral("Закрыть"), Window);
   connect(close, &QPushButton::clicked, Window, &QDialog::close);
   grid->addWidget(close, line, 1, Qt::AlignRight);

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <algorithm>
 
 #include "numerics/Keeper.h"
 #include "plotting/Diagram.h"
@@ -64,23 +65,32 @@ void TTermsView::SetUpSeries() {
   connect(&d, &TDiagram::OnPaintSeries, this, &TTermsView::FitToView);
 }
 
-// Each curve reads the engine's terms; a curve's span is that of the interpolating function,
-// renewed only when it changes, since renewing it evaluates the curve.
+// Each curve reads the engine's terms, told the times of the pixel columns about to be drawn.
+// It is drawn only where it can be told from zero, half a pixel, and within the span of the
+// interpolating function; the span is renewed only when it changes, since that evaluates the curve.
 void TTermsView::FitToView(TDiagram* diagram) {
   TResamEngine& engine = Form.Engine;
   if (!Item->isChecked() || !engine.SignalGiven() || !Keepers[MaxShownTerms - 1]) return;
-  engine.ChooseTerms(diagram->GetXmin(), diagram->GetXmax());
+  ColumnTimes.clear();
+  for (int px = diagram->Get_xb_net(); px <= diagram->Get_xe_net(); ++px)
+    ColumnTimes.push_back(diagram->PhisToMathX(px));
+  engine.ChooseTerms(diagram->GetXmin(), diagram->GetXmax(), ColumnTimes);
   const TReconstructionTerms& terms = engine.Terms();
   const TKeeper& curve = engine.CurveSeries();
+  const double halfPixel =
+      0.5 * (diagram->GetYmax() - diagram->GetYmin()) / std::max(1, diagram->Get_ye_net() - diagram->Get_yb_net());
   for (int k = 0; k < MaxShownTerms; ++k) {
     TKeeper& keeper = *Keepers[k];
-    if (k >= terms.Count()) {
+    double from = 0, to = 0;
+    if (k < terms.Count()) terms.Extent(k, halfPixel, from, to);
+    from = std::max(from, curve.GetXmin());
+    to = std::min(to, curve.GetXmax());
+    if (k >= terms.Count() || !(from < to)) {
       keeper.Hide();
       continue;
     }
-    if (keeper.GetSource() != SourceFunction || keeper.GetXmin() != curve.GetXmin() ||
-        keeper.GetXmax() != curve.GetXmax())
-      keeper.SetFunction(terms.Function(k), EstimateCount, curve.GetXmin(), curve.GetXmax());
+    if (keeper.GetSource() != SourceFunction || keeper.GetXmin() != from || keeper.GetXmax() != to)
+      keeper.SetFunction(terms.Function(k), EstimateCount, from, to);
     keeper.Show();
   }
   ShowNote(terms.Count(), terms.Reaching());

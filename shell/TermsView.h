@@ -5,6 +5,7 @@
 // that zooming and scrolling bring the terms of the samples in view; a note says how many
 // are shown when more reach the view.
 #include <QObject>
+#include <vector>
 
 #include "engine/ReconstructionTerms.h"
 
@@ -35,4 +36,5 @@ class TTermsView : public QObject {
 
   TResamForm& Form;
   TKeeper* Keepers[MaxShownTerms] = {};
+  std::vector<double> ColumnTimes;  // of the repaint under way; kept to reuse its storage
 };
