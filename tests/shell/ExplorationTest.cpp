@@ -57,16 +57,21 @@ void Drag(QSlider* slider, int value) {
 }  // namespace
 
 TEST(Exploration, SliderValueEqualsTyping) {
-  for (bool period : {false, true}) {
+  static const double table[] = {0.1, 0.5, 0.9, 0.4, -0.2, 0.3, 0.8, 0};
+  enum { Count, Period, Table };
+  for (int mode : {Count, Period, Table}) {
     TShownForm dragged, typed;
-    if (period) {
-      dragged.N14->trigger();
-      typed.N14->trigger();
+    for (TShownForm* form : {&dragged, &typed}) {
+      if (mode == Period) form->N14->trigger();
+      if (mode == Table) GiveTableSignal(*form, table, std::size(table));
     }
     TParameterSliders& sliders = *dragged.Sliders;
-    ASSERT_EQ(sliders.PeriodSlider->isVisibleTo(&dragged), period);
-    ASSERT_EQ(sliders.CountSlider->isEnabled(), !period);
-    if (period) {
+    ASSERT_EQ(sliders.PeriodSlider->isVisibleTo(&dragged), mode != Count);
+    ASSERT_EQ(sliders.CountSlider->isEnabled(), mode == Count);
+    if (mode == Count) {
+      Drag(sliders.CountSlider, 37);
+      Type(typed.EditN, QStringLiteral("37"));
+    } else {
       const TPeriodSpan span = dragged.Engine.SlidablePeriods(TParameterStepper::PeriodDecimals);
       sliders.PeriodSlider->setSliderDown(true);
       sliders.PeriodSlider->setValue(0);
@@ -75,11 +80,8 @@ TEST(Exploration, SliderValueEqualsTyping) {
       Drag(sliders.PeriodSlider, 371);
       QString text;
       Type(typed.EditT, FormatFixed(4, text, span.At(371, TParameterSliders::PeriodSteps)));
-    } else {
-      Drag(sliders.CountSlider, 37);
-      Type(typed.EditN, QStringLiteral("37"));
     }
-    EXPECT_EQ(dragged.Seen(), typed.Seen()) << (period ? "period" : "count");
+    EXPECT_EQ(dragged.Seen(), typed.Seen()) << "mode " << mode;
   }
   EXPECT_TRUE(Scripted().Messages.isEmpty());
 }
