@@ -136,6 +136,10 @@ TEST(Exploration, TermsAreDrawnForTheView) {
   EXPECT_TRUE(form.Terms->Series(MaxShownTerms - 1)->IsShown());
   EXPECT_TRUE(form.Terms->Note->isVisibleTo(&form));
   EXPECT_EQ(form.Terms->Note->text(), QStringLiteral("показаны 60 слагаемых из 500"));
+  // Zoomed in around sample 405.2: the 60 samples nearest it.
+  const E& e = form.Engine;
+  form.DFs->Diagram->SetRangeX(e.T0() + 400.2 * e.T(), e.T0() + 410.2 * e.T());
+  EXPECT_EQ(e.Terms().SampleIndex(0), 405 - 29);
   form.Show(form.Engine.SetCount(12));
   EXPECT_FALSE(form.Terms->Note->isVisibleTo(&form));
   EXPECT_TRUE(form.Terms->Series(11)->IsShown());
