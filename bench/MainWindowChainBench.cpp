@@ -25,24 +25,6 @@ namespace {
 constexpr int Width = 1600, Height = 900;
 constexpr int Rounds = 5;
 
-// Benchmarks meet no dialog; whatever would ask or tell is answered silently.
-class TSilentPlatform : public TPlatform {
-  void Message(const QString&) override {}
-  bool Question(const QString&, const QString&) override { return true; }
-  bool OpenFileName(const TFileDialogOptions&, QString&) override { return false; }
-  bool SaveFileName(const TFileDialogOptions&, QString&) override { return false; }
-  void SetClipboardImage(const QImage&) override {}
-  void SetClipboardText(const QString&) override {}
-  QString ClipboardText() override { return {}; }
-  void PushCursor(Qt::CursorShape) override {}
-  void PopCursor() override {}
-  void ConfineCursor(const QRect&) override {}
-  void ReleaseCursor() override {}
-  QPoint CursorPos() override { return {}; }
-  void SetCursorPos(const QPoint&) override {}
-  void SendKey(int, const QString&, Qt::KeyboardModifiers) override {}
-};
-
 double Signal(double t) {
   return std::sin(2 * 3.141592653589793 * 7 * t) + 0.3 * std::cos(2 * 3.141592653589793 * 19 * t);
 }

@@ -33,6 +33,24 @@ struct TInstalledServices {
 template <>
 struct TInstalledServices<void> {};
 
+// Benchmarks meet no dialog; whatever would ask or tell is answered silently.
+class TSilentPlatform : public TPlatform {
+  void Message(const QString&) override {}
+  bool Question(const QString&, const QString&) override { return true; }
+  bool OpenFileName(const TFileDialogOptions&, QString&) override { return false; }
+  bool SaveFileName(const TFileDialogOptions&, QString&) override { return false; }
+  void SetClipboardImage(const QImage&) override {}
+  void SetClipboardText(const QString&) override {}
+  QString ClipboardText() override { return {}; }
+  void PushCursor(Qt::CursorShape) override {}
+  void PopCursor() override {}
+  void ConfineCursor(const QRect&) override {}
+  void ReleaseCursor() override {}
+  QPoint CursorPos() override { return {}; }
+  void SetCursorPos(const QPoint&) override {}
+  void SendKey(int, const QString&, Qt::KeyboardModifiers) override {}
+};
+
 // Runs the benchmarks the command line names inside an application on the offscreen
 // platform (unless QT_QPA_PLATFORM names another one) with the program's font
 // substitutions and the platform layer TServices (none for void). `beforeEnd` runs after

@@ -143,3 +143,13 @@ double LocalValue(const TSampleSet& set, TRealFunction kernel, double t) {
   for (int k = LocalFirst; k <= LocalLast; ++k) sum += kernel(a - k) * SampleAt(set, b + k);
   return sum;
 }
+
+double LocalTerm(const TSampleSet& set, TRealFunction kernel, int i, double t) {
+  if (!kernel || !set.Samples || i < 0 || i >= set.N) return 0;
+  const double u = SamplePosition(set, t);
+  if (!(u > LocalFirst - 1.0 - LocalLast && u < set.N + 1.0 - LocalFirst)) return 0;
+  const long long b = static_cast<long long>(u);
+  const long long k = i - b;
+  if (k < LocalFirst || k > LocalLast) return 0;
+  return kernel((u - static_cast<double>(b)) - static_cast<double>(k)) * set.Samples[i];
+}

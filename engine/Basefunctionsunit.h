@@ -26,3 +26,6 @@ double KotelnikovValue(const TSampleSet& set, double t);
 // Local interpolation: sum over k = -3 .. 4 of kernel(a - k) * s[b + k], where b is u
 // truncated toward zero and a = u - b; samples outside 0 .. N-1 count as 0.
 double LocalValue(const TSampleSet& set, TRealFunction kernel, double t);
+// Sample i's part of LocalValue(t), computed as the sum computes it (0 where the sum does not
+// visit sample i), so that the parts of all samples add up to LocalValue exactly.
+double LocalTerm(const TSampleSet& set, TRealFunction kernel, int i, double t);

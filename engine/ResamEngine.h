@@ -19,7 +19,9 @@
 #include "engine/AliasTwin.h"
 #include "engine/KernelResponse.h"
 #include "engine/Lagrbfunit.h"
+#include "engine/PeriodSpan.h"
 #include "engine/ReconstructionError.h"
+#include "engine/ReconstructionTerms.h"
 #include "engine/SampleNoise.h"
 #include "engine/SampleSet.h"
 #include "engine/SignalSpectra.h"
@@ -241,6 +243,16 @@ class TResamEngine {
   const TKeeper& TwinSeries() const { return TwinCurve; }
   std::span<const TFolding> TwinFoldings() const { return Twin.Foldings(); }
 
+  // ---- Exploration (engine/EngineExploration.cpp) ----
+  // Chooses the terms of the interpolating function whose curves reach [xmin, xmax] seconds
+  // (none before a signal); choose again after every change of the samples or the method.
+  // `times`: where the curves are about to be read (TReconstructionTerms::ExpectTimes).
+  void ChooseTerms(double xmin, double xmax, std::span<const double> times = {});
+  const TReconstructionTerms& Terms() const { return FTerms; }
+  // The periods a period box showing `decimals` decimals takes as typed, on its grid, and that
+  // resample without a message (the count within its limit); not Usable() when there are none.
+  TPeriodSpan SlidablePeriods(int decimals) const;
+
   // ---- What each diagram should show ----
   const TViewRange& SignalView() const { return SignalRange; }
   const TViewRange& ErrorView() const { return ErrorRange; }
@@ -307,6 +319,7 @@ class TResamEngine {
   int Detail = KernelDetailMedium;
   double Step = KernelStepMedium;
   TLagrangeBasis Basis;
+  TReconstructionTerms FTerms;
 
   // Sampling studies.
   TSampleNoise Noise;

@@ -52,6 +52,11 @@ class TKeeper {
   void SetColor(int colour) { Colour = colour; }
   int GetColor() const { return Colour; }
   int GetPenWidth() const { return PenWidth; }
+  void SetPenWidth(int width) { PenWidth = width > 0 ? width : 1; }
+  // A series drawn beneath the others of its diagram (first, whatever its number), and only
+  // over its own span: it adds detail to what the others show, and beyond its data it has none.
+  void SetUnderlay(bool on) { Underlay = on; }
+  bool IsUnderlay() const { return Underlay; }
   void Show() { Shown = true; }
   void Hide() { Shown = false; }
   bool IsShown() const { return Shown; }
@@ -114,6 +119,7 @@ class TKeeper {
   unsigned char Symmetry = SymmetryNone;
   bool Markers = false;
   std::string Name;
+  bool Underlay = false;
   TKeeper* Next = nullptr;
   bool Bounded = false;
   unsigned char Number = 0;

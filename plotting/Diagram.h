@@ -228,6 +228,9 @@ class TDiagram : public QWidget {
   void OnMouseDown(TDiagram* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
   void OnMouseUp(TDiagram* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
   void OnClick(TDiagram* sender);
+  // Just before a repaint draws the series, with the ranges it draws them in: an owner may
+  // fit its series to the view here (data, shown flags), but must not repaint.
+  void OnPaintSeries(TDiagram* sender);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -151,7 +151,10 @@ void TDiagram::PaintPicture(QPainter& p) {
   PaintGridY(p);
   PaintMinorTicks(p);
   PaintTitles(p);
-  if (LinesEnabled) PaintSeries(p);
+  if (LinesEnabled) {
+    emit OnPaintSeries(this);
+    PaintSeries(p);
+  }
   p.setClipping(false);
   PaintLegend(p);
   PaintBitmaps(p);

@@ -16,8 +16,12 @@ constexpr long long DensePositionsPerColumn = 4;
 
 }  // namespace
 
+// Underlays first, so that every other series is drawn over them.
 void TDiagram::PaintSeries(QPainter& p) {
-  for (const TKeeper* k = &BaseKeeper; k; k = k->GetNext()) PaintKeeper(p, *k);
+  for (const TKeeper* k = &BaseKeeper; k; k = k->GetNext())
+    if (k->IsUnderlay()) PaintKeeper(p, *k);
+  for (const TKeeper* k = &BaseKeeper; k; k = k->GetNext())
+    if (!k->IsUnderlay()) PaintKeeper(p, *k);
 }
 
 void TDiagram::PaintKeeper(QPainter& p, const TKeeper& k) {
@@ -62,6 +66,7 @@ bool TDiagram::ColumnValue(const TKeeper& k, int px, double& v) const {
   const double x = PhisToMathX(px);
   if (k.IsBounded() && !k.Covers(x)) return false;
   if (!(x >= Xmin && x <= Xmax) && !k.Covers(x)) return false;
+  if (k.IsUnderlay() && !k.Covers(x)) return false;
   v = k.GetValue(x);
   return true;
 }
@@ -76,7 +81,12 @@ void TDiagram::PaintAnalog(QPainter& p, const TKeeper& k) {
   if (!SetSeriesPen(p, k)) return;
   SetCurvePen(p);
   const int top = yb_net + 1, bottom = ye_net - 1;
-  for (int px = xb_net; px <= xe_net; ++px) {
+  int first = xb_net, last = xe_net;
+  if (k.IsUnderlay()) {  // nothing is drawn beyond its span: the columns there are not visited
+    first = std::max(first, MathToPhisX(k.GetXmin()) - 1);
+    last = std::min(last, MathToPhisX(k.GetXmax()) + 1);
+  }
+  for (int px = first; px <= last; ++px) {
     double v = 0;
     if (!ColumnValue(k, px, v)) {
       LiftCurve(p);

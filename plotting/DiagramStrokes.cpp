@@ -106,9 +106,16 @@ double TDiagram::CurveY(double v, int py) const {
   return PenCentre(py, SeriesPenWidth) + std::floor((exact - py) * ratio) / ratio;
 }
 
+// A level run of columns is one segment: the same pixels, stroked once (the tails of the
+// terms under the interpolating function are long level runs).
 void TDiagram::LineCurveTo(int x, double y) {
   const QPointF next(PenCentre(x, SeriesPenWidth), y);
-  if (CurveHasPoint) CurveBuffer.emplace_back(CurvePoint, next);
+  const bool level = !CurveBuffer.empty() && CurveBuffer.back().p2() == CurvePoint && CurveBuffer.back().y1() == y &&
+                     CurvePoint.y() == y;
+  if (CurveHasPoint && level)
+    CurveBuffer.back().setP2(next);
+  else if (CurveHasPoint)
+    CurveBuffer.emplace_back(CurvePoint, next);
   CurvePoint = next;
   CurveHasPoint = true;
 }

@@ -4,7 +4,10 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "shell/ParameterStepper.h"
 #include "shell/ResamUnit.h"
+#include "shell/StepKeys.h"
+#include "shell/TermsView.h"
 
 namespace {
 QAction* Item(QMenu* menu, const QString& caption) { return menu->addAction(caption); }
@@ -40,6 +43,9 @@ void TResamForm::BuildResearchMenu() {
   ResearchMenu = menuBar()->addMenu(QStringLiteral("Исследование"));
   BuildReadoutCopy();
   BuildSamplingStudyItems();
+  Stepper = new TParameterStepper(*this);
+  Terms = new TTermsView(*this, ResearchMenu);
+  Keys = new TStepKeys(*this, ResearchMenu);
   ResearchMenu->menuAction()->setVisible(!ResearchMenu->isEmpty());
 }
 

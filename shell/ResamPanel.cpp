@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "shell/ParameterSliders.h"
 #include "shell/ResamUnit.h"
 #include "widgets/EditFloatUnit.h"
 #include "widgets/EditIntUnit.h"
@@ -100,5 +101,6 @@ void TResamForm::BuildParameterPanel() {
   Label23 = Caption(p, QString(), ValueLeft, 3);
   OfferReadoutCopy();
   BuildNoiseLabel();
+  Sliders = new TParameterSliders(*this);
   RecordDesignGeometry();
 }

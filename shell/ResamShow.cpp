@@ -6,6 +6,7 @@
 #include "numerics/Keeper.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
+#include "shell/ParameterSliders.h"
 #include "shell/ResamUnit.h"
 #include "widgets/Comfun.h"
 #include "widgets/EditFloatUnit.h"
@@ -60,6 +61,7 @@ void TResamForm::Show(TResamEngine::TChanges changes) {
   if (changes & E::ChangeBasis) ShowBasis();
   if (changes & E::ChangeNoise) ShowSampleNoise();
   if (changes & (E::ChangeSignal | E::ChangeTwin)) ShowTwin();
+  if (Sliders) Sliders->Show(changes);
 }
 
 void TResamForm::SetIntervalEdits(double lo1, double hi1, double lo2, double hi2) {

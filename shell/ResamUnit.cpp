@@ -15,6 +15,8 @@
 #include "plotting/DiagramFrameUnit.h"
 #include "shell/HelloUnit.h"
 #include "widgets/AccessibleNames.h"
+#include "widgets/EditFloatUnit.h"
+#include "widgets/EditIntUnit.h"
 
 TResamForm::TResamForm(QWidget* parent) : QMainWindow(parent) {
   UseSpectrumModule(SpAnForm);
@@ -36,7 +38,13 @@ TResamForm::TResamForm(QWidget* parent) : QMainWindow(parent) {
   GiveAccessibleNames(this);
 }
 
-TResamForm::~TResamForm() = default;
+// Closing a window moves the focus out of its edits, which commit on leaving: by then this
+// window is half destroyed, so its edits are parted from it first.
+TResamForm::~TResamForm() {
+  for (QLineEdit* edit : {static_cast<QLineEdit*>(EditN), EditT, static_cast<QLineEdit*>(EditFloatT1),
+                          static_cast<QLineEdit*>(EditFloatT2)})
+    edit->disconnect(this);
+}
 
 // The welcome card shows while the rest of start-up runs. It is a separate top-level
 // window that frees itself when it closes; parenting it here only makes sure it goes

@@ -33,6 +33,10 @@ class TFourierAnalyser;
 class TKeeper;
 class TPolyGarmSignal;
 class TSampleNoiseForm;
+class TParameterSliders;
+class TParameterStepper;
+class TStepKeys;
+class TTermsView;
 
 class TResamForm : public QMainWindow {
   Q_OBJECT
@@ -57,7 +61,7 @@ class TResamForm : public QMainWindow {
   // The table editor is dressed for this window on its first use only.
   bool TableFirstUse = true;
   // The parameter panel as designed; narrower windows scale it and its contents.
-  static constexpr int DesignPanelWidth = 785, DesignPanelHeight = 120;
+  static constexpr int DesignPanelWidth = 785, DesignPanelHeight = 146;
 
   // ---- Signal arrival (shell/ResamSources.cpp) ----
   void N2Click();
@@ -165,6 +169,13 @@ class TResamForm : public QMainWindow {
 
   // ---- Layout ----
   void FormPaint();
+
+  // ---- Exploration: the terms of the sum, the parameter sliders and keys (shell/TermsView,
+  // ParameterSliders, StepKeys; ParameterStepper applies what the sliders and keys ask) ----
+  TParameterStepper* Stepper = nullptr;
+  TTermsView* Terms = nullptr;
+  TStepKeys* Keys = nullptr;
+  TParameterSliders* Sliders = nullptr;
 
   // The spectrum module the engine uses (the settings window acts on it).
   TFourierAnalyser& SpectrumModule() { return Engine.SpectrumModule(); }
