@@ -59,8 +59,11 @@ TEST(ResamMethod, EachMethodSetsItsCaptionAndRebuildsTheCurve) {
     EXPECT_TRUE((form.*row.Item)->isChecked());
     EXPECT_EQ(form.windowTitle(), QString::fromUtf16(row.Name) + Title);
     const TKeeper* curve = form.DFs->Diagram->GetKeeper(1);
+    // The Lagrange curve is the product form; the definition it is checked against carries
+    // rounding errors of its own, some 1e-11 near the ends at this count.
+    const double tolerance = row.Kernel ? 1e-12 : 1e-10;
     for (double t : {0.013, 0.31, 0.5, 0.777}) {
-      EXPECT_NEAR(curve->GetValue(t), Expected(form, row, t), 1e-12) << QString::fromUtf16(row.Name).toStdString();
+      EXPECT_NEAR(curve->GetValue(t), Expected(form, row, t), tolerance) << QString::fromUtf16(row.Name).toStdString();
       // Every method rebuilds this smooth signal closely inside the interval.
       EXPECT_NEAR(curve->GetValue(t), SlowWave(t), 0.1) << QString::fromUtf16(row.Name).toStdString() << " " << t;
     }
