@@ -30,6 +30,7 @@ class TPlatform {
   virtual bool SaveFileName(const TFileDialogOptions& options, QString& chosen) = 0;
 
   virtual void SetClipboardImage(const QImage& image) = 0;
+  virtual void SetClipboardText(const QString& text) = 0;
   // The clipboard's text ("" when it holds none).
   virtual QString ClipboardText() = 0;
 

@@ -60,6 +60,8 @@ bool TQtPlatform::SaveFileName(const TFileDialogOptions& options, QString& chose
 
 void TQtPlatform::SetClipboardImage(const QImage& image) { QGuiApplication::clipboard()->setImage(image); }
 
+void TQtPlatform::SetClipboardText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
+
 QString TQtPlatform::ClipboardText() { return QGuiApplication::clipboard()->text(); }
 
 void TQtPlatform::PushCursor(Qt::CursorShape shape) { QGuiApplication::setOverrideCursor(QCursor(shape)); }

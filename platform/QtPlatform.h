@@ -9,6 +9,7 @@ class TQtPlatform : public TPlatform {
   bool OpenFileName(const TFileDialogOptions& options, QString& chosen) override;
   bool SaveFileName(const TFileDialogOptions& options, QString& chosen) override;
   void SetClipboardImage(const QImage& image) override;
+  void SetClipboardText(const QString& text) override;
   QString ClipboardText() override;
   void PushCursor(Qt::CursorShape shape) override;
   void PopCursor() override;

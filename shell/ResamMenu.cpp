@@ -38,6 +38,7 @@ void TResamForm::BuildMenu() {
 // it holds an item.
 void TResamForm::BuildResearchMenu() {
   ResearchMenu = menuBar()->addMenu(QStringLiteral("Исследование"));
+  BuildComparisonItem();
   ResearchMenu->menuAction()->setVisible(!ResearchMenu->isEmpty());
 }
 

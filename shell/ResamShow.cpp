@@ -58,6 +58,7 @@ void TResamForm::Show(TResamEngine::TChanges changes) {
   if (changes & E::ChangeSpectrumRange) ShowRange(DFAS, Engine.SpectrumView());
   if (changes & E::ChangeKernel) ShowKernelAnalysis();
   if (changes & E::ChangeBasis) ShowBasis();
+  ShowComparison(changes);
 }
 
 void TResamForm::SetIntervalEdits(double lo1, double hi1, double lo2, double hi2) {

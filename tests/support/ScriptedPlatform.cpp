@@ -46,6 +46,11 @@ void TScriptedPlatform::SetClipboardImage(const QImage& image) {
   ++ClipboardWrites;
 }
 
+void TScriptedPlatform::SetClipboardText(const QString& text) {
+  ClipboardTextCopied = text;
+  ++ClipboardWrites;
+}
+
 void TScriptedPlatform::PushCursor(Qt::CursorShape shape) {
   CursorStack << shape;
   CursorsPushed << shape;
@@ -83,6 +88,7 @@ void TScriptedPlatform::Reset() {
   Dialogs.clear();
   Clipboard = QImage();
   ClipboardTextToPaste.clear();
+  ClipboardTextCopied.clear();
   ClipboardWrites = 0;
   CursorStack.clear();
   CursorsPushed.clear();

@@ -22,6 +22,7 @@ class TScriptedPlatform : public TPlatform {
   bool OpenFileName(const TFileDialogOptions& options, QString& chosen) override;
   bool SaveFileName(const TFileDialogOptions& options, QString& chosen) override;
   void SetClipboardImage(const QImage& image) override;
+  void SetClipboardText(const QString& text) override;
   QString ClipboardText() override { return ClipboardTextToPaste; }
   void PushCursor(Qt::CursorShape shape) override;
   void PopCursor() override;
@@ -48,6 +49,7 @@ class TScriptedPlatform : public TPlatform {
   QList<TRecordedDialog> Dialogs;
   QImage Clipboard;
   QString ClipboardTextToPaste;
+  QString ClipboardTextCopied;  // the last text put on the clipboard
   int ClipboardWrites = 0;
   QList<Qt::CursorShape> CursorStack;
   QList<Qt::CursorShape> CursorsPushed;
