@@ -25,7 +25,7 @@ constexpr TMethodKernel MethodKernels[] = {
 static_assert(std::size(MethodKernels) == TResamEngine::MethodCount);
 }  // namespace
 
-TResamEngine::TResamEngine() : KotelnikovSum(KotelnikovValue), LagrangeSum(LagrangeValue), FKernel(Sinc) {
+TResamEngine::TResamEngine() : KotelnikovSum(nullptr), LagrangeSum(nullptr), FKernel(Sinc) {
   AnalyseGeneratingFunction();
   SetBasisCount(MinBasisCount);
 }
@@ -38,7 +38,7 @@ void TResamEngine::UseSums(TSampleSum kotelnikov, TSampleSum lagrange) {
 }
 
 double TResamEngine::KotelnikovCurve(const TResamEngine& engine, double t) {
-  return engine.KotelnikovSum(engine.SampleSet(), t);
+  return engine.MethodValue(MethodKotelnikov, t);
 }
 
 double TResamEngine::LocalCurve(const TResamEngine& engine, double t) {
@@ -46,7 +46,15 @@ double TResamEngine::LocalCurve(const TResamEngine& engine, double t) {
 }
 
 double TResamEngine::LagrangeCurve(const TResamEngine& engine, double t) {
-  return engine.LagrangeSum(engine.SampleSet(), t);
+  return engine.MethodValue(MethodLagrange, t);
+}
+
+// Any method's interpolating function, whichever is the current one.
+double TResamEngine::MethodValue(TMethod method, double t) const {
+  const TSampleSet set = SampleSet();
+  if (method == MethodKotelnikov) return KotelnikovSum ? KotelnikovSum(set, t) : KotelnikovValue(set, t);
+  if (method == MethodLagrange) return LagrangeSum ? LagrangeSum(set, t) : Product.Value(set, t);
+  return LocalValue(set, MethodKernels[method].Kernel, t);
 }
 
 TResamEngine::TChanges TResamEngine::SetMethod(TMethod method) {
@@ -123,6 +131,7 @@ TResamEngine::TChanges TResamEngine::Reconstruct() {
 
 TResamEngine::TChanges TResamEngine::ComputeError() {
   if (!Given) return ChangeNone;
+  FErrorFigures = MethodFigures(FMethod);
   // A table gives only samples: there is nothing to compare the interpolating function with.
   ErrorKnown = SignalSource != SourceTable;
   if (!ErrorKnown) return ChangeError;

@@ -70,6 +70,7 @@ TResamEngine::TChanges TResamEngine::AnalyseSignal() {
   AnalogStep = (FT2 - FT1) / (AnalogCount - 1);
   double t = FT1;
   for (int i = 0; i < AnalogCount; ++i, t = t + AnalogStep) FAnalogValues[i] = AnalogValueAt(t);
+  TabulateReference();
   TFourierAnalyser& module = SpectrumModule();
   module.SetFFT(true);
   module.SetFullSize(false);
@@ -126,6 +127,7 @@ TResamEngine::TChanges TResamEngine::SampleSignal() {
 
 void TResamEngine::TakeSampleSeries(double tlast) {
   ApplySampleNoise(Noise, {Samples, static_cast<size_t>(FN)});
+  Product.Prepare(FN);
   Sampled.SetArray(Samples, FN, FT0, tlast);
   Sampled.SetDiscrete();
 }

@@ -18,7 +18,9 @@
 
 #include "engine/AliasTwin.h"
 #include "engine/KernelResponse.h"
+#include "engine/LagrangeProduct.h"
 #include "engine/Lagrbfunit.h"
+#include "engine/MethodComparison.h"
 #include "engine/PeriodSpan.h"
 #include "engine/ReconstructionError.h"
 #include "engine/ReconstructionTerms.h"
@@ -80,7 +82,7 @@ class TResamEngine {
     ChangeDiscreteSpectrum = 1 << 4,  // DiscreteSpectrumSeries()
     ChangeReconSpectrum = 1 << 5,     // ReconSpectrumSeries()
     ChangeCurve = 1 << 6,             // CurveSeries() and SignalView()
-    ChangeError = 1 << 7,             // ErrorSeries(), HasError() and ErrorView()
+    ChangeError = 1 << 7,             // ErrorSeries(), HasError(), ErrorView() and ErrorFigures()
     ChangeSpectrumRange = 1 << 8,     // SpectrumView()
     ChangeKernel = 1 << 9,            // the generating-function series and their views
     ChangeMethod = 1 << 10,           // Method() and CountLimit()
@@ -110,8 +112,9 @@ class TResamEngine {
   void SetSpectrumModule(TFourierAnalyser* module) { Module = module; }
   TFourierAnalyser& SpectrumModule();
 
-  // What Reconstruct plots with for the Kotelnikov and Lagrange methods: the program's sums
-  // unless a benchmark puts the literal ones here to compare against them.
+  // What the Kotelnikov and Lagrange methods rebuild with (the curve, the error and its
+  // figures): the program's own sums (null: KotelnikovValue, the product form of
+  // LagrangeProduct.h) unless a benchmark puts the literal ones here to compare against them.
   using TSampleSum = double (*)(const TSampleSet& set, double t);
   void UseSums(TSampleSum kotelnikov, TSampleSum lagrange);
 
@@ -207,6 +210,15 @@ class TResamEngine {
   };
   const TIntervalLimits& IntervalLimits() const { return Limits; }
 
+  // ---- Error figures ----
+  // The figures of any method for the current samples, over [T1, T2] on the grid of
+  // ComparisonCount points that all methods share, against the signal itself (the source's
+  // function, a drawing's curve); the current method stays as it is. Gaps: a table signal,
+  // Lagrange beyond MaxLagrangeCount samples, no signal.
+  TErrorFigures MethodFigures(TMethod method) const;
+  // The current method's figures, MethodFigures(Method()) as of the last ComputeError; ChangeError.
+  const TErrorFigures& ErrorFigures() const { return FErrorFigures; }
+
   // ---- Lent arrays (counts and units beside each) ----
   // AnalogCount values of the analog signal (V) from T1 to T2; ChangeAnalysis.
   std::span<const double> AnalogValues() const { return FAnalogValues; }
@@ -274,6 +286,8 @@ class TResamEngine {
   static double LocalCurve(const TResamEngine& engine, double t);
   static double LagrangeCurve(const TResamEngine& engine, double t);
   static double TwinValue(const TResamEngine& engine, double t);
+  double MethodValue(TMethod method, double t) const;
+  void TabulateReference();
 
   TFourierAnalyser* Module = nullptr;
   TFourierAnalyser OwnModule;
@@ -308,6 +322,9 @@ class TResamEngine {
   // Error, spectra, generating-function analysis.
   double FErrorValues[ErrorCount] = {};
   bool ErrorKnown = false;
+  TLagrangeProduct Product;
+  double Reference[ComparisonCount] = {};  // the analog signal on the comparison grid
+  TErrorFigures FErrorFigures;
   double FAnalogSpectrum[SpectrumKeepCount] = {};
   double FReconSpectrum[ReconSpectrumCount] = {};
   double FKernelSpectrum[MaxKernelSpectrumCount] = {};

@@ -114,6 +114,7 @@ void TResamForm::BuildPages() {
   BuildSpectrumTab();
   BuildKernelTab();
   BuildBasisTab();
+  BuildComparisonTab();
   PageControl1->setTabVisible(3, false);
   PageControl1->setCurrentIndex(0);
 }

@@ -46,6 +46,7 @@ void TResamForm::BuildResearchMenu() {
   Stepper = new TParameterStepper(*this);
   Terms = new TTermsView(*this, ResearchMenu);
   Keys = new TStepKeys(*this, ResearchMenu);
+  BuildComparisonItem();
   ResearchMenu->menuAction()->setVisible(!ResearchMenu->isEmpty());
 }
 

@@ -51,6 +51,8 @@ void TResamForm::N121Click() { ChooseMethod(TResamEngine::MethodSpl12); }
 void TResamForm::N221Click() { ChooseMethod(TResamEngine::MethodSpl22); }
 void TResamForm::N321Click() { ChooseMethod(TResamEngine::MethodSpl32); }
 
+QAction* TResamForm::MethodItem(TResamEngine::TMethod method) const { return this->*MethodItems[method].Item; }
+
 void TResamForm::ChooseMethod(TResamEngine::TMethod method) {
   const TMethodItem& m = MethodItems[method];
   QAction* item = this->*m.Item;

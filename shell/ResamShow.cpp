@@ -62,6 +62,7 @@ void TResamForm::Show(TResamEngine::TChanges changes) {
   if (changes & E::ChangeNoise) ShowSampleNoise();
   if (changes & (E::ChangeSignal | E::ChangeTwin)) ShowTwin();
   if (Sliders) Sliders->Show(changes);
+  ShowComparison(changes);
 }
 
 void TResamForm::SetIntervalEdits(double lo1, double hi1, double lo2, double hi2) {

@@ -25,10 +25,12 @@ class QScrollArea;
 class QTabWidget;
 class QToolBar;
 class QToolButton;
+class TComparisonPage;
 class TDiagram;
 class TDiagramFrame;
 class TEditFloat;
 class TEditInt;
+class TErrorFiguresLabel;
 class TFourierAnalyser;
 class TKeeper;
 class TPolyGarmSignal;
@@ -88,6 +90,16 @@ class TResamForm : public QMainWindow {
   void N121Click();
   void N221Click();
   void N321Click();
+
+  // The method menu's item of a method.
+  QAction* MethodItem(TResamEngine::TMethod method) const;
+
+  // ---- Comparison of the methods (shell/ResamComparison.cpp) ----
+  QAction* ComparisonItem;  // "Исследование" › "Сравнение методов", shows the tab
+  TComparisonPage* TabSheetComparison;
+  TErrorFiguresLabel* LabelErrorFigures;  // the current method's figures on the error diagram
+  void ComparisonItemClick(bool checked);
+  void ComparisonMethodChosen(int method);
 
   // ---- Parameter panel and sampling menus (shell/ResamParameters.cpp) ----
   void EditNExit();
@@ -261,6 +273,8 @@ class TResamForm : public QMainWindow {
   void BuildMethodMenu();
   void BuildSettingsMenu();
   void BuildResearchMenu();
+  void BuildComparisonItem();
+  void BuildComparisonTab();
   void BuildAnalysisMenu(QMenu* settings);
   void BuildResultMenu(QMenu* settings);
   void BuildPages();
@@ -319,6 +333,8 @@ class TResamForm : public QMainWindow {
   void ShowKernelAnalysis();
   void ShowBasis();
   void ShowRange(TDiagramFrame* frame, const TViewRange& range);
+  void ShowComparison(TResamEngine::TChanges changes);
+  void FillComparison();
 
   // Helpers shared by the commands.
   void SetIntervalEdits(double lo1, double hi1, double lo2, double hi2);

@@ -44,7 +44,9 @@ TEST(ResamEngineMethod, EachMethodRebuildsTheCurve) {
     engine.SetMethod(row.Method);
     const TKeeper& curve = engine.CurveSeries();
     for (double t : {0.013, 0.31, 0.5, 0.777}) {
-      EXPECT_NEAR(curve.GetValue(t), Expected(engine, row, t), 1e-12) << row.Name;
+      // The Lagrange curve is the product form; the definition it is checked against carries
+      // rounding errors of its own, some 1e-11 near the ends at this count.
+      EXPECT_NEAR(curve.GetValue(t), Expected(engine, row, t), row.Kernel ? 1e-12 : 1e-10) << row.Name;
       // Every method rebuilds this smooth signal closely inside the interval.
       EXPECT_NEAR(curve.GetValue(t), SlowWave(t), 0.1) << row.Name << " " << t;
     }

@@ -49,8 +49,8 @@ class TScriptedPlatform : public TPlatform {
   QStringList Questions;
   QList<TRecordedDialog> Dialogs;
   QImage Clipboard;
-  QString ClipboardTextCopied;
   QString ClipboardTextToPaste;
+  QString ClipboardTextCopied;  // the last text put on the clipboard
   int ClipboardWrites = 0;
   QList<Qt::CursorShape> CursorStack;
   QList<Qt::CursorShape> CursorsPushed;

@@ -1,0 +1,69 @@
+// "Исследование" › "Сравнение методов": the tab that sets every method's error figures side by
+// side, and the current method's figures on the error tab. Both read the engine's one
+// operation, so the current method's row and the error tab always agree.
+#include <QAction>
+#include <QMenu>
+#include <QTabWidget>
+#include <vector>
+
+#include "platform/CoreServices.h"
+#include "plotting/DiagramFrameUnit.h"
+#include "shell/ComparisonPage.h"
+#include "shell/ErrorFiguresLabel.h"
+#include "shell/ResamUnit.h"
+
+namespace {
+using E = TResamEngine;
+// What the figures follow: every recomputation ends in the error, and a method choice
+// before any signal moves the current row.
+constexpr E::TChanges FigureChanges = E::ChangeError | E::ChangeMethod | E::ChangeSignal;
+}  // namespace
+
+void TResamForm::BuildComparisonItem() {
+  ComparisonItem = ResearchMenu->addAction(QStringLiteral("Сравнение методов"));
+  ComparisonItem->setCheckable(true);
+  ComparisonItem->setToolTip(QStringLiteral("Сравнить все методы восстановления"));
+  ResearchMenu->setToolTipsVisible(true);
+  connect(ComparisonItem, &QAction::toggled, this, &TResamForm::ComparisonItemClick);
+}
+
+// After the tabs of the specification, hidden until the menu item asks for it.
+void TResamForm::BuildComparisonTab() {
+  TabSheetComparison = new TComparisonPage;
+  const int index = PageControl1->addTab(TabSheetComparison, QStringLiteral("Сравнение методов"));
+  PageControl1->setTabVisible(index, false);
+  connect(TabSheetComparison, &TComparisonPage::MethodChosen, this, &TResamForm::ComparisonMethodChosen);
+  LabelErrorFigures = new TErrorFiguresLabel(DFE->Diagram);
+}
+
+// Checking shows the tab, filled, and brings it to the front; unchecking hides it. While it is
+// hidden nothing is computed for it.
+void TResamForm::ComparisonItemClick(bool checked) {
+  const int index = PageControl1->indexOf(TabSheetComparison);
+  if (checked) FillComparison();
+  PageControl1->setTabVisible(index, checked);
+  if (checked) PageControl1->setCurrentIndex(index);
+}
+
+// A row picked in the table chooses its method through the method menu's own item.
+void TResamForm::ComparisonMethodChosen(int method) {
+  if (method >= 0 && method < E::MethodCount) MethodItem(E::TMethod(method))->trigger();
+}
+
+void TResamForm::ShowComparison(TResamEngine::TChanges changes) {
+  if (!(changes & FigureChanges)) return;
+  LabelErrorFigures->ShowFigures(Engine.ErrorFigures());
+  if (ComparisonItem->isChecked()) FillComparison();
+}
+
+void TResamForm::FillComparison() {
+  TWaitCursor wait;
+  std::vector<TComparisonPage::TRow> rows;
+  for (int m = 0; m < E::MethodCount; ++m) {
+    const E::TMethod method = E::TMethod(m);
+    // The current method's figures are the error tab's, not merely equal to them.
+    rows.push_back(
+        {MethodItem(method)->text(), method == Engine.Method() ? Engine.ErrorFigures() : Engine.MethodFigures(method)});
+  }
+  TabSheetComparison->ShowRows(rows, Engine.Method());
+}
