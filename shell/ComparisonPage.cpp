@@ -26,6 +26,8 @@ constexpr int CurrentColour = 0xFF0000;  // blue, as the interpolating function 
 constexpr int OtherColour = 0x808080;    // grey
 constexpr double FirstBarX = 0.5, BarStep = 0.5;
 constexpr double HeadRoom = 1.15;  // above the highest bar
+// A relative error above this (%) says the method misses by more than the signal's own size.
+constexpr double UsefulPercent = 100;
 constexpr int TableStretch = 3, ChartStretch = 2;
 const QColor BestBackground(0xD8, 0xF0, 0xD8);
 
@@ -233,12 +235,13 @@ void TComparisonPage::ShowChart() {
   std::fill(std::begin(CurrentBar), std::end(CurrentBar), 0.0);
   std::fill(std::begin(OtherBars), std::end(OtherBars), 0.0);
   const int count = std::min<int>(int(Rows.size()), TResamEngine::MethodCount);
-  double highest = 0;
+  double highest = 0, highestUseful = 0;
   for (int m = 0; m < count; ++m) {
     const double v = Rows[m].Figures.RelativeRms;
     if (!std::isfinite(v)) continue;
     (m == Current ? CurrentBar : OtherBars)[2 * m + 1] = v;
     highest = std::fmax(highest, v);
+    if (v <= UsefulPercent) highestUseful = std::fmax(highestUseful, v);
   }
   TDiagram& d = *DFC->Diagram;
   d.EnableLine(false);
@@ -253,10 +256,14 @@ void TComparisonPage::ShowChart() {
     else
       series->Hide();
   }
-  const double top = highest > 0 ? HeadRoom * highest : 1;
+  // A method that misses by more than the signal itself (a Lagrange polynomial far from its
+  // nodes) would flatten every other bar: the view starts at the useful ones, and that bar
+  // runs off the top; zooming out shows it whole.
+  const double limit = highest > 0 ? HeadRoom * highest : 1;
+  const double top = highestUseful > 0 ? HeadRoom * highestUseful : limit;
   d.SetLimitX(0, last + FirstBarX);
   d.SetRangeX(FirstBarX, last);
-  d.SetLimitY(0, top);
+  d.SetLimitY(0, limit);
   d.EnableLine(true);
   d.SetRangeY(0, top);
   DFC->StoreRange();

@@ -41,12 +41,15 @@ void TResamForm::BuildMenu() {
 // it holds an item.
 void TResamForm::BuildResearchMenu() {
   ResearchMenu = menuBar()->addMenu(QStringLiteral("Исследование"));
-  BuildReadoutCopy();
+  BuildComparisonItem();
+  ResearchMenu->addSeparator();
   BuildSamplingStudyItems();
+  ResearchMenu->addSeparator();
   Stepper = new TParameterStepper(*this);
   Terms = new TTermsView(*this, ResearchMenu);
   Keys = new TStepKeys(*this, ResearchMenu);
-  BuildComparisonItem();
+  ResearchMenu->addSeparator();
+  BuildReadoutCopy();
   ResearchMenu->menuAction()->setVisible(!ResearchMenu->isEmpty());
 }
 
