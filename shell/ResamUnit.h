@@ -31,6 +31,8 @@ class TEditFloat;
 class TEditInt;
 class TFourierAnalyser;
 class TKeeper;
+class QTimer;
+struct TSession;
 
 class TResamForm : public QMainWindow {
   Q_OBJECT
@@ -68,6 +70,11 @@ class TResamForm : public QMainWindow {
   void TakeTableSignal();
   void EnableResults(bool on);
   void AdaptToSource();
+  // The source windows dressed for this window on their first use, and what a source hands
+  // over to the engine.
+  void DressEditor();
+  void DressTableEditor();
+  void TakeSourceInput(TResamEngine::TSignalSource source);
 
   // ---- Method menu (shell/ResamMethods.cpp) ----
   void N31Click();
@@ -134,6 +141,26 @@ class TResamForm : public QMainWindow {
   // ---- Other commands (shell/ResamCommands.cpp) ----
   void N6Click();
   void N4Click();
+
+  // ---- Sessions (shell/ResamSessions.cpp) ----
+  // "Сигнал" › "Сохранить сеанс...", "Открыть сеанс...", "Недавние сеансы", "Последний сеанс".
+  void SaveSessionClick();
+  void OpenSessionClick();
+  void OpenLastSessionClick();
+  // The items' states as the menu shows them when it opens: saving needs a signal, the last
+  // session its file, and the recent list is read afresh.
+  void ShowSessionItems();
+  // The whole state as a session. A session file read, checked and applied; a refused one
+  // says why and changes nothing. An opened file goes first in the recent list if remembered.
+  TSession CaptureSession();
+  bool OpenSession(const QString& path, bool remember = true);
+  bool ApplySession(const TSession& session);
+  // Keeps the state in the file from now on: every minute while a signal is given, and
+  // whenever SaveLastSession is called (start-up calls it as the program ends).
+  void KeepLastSession(const QString& path);
+  void SaveLastSession();
+  QAction *SaveSessionItem, *OpenSessionItem, *LastSessionItem;
+  QMenu* RecentSessionsMenu;
 
   // ---- Mouse moves that hide or show the tool panels ----
   void FormMouseMove();
@@ -232,6 +259,7 @@ class TResamForm : public QMainWindow {
   void BuildMethodMenu();
   void BuildSettingsMenu();
   void BuildResearchMenu();
+  void BuildSessionItems();
   void BuildAnalysisMenu(QMenu* settings);
   void BuildResultMenu(QMenu* settings);
   void BuildPages();
@@ -260,6 +288,8 @@ class TResamForm : public QMainWindow {
 
   // Method choice (shell/ResamMethods.cpp).
   void ChooseMethod(TResamEngine::TMethod method);
+  // The method's menu item, tabs and window caption, without the engine.
+  void ShowMethodChoice(TResamEngine::TMethod method);
   void SetUpBasisSeries();
   void SwitchMethodTabs(bool lagrange);
 
@@ -292,6 +322,13 @@ class TResamForm : public QMainWindow {
   QList<QPair<QWidget*, QRect>> DesignGeometry;
   double PanelScale = 1.0;  // of the parameter panel against its design width
   QList<QPair<QWidget*, QFont>> DesignFonts;
+
+  // Sessions.
+  void PutSourceData(const TSession& session);
+  void ShowSessionSettings(const TSession& session);
+  QString LastSessionFile;
+  QTimer* LastSessionTimer = nullptr;
+  QByteArray LastSessionText;  // as last written, so that an unchanged state is not written again
 };
 
 extern TResamForm* ResamForm;
