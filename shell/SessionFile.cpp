@@ -47,8 +47,11 @@ const char* const CriterionNames[] = {"amplitude", "energy", "rectangle"};
 const char* const FrequencyUnitNames[] = {"rad/s", "Hz"};
 const char* const PhaseUnitNames[] = {"rad", "degree"};
 
+// In messages: plain decimals where they stay short, the exponent form beyond.
 QString Shown(double value) {
-  return QLocale::c().toString(value, 'g', QLocale::FloatingPointShortest).replace(QLatin1Char('.'), QLatin1Char(','));
+  const double size = std::fabs(value);
+  const char form = size == 0 || (size >= 1e-6 && size < 1e15) ? 'f' : 'g';
+  return QLocale::c().toString(value, form, QLocale::FloatingPointShortest).replace(QLatin1Char('.'), QLatin1Char(','));
 }
 
 // ---- Writing ----
