@@ -46,6 +46,8 @@ void TResamEngine::TakeSignalInterval() {
 TResamEngine::TSignalInterval TResamEngine::SignalIntervalOf(TSignalSource source, const TDrawnSignal& drawn,
                                                              const TFormulaSignal& formula) const {
   TSignalInterval s{FT1, FT2, Limits, FEdgeGuard};
+  // A table's interval follows from its samples and period, not from the signal.
+  if (source == SourceTable) return s;
   if (source == SourcePolyharmonic) {
     const double p = formula.Duration;
     s.T1 = -p * 0.5;
