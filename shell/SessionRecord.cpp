@@ -51,7 +51,9 @@ std::string DrawingFault(const TSession& s, int capacity) {
   if (d.Samples.size() > size_t(std::max(capacity, 0)))
     return "в поле «drawing.values» " + std::to_string(d.Samples.size()) +
            " значений, а графический редактор вмещает не более " + std::to_string(capacity) + ".";
-  if (!(d.XLast >= d.Xmin)) return "поле «drawing.last» лежит левее поля «drawing.xmin».";
+  // A drawing spans [xmin, last], or with nothing drawn [xmin, last + 1]: some length.
+  if (d.Samples.empty() ? !(d.XLast + 1 > d.Xmin) : !(d.XLast > d.Xmin))
+    return "поле «drawing.last» должно быть больше поля «drawing.xmin».";
   return "";
 }
 
