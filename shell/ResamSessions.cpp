@@ -81,7 +81,10 @@ void TResamForm::ShowSessionItems() {
     QString shown = QDir::toNativeSeparators(path);
     shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
     QAction* item = RecentSessionsMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
-    connect(item, &QAction::triggered, this, [this, path] { OpenSession(path); });
+    // A file gone from its place leaves the list; a damaged one stays, for the user to look at.
+    connect(item, &QAction::triggered, this, [this, path] {
+      if (!OpenSession(path) && !QFileInfo::exists(path)) ForgetSession(path);
+    });
   }
   RecentSessionsMenu->menuAction()->setEnabled(!recent.isEmpty());
 }
@@ -111,13 +114,10 @@ void TResamForm::OpenLastSessionClick() {
   if (!LastSessionFile.isEmpty()) OpenSession(LastSessionFile, false);
 }
 
-// A file gone from its place leaves the recent list; a damaged one stays, so that the user
-// can look at it.
 bool TResamForm::OpenSession(const QString& path, bool remember) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
     Platform().Message(QStringLiteral("Не удаётся открыть файл ") + path);
-    if (remember && !QFileInfo::exists(path)) ForgetSession(path);
     return false;
   }
   TSession session;

@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -164,11 +163,10 @@ void SetUpLesson(TProgramWindows& w, const TLesson& lesson) {
 
 class Sessions : public testing::Test {
  protected:
+  // The test mode (TestMain) keeps the list apart from the user's own.
   void SetUp() override {
-    QStandardPaths::setTestModeEnabled(true);
     for (const QString& path : RecentSessions()) ForgetSession(path);
   }
-  void TearDown() override { QStandardPaths::setTestModeEnabled(false); }
   QString File(const char* name) const { return Folder.filePath(QString::fromUtf8(name)); }
   QTemporaryDir Folder;
 };
