@@ -72,7 +72,11 @@ QList<QByteArray> State(TProgramWindows& w) {
   const TDrawingRecord drawing = w.drawing.Drawing();
   const TPolyGarmValues fragment = w.fragment.Values().GetValues();
   const TLibParameters library = w.library.Formulas().Parameters();
-  const QByteArray sources[] = {Bits(drawing.Samples) + Bits(&drawing.XLast, 1), Bits(&library, 1), Bits(&fragment, 1),
+  // Field by field where a structure has padding between its members.
+  const QByteArray sources[] = {Bits(drawing.Samples) + Bits(&drawing.XLast, 1), Bits(&library, 1),
+                                Bits(fragment.Amplitude, HarmonicCount) + Bits(fragment.Phase, HarmonicCount) +
+                                    Bits(fragment.On, HarmonicCount) + Bits(&fragment.Fundamental, 1) +
+                                    QByteArray::number(fragment.FrequencyHz + 2 * fragment.PhaseDegrees),
                                 Bits(table, size_t(count))};
   return state << sources[e.Source()];
 }
