@@ -73,7 +73,7 @@ void TResamForm::BuildSessionItems() {
 
 void TResamForm::ShowSessionItems() {
   SaveSessionItem->setEnabled(Engine.SignalGiven());
-  LastSessionItem->setEnabled(!LastSessionFile.isEmpty() && QFileInfo::exists(LastSessionFile));
+  LastSessionItem->setEnabled(!PreviousSessionText.isEmpty());
   RecentSessionsMenu->clear();
   const QStringList recent = RecentSessions();
   for (int i = 0; i < recent.size(); ++i) {
@@ -111,24 +111,25 @@ void TResamForm::OpenSessionClick() {
 }
 
 void TResamForm::OpenLastSessionClick() {
-  if (!LastSessionFile.isEmpty()) OpenSession(LastSessionFile, false);
+  if (!PreviousSessionText.isEmpty()) OpenSessionText(PreviousSessionText);
 }
 
-bool TResamForm::OpenSession(const QString& path, bool remember) {
+bool TResamForm::OpenSession(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
     Platform().Message(QStringLiteral("Не удаётся открыть файл ") + path);
     return false;
   }
-  TSession session;
-  const QString fault = ReadSession(file.read(MaxSessionFileSize + 1), session);
-  if (!fault.isEmpty()) {
-    Platform().Message(DamagedStart + fault);
-    return false;
-  }
-  if (!ApplySession(session)) return false;
-  if (remember) RememberSession(path);
+  if (!OpenSessionText(file.read(MaxSessionFileSize + 1))) return false;
+  RememberSession(path);
   return true;
+}
+
+bool TResamForm::OpenSessionText(const QByteArray& text) {
+  TSession session;
+  const QString fault = ReadSession(text, session);
+  if (!fault.isEmpty()) Platform().Message(DamagedStart + fault);
+  return fault.isEmpty() && ApplySession(session);
 }
 
 // Everything is checked before anything changes; then the source window takes its data, the
@@ -237,8 +238,12 @@ TSession TResamForm::CaptureSession() {
   return s;
 }
 
+// The file is read first: "Последний сеанс" is the state of the last close (or of the last
+// minute before a crash), not one this run has written since.
 void TResamForm::KeepLastSession(const QString& path) {
   LastSessionFile = path;
+  QFile previous(path);
+  PreviousSessionText = previous.open(QIODevice::ReadOnly) ? previous.read(MaxSessionFileSize + 1) : QByteArray();
   if (!LastSessionTimer) {
     LastSessionTimer = new QTimer(this);
     LastSessionTimer->setInterval(KeepInterval);

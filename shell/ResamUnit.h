@@ -150,13 +150,15 @@ class TResamForm : public QMainWindow {
   // The items' states as the menu shows them when it opens: saving needs a signal, the last
   // session its file, and the recent list is read afresh.
   void ShowSessionItems();
-  // The whole state as a session. A session file read, checked and applied; a refused one
-  // says why and changes nothing. An opened file goes first in the recent list if remembered.
+  // The whole state as a session. A session file (or its text) read, checked and applied; a
+  // refused one says why and changes nothing. An opened file goes first in the recent list.
   TSession CaptureSession();
-  bool OpenSession(const QString& path, bool remember = true);
+  bool OpenSession(const QString& path);
+  bool OpenSessionText(const QByteArray& text);
   bool ApplySession(const TSession& session);
-  // Keeps the state in the file from now on: every minute while a signal is given, and
-  // whenever SaveLastSession is called (start-up calls it as the program ends).
+  // Offers the state the file holds as "Последний сеанс" and keeps the state in it from now
+  // on: every minute while a signal is given, and whenever SaveLastSession is called
+  // (start-up calls it as the program ends).
   void KeepLastSession(const QString& path);
   void SaveLastSession();
   QAction *SaveSessionItem, *OpenSessionItem, *LastSessionItem;
@@ -327,6 +329,7 @@ class TResamForm : public QMainWindow {
   void PutSourceData(const TSession& session);
   void ShowSessionSettings(const TSession& session);
   QString LastSessionFile;
+  QByteArray PreviousSessionText;  // the last session as this run found it
   QTimer* LastSessionTimer = nullptr;
   QByteArray LastSessionText;  // as last written, so that an unchanged state is not written again
 };

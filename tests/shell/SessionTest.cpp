@@ -287,7 +287,7 @@ TEST_F(Sessions, DamagedFileChangesNothing) {
 // session named on the command line opens at start-up, and one that fails leaves the usual start.
 TEST_F(Sessions, LastSessionAndCommandLine) {
   const QString last = File("kept/last.resam");
-  QList<QByteArray> ended;
+  QList<QByteArray> ended, kept;
   {
     TProgramWindows first;
     first.form.KeepLastSession(last);
@@ -304,11 +304,17 @@ TEST_F(Sessions, LastSessionAndCommandLine) {
     second.form.LastSessionItem->trigger();
     ExpectSame(State(second), ended);
     EXPECT_TRUE(RecentSessions().isEmpty());
+    // What this run keeps meanwhile does not replace the state of the last close.
+    second.form.N31->trigger();
+    second.form.SaveLastSession();
+    kept = State(second);
+    second.form.LastSessionItem->trigger();
+    ExpectSame(State(second), ended);
   }
   {
     TProgramWindows third;
     StartSessions(third.form, {QStringLiteral("resam"), last});
-    ExpectSame(State(third), ended);
+    ExpectSame(State(third), kept);
   }
   TProgramWindows fourth;
   StartSessions(fourth.form, {QStringLiteral("resam"), File("missing.resam")});
