@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <cstring>
+#include <memory>
 
 #include "EndToEndRoad.h"
 #include "ScriptedPlatform.h"
@@ -288,15 +289,18 @@ TEST_F(Sessions, DamagedFileChangesNothing) {
 TEST_F(Sessions, LastSessionAndCommandLine) {
   const QString last = File("kept/last.resam");
   QList<QByteArray> ended, kept;
+  // Each run's windows on the heap: four engines would not fit on the stack at once.
   {
-    TProgramWindows first;
+    const auto run = std::make_unique<TProgramWindows>();
+    TProgramWindows& first = *run;
     first.form.KeepLastSession(last);
     SetUpLesson(first, Lessons[2]);
     ended = State(first);
     EndSessions(first.form);
   }
   {
-    TProgramWindows second;
+    const auto run = std::make_unique<TProgramWindows>();
+    TProgramWindows& second = *run;
     second.form.KeepLastSession(last);
     second.form.ShowSessionItems();
     ASSERT_TRUE(second.form.LastSessionItem->isEnabled());
@@ -312,11 +316,12 @@ TEST_F(Sessions, LastSessionAndCommandLine) {
     ExpectSame(State(second), ended);
   }
   {
-    TProgramWindows third;
-    StartSessions(third.form, {QStringLiteral("resam"), last});
-    ExpectSame(State(third), kept);
+    const auto run = std::make_unique<TProgramWindows>();
+    StartSessions(run->form, {QStringLiteral("resam"), last});
+    ExpectSame(State(*run), kept);
   }
-  TProgramWindows fourth;
+  const auto run = std::make_unique<TProgramWindows>();
+  TProgramWindows& fourth = *run;
   StartSessions(fourth.form, {QStringLiteral("resam"), File("missing.resam")});
   EXPECT_FALSE(fourth.form.Engine.SignalGiven());
   EXPECT_FALSE(fourth.form.Label5->isHidden());
