@@ -15,12 +15,10 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
-#include <cstring>
 #include <memory>
 
 #include "EndToEndRoad.h"
 #include "ScriptedPlatform.h"
-#include "numerics/SpAnUnit.h"
 #include "shell/ResamStartUp.h"
 #include "shell/SessionFile.h"
 #include "shell/SessionHistory.h"
@@ -52,13 +50,11 @@ QList<QByteArray> State(TProgramWindows& w) {
                              analog ? Bits(e.AnalogSpectrum()) : QByteArray(),
                              Bits(e.ReconSpectrum()),
                              e.IsLagrange() ? QByteArray() : Bits(e.KernelSpectrum())};
-  QStringList texts = {w.form.windowTitle(),
-                       w.form.EditN->text(),
-                       w.form.EditT->text(),
-                       w.form.EditFloatT1->text(),
-                       w.form.EditFloatT2->text(),
-                       QString::number(w.form.PageControl1->currentIndex()),
+  QStringList texts = {w.form.windowTitle(), QString::number(w.form.PageControl1->currentIndex()),
                        w.form.ComboBoxLagr->currentText()};
+  for (const QLineEdit* edit :
+       std::initializer_list<const QLineEdit*>{w.form.EditN, w.form.EditT, w.form.EditFloatT1, w.form.EditFloatT2})
+    texts << edit->text();
   for (const QLabel* l :
        {w.form.Label7, w.form.Label12, w.form.Label20, w.form.Label21, w.form.Label22, w.form.Label23})
     texts << (l->isHidden() ? QString() : l->text());
@@ -93,12 +89,6 @@ void Write(const QString& path, const QByteArray& text) {
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
   file.write(text);
-}
-
-// A setting of the parameter panel typed as the user types it.
-void Commit(QLineEdit* edit, const QString& text) {
-  Type(edit, text);
-  QApplication::processEvents();
 }
 
 struct TLesson {
@@ -154,10 +144,10 @@ void SetUpLesson(TProgramWindows& w, const TLesson& lesson) {
   (f.*lesson.Method)->trigger();
   if (f.Engine.IsAnalog()) {  // a table has neither the input modes nor the interval
     (lesson.CountMode ? f.N13 : f.N14)->trigger();
-    Commit(f.EditFloatT1, f.EditFloatT1->text() + QStringLiteral("1"));
+    Type(f.EditFloatT1, f.EditFloatT1->text() + QStringLiteral("1"));
     f.N10->trigger();
   }
-  Commit(lesson.CountMode ? static_cast<QLineEdit*>(f.EditN) : f.EditT, QString::fromUtf8(lesson.Typed));
+  Type(lesson.CountMode ? static_cast<QLineEdit*>(f.EditN) : f.EditT, QString::fromUtf8(lesson.Typed));
   // Switching the input mode retakes nothing: the samples stay those the period gave.
   if (f.Engine.IsAnalog() && !lesson.CountMode) f.N13->trigger();
   for (QAction* a : {f.N18, f.N22, f.N25}) a->trigger();
@@ -217,24 +207,19 @@ TEST_F(Sessions, DamagedFileChangesNothing) {
   Scripted().AnswerFile(good);
   w.form.ShowSessionItems();
   w.form.SaveSessionItem->trigger();
-  QFile file(good);
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  const QByteArray text = file.readAll();
-  file.close();
+  const QByteArray text = [&good] {
+    QFile file(good);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }();
   const QJsonObject root = QJsonDocument::fromJson(text).object();
+  // The session with one member of a part (or of the file itself) removed or changed.
   const auto edited = [&root](const char* part, const char* key, const QJsonValue& value) {
-    QJsonObject copy = root, inner = root[QLatin1String(part)].toObject();
-    if (value.isUndefined())
-      inner.remove(QLatin1String(key));
-    else
-      inner.insert(QLatin1String(key), value);
-    copy.insert(QLatin1String(part), inner);
+    QJsonObject copy = root, inner = part ? root[QLatin1String(part)].toObject() : root;
+    inner.remove(QLatin1String(key));
+    if (!value.isUndefined()) inner.insert(QLatin1String(key), value);
+    part ? void(copy.insert(QLatin1String(part), inner)) : void(copy = inner);
     return QJsonDocument(copy).toJson();
   };
-  QJsonObject other = root;
-  other.insert(QStringLiteral("format"), QStringLiteral("other"));
-  QJsonObject newer = root;
-  newer.insert(QStringLiteral("version"), 2);
   const QJsonArray tooMany = QJsonArray::fromVariantList(QVariantList(w.drawing.GetCapacity() + 1, 0.5));
   const struct {
     QByteArray Text;
@@ -242,8 +227,8 @@ TEST_F(Sessions, DamagedFileChangesNothing) {
   } cases[] = {
       {"hello", "это не текст JSON"},
       {text.left(text.size() / 2), "это не текст JSON или он оборван"},
-      {QJsonDocument(other).toJson(), "это не сеанс resam"},
-      {QJsonDocument(newer).toJson(), "более новой версией"},
+      {edited(nullptr, "format", QStringLiteral("other")), "это не сеанс resam"},
+      {edited(nullptr, "version", 2), "более новой версией"},
       {edited("sampling", "count", QJsonValue::Undefined), "нет поля «sampling.count»"},
       {edited("sampling", "count", 501), "значение поля «sampling.count» (501) вне пределов 2 … 500"},
       {edited("sampling", "period", QStringLiteral("NaN")), "поле «sampling.period» должно быть числом"},
