@@ -59,22 +59,24 @@ double TResamEngine::MethodValue(TMethod method, double t) const {
 
 TResamEngine::TChanges TResamEngine::SetMethod(TMethod method) {
   if (method < 0 || method >= MethodCount) return ChangeNone;
-  FMethod = method;
-  TChanges changes = ChangeMethod;
-  const TMethodKernel& m = MethodKernels[method];
-  if (method != MethodLagrange) {
-    FKernel = m.Kernel;
-    if (m.Order != KeepOrder) FKernelOrder = m.Order;
-    changes |= AnalyseGeneratingFunction();
-  } else {
-    changes |= LimitToLagrange();
-  }
+  TChanges changes = TakeMethod(method);
+  if (method == MethodLagrange) changes |= LimitToLagrange();
   if (!Given) return changes;
   TWaitCursor wait;
   changes |= Reconstruct();
   changes |= ComputeReconSpectrum();
   changes |= SetSpectrumRange();
   return changes;
+}
+
+// The Lagrange polynomial has no generating function: the last one stays analysed.
+TResamEngine::TChanges TResamEngine::TakeMethod(TMethod method) {
+  FMethod = method;
+  if (method == MethodLagrange) return ChangeMethod;
+  const TMethodKernel& m = MethodKernels[method];
+  FKernel = m.Kernel;
+  if (m.Order != KeepOrder) FKernelOrder = m.Order;
+  return ChangeMethod | AnalyseGeneratingFunction();
 }
 
 TResamEngine::TChanges TResamEngine::LimitToLagrange() {

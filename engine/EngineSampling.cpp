@@ -35,28 +35,41 @@ void TResamEngine::SetIntervalLimits(double lo1, double hi1, double lo2, double 
 
 // The interval of a new signal, with edit limits that keep T1 below T2 whatever is typed.
 void TResamEngine::TakeSignalInterval() {
-  if (SignalSource == SourcePolyharmonic) {
-    const double p = FormulaSignal.Duration;
-    FT1 = -p * 0.5;
-    FT2 = p * 0.5;
-    const double d = FT2 - FT1;
-    SetIntervalLimits(FT1 - 5 * d, FT1 + 0.25 * d, FT2 - 0.25 * d, FT2 + 5 * d);
-  } else {
-    if (SignalSource == SourceLibrary) {
-      const double d = FormulaSignal.Duration;
-      FT1 = FormulaSignal.Symmetry != 0 ? -0.5 * d : 0;
-      FT2 = FormulaSignal.Symmetry != 0 ? -FT1 : d;
-    } else {
-      FindSupport(HalfLevel);
-      const double half = FT2 - FT1;
-      FindSupport(SupportLevel);
-      const double whole = FT2 - FT1;
-      FEdgeGuard = std::fabs(whole - half) < EdgeGuardShare * whole;
-    }
-    const double d = FT2 - FT1;
-    SetIntervalLimits(2 * FT1 - FT2, FT1 + 0.25 * d, FT2 - 0.25 * d, 2 * FT2 - FT1);
-  }
+  const TSignalInterval interval = SignalIntervalOf(SignalSource, DrawnSignal, FormulaSignal);
+  FT1 = interval.T1;
+  FT2 = interval.T2;
+  Limits = interval.Limits;
+  FEdgeGuard = interval.EdgeGuard;
   ResetInterval = false;
+}
+
+TResamEngine::TSignalInterval TResamEngine::SignalIntervalOf(TSignalSource source, const TDrawnSignal& drawn,
+                                                             const TFormulaSignal& formula) const {
+  TSignalInterval s{FT1, FT2, Limits, FEdgeGuard};
+  // A table's interval follows from its samples and period, not from the signal.
+  if (source == SourceTable) return s;
+  if (source == SourcePolyharmonic) {
+    const double p = formula.Duration;
+    s.T1 = -p * 0.5;
+    s.T2 = p * 0.5;
+    const double d = s.T2 - s.T1;
+    s.Limits = {s.T1 - 5 * d, s.T1 + 0.25 * d, s.T2 - 0.25 * d, s.T2 + 5 * d};
+    return s;
+  }
+  if (source == SourceLibrary) {
+    const double d = formula.Duration;
+    s.T1 = formula.Symmetry != 0 ? -0.5 * d : 0;
+    s.T2 = formula.Symmetry != 0 ? -s.T1 : d;
+  } else {
+    SupportOf(drawn, HalfLevel, s.T1, s.T2);
+    const double half = s.T2 - s.T1;
+    SupportOf(drawn, SupportLevel, s.T1, s.T2);
+    const double whole = s.T2 - s.T1;
+    s.EdgeGuard = std::fabs(whole - half) < EdgeGuardShare * whole;
+  }
+  const double d = s.T2 - s.T1;
+  s.Limits = {2 * s.T1 - s.T2, s.T1 + 0.25 * d, s.T2 - 0.25 * d, 2 * s.T2 - s.T1};
+  return s;
 }
 
 TResamEngine::TChanges TResamEngine::AnalyseSignal() {
@@ -88,20 +101,26 @@ TResamEngine::TChanges TResamEngine::AnalyseSignal() {
   return changes;
 }
 
-void TResamEngine::FindSupport(double level) {
-  if (!DrawnSignal.Curve) return;
-  const TKeeper& c = *DrawnSignal.Curve;
-  const TSupportInput in{DrawnSignal.Values, DrawnSignal.Count, c.GetXmin(), c.GetXmax(),
-                         c.GetStep(),        c.GetYmin(),       c.GetYmax()};
-  FindSupportInterval(in, level, FT1, FT2);
+void TResamEngine::FindSupport(double level) { SupportOf(DrawnSignal, level, FT1, FT2); }
+
+// Without a curve the interval stays as it is.
+void TResamEngine::SupportOf(const TDrawnSignal& drawn, double level, double& t1, double& t2) {
+  if (!drawn.Curve) return;
+  const TKeeper& c = *drawn.Curve;
+  const TSupportInput in{drawn.Values, drawn.Count, c.GetXmin(), c.GetXmax(), c.GetStep(), c.GetYmin(), c.GetYmax()};
+  FindSupportInterval(in, level, t1, t2);
+}
+
+double TResamEngine::CountModePeriod() const {
+  const double factor = FN < EdgeGuardCountBelow && FEdgeGuard ? EdgeGuardFactor : 1.0;
+  return (FT2 - FT1) * factor / (FN - 1);
 }
 
 TResamEngine::TChanges TResamEngine::SampleSignal() {
   if (!IsAnalog()) return ChangeNone;
   SpectrumRangeSet = false;
   if (CountMode) {
-    const double factor = FN < EdgeGuardCountBelow && FEdgeGuard ? EdgeGuardFactor : 1.0;
-    FT = (FT2 - FT1) * factor / (FN - 1);
+    FT = CountModePeriod();
     LimitCount();
   }
   FT0 = GridOrigin(FT1, FT, AtZero);

@@ -218,6 +218,39 @@ class TResamEngine {
   TErrorFigures MethodFigures(TMethod method) const;
   // The current method's figures, MethodFigures(Method()) as of the last ComputeError; ChangeError.
   const TErrorFigures& ErrorFigures() const { return FErrorFigures; }
+  // ---- Sessions (engine/EngineSession.cpp) ----
+  // What a session keeps of the engine: the rest of its state follows from these and the
+  // source's input.
+  struct TSettings {
+    TSignalSource Source = SourceEditor;
+    bool CountMode = true;
+    bool AnchoredAtZero = true;
+    bool EdgeGuard = false;  // left by the last drawn signal; it shortens the period in count mode
+    int N = 10;
+    double T = 0.1;
+    double T1 = 0, T2 = 1;  // ignored for a table, whose interval follows from N and T
+    TMethod Method = MethodKotelnikov;
+    TFrequencyUnit Unit = TFrequencyUnit::Circular;
+    TSpectrumView View = TSpectrumView::TwoPeriods;
+    int Detail = KernelDetailMedium;
+    double Step = KernelStepMedium;
+    int BasisCount = MinBasisCount;
+  };
+  TSettings Settings() const;
+  // Puts the engine in the state Settings() gave, the source's input filled in as the source
+  // command fills it. The settings must be valid for the signal (count within the method's
+  // limit, interval within SignalIntervalOf's limits); no user's correction is applied.
+  TChanges Restore(const TSettings& settings);
+  // The interval a new signal of this source and input takes, with the limits of the two
+  // interval edits around it and, for a drawn signal, whether it is flat-topped (for the other
+  // sources EdgeGuard keeps its value). Changes nothing.
+  struct TSignalInterval {
+    double T1 = 0, T2 = 1;
+    TIntervalLimits Limits;
+    bool EdgeGuard = false;
+  };
+  TSignalInterval SignalIntervalOf(TSignalSource source, const TDrawnSignal& drawn,
+                                   const TFormulaSignal& formula) const;
 
   // ---- Lent arrays (counts and units beside each) ----
   // AnalogCount values of the analog signal (V) from T1 to T2; ChangeAnalysis.
@@ -277,6 +310,9 @@ class TResamEngine {
  private:
   double AnalogValueAt(double t) const;
   void TakeSignalInterval();
+  static void SupportOf(const TDrawnSignal& drawn, double level, double& t1, double& t2);
+  double CountModePeriod() const;
+  TChanges TakeMethod(TMethod method);
   void SetIntervalLimits(double lo1, double hi1, double lo2, double hi2);
   TChanges CommitInterval();
   TChanges LimitToLagrange();

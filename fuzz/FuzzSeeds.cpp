@@ -1,6 +1,6 @@
 // Writes the fuzzers' seeds with the program's own writers: drawings, tables and number
-// texts as the editors save and show them. Usage: FuzzSeeds <folder>; it fills
-// <folder>/drawing, <folder>/table and <folder>/number.
+// texts as the editors save and show them, and a session of each source. Usage: FuzzSeeds
+// <folder>; it fills <folder>/drawing, <folder>/table, <folder>/number and <folder>/session.
 #include <QApplication>
 #include <QDir>
 #include <cmath>
@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/SessionFile.h"
 #include "sources/DrawingFile.h"
 #include "sources/TableFile.h"
 #include "widgets/Comfun.h"
@@ -75,6 +76,23 @@ void WriteNumberSeeds(const QDir& dir) {
     Save(dir.filePath(QStringLiteral("edit%1").arg(n++)), NumberSeed(1, value, edit.text()));
   }
 }
+// A session of each source, with values away from their defaults.
+void WriteSessionSeeds(const QDir& dir) {
+  for (int source = TResamEngine::SourceEditor; source <= TResamEngine::SourceTable; ++source) {
+    TSession s;
+    s.Engine.Source = TResamEngine::TSignalSource(source);
+    s.Engine.Method = TResamEngine::TMethod(source * 3 % TResamEngine::MethodCount);
+    s.Engine.CountMode = source % 2 == 0;
+    s.Engine.N = 10 + source;
+    s.Drawing = {0, 10, 7.5, -1, 1, Sine(120)};
+    s.Table = Sine(30);
+    s.Library = {1 + source, source, 2, 3, 0.5, 2};
+    s.Fragment.Amplitude[1] = 1.5;
+    s.Fragment.FrequencyHz = true;
+    s.Page = source == TResamEngine::SourceLibrary ? 1 : 0;
+    Save(dir.filePath(QStringLiteral("seed%1.resam").arg(source)), SessionText(s).toStdString());
+  }
+}
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -82,9 +100,10 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   if (argc != 2) return 2;
   const QDir root(QString::fromLocal8Bit(argv[1]));
-  for (const char* folder : {"drawing", "table", "number"}) root.mkpath(QLatin1String(folder));
+  for (const char* folder : {"drawing", "table", "number", "session"}) root.mkpath(QLatin1String(folder));
   WriteDrawingSeeds(QDir(root.filePath(QStringLiteral("drawing"))));
   WriteTableSeeds(QDir(root.filePath(QStringLiteral("table"))));
   WriteNumberSeeds(QDir(root.filePath(QStringLiteral("number"))));
+  WriteSessionSeeds(QDir(root.filePath(QStringLiteral("session"))));
   return 0;
 }

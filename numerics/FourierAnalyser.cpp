@@ -10,8 +10,6 @@
 namespace {
 constexpr double Pi = 3.141592653589793;
 constexpr double MinFreqLimit = 0.01;
-constexpr double MinAmpLevel = 0.01, MaxAmpLevel = 0.8;
-constexpr double MinEnergyPart = 0.5, MaxEnergyPart = 0.99;
 constexpr unsigned CountedBits = 0xFFFF;  // the padded length looks at the low 16 bits
 
 const char* const TooManySamples =

@@ -20,6 +20,9 @@ class TFourierAnalyser {
  public:
   static constexpr unsigned MaxCount = 4096;  // largest accepted number of samples
   static constexpr unsigned MaxN = 65536;     // largest transform size
+  // The ranges the amplitude level and the energy fraction are kept in.
+  static constexpr double MinAmpLevel = 0.01, MaxAmpLevel = 0.8;
+  static constexpr double MinEnergyPart = 0.5, MaxEnergyPart = 0.99;
 
   TFourierAnalyser();
   virtual ~TFourierAnalyser() = default;

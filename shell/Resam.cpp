@@ -1,5 +1,6 @@
 // Start-up: the application object, the platform services, the windows in their
-// order of creation, the message loop. Every window is one instance that lives
+// order of creation, a session named on the command line, the message loop, and the
+// last session kept as the program ends. Every window is one instance that lives
 // until the application ends.
 #include <QApplication>
 
@@ -11,5 +12,8 @@ int main(int argc, char* argv[]) {
   const TDesktopServices services;
   const TResamWindows windows;
   ShowMainWindow(windows.Main());
-  return QApplication::exec();
+  StartSessions(windows.Main(), QApplication::arguments());
+  const int result = QApplication::exec();
+  EndSessions(windows.Main());
+  return result;
 }

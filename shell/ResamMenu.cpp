@@ -27,6 +27,7 @@ QActionGroup* RadioGroup(QObject* owner, std::initializer_list<QAction*> items, 
 
 void TResamForm::BuildMenu() {
   BuildSignalMenu();
+  BuildSessionItems();
   BuildMethodMenu();
   BuildSettingsMenu();
   BuildResearchMenu();

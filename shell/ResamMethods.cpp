@@ -54,13 +54,17 @@ void TResamForm::N321Click() { ChooseMethod(TResamEngine::MethodSpl32); }
 QAction* TResamForm::MethodItem(TResamEngine::TMethod method) const { return this->*MethodItems[method].Item; }
 
 void TResamForm::ChooseMethod(TResamEngine::TMethod method) {
+  ShowMethodChoice(method);
+  TWaitCursor wait;
+  Show(Engine.SetMethod(method));
+}
+
+void TResamForm::ShowMethodChoice(TResamEngine::TMethod method) {
   const TMethodItem& m = MethodItems[method];
   QAction* item = this->*m.Item;
   if (!item->isChecked()) item->setChecked(true);
   SwitchMethodTabs(method == TResamEngine::MethodLagrange);
   setWindowTitle(QString::fromUtf16(m.Caption));
-  TWaitCursor wait;
-  Show(Engine.SetMethod(method));
 }
 
 // The generating-function tab and the basis-function tab take turns; whoever was looking

@@ -27,41 +27,67 @@
 // editor keeps until the next one is confirmed).
 void TResamForm::N2Click() {
   if (!DiagramEditor) return;
-  if (EditorFirstUse) {
-    EditorFirstUse = false;
-    TDiagram* d = DiagramEditor->Diagram1;
-    d->SetNameDiagram(QStringLiteral("Сигнал"));
-    d->SetNameY(QStringLiteral("s(t),В"));
-    d->SetNameX(QStringLiteral("t,c"));
-    DiagramEditor->SetDrawColor(EditorColour);
-    DiagramEditor->setWindowTitle(QStringLiteral("Кварнел: Графическое задание сигнала"));
-  }
+  DressEditor();
   DiagramEditor->Execute();
   if (!DiagramEditor->IsProcessed()) return;
-  int count = 0;
-  const double* values = DiagramEditor->GetData(count);
-  Engine.DrawnSignal = {DiagramEditor->GetSignal(), values, count};
+  TakeSourceInput(TResamEngine::SourceEditor);
   AcceptSignal(TResamEngine::SourceEditor);
   TakeAnalogSignal(TResamEngine::PeriodFromCount);
 }
 
-// Table editor: shows TabEditorForm; on confirmed values sets TableSignal, then
-// AcceptSignal(SourceTable) and TakeTableSignal(). The values stay in the editor, unchanged
-// until the user processes another table.
+void TResamForm::DressEditor() {
+  if (!EditorFirstUse) return;
+  EditorFirstUse = false;
+  TDiagram* d = DiagramEditor->Diagram1;
+  d->SetNameDiagram(QStringLiteral("Сигнал"));
+  d->SetNameY(QStringLiteral("s(t),В"));
+  d->SetNameX(QStringLiteral("t,c"));
+  DiagramEditor->SetDrawColor(EditorColour);
+  DiagramEditor->setWindowTitle(QStringLiteral("Кварнел: Графическое задание сигнала"));
+}
+
+// What each source hands over; the source window keeps it alive and unchanged until the user
+// confirms another signal there.
+void TResamForm::TakeSourceInput(TResamEngine::TSignalSource source) {
+  switch (source) {
+    case TResamEngine::SourceEditor: {
+      int count = 0;
+      const double* values = DiagramEditor->GetData(count);
+      Engine.DrawnSignal = {DiagramEditor->GetSignal(), values, count};
+      break;
+    }
+    case TResamEngine::SourceTable:
+      Engine.TableSignal.Values = TabEditorForm->GetData(Engine.TableSignal.Count);
+      break;
+    case TResamEngine::SourceLibrary:
+      Engine.FormulaSignal = {LibForm->GetSignalFunction(), LibForm->GetTau(), LibForm->GetSymmetry()};
+      break;
+    case TResamEngine::SourcePolyharmonic:
+      Engine.FormulaSignal = {PolyGarmForm->GetSignalFunction(), PolyGarmForm->GetPeriod(), 1};
+      TakeHarmonics(PolyGarmForm->Values());
+      break;
+  }
+}
+
+// Table editor: shows TabEditorForm (dressed for this window on its first use); on confirmed
+// values sets TableSignal, then AcceptSignal(SourceTable) and TakeTableSignal(). The values
+// stay in the editor, unchanged until the user processes another table.
 void TResamForm::N3Click() {
   if (!TabEditorForm) return;
-  if (TableFirstUse) {
-    TabEditorForm->setWindowTitle(QStringLiteral("Кварнел: Табличное задание сигнала"));
-    TabEditorForm->SetPlotColor(ColourBlack);
-    TabEditorForm->DF->Diagram->GetKeeper(0)->SetMarkers(true);
-    TableFirstUse = false;
-  }
+  DressTableEditor();
   TabEditorForm->exec();
   if (!TabEditorForm->IsProcessed()) return;
-  TResamEngine::TTableSignal& table = Engine.TableSignal;
-  table.Values = TabEditorForm->GetData(table.Count);
+  TakeSourceInput(TResamEngine::SourceTable);
   AcceptSignal(TResamEngine::SourceTable);
   TakeTableSignal();
+}
+
+void TResamForm::DressTableEditor() {
+  if (!TableFirstUse) return;
+  TabEditorForm->setWindowTitle(QStringLiteral("Кварнел: Табличное задание сигнала"));
+  TabEditorForm->SetPlotColor(ColourBlack);
+  TabEditorForm->DF->Diagram->GetKeeper(0)->SetMarkers(true);
+  TableFirstUse = false;
 }
 
 // Signal library: shows LibForm; on a chosen signal sets FormulaSignal (function, duration,
@@ -70,7 +96,7 @@ void TResamForm::SpeedButton11Click() {
   if (!LibForm) return;
   LibForm->Execute();
   if (!LibForm->IsAccepted()) return;
-  Engine.FormulaSignal = {LibForm->GetSignalFunction(), LibForm->GetTau(), LibForm->GetSymmetry()};
+  TakeSourceInput(TResamEngine::SourceLibrary);
   AcceptSignal(TResamEngine::SourceLibrary);
   TakeAnalogSignal(TResamEngine::PeriodHalfTmax);
 }
@@ -79,8 +105,7 @@ void TResamForm::N40Click() {
   if (!PolyGarmForm) return;
   PolyGarmForm->Execute();
   if (!PolyGarmForm->IsAccepted()) return;
-  Engine.FormulaSignal = {PolyGarmForm->GetSignalFunction(), PolyGarmForm->GetPeriod(), 1};
-  TakeHarmonics(PolyGarmForm->Values());
+  TakeSourceInput(TResamEngine::SourcePolyharmonic);
   AcceptSignal(TResamEngine::SourcePolyharmonic);
   TakeAnalogSignal(TResamEngine::PeriodFromCount);
 }

@@ -9,6 +9,7 @@
 #include "plotting/DiagramIncreaseUnit.h"
 #include "resources/ApplicationIcon.h"
 #include "shell/ResamUnit.h"
+#include "shell/SessionHistory.h"
 #include "sources/DiagramEditor.h"
 #include "sources/LibUnit.h"
 #include "sources/PolyGarmUnit.h"
@@ -75,3 +76,14 @@ void ShowMainWindow(TResamForm& window) {
   CoverAvailableArea(&window);
   window.showMaximized();
 }
+
+void StartSessions(TResamForm& window, const QStringList& arguments) {
+  window.KeepLastSession(LastSessionPath());
+  for (const QString& argument : arguments.mid(1)) {
+    if (argument.startsWith(QLatin1Char('-'))) continue;
+    window.OpenSession(argument);
+    break;
+  }
+}
+
+void EndSessions(TResamForm& window) { window.SaveLastSession(); }

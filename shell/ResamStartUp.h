@@ -1,6 +1,7 @@
 #pragma once
 // The program's start-up, shared by main(), the screenshot program and the tests that run
 // the whole program, so that they all meet the program as it really starts.
+#include <QStringList>
 #include <memory>
 
 #include "platform/QtPlatform.h"
@@ -61,3 +62,10 @@ class TResamWindows {
 
 // The main window shown maximised, over the screen's available area.
 void ShowMainWindow(TResamForm& window);
+
+// Sessions from start-up on: the last session is kept (every minute while a signal is given),
+// and a session file named on the command line is opened; one that cannot be opened says why
+// and leaves the program at its usual start.
+void StartSessions(TResamForm& window, const QStringList& arguments);
+// The state the program ends in, kept as the last session.
+void EndSessions(TResamForm& window);

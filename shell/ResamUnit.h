@@ -39,6 +39,8 @@ class TParameterSliders;
 class TParameterStepper;
 class TStepKeys;
 class TTermsView;
+class QTimer;
+struct TSession;
 
 class TResamForm : public QMainWindow {
   Q_OBJECT
@@ -76,6 +78,11 @@ class TResamForm : public QMainWindow {
   void TakeTableSignal();
   void EnableResults(bool on);
   void AdaptToSource();
+  // The source windows dressed for this window on their first use, and what a source hands
+  // over to the engine.
+  void DressEditor();
+  void DressTableEditor();
+  void TakeSourceInput(TResamEngine::TSignalSource source);
 
   // ---- Method menu (shell/ResamMethods.cpp) ----
   void N31Click();
@@ -167,6 +174,27 @@ class TResamForm : public QMainWindow {
   TSampleNoiseForm* NoiseForm = nullptr;  // made on first use
   QLabel* LabelNoise[2];                  // the parameter panel: what is done to the samples, one line each
   QLabel* LabelTwin = nullptr;            // under the signal diagram: the harmonics that fold
+  // ---- Sessions (shell/ResamSessions.cpp) ----
+  // "Сигнал" › "Сохранить сеанс...", "Открыть сеанс...", "Недавние сеансы", "Последний сеанс".
+  void SaveSessionClick();
+  void OpenSessionClick();
+  void OpenLastSessionClick();
+  // The items' states as the menu shows them when it opens: saving needs a signal, the last
+  // session its file, and the recent list is read afresh.
+  void ShowSessionItems();
+  // The whole state as a session. A session file (or its text) read, checked and applied; a
+  // refused one says why and changes nothing. An opened file goes first in the recent list.
+  TSession CaptureSession();
+  bool OpenSession(const QString& path);
+  bool OpenSessionText(const QByteArray& text);
+  bool ApplySession(const TSession& session);
+  // Offers the state the file holds as "Последний сеанс" and keeps the state in it from now
+  // on: every minute while a signal is given, and whenever SaveLastSession is called
+  // (start-up calls it as the program ends).
+  void KeepLastSession(const QString& path);
+  void SaveLastSession();
+  QAction *SaveSessionItem, *OpenSessionItem, *LastSessionItem;
+  QMenu* RecentSessionsMenu;
 
   // ---- Mouse moves that hide or show the tool panels ----
   void FormMouseMove();
@@ -275,6 +303,7 @@ class TResamForm : public QMainWindow {
   void BuildResearchMenu();
   void BuildComparisonItem();
   void BuildComparisonTab();
+  void BuildSessionItems();
   void BuildAnalysisMenu(QMenu* settings);
   void BuildResultMenu(QMenu* settings);
   void BuildPages();
@@ -318,6 +347,8 @@ class TResamForm : public QMainWindow {
 
   // Method choice (shell/ResamMethods.cpp).
   void ChooseMethod(TResamEngine::TMethod method);
+  // The method's menu item, tabs and window caption, without the engine.
+  void ShowMethodChoice(TResamEngine::TMethod method);
   void SetUpBasisSeries();
   void SwitchMethodTabs(bool lagrange);
 
@@ -352,4 +383,12 @@ class TResamForm : public QMainWindow {
   QList<QPair<QWidget*, QRect>> DesignGeometry;
   double PanelScale = 1.0;  // of the parameter panel against its design width
   QList<QPair<QWidget*, QFont>> DesignFonts;
+
+  // Sessions.
+  void PutSourceData(const TSession& session);
+  void ShowSessionSettings(const TSession& session);
+  QString LastSessionFile;
+  QByteArray PreviousSessionText;  // the last session as this run found it
+  QTimer* LastSessionTimer = nullptr;
+  QByteArray LastSessionText;  // as last written, so that an unchanged state is not written again
 };

@@ -198,10 +198,16 @@ void TDiagramEditor::FormShow() {
     QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
     return;
   }
+  if (Restored) FitRestoredDrawing();
+  RememberAtShow();
+}
+
+void TDiagramEditor::RememberAtShow() {
   std::copy(Samples.begin(), Samples.begin() + Count, Backup.begin());
   BackupCount = Count;
   PenAtShow = Pen;
   RangesAtShow = TStoredRange::Of(*Diagram1);
+  RestoredAtShow = Restored;
 }
 
 void TDiagramEditor::FirstShow() {
@@ -210,23 +216,26 @@ void TDiagramEditor::FirstShow() {
   TKeeper* series = Diagram1->GetKeeper(0);
   series->Hide();
   series->SetColor(DrawColor);
-  DefaultRanges();
+  if (!Restored) DefaultRanges();
   PlaceDiagram();
 }
 
 void TDiagramEditor::PlaceDiagram() {
   FitDiagramToBox();
-  ResetPen();
+  if (Restored)
+    FitRestoredDrawing();
+  else
+    ResetPen();
 }
 
 bool TDiagramEditor::eventFilter(QObject* watched, QEvent* event) {
   // A fast move can leave the diagram with no move over its border: it is told as a move
   // off the diagram, which takes the band, the feeler and the read-out away.
   if (watched == Diagram1 && event->type() == QEvent::Leave) Diagram1->MouseMove(Qt::NoModifier, -1, -1);
-  if (Settling && Count == 0 && watched == ScrollBox1->viewport() && event->type() == QEvent::Resize) {
+  if (Settling && (Count == 0 || Restored) && watched == ScrollBox1->viewport() && event->type() == QEvent::Resize) {
     EraseBand();
     PlaceDiagram();
-    PenAtShow = Pen;
+    RememberAtShow();
   }
   return TDiagramWindow::eventFilter(watched, event);
 }
@@ -259,6 +268,9 @@ void TDiagramEditor::RestoreAtShow() {
   std::copy(Backup.begin(), Backup.begin() + BackupCount, Samples.begin());
   Count = BackupCount;
   Pen = PenAtShow;
+  // A restored drawing goes back as it was taken, even if it was shown resampled.
+  Restored = RestoredAtShow;
+  if (Restored) TakeRestoredSamples();
   DrawCurve(DrawColor);
   EnableLimits(Count == 0);
   StoreSignal();
@@ -296,6 +308,7 @@ void TDiagramEditor::SpeedButtonNewClick() {
 }
 
 void TDiagramEditor::NewDrawing() {
+  Restored.reset();
   Diagram1->GetKeeper(0)->Hide();
   Count = 0;
   ReleaseCursor();
@@ -322,6 +335,7 @@ void TDiagramEditor::EnableLimits(bool on) {
 }
 
 void TDiagramEditor::SpeedButtonRetLimClick() {
+  Restored.reset();
   EraseBand();
   DefaultRanges();
   ResetPen();
@@ -336,6 +350,7 @@ void TDiagramEditor::KeepRangeAroundZero() {
 void TDiagramEditor::StepEdge(TRangeEdge edge, TUpDown::TUDBtnType button) {
   // The ranges tie the samples to pixel columns; they move only while nothing is drawn.
   if (Count > 0) return;
+  Restored.reset();
   EraseBand();
   StepRangeEdge(*Diagram1, edge, button);
   KeepRangeAroundZero();

@@ -7,13 +7,14 @@
 // Pixels are those of Diagram1, origin at its top left.
 #include <QImage>
 #include <QPoint>
+#include <optional>
 #include <vector>
 
 #include "plotting/DiagramWindow.h"
+#include "sources/DrawingFile.h"
 
 class QPainter;
 class TKeeper;
-struct TDrawingRecord;
 
 class TDiagramEditor : public TDiagramWindow {
   Q_OBJECT
@@ -29,6 +30,16 @@ class TDiagramEditor : public TDiagramWindow {
   TKeeper* GetSignal();
   // The samples and their count; null (count 0) when the editor could not allocate them.
   double* GetData(int& count);
+
+  // The drawing as GetSignal hands it over: the ranges, the last abscissa and the samples.
+  TDrawingRecord Drawing() const;
+  // Whether TakeDrawing takes the drawing: it fits the store and the diagram shows its ranges
+  // as they stand. Changes nothing.
+  bool AcceptsDrawing(const TDrawingRecord& record);
+  // A drawing from elsewhere (a session) becomes the one handed over, exactly as recorded,
+  // as if it had been drawn and processed. The editor shows it when next shown, resampled to
+  // its pixel columns should the plot be of another width than the one it was drawn on.
+  bool TakeDrawing(const TDrawingRecord& record);
 
   // Drawing.
   bool InNet(int x, int y) const;
@@ -113,7 +124,10 @@ class TDiagramEditor : public TDiagramWindow {
   void StepEdge(TRangeEdge edge, TUpDown::TUDBtnType button) override;
   QImage PrintPicture();
   bool LoadDrawing(const QString& name);
-  bool TakeRanges(const TDrawingRecord& record);
+  bool TakeRanges(const TDrawingRecord& record, bool keep = true);
+  void RememberAtShow();
+  void TakeRestoredSamples();
+  void FitRestoredDrawing();
   void SaveDrawing(const QString& name);
 
   std::vector<double> Samples, Backup;
@@ -129,6 +143,8 @@ class TDiagramEditor : public TDiagramWindow {
   bool Settling = false;
   bool LeftButtonDown = false;
   TStoredRange RangesAtShow;
+  // A drawing taken by TakeDrawing and not drawn on since, and the one at the last showing.
+  std::optional<TDrawingRecord> Restored, RestoredAtShow;
   bool DontAskNew = false, DontAskClose = false;
 };
 

@@ -88,6 +88,7 @@ bool TDiagramEditor::LoadDrawing(const QString& name) {
     ShowFileMessage(status, name);
     return false;
   }
+  Restored.reset();
   Count = ResampleDrawing(record, PixelStep(), Samples.data(), Capacity);
   // A file of no samples leaves nothing drawn: the pen starts afresh and the ranges may move.
   if (Count > 0)
@@ -102,18 +103,20 @@ bool TDiagramEditor::LoadDrawing(const QString& name) {
 
 // The file's ranges are taken only as they stand: ranges the diagram would clamp or refuse
 // (beyond its limits, too narrow, not finite) would move the samples off their columns.
-// Refused ones leave the ranges and the drawing on the screen as they were.
-bool TDiagramEditor::TakeRanges(const TDrawingRecord& record) {
+// Refused ones (and, unless kept, taken ones) leave the ranges and the drawing on the screen
+// as they were.
+bool TDiagramEditor::TakeRanges(const TDrawingRecord& record, bool keep) {
   const TStoredRange before = TStoredRange::Of(*Diagram1);
   const QImage shown = Diagram1->Picture().copy();
   const TStoredRange wanted{record.Xmin, record.Xmax, record.Ymin, record.Ymax};
   wanted.RestoreTo(*Diagram1);
-  if (SameRanges(TStoredRange::Of(*Diagram1), wanted)) return true;
+  const bool taken = SameRanges(TStoredRange::Of(*Diagram1), wanted);
+  if (taken && keep) return true;
   before.RestoreTo(*Diagram1);
   // The curve as drawn segment by segment, not as redrawn from the samples.
   Diagram1->Canvas() = shown;
   Diagram1->update();
-  return false;
+  return taken;
 }
 
 // The picture as exported: print mode, the curve in black.

@@ -85,6 +85,7 @@ void TDiagramEditor::ClipToPen() {
 
 void TDiagramEditor::FixPoint(int x, int y) {
   if (Samples.empty() || !InNet(x, y) || x < Pen.x()) return;
+  Restored.reset();
   EraseBand();
   const bool feeler = Diagram1->GetShowFeeler();
   Diagram1->SetShowFeeler(false);
@@ -131,6 +132,7 @@ void TDiagramEditor::PaintCurve(QPainter& p, int colour) const {
 // Xmin (a one-value drawing loaded from a file) covers nothing: the samples' own extent is
 // handed over then, so that they keep their abscissas.
 double TDiagramEditor::LastAbscissa() const {
+  if (Restored) return Restored->XLast;
   const double xmin = Diagram1->GetXmin();
   const double pen = Diagram1->PhisToMathX(Pen.x());
   if (Count > 0 && (Count == Capacity || !(pen > xmin))) return xmin + Count * PixelStep();
@@ -138,12 +140,7 @@ double TDiagramEditor::LastAbscissa() const {
 }
 
 void TDiagramEditor::StoreSignal() {
-  TKeeper* series = Diagram1->GetKeeper(0);
-  const double xmin = Diagram1->GetXmin();
-  if (Count > 0)
-    series->SetArray(Samples.data(), Count, xmin, LastAbscissa());
-  else
-    series->SetConstant(0, xmin, Diagram1->PhisToMathX(Pen.x()) + 1);
+  DrawnSeries(*Diagram1->GetKeeper(0), Samples.data(), Count, Diagram1->GetXmin(), LastAbscissa());
 }
 
 void TDiagramEditor::ShowCoords(int x, int y) {

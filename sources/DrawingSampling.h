@@ -8,3 +8,8 @@
 // than capacity samples are held. Returns the new count. A segment with x1 <= x0 adds
 // nothing; a step that is not positive adds only the value at x0.
 int SampleSegment(double x0, double y0, double x1, double y1, double step, double* samples, int count, int capacity);
+
+class TKeeper;
+// The series a drawing is handed over as: count samples equally spaced over [xmin, xlast],
+// borrowed (the series reads them in place); with nothing drawn, zero over [xmin, xlast + 1].
+void DrawnSeries(TKeeper& series, double* samples, int count, double xmin, double xlast);

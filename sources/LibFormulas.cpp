@@ -66,6 +66,15 @@ double TLibFormulas::ClampParameter(double value) {
   return value;
 }
 
+void TLibFormulas::SetParameters(const TLibParameters& p) {
+  SelectFamily(p.Family);
+  SetK(p.K);
+  SetL(p.L);
+  SetM(p.M);
+  SetTau(p.Tau);
+  SetV0(p.V0);
+}
+
 void TLibFormulas::SetK(int k) {
   K = k < 0 ? 0 : (k > LibMaxK ? LibMaxK : k);
   Normalise();

@@ -30,6 +30,12 @@ struct TLibSignalView {
   double Xmin, Xmax, Ymin, Ymax;
 };
 
+// One signal of the library: its family (1 .. 7), shape parameters, duration and amplitude.
+struct TLibParameters {
+  int Family = 1, K = 0, L = 1, M = 0;
+  double Tau = 1, V0 = 1;
+};
+
 class TLibFormulas {
  public:
   TLibFormulas();
@@ -45,6 +51,11 @@ class TLibFormulas {
   double GetAmpFactor() const { return AmpFactor; }
   // 0 one-sided (analysed on [0, tau]), 1 even, 2 odd (analysed on [-tau/2, tau/2]).
   unsigned char GetSymmetry() const { return Symmetry; }
+
+  TLibParameters Parameters() const { return {Family, K, L, M, Tau, V0}; }
+  // The family first (coming from family 7 it would reset k, l, m), then each parameter
+  // through its setter.
+  void SetParameters(const TLibParameters& p);
 
   // Each setter keeps its value in range and renormalises, so the signal is always scaled.
   void SetK(int k);

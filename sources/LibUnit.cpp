@@ -167,6 +167,12 @@ void TLibForm::done(int result) {
   QDialog::done(result);
 }
 
+void TLibForm::TakeParameters(const TLibParameters& parameters) {
+  Lib.SetParameters(parameters);
+  Lib.Accept();
+  FormClose();
+}
+
 void TLibForm::FormClose() {
   Lib.RestoreAccepted();
   SetComboBoxes();

@@ -39,6 +39,9 @@ class TLibForm : public QDialog {
   // s(t), t in seconds; it reads this window's state when called.
   TRealFunction GetSignalFunction() const { return Lib.GetSignalFunction(); }
   const TLibFormulas& Formulas() const { return Lib; }
+  // A signal chosen elsewhere (a session): it becomes the selected signal and the controls
+  // show it, as after "Выбрать сигнал".
+  void TakeParameters(const TLibParameters& parameters);
 
   void Redraw();
   void ReadTau();

@@ -53,6 +53,30 @@ double TPolyGarmSignal::GetPhase(int n) const { return ValidHarmonic(n) ? Values
 double TPolyGarmSignal::GetFrequency(int n) const { return ValidHarmonic(n) ? Values.Frequency[n] : 0; }
 bool TPolyGarmSignal::IsOn(int n) const { return ValidHarmonic(n) && Values.On[n]; }
 
+TPolyGarmValues TPolyGarmSignal::GetValues() const {
+  TPolyGarmValues v;
+  for (int n = 0; n < HarmonicCount; ++n) {
+    v.Amplitude[n] = Values.Amplitude[n];
+    v.Phase[n] = Values.Phase[n];
+    v.On[n] = Values.On[n];
+  }
+  v.Fundamental = Values.Frequency[1];
+  v.FrequencyHz = Values.FrequencyHz;
+  v.PhaseDegrees = Values.PhaseDegrees;
+  return v;
+}
+
+void TPolyGarmSignal::SetValues(const TPolyGarmValues& values) {
+  for (int n = 0; n < HarmonicCount; ++n) {
+    SetAmplitude(n, values.Amplitude[n]);
+    SetPhase(n, values.Phase[n]);
+    SetOn(n, values.On[n]);
+  }
+  SetFundamental(values.Fundamental);
+  SetFrequencyHz(values.FrequencyHz);
+  SetPhaseDegrees(values.PhaseDegrees);
+}
+
 void TPolyGarmSignal::SetAmplitude(int n, double value) {
   if (ValidHarmonic(n)) Values.Amplitude[n] = Clamp(value, 0, MaxAmplitude);
 }

@@ -16,6 +16,17 @@ constexpr double MinFundamental = 0.1;
 constexpr double MaxFundamental = 10;
 constexpr double InitialFundamental = 6.28318;
 
+// What the fragment window holds: per harmonic its amplitude, phase and check mark, the
+// fundamental F1 and the two units; F_n = n F1 follows from F1.
+struct TPolyGarmValues {
+  double Amplitude[HarmonicCount] = {};
+  double Phase[HarmonicCount] = {};
+  bool On[HarmonicCount] = {true, true, true, true, true, true, true, true, true, true};
+  double Fundamental = InitialFundamental;
+  bool FrequencyHz = false;
+  bool PhaseDegrees = false;
+};
+
 class TPolyGarmSignal {
  public:
   // Seeds the random set with the current time, once.
@@ -35,6 +46,10 @@ class TPolyGarmSignal {
   bool IsOn(int n) const;
   bool IsFrequencyHz() const { return Values.FrequencyHz; }
   bool IsPhaseDegrees() const { return Values.PhaseDegrees; }
+
+  TPolyGarmValues GetValues() const;
+  // Each value through its setter below.
+  void SetValues(const TPolyGarmValues& values);
 
   // Out-of-range values are kept at the nearest bound; an index outside 0 .. 9 is ignored.
   void SetAmplitude(int n, double value);

@@ -148,6 +148,12 @@ void TPolyGarmForm::ShowValues() {
   RadioButton4->setChecked(Signal.IsPhaseDegrees());
 }
 
+void TPolyGarmForm::TakeValues(const TPolyGarmValues& values) {
+  Signal.SetValues(values);
+  Signal.Accept();
+  ShowValues();
+}
+
 void TPolyGarmForm::Execute() {
   if (isVisible()) hide();
   exec();

@@ -25,6 +25,9 @@ class TPolyGarmForm : public QDialog {
   // The window's signal as a curve of time, bound to this window.
   TRealFunction GetSignalFunction() const { return Signal.SignalFunction(); }
   const TPolyGarmSignal& Values() const { return Signal; }
+  // A fragment given elsewhere (a session): the window holds and shows it as if it had been
+  // entered and confirmed.
+  void TakeValues(const TPolyGarmValues& values);
 
   // Per harmonic n = 0 .. 9: CheckBox[n] is the designed CheckBox(n+1), the edits are
   // EditFloatA<n>, EditFloatF<n>, EditFloatP<n> (the object names say so).

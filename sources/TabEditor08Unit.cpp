@@ -7,6 +7,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "numerics/Keeper.h"
 #include "platform/Platform.h"
@@ -174,6 +175,15 @@ void TTabEditorForm::SetPlotColor(int colour) { DF->Diagram->GetKeeper(0)->SetCo
 double* TTabEditorForm::GetData(int& count) {
   count = HandedCount;
   return HandedOver.data();
+}
+
+void TTabEditorForm::TakeValues(const double* values, int count) {
+  count = std::clamp(count, 0, Capacity);
+  std::copy(values, values + count, HandedOver.begin());
+  std::copy(values, values + count, Working.begin());
+  HandedCount = Count = count;
+  EmptyValueCells();
+  for (int i = 0; i < count; ++i) SetCellOf(i, FloatToText(values[i]));
 }
 
 void TTabEditorForm::showEvent(QShowEvent* event) {

@@ -29,6 +29,9 @@ class TTabEditorForm : public QDialog {
   bool IsProcessed() const { return Processed; }
   // The values handed over by the last "Обработать данные" and their number.
   double* GetData(int& count);
+  // Values from elsewhere (a session), at most MaxTableValues of them, become the ones handed over
+  // and fill the grid, as if they had been typed and processed.
+  void TakeValues(const double* values, int count);
 
   // Value k lies in column k mod 10 of the value row below its label row.
   static void IndexToCell(int k, int& col, int& row);

@@ -1,18 +1,21 @@
 # Installs the build into a scratch prefix and checks that a desktop finds the program:
-# the executable, a menu entry that starts it and names an icon, and that icon.
+# the executable, a menu entry that starts it (with a file to open) and names an icon and the
+# session type, that icon, and the session type whose files ".resam" are.
 #   cmake -DBUILD=<build dir> -DPREFIX=<scratch prefix> -P InstallCheck.cmake
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --prefix "${PREFIX}" RESULT_VARIABLE failed OUTPUT_QUIET)
 if(failed)
   message(FATAL_ERROR "cmake --install failed")
 endif()
-foreach(file bin/resam share/applications/resam.desktop share/icons/hicolor/scalable/apps/resam.svg)
+foreach(file bin/resam share/applications/resam.desktop share/icons/hicolor/scalable/apps/resam.svg
+        share/mime/packages/resam.xml)
   if(NOT EXISTS "${PREFIX}/${file}")
     message(FATAL_ERROR "not installed: ${file}")
   endif()
 endforeach()
 file(STRINGS "${PREFIX}/share/applications/resam.desktop" entry)
-foreach(line "[Desktop Entry]" "Type=Application" "Exec=resam" "Icon=resam" "Terminal=false")
+foreach(line "[Desktop Entry]" "Type=Application" "Exec=resam %f" "Icon=resam" "Terminal=false"
+        "MimeType=application/x-resam-session;")
   list(FIND entry "${line}" found)
   if(found EQUAL -1)
     message(FATAL_ERROR "resam.desktop lacks \"${line}\"")
@@ -21,4 +24,15 @@ endforeach()
 file(READ "${PREFIX}/share/icons/hicolor/scalable/apps/resam.svg" icon)
 if(NOT icon MATCHES "<svg")
   message(FATAL_ERROR "resam.svg is not an SVG picture")
+endif()
+file(READ "${PREFIX}/share/mime/packages/resam.xml" types)
+if(NOT types MATCHES "<mime-type type=\"application/x-resam-session\">" OR NOT types MATCHES "<glob pattern=\"\\*\\.resam\"/>")
+  message(FATAL_ERROR "resam.xml does not give the session type with its pattern *.resam")
+endif()
+# Where the database tool is at hand, the install has rebuilt the database with the type.
+if(EXISTS "${PREFIX}/share/mime/globs2")
+  file(READ "${PREFIX}/share/mime/globs2" globs)
+  if(NOT globs MATCHES "application/x-resam-session:\\*\\.resam")
+    message(FATAL_ERROR "the installed type database does not know *.resam")
+  endif()
 endif()

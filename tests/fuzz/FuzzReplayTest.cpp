@@ -29,6 +29,8 @@ TEST(FuzzCorpus, DrawingFilesReadSafely) { Replay("drawing", FuzzDrawingReader);
 
 TEST(FuzzCorpus, TableFilesReadSafely) { Replay("table", FuzzTableReader); }
 
+TEST(FuzzCorpus, SessionFilesReadSafely) { Replay("session", FuzzSessionReader); }
+
 TEST(FuzzCorpus, NumberTextsReadSafely) {
   Replay("number", FuzzNumberTexts);
   QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QStandardPaths>
 
 #include "ScriptedPlatform.h"
 #include "platform/Fonts.h"
@@ -28,6 +29,8 @@ int main(int argc, char* argv[]) {
   qputenv("QT_QPA_PLATFORM",
           qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
   QApplication application(argc, argv);
+  // No test reads or writes the user's own settings or data (the recent sessions, the last one).
+  QStandardPaths::setTestModeEnabled(true);
   // The program's number locale, as the program sets it at start-up.
   QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
   InstallFontSubstitutions();
