@@ -57,11 +57,13 @@ for t in "${targets[@]}"; do
     echo "fuzz.sh: $t FOUND A FAULT; the input is in $build/artifacts/" >&2
     exit 1
   fi
-  # Fork mode ends with "fuzzed for N iterations" and reports its pace on "#N: cov: ..." lines.
+  # Fork mode ends with "fuzzed for N iterations" and "exiting: 0 time: Ss"; its "#N: cov: ..."
+  # lines give the coverage (and only the last job's pace, so the pace is the run's own).
   done_runs=$(grep -o 'fuzzed for [0-9]* iterations' "$log" | grep -o '[0-9]*' || echo "?")
-  last=$(grep '^#[0-9]*: cov:' "$log" | tail -n 1)
-  seconds=$(grep -o 'exec/s [0-9]*' <<<"$last" | grep -o '[0-9]*' || echo "?")
-  cov=$(grep -o 'cov: [0-9]*' <<<"$last" | grep -o '[0-9]*' || echo "?")
+  elapsed=$(grep -o 'exiting: 0 time: [0-9]*' "$log" | grep -o '[0-9]*$' || echo 0)
+  seconds="?"
+  [[ "$done_runs" =~ ^[0-9]+$ && "$elapsed" -gt 0 ]] && seconds=$((done_runs / elapsed))
+  cov=$(grep '^#[0-9]*: cov:' "$log" | tail -n 1 | grep -o 'cov: [0-9]*' | grep -o '[0-9]*' || echo "?")
   summary+=("$(printf '%-12s %12s executions  %8s per second  coverage %s  nothing found' "$t" "$done_runs" "$seconds" "$cov")")
 done
 printf '%s\n' "${summary[@]}"
