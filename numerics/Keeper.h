@@ -67,7 +67,7 @@ class TKeeper {
   void SetName(std::string name) { Name = std::move(name); }
   const std::string& GetName() const { return Name; }
   // A bounded series is drawn over its own interval only; an unbounded one (the default)
-  // reads as zero elsewhere in view, as the specification's series do.
+  // reads as zero elsewhere in view, as the program's signals and curves do.
   void SetBounded(bool on) { Bounded = on; }
   bool IsBounded() const { return Bounded; }
 

@@ -12,7 +12,7 @@
 class QPainter;
 class TDiagram;
 
-// In the order the save dialog offers them; BMP, the spec's one format, first.
+// In the order the save dialog offers them; BMP, the program's first and long its only format, first.
 enum class TFigureFormat { Bmp, Png, Png2x, Svg, Pdf };
 
 struct TFigureSource {

@@ -27,7 +27,7 @@ void TResamForm::BuildComparisonItem() {
   connect(ComparisonItem, &QAction::toggled, this, &TResamForm::ComparisonItemClick);
 }
 
-// After the tabs of the specification, hidden until the menu item asks for it.
+// After the program's three tabs, hidden until the menu item asks for it.
 void TResamForm::BuildComparisonTab() {
   TabSheetComparison = new TComparisonPage;
   const int index = PageControl1->addTab(TabSheetComparison, QStringLiteral("Сравнение методов"));
