@@ -24,11 +24,16 @@ QLabel* Caption(QWidget* parent, const QString& text, int top) {
 }
 
 // Every correction is announced: the user typed the value in this window and should know.
-template <class TEdit>
-TEdit* Edit(QWidget* parent, int top) {
+// The value is checked when the edit is left and when Enter is pressed in it.
+template <class TEdit, class TValue>
+TEdit* Edit(QWidget* parent, int top, TValue least, TValue most) {
   auto* edit = new TEdit(parent);
   edit->setGeometry(EditLeft, top, EditWidth, RowHeight);
   edit->CorrMsg = true;
+  edit->SetMax(most);
+  edit->SetMin(least);
+  QObject::connect(edit, &TEdit::Exit, edit, &TEdit::GetModify);
+  QObject::connect(edit, &QLineEdit::returnPressed, edit, &TEdit::GetModify);
   return edit;
 }
 }  // namespace
@@ -48,35 +53,23 @@ void TSampleNoiseForm::BuildNoiseRows() {
   CheckBoxNoise = new QCheckBox(QStringLiteral("Добавить шум"), this);
   CheckBoxNoise->setGeometry(CheckLeft, 12, ClientWidth - 2 * CheckLeft, RowHeight);
   Caption(this, QStringLiteral("ОСШ, дБ"), 40);
-  EditFloatSnr = Edit<TEditFloat>(this, 40);
-  EditFloatSnr->SetMax(MaxSnrDb);
-  EditFloatSnr->SetMin(MinSnrDb);
+  EditFloatSnr = Edit<TEditFloat>(this, 40, MinSnrDb, MaxSnrDb);
   Caption(this, QStringLiteral("Начальное число"), 68);
-  EditIntSeed = Edit<TEditInt>(this, 68);
-  EditIntSeed->SetMax(static_cast<int>(MaxSeed));
-  EditIntSeed->SetMin(0);
+  EditIntSeed = Edit<TEditInt>(this, 68, 0, static_cast<int>(MaxSeed));
   EditIntSeed->SetTypedLengthLimit(SeedChars);
   ButtonNewNoise = new QPushButton(QStringLiteral("Новый шум"), this);
   ButtonNewNoise->setGeometry(SideButtonLeft, 67, SideButtonWidth, RowHeight + 2);
   ButtonNewNoise->setAutoDefault(false);
   connect(ButtonNewNoise, &QPushButton::clicked, this, &TSampleNoiseForm::ButtonNewNoiseClick);
   connect(CheckBoxNoise, &QCheckBox::clicked, this, &TSampleNoiseForm::CheckBoxClick);
-  connect(EditFloatSnr, &TEditFloat::Exit, EditFloatSnr, &TEditFloat::GetModify);
-  connect(EditFloatSnr, &QLineEdit::returnPressed, EditFloatSnr, &TEditFloat::GetModify);
-  connect(EditIntSeed, &TEditInt::Exit, EditIntSeed, &TEditInt::GetModify);
-  connect(EditIntSeed, &QLineEdit::returnPressed, EditIntSeed, &TEditInt::GetModify);
 }
 
 void TSampleNoiseForm::BuildQuantisationRows() {
   CheckBoxQuantise = new QCheckBox(QStringLiteral("Квантовать"), this);
   CheckBoxQuantise->setGeometry(CheckLeft, 104, ClientWidth - 2 * CheckLeft, RowHeight);
   Caption(this, QStringLiteral("Разрядность, бит"), 132);
-  EditIntBits = Edit<TEditInt>(this, 132);
-  EditIntBits->SetMax(MaxBits);
-  EditIntBits->SetMin(MinBits);
+  EditIntBits = Edit<TEditInt>(this, 132, MinBits, MaxBits);
   connect(CheckBoxQuantise, &QCheckBox::clicked, this, &TSampleNoiseForm::CheckBoxClick);
-  connect(EditIntBits, &TEditInt::Exit, EditIntBits, &TEditInt::GetModify);
-  connect(EditIntBits, &QLineEdit::returnPressed, EditIntBits, &TEditInt::GetModify);
 }
 
 void TSampleNoiseForm::BuildButtons() {

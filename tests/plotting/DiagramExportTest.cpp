@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <QDir>
 #include <QFile>
@@ -9,9 +8,9 @@
 #include <QTest>
 #include <QToolButton>
 #include <cmath>
-#include <csignal>
 
 #include "DiagramTestSupport.h"
+#include "FullDisk.h"
 #include "ScriptedPlatform.h"
 #include "plotting/DiagramExport.h"
 #include "plotting/DiagramFrameUnit.h"
@@ -137,7 +136,7 @@ TEST(DiagramExport, EveryFigureFormatFromThePictureDialog) {
   EXPECT_EQ(QString::fromLatin1(bytes).count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))), 1);
 }
 
-// A full disk, as the file-size limit makes one: the write fails part way.
+// A full disk: the write fails part way.
 TEST(DiagramExport, FailedWriteIsSaidAndLeavesTheOldFileIntact) {
   QTemporaryDir dir;
   TPlot plot;
@@ -146,15 +145,11 @@ TEST(DiagramExport, FailedWriteIsSaidAndLeavesTheOldFileIntact) {
   ASSERT_TRUE(old.open(QIODevice::WriteOnly));
   old.write("old");
   old.close();
-  rlimit limit{};
-  getrlimit(RLIMIT_FSIZE, &limit);
-  rlimit small = limit;
-  small.rlim_cur = 1024;
-  const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-  setrlimit(RLIMIT_FSIZE, &small);
-  const bool written = WriteFigure({&plot.D, {}}, name, TFigureFormat::Svg);
-  setrlimit(RLIMIT_FSIZE, &limit);
-  std::signal(SIGXFSZ, previous);
+  bool written = true;
+  {
+    TFullDisk full(1024);
+    written = WriteFigure({&plot.D, {}}, name, TFigureFormat::Svg);
+  }
   EXPECT_FALSE(written);
   EXPECT_EQ(Scripted().Messages, QStringList(QStringLiteral("Не удаётся записать файл ") + name));
   ASSERT_TRUE(old.open(QIODevice::ReadOnly));

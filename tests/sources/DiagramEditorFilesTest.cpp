@@ -1,15 +1,13 @@
-#include <sys/resource.h>
-
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <cmath>
-#include <csignal>
 #include <functional>
 #include <limits>
 
 #include "EditorTestSupport.h"
+#include "FullDisk.h"
 #include "numerics/Keeper.h"
 #include "plotting/DiagramColours.h"
 #include "sources/DrawingFile.h"
@@ -152,15 +150,10 @@ TEST_F(TEditorFilesTest, FailedSaveSaysSoAndLeavesTheOldFileIntact) {
   WriteAll(old, QByteArray("the previous drawing"));
   Scripted().Messages.clear();
   Scripted().AnswerFile(old);
-  rlimit saved{};
-  getrlimit(RLIMIT_FSIZE, &saved);
-  rlimit small = saved;
-  small.rlim_cur = 64;
-  const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-  setrlimit(RLIMIT_FSIZE, &small);
-  Editor.SpeedButtonSaveClick();
-  setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, previousHandler);
+  {
+    TFullDisk full(64);
+    Editor.SpeedButtonSaveClick();
+  }
   EXPECT_EQ(Scripted().Messages, QStringList{QStringLiteral("Не удаётся записать файл ") + old});
   EXPECT_EQ(ReadAll(old), QByteArray("the previous drawing"));
   EXPECT_EQ(QDir(Folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("old.dkr")}) << "no leftovers";
