@@ -9,6 +9,7 @@
 #include <new>
 
 #include "platform/FileExtension.h"
+#include "platform/FileMessages.h"
 #include "platform/Platform.h"
 #include "platform/SafeSave.h"
 #include "plotting/Diagram.h"
@@ -32,7 +33,7 @@ constexpr qreal DoubleSize = 2;
 // Inches per metre: picture files state their resolution in dots per metre.
 constexpr double MetresPerInch = 0.0254;
 
-const QString NoMemoryMessage = QStringLiteral("Не удаётся сохранить файл. Не достаточно памяти.");
+const QString NoMemoryMessage = QString::fromUtf8(NoMemoryToSaveMessage);
 
 QString FormatFilters() {
   QString filters;
@@ -133,7 +134,7 @@ QByteArray PdfBytes(const TFigureSource& source) {
 bool WriteBytes(const QString& name, const QByteArray& bytes) {
   // Empty bytes are a figure that could not be made; nothing is written over the old file then.
   if (!bytes.isEmpty() && SaveFileSafely(name, bytes) == TSaveResult::Saved) return true;
-  Platform().Message(QStringLiteral("Не удаётся записать файл ") + name);
+  Platform().Message(QString::fromUtf8(CannotWriteFileStart) + name);
   return false;
 }
 }  // namespace

@@ -5,6 +5,7 @@
 #include <new>
 
 #include "platform/FileExtension.h"
+#include "platform/FileMessages.h"
 #include "platform/Platform.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramColours.h"
@@ -120,7 +121,7 @@ void TDiagram::SaveBmpFile() {
     if (!Platform().SaveFileName(options, name)) return;
     SaveBmpFile(name);
   } catch (const std::bad_alloc&) {
-    Platform().Message(QStringLiteral("Не удаётся сохранить файл. Не достаточно памяти."));
+    Platform().Message(QString::fromUtf8(NoMemoryToSaveMessage));
   }
 }
 
@@ -128,5 +129,5 @@ void TDiagram::SaveBmpFile(QString name) {
   CorrectFileExtension(name, QStringLiteral(".bmp"));
   const bool written = PrintPicture().save(name, "BMP");
   // A file that could not be written is said so, never passed over as saved.
-  if (!written) Platform().Message(QStringLiteral("Не удаётся записать файл ") + name);
+  if (!written) Platform().Message(QString::fromUtf8(CannotWriteFileStart) + name);
 }

@@ -6,13 +6,13 @@
 #include <sstream>
 
 #include "platform/FileExtension.h"
+#include "platform/FileMessages.h"
 #include "platform/Platform.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramColours.h"
 #include "plotting/DiagramExport.h"
 #include "sources/DiagramEditor.h"
 #include "sources/DrawingFile.h"
-#include "sources/FileMessages.h"
 
 namespace {
 TFileDialogOptions DrawingDialog(bool save) {

@@ -5,8 +5,8 @@
 #include <new>
 
 #include "numerics/Keeper.h"
+#include "platform/FileMessages.h"
 #include "sources/ByteOrder.h"
-#include "sources/FileMessages.h"
 
 namespace {
 constexpr const char* CountTag = "NDraw";

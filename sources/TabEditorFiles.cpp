@@ -5,9 +5,9 @@
 #include <sstream>
 
 #include "platform/FileExtension.h"
+#include "platform/FileMessages.h"
 #include "platform/Platform.h"
 #include "platform/SafeSave.h"
-#include "sources/FileMessages.h"
 #include "sources/TabEditor08Unit.h"
 #include "sources/TableFile.h"
 #include "sources/TableGrid.h"
@@ -35,8 +35,7 @@ void TTabEditorForm::WriteFile(const QString& name, const QByteArray& bytes) {
       Platform().Message(Utf8(CannotCreateFileMessage));
       return;
     case TSaveResult::CannotWrite:
-      Platform().Message(QStringLiteral("Не удаётся записать файл ") + name +
-                         QStringLiteral(". Прежнее содержимое файла сохранено."));
+      Platform().Message(Utf8(CannotWriteFileStart) + name + QStringLiteral(". Прежнее содержимое файла сохранено."));
       return;
   }
 }

@@ -6,8 +6,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/FileMessages.h"
 #include "sources/ByteOrder.h"
-#include "sources/FileMessages.h"
 
 namespace {
 constexpr unsigned long long ValueBytes = 8;

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/FileExtension.h"
+#include "platform/FileMessages.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -142,8 +143,8 @@ void SaveImageAsBmp(const QImage& picture, const QString& title, const QString& 
     if (!Platform().SaveFileName(options, name)) return;
     CorrectFileExtension(name, QStringLiteral(".bmp"));
     // The formula pictures are JPEG at heart; they are written as true bitmaps.
-    if (!picture.save(name, "BMP")) Platform().Message(QStringLiteral("Не удаётся записать файл ") + name);
+    if (!picture.save(name, "BMP")) Platform().Message(QString::fromUtf8(CannotWriteFileStart) + name);
   } catch (const std::bad_alloc&) {
-    Platform().Message(QStringLiteral("Не удаётся сохранить файл. Не достаточно памяти."));
+    Platform().Message(QString::fromUtf8(NoMemoryToSaveMessage));
   }
 }
