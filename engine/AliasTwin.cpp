@@ -2,8 +2,9 @@
 
 #include <cmath>
 
+#include "numerics/Mathlib.h"
+
 namespace {
-constexpr double TwoPi = 6.283185307179586;
 
 // The fractional part nearest zero: whole turns of a phase are dropped before it is scaled
 // by 2 pi, so that a far grid origin costs no accuracy.

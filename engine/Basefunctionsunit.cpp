@@ -3,9 +3,9 @@
 #include <cmath>
 
 #include "engine/SincSeries.h"
+#include "numerics/Mathlib.h"
 
 namespace {
-constexpr double Pi = 3.141592653589793;
 constexpr int MaxPieces = 4;
 constexpr int MaxCoefficients = 8;
 

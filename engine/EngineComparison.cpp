@@ -14,7 +14,7 @@ TErrorFigures TResamEngine::MethodFigures(TMethod method) const {
     none.Gap = TFiguresGap::TableSignal;
     return none;
   }
-  if (method == MethodLagrange && FN > MaxLagrangeCount) {
+  if (FN > MethodRow(method).CountLimit) {
     none.Gap = TFiguresGap::LagrangeLimit;
     return none;
   }

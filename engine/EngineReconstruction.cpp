@@ -7,22 +7,9 @@
 #include "platform/CoreServices.h"
 
 namespace {
-constexpr int KeepOrder = -1;
 constexpr int EstimateCount = 10;
 constexpr double SpanPad = 0.1, RangePad = 0.15;
 constexpr int FunctionReach = 100, VisibleReach = 5;
-
-struct TMethodKernel {
-  TRealFunction::TPlain Kernel;  // null: the Lagrange polynomial, which has no generating function
-  int Order;                     // KeepOrder: the method leaves the order as it was
-};
-
-// In the method menu's order (TResamEngine::TMethod).
-constexpr TMethodKernel MethodKernels[] = {
-    {Sinc, KeepOrder}, {nullptr, KeepOrder}, {Pol0, 0},  {Pol1, 1},  {Pol2, 2},  {Pol3, 3},
-    {Spl11, 1},        {Spl21, 2},           {Spl31, 3}, {Spl12, 1}, {Spl22, 2}, {Spl32, 3},
-};
-static_assert(std::size(MethodKernels) == TResamEngine::MethodCount);
 }  // namespace
 
 TResamEngine::TResamEngine() : KotelnikovSum(nullptr), LagrangeSum(nullptr), FKernel(Sinc) {
@@ -30,7 +17,12 @@ TResamEngine::TResamEngine() : KotelnikovSum(nullptr), LagrangeSum(nullptr), FKe
   SetBasisCount(MinBasisCount);
 }
 
-TFourierAnalyser& TResamEngine::SpectrumModule() { return Module ? *Module : OwnModule; }
+// The engine's own module is made on first use: a window hands its own module over at once.
+TFourierAnalyser& TResamEngine::SpectrumModule() {
+  if (Module) return *Module;
+  if (!OwnModule) OwnModule = std::make_unique<TFourierAnalyser>();
+  return *OwnModule;
+}
 
 void TResamEngine::UseSums(TSampleSum kotelnikov, TSampleSum lagrange) {
   KotelnikovSum = kotelnikov;
@@ -54,13 +46,13 @@ double TResamEngine::MethodValue(TMethod method, double t) const {
   const TSampleSet set = SampleSet();
   if (method == MethodKotelnikov) return KotelnikovSum ? KotelnikovSum(set, t) : KotelnikovValue(set, t);
   if (method == MethodLagrange) return LagrangeSum ? LagrangeSum(set, t) : Product.Value(set, t);
-  return LocalValue(set, MethodKernels[method].Kernel, t);
+  return LocalValue(set, MethodRow(method).Kernel, t);
 }
 
 TResamEngine::TChanges TResamEngine::SetMethod(TMethod method) {
   if (method < 0 || method >= MethodCount) return ChangeNone;
   TChanges changes = TakeMethod(method);
-  if (method == MethodLagrange) changes |= LimitToLagrange();
+  changes |= LimitToMethod();
   if (!Given) return changes;
   TWaitCursor wait;
   changes |= Reconstruct();
@@ -73,15 +65,15 @@ TResamEngine::TChanges TResamEngine::SetMethod(TMethod method) {
 TResamEngine::TChanges TResamEngine::TakeMethod(TMethod method) {
   FMethod = method;
   if (method == MethodLagrange) return ChangeMethod;
-  const TMethodKernel& m = MethodKernels[method];
+  const TMethodRow& m = MethodRow(method);
   FKernel = m.Kernel;
-  if (m.Order != KeepOrder) FKernelOrder = m.Order;
+  if (m.Order != KeepKernelOrder) FKernelOrder = m.Order;
   return ChangeMethod | AnalyseGeneratingFunction();
 }
 
-TResamEngine::TChanges TResamEngine::LimitToLagrange() {
-  if (FN <= MaxLagrangeCount) return ChangeNone;
-  FN = MaxLagrangeCount;
+TResamEngine::TChanges TResamEngine::LimitToMethod() {
+  if (FN <= CountLimit()) return ChangeNone;
+  FN = CountLimit();
   if (!Given) return ChangeSamples;
   TWaitCursor wait;
   return ChangeSamples | Resample() | Reconstruct();
@@ -138,8 +130,8 @@ TResamEngine::TChanges TResamEngine::ComputeError() {
   ErrorKnown = SignalSource != SourceTable;
   if (!ErrorKnown) return ChangeError;
   const TErrorInterval interval = ErrorInterval(FT1, FT2, FT, IsLagrange());
-  TabulateError(Signal, Curve, interval.A, interval.B, FErrorValues);
-  Error.SetArray(FErrorValues, ErrorCount, interval.A, interval.B);
+  TabulateError(Signal, Curve, interval.A, interval.B, FErrorValues.data());
+  Error.SetArray(FErrorValues.data(), ErrorCount, interval.A, interval.B);
   ErrorRange.HasLimits = true;
   ErrorRange.LimitMin = interval.A;
   ErrorRange.LimitMax = interval.B;

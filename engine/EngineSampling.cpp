@@ -5,11 +5,10 @@
 
 #include "engine/ResamEngine.h"
 #include "engine/SamplingGrid.h"
+#include "numerics/Mathlib.h"
 #include "platform/CoreServices.h"
 
 namespace {
-constexpr double Pi = 3.141592653589793;
-constexpr double TwoPi = 6.283185307179586;
 constexpr double InverseTwoPi = 0.15915494309189534198;
 constexpr int WidthDoublings = 4;
 constexpr double HalfLevel = 0.5;

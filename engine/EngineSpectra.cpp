@@ -19,7 +19,7 @@ TResamEngine::TChanges TResamEngine::ShowAnalogSpectrum() {
   if (!Given) return ChangeNone;
   SpectrumRangeSet = false;
   const double band = AnalogSpectrumBand(SpectrumModule().GetFreqStep(), AnalogStep, FShownUnit);
-  AnalogSpec.SetArray(FAnalogSpectrum, SpectrumKeepCount, 0, band);
+  AnalogSpec.SetArray(FAnalogSpectrum.data(), SpectrumKeepCount, 0, band);
   AnalogSpec.SetSymmetry(SymmetryEven);
   return ChangeAnalogSpectrum;
 }
@@ -43,8 +43,8 @@ TResamEngine::TChanges TResamEngine::ComputeReconSpectrum() {
   const TReconKind kind = IsLagrange()                     ? TReconKind::Lagrange
                           : FKernel == TRealFunction(Sinc) ? TReconKind::Kotelnikov
                                                            : TReconKind::Local;
-  const double band = ReconstructionSpectrum(kind, DiscreteSpec, KernelSpec, FWd, FT, FShownUnit, FReconSpectrum);
-  ReconSpec.SetArray(FReconSpectrum, ReconSpectrumCount, 0,
+  const double band = ReconstructionSpectrum(kind, DiscreteSpec, KernelSpec, FWd, FT, FShownUnit, FReconSpectrum.data());
+  ReconSpec.SetArray(FReconSpectrum.data(), ReconSpectrumCount, 0,
                      FShownUnit == TFrequencyUnit::Circular ? band : band / TwoPiShort);
   ReconSpec.SetSymmetry(SymmetryEven);
   return ChangeReconSpectrum;
@@ -99,16 +99,16 @@ TResamEngine::TChanges TResamEngine::AnalyseGeneratingFunction() {
   KernelRange.Ymin = KernelViewBottom;
   KernelRange.Ymax = KernelViewTop;
   const TKernelAnalysis analysis =
-      AnalyseKernel(kotelnikov, FKernel, FKernelOrder, Detail, Step, FKernelSpectrum, FDistortion);
+      AnalyseKernel(kotelnikov, FKernel, FKernelOrder, Detail, Step, FKernelSpectrum.data(), FDistortion.data());
   KernelSpectrumKnown = analysis.SpectrumCount > 0;
   if (KernelSpectrumKnown) {
-    KernelSpec.SetArray(FKernelSpectrum, analysis.SpectrumCount, 0, analysis.SpectrumEnd);
+    KernelSpec.SetArray(FKernelSpectrum.data(), analysis.SpectrumCount, 0, analysis.SpectrumEnd);
     KernelSpec.SetSymmetry(SymmetryEven);
     KernelSpectrumRange = {};
     KernelSpectrumRange.Xmin = -SpectrumViewPeriods * TwoPiShort;
     KernelSpectrumRange.Xmax = SpectrumViewPeriods * TwoPiShort;
     KernelSpectrumRange.AutoY = true;
-    DistortionCurve.SetArray(FDistortion, analysis.DistortionCount, 0, analysis.DistortionEnd);
+    DistortionCurve.SetArray(FDistortion.data(), analysis.DistortionCount, 0, analysis.DistortionEnd);
     DistortionCurve.SetSymmetry(SymmetryEven);
     DistortionRange = {};
     DistortionRange.Xmax = analysis.DistortionEnd;

@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "engine/VectorLanes.h"
+#include "numerics/Mathlib.h"
 
 namespace {
-constexpr double Pi = 3.141592653589793;
 constexpr int MaxKernelOrder = 3;
 // The finest menu step gives 40001 points; this leaves room and bounds the grid's size.
 constexpr double MaxIntegrationPoints = 1e6;

@@ -6,13 +6,13 @@
 
 #include "engine/Basefunctionsunit.h"
 #include "engine/Lagrbfunit.h"
+#include "numerics/Mathlib.h"
 
 TReconstructionTerms::TReconstructionTerms() {
   for (int k = 0; k < MaxShownTerms; ++k) Entries[k] = {this, k};
 }
 
 namespace {
-constexpr double Pi = 3.141592653589793;
 }  // namespace
 
 void TReconstructionTerms::Clear() {

@@ -13,6 +13,12 @@
 // series stays valid, with its contents, until the next command or operation that reports
 // the change named beside it; the engine must outlive every series copied from it (the
 // curves read it).
+//
+// What an engine costs: about 22 KB in the object itself (the signal's tabulation, the
+// samples, the series), about 175 KB of result arrays on the heap, and, while no spectrum
+// module is handed to it, its own module's 2.5 MB, made on first use. So an engine may live
+// on the stack; the object is held below MaxEngineSize.
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -21,6 +27,7 @@
 #include "engine/LagrangeProduct.h"
 #include "engine/Lagrbfunit.h"
 #include "engine/MethodComparison.h"
+#include "engine/MethodTable.h"
 #include "engine/PeriodSpan.h"
 #include "engine/ReconstructionError.h"
 #include "engine/ReconstructionTerms.h"
@@ -38,22 +45,9 @@ class TResamEngine {
   enum TSignalSource { SourceEditor, SourceLibrary, SourcePolyharmonic, SourceTable };
   // How the first period is chosen for a new analog signal.
   enum TPeriodRule { PeriodFromCount, PeriodHalfTmax };
-  // The methods in the method menu's order.
-  enum TMethod {
-    MethodKotelnikov,
-    MethodLagrange,
-    MethodPol0,
-    MethodPol1,
-    MethodPol2,
-    MethodPol3,
-    MethodSpl11,
-    MethodSpl21,
-    MethodSpl31,
-    MethodSpl12,
-    MethodSpl22,
-    MethodSpl32,
-    MethodCount
-  };
+  // The methods in the method menu's order (engine/MethodTable.h).
+  using TMethod = ::TMethod;
+  using enum ::TMethod;
 
   // What the source commands hand over before AcceptSignal. The source windows keep the
   // data alive and unchanged until the user confirms another signal.
@@ -96,8 +90,8 @@ class TResamEngine {
 
   static constexpr int AnalogCount = 1024;  // points of the analog signal's tabulation
   static constexpr int SampleCapacity = 1000;
-  static constexpr int MaxCount = 500;         // sample limit of every method but Lagrange
-  static constexpr int MaxLagrangeCount = 50;  // sample limit of the Lagrange method
+  static constexpr int MaxCount = CommonCountLimit;           // sample limit of every method but Lagrange
+  static constexpr int MaxLagrangeCount = LagrangeCountLimit;  // sample limit of the Lagrange method
   static constexpr int SpectrumKeepCount = AnalogSpectrumCount;
   static constexpr int ErrorCount = ::ErrorCount;
   static constexpr int ReconSpectrumCount = ::ReconSpectrumCount;
@@ -187,19 +181,15 @@ class TResamEngine {
   double Wd() const { return FWd; }
   bool EdgeGuard() const { return FEdgeGuard; }
   bool CountModeOn() const { return CountMode; }
-  bool AnchoredAtZero() const { return AtZero; }
   TMethod Method() const { return FMethod; }
   bool IsLagrange() const { return FMethod == MethodLagrange; }
-  TRealFunction Kernel() const { return FKernel; }
   int KernelOrder() const { return FKernelOrder; }
-  int AnalysisDetail() const { return Detail; }
-  double AnalysisStep() const { return Step; }
   int BasisCount() const { return Basis.Count(); }
   TFrequencyUnit ShownUnit() const { return FShownUnit; }
   TSpectrumView ShownView() const { return FShownView; }
   bool SpectrumRangeKnown() const { return SpectrumRangeSet; }
   // The largest count the method allows (500, or 50 for Lagrange).
-  int CountLimit() const { return IsLagrange() ? MaxLagrangeCount : MaxCount; }
+  int CountLimit() const { return MethodRow(FMethod).CountLimit; }
   TSampleSet SampleSet() const { return {Samples, FN, FT, FT0}; }
   const TSampleNoise& SampleNoise() const { return Noise; }
   // The twin is asked for and the signal is a polyharmonic fragment.
@@ -315,9 +305,8 @@ class TResamEngine {
   TChanges TakeMethod(TMethod method);
   void SetIntervalLimits(double lo1, double hi1, double lo2, double hi2);
   TChanges CommitInterval();
-  TChanges LimitToLagrange();
+  TChanges LimitToMethod();
   void TakeSampleSeries(double tlast);
-  TSampleSum CurrentSum() const;
   static double KotelnikovCurve(const TResamEngine& engine, double t);
   static double LocalCurve(const TResamEngine& engine, double t);
   static double LagrangeCurve(const TResamEngine& engine, double t);
@@ -326,7 +315,7 @@ class TResamEngine {
   void TabulateReference();
 
   TFourierAnalyser* Module = nullptr;
-  TFourierAnalyser OwnModule;
+  std::unique_ptr<TFourierAnalyser> OwnModule;  // about 2.5 MB: on the heap, made when first asked for
   TSampleSum KotelnikovSum;
   TSampleSum LagrangeSum;
 
@@ -356,15 +345,15 @@ class TResamEngine {
   int FKernelOrder = 0;
 
   // Error, spectra, generating-function analysis.
-  double FErrorValues[ErrorCount] = {};
+  std::vector<double> FErrorValues = std::vector<double>(ErrorCount);
   bool ErrorKnown = false;
   TLagrangeProduct Product;
-  double Reference[ComparisonCount] = {};  // the analog signal on the comparison grid
+  std::vector<double> Reference = std::vector<double>(ComparisonCount);  // the analog signal on the comparison grid
   TErrorFigures FErrorFigures;
-  double FAnalogSpectrum[SpectrumKeepCount] = {};
-  double FReconSpectrum[ReconSpectrumCount] = {};
-  double FKernelSpectrum[MaxKernelSpectrumCount] = {};
-  double FDistortion[MaxDistortionCount] = {};
+  std::vector<double> FAnalogSpectrum = std::vector<double>(SpectrumKeepCount);
+  std::vector<double> FReconSpectrum = std::vector<double>(ReconSpectrumCount);
+  std::vector<double> FKernelSpectrum = std::vector<double>(MaxKernelSpectrumCount);
+  std::vector<double> FDistortion = std::vector<double>(MaxDistortionCount);
   bool KernelSpectrumKnown = false;
   bool SpectrumRangeSet = false;
   TFrequencyUnit FShownUnit = TFrequencyUnit::Circular;
@@ -386,3 +375,6 @@ class TResamEngine {
   TViewRange SignalRange, ErrorRange, SpectrumRange;
   TViewRange KernelRange, KernelSpectrumRange, DistortionRange, BasisRange;
 };
+
+constexpr size_t MaxEngineSize = 64 * 1024;
+static_assert(sizeof(TResamEngine) <= MaxEngineSize, "large buffers of the engine belong on the heap");

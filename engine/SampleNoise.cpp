@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "numerics/Mathlib.h"
+
 namespace {
-constexpr double TwoPi = 6.283185307179586;
 constexpr int MantissaShift = 11;                       // 64 random bits to the 53 of a double
 constexpr double UnitScale = 1.0 / 9007199254740992.0;  // 2^-53
 }  // namespace

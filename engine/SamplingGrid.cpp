@@ -2,8 +2,9 @@
 
 #include <cmath>
 
+#include "numerics/Mathlib.h"
+
 namespace {
-constexpr double Pi = 3.141592653589793;
 constexpr double InversePi = 0.31830988618379068395;
 constexpr double MinPeriodShare = 0.002;
 constexpr double LargePeriodShare = 0.9;

@@ -4,9 +4,9 @@
 
 #include "engine/KernelResponse.h"
 #include "numerics/Keeper.h"
+#include "numerics/Mathlib.h"
 
 namespace {
-constexpr double Pi = 3.141592653589793;
 constexpr unsigned DiscreteDoublings = 5;
 }  // namespace
 

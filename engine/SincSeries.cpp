@@ -3,9 +3,9 @@
 #include <cmath>
 
 #include "engine/VectorLanes.h"
+#include "numerics/Mathlib.h"
 
 namespace {
-constexpr double Pi = 3.141592653589793;
 // Far from the record the product of four distances could overflow; there the terms are
 // summed one by one (the value is tiny there anyway).
 constexpr double QuadSumLimit = 1e6;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "numerics/Mathlib.h"
 #include "shell/SessionFile.h"
 #include "sources/DrawingFile.h"
 #include "sources/TableFile.h"
@@ -16,7 +17,6 @@
 #include "widgets/EditFloatUnit.h"
 
 namespace {
-constexpr double Pi = 3.14159265358979323846;
 
 void Save(const QString& path, const std::string& bytes) {
   std::ofstream(path.toStdString(), std::ios::binary) << bytes;

@@ -6,9 +6,9 @@
 #include <cstring>
 
 #include "platform/CoreServices.h"
+#include "numerics/Mathlib.h"
 
 namespace {
-constexpr double Pi = 3.141592653589793;
 constexpr double MinFreqLimit = 0.01;
 constexpr unsigned CountedBits = 0xFFFF;  // the padded length looks at the low 16 bits
 

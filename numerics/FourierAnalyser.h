@@ -12,6 +12,7 @@
 // The window class TSpAnForm derives from this one and adds the progress display through
 // the Progress* and RunTransform hooks; on their own they do nothing.
 #include "numerics/FourierTransform.h"
+#include "numerics/Mathlib.h"
 #include "numerics/WidthCriteria.h"
 
 enum class TTransformKind { Fast, Direct };
@@ -87,7 +88,7 @@ class TFourierAnalyser {
   void FindWidth();
   void Advance(unsigned steps);
 
-  double TwoPi = 6.283185307179586;
+  double TwoPi = ::TwoPi;
   alignas(64) double Input[MaxCount];
   unsigned PadLength = 0;
   alignas(64) double Re[MaxN + 1];
@@ -95,7 +96,7 @@ class TFourierAnalyser {
   unsigned TransformSize = 0;
   unsigned PointCount = 0;
   unsigned Doublings = 5;
-  double FreqLimit = 3.141592653589793;
+  double FreqLimit = Pi;
   bool FFT = true;
   bool FullSize = true;
   TWidthCriterion Criterion = TWidthCriterion::Amplitude;

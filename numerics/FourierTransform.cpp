@@ -4,12 +4,14 @@
 #include <cmath>
 #include <cstddef>
 
+#include "numerics/Mathlib.h"
+
 // The vector types below never cross a function boundary that is not inlined, so the
 // ABI note GCC gives for them does not concern us.
 #pragma GCC diagnostic ignored "-Wpsabi"
 
 namespace {
-constexpr double FullTurn = 6.283185307179586;  // 2π rounded to double
+constexpr double FullTurn = TwoPi;
 
 // Stages whose groups fit in this many points run block by block: 1024 points of real and
 // imaginary parts take 16 KB, so a block and its twiddles stay in the first-level cache.

@@ -1,7 +1,13 @@
 #pragma once
 // Small pure helpers shared by the series store, the diagram and the signal library.
 // None allocates; the out-arguments are the only effects.
+#include <numbers>
+
 #include "numerics/RealFunction.h"
+
+// π and a full turn, from the standard library's one constant (doubling a double is exact).
+inline constexpr double Pi = std::numbers::pi;
+inline constexpr double TwoPi = 2 * std::numbers::pi;
 
 void Swap(double& a, double& b);
 // true when [a, b] is a proper interval (swapped into order if needed); false when a == b

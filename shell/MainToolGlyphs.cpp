@@ -5,9 +5,10 @@
 #include <QPixmap>
 #include <cmath>
 
+#include "numerics/Mathlib.h"
+
 namespace {
 constexpr int Size = 16;
-constexpr double Pi = 3.141592653589793;
 
 QPainterPath Curve(double (*f)(double), double left, double right) {
   QPainterPath path;

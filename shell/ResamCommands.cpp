@@ -18,6 +18,7 @@
 #include "platform/CoreServices.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
+#include "shell/MethodViews.h"
 #include "shell/ResamUnit.h"
 #include "widgets/EditFloatUnit.h"
 #include "widgets/EditIntUnit.h"
@@ -26,11 +27,7 @@ void TResamForm::ConnectCommands() {
   using F = TResamForm;
   const std::pair<QAction*, void (F::*)()> items[] = {
       {N2, &F::N2Click},     {N3, &F::N3Click},     {N28, &F::SpeedButton11Click},
-      {N40, &F::N40Click},   {N31, &F::N31Click},   {N33, &F::N33Click},
-      {N35, &F::N35Click},   {N36, &F::N36Click},   {N212, &F::N212Click},
-      {N312, &F::N312Click}, {N111, &F::N111Click}, {N211, &F::N211Click},
-      {N311, &F::N311Click}, {N121, &F::N121Click}, {N221, &F::N221Click},
-      {N321, &F::N321Click}, {N6, &F::N6Click},     {N110, &F::N110Click},
+      {N40, &F::N40Click},   {N6, &F::N6Click},     {N110, &F::N110Click},
       {N210, &F::N210Click}, {N310, &F::N310Click}, {N42, &F::N42Click},
       {N43, &F::N43Click},   {N44, &F::N44Click},   {N46, &F::N46Click},
       {N47, &F::N47Click},   {N9, &F::N9Click},     {N10, &F::N10Click},
@@ -39,6 +36,7 @@ void TResamForm::ConnectCommands() {
       {N18, &F::N18Click},   {N27, &F::N27Click},   {N20, &F::N20Click},
       {N21, &F::N21Click},   {N22, &F::N22Click},   {N4, &F::N4Click}};
   for (const auto& [item, handler] : items) connect(item, &QAction::triggered, this, handler);
+  for (const TMethodView& m : MethodViews()) connect(this->*m.Item, &QAction::triggered, this, m.Click);
   const std::pair<QAbstractButton*, void (F::*)()> buttons[] = {{SpeedButton1, &F::N2Click},
                                                                 {SpeedButton2, &F::N3Click},
                                                                 {SpeedButton11, &F::SpeedButton11Click},
@@ -131,9 +129,8 @@ void TResamForm::ConnectMouseMoves() {
                      TabSheet1, TabSheet2, TabSheet3, TabSheet4, static_cast<QWidget*>(GroupBox1)})
     TrackMouse(w);
   for (QWidget* w : {static_cast<QWidget*>(PanelBF), PanelBF->viewport(), ScrollBox1}) TrackMouse(w);
-  for (QLabel* image : {ImageKot, ImagePol0, ImagePol1, ImagePol2, ImagePol3, ImageSpl11, ImageSpl21, ImageSpl31,
-                        ImageSpl12, ImageSpl22, ImageSpl32})
-    TrackMouse(image);
+  for (const TMethodView& m : MethodViews())
+    if (m.Image) TrackMouse(this->*m.Image);
   for (QWidget* w : {static_cast<QWidget*>(GroupBoxLagr), static_cast<QWidget*>(GroupBoxLagrPar),
                      static_cast<QWidget*>(PanelLagr), static_cast<QWidget*>(ImageLagr)})
     TrackMouse(w);

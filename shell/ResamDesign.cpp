@@ -16,6 +16,7 @@
 #include "plotting/DiagramFrameUnit.h"
 #include "plotting/ToolGlyphs.h"
 #include "shell/MainToolGlyphs.h"
+#include "shell/MethodViews.h"
 #include "shell/ResamUnit.h"
 
 namespace {
@@ -158,10 +159,10 @@ void TResamForm::BuildKernelTab() {
   PanelBF->setWidget(ScrollBox1);
   PanelBF->setWidgetResizable(true);
   MakeWhite(PanelBF->viewport());
-  for (QLabel** image : {&ImageKot, &ImagePol0, &ImagePol1, &ImagePol2, &ImagePol3, &ImageSpl11, &ImageSpl21,
-                         &ImageSpl31, &ImageSpl12, &ImageSpl22, &ImageSpl32}) {
-    *image = new QLabel(ScrollBox1);
-    (*image)->hide();
+  for (const TMethodView& m : MethodViews()) {
+    if (!m.Image) continue;
+    this->*m.Image = new QLabel(ScrollBox1);
+    (this->*m.Image)->hide();
   }
   ImageKot->show();
   PanelImage = PictureTools(TabSheet3, SpeedButton12, SpeedButton14, SpeedButton13);

@@ -11,37 +11,18 @@
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
 #include "resources/FormulaPictures.h"
+#include "shell/MethodViews.h"
 #include "shell/ResamUnit.h"
 #include "widgets/Comfun.h"
 #include "widgets/PicViewerUnit.h"
 
 namespace {
+using E = TResamEngine;
 // A picture within this much of the panel's size (its border and scroll bar) starts at the edge.
 constexpr int PanelMargin = 30;
 // The viewer shows the formula half as large again as the panel does; the clipboard and the
 // saved file take that size too, so that a pasted formula stays readable.
 constexpr qreal EnlargedScale = 1.5;
-
-// The formula pictures in the order the panel's tools look for the visible one, each with
-// the method that shows it.
-struct TFormulaPicture {
-  QLabel* TResamForm::*Image;
-  TResamEngine::TMethod Method;
-  const char* Name;
-};
-const TFormulaPicture Pictures[] = {
-    {&TResamForm::ImageKot, TResamEngine::MethodKotelnikov, "ImageKot"},
-    {&TResamForm::ImagePol0, TResamEngine::MethodPol0, "ImagePol0"},
-    {&TResamForm::ImagePol1, TResamEngine::MethodPol1, "ImagePol1"},
-    {&TResamForm::ImagePol2, TResamEngine::MethodPol2, "ImagePol2"},
-    {&TResamForm::ImagePol3, TResamEngine::MethodPol3, "ImagePol3"},
-    {&TResamForm::ImageSpl11, TResamEngine::MethodSpl11, "ImageSpl11"},
-    {&TResamForm::ImageSpl21, TResamEngine::MethodSpl21, "ImageSpl21"},
-    {&TResamForm::ImageSpl31, TResamEngine::MethodSpl31, "ImageSpl31"},
-    {&TResamForm::ImageSpl12, TResamEngine::MethodSpl12, "ImageSpl12"},
-    {&TResamForm::ImageSpl22, TResamEngine::MethodSpl22, "ImageSpl22"},
-    {&TResamForm::ImageSpl32, TResamEngine::MethodSpl32, "ImageSpl32"},
-};
 
 int CheckedDetail(const TResamForm& form) {
   if (form.N42->isChecked()) return KernelDetailLow;
@@ -81,11 +62,13 @@ void TResamForm::ShowKernelAnalysis() {
     Series(DFK, 0)->TakeData(Engine.DistortionSeries());
     ShowRange(DFK, Engine.DistortionView());
   }
-  for (const TFormulaPicture& p : Pictures) {
-    QLabel* image = this->*p.Image;
-    const bool chosen = Engine.Method() == p.Method;
+  for (int m = 0; m < E::MethodCount; ++m) {
+    const TMethodView& view = MethodView(E::TMethod(m));
+    if (!view.Image) continue;
+    QLabel* image = this->*view.Image;
+    const bool chosen = Engine.Method() == m;
     if (chosen) {
-      LoadPicture(image, p.Name, devicePixelRatioF());
+      LoadPicture(image, view.Picture, devicePixelRatioF());
       // The scroll box holds the whole picture, so that one larger than the panel scrolls.
       ScrollBox1->setMinimumSize(image->size());
       CentreImage(image);
@@ -101,18 +84,21 @@ void TResamForm::CentreImage(QLabel* image) {
   image->move(left, top);
 }
 
-QLabel* TResamForm::VisibleImage() const {
-  for (const TFormulaPicture& p : Pictures)
-    if (!(this->*p.Image)->isHidden()) return this->*p.Image;
-  return ImageSpl32;
+// The shown picture, or the last one when none is shown.
+const TMethodView& TResamForm::VisibleView() const {
+  const TMethodView* last = nullptr;
+  for (const TMethodView& m : MethodViews()) {
+    if (!m.Image) continue;
+    last = &m;
+    if (!(this->*m.Image)->isHidden()) break;
+  }
+  return *last;
 }
 
+QLabel* TResamForm::VisibleImage() const { return this->*VisibleView().Image; }
+
 QImage TResamForm::EnlargedPicture(qreal devicePixelRatio) const {
-  const QLabel* visible = VisibleImage();
-  for (const TFormulaPicture& p : Pictures)
-    if (this->*p.Image == visible)
-      return RenderFormulaPicture(QString::fromLatin1(p.Name), EnlargedScale, devicePixelRatio);
-  return {};
+  return RenderFormulaPicture(QString::fromLatin1(VisibleView().Picture), EnlargedScale, devicePixelRatio);
 }
 
 void TResamForm::N110Click() { SelectAnalysis(*this, N110, nullptr); }

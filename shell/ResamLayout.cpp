@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "plotting/DiagramFrameUnit.h"
+#include "shell/MethodViews.h"
 #include "shell/ResamUnit.h"
 
 namespace {
@@ -116,9 +117,8 @@ void TResamForm::LayoutKernelTab() {
   DFK->setGeometry(0, h + KernelGap, w, h);
   PanelBF->setGeometry(DFBFS->x() + PanelInset, DFK->y() + PanelInset, Pane(w - 2 * PanelInset),
                        Pane(h - 2 * PanelInset));
-  for (QLabel* image : {ImageKot, ImagePol0, ImagePol1, ImagePol2, ImagePol3, ImageSpl11, ImageSpl21, ImageSpl31,
-                        ImageSpl12, ImageSpl22, ImageSpl32})
-    CentreImage(image);
+  for (const TMethodView& m : MethodViews())
+    if (m.Image) CentreImage(this->*m.Image);
   PanelImage->move(PanelBF->x() + PanelBF->width() - PanelImage->width() - ToolPanelRightMargin, PanelBF->y() + Gap);
   PanelImage->raise();
 }

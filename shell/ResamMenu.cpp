@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "shell/MethodViews.h"
 #include "shell/ParameterStepper.h"
 #include "shell/ResamUnit.h"
 #include "shell/StepKeys.h"
@@ -13,7 +14,7 @@ namespace {
 QAction* Item(QMenu* menu, const QString& caption) { return menu->addAction(caption); }
 
 // An exclusive group of check items; the first one listed as checked is the initial choice.
-QActionGroup* RadioGroup(QObject* owner, std::initializer_list<QAction*> items, QAction* checked) {
+QActionGroup* RadioGroup(QObject* owner, const QList<QAction*>& items, QAction* checked) {
   auto* group = new QActionGroup(owner);
   group->setExclusive(true);
   for (QAction* a : items) {
@@ -64,21 +65,12 @@ void TResamForm::BuildSignalMenu() {
 
 void TResamForm::BuildMethodMenu() {
   N30 = menuBar()->addMenu(QStringLiteral("Метод интерполяции"));
-  N31 = Item(N30, QStringLiteral("Ряд Котельникова"));
-  N33 = Item(N30, QStringLiteral("Многочлен Лагранжа"));
-  N30->addSeparator();
-  N35 = Item(N30, QStringLiteral("Локальная кусочно-полиномиальная, порядок: 0"));
-  N36 = Item(N30, QStringLiteral("Локальная кусочно-полиномиальная, порядок: 1"));
-  N212 = Item(N30, QStringLiteral("Локальная кусочно-полиномиальная, порядок: 2"));
-  N312 = Item(N30, QStringLiteral("Локальная кусочно-полиномиальная, порядок: 3"));
-  N30->addSeparator();
-  N111 = Item(N30, QStringLiteral("Локальная сплайновая, порядок: 1, степень гладкости: 1"));
-  N211 = Item(N30, QStringLiteral("Локальная сплайновая, порядок: 2, степень гладкости: 1"));
-  N311 = Item(N30, QStringLiteral("Локальная сплайновая, порядок: 3, степень гладкости: 1"));
-  N121 = Item(N30, QStringLiteral("Локальная сплайновая, порядок: 1, степень гладкости: 2"));
-  N221 = Item(N30, QStringLiteral("Локальная сплайновая, порядок: 2, степень гладкости: 2"));
-  N321 = Item(N30, QStringLiteral("Локальная сплайновая, порядок: 3, степень гладкости: 2"));
-  RadioGroup(this, {N31, N33, N35, N36, N212, N312, N111, N211, N311, N121, N221, N321}, N31);
+  QList<QAction*> items;
+  for (const TMethodView& m : MethodViews()) {
+    if (m.GroupStart) N30->addSeparator();
+    items << (this->*m.Item = Item(N30, QString::fromUtf16(m.ItemText)));
+  }
+  RadioGroup(this, items, N31);
 }
 
 void TResamForm::BuildSettingsMenu() {

@@ -1,41 +1,15 @@
-// The method menu: the item and the window's caption of each method, and the generating-function
-// and basis-function tabs that take turns as the method changes.
+// The method menu's handlers, the window's caption of the chosen method, and the
+// generating-function and basis-function tabs that take turns as the method changes.
 #include <QAction>
 #include <QTabWidget>
 
 #include "platform/CoreServices.h"
+#include "shell/MethodViews.h"
 #include "shell/ResamUnit.h"
 
 namespace {
 constexpr int KernelPage = 2, BasisPage = 3;
 
-struct TMethodItem {
-  QAction* TResamForm::*Item;
-  const char16_t* Caption;  // the window's caption while the method is chosen
-};
-
-// In the method menu's order (TResamEngine::TMethod).
-const TMethodItem MethodItems[] = {
-    {&TResamForm::N31, u"Ряд Котельникова - Кварнел, Тармин, 2015г."},
-    {&TResamForm::N33, u"Интерполяционный многочлен Лагранжа - Кварнел, Тармин, 2015г."},
-    {&TResamForm::N35, u"Локальная полиномиальная интерполяция, порядок: 0 - Кварнел, Тармин, 2015г."},
-    {&TResamForm::N36, u"Локальная полиномиальная интерполяция, порядок: 1 - Кварнел, Тармин, 2015г."},
-    {&TResamForm::N212, u"Локальная полиномиальная интерполяция, порядок: 2 - Кварнел, Тармин, 2015г."},
-    {&TResamForm::N312, u"Локальная полиномиальная интерполяция, порядок: 3 - Кварнел, Тармин, 2015г."},
-    {&TResamForm::N111,
-     u"Локальная сплайновая интерполяция, порядок: 1, степень гладкости: 1 - Кварнел, Тармин, 2015г."},
-    {&TResamForm::N211,
-     u"Локальная сплайновая интерполяция, порядок: 2, степень гладкости: 1 - Кварнел, Тармин, 2015г."},
-    {&TResamForm::N311,
-     u"Локальная сплайновая интерполяция, порядок: 3, степень гладкости: 1 - Кварнел, Тармин, 2015г."},
-    {&TResamForm::N121,
-     u"Локальная сплайновая интерполяция, порядок: 1, степень гладкости: 2 - Кварнел, Тармин, 2015г."},
-    {&TResamForm::N221,
-     u"Локальная сплайновая интерполяция, порядок: 2, степень гладкости: 2 - Кварнел, Тармин, 2015г."},
-    {&TResamForm::N321,
-     u"Локальная сплайновая интерполяция, порядок: 3, степень гладкости: 2 - Кварнел, Тармин, 2015г."},
-};
-static_assert(std::size(MethodItems) == TResamEngine::MethodCount);
 }  // namespace
 
 void TResamForm::N31Click() { ChooseMethod(TResamEngine::MethodKotelnikov); }
@@ -51,7 +25,7 @@ void TResamForm::N121Click() { ChooseMethod(TResamEngine::MethodSpl12); }
 void TResamForm::N221Click() { ChooseMethod(TResamEngine::MethodSpl22); }
 void TResamForm::N321Click() { ChooseMethod(TResamEngine::MethodSpl32); }
 
-QAction* TResamForm::MethodItem(TResamEngine::TMethod method) const { return this->*MethodItems[method].Item; }
+QAction* TResamForm::MethodItem(TResamEngine::TMethod method) const { return this->*MethodView(method).Item; }
 
 void TResamForm::ChooseMethod(TResamEngine::TMethod method) {
   ShowMethodChoice(method);
@@ -60,7 +34,7 @@ void TResamForm::ChooseMethod(TResamEngine::TMethod method) {
 }
 
 void TResamForm::ShowMethodChoice(TResamEngine::TMethod method) {
-  const TMethodItem& m = MethodItems[method];
+  const TMethodView& m = MethodView(method);
   QAction* item = this->*m.Item;
   if (!item->isChecked()) item->setChecked(true);
   SwitchMethodTabs(method == TResamEngine::MethodLagrange);

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "numerics/Keeper.h"
+#include "numerics/Mathlib.h"
 #include "platform/CoreServices.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramColours.h"
@@ -27,7 +28,6 @@ constexpr int NoiseLabelLeft = 665, NoiseLabelTop = 71, NoiseLabelPitch = 24;
 constexpr int TwinListGap = 2;
 constexpr int HertzDecimals = 4;
 constexpr int ShownDigits = 6;
-constexpr double TwoPi = 6.283185307179586;
 constexpr double DegreeToRadian = 0.017453292519943295;
 
 QString FragmentOnly() { return QStringLiteral("Доступно для полигармонического сигнала"); }

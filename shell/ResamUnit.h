@@ -41,6 +41,7 @@ class TStepKeys;
 class TTermsView;
 class QTimer;
 struct TSession;
+struct TMethodView;
 
 class TResamForm : public QMainWindow {
   Q_OBJECT
@@ -152,6 +153,7 @@ class TResamForm : public QMainWindow {
   // The formula picture the panel's tools act on, and that picture enlarged (device pixel ratio 1
   // for the clipboard and files, the screen's for the viewer).
   QLabel* VisibleImage() const;
+  const TMethodView& VisibleView() const;
   QImage EnlargedPicture(qreal devicePixelRatio = 1.0) const;
 
   // ---- Basis-function tab (shell/ResamBasisTab.cpp) ----

@@ -8,7 +8,7 @@
 //               harmonics[10] {on, amplitude 0..10, phase -400..400}}
 //   sampling {input "count" | "period", count 2..500, period, start, end, anchor "zero" | "start",
 //             flatTop}
-//   method "kotelnikov" | "lagrange" | "polynomial-0" .. "polynomial-3" | "spline-1-1" .. "spline-3-2"
+//   method: the method's session name (engine/MethodTable.h: "kotelnikov", "lagrange", ...)
 //   display {analog, discrete, interpolated}, spectrum {unit, view},
 //   generatingFunction {step 0,01 | 0,001 | 0,0001, detail 100 | 250 | 500}, lagrangeBasis 2..50,
 //   page 0..3, spectrumModule {criterion, level 0,01..0,8, energyPart 0,5..0,99}.
@@ -18,10 +18,12 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
+#include <array>
 #include <climits>
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <span>
 
 #include "numerics/FourierAnalyser.h"
 #include "sources/TableFile.h"
@@ -35,10 +37,12 @@ const QString NegativeZero = QStringLiteral("-0");
 constexpr double Largest = std::numeric_limits<double>::max();
 
 const char* const SourceNames[] = {"drawing", "library", "fragment", "table"};
-const char* const MethodNames[] = {"kotelnikov",   "lagrange",     "polynomial-0", "polynomial-1",
-                                   "polynomial-2", "polynomial-3", "spline-1-1",   "spline-2-1",
-                                   "spline-3-1",   "spline-1-2",   "spline-2-2",   "spline-3-2"};
-static_assert(std::size(MethodNames) == E::MethodCount);
+// The methods' names in the files are the engine's rows' own.
+const std::array<const char*, E::MethodCount> MethodNames = [] {
+  std::array<const char*, E::MethodCount> names{};
+  for (int m = 0; m < E::MethodCount; ++m) names[m] = MethodRow(E::TMethod(m)).SessionName;
+  return names;
+}();
 const char* const InputNames[] = {"count", "period"};
 const char* const AnchorNames[] = {"zero", "start"};
 const char* const UnitNames[] = {"circular", "cyclic"};
@@ -130,11 +134,10 @@ class TReader {
     return v && v->toBool();
   }
 
-  template <size_t Count>
-  int Choice(const TPart& in, const char* key, const char* const (&names)[Count]) {
+  int Choice(const TPart& in, const char* key, std::span<const char* const> names) {
     const std::optional<QJsonValue> v = Field(in, key);
     if (!v) return 0;
-    for (size_t i = 0; i < Count; ++i)
+    for (size_t i = 0; i < names.size(); ++i)
       if (v->toString() == QLatin1String(names[i])) return int(i);
     QStringList allowed;
     for (const char* name : names) allowed << QStringLiteral("\"%1\"").arg(QLatin1String(name));

@@ -39,7 +39,7 @@ std::string PageFault(const TSession& s) {
 }
 
 std::string CountFault(const TSession& s) {
-  const int limit = s.Engine.Method == E::MethodLagrange ? E::MaxLagrangeCount : E::MaxCount;
+  const int limit = MethodRow(s.Engine.Method).CountLimit;
   if (s.Engine.N > limit)
     return "значение поля «sampling.count» (" + std::to_string(s.Engine.N) + ") больше допустимого для метода (" +
            std::to_string(limit) + ").";
@@ -92,7 +92,7 @@ std::string IntervalFault(const TSession& s, const TResamEngine& engine) {
 }
 
 std::string TablePeriodFault(const TSession& s) {
-  const int limit = s.Engine.Method == E::MethodLagrange ? E::MaxLagrangeCount : E::MaxCount;
+  const int limit = MethodRow(s.Engine.Method).CountLimit;
   const int n = std::clamp(int(s.Table.size()), 2, limit);
   const double most = LargestTablePeriod(n);
   if (!(s.Engine.T >= LeastTablePeriod && s.Engine.T <= most))

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "sources/RotationSums.h"
+#include "numerics/Mathlib.h"
 
 const char* const LibFamilyNames[LibFamilyCount] = {
     "Степенные",        "Степенные чётно-симметричные",        "Степенные нечётно-симметричные",
@@ -20,7 +21,6 @@ const float ExpDecayTable[LibMaxK + 1][LibMaxM + 1] = {
 const float GaussDecayTable[LibMaxK + 1] = {4.292f, 5.051f, 5.528f, 5.916f, 6.254f};
 
 namespace {
-constexpr double TwoPi = 6.283185307179586;
 constexpr double SqrtPi = 1.7724538509055160273;
 // Sum points of the numeric spectra: family 1 over [0, tau], families 2 and 3 over [0, tau/2].
 constexpr int OneSidedIntervals = 199;

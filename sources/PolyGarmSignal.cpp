@@ -3,9 +3,9 @@
 #include <chrono>
 #include <cmath>
 
+#include "numerics/Mathlib.h"
+
 namespace {
-constexpr double TwoPi = 6.283185307179586;
-constexpr double Pi = 3.141592653589793;
 constexpr double HalfPi = 1.5707963267948966;
 constexpr double DegreeToRadian = 0.017453292519943295;
 constexpr unsigned AmplitudeModulus = 10000;

@@ -10,9 +10,9 @@
 #include "engine/KernelAnalysis.h"
 #include "engine/SignalSpectra.h"
 #include "numerics/Keeper.h"
+#include "numerics/Mathlib.h"
 
 namespace {
-constexpr double Pi = 3.141592653589793;
 constexpr double T = 0.1;
 constexpr double Wd = 2 * Pi / T;
 // A discrete spectrum positive everywhere, so that the product takes the kernel spectrum's sign.

@@ -9,12 +9,12 @@
 #include "numerics/Keeper.h"
 
 namespace {
-struct TMethodRow {
+struct TMethodCase {
   TResamEngine::TMethod Method;
   const char* Name;
   TRealFunction Kernel;  // null: Lagrange
 };
-const TMethodRow Rows[] = {
+const TMethodCase Rows[] = {
     {TResamEngine::MethodKotelnikov, "Kotelnikov", Sinc},
     {TResamEngine::MethodLagrange, "Lagrange", nullptr},
     {TResamEngine::MethodPol0, "Pol0", Pol0},
@@ -30,7 +30,7 @@ const TMethodRow Rows[] = {
 };
 
 // The interpolating function as the diagram reads it, against the method's own sum.
-double Expected(const TResamEngine& engine, const TMethodRow& row, double t) {
+double Expected(const TResamEngine& engine, const TMethodCase& row, double t) {
   if (!row.Kernel) return LagrangeValue(engine.SampleSet(), t);
   if (row.Kernel == Sinc) return KotelnikovValue(engine.SampleSet(), t);
   return LocalValue(engine.SampleSet(), row.Kernel, t);
@@ -40,7 +40,7 @@ double Expected(const TResamEngine& engine, const TMethodRow& row, double t) {
 TEST(ResamEngineMethod, EachMethodRebuildsTheCurve) {
   TResamEngine engine;
   GiveLibrarySignal(engine, SlowWave, 1, 0);
-  for (const TMethodRow& row : Rows) {
+  for (const TMethodCase& row : Rows) {
     engine.SetMethod(row.Method);
     const TKeeper& curve = engine.CurveSeries();
     for (double t : {0.013, 0.31, 0.5, 0.777}) {

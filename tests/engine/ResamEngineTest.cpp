@@ -29,7 +29,7 @@ TEST(ResamEngine, LastSampleOfAGridThatOvershootsT2IsTakenAtT2) {
     GivePulse(engine, Rectangle);
     engine.SetCount(n);
     ASSERT_EQ(engine.N(), n);
-    ASSERT_TRUE(engine.AnchoredAtZero());
+    ASSERT_TRUE(engine.Settings().AnchoredAtZero);
     EXPECT_NEAR(engine.SampleValues()[n - 1], 1.0, 1e-9) << "N = " << n;
   }
   EXPECT_TRUE(Scripted().Messages.isEmpty());

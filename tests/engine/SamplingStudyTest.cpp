@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "engine/ResamEngine.h"
+#include "numerics/Mathlib.h"
 
 namespace {
-constexpr double TwoPi = 6.283185307179586;
 
 std::vector<double> Wave(int n, double offset) {
   std::vector<double> v(n);

@@ -11,9 +11,9 @@
 #include "engine/SignalSpectra.h"
 #include "engine/SpectrumRange.h"
 #include "numerics/Keeper.h"
+#include "numerics/Mathlib.h"
 
 namespace {
-constexpr double Pi = 3.141592653589793;
 constexpr TFrequencyUnit Circular = TFrequencyUnit::Circular;
 constexpr TFrequencyUnit Cyclic = TFrequencyUnit::Cyclic;
 

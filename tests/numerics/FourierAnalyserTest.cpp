@@ -9,9 +9,9 @@
 
 #include "ScriptedPlatform.h"
 #include "numerics/FourierAnalyser.h"
+#include "numerics/Mathlib.h"
 
 namespace {
-constexpr double Pi = 3.141592653589793;
 constexpr long double TwoPiL = 6.283185307179586476925286766559L;
 
 std::unique_ptr<TFourierAnalyser> NewAnalyser() { return std::make_unique<TFourierAnalyser>(); }

@@ -21,6 +21,7 @@
 #include "ScriptedPlatform.h"
 #include "UserView.h"
 #include "numerics/Keeper.h"
+#include "numerics/Mathlib.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
 #include "shell/ResamUnit.h"
@@ -31,7 +32,6 @@
 #include "widgets/EditFloatUnit.h"
 
 namespace {
-constexpr double Pi = 3.141592653589793;
 
 TKeeper* Series(TDiagramFrame* frame, int number) {
   return frame->Diagram->GetKeeper(static_cast<unsigned char>(number));

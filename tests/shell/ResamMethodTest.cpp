@@ -20,11 +20,11 @@ namespace {
 constexpr int KernelPage = 2, BasisPage = 3;
 const QString Title = QStringLiteral(" - Кварнел, Тармин, 2015г.");
 
-struct TMethodRow {
+struct TMethodCase {
   QAction* TResamForm::*Item;
   const char16_t* Name;
 };
-const TMethodRow Rows[] = {
+const TMethodCase Rows[] = {
     {&TResamForm::N31, u"Ряд Котельникова"},
     {&TResamForm::N33, u"Интерполяционный многочлен Лагранжа"},
     {&TResamForm::N35, u"Локальная полиномиальная интерполяция, порядок: 0"},
@@ -44,7 +44,7 @@ const TMethodRow Rows[] = {
 TEST(ResamMethod, EachMethodSetsItsCaption) {
   TResamForm form;
   GiveLibrarySignal(form, SlowWave, 1, 0);
-  for (const TMethodRow& row : Rows) {
+  for (const TMethodCase& row : Rows) {
     (form.*row.Item)->trigger();
     EXPECT_TRUE((form.*row.Item)->isChecked());
     EXPECT_EQ(form.windowTitle(), QString::fromUtf16(row.Name) + Title);

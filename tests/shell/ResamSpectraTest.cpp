@@ -18,13 +18,13 @@
 #include "ResamTestSignals.h"
 #include "ScriptedPlatform.h"
 #include "numerics/Keeper.h"
+#include "numerics/Mathlib.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
 #include "resources/FormulaPictures.h"
 #include "widgets/PicViewerUnit.h"
 
 namespace {
-constexpr double Pi = 3.141592653589793;
 constexpr int SpectrumPage = 1;
 
 TKeeper* Series(TDiagramFrame* frame, int number) {

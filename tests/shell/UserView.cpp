@@ -19,9 +19,9 @@
 #include "shell/ResamUnit.h"
 #include "widgets/EditFloatUnit.h"
 #include "widgets/EditIntUnit.h"
+#include "numerics/Mathlib.h"
 
 namespace {
-constexpr double Pi = 3.141592653589793;
 // Half a unit of the fourth decimal: what the panel's rounding may hide.
 constexpr double F4 = 5e-5;
 
@@ -145,7 +145,7 @@ int VisitEveryTab(TResamForm& form) {
   return visited;
 }
 
-const TMethodRow MethodRows[4] = {
+const TMethodCase MethodCases[4] = {
     {&TResamForm::N33, "Интерполяционный многочлен Лагранжа - Кварнел, Тармин, 2015г.", true, 1e-6},
     {&TResamForm::N36, "Локальная полиномиальная интерполяция, порядок: 1 - Кварнел, Тармин, 2015г.", false, 1e-6},
     {&TResamForm::N111, "Локальная сплайновая интерполяция, порядок: 1, степень гладкости: 1 - Кварнел, Тармин, 2015г.",
@@ -155,7 +155,7 @@ const TMethodRow MethodRows[4] = {
 
 void ExpectEveryMethod(TResamForm& form) {
   constexpr int BasisTab = 3, KernelTab = 2;
-  for (const TMethodRow& row : MethodRows) {
+  for (const TMethodCase& row : MethodCases) {
     SCOPED_TRACE(row.Caption);
     const int before = form.Engine.N();
     Scripted().Messages.clear();

@@ -33,7 +33,7 @@ int VisitEveryTab(TResamForm& form);
 
 // A method chosen from the menu: its item, the caption it gives the window and whether the
 // generating-function tab (rather than the basis-function tab) is offered.
-struct TMethodRow {
+struct TMethodCase {
   QAction* TResamForm::*Item;
   const char* Caption;
   bool Lagrange;
@@ -41,9 +41,9 @@ struct TMethodRow {
   // to four decimals, so their neighbours' nodes are not exactly zeros.
   double NodeTolerance;
 };
-extern const TMethodRow MethodRows[4];
+extern const TMethodCase MethodCases[4];
 
-// Chooses each method of MethodRows, checks the caption, the tabs offered, that the
+// Chooses each method of MethodCases, checks the caption, the tabs offered, that the
 // interpolating function passes through the samples and then every tab; ends with the
 // Kotelnikov series chosen again.
 void ExpectEveryMethod(TResamForm& form);

@@ -3,11 +3,10 @@
 #include <cmath>
 #include <complex>
 
+#include "numerics/Mathlib.h"
 #include "sources/LibFormulas.h"
 
 namespace {
-constexpr double TwoPi = 6.283185307179586;
-constexpr double Pi = 3.141592653589793;
 
 void Choose(TLibFormulas& lib, int family, int k, int l, int m, double tau = 1, double v0 = 1) {
   lib.SelectFamily(family);

@@ -3,10 +3,10 @@
 #include <cmath>
 #include <random>
 
+#include "numerics/Mathlib.h"
 #include "sources/PolyGarmSignal.h"
 
 namespace {
-constexpr double Pi = 3.141592653589793;
 constexpr double HalfPi = 1.5707963267948966;
 
 void OnlyHarmonic(TPolyGarmSignal& signal, int n, double amplitude, double phase) {
