@@ -43,7 +43,8 @@ TResamEngine::TChanges TResamEngine::ComputeReconSpectrum() {
   const TReconKind kind = IsLagrange()                     ? TReconKind::Lagrange
                           : FKernel == TRealFunction(Sinc) ? TReconKind::Kotelnikov
                                                            : TReconKind::Local;
-  const double band = ReconstructionSpectrum(kind, DiscreteSpec, KernelSpec, FWd, FT, FShownUnit, FReconSpectrum.data());
+  const double band =
+      ReconstructionSpectrum(kind, DiscreteSpec, KernelSpec, FWd, FT, FShownUnit, FReconSpectrum.data());
   ReconSpec.SetArray(FReconSpectrum.data(), ReconSpectrumCount, 0,
                      FShownUnit == TFrequencyUnit::Circular ? band : band / TwoPiShort);
   ReconSpec.SetSymmetry(SymmetryEven);

@@ -12,8 +12,7 @@ TReconstructionTerms::TReconstructionTerms() {
   for (int k = 0; k < MaxShownTerms; ++k) Entries[k] = {this, k};
 }
 
-namespace {
-}  // namespace
+namespace {}  // namespace
 
 void TReconstructionTerms::Clear() {
   Set = {};

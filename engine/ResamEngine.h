@@ -90,7 +90,7 @@ class TResamEngine {
 
   static constexpr int AnalogCount = 1024;  // points of the analog signal's tabulation
   static constexpr int SampleCapacity = 1000;
-  static constexpr int MaxCount = CommonCountLimit;           // sample limit of every method but Lagrange
+  static constexpr int MaxCount = CommonCountLimit;            // sample limit of every method but Lagrange
   static constexpr int MaxLagrangeCount = LagrangeCountLimit;  // sample limit of the Lagrange method
   static constexpr int SpectrumKeepCount = AnalogSpectrumCount;
   static constexpr int ErrorCount = ::ErrorCount;

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <cstring>
 
-#include "platform/CoreServices.h"
 #include "numerics/Mathlib.h"
+#include "platform/CoreServices.h"
 
 namespace {
 constexpr double MinFreqLimit = 0.01;

@@ -4,8 +4,8 @@
 #include <complex>
 #include <utility>
 
-#include "sources/RotationSums.h"
 #include "numerics/Mathlib.h"
+#include "sources/RotationSums.h"
 
 const char* const LibFamilyNames[LibFamilyCount] = {
     "Степенные",        "Степенные чётно-симметричные",        "Степенные нечётно-симметричные",

@@ -13,13 +13,13 @@
 
 #include "ScriptedPlatform.h"
 #include "numerics/Keeper.h"
+#include "numerics/Mathlib.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramColours.h"
 #include "plotting/DiagramFrameUnit.h"
 #include "shell/ResamUnit.h"
 #include "widgets/EditFloatUnit.h"
 #include "widgets/EditIntUnit.h"
-#include "numerics/Mathlib.h"
 
 namespace {
 // Half a unit of the fourth decimal: what the panel's rounding may hide.
