@@ -71,31 +71,30 @@ bool Order(double& a, double& b) {
   return false;
 }
 
-bool RaiseTo(double v, double& x) {
+namespace {
+// x moved up (or down) to v when it lies below (above) it; a NaN v moves x up, never down.
+template <class T>
+bool Raise(T v, T& x) {
   if (x >= v) return false;
   x = v;
   return true;
 }
 
-bool LowerTo(double v, double& x) {
-  if (x > v) {
-    x = v;
-    return true;
-  }
-  return false;
-}
-
-bool RaiseToInt(int v, int& x) {
-  if (x >= v) return false;
+template <class T>
+bool Lower(T v, T& x) {
+  if (!(x > v)) return false;
   x = v;
   return true;
 }
+}  // namespace
 
-bool LowerToInt(int v, int& x) {
-  if (v >= x) return false;
-  x = v;
-  return true;
-}
+bool RaiseTo(double v, double& x) { return Raise(v, x); }
+
+bool LowerTo(double v, double& x) { return Lower(v, x); }
+
+bool RaiseToInt(int v, int& x) { return Raise(v, x); }
+
+bool LowerToInt(int v, int& x) { return Lower(v, x); }
 
 void ArrayMinMax(const double* a, int n, double& ymin, double& ymax) {
   ymin = ymax = a[0];

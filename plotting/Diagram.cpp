@@ -119,49 +119,30 @@ void TDiagram::ApplyLimitsToRange(bool xAxis) {
   if (vmin < limitMin || vmax > limitMax) (this->*setRange)(limitMin, limitMax);
 }
 
-void TDiagram::SetPrecisionX(int p) {
-  PrecisionX = p < 0 ? (p < -MaxPrecision ? MaxPrecision : -p) : std::min(p, MaxPrecision);
-  ShowDiagram();
-}
+namespace {
+// A negative precision counts as its magnitude; both are kept at most MaxPrecision.
+int PrecisionOf(int p) { return p < 0 ? (p < -MaxPrecision ? MaxPrecision : -p) : std::min(p, MaxPrecision); }
+}  // namespace
 
-void TDiagram::SetPrecisionY(int p) {
-  PrecisionY = p < 0 ? (p < -MaxPrecision ? MaxPrecision : -p) : std::min(p, MaxPrecision);
-  ShowDiagram();
-}
+void TDiagram::SetPrecisionX(int p) { Restyle(PrecisionX, PrecisionOf(p)); }
+
+void TDiagram::SetPrecisionY(int p) { Restyle(PrecisionY, PrecisionOf(p)); }
 
 int TDiagram::num2char(char* buffer, int precision, double value) {
   return FormatAxisNumber(buffer, NumTextSize, precision, value);
 }
 
-void TDiagram::SetColorBackDiagram(int c) {
-  ColorBackDiagram = c;
-  ShowDiagram();
-}
+void TDiagram::SetColorBackDiagram(int c) { Restyle(ColorBackDiagram, c); }
 
-void TDiagram::SetColorBackNet(int c) {
-  ColorBackNet = c;
-  ShowDiagram();
-}
+void TDiagram::SetColorBackNet(int c) { Restyle(ColorBackNet, c); }
 
-void TDiagram::SetColorNetLine(int c) {
-  ColorNetLine = c;
-  ShowDiagram();
-}
+void TDiagram::SetColorNetLine(int c) { Restyle(ColorNetLine, c); }
 
-void TDiagram::SetPenStyleNetLine(Qt::PenStyle s) {
-  PenStyleNetLine = s;
-  ShowDiagram();
-}
+void TDiagram::SetPenStyleNetLine(Qt::PenStyle s) { Restyle(PenStyleNetLine, s); }
 
-void TDiagram::SetNameX(const QString& s) {
-  NameX = s;
-  ShowDiagram();
-}
+void TDiagram::SetNameX(const QString& s) { Restyle(NameX, s); }
 
-void TDiagram::SetNameY(const QString& s) {
-  NameY = s;
-  ShowDiagram();
-}
+void TDiagram::SetNameY(const QString& s) { Restyle(NameY, s); }
 
 void TDiagram::SetNameDiagram(const QString& s) {
   NameDiagram = s;
@@ -169,35 +150,17 @@ void TDiagram::SetNameDiagram(const QString& s) {
   ShowDiagram();
 }
 
-void TDiagram::SetFontNameX(const QFont& f) {
-  FontNameX = f;
-  ShowDiagram();
-}
+void TDiagram::SetFontNameX(const QFont& f) { Restyle(FontNameX, f); }
 
-void TDiagram::SetFontNameY(const QFont& f) {
-  FontNameY = f;
-  ShowDiagram();
-}
+void TDiagram::SetFontNameY(const QFont& f) { Restyle(FontNameY, f); }
 
-void TDiagram::SetFontName(const QFont& f) {
-  FontName = f;
-  ShowDiagram();
-}
+void TDiagram::SetFontName(const QFont& f) { Restyle(FontName, f); }
 
-void TDiagram::SetFontNet(const QFont& f) {
-  FontNet = f;
-  ShowDiagram();
-}
+void TDiagram::SetFontNet(const QFont& f) { Restyle(FontNet, f); }
 
-void TDiagram::SetBitmapX(const QImage* picture) {
-  BitmapX = picture ? picture->copy() : QImage();
-  ShowDiagram();
-}
+void TDiagram::SetBitmapX(const QImage* picture) { Restyle(BitmapX, picture ? picture->copy() : QImage()); }
 
-void TDiagram::SetBitmapY(const QImage* picture) {
-  BitmapY = picture ? picture->copy() : QImage();
-  ShowDiagram();
-}
+void TDiagram::SetBitmapY(const QImage* picture) { Restyle(BitmapY, picture ? picture->copy() : QImage()); }
 
 void TDiagram::SetPrintMode() {
   PrintMode = true;

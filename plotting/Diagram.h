@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QImage>
 #include <QWidget>
+#include <utility>
 #include <vector>
 
 #include "numerics/Keeper.h"
@@ -240,6 +241,14 @@ class TDiagram : public QWidget {
   void leaveEvent(QEvent* event) override;
 
  private:
+  using TKeeperEnd = double (TKeeper::*)() const;
+  std::pair<double, double> SeriesExtent(TKeeperEnd lowEnd, TKeeperEnd highEnd, bool average) const;
+  // A drawing setting taken, and the picture drawn again with it.
+  template <class T>
+  void Restyle(T& setting, const T& value) {
+    setting = value;
+    ShowDiagram();
+  }
   // One axis's grid: its step, first value and tolerance.
   struct TGrid {
     double Step = 1, First = 0, Eps = 0;

@@ -97,40 +97,34 @@ bool TDiagram::EnableLine(bool on) {
   return LinesEnabled;
 }
 
-void TDiagram::AutoRangeX() {
-  double low = BaseKeeper.GetXmin(), high = BaseKeeper.GetXmax();
-  for (const TKeeper* k = BaseKeeper.GetNext(); k; k = k->GetNext()) {
-    low = std::min(low, k->GetXmin());
-    high = std::max(high, k->GetXmax());
+// The extent of every series along one axis, as the union of theirs or as their average.
+std::pair<double, double> TDiagram::SeriesExtent(TKeeperEnd lowEnd, TKeeperEnd highEnd, bool average) const {
+  double low = (BaseKeeper.*lowEnd)(), high = (BaseKeeper.*highEnd)();
+  int count = 1;
+  for (const TKeeper* k = BaseKeeper.GetNext(); k; k = k->GetNext(), ++count) {
+    low = average ? low + (k->*lowEnd)() : std::min(low, (k->*lowEnd)());
+    high = average ? high + (k->*highEnd)() : std::max(high, (k->*highEnd)());
   }
+  if (average) return {low / count, high / count};
+  return {low, high};
+}
+
+void TDiagram::AutoRangeX() {
+  const auto [low, high] = SeriesExtent(&TKeeper::GetXmin, &TKeeper::GetXmax, false);
   SetRangeX(low, high);
 }
 
 void TDiagram::AutoRangeXAverage() {
-  double low = 0, high = 0;
-  int count = 0;
-  for (const TKeeper* k = &BaseKeeper; k; k = k->GetNext(), ++count) {
-    low += k->GetXmin();
-    high += k->GetXmax();
-  }
-  SetRangeX(low / count, high / count);
+  const auto [low, high] = SeriesExtent(&TKeeper::GetXmin, &TKeeper::GetXmax, true);
+  SetRangeX(low, high);
 }
 
 void TDiagram::AutoRangeY() {
-  double low = BaseKeeper.GetYmin(), high = BaseKeeper.GetYmax();
-  for (const TKeeper* k = BaseKeeper.GetNext(); k; k = k->GetNext()) {
-    low = std::min(low, k->GetYmin());
-    high = std::max(high, k->GetYmax());
-  }
+  const auto [low, high] = SeriesExtent(&TKeeper::GetYmin, &TKeeper::GetYmax, false);
   SetRangeY(low, high);
 }
 
 void TDiagram::AutoRangeYAverage() {
-  double low = 0, high = 0;
-  int count = 0;
-  for (const TKeeper* k = &BaseKeeper; k; k = k->GetNext(), ++count) {
-    low += k->GetYmin();
-    high += k->GetYmax();
-  }
-  SetRangeY(low / count, high / count);
+  const auto [low, high] = SeriesExtent(&TKeeper::GetYmin, &TKeeper::GetYmax, true);
+  SetRangeY(low, high);
 }

@@ -63,6 +63,30 @@ QFrame* PictureTools(QWidget* parent, QToolButton*& enlarge, QToolButton*& save,
   return panel;
 }
 
+// The tool bar's buttons before "Выход", left to right: the sources, the display switches and
+// the spectrum views.
+struct TToolBarItem {
+  QToolButton* TResamForm::*Button;
+  TMainGlyph Glyph;
+  const char16_t* Hint;
+  bool Toggle;
+  bool GroupStart;  // a separator comes before the button
+};
+using F = TResamForm;
+const TToolBarItem ToolBarItems[] = {
+    {&F::SpeedButton1, TMainGlyph::Drawing, u"Графическое задание сигнала", false, false},
+    {&F::SpeedButton2, TMainGlyph::Table, u"Табличное задание сигнала", false, false},
+    {&F::SpeedButton11, TMainGlyph::Library, u"Библиотека сигналов", false, false},
+    {&F::SpeedButton18, TMainGlyph::Polyharmonic, u"Фрагмент полигармонического сигнала", false, false},
+    {&F::SpeedButton3, TMainGlyph::Analog, u"Показывать графики для аналогового сигнала", true, true},
+    {&F::SpeedButton4, TMainGlyph::Discrete, u"Показывать графики для  дискретного сигнала", true, false},
+    {&F::SpeedButton5, TMainGlyph::Interpolating, u"Показывать графики для интерполирующей функции", true, false},
+    {&F::SpeedButton6, TMainGlyph::SignalBand, u"Показывать основную часть спектра", true, true},
+    {&F::SpeedButton7, TMainGlyph::OnePeriod, u"Показывать один период спектра дискретного сигнала", true, false},
+    {&F::SpeedButton8, TMainGlyph::TwoPeriods, u"Показывать два периода спектра дискретного сигнала", true, false},
+    {&F::SpeedButton9, TMainGlyph::FourPeriods, u"Показывать четыре периода спектра дискретного сигнала", true, false},
+};
+
 void MakeWhite(QWidget* w) {
   QPalette palette = w->palette();
   palette.setColor(QPalette::Window, Qt::white);
@@ -78,28 +102,11 @@ void TResamForm::BuildToolBar() {
   ToolBar1 = addToolBar(QStringLiteral("ToolBar1"));
   ToolBar1->setMovable(false);
   ToolBar1->setIconSize(QSize(16, 16));
-  SpeedButton1 = ToolBarButton(ToolBar1, TMainGlyph::Drawing, QStringLiteral("Графическое задание сигнала"), false);
-  SpeedButton2 = ToolBarButton(ToolBar1, TMainGlyph::Table, QStringLiteral("Табличное задание сигнала"), false);
-  SpeedButton11 = ToolBarButton(ToolBar1, TMainGlyph::Library, QStringLiteral("Библиотека сигналов"), false);
-  SpeedButton18 =
-      ToolBarButton(ToolBar1, TMainGlyph::Polyharmonic, QStringLiteral("Фрагмент полигармонического сигнала"), false);
-  ToolBar1->addSeparator();
-  SpeedButton3 =
-      ToolBarButton(ToolBar1, TMainGlyph::Analog, QStringLiteral("Показывать графики для аналогового сигнала"), true);
-  SpeedButton4 = ToolBarButton(ToolBar1, TMainGlyph::Discrete,
-                               QStringLiteral("Показывать графики для  дискретного сигнала"), true);
-  SpeedButton5 = ToolBarButton(ToolBar1, TMainGlyph::Interpolating,
-                               QStringLiteral("Показывать графики для интерполирующей функции"), true);
+  for (const TToolBarItem& item : ToolBarItems) {
+    if (item.GroupStart) ToolBar1->addSeparator();
+    this->*item.Button = ToolBarButton(ToolBar1, item.Glyph, QString::fromUtf16(item.Hint), item.Toggle);
+  }
   for (QToolButton* b : {SpeedButton3, SpeedButton4, SpeedButton5}) b->setChecked(true);
-  ToolBar1->addSeparator();
-  SpeedButton6 =
-      ToolBarButton(ToolBar1, TMainGlyph::SignalBand, QStringLiteral("Показывать основную часть спектра"), true);
-  SpeedButton7 = ToolBarButton(ToolBar1, TMainGlyph::OnePeriod,
-                               QStringLiteral("Показывать один период спектра дискретного сигнала"), true);
-  SpeedButton8 = ToolBarButton(ToolBar1, TMainGlyph::TwoPeriods,
-                               QStringLiteral("Показывать два периода спектра дискретного сигнала"), true);
-  SpeedButton9 = ToolBarButton(ToolBar1, TMainGlyph::FourPeriods,
-                               QStringLiteral("Показывать четыре периода спектра дискретного сигнала"), true);
   auto* views = new QButtonGroup(this);
   views->setExclusive(true);
   for (QToolButton* b : {SpeedButton6, SpeedButton7, SpeedButton8, SpeedButton9}) views->addButton(b);

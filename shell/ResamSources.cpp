@@ -30,9 +30,7 @@ void TResamForm::N2Click() {
   DressEditor();
   DiagramEditor->Execute();
   if (!DiagramEditor->IsProcessed()) return;
-  TakeSourceInput(TResamEngine::SourceEditor);
-  AcceptSignal(TResamEngine::SourceEditor);
-  TakeAnalogSignal(TResamEngine::PeriodFromCount);
+  TakeConfirmedSignal(TResamEngine::SourceEditor, TResamEngine::PeriodFromCount);
 }
 
 void TResamForm::DressEditor() {
@@ -44,6 +42,13 @@ void TResamForm::DressEditor() {
   d->SetNameX(QStringLiteral("t,c"));
   DiagramEditor->SetDrawColor(EditorColour);
   DiagramEditor->setWindowTitle(QStringLiteral("Кварнел: Графическое задание сигнала"));
+}
+
+// A source's confirmed signal handed to the engine and shown.
+void TResamForm::TakeConfirmedSignal(TResamEngine::TSignalSource source, TResamEngine::TPeriodRule rule) {
+  TakeSourceInput(source);
+  AcceptSignal(source);
+  TakeAnalogSignal(rule);
 }
 
 // What each source hands over; the source window keeps it alive and unchanged until the user
@@ -96,18 +101,14 @@ void TResamForm::SpeedButton11Click() {
   if (!LibForm) return;
   LibForm->Execute();
   if (!LibForm->IsAccepted()) return;
-  TakeSourceInput(TResamEngine::SourceLibrary);
-  AcceptSignal(TResamEngine::SourceLibrary);
-  TakeAnalogSignal(TResamEngine::PeriodHalfTmax);
+  TakeConfirmedSignal(TResamEngine::SourceLibrary, TResamEngine::PeriodHalfTmax);
 }
 
 void TResamForm::N40Click() {
   if (!PolyGarmForm) return;
   PolyGarmForm->Execute();
   if (!PolyGarmForm->IsAccepted()) return;
-  TakeSourceInput(TResamEngine::SourcePolyharmonic);
-  AcceptSignal(TResamEngine::SourcePolyharmonic);
-  TakeAnalogSignal(TResamEngine::PeriodFromCount);
+  TakeConfirmedSignal(TResamEngine::SourcePolyharmonic, TResamEngine::PeriodFromCount);
 }
 
 void TResamForm::AcceptSignal(TResamEngine::TSignalSource source) { Show(Engine.AcceptSignal(source)); }

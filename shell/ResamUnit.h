@@ -84,6 +84,7 @@ class TResamForm : public QMainWindow {
   void DressEditor();
   void DressTableEditor();
   void TakeSourceInput(TResamEngine::TSignalSource source);
+  void TakeConfirmedSignal(TResamEngine::TSignalSource source, TResamEngine::TPeriodRule rule);
 
   // ---- Method menu (shell/ResamMethods.cpp) ----
   void N31Click();

@@ -127,8 +127,11 @@ class TDiagramEditor : public TDiagramWindow {
   bool TakeRanges(const TDrawingRecord& record, bool keep = true);
   void RememberAtShow();
   void TakeRestoredSamples();
+  void PlacePen(double xLast);
+  void ShowDrawing();
   void FitRestoredDrawing();
   void SaveDrawing(const QString& name);
+  bool AskDrawingFile(bool save, QString& name);
 
   std::vector<double> Samples, Backup;
   int Capacity = 0, Count = 0, BackupCount = 0;

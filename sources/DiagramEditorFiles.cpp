@@ -34,12 +34,18 @@ bool SameRanges(const TStoredRange& a, const TStoredRange& b) {
 }
 }  // namespace
 
-void TDiagramEditor::SpeedButtonSaveClick() {
+// The file dialogs ask once the band and the cursor are let go, and only of an editor made ready.
+bool TDiagramEditor::AskDrawingFile(bool save, QString& name) {
   EraseBand();
   ReleaseCursor();
-  if (Samples.empty()) return;
+  if (Samples.empty()) return false;
+  return save ? Platform().SaveFileName(DrawingDialog(true), name)
+              : Platform().OpenFileName(DrawingDialog(false), name);
+}
+
+void TDiagramEditor::SpeedButtonSaveClick() {
   QString name;
-  if (!Platform().SaveFileName(DrawingDialog(true), name)) return;
+  if (!AskDrawingFile(true, name)) return;
   CorrectFileExtension(name, QStringLiteral(".dkr"));
   SaveDrawing(name);
 }
@@ -47,15 +53,8 @@ void TDiagramEditor::SpeedButtonSaveClick() {
 // Written to a temporary file that replaces the named one only once complete, so that a
 // failed save (an unwritable folder, a full disk) leaves a file from before intact.
 void TDiagramEditor::SaveDrawing(const QString& name) {
-  TDrawingRecord record;
-  record.Xmin = Diagram1->GetXmin();
-  record.Xmax = Diagram1->GetXmax();
-  record.XLast = LastAbscissa();
-  record.Ymin = Diagram1->GetYmin();
-  record.Ymax = Diagram1->GetYmax();
-  record.Samples.assign(Samples.begin(), Samples.begin() + Count);
   std::ostringstream bytes;
-  WriteDrawing(bytes, record);
+  WriteDrawing(bytes, Drawing());
   const std::string data = bytes.str();
   QSaveFile file(name);
   // Unbuffered, so that a short write (a full disk) shows in write's count: a buffered one
@@ -70,11 +69,8 @@ void TDiagramEditor::SaveDrawing(const QString& name) {
 }
 
 void TDiagramEditor::NOpenClick() {
-  EraseBand();
-  ReleaseCursor();
-  if (Samples.empty()) return;
   QString name;
-  if (!Platform().OpenFileName(DrawingDialog(false), name)) return;
+  if (!AskDrawingFile(false, name)) return;
   LoadDrawing(name);
 }
 
@@ -91,13 +87,8 @@ bool TDiagramEditor::LoadDrawing(const QString& name) {
   Restored.reset();
   Count = ResampleDrawing(record, PixelStep(), Samples.data(), Capacity);
   // A file of no samples leaves nothing drawn: the pen starts afresh and the ranges may move.
-  if (Count > 0)
-    Pen = QPoint(Diagram1->MathToPhisX(record.XLast), Diagram1->MathToPhisY(Samples[Count - 1]));
-  else
-    ResetPen();
-  EnableLimits(Count == 0);
-  Diagram1->ShowDiagram();
-  DrawCurve(DrawColor);
+  PlacePen(record.XLast);
+  ShowDrawing();
   return true;
 }
 

@@ -34,9 +34,7 @@ bool TDiagramEditor::TakeDrawing(const TDrawingRecord& record) {
   TakeRanges(record);
   Restored = record;
   TakeRestoredSamples();
-  EnableLimits(Count == 0);
-  Diagram1->ShowDiagram();
-  DrawCurve(DrawColor);
+  ShowDrawing();
   StoreSignal();
   RememberAtShow();
   return true;
@@ -47,10 +45,22 @@ void TDiagramEditor::TakeRestoredSamples() {
   const TDrawingRecord& r = *Restored;
   Count = int(r.Samples.size());
   std::copy(r.Samples.begin(), r.Samples.end(), Samples.begin());
+  PlacePen(r.XLast);
+}
+
+// The pen at the drawing's end, or afresh when nothing is drawn.
+void TDiagramEditor::PlacePen(double xLast) {
   if (Count > 0)
-    Pen = QPoint(Diagram1->MathToPhisX(r.XLast), Diagram1->MathToPhisY(Samples[Count - 1]));
+    Pen = QPoint(Diagram1->MathToPhisX(xLast), Diagram1->MathToPhisY(Samples[Count - 1]));
   else
     ResetPen();
+}
+
+// The drawing taken in shown, the range tools open only while nothing is drawn.
+void TDiagramEditor::ShowDrawing() {
+  EnableLimits(Count == 0);
+  Diagram1->ShowDiagram();
+  DrawCurve(DrawColor);
 }
 
 // Drawn on a plot of this width, the samples stand for its columns as they are; otherwise
@@ -63,9 +73,7 @@ void TDiagramEditor::FitRestoredDrawing() {
     TakeRestoredSamples();
   } else {
     Count = ResampleDrawing(r, PixelStep(), Samples.data(), Capacity);
-    Pen = QPoint(Diagram1->MathToPhisX(r.XLast), Diagram1->MathToPhisY(Samples[std::max(Count, 1) - 1]));
+    PlacePen(r.XLast);
   }
-  EnableLimits(Count == 0);
-  Diagram1->ShowDiagram();
-  DrawCurve(DrawColor);
+  ShowDrawing();
 }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <complex>
+#include <tuple>
 #include <utility>
 
 #include "numerics/Mathlib.h"
@@ -306,21 +307,12 @@ TLibSignalView TLibFormulas::SignalView() const {
 }
 
 void TLibFormulas::Accept() {
-  AcceptedK = K;
-  AcceptedL = L;
-  AcceptedM = M;
-  AcceptedFamily = Family;
-  AcceptedV0 = V0;
-  AcceptedTau = Tau;
+  AcceptedParameters = Parameters();
   Accepted = true;
 }
 
 void TLibFormulas::RestoreAccepted() {
-  K = AcceptedK;
-  L = AcceptedL;
-  M = AcceptedM;
-  Family = AcceptedFamily;
-  V0 = AcceptedV0;
-  Tau = AcceptedTau;
-  SelectFamily(AcceptedFamily);
+  const TLibParameters& a = AcceptedParameters;
+  std::tie(K, L, M, Family, V0, Tau) = std::tie(a.K, a.L, a.M, a.Family, a.V0, a.Tau);
+  SelectFamily(a.Family);
 }

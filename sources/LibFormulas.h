@@ -129,8 +129,7 @@ class TLibFormulas {
   TRealFunction SignalFunction = nullptr;
   TRealFunction SpectrumFunction = nullptr;
 
-  int AcceptedK = 0, AcceptedL = 1, AcceptedM = 0, AcceptedFamily = 1;
-  double AcceptedTau = 1, AcceptedV0 = 1;
+  TLibParameters AcceptedParameters;
   bool Accepted = false;
 
   // The signal's values at the sum points of the numeric spectra and what they were
