@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <functional>
+#include <memory>
 
 #include "ScriptedPlatform.h"
 #include "engine/Basefunctionsunit.h"
@@ -86,4 +87,31 @@ TEST(MethodComparison, FiguresThatCannotBeComputedAreNaN) {
   EXPECT_TRUE(z.Known() && z.MaxError == 0.5 && z.RmsError == 0.5 && std::isnan(z.RelativeRms) && std::isnan(z.Snr));
   EXPECT_TRUE(std::isnan(b.MaxError) && std::isnan(b.RmsError) && std::isnan(b.RelativeRms) && std::isnan(b.Snr));
   EXPECT_TRUE(x.RelativeRms == 0 && std::isnan(x.Snr));
+}
+
+// At MaxLagrangeCount samples, the limit itself, Lagrange has figures on the comparison row
+// (whatever the current method) and on the error tab; one sample more leaves only the gap.
+TEST(MethodComparison, LagrangeHasFiguresUpToItsLimit) {
+  const struct {
+    E::TMethod Method;
+    int Count;
+    TFiguresGap Gap;
+  } cases[] = {{E::MethodLagrange, E::MaxLagrangeCount, TFiguresGap::None},
+               {E::MethodKotelnikov, E::MaxLagrangeCount, TFiguresGap::None},
+               {E::MethodKotelnikov, E::MaxLagrangeCount + 1, TFiguresGap::LagrangeLimit}};
+  for (const auto& c : cases) {
+    const auto engine = std::make_unique<E>();
+    engine->SetMethod(c.Method);
+    engine->FormulaSignal = {Pulse, 1, 1};
+    engine->AcceptSignal(E::SourceLibrary);
+    engine->TakeAnalogSignal(E::PeriodFromCount);
+    engine->SetCount(c.Count);
+    ASSERT_EQ(engine->N(), c.Count);
+    const TErrorFigures f = engine->MethodFigures(E::MethodLagrange);
+    EXPECT_EQ(int(f.Gap), int(c.Gap)) << "Lagrange's gap, method " << c.Method << ", N = " << c.Count;
+    EXPECT_EQ(std::isfinite(f.RmsError) && std::isfinite(f.MaxError), c.Gap == TFiguresGap::None) << c.Count;
+    if (c.Method == E::MethodLagrange) {
+      EXPECT_TRUE(engine->ErrorFigures().Known() && Values(engine->ErrorFigures()) == Values(f)) << c.Count;
+    }
+  }
 }

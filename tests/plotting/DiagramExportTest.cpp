@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPainter>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
@@ -61,6 +63,25 @@ double Cell(const QStringList& row, int column) {
 }
 
 bool SameValue(double a, double b) { return (std::isnan(a) && std::isnan(b)) || a == b; }
+
+// The PDF's page as a reader shows it, rasterised by poppler's pdftoppm; null when it could not.
+QImage PdfPage(const QString& pdf, int dpi) {
+  const QString picture = pdf + QStringLiteral(".png");
+  QProcess pdftoppm;
+  pdftoppm.start(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-gray"), QStringLiteral("-r"),
+                                              QString::number(dpi), QStringLiteral("-singlefile"), pdf, pdf});
+  if (!pdftoppm.waitForFinished() || pdftoppm.exitCode() != 0) return {};
+  return QImage(picture);
+}
+
+// The smallest rectangle holding every pixel that is not white.
+QRect Ink(const QImage& page) {
+  QRect ink;
+  for (int y = 0; y < page.height(); ++y)
+    for (int x = 0; x < page.width(); ++x)
+      if (qGray(page.pixel(x, y)) < 255) ink |= QRect(x, y, 1, 1);
+  return ink;
+}
 }  // namespace
 
 TEST(DiagramExport, DataFileHoldsTheShownSeriesAtTheirAbscissae) {
@@ -155,4 +176,45 @@ TEST(DiagramExport, FailedWriteIsSaidAndLeavesTheOldFileIntact) {
   ASSERT_TRUE(old.open(QIODevice::ReadOnly));
   EXPECT_EQ(old.readAll(), QByteArray("old"));
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList(QStringLiteral("old.svg")));
+}
+
+// A wide and a tall diagram on the A4 landscape page: all of it within the 10 mm margins, and
+// its longer side (for the page's shape) from margin to margin.
+TEST(DiagramExport, PdfFigureFitsWithinTheMarginsAndFillsThem) {
+  constexpr int Dpi = 50;
+  constexpr double PageMm[] = {297, 210}, MarginMm = 10, Tolerance = 1;  // pixels
+  const QSize sizes[] = {{900, 300}, {300, 900}};
+  QTemporaryDir dir;
+  for (const QSize& size : sizes) {
+    const auto diagram = MakeDiagram(size.width(), size.height());
+    // The diagram leaves a border blank; an outline over its bounds shows where the figure ends.
+    const auto outline = [&](QPainter& p) { p.drawRect(QRectF(0.5, 0.5, size.width() - 1, size.height() - 1)); };
+    const QString name = dir.filePath(QStringLiteral("figure.pdf"));
+    ASSERT_TRUE(WriteFigure({diagram.get(), outline}, name, TFigureFormat::Pdf));
+    const QImage page = PdfPage(name, Dpi);
+    ASSERT_FALSE(page.isNull()) << "pdftoppm (poppler-utils, scripts/install-deps) could not rasterise the figure";
+    const double perMm = Dpi / 25.4, margin = MarginMm * perMm;
+    ASSERT_NEAR(page.width(), PageMm[0] * perMm, 1);
+    ASSERT_NEAR(page.height(), PageMm[1] * perMm, 1);
+    const QRectF inside(margin, margin, page.width() - 2 * margin, page.height() - 2 * margin);
+    const QRectF ink = Ink(page);
+    const auto report = [&] {
+      return QStringLiteral("%1x%2: ink %3..%4 x %5..%6 px, within margins %7..%8 x %9..%10 px")
+          .arg(size.width())
+          .arg(size.height())
+          .arg(ink.left())
+          .arg(ink.right())
+          .arg(ink.top())
+          .arg(ink.bottom())
+          .arg(inside.left())
+          .arg(inside.right())
+          .arg(inside.top())
+          .arg(inside.bottom())
+          .toStdString();
+    };
+    EXPECT_TRUE(inside.adjusted(-Tolerance, -Tolerance, Tolerance, Tolerance).contains(ink)) << report();
+    const bool wide = size.width() * inside.height() > size.height() * inside.width();
+    const double spanned = wide ? ink.width() / inside.width() : ink.height() / inside.height();
+    EXPECT_NEAR(spanned, 1, 2 * Tolerance / (wide ? inside.width() : inside.height())) << report();
+  }
 }

@@ -27,6 +27,12 @@ QStringList RowTexts(const QTableWidget* table, int row) {
   return texts;
 }
 
+// The error tab's line for a row's figures.
+QString ErrorLine(const QStringList& row) {
+  return QStringLiteral("Макс. ошибка = %1   СКО = %2 (%3 %)")
+      .arg(row[P::ColumnMax], row[P::ColumnRms], row[P::ColumnRelative]);
+}
+
 int RowOf(const TComparisonPage* page, E::TMethod method) {
   for (int row = 0; row < page->Table->rowCount(); ++row)
     if (page->MethodOfRow(row) == method) return row;
@@ -65,9 +71,7 @@ TEST(ResamComparison, TableFollowsTheSignalSortsCopiesAndChooses) {
   }
   EXPECT_EQ(table->selectionModel()->selectedRows(), QModelIndexList{table->model()->index(0, 0)});
   const QStringList current = RowTexts(table, 0);
-  EXPECT_EQ(form.LabelErrorFigures->text(),
-            QStringLiteral("Макс. ошибка = %1   СКО = %2 (%3 %)")
-                .arg(current[P::ColumnMax], current[P::ColumnRms], current[P::ColumnRelative]));
+  EXPECT_EQ(form.LabelErrorFigures->text(), ErrorLine(current));
 
   // A click on a header sorts by that column; the best (least RMS error) row is marked.
   QHeaderView* header = table->horizontalHeader();
@@ -96,6 +100,19 @@ TEST(ResamComparison, TableFollowsTheSignalSortsCopiesAndChooses) {
   EXPECT_TRUE(form.windowTitle().startsWith(QStringLiteral("Локальная полиномиальная интерполяция, порядок: 3")));
   EXPECT_EQ(table->currentRow(), RowOf(page, E::MethodPol3));
   EXPECT_TRUE(AllWidgetsNamed(&form));
+
+  // At 50 samples, Lagrange's limit itself, its row has figures, and so has the error tab
+  // once it is chosen.
+  form.EditN->SetVal(E::MaxLagrangeCount);
+  form.EditNExit();
+  const QStringList lagrange = RowTexts(table, RowOf(page, E::MethodLagrange));
+  EXPECT_TRUE(lagrange[0] == form.MethodItem(E::MethodLagrange)->text() && !lagrange.contains("—"))
+      << lagrange.join(" | ").toStdString();
+  form.MethodItem(E::MethodLagrange)->trigger();
+  const QLabel* errorTab = form.LabelErrorFigures;
+  EXPECT_TRUE(!errorTab->isHidden() && errorTab->text() == ErrorLine(lagrange))
+      << (errorTab->isHidden() ? "hidden: " : "") << errorTab->text().toStdString();
+  form.MethodItem(E::MethodPol3)->trigger();
 
   // Beyond 50 samples Lagrange has dashes and the reason; a table signal empties the table
   // under a note, and the error tab shows no figures.
