@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "shell/SessionFile.h"
-#include "sources/DrawingFile.h"
-#include "sources/TableFile.h"
+#include "sourcedata/DrawingFile.h"
+#include "sourcedata/TableFile.h"
 #include "widgets/Comfun.h"
 #include "widgets/EditFloatUnit.h"
 

@@ -14,7 +14,7 @@
 #include "plotting/DiagramFrameUnit.h"
 #include "shell/ResamUnit.h"
 #include "shell/SampleNoiseUnit.h"
-#include "sources/PolyGarmSignal.h"
+#include "sourcedata/PolyGarmSignal.h"
 #include "widgets/Comfun.h"
 
 namespace {

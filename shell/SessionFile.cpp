@@ -24,7 +24,7 @@
 #include <optional>
 
 #include "numerics/FourierAnalyser.h"
-#include "sources/TableFile.h"
+#include "sourcedata/TableFile.h"
 
 namespace {
 using E = TResamEngine;

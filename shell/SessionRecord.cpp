@@ -5,7 +5,7 @@
 
 #include "engine/SamplingGrid.h"
 #include "numerics/Keeper.h"
-#include "sources/DrawingSampling.h"
+#include "sourcedata/DrawingSampling.h"
 
 namespace {
 using E = TResamEngine;

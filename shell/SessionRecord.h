@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "engine/ResamEngine.h"
-#include "sources/DrawingFile.h"
-#include "sources/LibFormulas.h"
-#include "sources/PolyGarmSignal.h"
+#include "sourcedata/DrawingFile.h"
+#include "sourcedata/LibFormulas.h"
+#include "sourcedata/PolyGarmSignal.h"
 
 // How the spectrum module finds a spectrum's width (its settings window's choices).
 struct TSpectrumModuleSettings {

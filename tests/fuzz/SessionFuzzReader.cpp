@@ -5,7 +5,7 @@
 
 #include "FuzzReaders.h"
 #include "shell/SessionFile.h"
-#include "sources/TableFile.h"
+#include "sourcedata/TableFile.h"
 
 namespace {
 // One engine for every input: the checks only ask it for a signal's interval.

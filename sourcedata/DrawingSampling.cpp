@@ -1,4 +1,4 @@
-#include "sources/DrawingSampling.h"
+#include "sourcedata/DrawingSampling.h"
 
 #include "numerics/Keeper.h"
 

@@ -1,4 +1,4 @@
-#include "sources/PolyGarmSignal.h"
+#include "sourcedata/PolyGarmSignal.h"
 
 #include <chrono>
 #include <cmath>

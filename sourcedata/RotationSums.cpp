@@ -1,4 +1,4 @@
-#include "sources/RotationSums.h"
+#include "sourcedata/RotationSums.h"
 
 #include <cmath>
 

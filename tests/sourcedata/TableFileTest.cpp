@@ -6,7 +6,7 @@
 #include <sstream>
 #include <vector>
 
-#include "sources/TableFile.h"
+#include "sourcedata/TableFile.h"
 
 namespace {
 std::string TempPath(const char* name) { return (std::filesystem::temp_directory_path() / name).string(); }

@@ -1,4 +1,4 @@
-#include "sources/ByteOrder.h"
+#include "sourcedata/ByteOrder.h"
 
 #include <bit>
 

@@ -1,4 +1,4 @@
-#include "sources/TableFile.h"
+#include "sourcedata/TableFile.h"
 
 #include <algorithm>
 #include <cctype>
@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "platform/FileMessages.h"
-#include "sources/ByteOrder.h"
+#include "sourcedata/ByteOrder.h"
 
 namespace {
 constexpr unsigned long long ValueBytes = 8;

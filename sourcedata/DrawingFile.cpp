@@ -1,4 +1,4 @@
-#include "sources/DrawingFile.h"
+#include "sourcedata/DrawingFile.h"
 
 #include <cmath>
 #include <fstream>
@@ -6,7 +6,7 @@
 
 #include "numerics/Keeper.h"
 #include "platform/FileMessages.h"
-#include "sources/ByteOrder.h"
+#include "sourcedata/ByteOrder.h"
 
 namespace {
 constexpr const char* CountTag = "NDraw";

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <complex>
 
-#include "sources/LibFormulas.h"
+#include "sourcedata/LibFormulas.h"
 
 namespace {
 constexpr double TwoPi = 6.283185307179586;

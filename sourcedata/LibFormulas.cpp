@@ -1,10 +1,10 @@
-#include "sources/LibFormulas.h"
+#include "sourcedata/LibFormulas.h"
 
 #include <cmath>
 #include <complex>
 #include <utility>
 
-#include "sources/RotationSums.h"
+#include "sourcedata/RotationSums.h"
 
 const char* const LibFamilyNames[LibFamilyCount] = {
     "Степенные",        "Степенные чётно-симметричные",        "Степенные нечётно-симметричные",

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <random>
 
-#include "sources/PolyGarmSignal.h"
+#include "sourcedata/PolyGarmSignal.h"
 
 namespace {
 constexpr double Pi = 3.141592653589793;

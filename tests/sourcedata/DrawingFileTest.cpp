@@ -6,8 +6,8 @@
 #include <sstream>
 #include <vector>
 
-#include "sources/ByteOrder.h"
-#include "sources/DrawingFile.h"
+#include "sourcedata/ByteOrder.h"
+#include "sourcedata/DrawingFile.h"
 
 namespace {
 TDrawingRecord SampleRecord() {
