@@ -13,8 +13,8 @@
 #include "plotting/DiagramColours.h"
 #include "plotting/DiagramFrameUnit.h"
 #include "shell/ResamUnit.h"
-#include "shell/SampleNoiseUnit.h"
 #include "sourcedata/PolyGarmSignal.h"
+#include "studies/SampleNoiseUnit.h"
 #include "widgets/Comfun.h"
 
 namespace {

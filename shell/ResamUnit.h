@@ -210,7 +210,7 @@ class TResamForm : public QMainWindow {
   // ---- Layout ----
   void FormPaint();
 
-  // ---- Exploration: the terms of the sum, the parameter sliders and keys (shell/TermsView,
+  // ---- Exploration: the terms of the sum, the parameter sliders and keys (studies/TermsView,
   // ParameterSliders, StepKeys; ParameterStepper applies what the sliders and keys ask) ----
   TParameterStepper* Stepper = nullptr;
   TTermsView* Terms = nullptr;

@@ -6,16 +6,28 @@
 // assistive technology.
 #include <QList>
 #include <QObject>
+#include <functional>
 
 #include "widgets/CoalescedRequest.h"
 
 class QAction;
-class TResamForm;
+class QLineEdit;
+class QMenu;
+class TResamEngine;
+
+// The window's count and period boxes and what leaving each of them does there. The boxes are
+// asked for when first needed: the window may make them after the stepper.
+struct TParameterBoxes {
+  std::function<QLineEdit*()> Count, Period;
+  std::function<void()> CommitCount, CommitPeriod;
+};
 
 class TParameterStepper : public QObject {
   Q_OBJECT
  public:
-  explicit TParameterStepper(TResamForm& form);
+  // Steps `engine`'s parameters through `boxes` and the check items of `methodMenu` (the
+  // method menu); lives as long as `owner`.
+  TParameterStepper(QObject* owner, TResamEngine& engine, TParameterBoxes boxes, QMenu* methodMenu);
 
   // The period box shows this many decimals; a period typed there has no more.
   static constexpr int PeriodDecimals = 4;
@@ -38,6 +50,8 @@ class TParameterStepper : public QObject {
   // The method items in the menu's order.
   QList<QAction*> MethodItems() const;
   int CurrentMethod() const;
+  QLineEdit* CountBox() const { return Boxes.Count(); }
+  QLineEdit* PeriodBox() const { return Boxes.Period(); }
 
  private:
   void ApplyCount(double n);
@@ -47,6 +61,8 @@ class TParameterStepper : public QObject {
   template <class F>
   void Announcing(F apply);
 
-  TResamForm& Form;
+  TResamEngine& Engine;
+  const TParameterBoxes Boxes;
+  QMenu* MethodMenu;
   TCoalescedRequest Count, Period, Method;
 };

@@ -1,4 +1,4 @@
-#include "shell/ErrorFiguresLabel.h"
+#include "studies/ErrorFiguresLabel.h"
 
 #include <QEvent>
 #include <QTimer>
@@ -6,7 +6,7 @@
 
 #include "plotting/Diagram.h"
 #include "plotting/DiagramColours.h"
-#include "shell/ComparisonPage.h"
+#include "studies/ComparisonPage.h"
 
 TErrorFiguresLabel::TErrorFiguresLabel(TDiagram* diagram) : QLabel(diagram), Diagram(diagram) {
   setFont(diagram->GetFontName());

@@ -1,4 +1,4 @@
-#include "shell/ParameterStepper.h"
+#include "studies/ParameterStepper.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -6,10 +6,10 @@
 #include <QMenu>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
-#include "shell/ResamUnit.h"
+#include "engine/ResamEngine.h"
 #include "widgets/Comfun.h"
-#include "widgets/EditIntUnit.h"
 
 namespace {
 constexpr int MinCount = 2;
@@ -20,20 +20,22 @@ void AnnounceValue(QLineEdit* edit) {
 }
 }  // namespace
 
-TParameterStepper::TParameterStepper(TResamForm& form)
-    : QObject(&form),
-      Form(form),
+TParameterStepper::TParameterStepper(QObject* owner, TResamEngine& engine, TParameterBoxes boxes, QMenu* methodMenu)
+    : QObject(owner),
+      Engine(engine),
+      Boxes(std::move(boxes)),
+      MethodMenu(methodMenu),
       Count([this](double n) { ApplyCount(n); }, this),
       Period([this](double period) { ApplyPeriod(period); }, this),
       Method([this](double index) { ApplyMethod(index); }, this) {}
 
-bool TParameterStepper::CountTyped() const { return Form.Engine.SignalGiven() && !Form.EditN->isReadOnly(); }
+bool TParameterStepper::CountTyped() const { return Engine.SignalGiven() && !CountBox()->isReadOnly(); }
 
-bool TParameterStepper::PeriodTyped() const { return Form.Engine.SignalGiven() && !Form.EditT->isReadOnly(); }
+bool TParameterStepper::PeriodTyped() const { return Engine.SignalGiven() && !PeriodBox()->isReadOnly(); }
 
 QList<QAction*> TParameterStepper::MethodItems() const {
   QList<QAction*> items;
-  for (QAction* a : Form.N30->actions())
+  for (QAction* a : MethodMenu->actions())
     if (a->isCheckable()) items.append(a);
   return items;
 }
@@ -45,11 +47,11 @@ int TParameterStepper::CurrentMethod() const {
   return 0;
 }
 
-int TParameterStepper::CountTarget() const { return Count.IsPending() ? int(Count.Latest()) : Form.Engine.N(); }
+int TParameterStepper::CountTarget() const { return Count.IsPending() ? int(Count.Latest()) : Engine.N(); }
 
 int TParameterStepper::MethodTarget() const { return Method.IsPending() ? int(Method.Latest()) : CurrentMethod(); }
 
-void TParameterStepper::RequestCount(int n) { Count.Request(std::clamp(n, MinCount, Form.Engine.CountLimit())); }
+void TParameterStepper::RequestCount(int n) { Count.Request(std::clamp(n, MinCount, Engine.CountLimit())); }
 
 void TParameterStepper::RequestPeriod(double period) { Period.Request(period); }
 
@@ -66,32 +68,33 @@ void TParameterStepper::Flush() {
 
 template <class F>
 void TParameterStepper::Announcing(F apply) {
-  const QString count = Form.EditN->text(), period = Form.EditT->text();
+  QLineEdit *countBox = CountBox(), *periodBox = PeriodBox();
+  const QString count = countBox->text(), period = periodBox->text();
   apply();
-  if (Form.EditN->text() != count) AnnounceValue(Form.EditN);
-  if (Form.EditT->text() != period) AnnounceValue(Form.EditT);
+  if (countBox->text() != count) AnnounceValue(countBox);
+  if (periodBox->text() != period) AnnounceValue(periodBox);
 }
 
 // Typed and committed as a user would: the box's own commit takes it from there.
 void TParameterStepper::ApplyCount(double n) {
   if (!CountTyped()) return;
-  const int count = std::clamp(int(n), MinCount, Form.Engine.CountLimit());
-  if (count == Form.Engine.N()) return;
+  const int count = std::clamp(int(n), MinCount, Engine.CountLimit());
+  if (count == Engine.N()) return;
   Announcing([&] {
-    Form.EditN->setText(QString::number(count));
-    Form.EditNExit();
+    CountBox()->setText(QString::number(count));
+    Boxes.CommitCount();
   });
 }
 
 void TParameterStepper::ApplyPeriod(double period) {
   if (!PeriodTyped()) return;
-  const TPeriodSpan span = Form.Engine.SlidablePeriods(PeriodDecimals);
+  const TPeriodSpan span = Engine.SlidablePeriods(PeriodDecimals);
   if (!span.Usable()) return;
   QString text;
   FormatFixed(PeriodDecimals, text, std::clamp(period, span.Lo, span.Hi));
   Announcing([&] {
-    Form.EditT->setText(text);
-    Form.EditTExit();
+    PeriodBox()->setText(text);
+    Boxes.CommitPeriod();
   });
 }
 

@@ -1,4 +1,4 @@
-#include "shell/SampleNoiseUnit.h"
+#include "studies/SampleNoiseUnit.h"
 
 #include <QCheckBox>
 #include <QLabel>

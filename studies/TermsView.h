@@ -5,6 +5,7 @@
 // that zooming and scrolling bring the terms of the samples in view; a note says how many
 // are shown when more reach the view.
 #include <QObject>
+#include <functional>
 #include <vector>
 
 #include "engine/ReconstructionTerms.h"
@@ -14,13 +15,14 @@ class QLabel;
 class QMenu;
 class TDiagram;
 class TKeeper;
-class TResamForm;
+class TResamEngine;
 
 class TTermsView : public QObject {
   Q_OBJECT
  public:
-  // Adds the item to `menu`; the series come with the first showing.
-  TTermsView(TResamForm& form, QMenu* menu);
+  // Adds the item to `menu`; the series come with the first showing, on the diagram
+  // `signalDiagram` gives (the window may make it after this view), from `engine`'s terms.
+  TTermsView(QObject* owner, TResamEngine& engine, std::function<TDiagram*()> signalDiagram, QMenu* menu);
 
   QAction* Item;           // "Показывать слагаемые"
   QLabel* Note = nullptr;  // "показаны 60 слагаемых из N", on the diagram
@@ -34,7 +36,8 @@ class TTermsView : public QObject {
   void FitToView(TDiagram* diagram);
   void ShowNote(int shown, int reaching);
 
-  TResamForm& Form;
+  TResamEngine& Engine;
+  const std::function<TDiagram*()> SignalDiagram;
   TKeeper* Keepers[MaxShownTerms] = {};
   std::vector<double> ColumnTimes;  // of the repaint under way; kept to reuse its storage
 };

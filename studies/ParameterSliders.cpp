@@ -1,4 +1,4 @@
-#include "shell/ParameterSliders.h"
+#include "studies/ParameterSliders.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -7,10 +7,8 @@
 #include <QSignalBlocker>
 #include <QSlider>
 
-#include "shell/ParameterStepper.h"
-#include "shell/ResamUnit.h"
+#include "studies/ParameterStepper.h"
 #include "widgets/Comfun.h"
-#include "widgets/EditIntUnit.h"
 
 namespace {
 constexpr int MinCount = 2;
@@ -37,8 +35,8 @@ QLabel* Caption(QWidget* panel, const QString& text, int left) {
 }
 }  // namespace
 
-TParameterSliders::TParameterSliders(TResamForm& form) : QObject(&form), Form(form) {
-  QWidget* panel = form.GroupBox1;
+TParameterSliders::TParameterSliders(QObject* owner, QWidget* panel, TResamEngine& engine, TParameterStepper& stepper)
+    : QObject(owner), Engine(engine), Stepper(stepper) {
   CountCaption = Caption(panel, QStringLiteral("N"), CountCaptionLeft);
   CountSlider = Slider(panel, QStringLiteral("Количество отсчётов на интервале анализа"), CountLeft, CountWidth);
   CountSlider->setPageStep(CountPageStep);
@@ -51,8 +49,8 @@ TParameterSliders::TParameterSliders(TResamForm& form) : QObject(&form), Form(fo
   connect(CountSlider, &QSlider::sliderReleased, this, &TParameterSliders::Released);
   connect(PeriodSlider, &QSlider::sliderReleased, this, &TParameterSliders::Released);
   // The input mode shows in which box is read-only.
-  form.EditN->installEventFilter(this);
-  form.EditT->installEventFilter(this);
+  stepper.CountBox()->installEventFilter(this);
+  stepper.PeriodBox()->installEventFilter(this);
   Follow();
 }
 
@@ -68,11 +66,11 @@ bool TParameterSliders::eventFilter(QObject* watched, QEvent* event) {
 
 // A slider being dragged keeps its range and place under the pointer.
 void TParameterSliders::Follow() {
-  const TParameterStepper& stepper = *Form.Stepper;
+  const TParameterStepper& stepper = Stepper;
   if (!CountSlider->isSliderDown()) {
     const QSignalBlocker quiet(CountSlider);
-    CountSlider->setRange(MinCount, Form.Engine.CountLimit());
-    CountSlider->setValue(Form.Engine.N());
+    CountSlider->setRange(MinCount, Engine.CountLimit());
+    CountSlider->setValue(Engine.N());
   }
   CountSlider->setEnabled(stepper.CountTyped());
   CountCaption->setEnabled(stepper.CountTyped());
@@ -85,25 +83,25 @@ void TParameterSliders::Follow() {
 // The slider stays where it is while its place still means the current period (it may have
 // been put on the box's grid), so that a step by the keyboard is never undone.
 void TParameterSliders::FollowPeriod() {
-  Span = Form.Engine.SlidablePeriods(TParameterStepper::PeriodDecimals);
+  Span = Engine.SlidablePeriods(TParameterStepper::PeriodDecimals);
   PeriodSlider->setEnabled(Span.Usable());
   if (!Span.Usable()) return;
   QString shown, meant;
-  FormatFixed(TParameterStepper::PeriodDecimals, shown, Form.Engine.T());
+  FormatFixed(TParameterStepper::PeriodDecimals, shown, Engine.T());
   FormatFixed(TParameterStepper::PeriodDecimals, meant, Span.At(PeriodSlider->value(), PeriodSteps));
   if (shown == meant) return;
   const QSignalBlocker quiet(PeriodSlider);
-  PeriodSlider->setValue(Span.StepOf(Form.Engine.T(), PeriodSteps));
+  PeriodSlider->setValue(Span.StepOf(Engine.T(), PeriodSteps));
 }
 
-void TParameterSliders::CountMoved(int n) { Form.Stepper->RequestCount(n); }
+void TParameterSliders::CountMoved(int n) { Stepper.RequestCount(n); }
 
 void TParameterSliders::PeriodMoved(int step) {
-  if (Span.Usable()) Form.Stepper->RequestPeriod(Span.At(step, PeriodSteps));
+  if (Span.Usable()) Stepper.RequestPeriod(Span.At(step, PeriodSteps));
 }
 
 // Letting go leaves the state of the last value typed; the slider then takes its place anew.
 void TParameterSliders::Released() {
-  Form.Stepper->Flush();
+  Stepper.Flush();
   Follow();
 }

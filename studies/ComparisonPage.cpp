@@ -1,4 +1,4 @@
-#include "shell/ComparisonPage.h"
+#include "studies/ComparisonPage.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "shell/StepKeys.h"
+#include "studies/StepKeys.h"
 
 #include <QAction>
 #include <QApplication>
@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "shell/ParameterStepper.h"
-#include "shell/ResamUnit.h"
+#include "engine/ResamEngine.h"
+#include "studies/ParameterStepper.h"
 
 namespace {
 constexpr int MinCount = 2;
@@ -38,7 +38,8 @@ const TKeyRow KeyRows[] = {
 };
 }  // namespace
 
-TStepKeys::TStepKeys(TResamForm& form, QMenu* menu) : QObject(&form), Form(form) {
+TStepKeys::TStepKeys(QWidget* window, TResamEngine& engine, TParameterStepper& stepper, QMenu* menu)
+    : QObject(window), MainWindow(window), Engine(engine), Stepper(stepper) {
   QMenu* steps = menu->addMenu(QStringLiteral("Перебор параметров"));
   for (const TKeyRow& row : KeyRows) {
     QAction* item = steps->addAction(QString::fromUtf16(row.Caption));
@@ -60,26 +61,26 @@ TStepKeys::TStepKeys(TResamForm& form, QMenu* menu) : QObject(&form), Form(form)
 }
 
 void TStepKeys::StepCount(int step) {
-  TParameterStepper& stepper = *Form.Stepper;
+  TParameterStepper& stepper = Stepper;
   if (!stepper.CountTyped()) return;
   stepper.RequestCount(stepper.CountTarget() + step);
 }
 
 void TStepKeys::StepMethod(int step) {
-  TParameterStepper& stepper = *Form.Stepper;
+  TParameterStepper& stepper = Stepper;
   stepper.RequestMethod(stepper.MethodTarget() + step);
 }
 
 void TStepKeys::ResetCount() {
-  TParameterStepper& stepper = *Form.Stepper;
+  TParameterStepper& stepper = Stepper;
   if (!stepper.CountTyped()) return;
-  stepper.RequestCount(std::max(MinCount, 2 * Form.Engine.Nmin()));
+  stepper.RequestCount(std::max(MinCount, 2 * Engine.Nmin()));
 }
 
 bool TStepKeys::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::ShortcutOverride) return false;
   const auto* widget = qobject_cast<QWidget*>(watched);
-  if (!widget || widget->window() != &Form) return false;
+  if (!widget || widget->window() != MainWindow) return false;
   const auto* key = static_cast<QKeyEvent*>(event);
   const QKeyCombination pressed(key->modifiers() & ~Qt::KeypadModifier, Qt::Key(key->key()));
   for (const TKeyRow& row : KeyRows) {
@@ -92,7 +93,7 @@ bool TStepKeys::eventFilter(QObject* watched, QEvent* event) {
 
 QDialog* TStepKeys::KeysWindow() {
   if (Window) return Window;
-  Window = new QDialog(&Form, Qt::Tool);
+  Window = new QDialog(MainWindow, Qt::Tool);
   Window->setWindowTitle(QStringLiteral("Клавиши"));
   auto* grid = new QGridLayout(Window);
   int line = 0;

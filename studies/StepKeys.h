@@ -10,13 +10,16 @@
 class QAction;
 class QDialog;
 class QMenu;
-class TResamForm;
+class QWidget;
+class TParameterStepper;
+class TResamEngine;
 
 class TStepKeys : public QObject {
   Q_OBJECT
  public:
-  // Adds the items to `menu`.
-  TStepKeys(TResamForm& form, QMenu* menu);
+  // Adds the items to `menu`; the keys act in `window` (and its child windows' edits) on
+  // `engine`'s count and method through `stepper`.
+  TStepKeys(QWidget* window, TResamEngine& engine, TParameterStepper& stepper, QMenu* menu);
 
   QList<QAction*> KeyItems;  // in the order of the table of keys
   QAction* KeysItem;         // "Клавиши..."
@@ -31,6 +34,8 @@ class TStepKeys : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  TResamForm& Form;
+  QWidget* MainWindow;
+  TResamEngine& Engine;
+  TParameterStepper& Stepper;
   QDialog* Window = nullptr;
 };

@@ -10,13 +10,14 @@
 
 class QLabel;
 class QSlider;
-class TResamForm;
+class TParameterStepper;
 
 class TParameterSliders : public QObject {
   Q_OBJECT
  public:
-  // Built in the parameter panel at its design positions, below its last row.
-  explicit TParameterSliders(TResamForm& form);
+  // Built in the parameter `panel` at its design positions, below its last row; the sliders
+  // show `engine`'s count and period and ask `stepper` for the values they are moved to.
+  TParameterSliders(QObject* owner, QWidget* panel, TResamEngine& engine, TParameterStepper& stepper);
 
   // The sliders follow the engine after a change (and the boxes' input mode).
   void Show(TResamEngine::TChanges changes);
@@ -35,6 +36,7 @@ class TParameterSliders : public QObject {
   void PeriodMoved(int step);
   void Released();
 
-  TResamForm& Form;
+  TResamEngine& Engine;
+  TParameterStepper& Stepper;
   TPeriodSpan Span;  // of the period slider, kept while it is dragged
 };

@@ -1,14 +1,14 @@
-#include "shell/TermsView.h"
+#include "studies/TermsView.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
 #include <algorithm>
+#include <utility>
 
+#include "engine/ResamEngine.h"
 #include "numerics/Keeper.h"
 #include "plotting/Diagram.h"
-#include "plotting/DiagramFrameUnit.h"
-#include "shell/ResamUnit.h"
 
 namespace {
 constexpr int CurveSeriesNumber = 1;
@@ -28,7 +28,8 @@ int Lighter(int colour) {
 }
 }  // namespace
 
-TTermsView::TTermsView(TResamForm& form, QMenu* menu) : QObject(&form), Form(form) {
+TTermsView::TTermsView(QObject* owner, TResamEngine& engine, std::function<TDiagram*()> signalDiagram, QMenu* menu)
+    : QObject(owner), Engine(engine), SignalDiagram(std::move(signalDiagram)) {
   Item = menu->addAction(QStringLiteral("Показывать слагаемые"));
   Item->setCheckable(true);
   Item->setToolTip(QStringLiteral("Показать вклад каждого отсчёта"));
@@ -43,12 +44,12 @@ void TTermsView::Toggle(bool on) {
     for (TKeeper* k : Keepers) k->Hide();
     Note->hide();
   }
-  Form.DFs->Diagram->ShowDiagram();
+  SignalDiagram()->ShowDiagram();
 }
 
 // After the diagram's own three series, drawn beneath them.
 void TTermsView::SetUpSeries() {
-  TDiagram& d = *Form.DFs->Diagram;
+  TDiagram& d = *SignalDiagram();
   const int colour = Lighter(d.GetKeeper(CurveSeriesNumber)->GetColor());
   for (int k = 0; k < MaxShownTerms; ++k) {
     TKeeper* keeper = d.PNewKeeper();
@@ -59,7 +60,7 @@ void TTermsView::SetUpSeries() {
     keeper->Hide();
     Keepers[k] = keeper;
   }
-  Note = new QLabel(Form.DFs->Diagram);
+  Note = new QLabel(&d);
   Note->setAttribute(Qt::WA_TransparentForMouseEvents);
   Note->hide();
   connect(&d, &TDiagram::OnPaintSeries, this, &TTermsView::FitToView);
@@ -69,7 +70,7 @@ void TTermsView::SetUpSeries() {
 // It is drawn only where it can be told from zero, half a pixel, and within the span of the
 // interpolating function; the span is renewed only when it changes, since that evaluates the curve.
 void TTermsView::FitToView(TDiagram* diagram) {
-  TResamEngine& engine = Form.Engine;
+  TResamEngine& engine = Engine;
   if (!Item->isChecked() || !engine.SignalGiven() || !Keepers[MaxShownTerms - 1]) return;
   ColumnTimes.clear();
   for (int px = diagram->Get_xb_net(); px <= diagram->Get_xe_net(); ++px)
@@ -103,7 +104,7 @@ void TTermsView::ShowNote(int shown, int reaching) {
   }
   Note->setText(QStringLiteral("показаны %1 слагаемых из %2").arg(shown).arg(reaching));
   Note->adjustSize();
-  const TDiagram& d = *Form.DFs->Diagram;
+  const TDiagram& d = *SignalDiagram();
   Note->move(d.Get_xe_net() - Note->width() - NoteMargin, d.Get_yb_net() + NoteMargin);
   Note->show();
 }
