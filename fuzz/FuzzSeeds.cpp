@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/SessionFile.h"
+#include "sessions/SessionFile.h"
 #include "sourcedata/DrawingFile.h"
 #include "sourcedata/TableFile.h"
 #include "widgets/Comfun.h"

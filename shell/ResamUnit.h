@@ -33,13 +33,13 @@ class TEditInt;
 class TErrorFiguresLabel;
 class TFourierAnalyser;
 class TKeeper;
+class TLastSessionKeeper;
 class TPolyGarmSignal;
 class TSampleNoiseForm;
 class TParameterSliders;
 class TParameterStepper;
 class TStepKeys;
 class TTermsView;
-class QTimer;
 struct TSession;
 
 class TResamForm : public QMainWindow {
@@ -387,8 +387,5 @@ class TResamForm : public QMainWindow {
   // Sessions.
   void PutSourceData(const TSession& session);
   void ShowSessionSettings(const TSession& session);
-  QString LastSessionFile;
-  QByteArray PreviousSessionText;  // the last session as this run found it
-  QTimer* LastSessionTimer = nullptr;
-  QByteArray LastSessionText;  // as last written, so that an unchanged state is not written again
+  TLastSessionKeeper* LastSession = nullptr;
 };

@@ -4,7 +4,7 @@
 #include <QByteArray>
 
 #include "FuzzReaders.h"
-#include "shell/SessionFile.h"
+#include "sessions/SessionFile.h"
 #include "sourcedata/TableFile.h"
 
 namespace {

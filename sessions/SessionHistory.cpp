@@ -1,4 +1,4 @@
-#include "shell/SessionHistory.h"
+#include "sessions/SessionHistory.h"
 
 #include <QDir>
 #include <QFileInfo>

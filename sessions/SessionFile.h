@@ -7,7 +7,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "shell/SessionRecord.h"
+#include "sessions/SessionRecord.h"
 
 // Larger files are refused before they are parsed: a session of the largest drawing takes
 // well under a megabyte.

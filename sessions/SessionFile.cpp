@@ -12,7 +12,7 @@
 //   display {analog, discrete, interpolated}, spectrum {unit, view},
 //   generatingFunction {step 0,01 | 0,001 | 0,0001, detail 100 | 250 | 500}, lagrangeBasis 2..50,
 //   page 0..3, spectrumModule {criterion, level 0,01..0,8, energyPart 0,5..0,99}.
-#include "shell/SessionFile.h"
+#include "sessions/SessionFile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

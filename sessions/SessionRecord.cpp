@@ -1,4 +1,4 @@
-#include "shell/SessionRecord.h"
+#include "sessions/SessionRecord.h"
 
 #include <algorithm>
 #include <charconv>
