@@ -15,10 +15,10 @@
 #include "bench/WindowBench.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
-#include "shell/ParameterSliders.h"
-#include "shell/ParameterStepper.h"
 #include "shell/ResamUnit.h"
-#include "shell/TermsView.h"
+#include "studies/ParameterSliders.h"
+#include "studies/ParameterStepper.h"
+#include "studies/TermsView.h"
 
 namespace {
 constexpr int Width = 1600, Height = 900;

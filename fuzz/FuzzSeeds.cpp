@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "numerics/Mathlib.h"
-#include "shell/SessionFile.h"
-#include "sources/DrawingFile.h"
-#include "sources/TableFile.h"
+#include "sessions/SessionFile.h"
+#include "sourcedata/DrawingFile.h"
+#include "sourcedata/TableFile.h"
 #include "widgets/Comfun.h"
 #include "widgets/EditFloatUnit.h"
 

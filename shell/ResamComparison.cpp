@@ -8,9 +8,9 @@
 
 #include "platform/CoreServices.h"
 #include "plotting/DiagramFrameUnit.h"
-#include "shell/ComparisonPage.h"
-#include "shell/ErrorFiguresLabel.h"
 #include "shell/ResamUnit.h"
+#include "studies/ComparisonPage.h"
+#include "studies/ErrorFiguresLabel.h"
 
 namespace {
 using E = TResamEngine;

@@ -4,11 +4,13 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "plotting/DiagramFrameUnit.h"
 #include "shell/MethodViews.h"
-#include "shell/ParameterStepper.h"
 #include "shell/ResamUnit.h"
-#include "shell/StepKeys.h"
-#include "shell/TermsView.h"
+#include "studies/ParameterStepper.h"
+#include "studies/StepKeys.h"
+#include "studies/TermsView.h"
+#include "widgets/EditIntUnit.h"
 
 namespace {
 QAction* Item(QMenu* menu, const QString& caption) { return menu->addAction(caption); }
@@ -47,9 +49,13 @@ void TResamForm::BuildResearchMenu() {
   ResearchMenu->addSeparator();
   BuildSamplingStudyItems();
   ResearchMenu->addSeparator();
-  Stepper = new TParameterStepper(*this);
-  Terms = new TTermsView(*this, ResearchMenu);
-  Keys = new TStepKeys(*this, ResearchMenu);
+  // The panel and the diagrams are made after the menu: the studies find them when first needed.
+  Stepper = new TParameterStepper(
+      this, Engine,
+      {[this] { return EditN; }, [this] { return EditT; }, [this] { EditNExit(); }, [this] { EditTExit(); }}, N30);
+  const auto signalDiagram = [this] { return DFs->Diagram; };
+  Terms = new TTermsView(this, Engine, signalDiagram, ResearchMenu);
+  Keys = new TStepKeys(this, Engine, *Stepper, ResearchMenu);
   ResearchMenu->addSeparator();
   BuildReadoutCopy();
   ResearchMenu->menuAction()->setVisible(!ResearchMenu->isEmpty());

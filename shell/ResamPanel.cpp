@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "shell/ParameterSliders.h"
 #include "shell/ResamUnit.h"
+#include "studies/ParameterSliders.h"
 #include "widgets/EditFloatUnit.h"
 #include "widgets/EditIntUnit.h"
 
@@ -101,6 +101,6 @@ void TResamForm::BuildParameterPanel() {
   Label23 = Caption(p, QString(), ValueLeft, 3);
   OfferReadoutCopy();
   BuildNoiseLabel();
-  Sliders = new TParameterSliders(*this);
+  Sliders = new TParameterSliders(this, GroupBox1, Engine, *Stepper);
   RecordDesignGeometry();
 }

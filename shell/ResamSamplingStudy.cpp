@@ -14,8 +14,8 @@
 #include "plotting/DiagramColours.h"
 #include "plotting/DiagramFrameUnit.h"
 #include "shell/ResamUnit.h"
-#include "shell/SampleNoiseUnit.h"
-#include "sources/PolyGarmSignal.h"
+#include "sourcedata/PolyGarmSignal.h"
+#include "studies/SampleNoiseUnit.h"
 #include "widgets/Comfun.h"
 
 namespace {

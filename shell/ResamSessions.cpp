@@ -1,25 +1,19 @@
-// Sessions: the whole state saved to a ".resam" file and opened again, the recent files, and
-// the last session, kept every minute while a signal is given and when the program ends.
+// Sessions: the window's part. It captures its state as a session and applies one; the files,
+// their dialogs and messages, the recent list and the last session are sessions/' own.
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QMenu>
 #include <QSignalBlocker>
 #include <QTabWidget>
-#include <QTimer>
 #include <QToolButton>
 
 #include "engine/KernelResponse.h"
 #include "platform/CoreServices.h"
-#include "platform/FileExtension.h"
-#include "platform/Platform.h"
-#include "platform/SafeSave.h"
+#include "sessions/LastSessionKeeper.h"
+#include "sessions/SessionCommands.h"
+#include "sessions/SessionFile.h"
+#include "sessions/SessionHistory.h"
 #include "shell/ResamUnit.h"
-#include "shell/SessionFile.h"
-#include "shell/SessionHistory.h"
 #include "sources/DiagramEditor.h"
 #include "sources/LibUnit.h"
 #include "sources/PolyGarmUnit.h"
@@ -27,18 +21,6 @@
 
 namespace {
 using E = TResamEngine;
-constexpr int KeepInterval = 60 * 1000;  // ms: a crash loses at most a minute
-const QString DamagedStart = QStringLiteral("Файл сеанса повреждён: ");
-
-TFileDialogOptions SessionDialog(bool save) {
-  TFileDialogOptions options;
-  options.Title = save ? QStringLiteral("Сохранить сеанс") : QStringLiteral("Открыть сеанс");
-  options.Filter = QStringLiteral("Сеанс resam (*.resam)|*.resam");
-  options.DefaultExt = QStringLiteral("resam");
-  options.FileName = save ? QStringLiteral("Сеанс.resam") : QString();
-  options.OverwritePrompt = save;
-  return options;
-}
 
 bool SourceWindowExists(E::TSignalSource source) {
   switch (source) {
@@ -69,67 +51,41 @@ void TResamForm::BuildSessionItems() {
   connect(LastSessionItem, &QAction::triggered, this, &TResamForm::OpenLastSessionClick);
   // The recent list and the files are read when the menu opens, not when the window is made.
   connect(N1, &QMenu::aboutToShow, this, &TResamForm::ShowSessionItems);
+  LastSession = new TLastSessionKeeper(
+      this, [this] { return Engine.SignalGiven() ? SessionText(CaptureSession()) : QByteArray(); });
 }
 
 void TResamForm::ShowSessionItems() {
   SaveSessionItem->setEnabled(Engine.SignalGiven());
-  LastSessionItem->setEnabled(!PreviousSessionText.isEmpty());
-  RecentSessionsMenu->clear();
-  const QStringList recent = RecentSessions();
-  for (int i = 0; i < recent.size(); ++i) {
-    const QString path = recent[i];
-    QString shown = QDir::toNativeSeparators(path);
-    shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    QAction* item = RecentSessionsMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
-    // A file gone from its place leaves the list; a damaged one stays, for the user to look at.
-    connect(item, &QAction::triggered, this, [this, path] {
-      if (!OpenSession(path) && !QFileInfo::exists(path)) ForgetSession(path);
-    });
-  }
-  RecentSessionsMenu->menuAction()->setEnabled(!recent.isEmpty());
+  LastSessionItem->setEnabled(!LastSession->PreviousText().isEmpty());
+  ListRecentSessions(RecentSessionsMenu, [this](const QString& path) { return OpenSession(path); });
 }
 
 void TResamForm::SaveSessionClick() {
   if (!Engine.SignalGiven()) return;
   QString name;
-  if (!Platform().SaveFileName(SessionDialog(true), name)) return;
-  CorrectFileExtension(name, QStringLiteral(".resam"));
-  const TSaveResult result = SaveFileSafely(name, SessionText(CaptureSession()));
-  if (result == TSaveResult::Saved) {
-    RememberSession(name);
-    return;
-  }
-  Platform().Message((result == TSaveResult::CannotCreate
-                          ? QStringLiteral("Сеанс не сохранён: не удаётся создать файл ")
-                          : QStringLiteral("Сеанс не сохранён: не удаётся записать файл ")) +
-                     name);
+  if (AskSessionToSave(name)) WriteSessionFile(name, SessionText(CaptureSession()));
 }
 
 void TResamForm::OpenSessionClick() {
   QString name;
-  if (Platform().OpenFileName(SessionDialog(false), name)) OpenSession(name);
+  if (AskSessionToOpen(name)) OpenSession(name);
 }
 
 void TResamForm::OpenLastSessionClick() {
-  if (!PreviousSessionText.isEmpty()) OpenSessionText(PreviousSessionText);
+  if (!LastSession->PreviousText().isEmpty()) OpenSessionText(LastSession->PreviousText());
 }
 
 bool TResamForm::OpenSession(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    Platform().Message(QStringLiteral("Не удаётся открыть файл ") + path);
-    return false;
-  }
-  if (!OpenSessionText(file.read(MaxSessionFileSize + 1))) return false;
+  QByteArray text;
+  if (!ReadSessionFile(path, text) || !OpenSessionText(text)) return false;
   RememberSession(path);
   return true;
 }
 
 bool TResamForm::OpenSessionText(const QByteArray& text) {
   TSession session;
-  const QString fault = ReadSession(text, session);
-  if (!fault.isEmpty()) Platform().Message(DamagedStart + fault);
-  return fault.isEmpty() && ApplySession(session);
+  return ReadSessionText(text, session) && ApplySession(session);
 }
 
 // Everything is checked before anything changes; then the source window takes its data, the
@@ -142,7 +98,7 @@ bool TResamForm::ApplySession(const TSession& session) {
   if (fault.empty() && source == E::SourceEditor && !DiagramEditor->AcceptsDrawing(session.Drawing))
     fault = "пределы рисунка «drawing.xmin» … «drawing.ymax» не может показать графический редактор.";
   if (!fault.empty()) {
-    Platform().Message(DamagedStart + QString::fromStdString(fault));
+    ReportDamagedSession(fault);
     return false;
   }
   TWaitCursor wait;
@@ -238,26 +194,6 @@ TSession TResamForm::CaptureSession() {
   return s;
 }
 
-// The file is read first: "Последний сеанс" is the state of the last close (or of the last
-// minute before a crash), not one this run has written since.
-void TResamForm::KeepLastSession(const QString& path) {
-  LastSessionFile = path;
-  QFile previous(path);
-  PreviousSessionText = previous.open(QIODevice::ReadOnly) ? previous.read(MaxSessionFileSize + 1) : QByteArray();
-  if (!LastSessionTimer) {
-    LastSessionTimer = new QTimer(this);
-    LastSessionTimer->setInterval(KeepInterval);
-    connect(LastSessionTimer, &QTimer::timeout, this, &TResamForm::SaveLastSession);
-  }
-  LastSessionTimer->start();
-}
+void TResamForm::KeepLastSession(const QString& path) { LastSession->Keep(path); }
 
-// Quietly: a message every minute would stand in the user's way. Not while a window of the
-// program runs modally: a source window may hold a signal half changed.
-void TResamForm::SaveLastSession() {
-  if (LastSessionFile.isEmpty() || !Engine.SignalGiven() || QApplication::activeModalWidget()) return;
-  const QByteArray text = SessionText(CaptureSession());
-  if (text == LastSessionText) return;
-  QDir().mkpath(QFileInfo(LastSessionFile).absolutePath());
-  if (SaveFileSafely(LastSessionFile, text) == TSaveResult::Saved) LastSessionText = text;
-}
+void TResamForm::SaveLastSession() { LastSession->Save(); }

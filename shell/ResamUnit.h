@@ -33,13 +33,13 @@ class TEditInt;
 class TErrorFiguresLabel;
 class TFourierAnalyser;
 class TKeeper;
+class TLastSessionKeeper;
 class TPolyGarmSignal;
 class TSampleNoiseForm;
 class TParameterSliders;
 class TParameterStepper;
 class TStepKeys;
 class TTermsView;
-class QTimer;
 struct TSession;
 struct TMethodView;
 
@@ -213,7 +213,7 @@ class TResamForm : public QMainWindow {
   // ---- Layout ----
   void FormPaint();
 
-  // ---- Exploration: the terms of the sum, the parameter sliders and keys (shell/TermsView,
+  // ---- Exploration: the terms of the sum, the parameter sliders and keys (studies/TermsView,
   // ParameterSliders, StepKeys; ParameterStepper applies what the sliders and keys ask) ----
   TParameterStepper* Stepper = nullptr;
   TTermsView* Terms = nullptr;
@@ -390,8 +390,5 @@ class TResamForm : public QMainWindow {
   // Sessions.
   void PutSourceData(const TSession& session);
   void ShowSessionSettings(const TSession& session);
-  QString LastSessionFile;
-  QByteArray PreviousSessionText;  // the last session as this run found it
-  QTimer* LastSessionTimer = nullptr;
-  QByteArray LastSessionText;  // as last written, so that an unchanged state is not written again
+  TLastSessionKeeper* LastSession = nullptr;
 };

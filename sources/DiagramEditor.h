@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "plotting/DiagramWindow.h"
-#include "sources/DrawingFile.h"
+#include "sourcedata/DrawingFile.h"
 
 class QPainter;
 class TKeeper;

@@ -11,8 +11,8 @@
 #include "plotting/Diagram.h"
 #include "plotting/DiagramColours.h"
 #include "plotting/DiagramExport.h"
+#include "sourcedata/DrawingFile.h"
 #include "sources/DiagramEditor.h"
-#include "sources/DrawingFile.h"
 
 namespace {
 TFileDialogOptions DrawingDialog(bool save) {

@@ -9,8 +9,8 @@
 #include "plotting/Diagram.h"
 #include "plotting/DiagramColours.h"
 #include "plotting/InvertedLine.h"
+#include "sourcedata/DrawingSampling.h"
 #include "sources/DiagramEditor.h"
-#include "sources/DrawingSampling.h"
 #include "widgets/ToolWindow.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <QImage>
 
 #include "numerics/Mathlib.h"
-#include "sources/LibFormulas.h"
+#include "sourcedata/LibFormulas.h"
 
 class QAction;
 class QComboBox;

@@ -5,7 +5,7 @@
 // a typed value reaches it only when the control commits it.
 #include <QDialog>
 
-#include "sources/PolyGarmSignal.h"
+#include "sourcedata/PolyGarmSignal.h"
 
 class QCheckBox;
 class QPushButton;

@@ -8,8 +8,8 @@
 #include "platform/FileMessages.h"
 #include "platform/Platform.h"
 #include "platform/SafeSave.h"
+#include "sourcedata/TableFile.h"
 #include "sources/TabEditor08Unit.h"
-#include "sources/TableFile.h"
 #include "sources/TableGrid.h"
 #include "widgets/Comfun.h"
 

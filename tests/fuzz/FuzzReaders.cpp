@@ -8,8 +8,8 @@
 #include <sstream>
 #include <vector>
 
-#include "sources/DrawingFile.h"
-#include "sources/TableFile.h"
+#include "sourcedata/DrawingFile.h"
+#include "sourcedata/TableFile.h"
 #include "widgets/Comfun.h"
 #include "widgets/EditFloatUnit.h"
 

@@ -4,8 +4,8 @@
 #include <QByteArray>
 
 #include "FuzzReaders.h"
-#include "shell/SessionFile.h"
-#include "sources/TableFile.h"
+#include "sessions/SessionFile.h"
+#include "sourcedata/TableFile.h"
 
 namespace {
 // One engine for every input: the checks only ask it for a signal's interval.

@@ -12,9 +12,9 @@
 #include "ScriptedPlatform.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
-#include "shell/ParameterSliders.h"
-#include "shell/ParameterStepper.h"
-#include "shell/TermsView.h"
+#include "studies/ParameterSliders.h"
+#include "studies/ParameterStepper.h"
+#include "studies/TermsView.h"
 #include "widgets/Comfun.h"
 #include "widgets/EditIntUnit.h"
 

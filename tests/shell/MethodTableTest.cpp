@@ -13,10 +13,10 @@
 #include "ResamTestSignals.h"
 #include "ScriptedPlatform.h"
 #include "resources/FormulaPictures.h"
-#include "shell/ComparisonPage.h"
+#include "sessions/SessionFile.h"
 #include "shell/MethodViews.h"
 #include "shell/ResamUnit.h"
-#include "shell/SessionFile.h"
+#include "studies/ComparisonPage.h"
 #include "widgets/EditIntUnit.h"
 
 namespace {

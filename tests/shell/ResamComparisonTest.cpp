@@ -13,8 +13,8 @@
 #include "AccessibleCheck.h"
 #include "ResamTestSignals.h"
 #include "ScriptedPlatform.h"
-#include "shell/ComparisonPage.h"
-#include "shell/ErrorFiguresLabel.h"
+#include "studies/ComparisonPage.h"
+#include "studies/ErrorFiguresLabel.h"
 #include "widgets/EditIntUnit.h"
 
 namespace {

@@ -16,8 +16,8 @@
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
 #include "shell/ResamUnit.h"
-#include "shell/SampleNoiseUnit.h"
 #include "sources/PolyGarmUnit.h"
+#include "studies/SampleNoiseUnit.h"
 #include "widgets/EditFloatUnit.h"
 #include "widgets/EditIntUnit.h"
 

@@ -19,9 +19,9 @@
 
 #include "EndToEndRoad.h"
 #include "ScriptedPlatform.h"
+#include "sessions/SessionFile.h"
+#include "sessions/SessionHistory.h"
 #include "shell/ResamStartUp.h"
-#include "shell/SessionFile.h"
-#include "shell/SessionHistory.h"
 #include "widgets/DecimalEditUnit.h"
 #include "widgets/EditFloatUnit.h"
 #include "widgets/EditIntUnit.h"

@@ -10,7 +10,7 @@
 #include "FullDisk.h"
 #include "numerics/Keeper.h"
 #include "plotting/DiagramColours.h"
-#include "sources/DrawingFile.h"
+#include "sourcedata/DrawingFile.h"
 
 namespace {
 QByteArray ReadAll(const QString& name) {

@@ -1,0 +1,368 @@
+// The members of a session file, written and read in one order, each read with its range:
+//   format "resam-session", version 1,
+//   source "drawing" | "library" | "fragment" | "table", and that source's member:
+//     drawing  {xmin, xmax, ymin, ymax, last, values[]}  the editor's ranges, last abscissa, samples
+//     table    {values[]}                                at most 500
+//     library  {family 1..7, k 0..4, l 1..4, m 0..4, tau, v0 0,01..100}
+//     fragment {fundamental 0,1..10, frequencyUnit "rad/s" | "Hz", phaseUnit "rad" | "degree",
+//               harmonics[10] {on, amplitude 0..10, phase -400..400}}
+//   sampling {input "count" | "period", count 2..500, period, start, end, anchor "zero" | "start",
+//             flatTop}
+//   method: the method's session name (engine/MethodTable.h: "kotelnikov", "lagrange", ...)
+//   display {analog, discrete, interpolated}, spectrum {unit, view},
+//   generatingFunction {step 0,01 | 0,001 | 0,0001, detail 100 | 250 | 500}, lagrangeBasis 2..50,
+//   page 0..3, spectrumModule {criterion, level 0,01..0,8, energyPart 0,5..0,99}.
+#include "sessions/SessionFile.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocale>
+#include <array>
+#include <climits>
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <span>
+
+#include "numerics/FourierAnalyser.h"
+#include "sourcedata/TableFile.h"
+
+namespace {
+using E = TResamEngine;
+
+const QString FormatName = QStringLiteral("resam-session");
+constexpr int FormatVersion = 1;
+const QString NegativeZero = QStringLiteral("-0");
+constexpr double Largest = std::numeric_limits<double>::max();
+
+const char* const SourceNames[] = {"drawing", "library", "fragment", "table"};
+// The methods' names in the files are the engine's rows' own.
+const std::array<const char*, E::MethodCount> MethodNames = [] {
+  std::array<const char*, E::MethodCount> names{};
+  for (int m = 0; m < E::MethodCount; ++m) names[m] = MethodRow(E::TMethod(m)).SessionName;
+  return names;
+}();
+const char* const InputNames[] = {"count", "period"};
+const char* const AnchorNames[] = {"zero", "start"};
+const char* const UnitNames[] = {"circular", "cyclic"};
+const char* const ViewNames[] = {"band", "one-period", "two-periods", "four-periods"};
+const char* const CriterionNames[] = {"amplitude", "energy", "rectangle"};
+const char* const FrequencyUnitNames[] = {"rad/s", "Hz"};
+const char* const PhaseUnitNames[] = {"rad", "degree"};
+
+// In messages: plain decimals where they stay short, the exponent form beyond.
+QString Shown(double value) {
+  const double size = std::fabs(value);
+  const char form = size == 0 || (size >= 1e-6 && size < 1e15) ? 'f' : 'g';
+  return QLocale::c().toString(value, form, QLocale::FloatingPointShortest).replace(QLatin1Char('.'), QLatin1Char(','));
+}
+
+// ---- Writing ----
+
+QJsonValue Number(double value) { return std::signbit(value) && value == 0 ? QJsonValue(NegativeZero) : value; }
+
+QJsonArray Numbers(const std::vector<double>& values) {
+  QJsonArray array;
+  for (double v : values) array.append(Number(v));
+  return array;
+}
+
+QJsonObject DrawingObject(const TDrawingRecord& d) {
+  return {{"xmin", Number(d.Xmin)}, {"xmax", Number(d.Xmax)},  {"ymin", Number(d.Ymin)},
+          {"ymax", Number(d.Ymax)}, {"last", Number(d.XLast)}, {"values", Numbers(d.Samples)}};
+}
+
+QJsonObject LibraryObject(const TLibParameters& p) {
+  return {{"family", p.Family}, {"k", p.K}, {"l", p.L}, {"m", p.M}, {"tau", Number(p.Tau)}, {"v0", Number(p.V0)}};
+}
+
+QJsonObject FragmentObject(const TPolyGarmValues& v) {
+  QJsonArray harmonics;
+  for (int n = 0; n < HarmonicCount; ++n)
+    harmonics.append(
+        QJsonObject{{"on", v.On[n]}, {"amplitude", Number(v.Amplitude[n])}, {"phase", Number(v.Phase[n])}});
+  return {{"fundamental", Number(v.Fundamental)},
+          {"frequencyUnit", FrequencyUnitNames[v.FrequencyHz]},
+          {"phaseUnit", PhaseUnitNames[v.PhaseDegrees]},
+          {"harmonics", harmonics}};
+}
+
+QJsonObject SamplingObject(const E::TSettings& e) {
+  return {{"input", InputNames[!e.CountMode]},
+          {"count", e.N},
+          {"period", Number(e.T)},
+          {"start", Number(e.T1)},
+          {"end", Number(e.T2)},
+          {"anchor", AnchorNames[!e.AnchoredAtZero]},
+          {"flatTop", e.EdgeGuard}};
+}
+
+// ---- Reading ----
+
+// A part of the file: a JSON object and its name in messages ("" for the file itself).
+struct TPart {
+  QJsonObject Object;
+  QString Path;
+};
+
+// Reads members and keeps the first problem met; after one, every read gives a default.
+class TReader {
+ public:
+  explicit TReader(QString& fault) : Fault(fault) {}
+
+  TPart Part(const TPart& in, const char* key) {
+    const std::optional<QJsonValue> v = Field(in, key);
+    if (v && !v->isObject()) Fail(QStringLiteral("поле «%1» должно быть объектом.").arg(Name(in, key)));
+    return {v && v->isObject() ? v->toObject() : QJsonObject(), Name(in, key)};
+  }
+
+  double Value(const TPart& in, const char* key, double lo, double hi) {
+    const std::optional<QJsonValue> v = Field(in, key);
+    return v ? Ranged(*v, Name(in, key), lo, hi) : lo;
+  }
+
+  int Integer(const TPart& in, const char* key, int lo, int hi) {
+    const double v = Value(in, key, lo, hi);
+    if (v != std::floor(v)) Fail(QStringLiteral("поле «%1» должно быть целым числом.").arg(Name(in, key)));
+    return Failed() ? lo : int(v);
+  }
+
+  bool Flag(const TPart& in, const char* key) {
+    const std::optional<QJsonValue> v = Field(in, key);
+    if (v && !v->isBool()) Fail(QStringLiteral("поле «%1» должно быть true или false.").arg(Name(in, key)));
+    return v && v->toBool();
+  }
+
+  int Choice(const TPart& in, const char* key, std::span<const char* const> names) {
+    const std::optional<QJsonValue> v = Field(in, key);
+    if (!v) return 0;
+    for (size_t i = 0; i < names.size(); ++i)
+      if (v->toString() == QLatin1String(names[i])) return int(i);
+    QStringList allowed;
+    for (const char* name : names) allowed << QStringLiteral("\"%1\"").arg(QLatin1String(name));
+    Fail(QStringLiteral("поле «%1» должно быть одним из значений %2.")
+             .arg(Name(in, key), allowed.join(QStringLiteral(", "))));
+    return 0;
+  }
+
+  double Among(const TPart& in, const char* key, std::initializer_list<double> allowed) {
+    const double v = Value(in, key, -Largest, Largest);
+    for (double a : allowed)
+      if (v == a) return v;
+    QStringList shown;
+    for (double a : allowed) shown << Shown(a);
+    Fail(QStringLiteral("значение поля «%1» (%2) не из допустимых: %3.")
+             .arg(Name(in, key), Shown(v), shown.join(QStringLiteral("; "))));
+    return *allowed.begin();
+  }
+
+  // At most `most` numbers, each finite; holder names what they are kept in.
+  std::vector<double> Numbers(const TPart& in, const char* key, int most, const QString& holder) {
+    const std::optional<QJsonValue> v = Field(in, key);
+    if (!v) return {};
+    const QString name = Name(in, key);
+    if (!v->isArray()) {
+      Fail(QStringLiteral("поле «%1» должно быть списком чисел.").arg(name));
+      return {};
+    }
+    const QJsonArray array = v->toArray();
+    if (array.size() > most) {
+      Fail(QStringLiteral("в поле «%1» %2 значений, а %3 не более %4.")
+               .arg(name)
+               .arg(array.size())
+               .arg(holder)
+               .arg(most));
+      return {};
+    }
+    std::vector<double> values;
+    values.reserve(size_t(array.size()));
+    for (qsizetype i = 0; i < array.size() && !Failed(); ++i)
+      values.push_back(Ranged(array[i], QStringLiteral("%1[%2]").arg(name).arg(i), -Largest, Largest));
+    return values;
+  }
+
+  std::vector<TPart> Parts(const TPart& in, const char* key, int count) {
+    const std::optional<QJsonValue> v = Field(in, key);
+    const QString name = Name(in, key);
+    if (v && (!v->isArray() || v->toArray().size() != count))
+      Fail(QStringLiteral("поле «%1» должно быть списком из %2 объектов.").arg(name).arg(count));
+    std::vector<TPart> parts;
+    for (int i = 0; i < count && !Failed(); ++i) {
+      const QJsonValue item = v->toArray()[i];
+      if (!item.isObject()) Fail(QStringLiteral("поле «%1[%2]» должно быть объектом.").arg(name).arg(i));
+      parts.push_back({item.toObject(), QStringLiteral("%1[%2]").arg(name).arg(i)});
+    }
+    return parts;
+  }
+
+  bool Failed() const { return !Fault.isEmpty(); }
+  void Fail(const QString& text) {
+    if (Fault.isEmpty()) Fault = text;
+  }
+
+ private:
+  static QString Name(const TPart& in, const char* key) {
+    return in.Path.isEmpty() ? QLatin1String(key) : in.Path + QLatin1Char('.') + QLatin1String(key);
+  }
+
+  std::optional<QJsonValue> Field(const TPart& in, const char* key) {
+    if (Failed()) return std::nullopt;
+    const QJsonValue v = in.Object.value(QLatin1String(key));
+    if (!v.isUndefined()) return v;
+    Fail(QStringLiteral("нет поля «%1».").arg(Name(in, key)));
+    return std::nullopt;
+  }
+
+  // The parser refuses numbers beyond the doubles, so every number read is finite.
+  double Ranged(const QJsonValue& v, const QString& name, double lo, double hi) {
+    if (Failed()) return lo;
+    const bool negativeZero = v.isString() && v.toString() == NegativeZero;
+    if (!v.isDouble() && !negativeZero) {
+      Fail(QStringLiteral("поле «%1» должно быть числом.").arg(name));
+      return lo;
+    }
+    const double x = negativeZero ? -0.0 : v.toDouble();
+    if (!(x >= lo && x <= hi)) {
+      Fail(QStringLiteral("значение поля «%1» (%2) вне пределов %3 … %4.").arg(name, Shown(x), Shown(lo), Shown(hi)));
+      return lo;
+    }
+    return x;
+  }
+
+  QString& Fault;
+};
+
+void ReadDrawing(TReader& r, const TPart& part, TDrawingRecord& d) {
+  d.Xmin = r.Value(part, "xmin", -Largest, Largest);
+  d.Xmax = r.Value(part, "xmax", -Largest, Largest);
+  d.Ymin = r.Value(part, "ymin", -Largest, Largest);
+  d.Ymax = r.Value(part, "ymax", -Largest, Largest);
+  d.XLast = r.Value(part, "last", -Largest, Largest);
+  d.Samples = r.Numbers(part, "values", MaxSessionDrawingValues, QStringLiteral("рисунок может содержать"));
+}
+
+void ReadLibrary(TReader& r, const TPart& part, TLibParameters& p) {
+  p.Family = r.Integer(part, "family", 1, LibFamilyCount);
+  p.K = r.Integer(part, "k", 0, LibMaxK);
+  p.L = r.Integer(part, "l", LibMinL, LibMaxL);
+  p.M = r.Integer(part, "m", 0, LibMaxM);
+  p.Tau = r.Value(part, "tau", LibMinParameter, LibMaxParameter);
+  p.V0 = r.Value(part, "v0", LibMinParameter, LibMaxParameter);
+}
+
+void ReadFragment(TReader& r, const TPart& part, TPolyGarmValues& v) {
+  v.Fundamental = r.Value(part, "fundamental", MinFundamental, MaxFundamental);
+  v.FrequencyHz = r.Choice(part, "frequencyUnit", FrequencyUnitNames) == 1;
+  v.PhaseDegrees = r.Choice(part, "phaseUnit", PhaseUnitNames) == 1;
+  const std::vector<TPart> harmonics = r.Parts(part, "harmonics", HarmonicCount);
+  for (size_t n = 0; n < harmonics.size(); ++n) {
+    v.On[n] = r.Flag(harmonics[n], "on");
+    v.Amplitude[n] = r.Value(harmonics[n], "amplitude", 0, MaxAmplitude);
+    v.Phase[n] = r.Value(harmonics[n], "phase", -MaxPhase, MaxPhase);
+  }
+}
+
+void ReadSource(TReader& r, const TPart& root, TSession& s) {
+  const auto source = E::TSignalSource(r.Choice(root, "source", SourceNames));
+  s.Engine.Source = source;
+  const TPart part = r.Part(root, SourceNames[source]);
+  if (source == E::SourceEditor) ReadDrawing(r, part, s.Drawing);
+  if (source == E::SourceTable) s.Table = r.Numbers(part, "values", MaxTableValues, QStringLiteral("таблица вмещает"));
+  if (source == E::SourceLibrary) ReadLibrary(r, part, s.Library);
+  if (source == E::SourcePolyharmonic) ReadFragment(r, part, s.Fragment);
+}
+
+void ReadSampling(TReader& r, const TPart& root, E::TSettings& e) {
+  const TPart part = r.Part(root, "sampling");
+  e.CountMode = r.Choice(part, "input", InputNames) == 0;
+  e.N = r.Integer(part, "count", 2, E::MaxCount);
+  e.T = r.Value(part, "period", std::numeric_limits<double>::min(), MaxSessionPeriod);
+  e.T1 = r.Value(part, "start", -Largest, Largest);
+  e.T2 = r.Value(part, "end", -Largest, Largest);
+  e.AnchoredAtZero = r.Choice(part, "anchor", AnchorNames) == 0;
+  e.EdgeGuard = r.Flag(part, "flatTop");
+}
+
+void ReadViews(TReader& r, const TPart& root, TSession& s) {
+  s.Engine.Method = E::TMethod(r.Choice(root, "method", MethodNames));
+  const TPart display = r.Part(root, "display");
+  s.ShowAnalog = r.Flag(display, "analog");
+  s.ShowDiscrete = r.Flag(display, "discrete");
+  s.ShowInterpolated = r.Flag(display, "interpolated");
+  const TPart spectrum = r.Part(root, "spectrum");
+  s.Engine.Unit = TFrequencyUnit(r.Choice(spectrum, "unit", UnitNames));
+  s.Engine.View = TSpectrumView(r.Choice(spectrum, "view", ViewNames));
+  const TPart kernel = r.Part(root, "generatingFunction");
+  s.Engine.Step = r.Among(kernel, "step", {KernelStepCoarse, KernelStepMedium, KernelStepFine});
+  s.Engine.Detail = int(r.Among(kernel, "detail", {KernelDetailLow, KernelDetailMedium, KernelDetailHigh}));
+  s.Engine.BasisCount = r.Integer(root, "lagrangeBasis", MinBasisCount, MaxBasisCount);
+  s.Page = r.Integer(root, "page", 0, SessionPageCount - 1);
+  const TPart module = r.Part(root, "spectrumModule");
+  s.SpectrumModule.Criterion = r.Choice(module, "criterion", CriterionNames);
+  s.SpectrumModule.AmpLevel = r.Value(module, "level", TFourierAnalyser::MinAmpLevel, TFourierAnalyser::MaxAmpLevel);
+  s.SpectrumModule.EnergyPart =
+      r.Value(module, "energyPart", TFourierAnalyser::MinEnergyPart, TFourierAnalyser::MaxEnergyPart);
+}
+
+// The format name first: a JSON file of another kind is named as such, not by its first
+// missing member.
+void ReadFormat(TReader& r, const TPart& root) {
+  const QJsonValue format = root.Object.value(QLatin1String("format"));
+  if (format.toString() != FormatName) {
+    r.Fail(QStringLiteral("это не сеанс resam (поле «format» должно быть \"%1\").").arg(FormatName));
+    return;
+  }
+  const int version = r.Integer(root, "version", 1, INT_MAX);
+  if (version > FormatVersion)
+    r.Fail(QStringLiteral("сеанс записан более новой версией программы (версия %1, а эта программа читает версию %2).")
+               .arg(version)
+               .arg(FormatVersion));
+}
+}  // namespace
+
+QByteArray SessionText(const TSession& s) {
+  const E::TSettings& e = s.Engine;
+  QJsonObject root{
+      {"format", FormatName},
+      {"version", FormatVersion},
+      {"source", SourceNames[e.Source]},
+      {"sampling", SamplingObject(e)},
+      {"method", MethodNames[e.Method]},
+      {"display",
+       QJsonObject{{"analog", s.ShowAnalog}, {"discrete", s.ShowDiscrete}, {"interpolated", s.ShowInterpolated}}},
+      {"spectrum", QJsonObject{{"unit", UnitNames[int(e.Unit)]}, {"view", ViewNames[int(e.View)]}}},
+      {"generatingFunction", QJsonObject{{"step", e.Step}, {"detail", e.Detail}}},
+      {"lagrangeBasis", e.BasisCount},
+      {"page", s.Page},
+      {"spectrumModule", QJsonObject{{"criterion", CriterionNames[s.SpectrumModule.Criterion]},
+                                     {"level", s.SpectrumModule.AmpLevel},
+                                     {"energyPart", s.SpectrumModule.EnergyPart}}},
+  };
+  if (e.Source == E::SourceEditor) root.insert(QLatin1String("drawing"), DrawingObject(s.Drawing));
+  if (e.Source == E::SourceTable) root.insert(QLatin1String("table"), QJsonObject{{"values", Numbers(s.Table)}});
+  if (e.Source == E::SourceLibrary) root.insert(QLatin1String("library"), LibraryObject(s.Library));
+  if (e.Source == E::SourcePolyharmonic) root.insert(QLatin1String("fragment"), FragmentObject(s.Fragment));
+  return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+QString ReadSession(const QByteArray& text, TSession& session) {
+  if (text.size() > MaxSessionFileSize)
+    return QStringLiteral("файл больше %1 МБ, сеанс не бывает так велик.").arg(MaxSessionFileSize >> 20);
+  QJsonParseError error;
+  const QJsonDocument document = QJsonDocument::fromJson(text, &error);
+  if (error.error != QJsonParseError::NoError)
+    return QStringLiteral("это не текст JSON или он оборван (ошибка у знака %1).").arg(error.offset + 1);
+  if (!document.isObject()) return QStringLiteral("в файле нет объекта сеанса.");
+  QString fault;
+  TReader r(fault);
+  const TPart root{document.object(), QString()};
+  TSession s;
+  ReadFormat(r, root);
+  ReadSource(r, root, s);
+  ReadSampling(r, root, s.Engine);
+  ReadViews(r, root, s);
+  if (r.Failed()) return fault;
+  session = std::move(s);
+  return QString();
+}

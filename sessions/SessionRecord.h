@@ -1,0 +1,50 @@
+#pragma once
+// A session: the whole state a user set up (the signal with its source's data, the sampling,
+// the method, the views), as a session file keeps it, and the checks that tie its values to
+// each other and to the signal before any of it is applied. Free of Qt; the file format
+// lives in SessionFile.h.
+#include <string>
+#include <vector>
+
+#include "engine/ResamEngine.h"
+#include "sourcedata/DrawingFile.h"
+#include "sourcedata/LibFormulas.h"
+#include "sourcedata/PolyGarmSignal.h"
+
+// How the spectrum module finds a spectrum's width (its settings window's choices).
+struct TSpectrumModuleSettings {
+  int Criterion = 0;  // TWidthCriterion: amplitude, energy, rectangle
+  double AmpLevel = 0.1;
+  double EnergyPart = 0.99;
+};
+
+struct TSession {
+  TResamEngine::TSettings Engine;
+  // The data of the source Engine.Source names; the others are not kept.
+  TDrawingRecord Drawing;
+  std::vector<double> Table;
+  TLibParameters Library;
+  TPolyGarmValues Fragment;
+  TSpectrumModuleSettings SpectrumModule;
+  // The three display switches ("Графики для ..."), and the tab shown (0 .. 3).
+  bool ShowAnalog = true, ShowDiscrete = true, ShowInterpolated = true;
+  int Page = 0;
+};
+
+// Pages of the main window: the generating-function tab goes with every method but
+// Lagrange, the basis-function tab with Lagrange only.
+constexpr int SessionPageCount = 4;
+constexpr int KernelSessionPage = 2, BasisSessionPage = 3;
+
+// The longest period a session may hold, in seconds: far beyond any a signal can be given
+// (half of the largest admissible period of the widest drawing is some 10^6 s), short enough
+// that spectra scaled by it stay finite.
+constexpr double MaxSessionPeriod = 1e8;
+
+// What ties the session's values together beyond each field's own range (which the file
+// reader checks): the count within the method's limit, the tab the method offers, a drawing
+// that fits the editor's store (drawingCapacity samples), the interval within the limits the
+// interval edits get for this signal (engine.SignalIntervalOf) and a period the program can
+// hold for it. "" when the session fits, else the problem in Russian (UTF-8), naming the
+// file's fields.
+std::string SessionFault(const TSession& session, const TResamEngine& engine, int drawingCapacity);
