@@ -13,13 +13,15 @@ class QLabel;
 class TResamForm;
 
 struct TMethodView {
-  QAction* TResamForm::*Item;   // the method menu's item (N31 ...)
-  void (TResamForm::*Click)();  // its handler (N31Click ...)
+  // The members that name the method's item, its handler and its picture label (N31, N31Click,
+  // ImageKot ...); null for a method without named members, whose item chooses it directly.
+  QAction* TResamForm::*Item;
+  void (TResamForm::*Click)();
   const char16_t* ItemText;
   bool GroupStart;             // a separator comes before the item
   const char16_t* Caption;     // the window's caption while the method is chosen
-  QLabel* TResamForm::*Image;  // its formula on the generating-function tab; null: none (Lagrange)
-  const char* Picture;         // that formula picture's name (resources/formulas)
+  QLabel* TResamForm::*Image;  // the named picture label
+  const char* Picture;         // its formula picture (resources/formulas); null: none (Lagrange)
 };
 
 // The row of a method (MethodKotelnikov .. MethodSpl32), and all rows in the menu's order.

@@ -36,7 +36,13 @@ void TResamForm::ConnectCommands() {
       {N18, &F::N18Click},   {N27, &F::N27Click},   {N20, &F::N20Click},
       {N21, &F::N21Click},   {N22, &F::N22Click},   {N4, &F::N4Click}};
   for (const auto& [item, handler] : items) connect(item, &QAction::triggered, this, handler);
-  for (const TMethodView& m : MethodViews()) connect(this->*m.Item, &QAction::triggered, this, m.Click);
+  for (int m = 0; m < TResamEngine::MethodCount; ++m) {
+    const auto method = TResamEngine::TMethod(m);
+    if (const auto click = MethodView(method).Click)
+      connect(MethodActions[m], &QAction::triggered, this, click);
+    else
+      connect(MethodActions[m], &QAction::triggered, this, [this, method] { ChooseMethod(method); });
+  }
   const std::pair<QAbstractButton*, void (F::*)()> buttons[] = {{SpeedButton1, &F::N2Click},
                                                                 {SpeedButton2, &F::N3Click},
                                                                 {SpeedButton11, &F::SpeedButton11Click},
@@ -129,8 +135,8 @@ void TResamForm::ConnectMouseMoves() {
                      TabSheet1, TabSheet2, TabSheet3, TabSheet4, static_cast<QWidget*>(GroupBox1)})
     TrackMouse(w);
   for (QWidget* w : {static_cast<QWidget*>(PanelBF), PanelBF->viewport(), ScrollBox1}) TrackMouse(w);
-  for (const TMethodView& m : MethodViews())
-    if (m.Image) TrackMouse(this->*m.Image);
+  for (QLabel* image : MethodImages)
+    if (image) TrackMouse(image);
   for (QWidget* w : {static_cast<QWidget*>(GroupBoxLagr), static_cast<QWidget*>(GroupBoxLagrPar),
                      static_cast<QWidget*>(PanelLagr), static_cast<QWidget*>(ImageLagr)})
     TrackMouse(w);

@@ -166,10 +166,12 @@ void TResamForm::BuildKernelTab() {
   PanelBF->setWidget(ScrollBox1);
   PanelBF->setWidgetResizable(true);
   MakeWhite(PanelBF->viewport());
-  for (const TMethodView& m : MethodViews()) {
-    if (!m.Image) continue;
-    this->*m.Image = new QLabel(ScrollBox1);
-    (this->*m.Image)->hide();
+  for (int m = 0; m < TResamEngine::MethodCount; ++m) {
+    const TMethodView& view = MethodView(TResamEngine::TMethod(m));
+    if (!view.Picture) continue;
+    MethodImages[m] = new QLabel(ScrollBox1);
+    MethodImages[m]->hide();
+    if (view.Image) this->*view.Image = MethodImages[m];
   }
   ImageKot->show();
   PanelImage = PictureTools(TabSheet3, SpeedButton12, SpeedButton14, SpeedButton13);

@@ -63,12 +63,11 @@ void TResamForm::ShowKernelAnalysis() {
     ShowRange(DFK, Engine.DistortionView());
   }
   for (int m = 0; m < E::MethodCount; ++m) {
-    const TMethodView& view = MethodView(E::TMethod(m));
-    if (!view.Image) continue;
-    QLabel* image = this->*view.Image;
+    QLabel* image = MethodImages[m];
+    if (!image) continue;
     const bool chosen = Engine.Method() == m;
     if (chosen) {
-      LoadPicture(image, view.Picture, devicePixelRatioF());
+      LoadPicture(image, MethodView(E::TMethod(m)).Picture, devicePixelRatioF());
       // The scroll box holds the whole picture, so that one larger than the panel scrolls.
       ScrollBox1->setMinimumSize(image->size());
       CentreImage(image);
@@ -84,21 +83,22 @@ void TResamForm::CentreImage(QLabel* image) {
   image->move(left, top);
 }
 
-// The shown picture, or the last one when none is shown.
-const TMethodView& TResamForm::VisibleView() const {
-  const TMethodView* last = nullptr;
-  for (const TMethodView& m : MethodViews()) {
-    if (!m.Image) continue;
-    last = &m;
-    if (!(this->*m.Image)->isHidden()) break;
+// The shown picture's method, or the last one with a picture when none is shown.
+TResamEngine::TMethod TResamForm::VisibleMethod() const {
+  int last = 0;
+  for (int m = 0; m < E::MethodCount; ++m) {
+    if (!MethodImages[m]) continue;
+    last = m;
+    if (!MethodImages[m]->isHidden()) break;
   }
-  return *last;
+  return E::TMethod(last);
 }
 
-QLabel* TResamForm::VisibleImage() const { return this->*VisibleView().Image; }
+QLabel* TResamForm::VisibleImage() const { return MethodImages[VisibleMethod()]; }
 
 QImage TResamForm::EnlargedPicture(qreal devicePixelRatio) const {
-  return RenderFormulaPicture(QString::fromLatin1(VisibleView().Picture), EnlargedScale, devicePixelRatio);
+  return RenderFormulaPicture(QString::fromLatin1(MethodView(VisibleMethod()).Picture), EnlargedScale,
+                              devicePixelRatio);
 }
 
 void TResamForm::N110Click() { SelectAnalysis(*this, N110, nullptr); }

@@ -117,8 +117,8 @@ void TResamForm::LayoutKernelTab() {
   DFK->setGeometry(0, h + KernelGap, w, h);
   PanelBF->setGeometry(DFBFS->x() + PanelInset, DFK->y() + PanelInset, Pane(w - 2 * PanelInset),
                        Pane(h - 2 * PanelInset));
-  for (const TMethodView& m : MethodViews())
-    if (m.Image) CentreImage(this->*m.Image);
+  for (QLabel* image : MethodImages)
+    if (image) CentreImage(image);
   PanelImage->move(PanelBF->x() + PanelBF->width() - PanelImage->width() - ToolPanelRightMargin, PanelBF->y() + Gap);
   PanelImage->raise();
 }

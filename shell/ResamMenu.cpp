@@ -71,12 +71,13 @@ void TResamForm::BuildSignalMenu() {
 
 void TResamForm::BuildMethodMenu() {
   N30 = menuBar()->addMenu(QStringLiteral("Метод интерполяции"));
-  QList<QAction*> items;
-  for (const TMethodView& m : MethodViews()) {
-    if (m.GroupStart) N30->addSeparator();
-    items << (this->*m.Item = Item(N30, QString::fromUtf16(m.ItemText)));
+  for (int m = 0; m < TResamEngine::MethodCount; ++m) {
+    const TMethodView& view = MethodView(TResamEngine::TMethod(m));
+    if (view.GroupStart) N30->addSeparator();
+    MethodActions[m] = Item(N30, QString::fromUtf16(view.ItemText));
+    if (view.Item) this->*view.Item = MethodActions[m];
   }
-  RadioGroup(this, items, N31);
+  RadioGroup(this, QList<QAction*>(std::begin(MethodActions), std::end(MethodActions)), N31);
 }
 
 void TResamForm::BuildSettingsMenu() {

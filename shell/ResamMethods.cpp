@@ -25,7 +25,7 @@ void TResamForm::N121Click() { ChooseMethod(TResamEngine::MethodSpl12); }
 void TResamForm::N221Click() { ChooseMethod(TResamEngine::MethodSpl22); }
 void TResamForm::N321Click() { ChooseMethod(TResamEngine::MethodSpl32); }
 
-QAction* TResamForm::MethodItem(TResamEngine::TMethod method) const { return this->*MethodView(method).Item; }
+QAction* TResamForm::MethodItem(TResamEngine::TMethod method) const { return MethodActions[method]; }
 
 void TResamForm::ChooseMethod(TResamEngine::TMethod method) {
   ShowMethodChoice(method);
@@ -34,11 +34,10 @@ void TResamForm::ChooseMethod(TResamEngine::TMethod method) {
 }
 
 void TResamForm::ShowMethodChoice(TResamEngine::TMethod method) {
-  const TMethodView& m = MethodView(method);
-  QAction* item = this->*m.Item;
+  QAction* item = MethodActions[method];
   if (!item->isChecked()) item->setChecked(true);
   SwitchMethodTabs(method == TResamEngine::MethodLagrange);
-  setWindowTitle(QString::fromUtf16(m.Caption));
+  setWindowTitle(QString::fromUtf16(MethodView(method).Caption));
 }
 
 // The generating-function tab and the basis-function tab take turns; whoever was looking

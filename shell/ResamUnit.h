@@ -41,7 +41,6 @@ class TParameterStepper;
 class TStepKeys;
 class TTermsView;
 struct TSession;
-struct TMethodView;
 
 class TResamForm : public QMainWindow {
   Q_OBJECT
@@ -102,6 +101,10 @@ class TResamForm : public QMainWindow {
 
   // The method menu's item of a method.
   QAction* MethodItem(TResamEngine::TMethod method) const;
+  // Each method's menu item and formula picture (null: none), made from its row
+  // (shell/MethodViews.h); the named members N31 ..., ImageKot ... are the same objects.
+  QAction* MethodActions[TResamEngine::MethodCount] = {};
+  QLabel* MethodImages[TResamEngine::MethodCount] = {};
 
   // ---- Comparison of the methods (shell/ResamComparison.cpp) ----
   QAction* ComparisonItem;  // "Исследование" › "Сравнение методов", shows the tab
@@ -154,7 +157,7 @@ class TResamForm : public QMainWindow {
   // The formula picture the panel's tools act on, and that picture enlarged (device pixel ratio 1
   // for the clipboard and files, the screen's for the viewer).
   QLabel* VisibleImage() const;
-  const TMethodView& VisibleView() const;
+  TResamEngine::TMethod VisibleMethod() const;
   QImage EnlargedPicture(qreal devicePixelRatio = 1.0) const;
 
   // ---- Basis-function tab (shell/ResamBasisTab.cpp) ----

@@ -48,7 +48,8 @@ TEST(MethodTable, EveryConsumerFollowsTheRows) {
     const auto method = TResamEngine::TMethod(m);
     const TMethodView& view = MethodView(method);
     const TMethodRow& row = MethodRow(method);
-    QAction* item = form.*view.Item;
+    QAction* item = form.MethodActions[m];
+    EXPECT_EQ(form.*view.Item, item) << "the named member is the row's item";
     SCOPED_TRACE(QString::fromUtf16(view.ItemText).toStdString());
     EXPECT_EQ(items[m].first, item) << "the menu lists the methods in the rows' order";
     EXPECT_EQ(items[m].second, view.GroupStart);
@@ -60,12 +61,13 @@ TEST(MethodTable, EveryConsumerFollowsTheRows) {
     EXPECT_EQ(form.Engine.Method(), method);
     EXPECT_EQ(form.windowTitle(), QString::fromUtf16(view.Caption));
     EXPECT_EQ(form.EditN->Max(), row.CountLimit);
-    EXPECT_EQ(form.PageControl1->isTabVisible(KernelPage), view.Image != nullptr);
-    EXPECT_EQ(form.PageControl1->isTabVisible(BasisPage), view.Image == nullptr);
-    EXPECT_EQ(row.Kernel == nullptr, view.Image == nullptr) << "a picture for every generating function";
-    if (view.Image) {
-      EXPECT_EQ(form.VisibleImage(), form.*view.Image);
-      EXPECT_FALSE((form.*view.Image)->pixmap().isNull());
+    EXPECT_EQ(form.PageControl1->isTabVisible(KernelPage), view.Picture != nullptr);
+    EXPECT_EQ(form.PageControl1->isTabVisible(BasisPage), view.Picture == nullptr);
+    EXPECT_EQ(row.Kernel == nullptr, view.Picture == nullptr) << "a picture for every generating function";
+    EXPECT_EQ(view.Image ? form.*view.Image : nullptr, form.MethodImages[m]);
+    if (view.Picture) {
+      EXPECT_EQ(form.VisibleImage(), form.MethodImages[m]);
+      EXPECT_FALSE(form.MethodImages[m]->pixmap().isNull());
       EXPECT_FALSE(FormulaPictureSize(QString::fromLatin1(view.Picture)).isEmpty());
     }
     const QByteArray session = SessionText(form.CaptureSession());
