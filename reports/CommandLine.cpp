@@ -135,8 +135,9 @@ QString UsageLine() {
 
 QString HelpText() {
   QString text = QStringLiteral("Resam %1: восстановление аналогового сигнала по отсчётам.\n\n").arg(ProgramVersion());
-  text += UsageLine() + QStringLiteral("\n\nБез параметров открывается окно программы (с файлом занятия - с этим "
-                                       "занятием). Параметры работают без окна и без дисплея:\n");
+  text += UsageLine() + QStringLiteral(
+                            "\n\nБез параметров открывается окно программы (с файлом занятия - с этим "
+                            "занятием). Параметры работают без окна и без дисплея:\n");
   for (const TOptionRow& row : Options) {
     QString name = QStringLiteral("  --") + QLatin1String(row.Name);
     if (row.ValueName) name += QLatin1Char(' ') + Text(row.ValueName);

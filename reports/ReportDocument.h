@@ -14,8 +14,8 @@ class TDiagram;
 struct TReportBlock {
   enum TKind { Heading, Paragraph, Table, Figure, Formula };
   TKind Kind = Paragraph;
-  QString Text;              // Heading, Paragraph; a Formula's alternative text
-  QList<QStringList> Rows;   // Table: the heading row first
+  QString Text;                 // Heading, Paragraph; a Formula's alternative text
+  QList<QStringList> Rows;      // Table: the heading row first
   TDiagram* Diagram = nullptr;  // Figure
   QString Picture;              // Formula: the formula picture's name (resources/formulas)
 };

@@ -19,6 +19,9 @@ constexpr double MarginMm = 18;
 constexpr int FooterHeight = 28;  // reserved at the page's foot for its number
 constexpr int TitlePoints = 15, HeadingPoints = 12, TextPoints = 10, TablePoints = 9;
 constexpr int BlockGap = 8, HeadingGap = 14, CellPadding = 4;
+// Measured and drawn widths of a text differ by a hinted pixel or two; a cell keeps this spare.
+constexpr int CellSlack = 6;
+constexpr int HeadingRoom = 3;  // a heading needs a third of a page below it
 const QString FontFamily = QStringLiteral("Liberation Sans");
 
 QFont Font(int points, bool bold = false) {
@@ -43,8 +46,8 @@ class TPdfComposer {
     switch (block.Kind) {
       case TReportBlock::Heading:
         Y += HeadingGap;
-        // A heading never stands alone at a page's foot.
-        Need(P.fontMetrics().height() * 4);
+        // A heading never stands alone at a page's foot: room for a figure under it, or it turns the page.
+        Need(Bottom / HeadingRoom);
         Text(block.Text, Font(HeadingPoints, true), BlockGap);
         break;
       case TReportBlock::Paragraph:
@@ -98,7 +101,7 @@ class TPdfComposer {
     for (const QStringList& row : rows)
       for (int c = 0; c < row.size(); ++c) {
         if (int(widths.size()) <= c) widths.push_back(0);
-        widths[c] = std::max(widths[c], metrics.horizontalAdvance(row[c]) + 2 * CellPadding + 1);
+        widths[c] = std::max(widths[c], metrics.horizontalAdvance(row[c]) + 2 * CellPadding + CellSlack);
       }
     int total = 0;
     for (int w : widths) total += w;
@@ -115,8 +118,9 @@ class TPdfComposer {
       P.setFont(r == 0 ? bold : plain);
       int height = 0;
       for (int c = 0; c < rows[r].size(); ++c)
-        height = std::max(height, P.boundingRect(QRect(0, 0, widths[c] - 2 * CellPadding, Bottom),
-                                                 Qt::TextWordWrap, rows[r][c]).height());
+        height = std::max(
+            height,
+            P.boundingRect(QRect(0, 0, widths[c] - 2 * CellPadding, Bottom), Qt::TextWordWrap, rows[r][c]).height());
       height += 2 * CellPadding;
       Need(height);
       int x = 0;

@@ -24,8 +24,9 @@ constexpr TLibraryRow Libraries[] = {
 }  // namespace
 
 QString TAboutForm::AboutText() {
-  QString text = QStringLiteral("<p><b>Resam</b>: восстановление аналогового сигнала по отсчётам</p>"
-                                "<p>Версия %1</p><p>%2</p><p>Используются:</p><ul>")
+  QString text = QStringLiteral(
+                     "<p><b>Resam</b>: восстановление аналогового сигнала по отсчётам</p>"
+                     "<p>Версия %1</p><p>%2</p><p>Используются:</p><ul>")
                      .arg(ProgramVersion(), Licence.toHtmlEscaped());
   for (const TLibraryRow& row : Libraries)
     text += QStringLiteral("<li>%1 (%2)</li>")

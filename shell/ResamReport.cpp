@@ -6,9 +6,9 @@
 #include <QDir>
 #include <QMenu>
 
+#include "platform/CoreServices.h"
 #include "platform/FileExtension.h"
 #include "platform/FileMessages.h"
-#include "platform/CoreServices.h"
 #include "platform/Platform.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramExport.h"
@@ -35,9 +35,9 @@ const char* const ReportExtensions[] = {".pdf", ".html"};
 QString Number(double value) { return FloatToText(value); }
 
 QList<QStringList> LibraryTable(const TLibParameters& p) {
-  return {{QStringLiteral("k"), QStringLiteral("l"), QStringLiteral("m"), QStringLiteral("τ, с"),
-           QStringLiteral("V0, В")},
-          {QString::number(p.K), QString::number(p.L), QString::number(p.M), Number(p.Tau), Number(p.V0)}};
+  return {
+      {QStringLiteral("k"), QStringLiteral("l"), QStringLiteral("m"), QStringLiteral("τ, с"), QStringLiteral("V0, В")},
+      {QString::number(p.K), QString::number(p.L), QString::number(p.M), Number(p.Tau), Number(p.V0)}};
 }
 
 QList<QStringList> HarmonicsTable(const TPolyGarmSignal& s) {
