@@ -30,7 +30,8 @@ QString TAboutForm::AboutText() {
                      .arg(ProgramVersion(), Licence.toHtmlEscaped());
   for (const TLibraryRow& row : Libraries)
     text += QStringLiteral("<li>%1 (%2)</li>")
-                .arg(QString::fromUtf16(row.Name).arg(QLatin1String(qVersion())), QString::fromUtf16(row.Licence));
+                .arg(QString::fromUtf16(row.Name).replace(QStringLiteral("%1"), QLatin1String(qVersion())),
+                     QString::fromUtf16(row.Licence));
   return text + QStringLiteral("</ul>");
 }
 
