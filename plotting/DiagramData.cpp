@@ -13,6 +13,18 @@ bool IsSampled(TKeeperShape shape) {
   return shape == ShapeDiscrete || shape == ShapePeriodicDiscrete || shape == ShapeHistogram;
 }
 
+// The numbers [nLo, nHi] narrowed to the series' own values: the stored samples, their mirror
+// left of sample 0 for a symmetric series, and every number for a periodic one. The zeros a
+// diagram draws at grid positions beyond them are a way of drawing, not values. False when
+// none are left.
+bool OwnSamples(const TKeeper& k, long long& nLo, long long& nHi) {
+  if (k.GetShape() == ShapePeriodicDiscrete) return true;
+  const long long last = (long long)k.GetCount() - 1;
+  nLo = std::max(nLo, k.GetSymmetry() == SymmetryNone ? 0LL : -last);
+  nHi = std::min(nHi, last);
+  return nLo <= nHi;
+}
+
 // "Отсчёты" of "Отсчёты, В": what a series is, without its unit.
 std::string WithoutUnit(const std::string& name) { return name.substr(0, name.find(',')); }
 }  // namespace
@@ -51,7 +63,7 @@ TDataColumn TDiagram::CurveColumn(const TKeeper& k, const std::vector<double>& x
 bool TDiagram::AddSampleColumn(std::vector<TDataGroup>& groups, const TKeeper& k, bool numbered) const {
   long long nLo = 0, nHi = -1;
   TDataColumn x{GetDataNameX().toStdString(), {}}, values{SeriesName(k, numbered), {}};
-  if (SampleNumberRange(k.GetXmin(), k.GetStep(), Xmin, Xmax, nLo, nHi)) {
+  if (SampleNumberRange(k.GetXmin(), k.GetStep(), Xmin, Xmax, nLo, nHi) && OwnSamples(k, nLo, nHi)) {
     if (nHi - nLo + 1 > MaxDataRows) return false;
     TSampleReader reader(k);
     x.Values.reserve(std::size_t(nHi - nLo + 1));

@@ -48,6 +48,12 @@ qreal FittedScale(QSize natural, qreal scale, qreal devicePixelRatio) {
 }
 }  // namespace
 
+QByteArray FormulaPictureSvg(const QString& name) {
+  if (!HasFormulaPicture(name)) return {};
+  QFile file(PicturePath(name));
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 QImage RenderFormulaPicture(const QString& name, qreal scale, qreal devicePixelRatio) {
   devicePixelRatio = Positive(devicePixelRatio);
   QSvgRenderer renderer;

@@ -3,6 +3,7 @@
 // ("ImageKot", "LibImage1", "ResamImage1", ...: FormulaPictureNames lists them).
 // Sizes are in logical pixels; a picture's natural size is the size it was
 // typeset for, and scale multiplies it. The pictures are black on white.
+#include <QByteArray>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -16,5 +17,7 @@ QImage RenderFormulaPicture(const QString& name, qreal scale = 1.0, qreal device
 // The logical size RenderFormulaPicture gives for the same name and scale.
 QSize FormulaPictureSize(const QString& name, qreal scale = 1.0);
 bool HasFormulaPicture(const QString& name);
+// The picture's SVG text, for a document that embeds it as a vector ("" for a name without one).
+QByteArray FormulaPictureSvg(const QString& name);
 // Every picture's name, sorted.
 QStringList FormulaPictureNames();

@@ -58,12 +58,5 @@ void TResamForm::ShowComparison(TResamEngine::TChanges changes) {
 
 void TResamForm::FillComparison() {
   TWaitCursor wait;
-  std::vector<TComparisonPage::TRow> rows;
-  for (int m = 0; m < E::MethodCount; ++m) {
-    const E::TMethod method = E::TMethod(m);
-    // The current method's figures are the error tab's, not merely equal to them.
-    rows.push_back(
-        {MethodItem(method)->text(), method == Engine.Method() ? Engine.ErrorFigures() : Engine.MethodFigures(method)});
-  }
-  TabSheetComparison->ShowRows(rows, Engine.Method());
+  TabSheetComparison->ShowRows(ComparisonRows(), Engine.Method());
 }

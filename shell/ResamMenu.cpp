@@ -5,6 +5,7 @@
 #include <QMenuBar>
 
 #include "plotting/DiagramFrameUnit.h"
+#include "shell/AboutUnit.h"
 #include "shell/MethodViews.h"
 #include "shell/ResamUnit.h"
 #include "studies/ParameterStepper.h"
@@ -31,6 +32,7 @@ QActionGroup* RadioGroup(QObject* owner, const QList<QAction*>& items, QAction* 
 void TResamForm::BuildMenu() {
   BuildSignalMenu();
   BuildSessionItems();
+  BuildReportItem();
   BuildMethodMenu();
   BuildSettingsMenu();
   BuildResearchMenu();
@@ -39,6 +41,17 @@ void TResamForm::BuildMenu() {
   N37->setEnabled(false);
   N38->setEnabled(false);
   N4 = menuBar()->addAction(QStringLiteral("Выход"));
+  BuildHelpMenu();
+}
+
+// After the program's own items, where a help menu stands.
+void TResamForm::BuildHelpMenu() {
+  HelpMenu = menuBar()->addMenu(QStringLiteral("Справка"));
+  AboutItem = Item(HelpMenu, QStringLiteral("О программе"));
+  connect(AboutItem, &QAction::triggered, this, [this] {
+    TAboutForm about(this);
+    about.exec();
+  });
 }
 
 // The studies beyond the sampling set-up: each adds its items here. The menu shows only once

@@ -9,6 +9,9 @@
 #include <initializer_list>
 
 #include "engine/ResamEngine.h"
+#include "plotting/DiagramExport.h"
+#include "reports/ReportDocument.h"
+#include "studies/ComparisonPage.h"
 
 class QAction;
 class QActionGroup;
@@ -111,6 +114,8 @@ class TResamForm : public QMainWindow {
   TComparisonPage* TabSheetComparison;
   TErrorFiguresLabel* LabelErrorFigures;  // the current method's figures on the error diagram
   void ComparisonItemClick(bool checked);
+  // Every method's row, the current one's figures the error tab's (shell/ResamReport.cpp).
+  std::vector<TComparisonPage::TRow> ComparisonRows() const;
   void ComparisonMethodChosen(int method);
 
   // ---- Parameter panel and sampling menus (shell/ResamParameters.cpp) ----
@@ -202,6 +207,22 @@ class TResamForm : public QMainWindow {
   QAction *SaveSessionItem, *OpenSessionItem, *LastSessionItem;
   QMenu* RecentSessionsMenu;
 
+  // ---- Report and the lesson's files (shell/ResamReport.cpp) ----
+  // "Сигнал" › "Отчёт...": what the window shows as one PDF or HTML file (enabled with a signal).
+  QAction* ReportItem;
+  void ReportClick();
+  TReport MakeReport();
+  // The lesson's diagrams in the report's order, each with its file's name (no extension).
+  struct TLessonDiagram {
+    TDiagram* Diagram;
+    QString Name;
+  };
+  std::vector<TLessonDiagram> LessonDiagrams();
+  // Each of LessonDiagrams as a figure ("signal.svg", ...) or its data ("signal.csv") in the
+  // folder, made when missing; false (with a message) at the first that cannot be written.
+  bool WriteLessonFigures(const QString& folder, TFigureFormat format, const QString& extension);
+  bool WriteLessonData(const QString& folder);
+
   // ---- Mouse moves that hide or show the tool panels ----
   void FormMouseMove();
   void DFASDiagramMouseMove();
@@ -252,6 +273,8 @@ class TResamForm : public QMainWindow {
   QAction* NCopyReadouts;  // "Копировать параметры"
   QAction *N37, *N38;      // the two empty, disabled items
   QAction* N4;             // "Выход"
+  QMenu* HelpMenu;         // "Справка"
+  QAction* AboutItem;      // "О программе"
 
   // ---- Pages ----
   QTabWidget* PageControl1;
@@ -307,6 +330,7 @@ class TResamForm : public QMainWindow {
   void BuildMethodMenu();
   void BuildSettingsMenu();
   void BuildResearchMenu();
+  void BuildHelpMenu();
   void BuildComparisonItem();
   void BuildComparisonTab();
   void BuildSessionItems();
@@ -389,6 +413,14 @@ class TResamForm : public QMainWindow {
   QList<QPair<QWidget*, QRect>> DesignGeometry;
   double PanelScale = 1.0;  // of the parameter panel against its design width
   QList<QPair<QWidget*, QFont>> DesignFonts;
+
+  // The report's parts (shell/ResamReport.cpp).
+  void BuildReportItem();
+  void ReportSignal(TReport& report) const;
+  void ReportSampling(TReport& report) const;
+  void ReportMethod(TReport& report) const;
+  void ReportResults(TReport& report);
+  void ReportStudySettings(TReport& report) const;
 
   // Sessions.
   void PutSourceData(const TSession& session);

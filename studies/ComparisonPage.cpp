@@ -36,10 +36,14 @@ constexpr double TErrorFigures::*ColumnFigure[] = {nullptr, &TErrorFigures::MaxE
                                                    &TErrorFigures::RelativeRms, &TErrorFigures::Snr};
 static_assert(std::size(ColumnFigure) == TComparisonPage::ColumnCount);
 
-QStringList HeaderTexts() {
+}  // namespace
+
+QStringList ComparisonHeadings() {
   return {QStringLiteral("Метод"), QStringLiteral("Макс. ошибка"), QStringLiteral("СКО ошибки"),
           QStringLiteral("Отн. СКО, %"), QStringLiteral("ОСШ, дБ")};
 }
+
+namespace {
 
 QString NoteFor(TFiguresGap gap) {
   return gap == TFiguresGap::TableSignal
@@ -89,7 +93,7 @@ TComparisonPage::TComparisonPage(QWidget* parent) : QWidget(parent) {
 void TComparisonPage::BuildTable() {
   Table = new QTableWidget(0, ColumnCount, this);
   Table->setAccessibleName(QStringLiteral("Таблица сравнения методов"));
-  Table->setHorizontalHeaderLabels(HeaderTexts());
+  Table->setHorizontalHeaderLabels(ComparisonHeadings());
   Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   Table->setSelectionBehavior(QAbstractItemView::SelectRows);
   Table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -207,7 +211,7 @@ void TComparisonPage::RowActivated(int row) {
 }
 
 QString TComparisonPage::TableText() const {
-  QString text = HeaderTexts().join(QLatin1Char('\t')) + QLatin1Char('\n');
+  QString text = ComparisonHeadings().join(QLatin1Char('\t')) + QLatin1Char('\n');
   for (int row = 0; row < Table->rowCount(); ++row) {
     QStringList cells;
     for (int column = 0; column < ColumnCount; ++column) cells << Table->item(row, column)->text();

@@ -4,6 +4,7 @@
 // sorts on a click of a column's header, and reports the method the user picks (double click
 // or Enter on a row); the main window does the choosing.
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <vector>
 
@@ -18,6 +19,8 @@ class TDiagramFrame;
 // A figure as the program writes it: three significant digits in the shortest form, with the
 // decimal comma ("0,0172", "4,21", "9,5e-07"); "—" for one that cannot be computed.
 QString FigureText(double value);
+// The table's column headings, left to right.
+QStringList ComparisonHeadings();
 
 class TComparisonPage : public QWidget {
   Q_OBJECT

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
 #include <cmath>
 
 #include "DiagramTestSupport.h"
@@ -216,5 +217,48 @@ TEST(DiagramExport, PdfFigureFitsWithinTheMarginsAndFillsThem) {
     const bool wide = size.width() * inside.height() > size.height() * inside.width();
     const double spanned = wide ? ink.width() / inside.width() : ink.height() / inside.height();
     EXPECT_NEAR(spanned, 1, 2 * Tolerance / (wide ? inside.width() : inside.height())) << report();
+  }
+}
+
+// The zeros a diagram draws at grid positions beyond a series' samples are no data: the
+// samples column holds the series' own values (with their mirror, or all periods, where the
+// series has them), so that a script reads exactly its samples.
+TEST(DiagramExport, DataHoldsEachSeriesOwnSamplesOnly) {
+  double samples[5] = {1, 2, 3, 4, 5};
+  struct TCase {
+    const char* Name;
+    TKeeperShape Shape;
+    unsigned char Symmetry;
+    std::vector<double> Values;  // the samples column over the view [-2, 3]
+  };
+  const TCase cases[] = {
+      {"plain", ShapeDiscrete, SymmetryNone, {1, 2, 3, 4, 5}},
+      {"even", ShapeDiscrete, SymmetryEven, {5, 4, 3, 2, 1, 2, 3, 4, 5}},
+      {"odd", ShapeDiscrete, SymmetryOdd, {-5, -4, -3, -2, 1, 2, 3, 4, 5}},
+      {"periodic", ShapePeriodicDiscrete, SymmetryNone, {}},
+  };
+  for (const TCase& c : cases) {
+    TDiagramFrame frame;
+    frame.resize(420, 320);
+    TDiagram& d = *frame.Diagram;
+    TKeeper* k = d.GetKeeper(0);
+    k->SetArray(samples, 5, 0, 1);
+    if (c.Shape == ShapePeriodicDiscrete) k->SetPeriodic(5);  // five samples a period
+    k->SetShape(c.Shape);
+    k->SetSymmetry(c.Symmetry);
+    d.SetLimitX(-10, 10);
+    d.SetRangeX(-2, 3);
+    d.ShowDiagram();
+    TDataTable table;
+    ASSERT_TRUE(d.VisibleData(table)) << c.Name;
+    ASSERT_EQ(table.size(), 1u) << c.Name;
+    ASSERT_EQ(table[0].Series.size(), 1u) << c.Name;
+    const std::vector<double>& values = table[0].Series[0].Values;
+    EXPECT_EQ(table[0].X.Values.size(), values.size()) << c.Name;
+    if (c.Shape == ShapePeriodicDiscrete) {  // every grid position in view, -2 .. 3 by 0.25, all data
+      EXPECT_EQ(values.size(), 21u) << c.Name;
+      EXPECT_EQ(std::count(values.begin(), values.end(), 0.0), 0) << c.Name;
+    } else
+      EXPECT_EQ(values, c.Values) << c.Name;
   }
 }
