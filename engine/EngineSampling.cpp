@@ -144,7 +144,7 @@ TResamEngine::TChanges TResamEngine::SampleSignal() {
 }
 
 void TResamEngine::TakeSampleSeries(double tlast) {
-  ApplySampleNoise(Noise, {Samples, static_cast<size_t>(FN)});
+  FQuantisationSnr = ApplySampleNoise(Noise, {Samples, static_cast<size_t>(FN)});
   Product.Prepare(FN);
   Sampled.SetArray(Samples, FN, FT0, tlast);
   Sampled.SetDiscrete();

@@ -192,6 +192,9 @@ class TResamEngine {
   int CountLimit() const { return MethodRow(FMethod).CountLimit; }
   TSampleSet SampleSet() const { return {Samples, FN, FT, FT0}; }
   const TSampleNoise& SampleNoise() const { return Noise; }
+  // The measured signal-to-quantisation-noise ratio of the samples (dB); NaN while they are
+  // not quantised. ChangeSamples.
+  double QuantisationSnr() const { return FQuantisationSnr; }
   // The twin is asked for and the signal is a polyharmonic fragment.
   bool HasTwin() const { return TwinOn && TwinKnown && Given && SignalSource == SourcePolyharmonic; }
   // Edit limits that keep T1 below T2 whatever is typed: [lo, hi] of T1, then of T2.
@@ -365,6 +368,7 @@ class TResamEngine {
 
   // Sampling studies.
   TSampleNoise Noise;
+  double FQuantisationSnr = TErrorFigures::None;
   bool TwinOn = false;
   bool TwinKnown = false;
   TAliasTwin Twin;

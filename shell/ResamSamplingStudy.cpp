@@ -77,12 +77,14 @@ void TResamForm::SampleNoiseClick() {
     connect(NoiseForm, &TSampleNoiseForm::Apply, this, &TResamForm::ApplySampleNoise);
   }
   NoiseForm->SetSettings(Engine.SampleNoise());
+  NoiseForm->ShowQuantisationSnr(Engine.SampleNoise().Bits, Engine.QuantisationSnr());
   NoiseForm->exec();
 }
 
 void TResamForm::ApplySampleNoise(const TSampleNoise& settings) {
   TWaitCursor wait;
   Show(Engine.SetSampleNoise(settings));
+  NoiseForm->ShowQuantisationSnr(Engine.SampleNoise().Bits, Engine.QuantisationSnr());
 }
 
 // As the fragment sums them: harmonic 0 is the constant A0 cos(P0), a cosine of frequency 0.

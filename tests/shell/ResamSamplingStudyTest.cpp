@@ -50,7 +50,12 @@ TEST(ResamSamplingStudy, NoiseWindowAppliesOnlyOnApplyAndCorrectsItsFields) {
     w.EditFloatSnr->setText(QStringLiteral("250"));  // above the limit: corrected, with a message
     w.EditIntBits->setText(QStringLiteral("3"));
     w.ButtonNewNoise->click();
+    EXPECT_EQ(w.LabelQuantisationSnr->text(), QStringLiteral("(6,02·b + 1,76 = 49,9 дБ)"));  // nothing quantised yet
     w.ButtonApply->click();
+    const QString snr = w.LabelQuantisationSnr->text();
+    EXPECT_TRUE(snr.startsWith(QStringLiteral("ОСШ квантования: ")) &&
+                snr.endsWith(QStringLiteral(" дБ (6,02·b + 1,76 = 19,8 дБ)")))
+        << snr.toStdString();
     w.ButtonClose->click();
   });
   EXPECT_EQ(Scripted().Messages,
