@@ -170,10 +170,12 @@ class TResamForm : public QMainWindow {
   // ---- Sampling studies: noise and quantisation, the alias twin (shell/ResamSamplingStudy.cpp) ----
   void SampleNoiseClick();
   void TwinClick();
+  void ExactSamplesClick();
   void ApplySampleNoise(const TSampleNoise& settings);
   // The confirmed fragment's harmonics, handed to the engine for the alias twin.
   void TakeHarmonics(const TPolyGarmSignal& fragment);
   QAction *NoiseItem, *TwinItem;  // "Шум и квантование отсчётов...", "Показывать сигнал-двойник"
+  QAction* ExactSamplesItem;              // "Отсчёты из точного сигнала"
   TSampleNoiseForm* NoiseForm = nullptr;  // made on first use
   QLabel* LabelNoise[2];                  // the parameter panel: what is done to the samples, one line each
   QLabel* LabelTwin = nullptr;            // under the signal diagram: the harmonics that fold
