@@ -20,6 +20,6 @@ TErrorFigures TResamEngine::MethodFigures(TMethod method) const {
   }
   TErrorMeasure measure;
   for (int k = 0; k < ComparisonCount; ++k)
-    measure.Add(Reference[k], MethodValue(method, ComparisonPoint(FT1, FT2, k)));
+    measure.Add(ReferenceAt(k), MethodValue(method, ComparisonPoint(FT1, FT2, k)));
   return measure.Figures();
 }

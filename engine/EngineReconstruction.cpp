@@ -130,7 +130,7 @@ TResamEngine::TChanges TResamEngine::ComputeError() {
   ErrorKnown = SignalSource != SourceTable;
   if (!ErrorKnown) return ChangeError;
   const TErrorInterval interval = ErrorInterval(FT1, FT2, FT, IsLagrange());
-  TabulateError(Signal, Curve, interval.A, interval.B, FErrorValues.data());
+  TabulateError(ErrorReference(), Curve, interval.A, interval.B, FErrorValues.data());
   Error.SetArray(FErrorValues.data(), ErrorCount, interval.A, interval.B);
   ErrorRange.HasLimits = true;
   ErrorRange.LimitMin = interval.A;

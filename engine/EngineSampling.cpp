@@ -30,6 +30,16 @@ double TResamEngine::AnalogValueAt(double t) const {
   return FormulaSignal.Function ? FormulaSignal.Function(t) : 0;
 }
 
+// Exact samples keep the tabulation's support: outside [T1, T2] the signal reads zero either
+// way, so that the item changes only the tabulation's interpolation error, never what is sampled.
+// With the filter on, a pulse's filtered signal is known only on the tabulation, so its exact
+// samples read that; a fragment's is known everywhere.
+double TResamEngine::SampleValueAt(double t) const {
+  const TKeeper& tabulation = FilterOn ? FilteredCurve : Signal;
+  if (!ExactSamples || t < FT1 || t > FT2) return tabulation.GetValue(t);
+  return FilterOn ? FilteredValueAt(t) : AnalogValueAt(t);
+}
+
 void TResamEngine::SetIntervalLimits(double lo1, double hi1, double lo2, double hi2) { Limits = {lo1, hi1, lo2, hi2}; }
 
 // The interval of a new signal, with edit limits that keep T1 below T2 whatever is typed.
@@ -83,6 +93,7 @@ TResamEngine::TChanges TResamEngine::AnalyseSignal() {
   double t = FT1;
   for (int i = 0; i < AnalogCount; ++i, t = t + AnalogStep) FAnalogValues[i] = AnalogValueAt(t);
   TabulateReference();
+  FilterStale = true;
   TFourierAnalyser& module = SpectrumModule();
   module.SetFFT(true);
   module.SetFullSize(false);
@@ -128,8 +139,9 @@ TResamEngine::TChanges TResamEngine::SampleSignal() {
     FN = std::max(1, CountGridPoints(FT0, FT2, FT, GridCountCap));
     LimitCount();
   }
+  const TChanges filtered = Refilter();
   double t = FT0;
-  for (int i = 0; i < FN; ++i, t = t + FT) Samples[i] = Signal.GetValue(SnapToInterval(t, FT1, FT2));
+  for (int i = 0; i < FN; ++i, t = t + FT) Samples[i] = SampleValueAt(SnapToInterval(t, FT1, FT2));
   double tlast = t - FT;
   FFd = 1 / FT;
   FWd = FFd * TwoPi;
@@ -140,11 +152,11 @@ TResamEngine::TChanges TResamEngine::SampleSignal() {
     Samples[1] = 0;
   }
   TakeSampleSeries(tlast);
-  return ChangeSamples;
+  return ChangeSamples | filtered;
 }
 
 void TResamEngine::TakeSampleSeries(double tlast) {
-  ApplySampleNoise(Noise, {Samples, static_cast<size_t>(FN)});
+  FQuantisationSnr = ApplySampleNoise(Noise, {Samples, static_cast<size_t>(FN)});
   Product.Prepare(FN);
   Sampled.SetArray(Samples, FN, FT0, tlast);
   Sampled.SetDiscrete();

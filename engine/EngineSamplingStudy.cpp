@@ -27,6 +27,15 @@ TResamEngine::TChanges TResamEngine::SetTwinShown(bool on) {
   return ChangeTwin | FoldTwin();
 }
 
+TResamEngine::TChanges TResamEngine::SetExactSamples(bool on) {
+  if (on == ExactSamples) return ChangeNone;
+  ExactSamples = on;
+  if (!IsAnalog()) return ChangeNone;
+  TWaitCursor wait;
+  TChanges changes = Resample() | Reconstruct();
+  return changes | SetSpectrumRange();
+}
+
 // Only a polyharmonic fragment has harmonics to fold; the grid is the one just sampled.
 TResamEngine::TChanges TResamEngine::FoldTwin() {
   if (!TwinOn || !Given || SignalSource != SourcePolyharmonic || !(FFd > 0)) return ChangeNone;

@@ -29,6 +29,7 @@
 #include "engine/MethodComparison.h"
 #include "engine/MethodTable.h"
 #include "engine/PeriodSpan.h"
+#include "engine/PreFilter.h"
 #include "engine/ReconstructionError.h"
 #include "engine/ReconstructionTerms.h"
 #include "engine/SampleNoise.h"
@@ -85,6 +86,7 @@ class TResamEngine {
     ChangeUnit = 1 << 13,             // ShownUnit(): the spectrum series' abscissae
     ChangeNoise = 1 << 14,            // SampleNoise()
     ChangeTwin = 1 << 15,             // HasTwin(), TwinSeries() and TwinFoldings()
+    ChangeFilter = 1 << 16,           // PreFilter(), HasFilter(), FilteredSeries(), FilterResponseSeries(), Cutoff()
   };
   using TChanges = unsigned;
 
@@ -144,6 +146,14 @@ class TResamEngine {
   TChanges SetSampleNoise(const TSampleNoise& settings);
   // Whether the alias twin of a polyharmonic fragment is computed and shown.
   TChanges SetTwinShown(bool on);
+  // Whether an analog signal's samples are its own values at the sample times (the source's
+  // function, the drawn curve) rather than readings of its AnalogCount-point tabulation.
+  TChanges SetExactSamples(bool on);
+  // The filter before the sampler (engine/EngineFilter.cpp): the samples, the interpolating
+  // function and the discrete and reconstructed spectra follow the filtered signal; the error
+  // and the comparison follow it only when the settings say so. Order limited to 1 .. 8; a
+  // fixed cut-off that is not a positive number keeps the previous one.
+  TChanges SetPreFilter(const TPreFilter& settings);
 
   // ---- The chains and their steps ----
   TChanges Resample();
@@ -192,8 +202,22 @@ class TResamEngine {
   int CountLimit() const { return MethodRow(FMethod).CountLimit; }
   TSampleSet SampleSet() const { return {Samples, FN, FT, FT0}; }
   const TSampleNoise& SampleNoise() const { return Noise; }
+  // The measured signal-to-quantisation-noise ratio of the samples (dB); NaN while they are
+  // not quantised. ChangeSamples.
+  double QuantisationSnr() const { return FQuantisationSnr; }
   // The twin is asked for and the signal is a polyharmonic fragment.
   bool HasTwin() const { return TwinOn && TwinKnown && Given && SignalSource == SourcePolyharmonic; }
+  bool TwinShown() const { return TwinOn; }
+  bool ExactSamplesOn() const { return ExactSamples; }
+  const TPreFilter& PreFilter() const { return Filter; }
+  // The filter acts on the current signal: it is on, the signal analog and free of NaN.
+  bool HasFilter() const { return FilterOn; }
+  // The settings ask for a filter but the signal has values that are not numbers.
+  bool FilterRefused() const { return FilterNaN; }
+  // The cut-off in use (Hz), below MaxCutoff(); valid while HasFilter().
+  double Cutoff() const { return FCutoff; }
+  // The highest cut-off the analog tabulation can carry: just below half its rate (Hz).
+  double MaxCutoff() const;
   // Edit limits that keep T1 below T2 whatever is typed: [lo, hi] of T1, then of T2.
   struct TIntervalLimits {
     double Lo1 = -1, Hi1 = 1, Lo2 = -1, Hi2 = 1;
@@ -276,6 +300,10 @@ class TResamEngine {
   TRealFunction BasisFunction(int k) const { return Basis.Function(k); }
   // The alias twin over [T1, T2] and the harmonics that folded (Hz); valid while HasTwin().
   const TKeeper& TwinSeries() const { return TwinCurve; }
+  // The filtered signal over [T1, T2], and |H| over the analog spectrum's abscissa (ShownUnit())
+  // scaled to the analog spectrum's peak; valid while HasFilter(); ChangeFilter.
+  const TKeeper& FilteredSeries() const { return FilteredCurve; }
+  const TKeeper& FilterResponseSeries() const { return ResponseCurve; }
   std::span<const TFolding> TwinFoldings() const { return Twin.Foldings(); }
 
   // ---- Exploration (engine/EngineExploration.cpp) ----
@@ -299,6 +327,13 @@ class TResamEngine {
 
  private:
   double AnalogValueAt(double t) const;
+  double SampleValueAt(double t) const;
+  double FilteredValueAt(double t) const;
+  TChanges Refilter();
+  double CutoffWanted() const;
+  static double ResponseValue(const TResamEngine& engine, double f);
+  double ReferenceAt(int k) const;
+  const TKeeper& ErrorReference() const;
   void TakeSignalInterval();
   static void SupportOf(const TDrawnSignal& drawn, double level, double& t1, double& t2);
   double CountModePeriod() const;
@@ -365,13 +400,22 @@ class TResamEngine {
 
   // Sampling studies.
   TSampleNoise Noise;
+  double FQuantisationSnr = TErrorFigures::None;
   bool TwinOn = false;
+  bool ExactSamples = false;
+  TPreFilter Filter;
+  bool FilterOn = false, FilterNaN = false, FilterStale = true;
+  double FCutoff = 0;
+  std::vector<double> FFilteredValues = std::vector<double>(AnalogCount);
+  std::vector<THarmonic> FilteredParts;  // a fragment's harmonics after the filter
+  std::vector<double> FilteredReference = std::vector<double>(ComparisonCount);
   bool TwinKnown = false;
   TAliasTwin Twin;
 
   TKeeper Signal, Curve, Sampled, Error;
   TKeeper AnalogSpec, DiscreteSpec, ReconSpec;
   TKeeper KernelCurve, KernelSpec, DistortionCurve, TwinCurve;
+  TKeeper FilteredCurve, ResponseCurve;
   TViewRange SignalRange, ErrorRange, SpectrumRange;
   TViewRange KernelRange, KernelSpectrumRange, DistortionRange, BasisRange;
 };

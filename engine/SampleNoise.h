@@ -1,6 +1,6 @@
 #pragma once
 // What a real converter does to the samples after sampling: white Gaussian noise at a given
-// signal-to-noise ratio, then uniform mid-tread quantisation. Values in volts.
+// signal-to-noise ratio, then uniform mid-rise quantisation. Values in volts.
 #include <cstdint>
 #include <random>
 #include <span>
@@ -40,11 +40,17 @@ class TGaussianNoise {
 
 // Noise first, then quantisation, in place, as the settings say; nothing at all when both are
 // off. The noise power is the samples' mean square divided by 10^(SnrDb/10), so a zero signal
-// gets no noise. The quantiser works over [-A, A], A the largest |sample| before the noise.
-void ApplySampleNoise(const TSampleNoise& settings, std::span<double> samples);
+// gets no noise. The quantiser's full scale is [-A, A], A the largest |sample| before the
+// noise. Returns the measured signal-to-quantisation-noise ratio in dB (the mean square of
+// the values entering the quantiser over that of what it changed them by); NaN when nothing
+// is quantised or the ratio has no finite value.
+double ApplySampleNoise(const TSampleNoise& settings, std::span<double> samples);
 
-// The step of 2^bits mid-tread levels k * step, k = -2^(bits-1) .. 2^(bits-1) - 1, that put
-// every value of [-A, A] within half a step of a level: 2A / (2^bits - 1). 0 when A is 0.
+// The step of the textbook mid-rise quantiser: 2^bits levels (k + 1/2) step,
+// k = -2^(bits-1) .. 2^(bits-1) - 1, symmetric about zero and filling the full scale [-A, A]:
+// 2A / 2^bits. 0 when A is 0.
 double QuantisationStep(double amplitude, int bits);
-// v on that grid: the nearest level, the extreme levels for values beyond them.
+// v on that grid: the nearest level, the outer levels for values beyond the full scale.
 double Quantise(double v, double step, int bits);
+// What a full-scale sine gets from b bits, as textbooks write it: 6,02 b + 1,76 dB.
+double TextbookQuantisationSnr(int bits);

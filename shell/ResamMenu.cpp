@@ -61,6 +61,7 @@ void TResamForm::BuildResearchMenu() {
   BuildComparisonItem();
   ResearchMenu->addSeparator();
   BuildSamplingStudyItems();
+  BuildFilterItem();
   ResearchMenu->addSeparator();
   // The panel and the diagrams are made after the menu: the studies find them when first needed.
   Stepper = new TParameterStepper(

@@ -101,6 +101,7 @@ void TResamForm::BuildParameterPanel() {
   Label23 = Caption(p, QString(), ValueLeft, 3);
   OfferReadoutCopy();
   BuildNoiseLabel();
+  BuildFilterLabel();
   Sliders = new TParameterSliders(this, GroupBox1, Engine, *Stepper);
   RecordDesignGeometry();
 }

@@ -53,6 +53,8 @@ QString FoldingList(std::span<const TFolding> foldings) {
 void TResamForm::BuildSamplingStudyItems() {
   NoiseItem = ResearchMenu->addAction(QStringLiteral("Шум и квантование отсчётов..."));
   TwinItem = ResearchMenu->addAction(QStringLiteral("Показывать сигнал-двойник"));
+  ExactSamplesItem = ResearchMenu->addAction(QStringLiteral("Отсчёты из точного сигнала"));
+  ExactSamplesItem->setCheckable(true);
   TwinItem->setCheckable(true);
   TwinItem->setEnabled(false);
   TwinItem->setToolTip(FragmentOnly());
@@ -60,6 +62,7 @@ void TResamForm::BuildSamplingStudyItems() {
   ResearchMenu->setToolTipsVisible(true);
   connect(NoiseItem, &QAction::triggered, this, &TResamForm::SampleNoiseClick);
   connect(TwinItem, &QAction::triggered, this, &TResamForm::TwinClick);
+  connect(ExactSamplesItem, &QAction::triggered, this, &TResamForm::ExactSamplesClick);
 }
 
 void TResamForm::BuildNoiseLabel() {
@@ -77,12 +80,14 @@ void TResamForm::SampleNoiseClick() {
     connect(NoiseForm, &TSampleNoiseForm::Apply, this, &TResamForm::ApplySampleNoise);
   }
   NoiseForm->SetSettings(Engine.SampleNoise());
+  NoiseForm->ShowQuantisationSnr(Engine.SampleNoise().Bits, Engine.QuantisationSnr());
   NoiseForm->exec();
 }
 
 void TResamForm::ApplySampleNoise(const TSampleNoise& settings) {
   TWaitCursor wait;
   Show(Engine.SetSampleNoise(settings));
+  NoiseForm->ShowQuantisationSnr(Engine.SampleNoise().Bits, Engine.QuantisationSnr());
 }
 
 // As the fragment sums them: harmonic 0 is the constant A0 cos(P0), a cosine of frequency 0.
@@ -94,6 +99,11 @@ void TResamForm::TakeHarmonics(const TPolyGarmSignal& fragment) {
     if (fragment.IsOn(n))
       Engine.Harmonics.push_back(
           {fragment.GetAmplitude(n), n == 0 ? 0 : fragment.GetFrequency(n) * toHertz, fragment.GetPhase(n) * toRadian});
+}
+
+void TResamForm::ExactSamplesClick() {
+  TWaitCursor wait;
+  Show(Engine.SetExactSamples(ExactSamplesItem->isChecked()));
 }
 
 void TResamForm::TwinClick() {

@@ -61,6 +61,7 @@ void TResamForm::Show(TResamEngine::TChanges changes) {
   if (changes & E::ChangeBasis) ShowBasis();
   if (changes & E::ChangeNoise) ShowSampleNoise();
   if (changes & (E::ChangeSignal | E::ChangeTwin)) ShowTwin();
+  if (changes & (E::ChangeSignal | E::ChangeFilter | E::ChangeUnit | E::ChangeAnalogSpectrum)) ShowFilter();
   if (Sliders) Sliders->Show(changes);
   ShowComparison(changes);
 }

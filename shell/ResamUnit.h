@@ -39,6 +39,7 @@ class TKeeper;
 class TLastSessionKeeper;
 class TPolyGarmSignal;
 class TSampleNoiseForm;
+class TPreFilterForm;
 class TParameterSliders;
 class TParameterStepper;
 class TStepKeys;
@@ -178,13 +179,23 @@ class TResamForm : public QMainWindow {
   // ---- Sampling studies: noise and quantisation, the alias twin (shell/ResamSamplingStudy.cpp) ----
   void SampleNoiseClick();
   void TwinClick();
+  void ExactSamplesClick();
   void ApplySampleNoise(const TSampleNoise& settings);
   // The confirmed fragment's harmonics, handed to the engine for the alias twin.
   void TakeHarmonics(const TPolyGarmSignal& fragment);
   QAction *NoiseItem, *TwinItem;  // "Шум и квантование отсчётов...", "Показывать сигнал-двойник"
+  QAction* ExactSamplesItem;              // "Отсчёты из точного сигнала"
   TSampleNoiseForm* NoiseForm = nullptr;  // made on first use
   QLabel* LabelNoise[2];                  // the parameter panel: what is done to the samples, one line each
   QLabel* LabelTwin = nullptr;            // under the signal diagram: the harmonics that fold
+  // ---- The filter before the sampler (shell/ResamFilter.cpp) ----
+  void FilterClick();
+  void ApplyFilter(const TPreFilter& settings);
+  QAction* FilterItem;  // "Фильтр перед дискретизацией..."; disabled for a table signal
+  TPreFilterForm* FilterForm = nullptr;  // made on first use
+  QLabel* LabelFilter;                   // the parameter panel: the filter and its cut-off
+  TKeeper* FilteredKeeper = nullptr;     // on DFs: the filtered signal
+  TKeeper* ResponseKeeper = nullptr;     // on DFAS: |H| scaled to the analog spectrum's peak
   // ---- Sessions (shell/ResamSessions.cpp) ----
   // "Сигнал" › "Сохранить сеанс...", "Открыть сеанс...", "Недавние сеансы", "Последний сеанс".
   void SaveSessionClick();
@@ -349,6 +360,10 @@ class TResamForm : public QMainWindow {
 
   // Sampling studies (shell/ResamSamplingStudy.cpp).
   void BuildSamplingStudyItems();
+  void BuildFilterItem();
+  void BuildFilterLabel();
+  void ShowFilter();
+  void ShowFilterSeries(TDiagramFrame* frame, TKeeper*& keeper, const TKeeper& data, int colour, bool on);
   void BuildNoiseLabel();
   void ShowSampleNoise();
   void ShowTwin();

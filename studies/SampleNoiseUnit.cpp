@@ -4,18 +4,26 @@
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
+#include <cmath>
 #include <initializer_list>
 
 #include "widgets/AccessibleNames.h"
+#include "widgets/Comfun.h"
 #include "widgets/EditFloatUnit.h"
 #include "widgets/EditIntUnit.h"
 
 namespace {
-constexpr int ClientWidth = 330, ClientHeight = 215;
+constexpr int ClientWidth = 330, ClientHeight = 239;
 constexpr int CheckLeft = 14, CaptionLeft = 34, EditLeft = 150, EditWidth = 70, RowHeight = 22;
 constexpr int SideButtonLeft = 228, SideButtonWidth = 88;
-constexpr int ButtonTop = 172, ButtonWidth = 96, ButtonHeight = 28;
+constexpr int ButtonTop = 196, ButtonWidth = 96, ButtonHeight = 28;
 constexpr int SeedChars = 10;
+constexpr int SnrTop = 160, SnrDecimals = 1;
+
+QString Decibels(double value) {
+  QString text;
+  return FormatFixed(SnrDecimals, text, value) + QStringLiteral(" дБ");
+}
 
 QLabel* Caption(QWidget* parent, const QString& text, int top) {
   auto* label = new QLabel(text, parent);
@@ -69,6 +77,8 @@ void TSampleNoiseForm::BuildQuantisationRows() {
   CheckBoxQuantise->setGeometry(CheckLeft, 104, ClientWidth - 2 * CheckLeft, RowHeight);
   Caption(this, QStringLiteral("Разрядность, бит"), 132);
   EditIntBits = Edit<TEditInt>(this, 132, MinBits, MaxBits);
+  LabelQuantisationSnr = new QLabel(this);
+  LabelQuantisationSnr->setGeometry(CaptionLeft, SnrTop, ClientWidth - CaptionLeft - CheckLeft, RowHeight);
   connect(CheckBoxQuantise, &QCheckBox::clicked, this, &TSampleNoiseForm::CheckBoxClick);
 }
 
@@ -111,6 +121,13 @@ void TSampleNoiseForm::ButtonNewNoiseClick() {
   EditIntSeed->GetModify();
   const int seed = EditIntSeed->Val();
   EditIntSeed->SetVal(seed < EditIntSeed->Max() ? seed + 1 : EditIntSeed->Min());
+}
+
+void TSampleNoiseForm::ShowQuantisationSnr(int bits, double measured) {
+  const QString textbook = QStringLiteral("6,02·b + 1,76 = ") + Decibels(TextbookQuantisationSnr(bits));
+  LabelQuantisationSnr->setText(std::isfinite(measured) ? QStringLiteral("ОСШ квантования: ") + Decibels(measured) +
+                                                              QStringLiteral(" (") + textbook + QLatin1Char(')')
+                                                        : QLatin1Char('(') + textbook + QLatin1Char(')'));
 }
 
 void TSampleNoiseForm::ButtonApplyClick() { emit Apply(Settings()); }

@@ -7,6 +7,7 @@
 #include "engine/SampleNoise.h"
 
 class QCheckBox;
+class QLabel;
 class QPushButton;
 class TEditFloat;
 class TEditInt;
@@ -21,10 +22,14 @@ class TSampleNoiseForm : public QDialog {
   // The settings the controls hold, every typed text committed first (with the edits'
   // corrections and messages).
   TSampleNoise Settings();
+  // The read-out beside the bits: the measured ratio of the samples quantised to `bits` (NaN:
+  // none measured) and the textbook figure for a full-scale sine.
+  void ShowQuantisationSnr(int bits, double measured);
 
   QCheckBox *CheckBoxNoise, *CheckBoxQuantise;
   TEditFloat* EditFloatSnr;
   TEditInt *EditIntSeed, *EditIntBits;
+  QLabel* LabelQuantisationSnr;
   QPushButton *ButtonNewNoise, *ButtonApply, *ButtonClose;
 
   void CheckBoxClick();

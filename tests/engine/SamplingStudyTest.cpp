@@ -3,8 +3,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <vector>
 
+#include "ArrayCompare.h"
+#include "EngineTestSignals.h"
 #include "engine/ResamEngine.h"
 #include "numerics/Mathlib.h"
 
@@ -46,22 +49,42 @@ TEST(SampleNoise, MeasuredSnrMatchesTheSettingAndTheSeedFixesTheNoise) {
   }
 }
 
-TEST(SampleNoise, QuantisedSamplesLieOnTheGridWithinHalfAStep) {
+// An independent model of the textbook quantiser: 2^b levels spread evenly over the full
+// scale [-A, A], half a step in from each end; a sample goes to the nearest of them, found by
+// looking at every level.
+TEST(SampleNoise, QuantiserIsTheTextbookMidRiseOneAndItsRatioIsSixDecibelsABit) {
   for (int bits : {1, 2, 3, 8, 16}) {
-    for (double offset : {0.2, -0.9}) {
+    const int count = 1 << bits;
+    for (double offset : {0.2, -0.9, 0.01}) {
       const std::vector<double> clean = Wave(300, offset);
       std::vector<double> q = clean;
-      ApplySampleNoise({false, 20, true, bits, 1}, q);
-      double a = 0;
+      const double measured = ApplySampleNoise({false, 20, true, bits, 1}, q);
+      double a = 0, signal = 0, error = 0;
       for (double x : clean) a = std::max(a, std::fabs(x));
-      const double step = 2 * a / (std::pow(2.0, bits) - 1);
+      std::vector<double> levels(count);
+      for (int k = 0; k < count; ++k) levels[k] = -a + a / count + k * (2 * a / count);
+      ASSERT_NEAR(levels[0], -levels[count - 1], 1e-12 * a) << bits << " bits: the levels are symmetric";
       for (size_t i = 0; i < q.size(); ++i) {
-        const double level = q[i] / step;
-        ASSERT_NEAR(level, std::round(level), 1e-9) << bits << " bits, sample " << i;
-        ASSERT_LE(std::fabs(q[i] - clean[i]), step / 2 * (1 + 1e-12)) << bits << " bits, sample " << i;
+        const auto nearest = std::ranges::min_element(levels, {}, [&](double l) { return std::fabs(l - clean[i]); });
+        ASSERT_NEAR(q[i], *nearest, 1e-12 * a) << bits << " bits, sample " << i << " of " << clean[i];
+        signal += clean[i] * clean[i];
+        error += (q[i] - clean[i]) * (q[i] - clean[i]);
       }
+      EXPECT_NEAR(measured, 10 * std::log10(signal / error), 1e-9) << bits << " bits";
+    }
+    // A full-scale sine over many periods: the ratio textbooks give, from four bits up.
+    std::vector<double> sine(4000);
+    for (size_t i = 0; i < sine.size(); ++i) sine[i] = std::sin(TwoPi * 37.13 * i / sine.size() + 0.1);
+    const double ratio = ApplySampleNoise({false, 20, true, bits, 1}, sine);
+    if (bits >= 4) {
+      EXPECT_NEAR(ratio, TextbookQuantisationSnr(bits), 0.5) << bits << " bits";
     }
   }
+  // Noise beyond the full scale is clipped to the outer levels; one bit keeps the sign.
+  std::vector<double> wild = {1.0, -1.0, 0.25, 3.0, -7.0, 0.6};
+  for (double& v : wild) v = Quantise(v, QuantisationStep(1, 2), 2);
+  EXPECT_EQ(wild, (std::vector<double>{0.75, -0.75, 0.25, 0.75, -0.75, 0.75}));
+  EXPECT_EQ(Quantise(-0.01, QuantisationStep(1, 1), 1), -0.5);
   // Degenerate signals stay finite: a constant at one bit, a zero signal with noise.
   for (double level : {0.0, 0.75, -0.75}) {
     std::vector<double> v(50, level);
@@ -142,4 +165,34 @@ TEST(AliasTwin, FoldedHarmonicsPassThroughEverySample) {
     }
     EXPECT_LE(worst, 1e-12 * largest);
   }
+}
+
+namespace {
+double Gaussian(double t) { return std::exp(-(t / 0.06) * (t / 0.06)); }
+}  // namespace
+
+// The tabulation's interpolation error (some 1e-5 of the peak) hides the better method at
+// N = 500; samples of the signal itself let each method show its own error.
+TEST(ExactSamples, SamplesAreTheSignalAtTheSampleTimesAndTheComparisonRanksByOwnError) {
+  TResamEngine engine;
+  GiveLibrarySignal(engine, Gaussian, 1, 1);
+  engine.SetCount(500);
+  const TErrorFigures kotelnikovTabulated = engine.MethodFigures(TResamEngine::MethodKotelnikov);
+  const TErrorFigures linearTabulated = engine.MethodFigures(TResamEngine::MethodPol1);
+  ASSERT_NE(engine.SetExactSamples(true), TResamEngine::ChangeNone);
+  std::vector<double> expected(engine.N());
+  for (int i = 0; i < engine.N(); ++i) expected[i] = Gaussian(engine.T0() + i * engine.T());
+  const TWorstError worst = MaxRelativeError(engine.SampleValues().data(), expected.data(), engine.N(), 1e-12);
+  EXPECT_LE(worst.Error, 1e-12) << worst;
+  const TErrorFigures kotelnikov = engine.MethodFigures(TResamEngine::MethodKotelnikov);
+  const TErrorFigures linear = engine.MethodFigures(TResamEngine::MethodPol1);
+  std::printf(
+      "N = 500, Gaussian: tabulated samples: Kotelnikov max %.5g, linear max %.5g; exact samples: "
+      "Kotelnikov max %.5g, linear max %.5g\n",
+      kotelnikovTabulated.MaxError, linearTabulated.MaxError, kotelnikov.MaxError, linear.MaxError);
+  EXPECT_LT(kotelnikov.MaxError, 1e-3 * linear.MaxError);
+  EXPECT_LT(kotelnikov.MaxError, 1e-3 * kotelnikovTabulated.MaxError);
+  // Off again: the samples read the tabulation as before.
+  engine.SetExactSamples(false);
+  EXPECT_EQ(engine.MethodFigures(TResamEngine::MethodKotelnikov).MaxError, kotelnikovTabulated.MaxError);
 }

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
 #include <cmath>
 #include <functional>
@@ -17,6 +18,7 @@
 #include "plotting/DiagramFrameUnit.h"
 #include "shell/ResamUnit.h"
 #include "sources/PolyGarmUnit.h"
+#include "studies/PreFilterUnit.h"
 #include "studies/SampleNoiseUnit.h"
 #include "widgets/EditFloatUnit.h"
 #include "widgets/EditIntUnit.h"
@@ -50,7 +52,12 @@ TEST(ResamSamplingStudy, NoiseWindowAppliesOnlyOnApplyAndCorrectsItsFields) {
     w.EditFloatSnr->setText(QStringLiteral("250"));  // above the limit: corrected, with a message
     w.EditIntBits->setText(QStringLiteral("3"));
     w.ButtonNewNoise->click();
+    EXPECT_EQ(w.LabelQuantisationSnr->text(), QStringLiteral("(6,02·b + 1,76 = 49,9 дБ)"));  // nothing quantised yet
     w.ButtonApply->click();
+    const QString snr = w.LabelQuantisationSnr->text();
+    EXPECT_TRUE(snr.startsWith(QStringLiteral("ОСШ квантования: ")) &&
+                snr.endsWith(QStringLiteral(" дБ (6,02·b + 1,76 = 19,8 дБ)")))
+        << snr.toStdString();
     w.ButtonClose->click();
   });
   EXPECT_EQ(Scripted().Messages,
@@ -104,4 +111,38 @@ TEST(ResamSamplingStudy, TwinOfTheRectangularFragmentAndBackWithoutATrace) {
   EXPECT_EQ(form.TwinItem->toolTip(), QStringLiteral("Доступно для полигармонического сигнала"));
   EXPECT_FALSE(twin->IsShown());
   EXPECT_TRUE(Scripted().Messages.isEmpty()) << Scripted().Messages.join('\n').toStdString();
+}
+
+// The filter window from the menu: applied, the panel names the filter and its cut-off, the
+// signal diagram gets the filtered signal and the spectrum diagram |H|; "Нет" takes them away.
+TEST(ResamSamplingStudy, FilterWindowPutsTheFilterOnThePanelAndTheDiagrams) {
+  TResamForm form;
+  GiveRectangularFragment(form, 8);
+  const auto run = [&form](const std::function<void(TPreFilterForm&)>& act) {
+    QTimer::singleShot(0, [&form, act] { act(*form.FilterForm); });
+    form.FilterItem->trigger();
+  };
+  run([](TPreFilterForm& w) {
+    EXPECT_FALSE(w.EditIntOrder->isEnabled());
+    w.RadioKind[2]->click();
+    w.EditIntOrder->setText(QStringLiteral("4"));
+    w.RadioFixed->click();
+    w.EditFloatCutoff->setText(QStringLiteral("3,5"));
+    w.ButtonApply->click();
+    w.ButtonClose->click();
+  });
+  EXPECT_TRUE(Scripted().Messages.isEmpty()) << Scripted().Messages.join('\n').toStdString();
+  EXPECT_EQ(form.LabelFilter->text(), QStringLiteral("Фильтр: Баттерворта, порядок 4, fср = 3,50 Гц"));
+  EXPECT_TRUE(form.LabelFilter->isVisibleTo(form.GroupBox1));
+  ASSERT_TRUE(form.FilteredKeeper && form.ResponseKeeper);
+  EXPECT_TRUE(form.FilteredKeeper->IsShown() && form.ResponseKeeper->IsShown());
+  EXPECT_EQ(form.Engine.SampleValues()[3],
+            form.Engine.FilteredSeries().GetValue(form.Engine.T0() + 3 * form.Engine.T()));
+  run([](TPreFilterForm& w) {
+    w.RadioKind[0]->click();
+    w.ButtonApply->click();
+    w.ButtonClose->click();
+  });
+  EXPECT_FALSE(form.LabelFilter->isVisibleTo(form.GroupBox1));
+  EXPECT_FALSE(form.FilteredKeeper->IsShown() || form.ResponseKeeper->IsShown());
 }

@@ -1,0 +1,103 @@
+// The filter before the sampler as the main window shows it: its item and window, the
+// filtered signal beside the original, |H| on the spectrum diagram and the panel's line.
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+
+#include "numerics/Keeper.h"
+#include "platform/CoreServices.h"
+#include "plotting/Diagram.h"
+#include "plotting/DiagramFrameUnit.h"
+#include "shell/ResamUnit.h"
+#include "studies/PreFilterUnit.h"
+#include "widgets/Comfun.h"
+
+namespace {
+// Dark green, apart from the red signal, the blue curve, the black samples and the orange twin.
+constexpr int FilteredColour = 0x008000;
+constexpr int ResponseColour = 0x008000;
+// Right of fm, on its row: the noise lines take the two rows below.
+constexpr int FilterLabelLeft = 800, FilterLabelTop = 47;
+constexpr int CutoffDecimals = 2;
+
+QString TableOnly() { return QStringLiteral("Для табличного сигнала фильтр не применяется"); }
+
+QString KindName(const TPreFilter& f) {
+  switch (f.Kind) {
+    case TFilterKind::Ideal:
+      return QStringLiteral("идеальный ФНЧ");
+    case TFilterKind::Butterworth:
+      return QStringLiteral("Баттерворта, порядок ") + QString::number(f.Order);
+    case TFilterKind::RC:
+      return QStringLiteral("RC-цепь");
+    case TFilterKind::None:
+      break;
+  }
+  return QString();
+}
+}  // namespace
+
+void TResamForm::BuildFilterItem() {
+  FilterItem = ResearchMenu->addAction(QStringLiteral("Фильтр перед дискретизацией..."));
+  connect(FilterItem, &QAction::triggered, this, &TResamForm::FilterClick);
+}
+
+void TResamForm::BuildFilterLabel() {
+  LabelFilter = new QLabel(GroupBox1);
+  LabelFilter->move(FilterLabelLeft, FilterLabelTop);
+  LabelFilter->hide();
+}
+
+// The window shows what the engine applies now; what is typed and not applied is forgotten.
+void TResamForm::FilterClick() {
+  if (!FilterForm) {
+    FilterForm = new TPreFilterForm(this);
+    connect(FilterForm, &TPreFilterForm::Apply, this, &TResamForm::ApplyFilter);
+  }
+  FilterForm->SetSettings(Engine.PreFilter(), Engine.MaxCutoff());
+  FilterForm->ShowRefused(Engine.FilterRefused());
+  FilterForm->exec();
+}
+
+void TResamForm::ApplyFilter(const TPreFilter& settings) {
+  TWaitCursor wait;
+  Show(Engine.SetPreFilter(settings));
+  FilterForm->ShowRefused(Engine.FilterRefused());
+}
+
+void TResamForm::ShowFilter() {
+  const bool table = Engine.SignalGiven() && Engine.Source() == TResamEngine::SourceTable;
+  FilterItem->setEnabled(!table);
+  FilterItem->setToolTip(table ? TableOnly() : QString());
+  const bool on = Engine.HasFilter();
+  QString cutoff;
+  if (on) FormatFixed(CutoffDecimals, cutoff, Engine.Cutoff());
+  LabelFilter->setText(on ? QStringLiteral("Фильтр: ") + KindName(Engine.PreFilter()) + QStringLiteral(", fср = ") +
+                                cutoff + QStringLiteral(" Гц")
+                          : QString());
+  LabelFilter->adjustSize();
+  LabelFilter->setVisible(on);
+  ShowFilterSeries(DFs, FilteredKeeper, Engine.FilteredSeries(), FilteredColour, on);
+  ShowFilterSeries(DFAS, ResponseKeeper, Engine.FilterResponseSeries(), ResponseColour, on);
+}
+
+// Until a filter is first on, the diagrams keep their series and pictures.
+void TResamForm::ShowFilterSeries(TDiagramFrame* frame, TKeeper*& keeper, const TKeeper& data, int colour, bool on) {
+  if (!on && !keeper) return;
+  TDiagram& d = *frame->Diagram;
+  if (!keeper) {
+    keeper = d.PNewKeeper();
+    if (!keeper) return;
+    keeper->SetColor(colour);
+    keeper->SetPenWidth(1);
+    keeper->SetBounded(true);
+  }
+  if (on) {
+    keeper->TakeData(data);
+    keeper->Show();
+  } else {
+    keeper->Hide();
+  }
+  d.ShowDiagram();
+}
