@@ -48,6 +48,7 @@ void TResamForm::BuildResearchMenu() {
   BuildComparisonItem();
   ResearchMenu->addSeparator();
   BuildSamplingStudyItems();
+  BuildListeningItem();
   ResearchMenu->addSeparator();
   // The panel and the diagrams are made after the menu: the studies find them when first needed.
   Stepper = new TParameterStepper(

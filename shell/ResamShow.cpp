@@ -7,6 +7,7 @@
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
 #include "shell/ResamUnit.h"
+#include "studies/ListeningWindow.h"
 #include "studies/ParameterSliders.h"
 #include "widgets/Comfun.h"
 #include "widgets/EditFloatUnit.h"
@@ -62,6 +63,7 @@ void TResamForm::Show(TResamEngine::TChanges changes) {
   if (changes & E::ChangeNoise) ShowSampleNoise();
   if (changes & (E::ChangeSignal | E::ChangeTwin)) ShowTwin();
   if (Sliders) Sliders->Show(changes);
+  if (Listening) Listening->Show(changes);
   ShowComparison(changes);
 }
 

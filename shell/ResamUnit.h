@@ -33,6 +33,7 @@ class TEditInt;
 class TErrorFiguresLabel;
 class TFourierAnalyser;
 class TKeeper;
+class TListeningForm;
 class TLastSessionKeeper;
 class TPolyGarmSignal;
 class TSampleNoiseForm;
@@ -177,6 +178,10 @@ class TResamForm : public QMainWindow {
   TSampleNoiseForm* NoiseForm = nullptr;  // made on first use
   QLabel* LabelNoise[2];                  // the parameter panel: what is done to the samples, one line each
   QLabel* LabelTwin = nullptr;            // under the signal diagram: the harmonics that fold
+  // ---- Listening (shell/ResamListening.cpp) ----
+  void ListeningClick();
+  QAction* ListeningItem;               // "Прослушать..."
+  TListeningForm* Listening = nullptr;  // made on first use; follows every change while it lives
   // ---- Sessions (shell/ResamSessions.cpp) ----
   // "Сигнал" › "Сохранить сеанс...", "Открыть сеанс...", "Недавние сеансы", "Последний сеанс".
   void SaveSessionClick();
@@ -322,6 +327,7 @@ class TResamForm : public QMainWindow {
 
   // Sampling studies (shell/ResamSamplingStudy.cpp).
   void BuildSamplingStudyItems();
+  void BuildListeningItem();
   void BuildNoiseLabel();
   void ShowSampleNoise();
   void ShowTwin();
