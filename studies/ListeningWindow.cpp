@@ -30,8 +30,9 @@ using E = TResamEngine;
 constexpr unsigned SoundChanges = E::ChangeSignal | E::ChangeInterval | E::ChangeAnalysis | E::ChangeSamples |
                                   E::ChangeCurve | E::ChangeError | E::ChangeMethod | E::ChangeNoise;
 // The sink holds this much ahead of the speaker: short, so that a change is heard within
-// 100 ms, long enough not to starve when the window is busy redrawing.
-constexpr int SinkBufferMs = 40;
+// 100 ms, long enough not to starve when the window is busy redrawing. (Qt 6.4's PulseAudio
+// output never pulls at all from a buffer of 50 ms or less.)
+constexpr int SinkBufferMs = 80;
 constexpr int DefaultVolume = 80, VolumeSteps = 100;
 constexpr int ScaleDigits = 3;
 
@@ -211,12 +212,11 @@ bool TListeningForm::StartSink() {
   return Sink->error() == QAudio::NoError;
 }
 
-// The stream ends after its fade: the sink runs dry and the button comes up.
+// The stream ends after its fade: the sink runs dry and the button comes up. The sink is left
+// idle rather than stopped, which would drop the end still on its way to the speaker.
 void TListeningForm::SinkStateChanged() {
-  if (Sink->state() != QAudio::IdleState && Sink->state() != QAudio::StoppedState) return;
-  if (Stream.Playing() && Sink->state() == QAudio::IdleState) return;
-  if (Sink->state() == QAudio::IdleState) Sink->stop();
-  Unpress();
+  const QAudio::State state = Sink->state();
+  if (state == QAudio::StoppedState || (state == QAudio::IdleState && !Stream.Playing())) Unpress();
 }
 
 void TListeningForm::Unpress() {

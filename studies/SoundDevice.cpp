@@ -22,6 +22,7 @@ qint64 TSoundDevice::readData(char* data, qint64 maxSize) {
   const qint64 frameSize = FloatFrames ? sizeof(float) : sizeof(qint16);
   std::vector<float> frames(static_cast<size_t>(maxSize / frameSize));
   const int n = Stream.Read(frames);
+  if (n == 0) return 0;
   if (FloatFrames) {
     std::memcpy(data, frames.data(), n * sizeof(float));
   } else {

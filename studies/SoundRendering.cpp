@@ -61,7 +61,8 @@ double SoundValue(const TResamEngine& engine, TSoundKind kind, double t) {
     case TSoundKind::Curve:
       return engine.CurveSeries().GetValue(t);
     case TSoundKind::Error:
-      return engine.ErrorSeries().GetValue(t);
+      // As the engine defines it, but exact at every frame rather than read off its table.
+      return engine.SignalSeries().GetValue(t) - engine.CurveSeries().GetValue(t);
   }
   return 0;
 }
@@ -87,7 +88,16 @@ TSoundLoops RenderLoops(const TResamEngine& engine, const TSoundScale& scale, in
     const auto kind = static_cast<TSoundKind>(k);
     if (!SoundAvailable(engine, kind)) continue;
     values[k].resize(frames + 1);
-    loops.NonNumbers |= TabulateSound(engine, kind, scale, frames, values[k]);
+    if (kind == TSoundKind::Error) {
+      // The signal and the curve are at hand (they come first): their difference is the error.
+      for (int n = 0; n <= frames; ++n)
+        values[k][n] = values[int(TSoundKind::Signal)][n] - values[int(TSoundKind::Curve)][n];
+    } else {
+      loops.NonNumbers |= TabulateSound(engine, kind, scale, frames, values[k]);
+    }
+  }
+  for (int k = 0; k < SoundKindCount; ++k) {
+    if (values[k].empty()) continue;
     BendTowardsStart(values[k], frames);
     for (int n = 0; n < frames; ++n) peak = std::max(peak, std::fabs(values[k][n]));
   }
