@@ -35,6 +35,7 @@ constexpr unsigned SoundChanges = E::ChangeSignal | E::ChangeInterval | E::Chang
 constexpr int SinkBufferMs = 80;
 constexpr int DefaultVolume = 80, VolumeSteps = 100;
 constexpr int ScaleDigits = 3;
+constexpr int PitchEditWidth = 60;
 
 const char16_t* const KindTexts[SoundKindCount] = {u"Сигнал", u"Отсчёты", u"Восстановленный сигнал", u"Ошибка"};
 
@@ -126,6 +127,7 @@ void TListeningForm::BuildSettings(QVBoxLayout* column) {
   EditPitch->SetMax(MaxPitch);
   EditPitch->SetMin(MinPitch);
   EditPitch->SetVal(DefaultPitch);
+  EditPitch->setFixedWidth(PitchEditWidth);
   connect(EditPitch, &TEditInt::Exit, this, &TListeningForm::PitchExit);
   connect(EditPitch, &QLineEdit::returnPressed, this, &TListeningForm::PitchExit);
   grid->addWidget(EditPitch, 1, 1);

@@ -110,7 +110,10 @@ TEST(SoundPlayback, TheSinkHearsTheRendering) {
     int Hertz;
   };
   for (const TCase c :
-       {TCase{8, TSoundKind::Signal, 1101}, TCase{8, TSoundKind::Curve, 440}, TCase{40, TSoundKind::Curve, 1101}}) {
+       // 0: the error mixes both pitches, and none is held to.
+       {TCase{8, TSoundKind::Signal, 1101}, TCase{8, TSoundKind::Samples, 440}, TCase{8, TSoundKind::Curve, 440},
+        TCase{8, TSoundKind::Error, 0}, TCase{40, TSoundKind::Signal, 1101}, TCase{40, TSoundKind::Samples, 1101},
+        TCase{40, TSoundKind::Curve, 1101}, TCase{40, TSoundKind::Error, 0}}) {
     TResamEngine engine;
     GiveFragment(engine, FifthHarmonic, 1, c.Count);
     TListeningForm form(engine);
@@ -133,7 +136,9 @@ TEST(SoundPlayback, TheSinkHearsTheRendering) {
     EXPECT_NEAR(heard.Last - heard.First, meant.Last - meant.First, SoundRate / 100) << c.Count;
     EXPECT_GE(AlignedCorrelation(recorded, expected), 0.99) << c.Count;
     const int pitch = Pitch(recorded);
-    EXPECT_NEAR(pitch, c.Hertz, 3) << c.Count;
+    if (c.Hertz) {
+      EXPECT_NEAR(pitch, c.Hertz, 3) << c.Count;
+    }
     std::printf("[ sound    ] N = %d, sound %d: recorded pitch %d Hz\n", c.Count, int(c.Kind), pitch);
   }
 }
