@@ -48,7 +48,8 @@ TSoundScale SoundScaleOf(const TResamEngine& engine, double pitchHz) {
 bool SoundAvailable(const TResamEngine& engine, TSoundKind kind) {
   if (!engine.SignalGiven()) return false;
   if (kind == TSoundKind::Signal) return engine.IsAnalog();
-  if (kind == TSoundKind::Error) return engine.HasError();
+  // Between a table's arrival and its samples the error of the signal before may still be known.
+  if (kind == TSoundKind::Error) return engine.IsAnalog() && engine.HasError();
   return true;
 }
 

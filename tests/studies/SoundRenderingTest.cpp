@@ -120,3 +120,21 @@ TEST(SoundRendering, NonNumbersAndZeroAreSilent) {
   for (const std::vector<float>& loop : silent.Loop)
     for (float v : loop) ASSERT_EQ(v, 0.0f);
 }
+
+// A table gives samples only: its held samples and its interpolating function sound, no
+// signal and no error, also at the moment it arrives, while the last signal's error is known.
+TEST(SoundRendering, ATableHasOnlySamplesAndCurve) {
+  TResamEngine engine;
+  GiveFragment(engine, FifthHarmonic, 1, 8);
+  const double table[] = {0, 1, 0.5, -1, 0};
+  engine.TableSignal = {table, 5};
+  for (int step = 0; step < 2; ++step) {
+    if (step == 0) engine.AcceptSignal(TResamEngine::SourceTable);
+    if (step == 1) engine.TakeTableSignal();
+    const TSoundLoops loops = RenderLoops(engine, SoundScaleOf(engine, 220));
+    EXPECT_TRUE(loops.Loop[int(TSoundKind::Signal)].empty()) << step;
+    EXPECT_TRUE(loops.Loop[int(TSoundKind::Error)].empty()) << step;
+    EXPECT_FALSE(loops.Loop[int(TSoundKind::Samples)].empty()) << step;
+    EXPECT_FALSE(loops.Loop[int(TSoundKind::Curve)].empty()) << step;
+  }
+}
