@@ -24,8 +24,8 @@
 #include "sources/LibUnit.h"
 #include "sources/PolyGarmUnit.h"
 #include "sources/TabEditor08Unit.h"
-#include "studies/ListeningWindow.h"
 #include "sources/TableGrid.h"
+#include "studies/ListeningWindow.h"
 #include "widgets/DecimalEditUnit.h"
 
 namespace {
