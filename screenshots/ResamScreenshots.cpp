@@ -25,6 +25,7 @@
 #include "sources/PolyGarmUnit.h"
 #include "sources/TabEditor08Unit.h"
 #include "sources/TableGrid.h"
+#include "studies/ListeningWindow.h"
 #include "widgets/DecimalEditUnit.h"
 
 namespace {
@@ -146,6 +147,9 @@ int main(int argc, char* argv[]) {
 
   GiveFragment(form);
   ShootTabs(form, QStringLiteral("fragment"));
+  form.ListeningItem->trigger();
+  Shoot(form.Listening, QStringLiteral("listening"));
+  form.Listening->close();
   form.PageControl1->setCurrentIndex(2);
   Shoot(&form, QStringLiteral("kernel"));
   GiveLibrarySignal(form);

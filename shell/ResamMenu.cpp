@@ -62,6 +62,7 @@ void TResamForm::BuildResearchMenu() {
   ResearchMenu->addSeparator();
   BuildSamplingStudyItems();
   BuildFilterItem();
+  BuildListeningItem();
   ResearchMenu->addSeparator();
   // The panel and the diagrams are made after the menu: the studies find them when first needed.
   Stepper = new TParameterStepper(

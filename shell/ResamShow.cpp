@@ -7,6 +7,7 @@
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
 #include "shell/ResamUnit.h"
+#include "studies/ListeningWindow.h"
 #include "studies/ParameterSliders.h"
 #include "widgets/Comfun.h"
 #include "widgets/EditFloatUnit.h"
@@ -63,6 +64,7 @@ void TResamForm::Show(TResamEngine::TChanges changes) {
   if (changes & (E::ChangeSignal | E::ChangeTwin)) ShowTwin();
   if (changes & (E::ChangeSignal | E::ChangeFilter | E::ChangeUnit | E::ChangeAnalogSpectrum)) ShowFilter();
   if (Sliders) Sliders->Show(changes);
+  if (Listening) Listening->Show(changes);
   ShowComparison(changes);
 }
 

@@ -36,6 +36,7 @@ class TEditInt;
 class TErrorFiguresLabel;
 class TFourierAnalyser;
 class TKeeper;
+class TListeningForm;
 class TLastSessionKeeper;
 class TPolyGarmSignal;
 class TSampleNoiseForm;
@@ -196,6 +197,10 @@ class TResamForm : public QMainWindow {
   QLabel* LabelFilter;                   // the parameter panel: the filter and its cut-off
   TKeeper* FilteredKeeper = nullptr;     // on DFs: the filtered signal
   TKeeper* ResponseKeeper = nullptr;     // on DFAS: |H| scaled to the analog spectrum's peak
+  // ---- Listening (shell/ResamListening.cpp) ----
+  void ListeningClick();
+  QAction* ListeningItem;               // "Прослушать..."
+  TListeningForm* Listening = nullptr;  // made on first use; follows every change while it lives
   // ---- Sessions (shell/ResamSessions.cpp) ----
   // "Сигнал" › "Сохранить сеанс...", "Открыть сеанс...", "Недавние сеансы", "Последний сеанс".
   void SaveSessionClick();
@@ -364,6 +369,7 @@ class TResamForm : public QMainWindow {
   void BuildFilterLabel();
   void ShowFilter();
   void ShowFilterSeries(TDiagramFrame* frame, TKeeper*& keeper, const TKeeper& data, int colour, bool on);
+  void BuildListeningItem();
   void BuildNoiseLabel();
   void ShowSampleNoise();
   void ShowTwin();
