@@ -17,8 +17,8 @@ namespace {
 // Dark green, apart from the red signal, the blue curve, the black samples and the orange twin.
 constexpr int FilteredColour = 0x008000;
 constexpr int ResponseColour = 0x008000;
-// Right of fm, on its row: the noise lines take the two rows below.
-constexpr int FilterLabelLeft = 800, FilterLabelTop = 47;
+// Under the two lines of the noise and quantisation, inside the panel as designed.
+constexpr int FilterLabelLeft = 665, FilterLabelTop = 119;
 constexpr int CutoffDecimals = 2;
 
 QString TableOnly() { return QStringLiteral("Для табличного сигнала фильтр не применяется"); }
