@@ -21,10 +21,15 @@ double TResamEngine::CutoffWanted() const {
   return std::min(Filter.FollowsFd ? 0.5 / FT : Filter.CutoffHz, MaxCutoff());
 }
 
-TResamEngine::TChanges TResamEngine::SetPreFilter(const TPreFilter& settings) {
+TPreFilter TResamEngine::FilterWithin(const TPreFilter& settings) const {
   TPreFilter s = settings;
   s.Order = std::clamp(s.Order, MinFilterOrder, MaxFilterOrder);
   if (!(std::isfinite(s.CutoffHz) && s.CutoffHz > 0)) s.CutoffHz = Filter.CutoffHz;
+  return s;
+}
+
+TResamEngine::TChanges TResamEngine::SetPreFilter(const TPreFilter& settings) {
+  const TPreFilter s = FilterWithin(settings);
   if (s == Filter) return ChangeNone;
   Filter = s;
   FilterStale = true;

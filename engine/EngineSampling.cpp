@@ -199,7 +199,8 @@ TResamEngine::TChanges TResamEngine::LimitCount() {
 TResamEngine::TChanges TResamEngine::Resample() {
   if (!Given) return ChangeNone;
   TWaitCursor wait;
-  TChanges changes = SignalSource == SourceTable ? TakeTableSamples() : SampleSignal();
+  // A table has no analog signal to filter: Refilter puts the filter of the one before off.
+  TChanges changes = SignalSource == SourceTable ? TakeTableSamples() | Refilter() : SampleSignal();
   changes |= ComputeDiscreteSpectrum();
   changes |= ComputeReconSpectrum();
   changes |= FoldTwin();

@@ -9,9 +9,14 @@ namespace {
 constexpr int TwinEstimateCount = 10;
 }  // namespace
 
-TResamEngine::TChanges TResamEngine::SetSampleNoise(const TSampleNoise& settings) {
+TSampleNoise TResamEngine::NoiseWithin(const TSampleNoise& settings) const {
   TSampleNoise limited = LimitedNoise(settings);
   if (!std::isfinite(settings.SnrDb)) limited.SnrDb = Noise.SnrDb;
+  return limited;
+}
+
+TResamEngine::TChanges TResamEngine::SetSampleNoise(const TSampleNoise& settings) {
+  const TSampleNoise limited = NoiseWithin(settings);
   if (limited == Noise) return ChangeNone;
   Noise = limited;
   if (!Given) return ChangeNoise;

@@ -21,6 +21,18 @@ TResamEngine::TSettings TResamEngine::Settings() const {
   return s;
 }
 
+TResamEngine::TStudies TResamEngine::Studies() const { return {Noise, TwinOn, ExactSamples, Filter}; }
+
+TResamEngine::TChanges TResamEngine::TakeStudies(const TStudies& studies) {
+  Noise = NoiseWithin(studies.Noise);
+  TwinOn = studies.Twin;
+  TwinKnown = false;
+  ExactSamples = studies.ExactSamples;
+  Filter = FilterWithin(studies.Filter);
+  FilterStale = true;
+  return ChangeNoise | ChangeTwin | ChangeFilter;
+}
+
 // The analysis depends only on the interval it is run on, so the signal is analysed once, on
 // the saved interval, with the edit limits of its own interval. The samples are taken the way
 // they were: the input mode may have been switched since (which retakes nothing), so a period

@@ -251,6 +251,18 @@ class TResamEngine {
     int BasisCount = MinBasisCount;
   };
   TSettings Settings() const;
+  // The sampling studies a session keeps beside the settings (a version-1 session has none).
+  struct TStudies {
+    TSampleNoise Noise;
+    bool Twin = false;
+    bool ExactSamples = false;
+    TPreFilter Filter;
+    bool operator==(const TStudies&) const = default;
+  };
+  TStudies Studies() const;
+  // Takes the studies' settings, within the limits their commands keep, and computes nothing:
+  // the Restore that follows computes every result from them. Returns what to show of them.
+  TChanges TakeStudies(const TStudies& studies);
   // Puts the engine in the state Settings() gave, the source's input filled in as the source
   // command fills it. The settings must be valid for the signal (count within the method's
   // limit, interval within SignalIntervalOf's limits); no user's correction is applied.
@@ -330,6 +342,9 @@ class TResamEngine {
   double SampleValueAt(double t) const;
   double FilteredValueAt(double t) const;
   TChanges Refilter();
+  // The settings a command takes: within their limits, a value that is not a number left as it is.
+  TPreFilter FilterWithin(const TPreFilter& settings) const;
+  TSampleNoise NoiseWithin(const TSampleNoise& settings) const;
   double CutoffWanted() const;
   static double ResponseValue(const TResamEngine& engine, double f);
   double ReferenceAt(int k) const;

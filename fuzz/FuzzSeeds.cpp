@@ -76,7 +76,7 @@ void WriteNumberSeeds(const QDir& dir) {
     Save(dir.filePath(QStringLiteral("edit%1").arg(n++)), NumberSeed(1, value, edit.text()));
   }
 }
-// A session of each source, with values away from their defaults.
+// A session of each source, with values away from their defaults, the studies among them.
 void WriteSessionSeeds(const QDir& dir) {
   for (int source = TResamEngine::SourceEditor; source <= TResamEngine::SourceTable; ++source) {
     TSession s;
@@ -90,6 +90,12 @@ void WriteSessionSeeds(const QDir& dir) {
     s.Fragment.Amplitude[1] = 1.5;
     s.Fragment.FrequencyHz = true;
     s.Page = source == TResamEngine::SourceLibrary ? 1 : 0;
+    TSessionStudies& studies = s.Studies.emplace();
+    studies.Engine.Noise = {source % 2 == 1, 15.5 + source, source > 1, 2 + source, 40u + unsigned(source)};
+    studies.Engine.Filter = {TFilterKind(source), 2 + source, source % 2 == 0, 0.75 * (1 + source), source == 3};
+    studies.Engine.Twin = studies.Terms = source == TResamEngine::SourcePolyharmonic;
+    studies.Engine.ExactSamples = studies.Comparison = source != TResamEngine::SourcePolyharmonic;
+    studies.Listening = {110 * (1 + source), source % 2 == 0, 20 * source};
     Save(dir.filePath(QStringLiteral("seed%1.resam").arg(source)), SessionText(s).toStdString());
   }
 }

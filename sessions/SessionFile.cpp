@@ -1,5 +1,5 @@
 // The members of a session file, written and read in one order, each read with its range:
-//   format "resam-session", version 1,
+//   format "resam-session", version 1 or 2 (2 is written),
 //   source "drawing" | "library" | "fragment" | "table", and that source's member:
 //     drawing  {xmin, xmax, ymin, ymax, last, values[]}  the editor's ranges, last abscissa, samples
 //     table    {values[]}                                at most 500
@@ -12,15 +12,23 @@
 //   display {analog, discrete, interpolated}, spectrum {unit, view},
 //   generatingFunction {step 0,01 | 0,001 | 0,0001, detail 100 | 250 | 500}, lagrangeBasis 2..50,
 //   page 0..3, spectrumModule {criterion, level 0,01..0,8, energyPart 0,5..0,99}.
+// Version 2 adds the studies, each a member of its own, and the page 4 (the comparison tab):
+//   noise {on, snr -10..100, seed 0..2147483647}, quantisation {on, bits 1..16},
+//   exactSamples, twin, terms, comparison (true or false),
+//   filter {type "none" | "ideal" | "butterworth" | "rc", order 1..8, cutoff "fd/2" | "fixed",
+//           cutoffHz > 0, errorToFiltered},
+//   listening {pitch 50..2000, repeat, volume 0..100}.
 #include "sessions/SessionFile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <optional>
 #include <span>
@@ -32,7 +40,9 @@ namespace {
 using E = TResamEngine;
 
 const QString FormatName = QStringLiteral("resam-session");
-constexpr int FormatVersion = 1;
+constexpr int FormatVersion = 2;
+// The first version that keeps the studies.
+constexpr int StudiesVersion = 2;
 const QString NegativeZero = QStringLiteral("-0");
 constexpr double Largest = std::numeric_limits<double>::max();
 
@@ -50,6 +60,8 @@ const char* const ViewNames[] = {"band", "one-period", "two-periods", "four-peri
 const char* const CriterionNames[] = {"amplitude", "energy", "rectangle"};
 const char* const FrequencyUnitNames[] = {"rad/s", "Hz"};
 const char* const PhaseUnitNames[] = {"rad", "degree"};
+const char* const FilterKindNames[] = {"none", "ideal", "butterworth", "rc"};
+const char* const CutoffNames[] = {"fd/2", "fixed"};
 
 // In messages: plain decimals where they stay short, the exponent form beyond.
 QString Shown(double value) {
@@ -96,6 +108,26 @@ QJsonObject SamplingObject(const E::TSettings& e) {
           {"end", Number(e.T2)},
           {"anchor", AnchorNames[!e.AnchoredAtZero]},
           {"flatTop", e.EdgeGuard}};
+}
+
+// The studies, one member each, beside the members of version 1.
+void InsertStudies(QJsonObject& root, const TSessionStudies& s) {
+  const TSampleNoise& n = s.Engine.Noise;
+  const TPreFilter& f = s.Engine.Filter;
+  root.insert(QLatin1String("noise"),
+              QJsonObject{{"on", n.Noise}, {"snr", Number(n.SnrDb)}, {"seed", double(std::min(n.Seed, MaxSeed))}});
+  root.insert(QLatin1String("quantisation"), QJsonObject{{"on", n.Quantise}, {"bits", n.Bits}});
+  root.insert(QLatin1String("exactSamples"), s.Engine.ExactSamples);
+  root.insert(QLatin1String("twin"), s.Engine.Twin);
+  root.insert(QLatin1String("terms"), s.Terms);
+  root.insert(QLatin1String("comparison"), s.Comparison);
+  root.insert(QLatin1String("filter"), QJsonObject{{"type", FilterKindNames[int(f.Kind)]},
+                                                   {"order", f.Order},
+                                                   {"cutoff", CutoffNames[!f.FollowsFd]},
+                                                   {"cutoffHz", Number(f.CutoffHz)},
+                                                   {"errorToFiltered", f.ErrorToFiltered}});
+  const TListeningSettings& l = s.Listening;
+  root.insert(QLatin1String("listening"), QJsonObject{{"pitch", l.Pitch}, {"repeat", l.Repeat}, {"volume", l.Volume}});
 }
 
 // ---- Reading ----
@@ -297,7 +329,7 @@ void ReadViews(TReader& r, const TPart& root, TSession& s) {
   s.Engine.Step = r.Among(kernel, "step", {KernelStepCoarse, KernelStepMedium, KernelStepFine});
   s.Engine.Detail = int(r.Among(kernel, "detail", {KernelDetailLow, KernelDetailMedium, KernelDetailHigh}));
   s.Engine.BasisCount = r.Integer(root, "lagrangeBasis", MinBasisCount, MaxBasisCount);
-  s.Page = r.Integer(root, "page", 0, SessionPageCount - 1);
+  s.Page = r.Integer(root, "page", 0, s.Studies ? SessionPageCount - 1 : ComparisonSessionPage - 1);
   const TPart module = r.Part(root, "spectrumModule");
   s.SpectrumModule.Criterion = r.Choice(module, "criterion", CriterionNames);
   s.SpectrumModule.AmpLevel = r.Value(module, "level", TFourierAnalyser::MinAmpLevel, TFourierAnalyser::MaxAmpLevel);
@@ -305,19 +337,47 @@ void ReadViews(TReader& r, const TPart& root, TSession& s) {
       r.Value(module, "energyPart", TFourierAnalyser::MinEnergyPart, TFourierAnalyser::MaxEnergyPart);
 }
 
+void ReadStudies(TReader& r, const TPart& root, TSessionStudies& s) {
+  TSampleNoise& n = s.Engine.Noise;
+  const TPart noise = r.Part(root, "noise");
+  n.Noise = r.Flag(noise, "on");
+  n.SnrDb = r.Value(noise, "snr", MinSnrDb, MaxSnrDb);
+  n.Seed = std::uint64_t(r.Integer(noise, "seed", 0, int(MaxSeed)));
+  const TPart quantisation = r.Part(root, "quantisation");
+  n.Quantise = r.Flag(quantisation, "on");
+  n.Bits = r.Integer(quantisation, "bits", MinBits, MaxBits);
+  s.Engine.ExactSamples = r.Flag(root, "exactSamples");
+  s.Engine.Twin = r.Flag(root, "twin");
+  s.Terms = r.Flag(root, "terms");
+  s.Comparison = r.Flag(root, "comparison");
+  TPreFilter& f = s.Engine.Filter;
+  const TPart filter = r.Part(root, "filter");
+  f.Kind = TFilterKind(r.Choice(filter, "type", FilterKindNames));
+  f.Order = r.Integer(filter, "order", MinFilterOrder, MaxFilterOrder);
+  f.FollowsFd = r.Choice(filter, "cutoff", CutoffNames) == 0;
+  f.CutoffHz = r.Value(filter, "cutoffHz", std::numeric_limits<double>::denorm_min(), Largest);
+  f.ErrorToFiltered = r.Flag(filter, "errorToFiltered");
+  TListeningSettings& l = s.Listening;
+  const TPart listening = r.Part(root, "listening");
+  l.Pitch = r.Integer(listening, "pitch", MinPitch, MaxPitch);
+  l.Repeat = r.Flag(listening, "repeat");
+  l.Volume = r.Integer(listening, "volume", 0, VolumeSteps);
+}
+
 // The format name first: a JSON file of another kind is named as such, not by its first
-// missing member.
-void ReadFormat(TReader& r, const TPart& root) {
+// missing member. Returns the file's version.
+int ReadFormat(TReader& r, const TPart& root) {
   const QJsonValue format = root.Object.value(QLatin1String("format"));
   if (format.toString() != FormatName) {
     r.Fail(QStringLiteral("это не сеанс resam (поле «format» должно быть \"%1\").").arg(FormatName));
-    return;
+    return 0;
   }
   const int version = r.Integer(root, "version", 1, INT_MAX);
   if (version > FormatVersion)
     r.Fail(QStringLiteral("сеанс записан более новой версией программы (версия %1, а эта программа читает версию %2).")
                .arg(version)
                .arg(FormatVersion));
+  return version;
 }
 }  // namespace
 
@@ -343,6 +403,7 @@ QByteArray SessionText(const TSession& s) {
   if (e.Source == E::SourceTable) root.insert(QLatin1String("table"), QJsonObject{{"values", Numbers(s.Table)}});
   if (e.Source == E::SourceLibrary) root.insert(QLatin1String("library"), LibraryObject(s.Library));
   if (e.Source == E::SourcePolyharmonic) root.insert(QLatin1String("fragment"), FragmentObject(s.Fragment));
+  InsertStudies(root, s.Studies.value_or(TSessionStudies{}));
   return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -358,7 +419,7 @@ QString ReadSession(const QByteArray& text, TSession& session) {
   TReader r(fault);
   const TPart root{document.object(), QString()};
   TSession s;
-  ReadFormat(r, root);
+  if (ReadFormat(r, root) >= StudiesVersion) ReadStudies(r, root, s.Studies.emplace());
   ReadSource(r, root, s);
   ReadSampling(r, root, s.Engine);
   ReadViews(r, root, s);

@@ -1,7 +1,8 @@
 #pragma once
 // The session file ".resam": a JSON text a person can read and compare, an object with the
-// format name "resam-session", the version 1 and one member per part of the session (see
-// SessionFile.cpp for the members and their ranges). Numbers are written in the shortest form
+// format name "resam-session", the version 2 (version-1 files, without the studies, are read
+// too) and one member per part of the session (see SessionFile.cpp for the members and their
+// ranges). Numbers are written in the shortest form
 // that reads back to the same double, so that a session comes back bit for bit; only a
 // negative zero, which JSON numbers cannot carry, is written as the string "-0".
 #include <QByteArray>

@@ -35,6 +35,8 @@ std::string PageFault(const TSession& s) {
   const bool lagrange = s.Engine.Method == E::MethodLagrange;
   if ((s.Page == KernelSessionPage && lagrange) || (s.Page == BasisSessionPage && !lagrange))
     return "вкладка «page» (" + std::to_string(s.Page) + ") не показывается при выбранном методе «method».";
+  if (s.Page == ComparisonSessionPage && !(s.Studies && s.Studies->Comparison))
+    return "вкладка «page» (" + std::to_string(s.Page) + ") не показывается, пока поле «comparison» не true.";
   return "";
 }
 

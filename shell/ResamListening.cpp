@@ -12,7 +12,10 @@ void TResamForm::BuildListeningItem() {
 }
 
 void TResamForm::ListeningClick() {
-  if (!Listening) Listening = new TListeningForm(Engine, this);
+  if (!Listening) {
+    Listening = new TListeningForm(Engine, this);
+    Listening->SetSettings(ListeningKept);
+  }
   Listening->show();
   Listening->raise();
   Listening->activateWindow();

@@ -18,6 +18,8 @@
 #include "sources/LibUnit.h"
 #include "sources/PolyGarmUnit.h"
 #include "sources/TabEditor08Unit.h"
+#include "studies/ListeningWindow.h"
+#include "studies/TermsView.h"
 
 namespace {
 using E = TResamEngine;
@@ -114,9 +116,11 @@ bool TResamForm::ApplySession(const TSession& session) {
     module.SetAmpCriterion();
   module.SetAmpLevel(m.AmpLevel);
   module.SetEnergyPart(m.EnergyPart);
-  const E::TChanges changes = Engine.Restore(session.Engine);
+  E::TChanges changes = session.Studies ? Engine.TakeStudies(session.Studies->Engine) : E::ChangeNone;
+  changes |= Engine.Restore(session.Engine);
   ShowFrequencyCaptions();
   Show(changes);
+  if (session.Studies) ShowSessionStudies(*session.Studies);
   PageControl1->setCurrentIndex(session.Page);
   return true;
 }
@@ -165,6 +169,18 @@ void TResamForm::ShowSessionSettings(const TSession& session) {
   ComboBoxLagr->setCurrentIndex(e.BasisCount - MinBasisCount);
 }
 
+// The engine has taken its studies; the items and windows that show them follow.
+void TResamForm::ShowSessionStudies(const TSessionStudies& studies) {
+  TwinItem->setChecked(studies.Engine.Twin);
+  ExactSamplesItem->setChecked(studies.Engine.ExactSamples);
+  Terms->Item->setChecked(studies.Terms);
+  ComparisonItem->setChecked(studies.Comparison);
+  if (Listening)
+    Listening->SetSettings(studies.Listening);
+  else
+    ListeningKept = studies.Listening;
+}
+
 // The table is taken as the engine holds it, the other sources' data from their windows,
 // which keep what they handed over.
 TSession TResamForm::CaptureSession() {
@@ -191,6 +207,8 @@ TSession TResamForm::CaptureSession() {
   s.ShowDiscrete = N25->isChecked();
   s.ShowInterpolated = N26->isChecked();
   s.Page = PageControl1->currentIndex();
+  s.Studies = TSessionStudies{Engine.Studies(), Terms->Item->isChecked(), ComparisonItem->isChecked(),
+                              Listening ? Listening->Settings() : ListeningKept};
   return s;
 }
 

@@ -12,6 +12,7 @@
 #include "plotting/DiagramExport.h"
 #include "reports/ReportDocument.h"
 #include "studies/ComparisonPage.h"
+#include "studies/SoundRendering.h"
 
 class QAction;
 class QActionGroup;
@@ -46,6 +47,7 @@ class TParameterStepper;
 class TStepKeys;
 class TTermsView;
 struct TSession;
+struct TSessionStudies;
 
 class TResamForm : public QMainWindow {
   Q_OBJECT
@@ -201,6 +203,7 @@ class TResamForm : public QMainWindow {
   void ListeningClick();
   QAction* ListeningItem;               // "Прослушать..."
   TListeningForm* Listening = nullptr;  // made on first use; follows every change while it lives
+  TListeningSettings ListeningKept;     // what the window takes when it is made
   // ---- Sessions (shell/ResamSessions.cpp) ----
   // "Сигнал" › "Сохранить сеанс...", "Открыть сеанс...", "Недавние сеансы", "Последний сеанс".
   void SaveSessionClick();
@@ -446,5 +449,6 @@ class TResamForm : public QMainWindow {
   // Sessions.
   void PutSourceData(const TSession& session);
   void ShowSessionSettings(const TSession& session);
+  void ShowSessionStudies(const TSessionStudies& studies);
   TLastSessionKeeper* LastSession = nullptr;
 };

@@ -33,7 +33,6 @@ constexpr unsigned SoundChanges = E::ChangeSignal | E::ChangeInterval | E::Chang
 // 100 ms, long enough not to starve when the window is busy redrawing. (Qt 6.4's PulseAudio
 // output never pulls at all from a buffer of 50 ms or less.)
 constexpr int SinkBufferMs = 80;
-constexpr int DefaultVolume = 80, VolumeSteps = 100;
 constexpr int ScaleDigits = 3;
 constexpr int PitchEditWidth = 60;
 
@@ -229,6 +228,18 @@ void TListeningForm::Unpress() {
 void TListeningForm::StopSound() { Stream.Stop(); }
 
 void TListeningForm::RepeatClick() { Stream.SetRepeat(CheckBoxRepeat->isChecked()); }
+
+TListeningSettings TListeningForm::Settings() const {
+  return {EditPitch->Val(), CheckBoxRepeat->isChecked(), SliderVolume->value()};
+}
+
+void TListeningForm::SetSettings(const TListeningSettings& settings) {
+  CheckBoxRepeat->setChecked(settings.Repeat);
+  RepeatClick();
+  SliderVolume->setValue(settings.Volume);
+  EditPitch->SetVal(settings.Pitch);
+  Show(E::ChangeInterval);
+}
 
 void TListeningForm::PitchExit() {
   if (EditPitch->GetModify()) Show(E::ChangeInterval);

@@ -22,8 +22,6 @@ class TEditInt;
 class TResamEngine;
 class TSoundDevice;
 
-constexpr int MinPitch = 50, MaxPitch = 2000, DefaultPitch = 220;
-
 class TListeningForm : public QDialog {
   Q_OBJECT
  public:
@@ -40,6 +38,10 @@ class TListeningForm : public QDialog {
   QSlider* SliderVolume;
   TEditInt* EditPitch;
   QLabel *LabelScale, *LabelNonNumbers;
+
+  // What a session keeps of the window; the sound follows new settings at once.
+  TListeningSettings Settings() const;
+  void SetSettings(const TListeningSettings& settings);
 
   void Play(TSoundKind kind);
   void StopSound();

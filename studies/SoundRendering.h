@@ -18,6 +18,17 @@ constexpr double PlainPlaySeconds = 2;  // what plays without "Повторят�
 constexpr int FadeFrames = 240;         // FadeSeconds at SoundRate
 static_assert(FadeFrames == int(FadeSeconds * SoundRate + 0.5));
 
+// The listening window's settings: the pitch of one pass (Hz), whether it repeats, and the
+// volume in steps of its slider.
+constexpr int MinPitch = 50, MaxPitch = 2000, DefaultPitch = 220;
+constexpr int VolumeSteps = 100, DefaultVolume = 80;
+struct TListeningSettings {
+  int Pitch = DefaultPitch;
+  bool Repeat = true;
+  int Volume = DefaultVolume;
+  bool operator==(const TListeningSettings&) const = default;
+};
+
 // How signal time becomes sound time.
 struct TSoundScale {
   double T1 = 0, T2 = 1;      // the signal seconds one pass plays

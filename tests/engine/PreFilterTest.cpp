@@ -127,6 +127,13 @@ TEST(PreFilter, OffGivesEveryFigureBitForBit) {
     EXPECT_FALSE(filtered.HasFilter());
     plain.SetSpectrumRange();
     EXPECT_EQ(figures(filtered), figures(plain));
+    // A table that follows has no analog signal to filter: the filter goes off with the signal.
+    ASSERT_NE(plain.SetPreFilter({kind, 3, true, 1}), TResamEngine::ChangeNone);
+    const double table[] = {1, -0.5, 0.25};
+    plain.TableSignal = {table, 3};
+    plain.AcceptSignal(TResamEngine::SourceTable);
+    EXPECT_NE(plain.TakeTableSignal() & TResamEngine::ChangeFilter, 0u);
+    EXPECT_FALSE(plain.HasFilter());
   }
 }
 

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QSlider>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -22,6 +23,8 @@
 #include "sessions/SessionFile.h"
 #include "sessions/SessionHistory.h"
 #include "shell/ResamStartUp.h"
+#include "studies/ListeningWindow.h"
+#include "studies/TermsView.h"
 #include "widgets/DecimalEditUnit.h"
 #include "widgets/EditFloatUnit.h"
 #include "widgets/EditIntUnit.h"
@@ -199,6 +202,133 @@ TEST_F(Sessions, EachSourceComesBackBitForBit) {
   EXPECT_EQ(w.form.Engine.Source(), TResamEngine::SourceEditor);
 }
 
+namespace {
+// Each study away from its default (true), or set otherwise, as the user sets them.
+void SetStudies(TResamForm& f, bool first) {
+  f.Show(f.Engine.SetSampleNoise({true, first ? 35.0 : 12.0, true, first ? 5 : 11, first ? 7u : 3u}));
+  f.Show(f.Engine.SetPreFilter(first ? TPreFilter{TFilterKind::Butterworth, 3, false, 1.75, true}
+                                     : TPreFilter{TFilterKind::RC, 6, true, 2.5, false}));
+  for (QAction* item : {f.ExactSamplesItem, f.TwinItem, f.Terms->Item, f.ComparisonItem})
+    if (item->isChecked() != first) item->trigger();
+  if (!first) return;
+  f.ListeningItem->trigger();
+  Type(f.Listening->EditPitch, QStringLiteral("330"));
+  QTest::mouseClick(f.Listening->CheckBoxRepeat, Qt::LeftButton);
+  f.Listening->SliderVolume->setValue(40);
+}
+
+// What the user sees of each study (the samples and the error are compared by State).
+const struct {
+  const char* Name;
+  std::function<QString(TResamForm&)> Shown;
+} StudyViews[] = {
+    {"noise and quantisation", [](TResamForm& f) { return f.LabelNoise[0]->text() + f.LabelNoise[1]->text(); }},
+    {"seed", [](TResamForm& f) { return QString::number(f.Engine.SampleNoise().Seed); }},
+    {"exact samples", [](TResamForm& f) { return QString::number(f.ExactSamplesItem->isChecked()); }},
+    {"twin",
+     [](TResamForm& f) {
+       return QString::number(f.TwinItem->isChecked()) + (f.LabelTwin->isHidden() ? QString() : f.LabelTwin->text());
+     }},
+    {"terms", [](TResamForm& f) { return QString::number(f.Terms->Item->isChecked()); }},
+    {"comparison",
+     [](TResamForm& f) {
+       return QStringLiteral("%1 %2 %3")
+           .arg(f.ComparisonItem->isChecked())
+           .arg(f.PageControl1->isTabVisible(ComparisonSessionPage))
+           .arg(f.PageControl1->currentIndex());
+     }},
+    {"filter", [](TResamForm& f) { return f.LabelFilter->isHidden() ? QString() : f.LabelFilter->text(); }},
+    {"error to the filtered signal",
+     [](TResamForm& f) { return QString::number(f.Engine.PreFilter().ErrorToFiltered); }},
+    {"listening",
+     [](TResamForm& f) {
+       f.ListeningItem->trigger();  // made now in a program that opened the session first
+       const TListeningForm& l = *f.Listening;
+       return QStringLiteral("%1 %2 %3")
+           .arg(l.EditPitch->text())
+           .arg(l.CheckBoxRepeat->isChecked())
+           .arg(l.SliderVolume->value());
+     }},
+};
+
+// The lesson the version-1 fixture was saved from, with the noise that was on then.
+void SetUpVersionOneLesson(TProgramWindows& w) {
+  TResamForm& f = w.form;
+  f.Engine.SpectrumModule().SetRectCriterion();
+  f.N310->trigger();
+  RunModal(f.SpeedButton18, [] {
+    QTest::mouseClick(PolyGarmForm->Button3, Qt::LeftButton);
+    QTest::mouseClick(PolyGarmForm->CheckBox[5], Qt::LeftButton);
+    QTest::mouseClick(PolyGarmForm->Button1, Qt::LeftButton);
+  });
+  f.N211->trigger();
+  f.N14->trigger();
+  Type(f.EditT, QStringLiteral("0,13"));
+  f.N10->trigger();
+  for (QAction* a : {f.N18, f.N21, f.N26}) a->trigger();
+  f.PageControl1->setCurrentIndex(2);
+}
+const TSampleNoise VersionOneNoise{true, 30, true, 3, 1};
+}  // namespace
+
+// Every study set away from its default, saved, and opened in another program whose studies
+// are set otherwise: each comes back as the user saw it, with the same numbers to the bit.
+TEST_F(Sessions, EveryStudyComesBack) {
+  const QString path = File("studies.resam");
+  QList<QByteArray> saved;
+  QStringList shown;
+  {
+    const auto run = std::make_unique<TProgramWindows>();
+    SetUpLesson(*run, Lessons[3]);
+    SetStudies(run->form, true);
+    saved = State(*run);
+    Scripted().AnswerFile(path);
+    run->form.ShowSessionItems();
+    run->form.SaveSessionItem->trigger();
+    for (const auto& view : StudyViews) shown << view.Shown(run->form);
+  }
+  const auto run = std::make_unique<TProgramWindows>();
+  SetUpLesson(*run, Lessons[0]);
+  SetStudies(run->form, false);
+  Scripted().Messages.clear();
+  ASSERT_TRUE(run->form.OpenSession(path));
+  ExpectSame(State(*run), saved);
+  for (size_t i = 0; i < std::size(StudyViews); ++i)
+    EXPECT_EQ(StudyViews[i].Shown(run->form).toStdString(), shown[qsizetype(i)].toStdString()) << StudyViews[i].Name;
+  EXPECT_TRUE(Scripted().Messages.isEmpty()) << Scripted().Messages.join('\n').toStdString();
+}
+
+// A lesson saved before the studies were kept opens as it did then: its own settings as the
+// user set them, the studies left as they are; saved again, it is a version-2 lesson.
+TEST_F(Sessions, VersionOneLessonOpensAsBefore) {
+  QList<QByteArray> before;
+  {
+    const auto run = std::make_unique<TProgramWindows>();
+    SetUpVersionOneLesson(*run);
+    run->form.Show(run->form.Engine.SetSampleNoise(VersionOneNoise));
+    before = State(*run);
+  }
+  const auto run = std::make_unique<TProgramWindows>();
+  TResamForm& f = run->form;
+  f.Show(f.Engine.SetSampleNoise(VersionOneNoise));
+  f.ComparisonItem->trigger();
+  const QString fixture = QStringLiteral(RESAM_TEST_DATA "/lesson-v1-fragment.resam");
+  Scripted().Messages.clear();
+  ASSERT_TRUE(f.OpenSession(fixture));
+  EXPECT_TRUE(Scripted().Messages.isEmpty()) << Scripted().Messages.join('\n').toStdString();
+  ExpectSame(State(*run), before);
+  EXPECT_TRUE(f.ComparisonItem->isChecked() && f.PageControl1->isTabVisible(ComparisonSessionPage));
+  const QString again = File("again.resam");
+  Scripted().AnswerFile(again);
+  f.ShowSessionItems();
+  f.SaveSessionItem->trigger();
+  QFile file(again);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
+  EXPECT_EQ(root[QStringLiteral("version")].toInt(), 2);
+  EXPECT_TRUE(root[QStringLiteral("comparison")].toBool());
+}
+
 // Every kind of damage is named, and nothing in the program changes.
 TEST_F(Sessions, DamagedFileChangesNothing) {
   TProgramWindows w;
@@ -228,7 +358,16 @@ TEST_F(Sessions, DamagedFileChangesNothing) {
       {"hello", "это не текст JSON"},
       {text.left(text.size() / 2), "это не текст JSON или он оборван"},
       {edited(nullptr, "format", QStringLiteral("other")), "это не сеанс resam"},
-      {edited(nullptr, "version", 2), "более новой версией"},
+      {edited(nullptr, "version", 3), "более новой версией"},
+      {edited("filter", "order", 9), "значение поля «filter.order» (9) вне пределов 1 … 8"},
+      {edited("filter", "type", QStringLiteral("chebyshev")), "поле «filter.type» должно быть одним из значений"},
+      {edited("filter", "cutoffHz", 0), "значение поля «filter.cutoffHz» (0) вне пределов"},
+      {edited("filter", "cutoff", QJsonValue::Undefined), "нет поля «filter.cutoff»"},
+      {edited("noise", "seed", 1.5), "поле «noise.seed» должно быть целым числом"},
+      {edited("quantisation", "bits", 17), "значение поля «quantisation.bits» (17) вне пределов 1 … 16"},
+      {edited("listening", "volume", 101), "значение поля «listening.volume» (101)"},
+      {edited(nullptr, "twin", QStringLiteral("yes")), "поле «twin» должно быть true или false"},
+      {edited(nullptr, "page", 4), "вкладка «page» (4) не показывается, пока поле «comparison» не true"},
       {edited("sampling", "count", QJsonValue::Undefined), "нет поля «sampling.count»"},
       {edited("sampling", "count", 501), "значение поля «sampling.count» (501) вне пределов 2 … 500"},
       {edited("sampling", "period", QStringLiteral("NaN")), "поле «sampling.period» должно быть числом"},
