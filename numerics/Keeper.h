@@ -53,6 +53,10 @@ class TKeeper {
   int GetColor() const { return Colour; }
   int GetPenWidth() const { return PenWidth; }
   void SetPenWidth(int width) { PenWidth = width > 0 ? width : 1; }
+  // A curve drawn dashed (stems, bars and bands stay solid): one that stands beside another
+  // it follows closely, as a filtered signal beside the original.
+  void SetDashed(bool on) { Dashed = on; }
+  bool IsDashed() const { return Dashed; }
   // A series drawn beneath the others of its diagram (first, whatever its number), and only
   // over its own span: it adds detail to what the others show, and beyond its data it has none.
   void SetUnderlay(bool on) { Underlay = on; }
@@ -114,6 +118,7 @@ class TKeeper {
   double Scale = 1;
   int Colour = 0;
   int PenWidth = 2;
+  bool Dashed = false;
   TKeeperShape Shape = ShapeContinuous;
   bool Shown = true;
   unsigned char Symmetry = SymmetryNone;

@@ -297,6 +297,9 @@ class TDiagram : public QWidget {
   void PaintPicture(QPainter& p);
   qreal PaintRatio() const;
   bool PaintsVector() const { return Target && Target->Vector; }
+  // A curve kept whole and stroked as one path: on a vector device, and when dashed, so that
+  // its dashes run on along it rather than start anew at every column.
+  bool StrokesWholeCurve() const { return PaintsVector() || SeriesDashed; }
   std::string SeriesName(const TKeeper& k, bool numbered) const;
   int UnnamedSeries() const;
   TDataColumn CurveColumn(const TKeeper& k, const std::vector<double>& x, bool numbered) const;
@@ -359,6 +362,7 @@ class TDiagram : public QWidget {
   QPointF CurvePoint;
   bool CurveHasPoint = false;
   int SeriesPenWidth = 1;
+  bool SeriesDashed = false;
   QColor SeriesColour;
   // One marker circle drawn once per colour and width and copied onto every sample top.
   QImage MarkerImage;

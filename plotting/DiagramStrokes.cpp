@@ -14,6 +14,8 @@
 
 namespace {
 constexpr int MarkerRadius = 3;
+// A dashed curve's dash and gap, in pen widths.
+constexpr qreal DashLength = 6, DashGap = 4;
 }  // namespace
 
 // Series never leave the inside of the net: the clamping keeps their points there, and the
@@ -25,6 +27,7 @@ bool TDiagram::SetSeriesPen(QPainter& p, const TKeeper& k) {
   p.setRenderHint(QPainter::Antialiasing, false);  // stems, bars and bands stay crisp
   SeriesColour = ColourOf(PrintMode ? ColourBlack : k.GetColor());
   SeriesPenWidth = std::max(1, k.GetPenWidth());
+  SeriesDashed = k.IsDashed();
   p.setPen(Qt::NoPen);
   p.setBrush(SeriesColour);
   SpanBuffer.clear();
@@ -89,7 +92,12 @@ void TDiagram::PaintMarkers(QPainter& p) {
 // ten times the cost.
 void TDiagram::SetCurvePen(QPainter& p) {
   p.setRenderHint(QPainter::Antialiasing, true);
-  p.setPen(QPen(SeriesColour, SeriesPenWidth, Qt::SolidLine, Qt::SquareCap));
+  QPen pen(SeriesColour, SeriesPenWidth, Qt::SolidLine, Qt::SquareCap);
+  if (SeriesDashed) {
+    pen.setDashPattern({DashLength, DashGap});
+    pen.setCapStyle(Qt::FlatCap);
+  }
+  p.setPen(pen);
   p.setBrush(Qt::NoBrush);
   CurveBuffer.clear();
   CurveHasPoint = false;
@@ -126,15 +134,15 @@ void TDiagram::MoveCurveTo(QPainter& p, int x, int y) {
   CurveHasPoint = true;
 }
 
-// On a vector device the pieces are kept until the curve is finished: one path per curve.
+// On a vector device, or dashed, the pieces are kept until the curve is finished: one path per curve.
 void TDiagram::FlushCurve(QPainter& p) {
-  if (PaintsVector()) return;
+  if (StrokesWholeCurve()) return;
   if (!CurveBuffer.empty()) p.drawLines(CurveBuffer.data(), int(CurveBuffer.size()));
   CurveBuffer.clear();
 }
 
 void TDiagram::FinishCurve(QPainter& p) {
-  if (!PaintsVector()) {
+  if (!StrokesWholeCurve()) {
     FlushCurve(p);
     return;
   }

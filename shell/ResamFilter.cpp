@@ -1,5 +1,6 @@
 // The filter before the sampler as the main window shows it: its item and window, the
-// filtered signal beside the original, |H| on the spectrum diagram and the panel's line.
+// filtered signal beside the original (thin and dashed), |H| on the spectrum diagram and the
+// panel's line.
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
@@ -78,12 +79,13 @@ void TResamForm::ShowFilter() {
                           : QString());
   LabelFilter->adjustSize();
   LabelFilter->setVisible(on);
-  ShowFilterSeries(DFs, FilteredKeeper, Engine.FilteredSeries(), FilteredColour, on);
-  ShowFilterSeries(DFAS, ResponseKeeper, Engine.FilterResponseSeries(), ResponseColour, on);
+  ShowFilterSeries(DFs, FilteredKeeper, Engine.FilteredSeries(), FilteredColour, true, on);
+  ShowFilterSeries(DFAS, ResponseKeeper, Engine.FilterResponseSeries(), ResponseColour, false, on);
 }
 
 // Until a filter is first on, the diagrams keep their series and pictures.
-void TResamForm::ShowFilterSeries(TDiagramFrame* frame, TKeeper*& keeper, const TKeeper& data, int colour, bool on) {
+void TResamForm::ShowFilterSeries(TDiagramFrame* frame, TKeeper*& keeper, const TKeeper& data, int colour, bool dashed,
+                                  bool on) {
   if (!on && !keeper) return;
   TDiagram& d = *frame->Diagram;
   if (!keeper) {
@@ -91,6 +93,7 @@ void TResamForm::ShowFilterSeries(TDiagramFrame* frame, TKeeper*& keeper, const 
     if (!keeper) return;
     keeper->SetColor(colour);
     keeper->SetPenWidth(1);
+    keeper->SetDashed(dashed);
     keeper->SetBounded(true);
   }
   if (on) {

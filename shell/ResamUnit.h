@@ -371,7 +371,7 @@ class TResamForm : public QMainWindow {
   void BuildFilterItem();
   void BuildFilterLabel();
   void ShowFilter();
-  void ShowFilterSeries(TDiagramFrame* frame, TKeeper*& keeper, const TKeeper& data, int colour, bool on);
+  void ShowFilterSeries(TDiagramFrame* frame, TKeeper*& keeper, const TKeeper& data, int colour, bool dashed, bool on);
   void BuildListeningItem();
   void BuildNoiseLabel();
   void ShowSampleNoise();

@@ -302,3 +302,35 @@ TEST(DiagramSeries, CurveEndingWithTheRangeDoesNotFallToZeroInTheMargin) {
     EXPECT_EQ(reddish(*d, xe - 1, py - 1, xe - 1, py + 1), c.RightEdge);
   }
 }
+
+// A dashed curve leaves about two fifths of its length blank, its dashes running on from
+// column to column along a slope; the same curve solid (the default) has no gap.
+TEST(DiagramSeries, DashedCurveLeavesGapsAlongItsLength) {
+  for (const bool dashed : {false, true}) {
+    auto d = Framed(-1, 1, -1, 1);
+    TKeeper* k = d->GetKeeper(0);
+    k->SetFunction([](double x) { return 0.4 * x; }, 200, -1, 1);
+    k->SetColor(Red);
+    k->SetPenWidth(1);
+    k->SetDashed(dashed);
+    d->ShowDiagram();
+    const QImage& im = d->Picture();
+    int inked = 0, columns = 0;
+    for (int x = d->MathToPhisX(-0.8); x <= d->MathToPhisX(0.8); ++x, ++columns) {
+      const int y = d->MathToPhisY(0.4 * d->PhisToMathX(x));
+      bool red = false;
+      for (int dy = -1; dy <= 1; ++dy) {
+        const QRgb p = im.pixel(x, y + dy);
+        red = red || qRed(p) > qGreen(p) + 100;
+      }
+      inked += red;
+    }
+    const double share = double(inked) / columns;
+    if (dashed) {
+      EXPECT_GT(share, 0.45);
+      EXPECT_LT(share, 0.8);
+    } else {
+      EXPECT_EQ(share, 1);
+    }
+  }
+}
