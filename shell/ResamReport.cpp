@@ -22,6 +22,7 @@
 #include "sources/PolyGarmUnit.h"
 #include "studies/ComparisonPage.h"
 #include "studies/ErrorFiguresLabel.h"
+#include "studies/PreFilterUnit.h"
 #include "widgets/Comfun.h"
 
 namespace {
@@ -192,7 +193,18 @@ void TResamForm::ReportStudySettings(TReport& report) const {
   for (const QLabel* label : LabelNoise)
     if (!label->text().isEmpty()) lines << label->text();
   if (lines.isEmpty()) lines << QStringLiteral("Шум и квантование отсчётов: нет");
-  // The filter of the samples adds its line here.
+  // The filter as the panel shows it; one asked for and refused (values that are not numbers)
+  // is named as the filter window names it.
+  if (Engine.HasFilter())
+    lines << LabelFilter->text();
+  else if (Engine.FilterRefused())
+    lines << FilterRefusedText();
+  else
+    lines << QStringLiteral("Фильтр: нет");
+  if (Engine.HasFilter() && Engine.PreFilter().ErrorToFiltered)
+    lines << QStringLiteral("Ошибка относительно отфильтрованного сигнала");
+  lines << QStringLiteral("Отсчёты из точного сигнала: ") +
+               (Engine.ExactSamplesOn() ? QStringLiteral("да") : QStringLiteral("нет"));
   report.AddParagraph(lines.join(QLatin1Char('\n')));
 }
 

@@ -38,6 +38,8 @@ QHBoxLayout* Row(QWidget* first, QWidget* second) {
 }
 }  // namespace
 
+QString FilterRefusedText() { return QStringLiteral("Сигнал содержит нечисловые значения: фильтр не применён"); }
+
 TPreFilterForm::TPreFilterForm(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Фильтр перед дискретизацией"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -74,7 +76,7 @@ TPreFilterForm::TPreFilterForm(QWidget* parent) : QDialog(parent) {
 
   CheckBoxErrorToFiltered = new QCheckBox(QStringLiteral("Ошибка относительно отфильтрованного сигнала"), this);
   layout->addWidget(CheckBoxErrorToFiltered);
-  LabelRefused = new QLabel(QStringLiteral("Сигнал содержит нечисловые значения: фильтр не применён"), this);
+  LabelRefused = new QLabel(FilterRefusedText(), this);
   LabelRefused->setWordWrap(true);
   LabelRefused->hide();
   layout->addWidget(LabelRefused);

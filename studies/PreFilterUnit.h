@@ -13,6 +13,9 @@ class QRadioButton;
 class TEditFloat;
 class TEditInt;
 
+// What the window says of a signal it cannot filter; the report says the same.
+QString FilterRefusedText();
+
 class TPreFilterForm : public QDialog {
   Q_OBJECT
  public:

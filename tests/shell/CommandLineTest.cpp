@@ -214,3 +214,33 @@ TEST(CommandLine, ReportAndAboutFromTheMenus) {
   EXPECT_TRUE(TAboutForm::AboutText().contains(QStringLiteral("Версия " RESAM_VERSION)));
   EXPECT_EQ(w.form.AboutItem->text(), QStringLiteral("О программе"));
 }
+
+// The report's study conditions name the filter as the panel does, and where the samples come from.
+TEST(CommandLine, ReportNamesTheFilterAsThePanelAndTheSamplesSource) {
+  TOpenLesson w;
+  TResamForm& f = w.form;
+  const struct {
+    TPreFilter Filter;
+    bool Exact;
+    QStringList Lines;  // after the noise line; "panel" stands for the panel's filter line
+  } cases[] = {
+      {{}, false, {QStringLiteral("Фильтр: нет"), QStringLiteral("Отсчёты из точного сигнала: нет")}},
+      {{TFilterKind::Butterworth, 4, true, 1, true},
+       true,
+       {QStringLiteral("panel"), QStringLiteral("Ошибка относительно отфильтрованного сигнала"),
+        QStringLiteral("Отсчёты из точного сигнала: да")}},
+      {{TFilterKind::RC, 4, true, 1, false},
+       false,
+       {QStringLiteral("panel"), QStringLiteral("Отсчёты из точного сигнала: нет")}},
+  };
+  for (const auto& c : cases) {
+    f.Show(f.Engine.SetPreFilter(c.Filter));
+    if (f.ExactSamplesItem->isChecked() != c.Exact) f.ExactSamplesItem->trigger();
+    const TReport report = f.MakeReport();
+    QStringList expected = c.Lines;
+    expected.replaceInStrings(QStringLiteral("panel"), f.LabelFilter->text());
+    EXPECT_TRUE(c.Filter.Kind == TFilterKind::None || f.LabelFilter->text().startsWith(QStringLiteral("Фильтр: ")));
+    EXPECT_EQ(report.Blocks.back().Text.split(QLatin1Char('\n')).mid(1).join(QLatin1Char('|')).toStdString(),
+              expected.join(QLatin1Char('|')).toStdString());
+  }
+}
