@@ -1,6 +1,7 @@
 // Takes the README's pictures of the real program: each source window with a signal in it,
-// then the main window's tabs with that signal. The windows are driven as a user would, from
-// inside their modal runs, and each picture is the window's own rendering (QWidget::grab).
+// then the main window's tabs with that signal (the square fragment also through a filter).
+// The windows are driven as a user would, from inside their modal runs, and each picture is
+// the window's own rendering (QWidget::grab).
 // Usage: resam_screenshots <folder>; run under a 1600x1000 screen (scripts/screenshots).
 #include <QAction>
 #include <QApplication>
@@ -9,6 +10,7 @@
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QThread>
 #include <QTimer>
@@ -26,7 +28,10 @@
 #include "sources/TabEditor08Unit.h"
 #include "sources/TableGrid.h"
 #include "studies/ListeningWindow.h"
+#include "studies/PreFilterUnit.h"
 #include "widgets/DecimalEditUnit.h"
+#include "widgets/EditFloatUnit.h"
+#include "widgets/EditIntUnit.h"
 
 namespace {
 QString Folder;
@@ -117,6 +122,34 @@ void GiveDrawing(TResamForm& form) {
   });
 }
 
+// The filter window set as a user sets it (a cut-off of 0 follows fd/2), applied and closed.
+void ApplyFilter(TResamForm& form, int kind, int order, double cutoff) {
+  QTimer::singleShot(0, [&form, kind, order, cutoff] {
+    TPreFilterForm& w = *form.FilterForm;
+    w.RadioKind[kind]->click();
+    w.EditIntOrder->SetVal(order);
+    (cutoff > 0 ? w.RadioFixed : w.RadioFollowFd)->click();
+    if (cutoff > 0) w.EditFloatCutoff->SetVal(cutoff);
+    w.ButtonApply->click();
+    w.ButtonClose->click();
+  });
+  form.FilterItem->trigger();
+}
+
+// The square fragment at N = 8 through a Butterworth filter of order 4 cut off at 3,5 Hz:
+// the signal tab with the filtered signal, the spectrum tab with |H|, the panel's line on both.
+void ShootFilter(TResamForm& form) {
+  form.EditN->SetVal(8);
+  form.EditNExit();
+  ApplyFilter(form, 2, 4, 3.5);
+  form.PageControl1->setCurrentIndex(0);
+  Shoot(&form, QStringLiteral("filter-signal"));
+  form.PageControl1->setCurrentIndex(1);
+  Shoot(&form, QStringLiteral("filter-spectrum"));
+  ApplyFilter(form, 0, 4, 0);
+  form.PageControl1->setCurrentIndex(0);
+}
+
 // The signal and the spectrum tabs for the signal just given.
 void ShootTabs(TResamForm& form, const QString& source) {
   if (!form.Engine.SignalGiven()) {
@@ -152,6 +185,7 @@ int main(int argc, char* argv[]) {
   form.Listening->close();
   form.PageControl1->setCurrentIndex(2);
   Shoot(&form, QStringLiteral("kernel"));
+  ShootFilter(form);
   GiveLibrarySignal(form);
   ShootTabs(form, QStringLiteral("library"));
   GiveTable(form);
