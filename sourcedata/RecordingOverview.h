@@ -1,0 +1,35 @@
+#pragma once
+// The smallest and largest value of a long series, kept per block of consecutive samples,
+// so that a picture of the whole series costs one pass over at most MaxOverviewBlocks
+// blocks instead of one over every sample. Series of up to MaxOverviewBlocks samples keep
+// one sample per block and are exact; longer ones are exact to within a block at each end
+// of a range asked for. Values in the series' own unit (volts).
+#include <vector>
+
+constexpr long long MaxOverviewBlocks = 1 << 16;
+
+class TRecordingOverview {
+ public:
+  // Prepares for a series of `count` samples, added in order with Add.
+  void Start(long long count);
+  void Add(float value) {
+    if (Filled == 0) Lo.push_back(value), Hi.push_back(value);
+    else {
+      if (value < Lo.back()) Lo.back() = value;
+      if (value > Hi.back()) Hi.back() = value;
+    }
+    if (++Filled == Block) Filled = 0;
+  }
+  // Samples per block (1 for a short series).
+  long long BlockSize() const { return Block; }
+  long long Count() const { return Total; }
+  // The extremes of samples [first, last) (clamped to the series), widened to whole
+  // blocks; false when the range holds no sample.
+  bool Range(long long first, long long last, float& lo, float& hi) const;
+
+ private:
+  long long Total = 0;
+  long long Block = 1;
+  long long Filled = 0;
+  std::vector<float> Lo, Hi;
+};

@@ -1,0 +1,30 @@
+#pragma once
+// A measured series in a CSV text: one column of values (the rate is given elsewhere), or a
+// time column and a value column whose times increase evenly (each step within 1% of the
+// mean step). Cells are separated by a comma, a semicolon or a tab (the first of a tab, a
+// semicolon, a comma found in the first data line); a decimal comma is read where the
+// separator is not a comma; a first line that is not numbers is a heading and skipped;
+// a byte order mark, quotes around a cell, spaces around it and empty lines are ignored.
+// The program's own exported tables read back: their first two columns are the time and the
+// first series, and further columns are ignored.
+#include <string>
+#include <string_view>
+#include <vector>
+
+constexpr long long MaxSeriesValues = 1 << 24;
+constexpr long long MaxSeriesFileBytes = 256LL << 20;
+constexpr double SeriesStepTolerance = 0.01;
+
+struct TSeriesCsv {
+  std::vector<double> Values;
+  bool HasTime = false;
+  double Start = 0;  // the first time, s (a time column only)
+  double Rate = 0;   // samples per second (a time column only)
+};
+
+// "" with `series` filled in, or the problem in Russian (UTF-8), naming the line, with
+// `series` untouched.
+std::string ParseSeriesCsv(std::string_view text, TSeriesCsv& series);
+
+// The sentence every series file's problem is put in.
+std::string SeriesFault(const std::string& name, const std::string& problem);
