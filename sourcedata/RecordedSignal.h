@@ -10,9 +10,9 @@
 struct TRecordingFragment {
   std::string FileName;  // where it came from, UTF-8 (shown, never read again)
   TRecordingChannel Channel = TRecordingChannel::Left;
-  double Rate = 1;               // samples per second
-  double Start = 0;              // time of the first sample, s
-  std::vector<double> Samples;   // volts
+  double Rate = 1;              // samples per second
+  double Start = 0;             // time of the first sample, s
+  std::vector<double> Samples;  // volts
   // From the first sample's time to the last's, s.
   double Length() const { return Samples.size() > 1 ? double(Samples.size() - 1) / Rate : 0; }
 };

@@ -13,7 +13,8 @@ class TRecordingOverview {
   // Prepares for a series of `count` samples, added in order with Add.
   void Start(long long count);
   void Add(float value) {
-    if (Filled == 0) Lo.push_back(value), Hi.push_back(value);
+    if (Filled == 0)
+      Lo.push_back(value), Hi.push_back(value);
     else {
       if (value < Lo.back()) Lo.back() = value;
       if (value > Hi.back()) Hi.back() = value;

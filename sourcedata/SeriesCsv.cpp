@@ -76,8 +76,7 @@ std::string Shown(double v) {
 std::string LineName(long long number) { return "строка " + std::to_string(number) + ": "; }
 
 // Times that go back, stand still or jump are refused; an even time column gives the rate.
-std::string CheckTimes(const std::vector<double>& times, const std::vector<TLine>& lines, size_t first,
-                       TSeriesCsv& s) {
+std::string CheckTimes(const std::vector<double>& times, const std::vector<TLine>& lines, size_t first, TSeriesCsv& s) {
   const double mean = (times.back() - times.front()) / double(times.size() - 1);
   for (size_t i = 1; i < times.size(); ++i) {
     const double step = times[i] - times[i - 1];

@@ -105,8 +105,7 @@ std::string ReadOverviews(SNDFILE* file, const SF_INFO& info, TRecording& r) {
       float sum = 0;
       for (int c = 0; c < ch; ++c) sum += frame[c];
       if (!std::isfinite(sum))
-        return "в записи есть отсчёт, который не является конечным числом (кадр " + std::to_string(done + f + 1) +
-               ").";
+        return "в записи есть отсчёт, который не является конечным числом (кадр " + std::to_string(done + f + 1) + ").";
       if (ch == 1) {
         r.Overviews[0].Add(sum);
       } else {
