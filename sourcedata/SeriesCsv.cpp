@@ -121,7 +121,8 @@ std::string ParseSeriesCsv(std::string_view text, TSeriesCsv& series) {
     if (columns == 2) times.push_back(cells[0]);
     s.Values.push_back(cells[columns - 1]);
   }
-  if (s.Values.size() < 2) return "в файле меньше двух значений.";
+  if (s.Values.size() < MinSeriesValues)
+    return "в файле меньше " + std::to_string(MinSeriesValues) + " значений, из них не выбрать фрагмент.";
   if (columns == 2) {
     s.HasTime = true;
     if (std::string fault = CheckTimes(times, lines, first, s); !fault.empty()) return fault;

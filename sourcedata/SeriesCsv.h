@@ -12,6 +12,8 @@
 #include <vector>
 
 constexpr long long MaxSeriesValues = 1 << 24;
+// As few as a recording's fragment needs.
+constexpr size_t MinSeriesValues = 4;
 constexpr long long MaxSeriesFileBytes = 256LL << 20;
 constexpr double SeriesStepTolerance = 0.01;
 

@@ -82,6 +82,8 @@ std::string InfoProblem(const SF_INFO& info) {
     return "частота дискретизации " + std::to_string(info.samplerate) + " Гц вне пределов 1 … " +
            std::to_string(MaxSoundRate) + " Гц.";
   if (info.frames <= 0) return "в записи нет ни одного отсчёта.";
+  if (info.frames < MinFragmentSamples)
+    return "в записи меньше " + std::to_string(MinFragmentSamples) + " отсчётов, из них не выбрать фрагмент.";
   const double seconds = double(info.frames) / info.samplerate;
   if (seconds > MaxRecordingSeconds)
     return "запись длится " + Shown(seconds / 60, 1) + " мин, а программа читает записи не длиннее " +
