@@ -7,9 +7,9 @@
 
 namespace {
 constexpr double KaiserShape = 8.6;
-// The window is smooth and slow beside the sinc, so a table read linearly holds it to about
+// The window is smooth and slow beside the sinc, so a table read linearly holds it to a few
 // 1e-9; the sinc itself is computed exactly, with one sine per time.
-constexpr int WindowSteps = 8192;
+constexpr int WindowSteps = 16384;
 
 using TWindowTable = std::array<double, WindowSteps + 2>;
 

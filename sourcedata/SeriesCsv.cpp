@@ -1,10 +1,12 @@
 #include "sourcedata/SeriesCsv.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
 namespace {
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+constexpr char NoSeparator = '\0';
 
 struct TLine {
   std::string_view Text;
@@ -17,9 +19,16 @@ std::string_view Trimmed(std::string_view s) {
   return s;
 }
 
-char SeparatorOf(std::string_view line) {
-  for (char c : {'\t', ';', ','})
-    if (line.find(c) != std::string_view::npos) return c;
+// A tab or a semicolon anywhere separates; a comma only when every line has one, so that a
+// single column of decimal commas among whole numbers reads as one column. The first line
+// may be a heading and is not asked unless it is the only one.
+char SeparatorOf(const std::vector<TLine>& lines) {
+  const size_t from = lines.size() > 1 ? 1 : 0;
+  for (char c : {'\t', ';'})
+    for (size_t i = from; i < lines.size(); ++i)
+      if (lines[i].Text.find(c) != std::string_view::npos) return c;
+  for (size_t i = from; i < lines.size(); ++i)
+    if (lines[i].Text.find(',') == std::string_view::npos) return NoSeparator;
   return ',';
 }
 
@@ -76,20 +85,25 @@ std::string Shown(double v) {
 std::string LineName(long long number) { return "строка " + std::to_string(number) + ": "; }
 
 // Times that go back, stand still or jump are refused; an even time column gives the rate.
+// Each step is held against the median step, so that one jump is named at its own line.
 std::string CheckTimes(const std::vector<double>& times, const std::vector<TLine>& lines, size_t first, TSeriesCsv& s) {
-  const double mean = (times.back() - times.front()) / double(times.size() - 1);
+  std::vector<double> steps;
+  steps.reserve(times.size() - 1);
   for (size_t i = 1; i < times.size(); ++i) {
-    const double step = times[i] - times[i - 1];
-    const long long line = lines[first + i].Number;
-    if (!(step > 0))
-      return LineName(line) + "время " + Shown(times[i]) + " не больше, чем в предыдущей строке (" +
+    steps.push_back(times[i] - times[i - 1]);
+    if (!(steps.back() > 0))
+      return LineName(lines[first + i].Number) + "время " + Shown(times[i]) + " не больше, чем в предыдущей строке (" +
              Shown(times[i - 1]) + ").";
-    if (!(std::fabs(step - mean) <= SeriesStepTolerance * mean))
-      return LineName(line) + "шаг времени " + Shown(step) + " отличается от среднего (" + Shown(mean) +
-             ") более чем на 1%: отсчёты должны идти равномерно.";
   }
+  std::vector<double> sorted = steps;
+  std::nth_element(sorted.begin(), sorted.begin() + long(sorted.size() / 2), sorted.end());
+  const double usual = sorted[sorted.size() / 2];
+  for (size_t i = 0; i < steps.size(); ++i)
+    if (!(std::fabs(steps[i] - usual) <= SeriesStepTolerance * usual))
+      return LineName(lines[first + i + 1].Number) + "шаг времени " + Shown(steps[i]) + " отличается от обычного (" +
+             Shown(usual) + ") более чем на 1%: отсчёты должны идти равномерно.";
   s.Start = times.front();
-  s.Rate = 1 / mean;
+  s.Rate = double(times.size() - 1) / (times.back() - times.front());
   if (!std::isfinite(s.Rate)) return "шаг времени слишком мал.";
   return "";
 }
@@ -102,7 +116,7 @@ std::string SeriesFault(const std::string& name, const std::string& problem) {
 std::string ParseSeriesCsv(std::string_view text, TSeriesCsv& series) {
   const std::vector<TLine> lines = Lines(text);
   if (lines.empty()) return "в файле нет ни одного числа.";
-  const char separator = SeparatorOf(lines.front().Text);
+  const char separator = SeparatorOf(lines);
   double cells[2] = {};
   const int headingColumns = ColumnsOf(lines.front().Text, separator);
   const size_t first = ReadCells(lines.front().Text, separator, headingColumns, cells) ? 0 : 1;

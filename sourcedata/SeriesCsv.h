@@ -1,8 +1,9 @@
 #pragma once
 // A measured series in a CSV text: one column of values (the rate is given elsewhere), or a
 // time column and a value column whose times increase evenly (each step within 1% of the
-// mean step). Cells are separated by a comma, a semicolon or a tab (the first of a tab, a
-// semicolon, a comma found in the first data line); a decimal comma is read where the
+// usual step). Cells are separated by a tab or a semicolon if any line has one, else by a
+// comma if every line has one (so a column of decimal commas, every value with its comma,
+// reads as two columns: write it with a semicolon); a decimal comma is read where the
 // separator is not a comma; a first line that is not numbers is a heading and skipped;
 // a byte order mark, quotes around a cell, spaces around it and empty lines are ignored.
 // The program's own exported tables read back: their first two columns are the time and the

@@ -37,8 +37,16 @@ bool IsSeriesFile(const QString& path) {
   return ext == QLatin1String("csv") || ext == QLatin1String("txt");
 }
 
+// Bounds and values the program sets lie on a grid of a nanosecond (in milliseconds), so that
+// the text an edit shows (15 digits) reads back as the very same number, within its bounds:
+// leaving the edit untouched never announces a correction.
+constexpr double GridPerMs = 1e6;
+double OnGrid(double ms, double (*round)(double)) { return round(ms * GridPerMs) / GridPerMs; }
+
 // Both bounds, in the order that never crosses them.
 void SetLimits(TEditFloat* e, double lo, double hi) {
+  lo = OnGrid(lo, std::ceil);
+  hi = std::max(OnGrid(hi, std::floor), lo);
   if (lo > e->Max()) {
     e->SetMax(hi);
     e->SetMin(lo);
@@ -49,7 +57,7 @@ void SetLimits(TEditFloat* e, double lo, double hi) {
 }
 
 // A value the program sets: held within the edit's range, so no correction is announced.
-void Put(TEditFloat* e, double v) { e->SetVal(std::clamp(v, e->Min(), e->Max())); }
+void Put(TEditFloat* e, double v) { e->SetVal(std::clamp(OnGrid(v, std::nearbyint), e->Min(), e->Max())); }
 
 TEditFloat* MakeEdit(QWidget* owner, const QString& name) {
   auto* e = new TEditFloat(owner);
@@ -198,7 +206,8 @@ void TRecordingForm::ShowRecording() {
 }
 
 void TRecordingForm::ShowReadouts() {
-  const QLocale locale;
+  QLocale locale;
+  locale.setNumberOptions(QLocale::OmitGroupSeparator);
   LabelFile->setText(QString::fromStdString(Record.Name));
   LabelRate->setText(locale.toString(Record.Rate, 'g', 15) + QStringLiteral(" Гц"));
   LabelChannels->setText(QString::number(Record.Channels));
