@@ -188,7 +188,7 @@ void TRecordingForm::ShowRecording() {
   ComboBoxChannel->setEnabled(stereo);
   if (!stereo) ComboBoxChannel->setCurrentIndex(0);
   EditFloatRate->setEnabled(Record.RateTyped);
-  const bool was = Diagram1->EnableLine(false);
+  Diagram1->EnableLine(false);
   float lo = -1, hi = 1;
   Record.Overview(Channel()).Range(0, Record.Frames, lo, hi);
   const double margin = std::max(double(hi - lo), 1e-9) * MarginShare;
@@ -201,7 +201,7 @@ void TRecordingForm::ShowRecording() {
   curve->SetFunction(Columns.Function(), 2, x0, x1);
   curve->Show();
   LimitFragment();
-  Diagram1->EnableLine(was);
+  Diagram1->EnableLine(true);
   ShowFragment();
 }
 

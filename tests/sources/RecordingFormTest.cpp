@@ -2,6 +2,7 @@
 // dragged across the diagram, the samples handed over, and a bad file that changes nothing.
 #include <gtest/gtest.h>
 
+#include <QColor>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -54,6 +55,14 @@ TEST(RecordingForm, StereoFileDraggedFragmentHandsOverItsSamples) {
   const QRgb shade = d->Picture().pixel(QPoint((x1 + x2) / 2, d->Get_yb_net() + 3) * d->Picture().devicePixelRatio());
   EXPECT_NE(shade,
             d->Picture().pixel(QPoint(d->MathToPhisX(2.0), d->Get_yb_net() + 3) * d->Picture().devicePixelRatio()));
+  // The band of the 441 Hz sine fills the columns about 2 s from its trough to its peak.
+  for (double v : {-0.45, 0.0, 0.45}) {
+    int blue = 0;
+    for (int px = d->MathToPhisX(2.0) - 1; px <= d->MathToPhisX(2.0) + 1; ++px)
+      blue = std::max(
+          blue, QColor(d->Picture().pixel(QPoint(px, d->MathToPhisY(v)) * d->Picture().devicePixelRatio())).blue());
+    EXPECT_GT(blue, 60) << "at " << v;
+  }
 
   // Typed instead: 500 ms from the start, 10 ms long, the right channel.
   Type(w.EditFloatStart, QStringLiteral("500"));
