@@ -55,24 +55,20 @@ TEST(SoundFileReading, SinesReadBackSampleForSample) {
     EXPECT_EQ(r.Frames, frames);
     const long long first = frames / 3, count = 1000;
     for (TRecordingChannel channel : {TRecordingChannel::Left, TRecordingChannel::Right, TRecordingChannel::Sum}) {
-      std::vector<double> read, expected;
-      ASSERT_EQ(ReadRecordingFragment(r, channel, first, count, read), "");
-      for (long long f = first; f < first + count; ++f) {
+      // What the channel choice should give at frame f: one channel, or all of them summed.
+      const auto meant = [&](long long f) {
         double v = wave(f, c.Channels > 1 && channel == TRecordingChannel::Right ? 1 : 0);
-        if (channel == TRecordingChannel::Sum)
-          for (int k = 1; k < c.Channels; ++k) v += wave(f, k);
-        expected.push_back(v);
-      }
+        for (int k = 1; channel == TRecordingChannel::Sum && k < c.Channels; ++k) v += wave(f, k);
+        return v;
+      };
+      std::vector<double> read, expected;
+      double peak = -1;
+      for (long long f = 0; f < frames; ++f) peak = std::max(peak, meant(f));
+      for (long long f = first; f < first + count; ++f) expected.push_back(meant(f));
+      ASSERT_EQ(ReadRecordingFragment(r, channel, first, count, read), "");
       ASSERT_EQ(read.size(), expected.size());
       const TWorstError e = MaxRelativeError(read.data(), expected.data(), int(count), 1);
       EXPECT_LE(e.Error, c.Tolerance * c.Channels) << e;
-      double peak = -1;
-      for (long long f = 0; f < frames; ++f) {
-        double v = wave(f, c.Channels > 1 && channel == TRecordingChannel::Right ? 1 : 0);
-        if (channel == TRecordingChannel::Sum)
-          for (int k = 1; k < c.Channels; ++k) v += wave(f, k);
-        peak = std::max(peak, v);
-      }
       float lo = 0, hi = 0;
       ASSERT_TRUE(r.Overview(channel).Range(0, frames, lo, hi));
       EXPECT_NEAR(hi, peak, 2 * c.Tolerance * c.Channels) << "the overview holds the peak";
