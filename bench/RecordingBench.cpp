@@ -61,7 +61,7 @@ double OpenAndOverview(const std::string& path) {
   TRecording r;
   ReadSoundFile(path, "x.wav", r);
   TOverviewColumns columns;
-  columns.Take(r, TRecordingChannel::Sum, 0, r.Duration() / (Columns - 1), Columns);
+  columns.Take(r, TRecordingChannel::Left, 0, r.Duration() / (Columns - 1), Columns);
   benchmark::DoNotOptimize(columns.High(Columns / 2));
   return ThreadSeconds() - start;
 }

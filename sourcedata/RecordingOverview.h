@@ -12,15 +12,12 @@ class TRecordingOverview {
  public:
   // Prepares for a series of `count` samples, added in order with Add.
   void Start(long long count);
-  void Add(float value) {
-    if (Filled == 0)
-      Lo.push_back(value), Hi.push_back(value);
-    else {
-      if (value < Lo.back()) Lo.back() = value;
-      if (value > Hi.back()) Hi.back() = value;
-    }
-    if (++Filled == Block) Filled = 0;
-  }
+  void Add(float value) { Add(&value, 1, 1); }
+  // n values v[0], v[stride], v[2 stride], ... in order. With `probe`, x * 0 is added to it for
+  // each value x, so that it stays 0 while every value is finite (and is taken in the same
+  // pass, while the values are at hand).
+  void Add(const float* v, long long n, int stride, float* probe = nullptr);
+  bool Started() const { return Total > 0; }
   // Samples per block (1 for a short series).
   long long BlockSize() const { return Block; }
   long long Count() const { return Total; }

@@ -91,31 +91,44 @@ std::string InfoProblem(const SF_INFO& info) {
   return "";
 }
 
-// One pass over every frame: each channel choice's overview, and a check that every sample
-// is a number (a NaN or an infinity in any channel makes the frame's sum one, too).
-std::string ReadOverviews(SNDFILE* file, const SF_INFO& info, TRecording& r) {
+// The first value that is no number (x * 0 is 0 only for a finite x), or -1.
+long long FirstNotFinite(const float* v, long long n) {
+  for (long long i = 0; i < n; ++i)
+    if (!std::isfinite(v[i])) return i;
+  return -1;
+}
+
+void AddSums(TRecordingOverview& o, const float* chunk, long long frames, int ch, std::vector<float>& sums) {
+  sums.resize(size_t(frames));
+  for (long long f = 0; f < frames; ++f) {
+    float s = 0;
+    for (int c = 0; c < ch; ++c) s += chunk[f * ch + c];
+    sums[size_t(f)] = s;
+  }
+  o.Add(sums.data(), frames, 1);
+}
+
+// One pass over every frame: the overviews of the first two channels (and of their sum when
+// asked: a stereo file is opened on its left channel, and the sum is taken when chosen), and a
+// check that every sample is a number.
+std::string ReadOverviews(SNDFILE* file, const SF_INFO& info, TRecording& r, bool sum) {
   const int ch = info.channels;
-  const int kept = ch > 1 ? RecordingChannelCount : 1;
+  const int kept = ch > 1 ? 2 : 1;
   for (int c = 0; c < kept; ++c) r.Overviews[c].Start(info.frames);
-  std::vector<float> chunk(size_t(ChunkFrames * ch));
+  if (sum && ch > 1) r.Overviews[2].Start(info.frames);
+  std::vector<float> chunk(size_t(ChunkFrames * ch)), sums;
   sf_count_t done = 0;
   while (done < info.frames) {
     const sf_count_t got = sf_readf_float(file, chunk.data(), std::min(ChunkFrames, info.frames - done));
     if (got <= 0) break;
-    for (sf_count_t f = 0; f < got; ++f) {
-      const float* frame = &chunk[size_t(f * ch)];
-      float sum = 0;
-      for (int c = 0; c < ch; ++c) sum += frame[c];
-      if (!std::isfinite(sum))
-        return "в записи есть отсчёт, который не является конечным числом (кадр " + std::to_string(done + f + 1) + ").";
-      if (ch == 1) {
-        r.Overviews[0].Add(sum);
-      } else {
-        r.Overviews[0].Add(frame[0]);
-        r.Overviews[1].Add(frame[1]);
-        r.Overviews[2].Add(sum);
-      }
-    }
+    float probe = 0;
+    for (int c = 0; c < kept; ++c) r.Overviews[c].Add(chunk.data() + c, got, ch, &probe);
+    // Channels beyond the first two are checked on their own.
+    const long long bad = probe != 0 || ch > kept ? FirstNotFinite(chunk.data(), got * ch) : -1;
+    if (bad >= 0)
+      return "в записи есть отсчёт, который не является конечным числом (кадр " + std::to_string(done + bad / ch + 1) +
+             ").";
+    if (sum && ch > 1) AddSums(r.Overviews[2], chunk.data(), got, ch, sums);
     done += got;
   }
   if (done < info.frames)
@@ -123,11 +136,12 @@ std::string ReadOverviews(SNDFILE* file, const SF_INFO& info, TRecording& r) {
   return "";
 }
 
-std::string ReadOpened(SNDFILE* file, int openError, const SF_INFO& info, const std::string& name, TRecording& out) {
+std::string ReadOpened(SNDFILE* file, int openError, const SF_INFO& info, const std::string& name, bool sum,
+                       TRecording& out) {
   if (!file) return SoundFault(name, OpenProblem(openError));
   std::string problem = InfoProblem(info);
   TRecording r;
-  if (problem.empty()) problem = ReadOverviews(file, info, r);
+  if (problem.empty()) problem = ReadOverviews(file, info, r, sum);
   if (!problem.empty()) return SoundFault(name, problem);
   r.Name = name;
   r.Rate = info.samplerate;
@@ -156,7 +170,7 @@ std::string ReadSoundFile(const std::string& path, const std::string& name, TRec
   if (!error && size == 0) return SoundFault(name, "файл пуст.");
   SF_INFO info{};
   TSoundHandle file(sf_open(path.c_str(), SFM_READ, &info));
-  const std::string fault = ReadOpened(file.get(), sf_error(nullptr), info, name, recording);
+  const std::string fault = ReadOpened(file.get(), sf_error(nullptr), info, name, false, recording);
   if (fault.empty()) recording.Path = path;
   return fault;
 }
@@ -167,7 +181,7 @@ std::string ReadSoundBytes(const void* bytes, std::size_t size, const std::strin
   SF_VIRTUAL_IO io{&MemoryLength, &MemorySeek, &MemoryRead, &MemoryWrite, &MemoryTell};
   SF_INFO info{};
   TSoundHandle file(sf_open_virtual(&io, SFM_READ, &info, &input));
-  return ReadOpened(file.get(), sf_error(nullptr), info, name, recording);
+  return ReadOpened(file.get(), sf_error(nullptr), info, name, true, recording);
 }
 
 std::string ReadSoundFragment(const std::string& path, const std::string& name, TRecordingChannel channel,
@@ -193,5 +207,19 @@ std::string ReadSoundFragment(const std::string& path, const std::string& name, 
     }
   }
   values = std::move(out);
+  return "";
+}
+
+std::string ReadSoundSum(TRecording& recording) {
+  if (recording.Channels < 2 || recording.Overviews[2].Started()) return "";
+  SF_INFO info{};
+  TSoundHandle file(sf_open(recording.Path.c_str(), SFM_READ, &info));
+  if (!file) return SoundFault(recording.Name, OpenProblem(sf_error(nullptr)));
+  if (info.channels != recording.Channels || info.frames != recording.Frames)
+    return SoundFault(recording.Name, "файл изменился после открытия.");
+  TRecording again;
+  if (std::string problem = ReadOverviews(file.get(), info, again, true); !problem.empty())
+    return SoundFault(recording.Name, problem);
+  recording.Overviews[2] = std::move(again.Overviews[2]);
   return "";
 }

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/CoreServices.h"
 #include "platform/Platform.h"
 #include "plotting/Diagram.h"
 #include "sourcedata/SoundFile.h"
@@ -260,7 +261,16 @@ void TRecordingForm::PaintSeries(TDiagram* d) {
   Columns.Take(Record, Channel(), x0, dx, xe - xb + 1);
 }
 
-void TRecordingForm::ChannelChange() { ShowRecording(); }
+void TRecordingForm::ChannelChange() {
+  if (Channel() == TRecordingChannel::Sum && Record.IsSound()) {
+    TWaitCursor wait;
+    if (const std::string fault = ReadSoundSum(Record); !fault.empty()) {
+      Platform().Message(QString::fromStdString(fault));
+      ComboBoxChannel->setCurrentIndex(0);
+    }
+  }
+  ShowRecording();
+}
 
 void TRecordingForm::EditRateExit() {
   if (!EditFloatRate->GetModify() || !Record.RateTyped) return;

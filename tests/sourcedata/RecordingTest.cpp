@@ -70,6 +70,7 @@ TEST(SoundFileReading, SinesReadBackSampleForSample) {
       const TWorstError e = MaxRelativeError(read.data(), expected.data(), int(count), 1);
       EXPECT_LE(e.Error, c.Tolerance * c.Channels) << e;
       float lo = 0, hi = 0;
+      ASSERT_EQ(ReadSoundSum(r), "");
       ASSERT_TRUE(r.Overview(channel).Range(0, frames, lo, hi));
       EXPECT_NEAR(hi, peak, 2 * c.Tolerance * c.Channels) << "the overview holds the peak";
     }
