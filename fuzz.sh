@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Fuzzes the readers of outside data with libFuzzer: the ".dkr" reader, the ".tbl"/".inp"
-# reader, the number-text readers and the session (".resam") reader, built with Debian's
+# reader, the number-text readers, the session (".resam") reader and the recording readers (sound
+# files through libsndfile from memory, CSV series), built with Debian's
 # clang under AddressSanitizer and UndefinedBehaviorSanitizer, seeded with files the
 # program's own writers produce.
 #   ./fuzz.sh [executions per target, default 10000000] [target ...]
-# Targets: DrawingFuzz TableFuzz NumberFuzz SessionFuzz (all by default). A fault stops the
+# Targets: DrawingFuzz TableFuzz NumberFuzz SessionFuzz SoundFuzz SeriesFuzz (all by default). A fault stops the
 # run and leaves the input in build/fuzz/artifacts/; copy it into tests/fuzz/corpus/<kind>/
 # with the fix, so that ./test.sh replays it from then on. Runs at low priority (nice 19), in
 # libFuzzer's fork mode: one worker per core, each a fresh process for a short job, so that
@@ -15,7 +16,7 @@ cd "$(dirname "$0")"
 runs=${1:-10000000}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(DrawingFuzz TableFuzz NumberFuzz SessionFuzz)
+[ ${#targets[@]} -gt 0 ] || targets=(DrawingFuzz TableFuzz NumberFuzz SessionFuzz SoundFuzz SeriesFuzz)
 
 scripts/install-deps
 # libFuzzer comes with clang's runtime libraries; only this script needs them.
@@ -32,8 +33,10 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=cl
 cmake --build "$build" -j2 --target FuzzSeeds "${targets[@]}"
 QT_QPA_PLATFORM=offscreen "$build/fuzz/FuzzSeeds" "$build/seeds"
 
-declare -A kind=([DrawingFuzz]=drawing [TableFuzz]=table [NumberFuzz]=number [SessionFuzz]=session)
-declare -A maxlen=([DrawingFuzz]=8192 [TableFuzz]=8192 [NumberFuzz]=256 [SessionFuzz]=8192)
+declare -A kind=([DrawingFuzz]=drawing [TableFuzz]=table [NumberFuzz]=number [SessionFuzz]=session [SoundFuzz]=sound
+                [SeriesFuzz]=csv)
+declare -A maxlen=([DrawingFuzz]=8192 [TableFuzz]=8192 [NumberFuzz]=256 [SessionFuzz]=8192 [SoundFuzz]=8192
+                  [SeriesFuzz]=4096)
 # The session reader frees many texts of every size, and the JSON parser's recursion gives
 # their allocations ever new call stacks: with AddressSanitizer's default quarantine and
 # stack records the process outgrows the memory limit long before ten million runs. A
@@ -45,7 +48,7 @@ mkdir -p "$build/artifacts"
 summary=()
 for t in "${targets[@]}"; do
   k=${kind[$t]}
-  mkdir -p "$build/corpus/$k"
+  mkdir -p "$build/corpus/$k" "$build/seeds/$k"
   log="$build/$t.log"
   echo "fuzz.sh: $t, $runs executions (log: $log)"
   # The first folder collects what the run finds; the seeds and the kept corpus only feed it.

@@ -65,7 +65,10 @@ TResamEngine::TSignalInterval TResamEngine::SignalIntervalOf(TSignalSource sourc
     s.Limits = {s.T1 - 5 * d, s.T1 + 0.25 * d, s.T2 - 0.25 * d, s.T2 + 5 * d};
     return s;
   }
-  if (source == SourceLibrary) {
+  if (source == SourceRecording) {
+    s.T1 = formula.Start;
+    s.T2 = formula.Start + formula.Duration;
+  } else if (source == SourceLibrary) {
     const double d = formula.Duration;
     s.T1 = formula.Symmetry != 0 ? -0.5 * d : 0;
     s.T2 = formula.Symmetry != 0 ? -s.T1 : d;

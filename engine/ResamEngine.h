@@ -43,7 +43,8 @@
 class TResamEngine {
  public:
   // Which source delivered the current signal; a table signal is known only by its samples.
-  enum TSignalSource { SourceEditor, SourceLibrary, SourcePolyharmonic, SourceTable };
+  // A recording's fragment is an analog signal read through its formula input.
+  enum TSignalSource { SourceEditor, SourceLibrary, SourcePolyharmonic, SourceTable, SourceRecording };
   // How the first period is chosen for a new analog signal.
   enum TPeriodRule { PeriodFromCount, PeriodHalfTmax };
   // The methods in the method menu's order (engine/MethodTable.h).
@@ -59,8 +60,9 @@ class TResamEngine {
   };
   struct TFormulaSignal {
     TRealFunction Function = nullptr;  // value in volts at a time in seconds
-    double Duration = 1;               // library: tau; fragment: its period
+    double Duration = 1;               // library: tau; fragment: its period; recording: its length
     int Symmetry = 0;                  // library: 0 one-sided, otherwise centred on zero
+    double Start = 0;                  // recording: the time of the fragment's first sample
   };
   struct TTableSignal {
     const double* Values = nullptr;

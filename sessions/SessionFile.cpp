@@ -1,11 +1,13 @@
 // The members of a session file, written and read in one order, each read with its range:
 //   format "resam-session", version 1 or 2 (2 is written),
-//   source "drawing" | "library" | "fragment" | "table", and that source's member:
+//   source "drawing" | "library" | "fragment" | "table" | "recording", and that source's member:
 //     drawing  {xmin, xmax, ymin, ymax, last, values[]}  the editor's ranges, last abscissa, samples
 //     table    {values[]}                                at most 500
 //     library  {family 1..7, k 0..4, l 1..4, m 0..4, tau, v0 0,01..100}
 //     fragment {fundamental 0,1..10, frequencyUnit "rad/s" | "Hz", phaseUnit "rad" | "degree",
 //               harmonics[10] {on, amplitude 0..10, phase -400..400}}
+//     recording {file, channel "left" | "right" | "sum", rate, start, length, values[]}  the fragment's
+//               own samples (4 .. 262144), so that it opens without the file; length = (count - 1) / rate
 //   sampling {input "count" | "period", count 2..500, period, start, end, anchor "zero" | "start",
 //             flatTop}
 //   method: the method's session name (engine/MethodTable.h: "kotelnikov", "lagrange", ...)
@@ -46,7 +48,10 @@ constexpr int StudiesVersion = 2;
 const QString NegativeZero = QStringLiteral("-0");
 constexpr double Largest = std::numeric_limits<double>::max();
 
-const char* const SourceNames[] = {"drawing", "library", "fragment", "table"};
+const char* const SourceNames[] = {"drawing", "library", "fragment", "table", "recording"};
+const char* const ChannelNames[] = {"left", "right", "sum"};
+// The highest rate of a sound file, and the lowest a series may be given.
+constexpr double MinFragmentRate = 0.001, MaxFragmentRate = 1e6;
 // The methods' names in the files are the engine's rows' own.
 const std::array<const char*, E::MethodCount> MethodNames = [] {
   std::array<const char*, E::MethodCount> names{};
@@ -98,6 +103,15 @@ QJsonObject FragmentObject(const TPolyGarmValues& v) {
           {"frequencyUnit", FrequencyUnitNames[v.FrequencyHz]},
           {"phaseUnit", PhaseUnitNames[v.PhaseDegrees]},
           {"harmonics", harmonics}};
+}
+
+QJsonObject RecordingObject(const TRecordingFragment& f) {
+  return {{"file", QString::fromStdString(f.FileName)},
+          {"channel", ChannelNames[int(f.Channel)]},
+          {"rate", Number(f.Rate)},
+          {"start", Number(f.Start)},
+          {"length", Number(f.Length())},
+          {"values", Numbers(f.Samples)}};
 }
 
 QJsonObject SamplingObject(const E::TSettings& e) {
@@ -295,6 +309,23 @@ void ReadFragment(TReader& r, const TPart& part, TPolyGarmValues& v) {
   }
 }
 
+void ReadRecording(TReader& r, const TPart& part, TRecordingFragment& f) {
+  const QJsonValue file = part.Object.value(QLatin1String("file"));
+  if (!r.Failed() && !file.isString()) r.Fail(QStringLiteral("поле «%1.file» должно быть строкой.").arg(part.Path));
+  f.FileName = file.toString().toStdString();
+  f.Channel = TRecordingChannel(r.Choice(part, "channel", ChannelNames));
+  f.Rate = r.Value(part, "rate", MinFragmentRate, MaxFragmentRate);
+  f.Start = r.Value(part, "start", -MaxSessionPeriod, MaxSessionPeriod);
+  const double length = r.Value(part, "length", 0, MaxSessionPeriod);
+  f.Samples = r.Numbers(part, "values", int(MaxFragmentSamples), QStringLiteral("фрагмент записи содержит"));
+  if (r.Failed()) return;
+  if (f.Samples.size() < size_t(MinFragmentSamples))
+    r.Fail(QStringLiteral("в поле «%1.values» меньше %2 значений.").arg(part.Path).arg(MinFragmentSamples));
+  else if (!(std::fabs(length * f.Rate - double(f.Samples.size() - 1)) <= 0.5))
+    r.Fail(QStringLiteral("поле «%1.length» не согласуется с числом значений в «%1.values» и частотой «%1.rate».")
+               .arg(part.Path));
+}
+
 void ReadSource(TReader& r, const TPart& root, TSession& s) {
   const auto source = E::TSignalSource(r.Choice(root, "source", SourceNames));
   s.Engine.Source = source;
@@ -303,6 +334,7 @@ void ReadSource(TReader& r, const TPart& root, TSession& s) {
   if (source == E::SourceTable) s.Table = r.Numbers(part, "values", MaxTableValues, QStringLiteral("таблица вмещает"));
   if (source == E::SourceLibrary) ReadLibrary(r, part, s.Library);
   if (source == E::SourcePolyharmonic) ReadFragment(r, part, s.Fragment);
+  if (source == E::SourceRecording) ReadRecording(r, part, s.Recording);
 }
 
 void ReadSampling(TReader& r, const TPart& root, E::TSettings& e) {
@@ -404,6 +436,7 @@ QByteArray SessionText(const TSession& s) {
   if (e.Source == E::SourceLibrary) root.insert(QLatin1String("library"), LibraryObject(s.Library));
   if (e.Source == E::SourcePolyharmonic) root.insert(QLatin1String("fragment"), FragmentObject(s.Fragment));
   InsertStudies(root, s.Studies.value_or(TSessionStudies{}));
+  if (e.Source == E::SourceRecording) root.insert(QLatin1String("recording"), RecordingObject(s.Recording));
   return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 

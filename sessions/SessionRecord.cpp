@@ -72,6 +72,8 @@ E::TSignalInterval OwnInterval(const TSession& s, const TResamEngine& engine) {
     TLibFormulas library;
     library.SetParameters(s.Library);
     formula = {nullptr, library.GetTau(), library.GetSymmetry()};
+  } else if (s.Engine.Source == E::SourceRecording) {
+    formula = {nullptr, s.Recording.Length(), 0, s.Recording.Start};
   } else {
     TPolyGarmSignal fragment;
     fragment.SetValues(s.Fragment);

@@ -11,6 +11,7 @@
 #include "sourcedata/DrawingFile.h"
 #include "sourcedata/LibFormulas.h"
 #include "sourcedata/PolyGarmSignal.h"
+#include "sourcedata/RecordedSignal.h"
 #include "studies/SoundRendering.h"
 
 // How the spectrum module finds a spectrum's width (its settings window's choices).
@@ -37,6 +38,7 @@ struct TSession {
   std::vector<double> Table;
   TLibParameters Library;
   TPolyGarmValues Fragment;
+  TRecordingFragment Recording;
   TSpectrumModuleSettings SpectrumModule;
   // The three display switches ("Графики для ..."), and the tab shown (0 .. 4).
   bool ShowAnalog = true, ShowDiscrete = true, ShowInterpolated = true;

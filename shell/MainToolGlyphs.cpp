@@ -88,6 +88,18 @@ void DrawPeriods(QPainter& p, int periods) {
   }
 }
 
+// A stretch of a recording: a dense wave whose loudness swells and fades, in its frame.
+void DrawRecording(QPainter& p) {
+  p.setPen(QPen(QColor(0, 0, 128), 1));
+  for (int x = 2; x <= 14; ++x) {
+    const double h = 1 + 5 * std::sin(Pi * (x - 1) / 14) * (0.5 + 0.5 * std::fabs(std::sin(1.7 * x)));
+    p.drawLine(QPointF(x + 0.5, 8 - h), QPointF(x + 0.5, 8 + h));
+  }
+  p.setPen(QPen(Qt::black, 1));
+  p.drawLine(0, 1, 0, 15);
+  p.drawLine(15, 1, 15, 15);
+}
+
 void DrawExit(QPainter& p) {
   p.setPen(QPen(Qt::black, 1));
   p.setBrush(QColor(200, 170, 110));
@@ -108,6 +120,8 @@ void DrawGlyph(QPainter& p, TMainGlyph glyph) {
       return DrawLibrary(p);
     case TMainGlyph::Polyharmonic:
       return DrawCurve(p, QColor(120, 0, 140), Harmonics);
+    case TMainGlyph::Recording:
+      return DrawRecording(p);
     case TMainGlyph::Analog:
       return DrawCurve(p, QColor(220, 0, 0), Wave);
     case TMainGlyph::Discrete:

@@ -8,6 +8,7 @@ enum class TMainGlyph {
   Table,          // a small table
   Library,        // books on a shelf
   Polyharmonic,   // a sum of sines
+  Recording,      // a sound wave between two bars
   Analog,         // a red curve
   Discrete,       // black stems with markers
   Interpolating,  // a blue curve through dots

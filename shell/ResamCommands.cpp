@@ -25,16 +25,34 @@
 
 void TResamForm::ConnectCommands() {
   using F = TResamForm;
-  const std::pair<QAction*, void (F::*)()> items[] = {
-      {N2, &F::N2Click},     {N3, &F::N3Click},     {N28, &F::SpeedButton11Click},
-      {N40, &F::N40Click},   {N6, &F::N6Click},     {N110, &F::N110Click},
-      {N210, &F::N210Click}, {N310, &F::N310Click}, {N42, &F::N42Click},
-      {N43, &F::N43Click},   {N44, &F::N44Click},   {N46, &F::N46Click},
-      {N47, &F::N47Click},   {N9, &F::N9Click},     {N10, &F::N10Click},
-      {N13, &F::N13Click},   {N14, &F::N14Click},   {N24, &F::N24Click},
-      {N25, &F::N25Click},   {N26, &F::N26Click},   {N17, &F::N17Click},
-      {N18, &F::N18Click},   {N27, &F::N27Click},   {N20, &F::N20Click},
-      {N21, &F::N21Click},   {N22, &F::N22Click},   {N4, &F::N4Click}};
+  const std::pair<QAction*, void (F::*)()> items[] = {{N2, &F::N2Click},
+                                                      {N3, &F::N3Click},
+                                                      {N28, &F::SpeedButton11Click},
+                                                      {N40, &F::N40Click},
+                                                      {N6, &F::N6Click},
+                                                      {N110, &F::N110Click},
+                                                      {N210, &F::N210Click},
+                                                      {N310, &F::N310Click},
+                                                      {N42, &F::N42Click},
+                                                      {N43, &F::N43Click},
+                                                      {N44, &F::N44Click},
+                                                      {N46, &F::N46Click},
+                                                      {N47, &F::N47Click},
+                                                      {N9, &F::N9Click},
+                                                      {N10, &F::N10Click},
+                                                      {OpenRecordingItem, &F::OpenRecordingClick},
+                                                      {N13, &F::N13Click},
+                                                      {N14, &F::N14Click},
+                                                      {N24, &F::N24Click},
+                                                      {N25, &F::N25Click},
+                                                      {N26, &F::N26Click},
+                                                      {N17, &F::N17Click},
+                                                      {N18, &F::N18Click},
+                                                      {N27, &F::N27Click},
+                                                      {N20, &F::N20Click},
+                                                      {N21, &F::N21Click},
+                                                      {N22, &F::N22Click},
+                                                      {N4, &F::N4Click}};
   for (const auto& [item, handler] : items) connect(item, &QAction::triggered, this, handler);
   for (int m = 0; m < TResamEngine::MethodCount; ++m) {
     const auto method = TResamEngine::TMethod(m);
@@ -47,6 +65,7 @@ void TResamForm::ConnectCommands() {
                                                                 {SpeedButton2, &F::N3Click},
                                                                 {SpeedButton11, &F::SpeedButton11Click},
                                                                 {SpeedButton18, &F::N40Click},
+                                                                {SpeedButton19, &F::OpenRecordingClick},
                                                                 {SpeedButton3, &F::N24Click},
                                                                 {SpeedButton4, &F::N25Click},
                                                                 {SpeedButton5, &F::N26Click},

@@ -78,6 +78,7 @@ const TToolBarItem ToolBarItems[] = {
     {&F::SpeedButton2, TMainGlyph::Table, u"Табличное задание сигнала", false, false},
     {&F::SpeedButton11, TMainGlyph::Library, u"Библиотека сигналов", false, false},
     {&F::SpeedButton18, TMainGlyph::Polyharmonic, u"Фрагмент полигармонического сигнала", false, false},
+    {&F::SpeedButton19, TMainGlyph::Recording, u"Открыть запись", false, false},
     {&F::SpeedButton3, TMainGlyph::Analog, u"Показывать графики для аналогового сигнала", true, true},
     {&F::SpeedButton4, TMainGlyph::Discrete, u"Показывать графики для  дискретного сигнала", true, false},
     {&F::SpeedButton5, TMainGlyph::Interpolating, u"Показывать графики для интерполирующей функции", true, false},

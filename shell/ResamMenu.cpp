@@ -82,6 +82,7 @@ void TResamForm::BuildSignalMenu() {
   N3 = Item(N1, QStringLiteral("Задать таблично"));
   N28 = Item(N1, QStringLiteral("Библиотека сигналов"));
   N40 = Item(N1, QStringLiteral("Фрагмент полигармонического сигнала"));
+  OpenRecordingItem = Item(N1, QStringLiteral("Открыть запись..."));
 }
 
 void TResamForm::BuildMethodMenu() {

@@ -20,6 +20,7 @@
 #include "sources/DiagramEditor.h"
 #include "sources/LibUnit.h"
 #include "sources/PolyGarmUnit.h"
+#include "sources/RecordingUnit.h"
 #include "studies/ComparisonPage.h"
 #include "studies/ErrorFiguresLabel.h"
 #include "studies/PreFilterUnit.h"
@@ -39,6 +40,14 @@ QList<QStringList> LibraryTable(const TLibParameters& p) {
   return {
       {QStringLiteral("k"), QStringLiteral("l"), QStringLiteral("m"), QStringLiteral("τ, с"), QStringLiteral("V0, В")},
       {QString::number(p.K), QString::number(p.L), QString::number(p.M), Number(p.Tau), Number(p.V0)}};
+}
+
+QList<QStringList> RecordingTable(const TRecordingFragment& f) {
+  static const char* const channels[] = {"левый", "правый", "сумма каналов"};
+  return {{QStringLiteral("Файл"), QStringLiteral("Канал"), QStringLiteral("Частота дискретизации записи, Гц"),
+           QStringLiteral("Начало фрагмента, мс"), QStringLiteral("Длительность фрагмента, мс")},
+          {QString::fromStdString(f.FileName), QString::fromUtf8(channels[int(f.Channel)]), Number(f.Rate),
+           Number(f.Start * 1000), Number(f.Length() * 1000)}};
 }
 
 QList<QStringList> HarmonicsTable(const TPolyGarmSignal& s) {
@@ -142,7 +151,10 @@ void TResamForm::ReportSignal(TReport& report) const {
       report.AddParagraph(QStringLiteral("Задан таблично: ") + QString::number(Engine.TableSignal.Count) +
                           QStringLiteral(" значений"));
       break;
-      // A recorded signal names its file and fragment here.
+    case E::SourceRecording:
+      report.AddParagraph(QStringLiteral("Фрагмент звукозаписи:"));
+      if (RecordingForm) report.AddTable(RecordingTable(RecordingForm->Fragment()));
+      break;
   }
 }
 

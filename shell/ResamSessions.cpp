@@ -17,6 +17,7 @@
 #include "sources/DiagramEditor.h"
 #include "sources/LibUnit.h"
 #include "sources/PolyGarmUnit.h"
+#include "sources/RecordingUnit.h"
 #include "sources/TabEditor08Unit.h"
 #include "studies/ListeningWindow.h"
 #include "studies/TermsView.h"
@@ -34,6 +35,8 @@ bool SourceWindowExists(E::TSignalSource source) {
       return LibForm;
     case E::SourcePolyharmonic:
       return PolyGarmForm;
+    case E::SourceRecording:
+      return RecordingForm;
   }
   return false;
 }
@@ -142,6 +145,9 @@ void TResamForm::PutSourceData(const TSession& session) {
     case E::SourcePolyharmonic:
       PolyGarmForm->TakeValues(session.Fragment);
       break;
+    case E::SourceRecording:
+      RecordingForm->TakeFragment(session.Recording);
+      break;
   }
   TakeSourceInput(source);
 }
@@ -199,6 +205,9 @@ TSession TResamForm::CaptureSession() {
       break;
     case E::SourcePolyharmonic:
       if (PolyGarmForm) s.Fragment = PolyGarmForm->Values().GetValues();
+      break;
+    case E::SourceRecording:
+      if (RecordingForm) s.Recording = RecordingForm->Fragment();
       break;
   }
   const TFourierAnalyser& module = Engine.SpectrumModule();

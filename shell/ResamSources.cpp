@@ -18,6 +18,7 @@
 #include "sources/DiagramEditor.h"
 #include "sources/LibUnit.h"
 #include "sources/PolyGarmUnit.h"
+#include "sources/RecordingUnit.h"
 #include "sources/TabEditor08Unit.h"
 #include "widgets/EditFloatUnit.h"
 #include "widgets/EditIntUnit.h"
@@ -71,6 +72,10 @@ void TResamForm::TakeSourceInput(TResamEngine::TSignalSource source) {
       Engine.FormulaSignal = {PolyGarmForm->GetSignalFunction(), PolyGarmForm->GetPeriod(), 1};
       TakeHarmonics(PolyGarmForm->Values());
       break;
+    case TResamEngine::SourceRecording:
+      Engine.FormulaSignal = {RecordingForm->GetSignalFunction(), RecordingForm->GetLength(), 0,
+                              RecordingForm->GetStart()};
+      break;
   }
 }
 
@@ -109,6 +114,14 @@ void TResamForm::N40Click() {
   PolyGarmForm->Execute();
   if (!PolyGarmForm->IsAccepted()) return;
   TakeConfirmedSignal(TResamEngine::SourcePolyharmonic, TResamEngine::PeriodFromCount);
+}
+
+// A recording: the file is asked for and read first; its window then offers the fragment.
+void TResamForm::OpenRecordingClick() {
+  if (!RecordingForm || !RecordingForm->AskFile()) return;
+  RecordingForm->Execute();
+  if (!RecordingForm->IsAccepted()) return;
+  TakeConfirmedSignal(TResamEngine::SourceRecording, TResamEngine::PeriodFromCount);
 }
 
 void TResamForm::AcceptSignal(TResamEngine::TSignalSource source) { Show(Engine.AcceptSignal(source)); }

@@ -13,6 +13,7 @@
 #include "sources/DiagramEditor.h"
 #include "sources/LibUnit.h"
 #include "sources/PolyGarmUnit.h"
+#include "sources/RecordingUnit.h"
 #include "sources/TabEditor08Unit.h"
 #include "widgets/PicViewerUnit.h"
 #include "widgets/ToolWindow.h"
@@ -53,13 +54,15 @@ TResamWindows::TResamWindows()
       TableEditor(MakeInstance(TabEditorForm)),
       Library(MakeInstance(LibForm)),
       PictureViewer(MakeInstance(PicViewerForm)),
-      Fragment(MakeInstance(PolyGarmForm)) {
+      Fragment(MakeInstance(PolyGarmForm)),
+      Recording(MakeInstance(RecordingForm)) {
   // The spectrum module's window is made after the main window; its settings rule from now on.
   MainWindow->UseSpectrumModule(SpAnForm);
 }
 
 // The windows themselves go after this, last made first, as the members end.
 TResamWindows::~TResamWindows() {
+  RecordingForm = nullptr;
   PolyGarmForm = nullptr;
   PicViewerForm = nullptr;
   LibForm = nullptr;

@@ -11,6 +11,7 @@ class TDiagramIncrease;
 class TLibForm;
 class TPicViewerForm;
 class TPolyGarmForm;
+class TRecordingForm;
 class TResamForm;
 class TSpAnForm;
 class TTabEditorForm;
@@ -58,6 +59,7 @@ class TResamWindows {
   std::unique_ptr<TLibForm> Library;
   std::unique_ptr<TPicViewerForm> PictureViewer;
   std::unique_ptr<TPolyGarmForm> Fragment;
+  std::unique_ptr<TRecordingForm> Recording;
 };
 
 // The main window shown maximised, over the screen's available area.

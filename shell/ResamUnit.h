@@ -79,6 +79,8 @@ class TResamForm : public QMainWindow {
   void N3Click();
   void SpeedButton11Click();
   void N40Click();
+  // "Открыть запись...": a sound file or a CSV series, and its fragment as the signal.
+  void OpenRecordingClick();
   // The window's part of a signal's arrival, around the engine's commands of the same names.
   void AcceptSignal(TResamEngine::TSignalSource source);
   void TakeAnalogSignal(TResamEngine::TPeriodRule rule);
@@ -268,14 +270,14 @@ class TResamForm : public QMainWindow {
 
   // ---- Tool bar ----
   QToolBar* ToolBar1;
-  QToolButton *SpeedButton1, *SpeedButton2, *SpeedButton11, *SpeedButton18;
+  QToolButton *SpeedButton1, *SpeedButton2, *SpeedButton11, *SpeedButton18, *SpeedButton19;
   QToolButton *SpeedButton3, *SpeedButton4, *SpeedButton5;
   QToolButton *SpeedButton6, *SpeedButton7, *SpeedButton8, *SpeedButton9;
   QToolButton* SpeedButton10;
 
   // ---- Main menu ----
   QMenu* N1;  // "Сигнал"
-  QAction *N2, *N3, *N28, *N40;
+  QAction *N2, *N3, *N28, *N40, *OpenRecordingItem;
   QMenu* N30;  // "Метод интерполяции"
   QAction *N31, *N33, *N35, *N36, *N212, *N312, *N111, *N211, *N311, *N121, *N221, *N321;
   QMenu* N5;  // "Настройка"

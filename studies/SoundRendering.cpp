@@ -39,6 +39,10 @@ TSoundScale SoundScaleOf(const TResamEngine& engine, double pitchHz) {
   TSoundScale scale;
   scale.T1 = engine.T1();
   scale.T2 = engine.T2();
+  if (engine.Source() == TResamEngine::SourceRecording) {
+    scale.OwnTime = true;  // SoundPerSignal stays 1: a recording is heard as it was recorded
+    return scale;
+  }
   const bool fragment = engine.Source() == TResamEngine::SourcePolyharmonic;
   const double period = fragment ? engine.FormulaSignal.Duration : scale.T2 - scale.T1;
   scale.SoundPerSignal = period > 0 && pitchHz > 0 ? 1 / (period * pitchHz) : 1;

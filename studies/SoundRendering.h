@@ -43,7 +43,7 @@ struct TSoundScale {
 
 // Any other signal is one period of a tone of `pitchHz`: the period of a polyharmonic
 // fragment (its harmonics keep their pitches whatever interval is analysed), otherwise the
-// analysis interval itself. (A recording would return an own-time scale here.)
+// analysis interval itself. A recording plays at its own time scale.
 TSoundScale SoundScaleOf(const TResamEngine& engine, double pitchHz);
 
 // Whether the engine has the sound at all: the error needs an analog signal (a table has

@@ -10,6 +10,9 @@
 std::string FuzzDrawingReader(const uint8_t* data, size_t size);
 std::string FuzzTableReader(const uint8_t* data, size_t size);
 std::string FuzzSessionReader(const uint8_t* data, size_t size);
+// A sound file's bytes (libsndfile's virtual input) and a CSV series (RecordingFuzzReaders.cpp).
+std::string FuzzSoundReader(const uint8_t* data, size_t size);
+std::string FuzzSeriesReader(const uint8_t* data, size_t size);
 // The first byte chooses the number locale (even: Russian, odd: C) and, with the next
 // eight read as a double, the decimals FormatFixed is asked for; the rest is the text.
 // Needs a QApplication (it drives an entry control).

@@ -29,6 +29,10 @@ TEST(FuzzCorpus, DrawingFilesReadSafely) { Replay("drawing", FuzzDrawingReader);
 
 TEST(FuzzCorpus, TableFilesReadSafely) { Replay("table", FuzzTableReader); }
 
+TEST(FuzzCorpus, SoundFilesReadSafely) { Replay("sound", FuzzSoundReader); }
+
+TEST(FuzzCorpus, SeriesFilesReadSafely) { Replay("csv", FuzzSeriesReader); }
+
 TEST(FuzzCorpus, SessionFilesReadSafely) { Replay("session", FuzzSessionReader); }
 
 TEST(FuzzCorpus, NumberTextsReadSafely) {
