@@ -19,9 +19,9 @@
 #include "widgets/Comfun.h"
 
 namespace {
-// Orange, as the toolkit writes colours: apart from the red signal, the blue interpolating
-// function and the black samples.
-constexpr int TwinColour = 0x006EE6;
+// Teal, as the toolkit writes colours: far from the red signal, apart from the blue
+// interpolating function and the black samples.
+constexpr int TwinColour = 0xA0A000;
 // The parameter panel's free place at its design size: right of Tmax and Nmin, one line on
 // each of their rows.
 constexpr int NoiseLabelLeft = 665, NoiseLabelTop = 71, NoiseLabelPitch = 24;
@@ -111,13 +111,27 @@ void TResamForm::TwinClick() {
   Show(Engine.SetTwinShown(TwinItem->isChecked()));
 }
 
-void TResamForm::ShowSampleNoise() {
+QStringList TResamForm::NoiseParts() const {
   const TSampleNoise& s = Engine.SampleNoise();
   QStringList parts;
   if (s.Noise) parts << QStringLiteral("Шум: ОСШ ") + Number(s.SnrDb) + QStringLiteral(" дБ");
   if (s.Quantise)
     parts << (s.Noise ? QStringLiteral("квантование: ") : QStringLiteral("Квантование: ")) + QString::number(s.Bits) +
                  QStringLiteral(" бит");
+  return parts;
+}
+
+// The panel's lines as one: what is done to the samples, so that the error and comparison
+// tabs do not pass a ranking of noisy samples off as a ranking of methods.
+QString TResamForm::StudyNote() const {
+  QStringList parts = NoiseParts();
+  if (Engine.HasFilter()) parts << LabelFilter->text();
+  if (Engine.ExactSamplesOn()) parts << ExactSamplesItem->text();
+  return parts.join(QStringLiteral("; "));
+}
+
+void TResamForm::ShowSampleNoise() {
+  QStringList parts = NoiseParts();
   // One part a line: the free place beside the read-outs is narrow.
   if (parts.size() > 1) parts[0] += QLatin1Char(';');
   for (int i = 0; i < 2; ++i) {
@@ -148,8 +162,7 @@ void TResamForm::ShowTwin() {
   } else {
     TwinKeeper->Hide();
   }
-  d.SetLegend(shown ? std::vector<TDiagram::TLegendLine>{{TwinColour, QStringLiteral("Сигнал-двойник")}}
-                    : std::vector<TDiagram::TLegendLine>{});
+  ShowLegends();
   d.EnableLine(true);
   ShowTwinList(shown);
   d.ShowDiagram();

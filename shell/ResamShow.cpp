@@ -66,6 +66,7 @@ void TResamForm::Show(TResamEngine::TChanges changes) {
   if (Sliders) Sliders->Show(changes);
   if (Listening) Listening->Show(changes);
   ShowComparison(changes);
+  ShowOverlays();
 }
 
 void TResamForm::SetIntervalEdits(double lo1, double hi1, double lo2, double hi2) {

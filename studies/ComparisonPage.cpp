@@ -76,12 +76,15 @@ TComparisonPage::TComparisonPage(QWidget* parent) : QWidget(parent) {
   bold.setBold(true);
   Note->setFont(bold);
   Note->hide();
+  StudyNote = new QLabel(this);
+  StudyNote->hide();
   BuildTable();
   ButtonCopy = new QPushButton(QStringLiteral("Копировать таблицу"), this);
   connect(ButtonCopy, &QPushButton::clicked, this, &TComparisonPage::CopyTable);
   BuildChart();
   auto* left = new QVBoxLayout;
   left->addWidget(Note);
+  left->addWidget(StudyNote);
   left->addWidget(Table, 1);
   left->addWidget(ButtonCopy, 0, Qt::AlignLeft);
   auto* layout = new QHBoxLayout(this);
@@ -122,6 +125,11 @@ void TComparisonPage::BuildChart() {
   d.GetKeeper(1)->SetColor(OtherColour);
   for (int k = 0; k < 2; ++k) d.GetKeeper(static_cast<unsigned char>(k))->Hide();
   d.EnableLine(true);
+}
+
+void TComparisonPage::ShowStudyNote(const QString& note) {
+  StudyNote->setText(note);
+  StudyNote->setVisible(!note.isEmpty());
 }
 
 void TComparisonPage::ShowRows(const std::vector<TRow>& rows, int current) {

@@ -12,6 +12,7 @@
 #include <cmath>
 #include <functional>
 
+#include "ResamTestSignals.h"
 #include "ScriptedPlatform.h"
 #include "numerics/Keeper.h"
 #include "plotting/Diagram.h"
@@ -30,17 +31,6 @@ void RunNoiseWindow(TResamForm& form, const std::function<void(TSampleNoiseForm&
   form.NoiseItem->trigger();
 }
 
-void GiveRectangularFragment(TResamForm& form, int count) {
-  TPolyGarmForm fragment;
-  PolyGarmForm = &fragment;
-  QTimer::singleShot(0, [] {
-    for (QPushButton* b : {PolyGarmForm->Button3, PolyGarmForm->Button1}) b->click();
-  });
-  form.N40Click();
-  PolyGarmForm = nullptr;
-  form.EditN->setText(QString::number(count));
-  form.EditNExit();
-}
 }  // namespace
 
 TEST(ResamSamplingStudy, NoiseWindowAppliesOnlyOnApplyAndCorrectsItsFields) {
@@ -84,6 +74,8 @@ TEST(ResamSamplingStudy, NoiseWindowAppliesOnlyOnApplyAndCorrectsItsFields) {
 
 TEST(ResamSamplingStudy, TwinOfTheRectangularFragmentAndBackWithoutATrace) {
   TResamForm plain, form;
+  // With the legends off, the twin's own one-line legend, as it has always been.
+  for (TResamForm* f : {&plain, &form}) f->LegendItem->setChecked(false);
   GiveRectangularFragment(plain, 8);
   GiveRectangularFragment(form, 8);
   ASSERT_TRUE(form.TwinItem->isEnabled());

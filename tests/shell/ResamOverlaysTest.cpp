@@ -1,0 +1,155 @@
+// The diagrams' legends and the marked analysis interval, as a student sees them per tab and
+// state, and the figures leaving the program in the screen's colours with their legend.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QTemporaryDir>
+
+#include "ResamTestSignals.h"
+#include "ScriptedPlatform.h"
+#include "plotting/Diagram.h"
+#include "plotting/DiagramExport.h"
+#include "plotting/DiagramFrameUnit.h"
+#include "studies/ComparisonPage.h"
+#include "studies/ErrorFiguresLabel.h"
+#include "studies/TermsView.h"
+
+namespace {
+using TLegend = std::vector<TDiagram::TLegendLine>;
+// The series' colours as the toolkit writes them.
+constexpr int Red = 0x0000FF, Blue = 0xFF0000, Black = 0, Green = 0x008000;
+
+TDiagram::TLegendLine Line(int colour, const char* text, bool marker = false) {
+  return {colour, QString::fromUtf8(text), marker};
+}
+
+std::string Texts(const TLegend& legend) {
+  QStringList texts;
+  for (const auto& line : legend) texts << line.Text;
+  return texts.join(" | ").toStdString();
+}
+
+// Rows of the net whose pixel in column x differs between two pictures of one diagram.
+int DifferingRows(const QImage& a, const QImage& b, const TDiagram& d, int x) {
+  int rows = 0;
+  for (int y = d.Get_yb_net() + 1; y < d.Get_ye_net(); ++y) rows += a.pixel(x, y) != b.pixel(x, y);
+  return rows;
+}
+
+int BlackRows(const QImage& a, const TDiagram& d, int x) {
+  int rows = 0;
+  for (int y = d.Get_yb_net() + 1; y < d.Get_ye_net(); ++y) rows += a.pixel(x, y) == qRgb(0, 0, 0);
+  return rows;
+}
+}  // namespace
+
+TEST(ResamOverlays, EachDiagramNamesItsShownSeriesInTheirColours) {
+  const double values[] = {1, 2, 3, 2, 1};
+  const TLegend signal{Line(Red, "Сигнал"), Line(Black, "Отсчёты", true), Line(Blue, "Интерполирующая функция")};
+  const TLegend spectra{Line(Red, "Спектр сигнала"), Line(Black, "Спектр дискретного сигнала"),
+                        Line(Blue, "Спектр интерполирующей функции")};
+  struct TCase {
+    const char* State;
+    std::function<void(TResamForm&)> Give;
+    TLegend Signal, Spectra, Error;
+  };
+  const TCase cases[] = {
+      {"no signal", [](TResamForm&) {}, {}, {}, {}},
+      {"fragment", [](TResamForm& f) { GiveRectangularFragment(f, 8); }, signal, spectra, {Line(Green, "Ошибка")}},
+      {"table",
+       [&values](TResamForm& f) { GiveTableSignal(f, values, 5); },
+       {signal[1], signal[2]},
+       {spectra[1], spectra[2]},
+       {}},
+      {"twin and terms",
+       [](TResamForm& f) {
+         GiveRectangularFragment(f, 8);
+         f.TwinItem->trigger();
+         f.Terms->Item->trigger();
+       },
+       {signal[0], signal[1], signal[2], Line(0xA0A000, "Сигнал-двойник"), Line(TTermsView::Colour(), "Слагаемые")},
+       spectra,
+       {Line(Green, "Ошибка")}},
+      {"filter",
+       [](TResamForm& f) {
+         GiveRectangularFragment(f, 8);
+         TPreFilter butterworth;
+         butterworth.Kind = TFilterKind::Butterworth;
+         f.Show(f.Engine.SetPreFilter(butterworth));
+       },
+       {signal[0], Line(Green, "Отфильтрованный сигнал"), signal[1], signal[2]},
+       {spectra[0], spectra[1], spectra[2], Line(Green, "АЧХ фильтра")},
+       {Line(Green, "Ошибка")}},
+      {"samples switched off",
+       [](TResamForm& f) {
+         GiveRectangularFragment(f, 8);
+         f.N25->trigger();
+       },
+       {signal[0], signal[2]},
+       {spectra[0], spectra[2]},
+       {Line(Green, "Ошибка")}},
+  };
+  for (const TCase& c : cases) {
+    TResamForm form;
+    c.Give(form);
+    EXPECT_EQ(form.DFs->Diagram->GetLegend(), c.Signal) << c.State << ": " << Texts(form.DFs->Diagram->GetLegend());
+    EXPECT_EQ(form.DFAS->Diagram->GetLegend(), c.Spectra) << c.State << ": " << Texts(form.DFAS->Diagram->GetLegend());
+    EXPECT_EQ(form.DFE->Diagram->GetLegend(), c.Error) << c.State << ": " << Texts(form.DFE->Diagram->GetLegend());
+    EXPECT_EQ(form.DFs->Diagram->GetLegendRect().isEmpty(), c.Signal.empty()) << c.State;
+    // Off, no legend is left but the twin's own.
+    form.LegendItem->trigger();
+    EXPECT_TRUE(form.DFAS->Diagram->GetLegend().empty() && form.DFE->Diagram->GetLegend().empty()) << c.State;
+    const TLegend rest = form.DFs->Diagram->GetLegend();
+    EXPECT_TRUE(rest.empty() || rest == TLegend{Line(0xA0A000, "Сигнал-двойник")}) << c.State << ": " << Texts(rest);
+  }
+  EXPECT_TRUE(Scripted().Messages.isEmpty()) << Scripted().Messages.join('\n').toStdString();
+}
+
+// The error diagram of a library pulse shows more than the interval its figures cover: the
+// marks draw a line at T1 and at T2 and shade beyond them, and change nothing between them
+// but the legend; the label says what the figures cover.
+TEST(ResamOverlays, AnalysisIntervalIsMarkedAndTheFiguresSayTheyCoverIt) {
+  TResamForm form;
+  GiveLibrarySignal(form, SlowWave, 1, 0);
+  for (TDiagramFrame* frame : {form.DFs, form.DFE}) {
+    TDiagram& d = *frame->Diagram;
+    d.SetRangeX(form.Engine.T1() - 0.25, form.Engine.T2() + 0.25);
+    const QImage marked = d.Picture();
+    form.LegendItem->setChecked(false);
+    const QImage plain = d.Picture();
+    form.LegendItem->setChecked(true);
+    const int net = d.Get_ye_net() - d.Get_yb_net() - 1;
+    const int x1 = d.MathToPhisX(form.Engine.T1()), x2 = d.MathToPhisX(form.Engine.T2());
+    const int middle = (x1 + x2) / 2;
+    ASSERT_LT(d.GetLegendRect().right(), d.Get_xe_net());
+    for (int x : {x1, x2}) EXPECT_GT(BlackRows(marked, d, x), net * 3 / 4) << d.GetNameDiagram().toStdString();
+    // Shading leaves the black of a dotted grid line black.
+    for (int x : {(d.Get_xb_net() + x1) / 2, (x2 + d.Get_xe_net()) / 2})
+      EXPECT_GT(DifferingRows(marked, plain, d, x), net / 2) << d.GetNameDiagram().toStdString() << " at " << x;
+    EXPECT_EQ(DifferingRows(marked, plain, d, middle), 0) << d.GetNameDiagram().toStdString();
+  }
+  EXPECT_TRUE(form.LabelErrorFigures->text().startsWith(QStringLiteral("На интервале анализа: макс. ошибка = ")))
+      << form.LabelErrorFigures->text().toStdString();
+}
+
+// PNG, SVG and PDF in the screen's colours with the legend; BMP and the clipboard black on white.
+TEST(ResamOverlays, FiguresKeepTheScreenColoursAndTheLegend) {
+  TResamForm form;
+  GiveRectangularFragment(form, 8);
+  TDiagram& d = *form.DFs->Diagram;
+  const QString svg = QString::fromUtf8(FigureBytes({&d, {}}, TFigureFormat::Svg));
+  for (const char* colour : {"#ff0000", "#0000ff"})
+    EXPECT_TRUE(svg.contains(QStringLiteral("stroke=\"%1\"").arg(QLatin1String(colour)))) << colour;
+  for (const char* text : {"Сигнал", "Отсчёты", "Интерполирующая функция"})
+    EXPECT_TRUE(svg.contains(QStringLiteral(">%1</text>").arg(QString::fromUtf8(text)))) << text;
+  const auto redPixels = [](const QImage& image) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) count += image.pixel(x, y) == qRgb(255, 0, 0);
+    return count;
+  };
+  EXPECT_GT(redPixels(QImage::fromData(FigureBytes({&d, {}}, TFigureFormat::Png), "PNG")), 0);
+  EXPECT_EQ(redPixels(QImage::fromData(FigureBytes({&d, {}}, TFigureFormat::Bmp), "BMP")), 0);
+  EXPECT_EQ(redPixels(d.PrintPicture()), 0);
+}
