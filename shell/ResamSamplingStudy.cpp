@@ -42,11 +42,18 @@ QString Hertz(double f) {
   return Number(std::round(f * scale) / scale) + QStringLiteral(" Гц");
 }
 
-QString FoldingList(std::span<const TFolding> foldings) {
-  if (foldings.empty()) return QStringLiteral("Наложения спектров нет: fд > 2·fm");
+// Compared with the fragment's own highest harmonic, the one the twin folds, rather than with
+// the panel's fm, which is estimated from the spectrum and may lie below it.
+QString FoldingList(std::span<const TFolding> foldings, double fd, const std::vector<THarmonic>& harmonics) {
+  if (foldings.empty()) {
+    double highest = 0;
+    for (const THarmonic& h : harmonics)
+      if (h.Amplitude != 0) highest = std::max(highest, h.Frequency);
+    return QStringLiteral("Наложения спектров нет: fд = ") + Hertz(fd) + QStringLiteral(" > 2·") + Hertz(highest);
+  }
   QStringList moves;
   for (const TFolding& f : foldings) moves << Hertz(f.From) + QStringLiteral(" → ") + Hertz(f.To);
-  return moves.join(QStringLiteral("; "));
+  return QStringLiteral("Наложение спектров: ") + moves.join(QStringLiteral("; "));
 }
 }  // namespace
 
@@ -176,7 +183,7 @@ void TResamForm::ShowTwinList(bool shown) {
     LabelTwin->setPalette(palette);
   }
   if (shown) {
-    LabelTwin->setText(FoldingList(Engine.TwinFoldings()));
+    LabelTwin->setText(FoldingList(Engine.TwinFoldings(), Engine.Fd(), Engine.Harmonics));
     LabelTwin->adjustSize();
   }
   const bool moved = LabelTwin->isHidden() == shown;

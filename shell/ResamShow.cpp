@@ -67,6 +67,7 @@ void TResamForm::Show(TResamEngine::TChanges changes) {
   if (Listening) Listening->Show(changes);
   ShowComparison(changes);
   ShowOverlays();
+  ShowHints(changes);
 }
 
 void TResamForm::SetIntervalEdits(double lo1, double hi1, double lo2, double hi2) {

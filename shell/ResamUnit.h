@@ -196,6 +196,12 @@ class TResamForm : public QMainWindow {
   // as one line; empty when nothing is.
   QString StudyNote() const;
   QStringList NoiseParts() const;
+  // ---- The panel's hints (shell/ResamHints.cpp) ----
+  void BuildHintLabels();
+  void ShowHints(TResamEngine::TChanges changes);
+  void ShowNminWarning();
+  QLabel* LabelCountNote;  // "N уменьшено до 50: ..." after a method lowered the count
+  int ShownCount = 0;      // the count as last shown, to tell that a method lowered it
   void ShowLegends();
   void ShowIntervalMarks();
   // ---- The filter before the sampler (shell/ResamFilter.cpp) ----

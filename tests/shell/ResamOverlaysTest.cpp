@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QGroupBox>
 #include <QLabel>
 #include <QTemporaryDir>
 
@@ -14,6 +15,7 @@
 #include "studies/ComparisonPage.h"
 #include "studies/ErrorFiguresLabel.h"
 #include "studies/TermsView.h"
+#include "widgets/EditIntUnit.h"
 
 namespace {
 using TLegend = std::vector<TDiagram::TLegendLine>;
@@ -152,4 +154,57 @@ TEST(ResamOverlays, FiguresKeepTheScreenColoursAndTheLegend) {
   EXPECT_GT(redPixels(QImage::fromData(FigureBytes({&d, {}}, TFigureFormat::Png), "PNG")), 0);
   EXPECT_EQ(redPixels(QImage::fromData(FigureBytes({&d, {}}, TFigureFormat::Bmp), "BMP")), 0);
   EXPECT_EQ(redPixels(d.PrintPicture()), 0);
+}
+
+// Noise, quantisation or a filter in force: the error and comparison tabs say so, as the panel does.
+TEST(ResamOverlays, StudyStateIsNotedOnTheErrorAndComparisonTabs) {
+  TResamForm form;
+  GiveLibrarySignal(form, SlowWave, 1, 0);
+  form.ComparisonItem->trigger();
+  const struct {
+    TSampleNoise Noise;
+    const char* Note;
+  } cases[] = {{{true, 30, false, 8, 1}, "Шум: ОСШ 30 дБ"},
+               {{true, 30, true, 6, 1}, "Шум: ОСШ 30 дБ; квантование: 6 бит"},
+               {{false, 30, true, 6, 1}, "Квантование: 6 бит"},
+               {{}, ""}};
+  for (const auto& c : cases) {
+    form.Show(form.Engine.SetSampleNoise(c.Noise));
+    const QString note = QString::fromUtf8(c.Note);
+    const QStringList error = form.LabelErrorFigures->text().split(QLatin1Char('\n'));
+    EXPECT_EQ(error.size() > 1 ? error[1] : QString(), note) << c.Note;
+    EXPECT_EQ(form.TabSheetComparison->StudyNote->text(), note);
+    EXPECT_EQ(form.TabSheetComparison->StudyNote->isHidden(), note.isEmpty()) << c.Note;
+  }
+}
+
+// The Nmin read-out warns below Nmin only; Lagrange lowering the count says so until the next change.
+TEST(ResamHints, NminWarningAndTheCountLagrangeLowered) {
+  TResamForm form;
+  GiveLibrarySignal(form, SlowWave, 1, 0);
+  const int least = form.Engine.Nmin();
+  const QColor plain = form.GroupBox1->palette().color(QPalette::WindowText);
+  for (int n : {2, least - 1, least, least + 1, 2 * least}) {
+    form.EditN->SetVal(n);
+    form.EditNExit();
+    const bool below = n < least;
+    EXPECT_EQ(form.Label23->toolTip(), below ? QStringLiteral("N меньше Nmin: возможно наложение спектров") : QString())
+        << n;
+    EXPECT_EQ(form.Label23->palette().color(QPalette::WindowText) != plain, below) << n;
+  }
+  const struct {
+    int Count;
+    const char* Note;
+  } cases[] = {{51, "N уменьшено до 50: многочлен Лагранжа строится не более чем по 50 отсчётам"}, {30, ""}};
+  for (const auto& c : cases) {
+    form.MethodItem(TResamEngine::MethodKotelnikov)->trigger();
+    form.EditN->SetVal(c.Count);
+    form.EditNExit();
+    form.MethodItem(TResamEngine::MethodLagrange)->trigger();
+    EXPECT_EQ(form.LabelCountNote->text(), QString::fromUtf8(c.Note));
+    EXPECT_EQ(form.LabelCountNote->isHidden(), !*c.Note) << c.Count;
+    form.EditN->SetVal(40);
+    form.EditNExit();
+    EXPECT_TRUE(form.LabelCountNote->isHidden());
+  }
 }

@@ -81,7 +81,7 @@ TEST(ResamSamplingStudy, TwinOfTheRectangularFragmentAndBackWithoutATrace) {
   ASSERT_TRUE(form.TwinItem->isEnabled());
   form.TwinItem->trigger();
   // Sampled at 7 Hz the odd harmonics 5, 7 and 9 Hz of the square wave fold.
-  EXPECT_EQ(form.LabelTwin->text(), QStringLiteral("5 Гц → 2 Гц; 7 Гц → 0 Гц; 9 Гц → 2 Гц"));
+  EXPECT_EQ(form.LabelTwin->text(), QStringLiteral("Наложение спектров: 5 Гц → 2 Гц; 7 Гц → 0 Гц; 9 Гц → 2 Гц"));
   TDiagram& d = *form.DFs->Diagram;
   const TKeeper* twin = d.GetKeeper(3);
   ASSERT_TRUE(twin && twin->IsShown());
@@ -92,9 +92,10 @@ TEST(ResamSamplingStudy, TwinOfTheRectangularFragmentAndBackWithoutATrace) {
   EXPECT_FALSE(form.LabelTwin->isVisibleTo(form.TabSheet1));
   EXPECT_EQ(d.Picture(), plain.DFs->Diagram->Picture());
   form.TwinItem->trigger();
-  form.EditN->setText(QStringLiteral("30"));  // more samples: nothing folds any more
+  form.EditN->setText(QStringLiteral("40"));  // more samples: nothing folds any more
   form.EditNExit();
-  EXPECT_EQ(form.LabelTwin->text(), QStringLiteral("Наложения спектров нет: fд > 2·fm"));
+  // Compared with the fragment's highest harmonic, 9 Hz, not with the panel's estimate.
+  EXPECT_EQ(form.LabelTwin->text(), QStringLiteral("Наложения спектров нет: fд = 39 Гц > 2·9 Гц"));
   // Another source: the item rests with its tip, the twin goes.
   form.Engine.FormulaSignal = {[](double t) { return std::cos(7 * t); }, 1, 1};
   form.AcceptSignal(TResamEngine::SourceLibrary);
