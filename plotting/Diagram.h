@@ -138,6 +138,18 @@ class TDiagram : public QWidget {
     bool operator==(const TIntervalMark&) const = default;
   };
   void SetIntervalMark(const TIntervalMark& mark);
+  // Filled bars over the series, from zero to Value at X ± Half, each with its Label over it;
+  // a bar above the view reaches the net's top with a break mark and its ValueText; the Best
+  // one carries a star. None by default.
+  struct TBarMark {
+    double X = 0, Half = 0, Value = 0;
+    int Colour = 0;
+    QString Label, ValueText;
+    bool Best = false;
+    bool operator==(const TBarMark&) const = default;
+  };
+  void SetBars(const std::vector<TBarMark>& bars);
+  const std::vector<TBarMark>& GetBars() const { return Bars; }
   const TIntervalMark& GetIntervalMark() const { return IntervalMark; }
 
   // Painting.
@@ -287,6 +299,8 @@ class TDiagram : public QWidget {
   void PaintBitmaps(QPainter& p);
   void PaintOverlay(QPainter& p);
   void PaintIntervalMark(QPainter& p);
+  void PaintBars(QPainter& p);
+  void PaintBar(QPainter& p, const TBarMark& bar, int zero);
   void PaintLegend(QPainter& p);
   void PaintLegendSymbol(QPainter& p, const TLegendLine& line, int left, int y);
   // A series' colour as the current painting shows it: black in print mode unless the
@@ -368,6 +382,7 @@ class TDiagram : public QWidget {
   std::vector<TLegendLine> Legend;
   QRect LegendRect;
   TIntervalMark IntervalMark;
+  std::vector<TBarMark> Bars;
   qreal ExportRatio = 0;
   // Set while PaintFigure paints onto a device of its own; null while painting the picture.
   const TPaintTarget* Target = nullptr;

@@ -11,8 +11,51 @@
 namespace {
 // Light enough that curves stay readable beneath it, dark enough to see on white and grey.
 constexpr int ShadeAlpha = 40;
-constexpr int NameInset = 2;  // the end's name from its line and from the net's top
+constexpr int NameInset = 2;                  // the end's name from its line and from the net's top
+constexpr int BreakGap = 4, BreakDepth = 12;  // the break mark of a bar above the view
+const QString BestStar = QStringLiteral("★");
 }  // namespace
+
+void TDiagram::SetBars(const std::vector<TBarMark>& bars) {
+  if (bars == Bars) return;
+  Bars = bars;
+  ShowDiagram();
+}
+
+void TDiagram::PaintBars(QPainter& p) {
+  if (Bars.empty()) return;
+  p.save();
+  p.setClipRect(xb_net + 1, yb_net + 1, xe_net - xb_net - 1, ye_net - yb_net - 1);
+  p.setRenderHint(QPainter::Antialiasing, false);
+  const int zero = std::clamp(MathToPhisY(std::max(0.0, Ymin)), yb_net + 1, ye_net - 1);
+  for (const TBarMark& bar : Bars) PaintBar(p, bar, zero);
+  p.restore();
+}
+
+void TDiagram::PaintBar(QPainter& p, const TBarMark& bar, int zero) {
+  if (!(bar.Value > 0)) return;
+  const int left = MathToPhisX(bar.X - bar.Half), right = MathToPhisX(bar.X + bar.Half);
+  const bool above = bar.Value > Ymax;
+  const int top = above ? yb_net + 1 : std::max(yb_net + 1, MathToPhisY(bar.Value));
+  const QColor colour = SeriesColourOf(bar.Colour);
+  p.fillRect(QRect(QPoint(left, top), QPoint(right, zero)), colour);
+  const QFontMetrics fm = Image.isNull() ? QFontMetrics(FontNet) : QFontMetrics(FontNet, &Image);
+  const int centre = (left + right) / 2;
+  int textTop = top - fm.height();
+  if (above) {
+    // Two slanted cuts across the bar, the background showing between them.
+    const int y = top + BreakDepth;
+    p.setPen(QPen(ColourOf(PrintMode ? ColourWhite : ColorBackNet), BreakGap));
+    p.drawLine(left - 1, y + BreakGap, right + 1, y - BreakGap);
+    const QString value = bar.ValueText;
+    PaintText(p, FontNet, std::max(xb_net + 1, centre - fm.horizontalAdvance(value) / 2), y + BreakGap + 2, value,
+              true);
+    textTop = y + BreakGap + 2 + fm.height();
+  }
+  const QString label = bar.Best ? bar.Label + BestStar : bar.Label;
+  if (!above && textTop < yb_net + 1) textTop = top + 1;
+  PaintText(p, FontNet, centre - fm.horizontalAdvance(label) / 2, textTop, label, above);
+}
 
 void TDiagram::SetIntervalMark(const TIntervalMark& mark) {
   if (mark == IntervalMark) return;
@@ -25,6 +68,7 @@ QColor TDiagram::SeriesColourOf(int colour) const {
 }
 
 void TDiagram::PaintOverlay(QPainter& p) {
+  PaintBars(p);
   PaintIntervalMark(p);
   PaintLegend(p);
 }

@@ -14,6 +14,7 @@
 class QLabel;
 class QPushButton;
 class QTableWidget;
+class TDiagram;
 class TDiagramFrame;
 
 // A figure as the program writes it: three significant digits in the shortest form, with the
@@ -68,6 +69,8 @@ class TComparisonPage : public QWidget {
   std::vector<int> ShownOrder() const;
   int BestMethod() const;
   void ShowChart();
+  void ShowBars(int count);
+  void ShowBarName(TDiagram* d, int x);
   void RowActivated(int row);
 
   std::vector<TRow> Rows;

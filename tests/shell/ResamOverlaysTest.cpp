@@ -5,11 +5,14 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include "ResamTestSignals.h"
 #include "ScriptedPlatform.h"
 #include "plotting/Diagram.h"
+#include "plotting/DiagramColours.h"
 #include "plotting/DiagramExport.h"
 #include "plotting/DiagramFrameUnit.h"
 #include "studies/ComparisonPage.h"
@@ -207,4 +210,43 @@ TEST(ResamHints, NminWarningAndTheCountLagrangeLowered) {
     form.EditNExit();
     EXPECT_TRUE(form.LabelCountNote->isHidden());
   }
+}
+
+// Filled bars named under the method menu's short names, the best starred in the chart and in
+// the table's row heading (which a selection does not cover), a bar far above the others cut
+// with its value written; a table signal leaves only the note.
+TEST(ResamOverlays, ComparisonChartNamesItsBarsMarksTheBestAndCutsTheOffScaleOne) {
+  TComparisonPage page;
+  page.resize(900, 500);
+  page.show();
+  std::vector<TComparisonPage::TRow> rows;
+  for (int m = 0; m < TResamEngine::MethodCount; ++m) {
+    TErrorFigures f;
+    f.Gap = TFiguresGap::None;
+    f.MaxError = f.RmsError = 0.01 * (m + 2);
+    f.RelativeRms = m == 1 ? 900 : 2.0 + m;
+    f.Snr = 20;
+    rows.push_back({QStringLiteral("Метод %1").arg(m), f});
+  }
+  rows[5].Figures.RmsError = 0.001;  // the best
+  page.ShowRows(rows, 5);
+  TDiagram& d = *page.DFC->Diagram;
+  const std::vector<TDiagram::TBarMark>& bars = d.GetBars();
+  ASSERT_EQ(int(bars.size()), TResamEngine::MethodCount);
+  const char* names[] = {"Кот.", "Лагр.", "П0", "П1", "П2", "П3", "С1,1", "С2,1", "С3,1", "С1,2", "С2,2", "С3,2"};
+  for (int m = 0; m < TResamEngine::MethodCount; ++m) {
+    EXPECT_EQ(bars[m].Label, QString::fromUtf8(names[m]));
+    EXPECT_EQ(bars[m].Best, m == 5) << m;
+  }
+  EXPECT_EQ(bars[5].Colour, Blue);
+  EXPECT_GT(bars[1].Value, d.GetYmax());
+  EXPECT_EQ(bars[1].ValueText, QStringLiteral("900"));
+  // The cut bar reaches the net's top in its colour.
+  const QRgb top = d.Picture().pixel(d.MathToPhisX(bars[1].X), d.Get_yb_net() + 2);
+  EXPECT_EQ(top, ColourOf(bars[1].Colour).rgb());
+  EXPECT_TRUE(page.Table->verticalHeaderItem(page.Table->currentRow())->text().endsWith(QStringLiteral("★")));
+  for (auto& row : rows) row.Figures = TErrorFigures{TFiguresGap::TableSignal};
+  page.ShowRows(rows, 5);
+  EXPECT_FALSE(page.Note->isHidden());
+  EXPECT_TRUE(page.Table->isHidden() && page.DFC->isHidden() && page.ButtonCopy->isHidden());
 }
