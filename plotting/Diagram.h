@@ -121,12 +121,36 @@ class TDiagram : public QWidget {
   struct TLegendLine {
     int Colour = 0;
     QString Text;
+    // A stem with the sample marker instead of a stroke (a discrete series).
+    bool Marker = false;
     bool operator==(const TLegendLine&) const = default;
   };
   void SetLegend(const std::vector<TLegendLine>& lines);
   const std::vector<TLegendLine>& GetLegend() const { return Legend; }
   // Where the last repaint drew the legend; empty when it drew none.
   QRect GetLegendRect() const { return LegendRect; }
+  // An interval of the abscissa marked over the series: the net outside [From, To] lightly
+  // shaded and a thin line at either end, named at the top of the net. Off by default.
+  struct TIntervalMark {
+    bool On = false;
+    double From = 0, To = 0;
+    QString FromName, ToName;
+    bool operator==(const TIntervalMark&) const = default;
+  };
+  void SetIntervalMark(const TIntervalMark& mark);
+  // Filled bars over the series, from zero to Value at X ± Half, each with its Label over it;
+  // a bar above the view reaches the net's top with a break mark and its ValueText; the Best
+  // one carries a star. None by default.
+  struct TBarMark {
+    double X = 0, Half = 0, Value = 0;
+    int Colour = 0;
+    QString Label, ValueText;
+    bool Best = false;
+    bool operator==(const TBarMark&) const = default;
+  };
+  void SetBars(const std::vector<TBarMark>& bars);
+  const std::vector<TBarMark>& GetBars() const { return Bars; }
+  const TIntervalMark& GetIntervalMark() const { return IntervalMark; }
 
   // Painting.
   void ShowDiagram();
@@ -204,13 +228,16 @@ class TDiagram : public QWidget {
   struct TPaintTarget {
     qreal Ratio = 1;
     bool Vector = false;
+    // The series and the legend in their screen colours on the print mode's white background
+    // and black net (PNG, SVG, PDF); false: all black, as BMP and the clipboard have them.
+    bool Colour = false;
   };
   // The exported figure (print mode, no feeler) painted with p over the control's rectangle in
   // logical pixels, by the code that paints the screen's picture and with its layout; p's
   // device and transform place and scale it. The screen's picture is left as it is.
   void PaintFigure(QPainter& p, const TPaintTarget& target);
   // That figure as a picture of the control's size at `ratio` device pixels per logical pixel.
-  QImage FigureImage(qreal ratio);
+  QImage FigureImage(qreal ratio, bool colour = false);
   // The numbers behind the picture: every shown series over the visible range [Xmin, Xmax];
   // curves at the pixel columns of that range (one abscissa column for all of them), discrete
   // series and histograms at their own sample positions (one abscissa column per distinct
@@ -270,7 +297,15 @@ class TDiagram : public QWidget {
   void PaintText(QPainter& p, const QFont& font, int left, int top, const QString& text, bool opaque);
   void PaintSeries(QPainter& p);
   void PaintBitmaps(QPainter& p);
+  void PaintOverlay(QPainter& p);
+  void PaintIntervalMark(QPainter& p);
+  void PaintBars(QPainter& p);
+  void PaintBar(QPainter& p, const TBarMark& bar, int zero);
   void PaintLegend(QPainter& p);
+  void PaintLegendSymbol(QPainter& p, const TLegendLine& line, int left, int y);
+  // A series' colour as the current painting shows it: black in print mode unless the
+  // figure is in colour.
+  QColor SeriesColourOf(int colour) const;
   void PaintKeeper(QPainter& p, const TKeeper& k);
   bool ColumnValue(const TKeeper& k, int px, double& v) const;
   void PaintAnalog(QPainter& p, const TKeeper& k);
@@ -336,6 +371,7 @@ class TDiagram : public QWidget {
   // Hidden state.
   int PrecisionX = 1, PrecisionY = 1;
   bool PrintMode = false;
+  bool ColourFigure = false;  // while PaintFigure paints a figure in colour
   int xb_net = 0, yb_net = 0, xe_net = 1, ye_net = 1;
   int x0_out = 0, y0_out = 0, w_out = 1, h_out = 1;
   bool NumbersShown = false;
@@ -348,6 +384,8 @@ class TDiagram : public QWidget {
   QRect XNumbersRect, YNumbersRect, NameXRect;
   std::vector<TLegendLine> Legend;
   QRect LegendRect;
+  TIntervalMark IntervalMark;
+  std::vector<TBarMark> Bars;
   qreal ExportRatio = 0;
   // Set while PaintFigure paints onto a device of its own; null while painting the picture.
   const TPaintTarget* Target = nullptr;

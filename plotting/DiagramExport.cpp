@@ -64,8 +64,8 @@ void PaintOnto(const TFigureSource& source, QPainter& p, const TDiagram::TPaintT
   }
 }
 
-QByteArray PictureBytes(const TFigureSource& source, qreal ratio, const char* format) {
-  QImage image = source.Diagram->FigureImage(ratio);
+QByteArray PictureBytes(const TFigureSource& source, qreal ratio, const char* format, bool colour) {
+  QImage image = source.Diagram->FigureImage(ratio, colour);
   {
     QPainter p(&image);
     if (source.Overlay) source.Overlay(p);
@@ -105,7 +105,7 @@ QByteArray SvgBytes(const TFigureSource& source) {
   svg.setResolution(LayoutDpi(*source.Diagram));
   svg.setTitle(source.Diagram->GetNameDiagram());
   QPainter p(&svg);
-  PaintOnto(source, p, {1, true});
+  PaintOnto(source, p, {1, true, true});
   p.end();
   return WithPixelSize(bytes, size);
 }
@@ -126,7 +126,7 @@ QByteArray PdfBytes(const TFigureSource& source) {
   const double scale = std::min(double(pdf.width()) / size.width(), double(pdf.height()) / size.height());
   p.translate((pdf.width() - scale * size.width()) / 2, (pdf.height() - scale * size.height()) / 2);
   p.scale(scale, scale);
-  PaintOnto(source, p, {1, true});
+  PaintOnto(source, p, {1, true, true});
   p.end();
   return bytes;
 }
@@ -143,11 +143,11 @@ QByteArray FigureBytes(const TFigureSource& source, TFigureFormat format) {
   if (!source.Diagram) return {};
   switch (format) {
     case TFigureFormat::Bmp:
-      return PictureBytes(source, 1, "BMP");
+      return PictureBytes(source, 1, "BMP", false);
     case TFigureFormat::Png:
-      return PictureBytes(source, 1, "PNG");
+      return PictureBytes(source, 1, "PNG", true);
     case TFigureFormat::Png2x:
-      return PictureBytes(source, DoubleSize, "PNG");
+      return PictureBytes(source, DoubleSize, "PNG", true);
     case TFigureFormat::Svg:
       return SvgBytes(source);
     case TFigureFormat::Pdf:

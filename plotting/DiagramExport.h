@@ -1,8 +1,9 @@
 #pragma once
 // What leaves the program from a diagram: the figure as BMP, PNG (the screen's size or twice
-// it), SVG and PDF, all painted by the diagram's own painting code in print mode, and the
-// numbers behind it as CSV. Every file is written safely (an existing one stays intact when
-// writing fails) and every failure is said in a message.
+// it), SVG and PDF, all painted by the diagram's own painting code on a white background,
+// BMP all in black as the clipboard's copy, the others with the series and the legend in
+// their screen colours; and the numbers behind it as CSV. Every file is written safely (an existing one stays intact
+// when writing fails) and every failure is said in a message.
 #include <QByteArray>
 #include <QString>
 #include <functional>

@@ -25,18 +25,19 @@ class TRestore {
 // the figure is the screen's picture in the export colours, whatever the device.
 void TDiagram::PaintFigure(QPainter& p, const TPaintTarget& target) {
   const TRestore<bool> print(PrintMode, true);
+  const TRestore<bool> colour(ColourFigure, target.Colour);
   const TRestore<const TPaintTarget*> device(Target, &target);
   p.save();
   PaintPicture(p);
   p.restore();
 }
 
-QImage TDiagram::FigureImage(qreal ratio) {
+QImage TDiagram::FigureImage(qreal ratio, bool colour) {
   const QSize logical(std::max(1, width()), std::max(1, height()));
   QImage image(qCeil(logical.width() * ratio), qCeil(logical.height() * ratio), QImage::Format_RGB32);
   image.setDevicePixelRatio(ratio);
   image.fill(Qt::white);
   QPainter p(&image);
-  PaintFigure(p, {ratio, false});
+  PaintFigure(p, {ratio, false, colour});
   return image;
 }

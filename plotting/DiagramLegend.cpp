@@ -10,6 +10,7 @@ namespace {
 constexpr int LegendInset = 6;  // from the net's border
 constexpr int LegendPad = 4;    // inside the legend's frame
 constexpr int StrokeLength = 24, StrokeGap = 5, StrokeWidth = 2;
+constexpr int MarkerRadius = 3;
 }  // namespace
 
 void TDiagram::SetLegend(const std::vector<TLegendLine>& lines) {
@@ -35,10 +36,26 @@ void TDiagram::PaintLegend(QPainter& p) {
   int top = box.top() + LegendPad;
   for (const TLegendLine& line : Legend) {
     const int y = top + fm.height() / 2;
-    p.setPen(QPen(ColourOf(PrintMode ? ColourBlack : line.Colour), StrokeWidth, Qt::SolidLine, Qt::FlatCap));
-    p.drawLine(box.left() + LegendPad, y, box.left() + LegendPad + StrokeLength, y);
+    PaintLegendSymbol(p, line, box.left() + LegendPad, y);
     PaintText(p, FontNet, box.left() + LegendPad + StrokeLength + StrokeGap, top, line.Text, false);
     top += fm.height();
   }
   LegendRect = box;
+}
+
+// A stroke for a curve; for samples a stem with its marker, as the series draws them.
+void TDiagram::PaintLegendSymbol(QPainter& p, const TLegendLine& line, int left, int y) {
+  const QColor colour = SeriesColourOf(line.Colour);
+  if (!line.Marker) {
+    p.setPen(QPen(colour, StrokeWidth, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(left, y, left + StrokeLength, y);
+    return;
+  }
+  const int x = left + StrokeLength / 2;
+  p.setPen(QPen(colour, StrokeWidth, Qt::SolidLine, Qt::FlatCap));
+  p.drawLine(x, y + MarkerRadius * 2, x, y);
+  p.setRenderHint(QPainter::Antialiasing, true);
+  p.setBrush(Qt::NoBrush);
+  p.drawEllipse(QPointF(x, y - MarkerRadius + 1), MarkerRadius, MarkerRadius);
+  p.setRenderHint(QPainter::Antialiasing, false);
 }

@@ -156,7 +156,7 @@ void TDiagram::PaintPicture(QPainter& p) {
     PaintSeries(p);
   }
   p.setClipping(false);
-  PaintLegend(p);
+  PaintOverlay(p);
   PaintBitmaps(p);
 }
 

@@ -25,7 +25,7 @@ bool TDiagram::SetSeriesPen(QPainter& p, const TKeeper& k) {
   p.setClipRect(xb_net + 1, yb_net + 1, xe_net - xb_net - 1, ye_net - yb_net - 1);
   p.setCompositionMode(QPainter::CompositionMode_SourceOver);
   p.setRenderHint(QPainter::Antialiasing, false);  // stems, bars and bands stay crisp
-  SeriesColour = ColourOf(PrintMode ? ColourBlack : k.GetColor());
+  SeriesColour = SeriesColourOf(k.GetColor());
   SeriesPenWidth = std::max(1, k.GetPenWidth());
   SeriesDashed = k.IsDashed();
   p.setPen(Qt::NoPen);

@@ -146,7 +146,7 @@ class TPdfComposer {
     P.translate((Width - scale * ReportFigureSize.width()) / 2, Y);
     P.scale(scale, scale);
     P.setClipRect(QRect(QPoint(0, 0), ReportFigureSize));
-    diagram.PaintFigure(P, {1, true});
+    diagram.PaintFigure(P, {1, true, true});
     P.restore();
     Y += height + BlockGap;
   }

@@ -116,6 +116,7 @@ void TResamForm::ToggleDisplay(QAction* item, QToolButton* button) {
   item->setChecked(on);
   button->setChecked(on);
   ApplyDisplay();
+  ShowLegends();
   DFAS->Diagram->ShowDiagram();
   DFs->Diagram->ShowDiagram();
 }

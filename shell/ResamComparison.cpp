@@ -52,11 +52,12 @@ void TResamForm::ComparisonMethodChosen(int method) {
 
 void TResamForm::ShowComparison(TResamEngine::TChanges changes) {
   if (!(changes & FigureChanges)) return;
-  LabelErrorFigures->ShowFigures(Engine.ErrorFigures());
+  LabelErrorFigures->ShowFigures(Engine.ErrorFigures(), StudyNote());
   if (ComparisonItem->isChecked()) FillComparison();
 }
 
 void TResamForm::FillComparison() {
   TWaitCursor wait;
   TabSheetComparison->ShowRows(ComparisonRows(), Engine.Method());
+  TabSheetComparison->ShowStudyNote(StudyNote());
 }

@@ -72,6 +72,7 @@ void TResamForm::BuildResearchMenu() {
   Terms = new TTermsView(this, Engine, signalDiagram, ResearchMenu);
   Keys = new TStepKeys(this, Engine, *Stepper, ResearchMenu);
   ResearchMenu->addSeparator();
+  BuildLegendItem();
   BuildReadoutCopy();
   ResearchMenu->menuAction()->setVisible(!ResearchMenu->isEmpty());
 }

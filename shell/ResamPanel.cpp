@@ -102,6 +102,7 @@ void TResamForm::BuildParameterPanel() {
   OfferReadoutCopy();
   BuildNoiseLabel();
   BuildFilterLabel();
+  BuildHintLabels();
   Sliders = new TParameterSliders(this, GroupBox1, Engine, *Stepper);
   RecordDesignGeometry();
 }

@@ -19,9 +19,9 @@
 #include "widgets/Comfun.h"
 
 namespace {
-// Orange, as the toolkit writes colours: apart from the red signal, the blue interpolating
-// function and the black samples.
-constexpr int TwinColour = 0x006EE6;
+// Teal, as the toolkit writes colours: far from the red signal, apart from the blue
+// interpolating function and the black samples.
+constexpr int TwinColour = 0xA0A000;
 // The parameter panel's free place at its design size: right of Tmax and Nmin, one line on
 // each of their rows.
 constexpr int NoiseLabelLeft = 665, NoiseLabelTop = 71, NoiseLabelPitch = 24;
@@ -42,11 +42,18 @@ QString Hertz(double f) {
   return Number(std::round(f * scale) / scale) + QStringLiteral(" Гц");
 }
 
-QString FoldingList(std::span<const TFolding> foldings) {
-  if (foldings.empty()) return QStringLiteral("Наложения спектров нет: fд > 2·fm");
+// Compared with the fragment's own highest harmonic, the one the twin folds, rather than with
+// the panel's fm, which is estimated from the spectrum and may lie below it.
+QString FoldingList(std::span<const TFolding> foldings, double fd, const std::vector<THarmonic>& harmonics) {
+  if (foldings.empty()) {
+    double highest = 0;
+    for (const THarmonic& h : harmonics)
+      if (h.Amplitude != 0) highest = std::max(highest, h.Frequency);
+    return QStringLiteral("Наложения спектров нет: fд = ") + Hertz(fd) + QStringLiteral(" > 2·") + Hertz(highest);
+  }
   QStringList moves;
   for (const TFolding& f : foldings) moves << Hertz(f.From) + QStringLiteral(" → ") + Hertz(f.To);
-  return moves.join(QStringLiteral("; "));
+  return QStringLiteral("Наложение спектров: ") + moves.join(QStringLiteral("; "));
 }
 }  // namespace
 
@@ -111,13 +118,27 @@ void TResamForm::TwinClick() {
   Show(Engine.SetTwinShown(TwinItem->isChecked()));
 }
 
-void TResamForm::ShowSampleNoise() {
+QStringList TResamForm::NoiseParts() const {
   const TSampleNoise& s = Engine.SampleNoise();
   QStringList parts;
   if (s.Noise) parts << QStringLiteral("Шум: ОСШ ") + Number(s.SnrDb) + QStringLiteral(" дБ");
   if (s.Quantise)
     parts << (s.Noise ? QStringLiteral("квантование: ") : QStringLiteral("Квантование: ")) + QString::number(s.Bits) +
                  QStringLiteral(" бит");
+  return parts;
+}
+
+// The panel's lines as one: what is done to the samples, so that the error and comparison
+// tabs do not pass a ranking of noisy samples off as a ranking of methods.
+QString TResamForm::StudyNote() const {
+  QStringList parts = NoiseParts();
+  if (Engine.HasFilter()) parts << LabelFilter->text();
+  if (Engine.ExactSamplesOn()) parts << ExactSamplesItem->text();
+  return parts.join(QStringLiteral("; "));
+}
+
+void TResamForm::ShowSampleNoise() {
+  QStringList parts = NoiseParts();
   // One part a line: the free place beside the read-outs is narrow.
   if (parts.size() > 1) parts[0] += QLatin1Char(';');
   for (int i = 0; i < 2; ++i) {
@@ -148,8 +169,7 @@ void TResamForm::ShowTwin() {
   } else {
     TwinKeeper->Hide();
   }
-  d.SetLegend(shown ? std::vector<TDiagram::TLegendLine>{{TwinColour, QStringLiteral("Сигнал-двойник")}}
-                    : std::vector<TDiagram::TLegendLine>{});
+  ShowLegends();
   d.EnableLine(true);
   ShowTwinList(shown);
   d.ShowDiagram();
@@ -163,7 +183,7 @@ void TResamForm::ShowTwinList(bool shown) {
     LabelTwin->setPalette(palette);
   }
   if (shown) {
-    LabelTwin->setText(FoldingList(Engine.TwinFoldings()));
+    LabelTwin->setText(FoldingList(Engine.TwinFoldings(), Engine.Fd(), Engine.Harmonics));
     LabelTwin->adjustSize();
   }
   const bool moved = LabelTwin->isHidden() == shown;

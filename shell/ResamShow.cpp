@@ -66,6 +66,8 @@ void TResamForm::Show(TResamEngine::TChanges changes) {
   if (Sliders) Sliders->Show(changes);
   if (Listening) Listening->Show(changes);
   ShowComparison(changes);
+  ShowOverlays();
+  ShowHints(changes);
 }
 
 void TResamForm::SetIntervalEdits(double lo1, double hi1, double lo2, double hi2) {

@@ -193,6 +193,21 @@ class TResamForm : public QMainWindow {
   TSampleNoiseForm* NoiseForm = nullptr;  // made on first use
   QLabel* LabelNoise[2];                  // the parameter panel: what is done to the samples, one line each
   QLabel* LabelTwin = nullptr;            // under the signal diagram: the harmonics that fold
+  // ---- Legends and the marked interval (shell/ResamOverlays.cpp) ----
+  QAction* LegendItem;  // "Легенда на диаграммах", checked at first
+  void ShowOverlays();
+  // What the panel says is done to the samples (noise, quantisation, filter, exact samples),
+  // as one line; empty when nothing is.
+  QString StudyNote() const;
+  QStringList NoiseParts() const;
+  // ---- The panel's hints (shell/ResamHints.cpp) ----
+  void BuildHintLabels();
+  void ShowHints(TResamEngine::TChanges changes);
+  void ShowNminWarning();
+  QLabel* LabelCountNote;  // "N уменьшено до 50: ..." after a method lowered the count
+  int ShownCount = 0;      // the count as last shown, to tell that a method lowered it
+  void ShowLegends();
+  void ShowIntervalMarks();
   // ---- The filter before the sampler (shell/ResamFilter.cpp) ----
   void FilterClick();
   void ApplyFilter(const TPreFilter& settings);
@@ -398,6 +413,7 @@ class TResamForm : public QMainWindow {
   // Export (shell/ResamExport.cpp): names for exported data, the read-outs as text.
   void NameSeries();
   void BuildReadoutCopy();
+  void BuildLegendItem();
   void OfferReadoutCopy();
   void CopyReadouts();
 

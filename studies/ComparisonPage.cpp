@@ -30,6 +30,13 @@ constexpr double HeadRoom = 1.15;  // above the highest bar
 constexpr double UsefulPercent = 100;
 constexpr int TableStretch = 3, ChartStretch = 2;
 const QColor BestBackground(0xD8, 0xF0, 0xD8);
+// Under the bars, in the method menu's order; the full name is the bar's tool tip.
+const char* const ShortNames[] = {"Кот.", "Лагр.", "П0",   "П1",   "П2",   "П3",
+                                  "С1,1", "С2,1",  "С3,1", "С1,2", "С2,2", "С3,2"};
+static_assert(std::size(ShortNames) == TResamEngine::MethodCount);
+constexpr double BarHalf = 0.25;  // the histogram's own bar
+// The best row keeps a mark of its own where a selection cannot cover it.
+const QString BestMark = QStringLiteral(" ★");
 
 // The figure each column shows (none for the method's name).
 constexpr double TErrorFigures::*ColumnFigure[] = {nullptr, &TErrorFigures::MaxError, &TErrorFigures::RmsError,
@@ -76,12 +83,15 @@ TComparisonPage::TComparisonPage(QWidget* parent) : QWidget(parent) {
   bold.setBold(true);
   Note->setFont(bold);
   Note->hide();
+  StudyNote = new QLabel(this);
+  StudyNote->hide();
   BuildTable();
   ButtonCopy = new QPushButton(QStringLiteral("Копировать таблицу"), this);
   connect(ButtonCopy, &QPushButton::clicked, this, &TComparisonPage::CopyTable);
   BuildChart();
   auto* left = new QVBoxLayout;
   left->addWidget(Note);
+  left->addWidget(StudyNote);
   left->addWidget(Table, 1);
   left->addWidget(ButtonCopy, 0, Qt::AlignLeft);
   auto* layout = new QHBoxLayout(this);
@@ -122,6 +132,13 @@ void TComparisonPage::BuildChart() {
   d.GetKeeper(1)->SetColor(OtherColour);
   for (int k = 0; k < 2; ++k) d.GetKeeper(static_cast<unsigned char>(k))->Hide();
   d.EnableLine(true);
+  connect(&d, &TDiagram::OnMouseMove, this,
+          [this](TDiagram* sender, Qt::KeyboardModifiers, int x, int) { ShowBarName(sender, x); });
+}
+
+void TComparisonPage::ShowStudyNote(const QString& note) {
+  StudyNote->setText(note);
+  StudyNote->setVisible(!note.isEmpty());
 }
 
 void TComparisonPage::ShowRows(const std::vector<TRow>& rows, int current) {
@@ -139,6 +156,10 @@ void TComparisonPage::FillTable() {
   Note->setText(NoteFor(gap));
   Note->setVisible(!Note->text().isEmpty());
   Table->setRowCount(none ? 0 : int(Rows.size()));
+  // A table signal has only the note: an empty table and chart say nothing more.
+  const bool table = gap == TFiguresGap::TableSignal;
+  for (QWidget* w : {static_cast<QWidget*>(Table), static_cast<QWidget*>(ButtonCopy), static_cast<QWidget*>(DFC)})
+    w->setVisible(!table);
   if (none) return;
   const std::vector<int> order = ShownOrder();
   const int best = BestMethod();
@@ -172,7 +193,7 @@ void TComparisonPage::FillRow(int row, int method, bool best) {
     item->setFont(font);
     item->setBackground(best ? QBrush(BestBackground) : QBrush());
   }
-  Table->setVerticalHeaderItem(row, new QTableWidgetItem(QString::number(method + 1)));
+  Table->setVerticalHeaderItem(row, new QTableWidgetItem(QString::number(method + 1) + (best ? BestMark : QString())));
 }
 
 std::vector<int> TComparisonPage::ShownOrder() const {
@@ -271,4 +292,26 @@ void TComparisonPage::ShowChart() {
   d.EnableLine(true);
   d.SetRangeY(0, top);
   DFC->StoreRange();
+  ShowBars(count);
+}
+
+// Filled, named bars over the histogram; the current one in the interpolating function's colour.
+void TComparisonPage::ShowBars(int count) {
+  std::vector<TDiagram::TBarMark> bars;
+  const int best = BestMethod();
+  for (int m = 0; m < count; ++m) {
+    const double v = Rows[m].Figures.RelativeRms;
+    if (!std::isfinite(v)) continue;
+    bars.push_back({FirstBarX + BarStep * (2 * m + 1), BarHalf, v, m == Current ? CurrentColour : OtherColour,
+                    QString::fromUtf8(ShortNames[m]), FigureText(v), m == best});
+  }
+  DFC->Diagram->SetBars(bars);
+}
+
+// The full name of the bar under the pointer.
+void TComparisonPage::ShowBarName(TDiagram* d, int x) {
+  const double at = d->PhisToMathX(x);
+  const int m = int(std::lround((at - FirstBarX) / BarStep - 1)) / 2;
+  const bool onBar = m >= 0 && m < int(Rows.size()) && std::fabs(at - (FirstBarX + BarStep * (2 * m + 1))) <= BarHalf;
+  d->setToolTip(onBar ? Rows[m].Name : QString());
 }

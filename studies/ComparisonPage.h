@@ -14,6 +14,7 @@
 class QLabel;
 class QPushButton;
 class QTableWidget;
+class TDiagram;
 class TDiagramFrame;
 
 // A figure as the program writes it: three significant digits in the shortest form, with the
@@ -39,6 +40,8 @@ class TComparisonPage : public QWidget {
   // places its bar); `current` is the current method's. A table signal's rows leave the table
   // empty under the note that says why, as do the rows before any signal.
   void ShowRows(const std::vector<TRow>& rows, int current);
+  // What is done to the samples (the parameter panel's note), over the table; empty: nothing.
+  void ShowStudyNote(const QString& note);
   // The table as tab-separated text: the header row, then the rows in the order shown.
   QString TableText() const;
   // "Копировать таблицу" and Ctrl+C: the table's text onto the clipboard.
@@ -47,6 +50,7 @@ class TComparisonPage : public QWidget {
   int MethodOfRow(int row) const;
 
   QLabel* Note;
+  QLabel* StudyNote;
   QTableWidget* Table;
   QPushButton* ButtonCopy;
   TDiagramFrame* DFC;
@@ -65,6 +69,8 @@ class TComparisonPage : public QWidget {
   std::vector<int> ShownOrder() const;
   int BestMethod() const;
   void ShowChart();
+  void ShowBars(int count);
+  void ShowBarName(TDiagram* d, int x);
   void RowActivated(int row);
 
   std::vector<TRow> Rows;

@@ -21,17 +21,17 @@ TErrorFiguresLabel::TErrorFiguresLabel(TDiagram* diagram) : QLabel(diagram), Dia
 }
 
 QString TErrorFiguresLabel::FiguresText(const TErrorFigures& f) {
-  QString text =
-      QStringLiteral("Макс. ошибка = ") + FigureText(f.MaxError) + QStringLiteral("   СКО = ") + FigureText(f.RmsError);
+  QString text = QStringLiteral("На интервале анализа: макс. ошибка = ") + FigureText(f.MaxError) +
+                 QStringLiteral("; СКО = ") + FigureText(f.RmsError);
   // A zero signal has no relative error to give.
   if (std::isfinite(f.RelativeRms)) text += QStringLiteral(" (") + FigureText(f.RelativeRms) + QStringLiteral(" %)");
   return text;
 }
 
-void TErrorFiguresLabel::ShowFigures(const TErrorFigures& figures) {
+void TErrorFiguresLabel::ShowFigures(const TErrorFigures& figures, const QString& studyNote) {
   setVisible(figures.Known());
   if (!figures.Known()) return;
-  setText(FiguresText(figures));
+  setText(studyNote.isEmpty() ? FiguresText(figures) : FiguresText(figures) + QLatin1Char('\n') + studyNote);
   adjustSize();
   Place();
 }

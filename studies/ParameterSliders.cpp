@@ -6,13 +6,15 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <algorithm>
+#include <cmath>
 
 #include "studies/ParameterStepper.h"
 #include "widgets/Comfun.h"
 
 namespace {
 constexpr int MinCount = 2;
-constexpr int CountPageStep = 10;
+constexpr int CountPageStep = 10;  // counts, not positions
 constexpr int PeriodPageStep = 50;
 // Design positions in the panel, on the row below its last one.
 constexpr int SliderTop = 116, SliderHeight = 21;
@@ -39,7 +41,7 @@ TParameterSliders::TParameterSliders(QObject* owner, QWidget* panel, TResamEngin
     : QObject(owner), Engine(engine), Stepper(stepper) {
   CountCaption = Caption(panel, QStringLiteral("N"), CountCaptionLeft);
   CountSlider = Slider(panel, QStringLiteral("Количество отсчётов на интервале анализа"), CountLeft, CountWidth);
-  CountSlider->setPageStep(CountPageStep);
+  connect(CountSlider, &QSlider::actionTriggered, this, &TParameterSliders::CountStepped);
   PeriodCaption = Caption(panel, QStringLiteral("T"), PeriodCaptionLeft);
   PeriodSlider = Slider(panel, QStringLiteral("Период дискретизации сигнала"), PeriodLeft, PeriodWidth);
   PeriodSlider->setRange(0, PeriodSteps);
@@ -69,8 +71,8 @@ void TParameterSliders::Follow() {
   const TParameterStepper& stepper = Stepper;
   if (!CountSlider->isSliderDown()) {
     const QSignalBlocker quiet(CountSlider);
-    CountSlider->setRange(MinCount, Engine.CountLimit());
-    CountSlider->setValue(Engine.N());
+    CountSlider->setRange(0, CountPositions(Engine.CountLimit()));
+    CountSlider->setValue(PositionOf(Engine.N(), Engine.CountLimit()));
   }
   CountSlider->setEnabled(stepper.CountTyped());
   CountCaption->setEnabled(stepper.CountTyped());
@@ -94,7 +96,42 @@ void TParameterSliders::FollowPeriod() {
   PeriodSlider->setValue(Span.StepOf(Engine.T(), PeriodSteps));
 }
 
-void TParameterSliders::CountMoved(int n) { Stepper.RequestCount(n); }
+// n(p) = 2·(limit/2)^(p/P): with P at least limit·ln(limit/2) the count grows by at most one
+// from a position to the next, so that rounding meets every count.
+int TParameterSliders::CountPositions(int limit) {
+  if (limit <= MinCount) return 0;
+  return int(std::ceil(limit * std::log(0.5 * limit)));
+}
+
+int TParameterSliders::CountAt(int position, int limit) {
+  const int last = CountPositions(limit);
+  if (last == 0) return MinCount;
+  const double fraction = double(std::clamp(position, 0, last)) / last;
+  return std::clamp(int(std::lround(MinCount * std::pow(0.5 * limit, fraction))), MinCount, limit);
+}
+
+int TParameterSliders::PositionOf(int count, int limit) {
+  const int last = CountPositions(limit);
+  if (last == 0) return 0;
+  count = std::clamp(count, MinCount, limit);
+  int p = int(std::lround(last * std::log(0.5 * count) / std::log(0.5 * limit)));
+  p = std::clamp(p, 0, last);
+  // The rounding of the inverse may land a position beside the count's own.
+  while (p > 0 && CountAt(p, limit) > count) --p;
+  while (p < last && CountAt(p, limit) < count) ++p;
+  return p;
+}
+
+void TParameterSliders::CountMoved(int position) { Stepper.RequestCount(CountAt(position, Engine.CountLimit())); }
+
+// Keys step by counts: one position is a fraction of a count among the small ones.
+void TParameterSliders::CountStepped(int action) {
+  const int steps[] = {0, 1, -1, CountPageStep, -CountPageStep};  // QAbstractSlider::SliderAction's order
+  if (action < QAbstractSlider::SliderSingleStepAdd || action > QAbstractSlider::SliderPageStepSub) return;
+  const int limit = Engine.CountLimit();
+  const int from = CountAt(CountSlider->value(), limit);
+  CountSlider->setSliderPosition(PositionOf(from + steps[action], limit));
+}
 
 void TParameterSliders::PeriodMoved(int step) {
   if (Span.Usable()) Stepper.RequestPeriod(Span.At(step, PeriodSteps));

@@ -1,5 +1,7 @@
 #pragma once
-// Sliders under the parameter panel's edits: "N" for the count (2 .. the method's limit) and,
+// Sliders under the parameter panel's edits: "N" for the count (2 .. the method's limit, on a
+// logarithmic scale, so that the counts a lesson lives in take most of its length, while the
+// arrow keys step by one count and the page keys by ten) and,
 // while the period is typed, "T" for the period on a logarithmic scale of the periods the
 // period box takes. Dragging re-runs the chain as the stepper applies the values (the latest
 // wins) and the edits follow; a slider never offers a value beyond what the boxes accept.
@@ -23,6 +25,11 @@ class TParameterSliders : public QObject {
   void Show(TResamEngine::TChanges changes);
 
   static constexpr int PeriodSteps = 1000;
+  // The count slider's scale for counts 2 .. limit: positions 0 .. CountPositions(limit), the
+  // count at a position, and a position where that count is (every count has one).
+  static int CountPositions(int limit);
+  static int CountAt(int position, int limit);
+  static int PositionOf(int count, int limit);
   QLabel *CountCaption, *PeriodCaption;
   QSlider *CountSlider, *PeriodSlider;
 
@@ -32,7 +39,8 @@ class TParameterSliders : public QObject {
  private:
   void Follow();
   void FollowPeriod();
-  void CountMoved(int n);
+  void CountMoved(int position);
+  void CountStepped(int action);
   void PeriodMoved(int step);
   void Released();
 

@@ -11,21 +11,12 @@
 #include "plotting/Diagram.h"
 
 namespace {
-constexpr int CurveSeriesNumber = 1;
 constexpr int EstimateCount = 10;
 constexpr int TermPenWidth = 1;
-// How far a term's colour lies from the interpolating function's towards white.
-constexpr double Lightening = 0.6;
+// Violet, as the toolkit writes colours: apart from the red signal, the blue interpolating
+// function, the black samples, the green filtered signal and the teal twin.
+constexpr int TermColour = 0xC85096;
 constexpr int NoteMargin = 6;
-
-int Lighter(int colour) {
-  int result = 0;
-  for (int shift : {0, 8, 16}) {
-    const int c = (colour >> shift) & 0xFF;
-    result |= (c + int((0xFF - c) * Lightening + 0.5)) << shift;
-  }
-  return result;
-}
 }  // namespace
 
 TTermsView::TTermsView(QObject* owner, TResamEngine& engine, std::function<TDiagram*()> signalDiagram, QMenu* menu)
@@ -47,16 +38,17 @@ void TTermsView::Toggle(bool on) {
   SignalDiagram()->ShowDiagram();
 }
 
-// After the diagram's own three series, drawn beneath them.
+int TTermsView::Colour() { return TermColour; }
+
+// After the diagram's own three series, so drawn over them; each only over its own span.
 void TTermsView::SetUpSeries() {
   TDiagram& d = *SignalDiagram();
-  const int colour = Lighter(d.GetKeeper(CurveSeriesNumber)->GetColor());
   for (int k = 0; k < MaxShownTerms; ++k) {
     TKeeper* keeper = d.PNewKeeper();
     if (!keeper) return;
-    keeper->SetColor(colour);
+    keeper->SetColor(TermColour);
     keeper->SetPenWidth(TermPenWidth);
-    keeper->SetUnderlay(true);
+    keeper->SetBounded(true);
     keeper->Hide();
     Keepers[k] = keeper;
   }
@@ -105,6 +97,7 @@ void TTermsView::ShowNote(int shown, int reaching) {
   Note->setText(QStringLiteral("показаны %1 слагаемых из %2").arg(shown).arg(reaching));
   Note->adjustSize();
   const TDiagram& d = *SignalDiagram();
-  Note->move(d.Get_xe_net() - Note->width() - NoteMargin, d.Get_yb_net() + NoteMargin);
+  // The net's top right corner holds the legend.
+  Note->move(d.Get_xe_net() - Note->width() - NoteMargin, d.Get_ye_net() - Note->height() - NoteMargin);
   Note->show();
 }

@@ -1,7 +1,7 @@
 #pragma once
-// "Исследование" › "Показывать слагаемые": the signal diagram draws, beneath the interpolating
-// function, the term each sample contributes to it (at most MaxShownTerms, those of the
-// samples nearest the middle of the view), chosen anew for the range of every repaint, so
+// "Исследование" › "Показывать слагаемые": the signal diagram draws, over the samples' stems
+// (which would hide them at a large N) in a colour of their own, the term each sample contributes to it (at most
+// MaxShownTerms, those of the samples nearest the middle of the view), chosen anew for the range of every repaint, so
 // that zooming and scrolling bring the terms of the samples in view; a note says how many
 // are shown when more reach the view.
 #include <QObject>
@@ -29,6 +29,8 @@ class TTermsView : public QObject {
   // The term series of the signal diagram, in the order of the chosen terms (null before the
   // first showing).
   TKeeper* Series(int k) const { return Keepers[k]; }
+  // The terms' colour, the legend's too.
+  static int Colour();
 
  private:
   void Toggle(bool on);

@@ -69,7 +69,7 @@ TEST(Exploration, SliderValueEqualsTyping) {
     ASSERT_EQ(sliders.PeriodSlider->isVisibleTo(&dragged), mode != Count);
     ASSERT_EQ(sliders.CountSlider->isEnabled(), mode == Count);
     if (mode == Count) {
-      Drag(sliders.CountSlider, 37);
+      Drag(sliders.CountSlider, TParameterSliders::PositionOf(37, dragged.Engine.CountLimit()));
       Type(typed.EditN, QStringLiteral("37"));
     } else {
       const TPeriodSpan span = dragged.Engine.SlidablePeriods(TParameterStepper::PeriodDecimals);
@@ -84,6 +84,32 @@ TEST(Exploration, SliderValueEqualsTyping) {
     EXPECT_EQ(dragged.Seen(), typed.Seen()) << "mode " << mode;
   }
   EXPECT_TRUE(Scripted().Messages.isEmpty());
+}
+
+// Logarithmic: 2 … 60 take at least half the length; every count has its place, and the
+// arrow keys step the count by one (the page keys by ten) however small it is.
+TEST(Exploration, CountSliderScaleGivesTheSmallCountsRoomAndReachesEveryCount) {
+  using S = TParameterSliders;
+  for (int limit : {E::MaxLagrangeCount, 500}) {
+    const int last = S::CountPositions(limit);
+    EXPECT_EQ(S::CountAt(0, limit), 2);
+    EXPECT_EQ(S::CountAt(last, limit), limit);
+    EXPECT_GE(S::PositionOf(std::min(60, limit), limit), last / 2) << limit;
+    for (int n = 2; n <= limit; ++n) ASSERT_EQ(S::CountAt(S::PositionOf(n, limit), limit), n) << limit;
+    for (int p = 1; p <= last; ++p) ASSERT_LE(S::CountAt(p, limit) - S::CountAt(p - 1, limit), 1) << limit;
+  }
+  TShownForm form;
+  QSlider* slider = form.Sliders->CountSlider;
+  form.EditN->SetVal(8);
+  form.EditNExit();
+  const struct {
+    int Key, Count;
+  } presses[] = {{Qt::Key_Right, 9}, {Qt::Key_Left, 8}, {Qt::Key_Left, 7}, {Qt::Key_PageUp, 17}, {Qt::Key_End, 500}};
+  for (const auto& press : presses) {
+    QTest::keyClick(slider, Qt::Key(press.Key));
+    form.Stepper->Flush();
+    EXPECT_EQ(form.Engine.N(), press.Count) << press.Key;
+  }
 }
 
 TEST(Exploration, KeysStepTheCountAndTheMethodWithinTheirLimits) {

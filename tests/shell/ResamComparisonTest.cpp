@@ -29,7 +29,7 @@ QStringList RowTexts(const QTableWidget* table, int row) {
 
 // The error tab's line for a row's figures.
 QString ErrorLine(const QStringList& row) {
-  return QStringLiteral("Макс. ошибка = %1   СКО = %2 (%3 %)")
+  return QStringLiteral("На интервале анализа: макс. ошибка = %1; СКО = %2 (%3 %)")
       .arg(row[P::ColumnMax], row[P::ColumnRms], row[P::ColumnRelative]);
 }
 

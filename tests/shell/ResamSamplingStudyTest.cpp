@@ -12,6 +12,7 @@
 #include <cmath>
 #include <functional>
 
+#include "ResamTestSignals.h"
 #include "ScriptedPlatform.h"
 #include "numerics/Keeper.h"
 #include "plotting/Diagram.h"
@@ -30,17 +31,6 @@ void RunNoiseWindow(TResamForm& form, const std::function<void(TSampleNoiseForm&
   form.NoiseItem->trigger();
 }
 
-void GiveRectangularFragment(TResamForm& form, int count) {
-  TPolyGarmForm fragment;
-  PolyGarmForm = &fragment;
-  QTimer::singleShot(0, [] {
-    for (QPushButton* b : {PolyGarmForm->Button3, PolyGarmForm->Button1}) b->click();
-  });
-  form.N40Click();
-  PolyGarmForm = nullptr;
-  form.EditN->setText(QString::number(count));
-  form.EditNExit();
-}
 }  // namespace
 
 TEST(ResamSamplingStudy, NoiseWindowAppliesOnlyOnApplyAndCorrectsItsFields) {
@@ -84,12 +74,14 @@ TEST(ResamSamplingStudy, NoiseWindowAppliesOnlyOnApplyAndCorrectsItsFields) {
 
 TEST(ResamSamplingStudy, TwinOfTheRectangularFragmentAndBackWithoutATrace) {
   TResamForm plain, form;
+  // With the legends off, the twin's own one-line legend, as it has always been.
+  for (TResamForm* f : {&plain, &form}) f->LegendItem->setChecked(false);
   GiveRectangularFragment(plain, 8);
   GiveRectangularFragment(form, 8);
   ASSERT_TRUE(form.TwinItem->isEnabled());
   form.TwinItem->trigger();
   // Sampled at 7 Hz the odd harmonics 5, 7 and 9 Hz of the square wave fold.
-  EXPECT_EQ(form.LabelTwin->text(), QStringLiteral("5 Гц → 2 Гц; 7 Гц → 0 Гц; 9 Гц → 2 Гц"));
+  EXPECT_EQ(form.LabelTwin->text(), QStringLiteral("Наложение спектров: 5 Гц → 2 Гц; 7 Гц → 0 Гц; 9 Гц → 2 Гц"));
   TDiagram& d = *form.DFs->Diagram;
   const TKeeper* twin = d.GetKeeper(3);
   ASSERT_TRUE(twin && twin->IsShown());
@@ -100,9 +92,10 @@ TEST(ResamSamplingStudy, TwinOfTheRectangularFragmentAndBackWithoutATrace) {
   EXPECT_FALSE(form.LabelTwin->isVisibleTo(form.TabSheet1));
   EXPECT_EQ(d.Picture(), plain.DFs->Diagram->Picture());
   form.TwinItem->trigger();
-  form.EditN->setText(QStringLiteral("30"));  // more samples: nothing folds any more
+  form.EditN->setText(QStringLiteral("40"));  // more samples: nothing folds any more
   form.EditNExit();
-  EXPECT_EQ(form.LabelTwin->text(), QStringLiteral("Наложения спектров нет: fд > 2·fm"));
+  // Compared with the fragment's highest harmonic, 9 Hz, not with the panel's estimate.
+  EXPECT_EQ(form.LabelTwin->text(), QStringLiteral("Наложения спектров нет: fд = 39 Гц > 2·9 Гц"));
   // Another source: the item rests with its tip, the twin goes.
   form.Engine.FormulaSignal = {[](double t) { return std::cos(7 * t); }, 1, 1};
   form.AcceptSignal(TResamEngine::SourceLibrary);

@@ -1,0 +1,91 @@
+// "Исследование" › "Легенда на диаграммах": a legend naming each shown series of the signal,
+// spectrum and error diagrams in its colour, and the analysis interval marked on the signal and
+// error diagrams. Off, the diagrams are drawn as they were before either existed (the alias
+// twin keeps the one-line legend it has always had).
+#include <QAction>
+#include <QMenu>
+
+#include "numerics/Keeper.h"
+#include "plotting/Diagram.h"
+#include "plotting/DiagramFrameUnit.h"
+#include "shell/ResamUnit.h"
+#include "studies/TermsView.h"
+
+namespace {
+using TLegend = std::vector<TDiagram::TLegendLine>;
+
+struct TLegendRow {
+  TDiagramFrame* Frame;
+  bool Shown;
+  int Colour;
+  const char* Text;
+  bool Marker = false;
+  // The twin's line, which the diagram has had since before the legends.
+  bool Kept = false;
+};
+
+bool Drawn(const TKeeper* k) { return k && k->IsShown(); }
+int ColourOfSeries(const TKeeper* k) { return k ? k->GetColor() : 0; }
+}  // namespace
+
+void TResamForm::BuildLegendItem() {
+  LegendItem = ResearchMenu->addAction(QStringLiteral("Легенда на диаграммах"));
+  LegendItem->setCheckable(true);
+  LegendItem->setChecked(true);
+  connect(LegendItem, &QAction::toggled, this, &TResamForm::ShowOverlays);
+  // The terms' series are shown and hidden by their own view; the legend follows its item.
+  connect(Terms->Item, &QAction::toggled, this, &TResamForm::ShowOverlays);
+}
+
+void TResamForm::ShowOverlays() {
+  ShowLegends();
+  ShowIntervalMarks();
+}
+
+// In the order the series are read: the signal, what is taken from it, what is rebuilt.
+void TResamForm::ShowLegends() {
+  const bool given = Engine.SignalGiven();
+  const auto row = [given](TDiagramFrame* frame, const TKeeper* k, const char* text) {
+    return TLegendRow{frame, given && Drawn(k), ColourOfSeries(k), text};
+  };
+  TLegendRow samples = row(DFs, Series(DFs, 2), "Отсчёты");
+  samples.Marker = true;
+  TLegendRow twin = row(DFs, TwinKeeper, "Сигнал-двойник");
+  twin.Kept = true;
+  // Each term is shown or hidden as the view moves; the item says whether they are drawn.
+  const TLegendRow terms{DFs, given && Terms->Item->isChecked(), Terms->Colour(), "Слагаемые"};
+  const TLegendRow error{DFE, given && Engine.HasError() && Drawn(Series(DFE, 0)), ColourOfSeries(Series(DFE, 0)),
+                         "Ошибка"};
+  const TLegendRow rows[] = {row(DFs, Series(DFs, 0), "Сигнал"),
+                             row(DFs, FilteredKeeper, "Отфильтрованный сигнал"),
+                             samples,
+                             row(DFs, Series(DFs, 1), "Интерполирующая функция"),
+                             twin,
+                             terms,
+                             row(DFAS, Series(DFAS, 0), "Спектр сигнала"),
+                             row(DFAS, Series(DFAS, 1), "Спектр дискретного сигнала"),
+                             row(DFAS, Series(DFAS, 2), "Спектр интерполирующей функции"),
+                             row(DFAS, ResponseKeeper, "АЧХ фильтра"),
+                             error};
+  const bool on = LegendItem->isChecked();
+  for (TDiagramFrame* frame : {DFs, DFAS, DFE}) {
+    TLegend legend;
+    for (const TLegendRow& r : rows)
+      if (r.Frame == frame && r.Shown && (on || r.Kept))
+        legend.push_back({r.Colour, QString::fromUtf8(r.Text), r.Marker});
+    frame->Diagram->SetLegend(legend);
+  }
+}
+
+void TResamForm::ShowIntervalMarks() {
+  TDiagram::TIntervalMark mark;
+  mark.On = LegendItem->isChecked() && Engine.SignalGiven();
+  if (mark.On) {
+    mark.From = Engine.T1();
+    mark.To = Engine.T2();
+    mark.FromName = QStringLiteral("T1");
+    mark.ToName = QStringLiteral("T2");
+  }
+  DFs->Diagram->SetIntervalMark(mark);
+  DFE->Diagram->SetIntervalMark(mark);
+}
