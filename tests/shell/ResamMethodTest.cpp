@@ -134,3 +134,18 @@ TEST(ResamMethod, DisplaySwitchesHideTheirCurvesInBothDiagrams) {
   EXPECT_FALSE(form.N24->isChecked());
   EXPECT_FALSE(form.DFs->Diagram->GetKeeper(0)->IsShown());
 }
+
+// A method change reaches the signal, spectrum and error diagrams: each paints once, after
+// its ranges and series are all set (the range setters alone would paint each twice).
+TEST(ResamMethod, AMethodChangePaintsEachDiagramOnce) {
+  TResamForm form;
+  GiveLibrarySignal(form, SlowWave, 1, 0);
+  for (QAction* item : {form.N36, form.N321, form.N31}) {
+    std::vector<int> before;
+    for (TDiagramFrame* f : {form.DFs, form.DFAS, form.DFE}) before.push_back(f->Diagram->RepaintCount());
+    item->trigger();
+    int i = 0;
+    for (TDiagramFrame* f : {form.DFs, form.DFAS, form.DFE})
+      EXPECT_EQ(f->Diagram->RepaintCount() - before[i++], 1) << f->Diagram->GetNameDiagram().toStdString();
+  }
+}
