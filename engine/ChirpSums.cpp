@@ -20,30 +20,39 @@ TComplex Chirp(double theta, long long n) {
 }
 
 // In-place radix-2 transform, sum_j a_j e^{-2 pi i j l / n} (e^{+...} when inverse), unscaled.
+// The roots of each stage lie side by side (those of the stage of length L from L/2 on), so
+// the butterflies read them in order; the inverse is the forward transform conjugated.
 class TFourier {
  public:
-  explicit TFourier(int n) : N(n), Roots(size_t(n / 2)) {
-    for (int j = 0; j < n / 2; ++j) Roots[size_t(j)] = {std::cos(TwoPi * j / n), -std::sin(TwoPi * j / n)};
+  explicit TFourier(int n) : N(n), Roots(size_t(std::max(n, 2))) {
+    for (int half = 1; half < n; half <<= 1)
+      for (int j = 0; j < half; ++j)
+        Roots[size_t(half + j)] = {std::cos(TwoPi * j / (2 * half)), -std::sin(TwoPi * j / (2 * half))};
   }
   int Size() const { return N; }
   void Transform(std::vector<TComplex>& a, bool inverse) const {
+    if (inverse)
+      for (TComplex& z : a) z = std::conj(z);
     for (int i = 1, j = 0; i < N; ++i) {
       int bit = N >> 1;
       for (; j & bit; bit >>= 1) j ^= bit;
       j ^= bit;
       if (i < j) std::swap(a[size_t(i)], a[size_t(j)]);
     }
-    for (int len = 2; len <= N; len <<= 1) {
-      const int half = len / 2, stride = N / len;
-      for (int start = 0; start < N; start += len)
+    for (int half = 1; half < N; half <<= 1) {
+      const TComplex* w = Roots.data() + half;
+      for (int start = 0; start < N; start += 2 * half) {
+        TComplex* lo = a.data() + start;
+        TComplex* hi = lo + half;
         for (int j = 0; j < half; ++j) {
-          TComplex w = Roots[size_t(j * stride)];
-          if (inverse) w = std::conj(w);
-          const TComplex u = a[size_t(start + j)], v = Times(a[size_t(start + j + half)], w);
-          a[size_t(start + j)] = u + v;
-          a[size_t(start + j + half)] = u - v;
+          const TComplex u = lo[j], v = Times(hi[j], w[j]);
+          lo[j] = u + v;
+          hi[j] = u - v;
         }
+      }
     }
+    if (inverse)
+      for (TComplex& z : a) z = std::conj(z);
   }
 
  private:
