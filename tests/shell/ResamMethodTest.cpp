@@ -141,11 +141,11 @@ TEST(ResamMethod, AMethodChangePaintsEachDiagramOnce) {
   TResamForm form;
   GiveLibrarySignal(form, SlowWave, 1, 0);
   for (QAction* item : {form.N36, form.N321, form.N31}) {
-    std::vector<int> before;
-    for (TDiagramFrame* f : {form.DFs, form.DFAS, form.DFE}) before.push_back(f->Diagram->RepaintCount());
+    const int before[] = {form.DFs->Diagram->RepaintCount(), form.DFAS->Diagram->RepaintCount(),
+                          form.DFE->Diagram->RepaintCount()};
     item->trigger();
-    int i = 0;
-    for (TDiagramFrame* f : {form.DFs, form.DFAS, form.DFE})
-      EXPECT_EQ(f->Diagram->RepaintCount() - before[i++], 1) << f->Diagram->GetNameDiagram().toStdString();
+    EXPECT_EQ(form.DFs->Diagram->RepaintCount() - before[0], 1);
+    EXPECT_EQ(form.DFAS->Diagram->RepaintCount() - before[1], 1);
+    EXPECT_EQ(form.DFE->Diagram->RepaintCount() - before[2], 1);
   }
 }
