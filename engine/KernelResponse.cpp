@@ -1,8 +1,10 @@
 #include "engine/KernelResponse.h"
 
 #include <cmath>
+#include <complex>
 #include <vector>
 
+#include "engine/ChirpSums.h"
 #include "engine/VectorLanes.h"
 #include "numerics/Mathlib.h"
 
@@ -16,6 +18,9 @@ constexpr double MaxIntegrationPoints = 1e6;
 constexpr int BlockFine = 32;
 constexpr int BlockCoarse = 32;
 constexpr int BlockLength = BlockFine * BlockCoarse;
+// The abscissae's drift from j h is left out when it moves no spectrum value by more than
+// this: a tenth of the 1e-9 the analysis is held to.
+constexpr double DriftNegligible = 1e-10;
 
 bool DetailAccepted(int detail) { return detail >= 2 && detail <= KernelDetailHigh; }
 
@@ -100,6 +105,30 @@ double CosineSum(const TIntegrationGrid& grid, double v, double h, TRotationTabl
   return total;
 }
 
+// sum_j f_j cos(v_i x_j) for v_i = i e, every i < count at once by the chirp-z transform,
+// written into sums; false when the grid is too long for it. The grid's running-sum
+// abscissae x_j depart from j h by a few units in the last place: their first-order effect,
+// -v_i sum_j f_j (x_j - j h) sin(v_i j h), is a second chirp-z sum, done only when it could
+// move a spectrum value (2 h times the sum) by more than DriftNegligible.
+bool ChirpCosineSums(const TIntegrationGrid& grid, double e, double h, int count, double* sums) {
+  const int m = static_cast<int>(grid.F.size());
+  if (m + count - 1 > MaxChirpSize) return false;
+  std::vector<std::complex<double>> t(static_cast<size_t>(count));
+  if (!ChirpSums(grid.F.data(), m, count, e * h, t.data())) return false;
+  std::vector<double> drift(static_cast<size_t>(m));
+  double bound = 0;
+  for (int j = 0; j < m; ++j) {
+    drift[size_t(j)] = grid.F[size_t(j)] * (grid.X[size_t(j)] - j * h);
+    bound += std::fabs(drift[size_t(j)]);
+  }
+  const double vmax = (count - 1) * e;
+  for (int i = 0; i < count; ++i) sums[i] = t[size_t(i)].real();
+  if (!(2 * h * vmax * bound > DriftNegligible)) return true;
+  if (!ChirpSums(drift.data(), m, count, e * h, t.data())) return false;
+  for (int i = 0; i < count; ++i) sums[i] -= i * e * t[size_t(i)].imag();
+  return true;
+}
+
 double TrapezoidFromSum(const TIntegrationGrid& grid, double v, double h, double cosineSum) {
   const double g0 = grid.F.front() * std::cos(v * grid.X.front());
   // With a single point the literal loop never runs and its `last` stays 0.
@@ -149,6 +178,10 @@ int LocalKernelSpectrum(TRealFunction kernel, int order, int detail, double step
   if (!(step > 0) || !(support / step <= MaxIntegrationPoints)) return 0;
   const TIntegrationGrid grid = Tabulate(kernel, 0, support, step);
   const double e = KernelFrequencyStep(detail);
+  if (ChirpCosineSums(grid, e, step, count, spectrum)) {
+    for (int i = 0; i < count; ++i) spectrum[i] = 2 * TrapezoidFromSum(grid, i * e, step, spectrum[i]);
+    return count;
+  }
   TRotationTable table;
   for (int i = 0; i < count; ++i) {
     const double v = i * e;

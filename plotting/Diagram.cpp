@@ -146,6 +146,7 @@ void TDiagram::SetNameY(const QString& s) { Restyle(NameY, s); }
 
 void TDiagram::SetNameDiagram(const QString& s) {
   NameDiagram = s;
+  StaticStale = true;
   GiveAccessibleNames(this);  // a screen reader announces the diagram by its title
   ShowDiagram();
 }

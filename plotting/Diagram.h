@@ -152,13 +152,40 @@ class TDiagram : public QWidget {
   const std::vector<TBarMark>& GetBars() const { return Bars; }
   const TIntervalMark& GetIntervalMark() const { return IntervalMark; }
 
-  // Painting.
+  // Painting. A diagram whose window is shown but which is itself out of sight (on a hidden
+  // tab) settles its layout at once and paints when it comes into sight, or when its picture
+  // is read.
   void ShowDiagram();
+  // Holds the repaints of a burst of changes (ranges, series, appearance): while one lives,
+  // ShowDiagram only notes that a repaint is due, and the last one to end paints once. A
+  // setter used alone repaints at once, as ever.
+  class TOnePaint {
+   public:
+    explicit TOnePaint(TDiagram& diagram) : Diagram(diagram) { Diagram.HoldPaint(); }
+    ~TOnePaint() { Diagram.ReleasePaint(); }
+    TOnePaint(const TOnePaint&) = delete;
+    TOnePaint& operator=(const TOnePaint&) = delete;
+
+   private:
+    TDiagram& Diagram;
+  };
+  void HoldPaint() { ++PaintHold; }
+  void ReleasePaint() {
+    if (--PaintHold == 0 && PaintPending) ShowDiagram();
+  }
+  // Pictures painted so far: whole ones (axes and series), and of them those that had to draw
+  // the axes anew rather than take them from the kept picture of the last one.
+  int RepaintCount() const { return Repaints; }
+  int StaticRepaintCount() const { return StaticRepaints; }
   void ShowBitmap();
   void FullSize();
   // The picture the widget shows; export and tests read it. Its size is the control's size
   // times its device pixel ratio (QImage::devicePixelRatio); drawing on it is in logical pixels.
-  const QImage& Picture() const { return Image; }
+  // A repaint held back while out of sight is done first.
+  const QImage& Picture() const {
+    const_cast<TDiagram*>(this)->PaintIfPending();
+    return Image;
+  }
   // Device pixels per logical pixel of the picture; 0 (the default) follows the screen.
   void SetPixelRatio(qreal ratio);
   qreal PictureRatio() const;
@@ -166,7 +193,10 @@ class TDiagram : public QWidget {
   QImage PrintPicture();
   // The same picture for an owner that draws over the series itself (the editor's pen and
   // rubber band); the next full repaint covers that drawing. Call update() afterwards.
-  QImage& Canvas() { return Image; }
+  QImage& Canvas() {
+    PaintIfPending();
+    return Image;
+  }
 
   // Keeper list: the base keeper (number 0) and the keepers the diagram owns after it.
   void NewKeeperList(unsigned char n);
@@ -266,6 +296,7 @@ class TDiagram : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void leaveEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   using TKeeperEnd = double (TKeeper::*)() const;
@@ -274,8 +305,25 @@ class TDiagram : public QWidget {
   template <class T>
   void Restyle(T& setting, const T& value) {
     setting = value;
+    StaticStale = true;
     ShowDiagram();
   }
+  // What the kept picture of the axes was drawn for; any other value draws them anew.
+  struct TStaticKey {
+    double Xmin = 0, Xmax = 0, Ymin = 0, Ymax = 0;
+    int PrecisionX = 0, PrecisionY = 0;
+    QSize Size;
+    qreal Ratio = 0;
+    bool PrintMode = false;
+    bool operator==(const TStaticKey&) const = default;
+  };
+  TStaticKey StaticKeyNow() const;
+  void SettleLayout();
+  bool OutOfSight() const;
+  void PaintIfPending();
+  void PaintScreen();
+  void PaintStatic(QPainter& p);
+  void PaintOverlays(QPainter& p);
   // One axis's grid: its step, first value and tolerance.
   struct TGrid {
     double Step = 1, First = 0, Eps = 0;
@@ -327,6 +375,10 @@ class TDiagram : public QWidget {
   void MoveCurveTo(QPainter& p, int x, int y);
   void FlushCurve(QPainter& p);
   void LiftCurve(QPainter& p);
+  void SpanCurvePiece(QPainter& p);
+  void PieceExtent(double a, double b, double& lo, double& hi) const;
+  void FillColumnSpan(QPainter& p, QImage* direct, int column, double top, double bottom);
+  QImage* DirectTarget(QPainter& p) const;
   void FinishCurve(QPainter& p);
   void ShowKeeper(TKeeper* keeper, void (TDiagram::*paint)(QPainter&, const TKeeper&));
   void PaintPicture(QPainter& p);
@@ -387,6 +439,14 @@ class TDiagram : public QWidget {
   TIntervalMark IntervalMark;
   std::vector<TBarMark> Bars;
   qreal ExportRatio = 0;
+  // The axes (background, net, grid, numbers, titles) of the last repaint, kept so that a
+  // change of the series alone copies them instead of drawing them again.
+  QImage StaticLayer;
+  TStaticKey StaticKey;
+  bool StaticStale = true;
+  int PaintHold = 0;
+  bool PaintPending = false;
+  int Repaints = 0, StaticRepaints = 0;
   // Set while PaintFigure paints onto a device of its own; null while painting the picture.
   const TPaintTarget* Target = nullptr;
 
@@ -397,6 +457,8 @@ class TDiagram : public QWidget {
   std::vector<QRect> SpanBuffer;
   std::vector<QPoint> MarkerBuffer;
   std::vector<QLineF> CurveBuffer;
+  // The centre points of one piece of a curve on a raster device, one per pixel column.
+  std::vector<QPointF> PieceBuffer;
   QPointF CurvePoint;
   bool CurveHasPoint = false;
   int SeriesPenWidth = 1;

@@ -40,6 +40,7 @@ TDiagramFrame::TDiagramFrame(QWidget* parent) : QFrame(parent), Diagram(new TDia
 
 void TDiagramFrame::SetDiagramDefaults() {
   TDiagram& d = *Diagram;
+  const TDiagram::TOnePaint once(d);
   d.EnableLine(false);
   QFont font(QStringLiteral("MS Sans Serif"));
   font.setPixelSize(FontHeight);

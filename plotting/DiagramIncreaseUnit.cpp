@@ -107,6 +107,7 @@ void TDiagramIncrease::TakeOver(TDiagram* source) {
   Diagram1->EnableLine(false);
   SourceDiagram = source;
   TDiagram& d = *Diagram1;
+  const TDiagram::TOnePaint once(d);
   d.SetColorBackDiagram(source->GetColorBackDiagram());
   d.SetColorBackNet(source->GetColorBackNet());
   d.SetColorNetLine(source->GetColorNetLine());
@@ -136,6 +137,7 @@ void TDiagramIncrease::TakeOver(TDiagram* source) {
 void TDiagramIncrease::GiveBack() {
   if (!SourceDiagram) return;
   TDiagram& source = *SourceDiagram;
+  const TDiagram::TOnePaint once(source);
   source.EnableLine(false);
   source.SetRangeX(Diagram1->GetXmin(), Diagram1->GetXmax());
   source.SetRangeY(Diagram1->GetYmin(), Diagram1->GetYmax());

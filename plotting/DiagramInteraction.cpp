@@ -102,7 +102,7 @@ double TDiagram::StepY() const { return RangeStep(Ymax - Ymin, PrecisionY); }
 QImage TDiagram::PrintPicture() {
   ExportRatio = 1;
   SetPrintMode();
-  QImage printed = Image;
+  QImage printed = Picture();
   ExportRatio = 0;
   ResetPrintMode();
   return printed;

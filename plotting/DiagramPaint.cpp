@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QtMath>
 #include <cmath>
+#include <cstring>
 
 #include "plotting/Diagram.h"
 #include "plotting/DiagramColours.h"
@@ -118,39 +119,103 @@ QColor TDiagram::NetColour() const { return ColourOf(PrintMode ? ColourBlack : C
 QColor TDiagram::TextBackColour() const { return ColourOf(PrintMode ? ColourWhite : ColorBackDiagram); }
 
 void TDiagram::ShowDiagram() {
+  if (PaintHold > 0) {
+    PaintPending = true;
+    return;
+  }
   FeelerDrawn = false;
   // What FullSize gives, without clearing a picture that is about to be covered anyway.
   AllocatePicture();
-  // A raised precision widens the numbers and so moves the net; settle it here so that a
-  // second repaint draws the same picture as the first.
-  for (int pass = 0; pass < MaxLayoutPasses; ++pass) {
-    const int oldX = PrecisionX, oldY = PrecisionY;
-    Layout();
-    ChooseGrids();
-    if (!NumbersShown) break;
-    AdjustPrecision(GridX, Xmax, PrecisionX);
-    AdjustPrecision(GridY, Ymax, PrecisionY);
-    if (PrecisionX == oldX && PrecisionY == oldY) break;
-  }
-  if (!Image.isNull()) {
-    QPainter p(&Image);
-    PaintPicture(p);
-  } else {
+  SettleLayout();
+  if (Image.isNull()) {
     XNumbersRect = YNumbersRect = NameXRect = LegendRect = QRect();
+    PaintPending = false;
+  } else if (OutOfSight()) {
+    PaintPending = true;
+    return;
+  } else {
+    PaintScreen();
   }
   update();
 }
 
-// Everything a full repaint draws, in the layout ShowDiagram settled; the screen's picture
-// and every exported figure are painted here.
+// A raised precision widens the numbers and so moves the net; settle it here so that a
+// second repaint draws the same picture as the first. The mapping is right from here on,
+// whether or not the picture is painted now.
+void TDiagram::SettleLayout() {
+  for (int pass = 0; pass < MaxLayoutPasses; ++pass) {
+    const int oldX = PrecisionX, oldY = PrecisionY;
+    Layout();
+    ChooseGrids();
+    if (!NumbersShown) return;
+    AdjustPrecision(GridX, Xmax, PrecisionX);
+    AdjustPrecision(GridY, Ymax, PrecisionY);
+    if (PrecisionX == oldX && PrecisionY == oldY) return;
+  }
+}
+
+// In a shown window but not shown itself: a tab the user does not look at. A window that is
+// not shown at all (a report, a figure for the command line, a test) paints at once.
+bool TDiagram::OutOfSight() const { return !isVisible() && window()->isVisible(); }
+
+void TDiagram::PaintIfPending() {
+  if (PaintPending && PaintHold == 0 && !Image.isNull()) {
+    PaintScreen();
+    update();
+  }
+}
+
+void TDiagram::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (PaintPending && PaintHold == 0) ShowDiagram();
+}
+
+TDiagram::TStaticKey TDiagram::StaticKeyNow() const {
+  return {Xmin, Xmax, Ymin, Ymax, PrecisionX, PrecisionY, Image.size(), Image.devicePixelRatio(), PrintMode};
+}
+
+// The axes come from the kept picture while nothing they depend on changed; the series and
+// what lies over them (legend, corner pictures, anything an owner adds) are painted anew.
+void TDiagram::PaintScreen() {
+  PaintPending = false;
+  ++Repaints;
+  const TStaticKey key = StaticKeyNow();
+  if (StaticStale || !(key == StaticKey) || StaticLayer.size() != Image.size()) {
+    StaticLayer = QImage(Image.size(), Image.format());
+    StaticLayer.setDevicePixelRatio(Image.devicePixelRatio());
+    QPainter s(&StaticLayer);
+    PaintStatic(s);
+    s.end();
+    StaticKey = key;
+    StaticStale = false;
+    ++StaticRepaints;
+  }
+  std::memcpy(Image.bits(), StaticLayer.constBits(), size_t(Image.sizeInBytes()));
+  QPainter p(&Image);
+  PaintOverlays(p);
+}
+
+// Everything a full repaint draws, in the layout ShowDiagram settled; every exported figure
+// is painted here, the screen's picture in the same two steps.
 void TDiagram::PaintPicture(QPainter& p) {
-  XNumbersRect = YNumbersRect = NameXRect = LegendRect = QRect();
+  PaintStatic(p);
+  PaintOverlays(p);
+}
+
+void TDiagram::PaintStatic(QPainter& p) {
+  XNumbersRect = YNumbersRect = NameXRect = QRect();
   p.setCompositionMode(QPainter::CompositionMode_SourceOver);
   PaintBackground(p);
   PaintGridX(p);
   PaintGridY(p);
   PaintMinorTicks(p);
   PaintTitles(p);
+}
+
+// The layers over the axes, in order: series, then legend and corner pictures.
+void TDiagram::PaintOverlays(QPainter& p) {
+  LegendRect = QRect();
+  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
   if (LinesEnabled) {
     emit OnPaintSeries(this);
     PaintSeries(p);
@@ -273,6 +338,7 @@ void TDiagram::SetToolRoom(int left, int bottom) {
   if (left == ToolRoomLeft && bottom == ToolRoomBottom) return;
   ToolRoomLeft = left;
   ToolRoomBottom = bottom;
+  StaticStale = true;
   ShowDiagram();
 }
 

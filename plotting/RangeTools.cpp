@@ -39,6 +39,7 @@ TStoredRange TStoredRange::Of(const TDiagram& diagram) {
 }
 
 void TStoredRange::RestoreTo(TDiagram& diagram) const {
+  const TDiagram::TOnePaint once(diagram);
   diagram.SetRangeX(Xmin, Xmax);
   diagram.SetRangeY(Ymin, Ymax);
 }
@@ -101,6 +102,7 @@ void ShowRangeUpDowns(const TRangeUpDowns& upDowns, bool visible) {
 }
 
 void UseWindowDiagramFonts(TDiagram& diagram) {
+  const TDiagram::TOnePaint once(diagram);
   const bool enabled = diagram.GetEnableLine();
   diagram.EnableLine(false);
   diagram.SetFontNameX(WindowDiagramFont(true));

@@ -25,6 +25,7 @@ constexpr double FunctionFrom = -10, FunctionTo = 60;
 
 void TResamForm::SetUpBasisSeries() {
   TDiagram& d = *DFLagr->Diagram;
+  const TDiagram::TOnePaint once(d);
   d.EnableLine(false);
   for (int k = 0; k < MaxBasisCount; ++k) {
     TKeeper* series = d.GetKeeper(static_cast<unsigned char>(k));
@@ -52,6 +53,7 @@ void TResamForm::ShowBasis() {
   const int count = Engine.BasisCount();
   const TViewRange& view = Engine.BasisView();
   TDiagram& d = *DFLagr->Diagram;
+  const TDiagram::TOnePaint once(d);
   for (int k = 0; k < MaxBasisCount; ++k)
     if (TKeeper* series = d.GetKeeper(static_cast<unsigned char>(k))) k < count ? series->Show() : series->Hide();
   d.EnableLine(false);

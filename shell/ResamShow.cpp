@@ -6,6 +6,7 @@
 #include "numerics/Keeper.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
+#include "plotting/PaintHold.h"
 #include "shell/ResamUnit.h"
 #include "studies/ListeningWindow.h"
 #include "studies/ParameterSliders.h"
@@ -33,6 +34,7 @@ void SetLabel(QLabel* label, const QString& text) {
 // The scroll limits first, so that those of an earlier signal do not clip the new range.
 void TResamForm::ShowRange(TDiagramFrame* frame, const TViewRange& range) {
   TDiagram& d = *frame->Diagram;
+  const TDiagram::TOnePaint once(d);
   d.EnableLine(false);
   if (range.HasLimits) d.SetLimitX(range.LimitMin, range.LimitMax);
   d.SetRangeX(range.Xmin, range.Xmax);
@@ -45,7 +47,9 @@ void TResamForm::ShowRange(TDiagramFrame* frame, const TViewRange& range) {
   frame->StoreRange();
 }
 
+// Every diagram the changes reach paints once, after its ranges and series are all set.
 void TResamForm::Show(TResamEngine::TChanges changes) {
+  const TPaintHold once(*this);
   if (changes & E::ChangeSignal) ShowAcceptedSignal();
   if (changes & E::ChangeInterval) ShowInterval();
   if (changes & E::ChangeAnalysis) {

@@ -50,6 +50,7 @@ void TLibForm::ShowParameterLabels() {
 void TLibForm::ShowSignal() {
   const TLibSignalView view = Lib.SignalView();
   TDiagram& d = *DiagramSignal;
+  const TDiagram::TOnePaint once(d);
   d.EnableLine(false);
   d.GetKeeper(0)->SetFunction(Lib.GetSignalFunction(), SignalCount, 2 * view.Xmin, 2 * view.Xmax);
   d.SetRangeX(view.Xmin, view.Xmax);
@@ -62,6 +63,7 @@ void TLibForm::ShowSignal() {
 void TLibForm::ShowSpectrum(TRealFunction spectrum) {
   const double f1 = Lib.SpectrumBand(), f2 = SpectrumSpan * f1;
   TDiagram& d = *DiagramSpectr;
+  const TDiagram::TOnePaint once(d);
   d.EnableLine(false);
   TKeeper* keeper = d.GetKeeper(0);
   keeper->SetFunction(spectrum, SpectrumCount, -f2, f2);

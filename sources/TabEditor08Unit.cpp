@@ -307,6 +307,7 @@ void TTabEditorForm::PageControl1Change(int index) {
   if (ymin * ymax > 0 && ymax > 0) ymin = 0;
   if (ymin * ymax > 0 && ymax < 0) ymax = 0;
   TDiagram& diagram = *DF->Diagram;
+  const TDiagram::TOnePaint once(diagram);
   diagram.EnableLine(false);
   diagram.AutoRangeX();
   diagram.EnableLine(true);

@@ -121,11 +121,11 @@ TEST(KernelSpectrum, FastFormAgreesWithTheLiteralTrapezoidEverywhereChecked) {
   };
   const TSetting settings[] = {{KernelDetailLow, KernelStepCoarse, 1},
                                {KernelDetailMedium, KernelStepMedium, 37},
-                               {KernelDetailHigh, KernelStepFine, 271}};
+                               {KernelDetailHigh, KernelStepFine, 137}};
+  // Every method at every setting, the finest included: there the chirp-z transform sums
+  // 40001 points for each of 5490 frequencies, and the abscissae drift most.
   for (const TSetting& s : settings) {
     for (const TNamedKernel& k : LocalKernels) {
-      // The finest step for one kernel only: it is where the table and anchors work hardest.
-      if (s.Step == KernelStepFine && k.Kernel != Pol3) continue;
       SCOPED_TRACE(k.Name);
       const std::vector<double> g = Spectrum(k.Kernel, k.Order, s.Detail, s.Step);
       ASSERT_EQ(static_cast<int>(g.size()), KernelSpectrumCount(s.Detail));

@@ -134,3 +134,18 @@ TEST(ResamMethod, DisplaySwitchesHideTheirCurvesInBothDiagrams) {
   EXPECT_FALSE(form.N24->isChecked());
   EXPECT_FALSE(form.DFs->Diagram->GetKeeper(0)->IsShown());
 }
+
+// A method change reaches the signal, spectrum and error diagrams: each paints once, after
+// its ranges and series are all set (the range setters alone would paint each twice).
+TEST(ResamMethod, AMethodChangePaintsEachDiagramOnce) {
+  TResamForm form;
+  GiveLibrarySignal(form, SlowWave, 1, 0);
+  for (QAction* item : {form.N36, form.N321, form.N31}) {
+    const int before[] = {form.DFs->Diagram->RepaintCount(), form.DFAS->Diagram->RepaintCount(),
+                          form.DFE->Diagram->RepaintCount()};
+    item->trigger();
+    EXPECT_EQ(form.DFs->Diagram->RepaintCount() - before[0], 1);
+    EXPECT_EQ(form.DFAS->Diagram->RepaintCount() - before[1], 1);
+    EXPECT_EQ(form.DFE->Diagram->RepaintCount() - before[2], 1);
+  }
+}
