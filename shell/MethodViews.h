@@ -22,6 +22,7 @@ struct TMethodView {
   const char16_t* Caption;     // the window's caption while the method is chosen
   QLabel* TResamForm::*Image;  // the named picture label
   const char* Picture;         // its formula picture (resources/formulas); null: none (Lagrange)
+  const char16_t* ShortName;   // under its bar in the comparison chart
 };
 
 // The row of a method (MethodKotelnikov .. MethodSpl32), and all rows in the menu's order.

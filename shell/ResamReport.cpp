@@ -105,8 +105,9 @@ std::vector<TComparisonPage::TRow> TResamForm::ComparisonRows() const {
   for (int m = 0; m < E::MethodCount; ++m) {
     const E::TMethod method = E::TMethod(m);
     // The current method's figures are the error tab's, not merely equal to them.
-    rows.push_back(
-        {MethodItem(method)->text(), method == Engine.Method() ? Engine.ErrorFigures() : Engine.MethodFigures(method)});
+    rows.push_back({MethodItem(method)->text(),
+                    method == Engine.Method() ? Engine.ErrorFigures() : Engine.MethodFigures(method),
+                    QString::fromUtf16(MethodView(method).ShortName)});
   }
   return rows;
 }

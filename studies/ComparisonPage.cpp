@@ -30,10 +30,6 @@ constexpr double HeadRoom = 1.15;  // above the highest bar
 constexpr double UsefulPercent = 100;
 constexpr int TableStretch = 3, ChartStretch = 2;
 const QColor BestBackground(0xD8, 0xF0, 0xD8);
-// Under the bars, in the method menu's order; the full name is the bar's tool tip.
-const char* const ShortNames[] = {"Кот.", "Лагр.", "П0",   "П1",   "П2",   "П3",
-                                  "С1,1", "С2,1",  "С3,1", "С1,2", "С2,2", "С3,2"};
-static_assert(std::size(ShortNames) == TResamEngine::MethodCount);
 constexpr double BarHalf = 0.25;  // the histogram's own bar
 // The best row keeps a mark of its own where a selection cannot cover it.
 const QString BestMark = QStringLiteral(" ★");
@@ -303,7 +299,7 @@ void TComparisonPage::ShowBars(int count) {
     const double v = Rows[m].Figures.RelativeRms;
     if (!std::isfinite(v)) continue;
     bars.push_back({FirstBarX + BarStep * (2 * m + 1), BarHalf, v, m == Current ? CurrentColour : OtherColour,
-                    QString::fromUtf8(ShortNames[m]), FigureText(v), m == best});
+                    Rows[m].ShortName, FigureText(v), m == best});
   }
   DFC->Diagram->SetBars(bars);
 }

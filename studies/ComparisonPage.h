@@ -30,6 +30,7 @@ class TComparisonPage : public QWidget {
   struct TRow {
     QString Name;  // the method menu's item
     TErrorFigures Figures;
+    QString ShortName;  // under its bar; the full name is the bar's tool tip
   };
   // Columns of the table, left to right.
   enum TColumn { ColumnMethod, ColumnMax, ColumnRms, ColumnRelative, ColumnSnr, ColumnCount };

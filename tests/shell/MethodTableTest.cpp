@@ -12,6 +12,8 @@
 
 #include "ResamTestSignals.h"
 #include "ScriptedPlatform.h"
+#include "plotting/Diagram.h"
+#include "plotting/DiagramFrameUnit.h"
 #include "resources/FormulaPictures.h"
 #include "sessions/SessionFile.h"
 #include "shell/MethodViews.h"
@@ -79,8 +81,15 @@ TEST(MethodTable, EveryConsumerFollowsTheRows) {
   form.ComparisonItem->trigger();
   const QStringList lines = form.TabSheetComparison->TableText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
   ASSERT_EQ(lines.size(), TResamEngine::MethodCount + 1);
-  for (int m = 0; m < TResamEngine::MethodCount; ++m)
-    EXPECT_TRUE(lines[m + 1].contains(QString::fromUtf16(MethodView(TResamEngine::TMethod(m)).ItemText)))
-        << lines[m + 1].toStdString();
+  const std::vector<TDiagram::TBarMark>& bars = form.TabSheetComparison->DFC->Diagram->GetBars();
+  ASSERT_EQ(bars.size(), size_t(TResamEngine::MethodCount));
+  QSet<QString> shortNames;
+  for (int m = 0; m < TResamEngine::MethodCount; ++m) {
+    const TMethodView& view = MethodView(TResamEngine::TMethod(m));
+    EXPECT_TRUE(lines[m + 1].contains(QString::fromUtf16(view.ItemText))) << lines[m + 1].toStdString();
+    EXPECT_EQ(bars[m].Label, QString::fromUtf16(view.ShortName)) << "the chart names its bars after the rows";
+    shortNames << bars[m].Label;
+  }
+  EXPECT_EQ(shortNames.size(), TResamEngine::MethodCount) << "short names tell the methods apart";
   EXPECT_TRUE(Scripted().Messages.isEmpty());
 }
