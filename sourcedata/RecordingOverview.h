@@ -17,6 +17,10 @@ class TRecordingOverview {
   // each value x, so that it stays 0 while every value is finite (and is taken in the same
   // pass, while the values are at hand).
   void Add(const float* v, long long n, int stride, float* probe = nullptr);
+  // Interleaved stereo frames (v[2i] left, v[2i + 1] right) into two overviews started with the
+  // same count: both channels in one pass, as Add would give them one by one.
+  static void AddPair(TRecordingOverview& left, TRecordingOverview& right, const float* v, long long frames,
+                      float* probe);
   bool Started() const { return Total > 0; }
   // Samples per block (1 for a short series).
   long long BlockSize() const { return Block; }

@@ -122,7 +122,10 @@ std::string ReadOverviews(SNDFILE* file, const SF_INFO& info, TRecording& r, boo
     const sf_count_t got = sf_readf_float(file, chunk.data(), std::min(ChunkFrames, info.frames - done));
     if (got <= 0) break;
     float probe = 0;
-    for (int c = 0; c < kept; ++c) r.Overviews[c].Add(chunk.data() + c, got, ch, &probe);
+    if (ch == 2)
+      TRecordingOverview::AddPair(r.Overviews[0], r.Overviews[1], chunk.data(), got, &probe);
+    else
+      for (int c = 0; c < kept; ++c) r.Overviews[c].Add(chunk.data() + c, got, ch, &probe);
     // Channels beyond the first two are checked on their own.
     const long long bad = probe != 0 || ch > kept ? FirstNotFinite(chunk.data(), got * ch) : -1;
     if (bad >= 0)

@@ -204,3 +204,35 @@ TEST(OverviewColumnsTest, ColumnsHoldTheirExtremes) {
   EXPECT_NEAR(o.Low(5), 12.5, 1e-6);
   EXPECT_NEAR(o.High(5), 12.5, 1e-6);
 }
+
+// Stereo frames taken both channels at a time give the overviews (and the finiteness probe)
+// that each channel taken alone gives, whatever the chunks and however they meet the blocks;
+// an infinite or NaN sample anywhere turns the probe.
+TEST(OverviewColumnsTest, PairedChannelsMatchChannelsTakenAlone) {
+  const long long frames = 3 * MaxOverviewBlocks + 7;  // blocks of 4 frames, the last one short
+  std::vector<float> v(size_t(2 * frames));
+  for (size_t i = 0; i < v.size(); ++i)
+    v[i] = float(std::sin(0.37 * double(i)) * (i % 2 ? 0.5 : 2.0) + 1e-4 * (i % 13));
+  TRecordingOverview pair[2], alone[2];
+  for (int c = 0; c < 2; ++c) pair[c].Start(frames), alone[c].Start(frames);
+  float probe = 0;
+  for (long long done = 0, chunk = 1; done < frames; done += chunk, chunk = chunk * 3 % 4099 + 1) {
+    chunk = std::min(chunk, frames - done);
+    TRecordingOverview::AddPair(pair[0], pair[1], v.data() + 2 * done, chunk, &probe);
+    for (int c = 0; c < 2; ++c) alone[c].Add(v.data() + 2 * done + c, chunk, 2);
+  }
+  EXPECT_EQ(probe, 0.0f);
+  for (int c = 0; c < 2; ++c)
+    for (long long first = 0; first < frames; first += 9973) {
+      float lo[2], hi[2];
+      ASSERT_TRUE(pair[c].Range(first, first + 5, lo[0], hi[0]) && alone[c].Range(first, first + 5, lo[1], hi[1]));
+      ASSERT_EQ(lo[0], lo[1]) << c << " at " << first;
+      ASSERT_EQ(hi[0], hi[1]) << c << " at " << first;
+    }
+  for (const float bad : {INFINITY, NAN}) {
+    v[2 * 4097 + 1] = bad;
+    float turned = 0;
+    TRecordingOverview::AddPair(pair[0], pair[1], v.data(), 8191, &turned);
+    EXPECT_NE(turned, 0.0f) << bad;
+  }
+}
