@@ -56,6 +56,8 @@ void TResamForm::ShowLegends() {
   const TLegendRow terms{DFs, given && Terms->Item->isChecked(), Terms->Colour(), "Слагаемые"};
   const TLegendRow error{DFE, given && Engine.HasError() && Drawn(Series(DFE, 0)), ColourOfSeries(Series(DFE, 0)),
                          "Ошибка"};
+  // The filtered signal is named with the filter window's own word ("Ошибка относительно
+  // отфильтрованного сигнала"), so the legend and the check item speak of one thing.
   const TLegendRow rows[] = {row(DFs, Series(DFs, 0), "Сигнал"),
                              row(DFs, FilteredKeeper, "Отфильтрованный сигнал"),
                              samples,

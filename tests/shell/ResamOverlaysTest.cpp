@@ -159,20 +159,43 @@ TEST(ResamOverlays, FiguresKeepTheScreenColoursAndTheLegend) {
   EXPECT_EQ(redPixels(d.PrintPicture()), 0);
 }
 
-// Noise, quantisation or a filter in force: the error and comparison tabs say so, as the panel does.
+// Noise, quantisation, a filter or exact samples in force: the error and comparison tabs say
+// so in one line, as the panel does; a table signal has no exact samples to speak of.
 TEST(ResamOverlays, StudyStateIsNotedOnTheErrorAndComparisonTabs) {
-  TResamForm form;
-  GiveLibrarySignal(form, SlowWave, 1, 0);
-  form.ComparisonItem->trigger();
+  const double values[] = {1, 2, 3, 2, 1};
   const struct {
+    bool Table;
     TSampleNoise Noise;
+    TFilterKind Filter;
+    bool ErrorToFiltered, Exact;
     const char* Note;
-  } cases[] = {{{true, 30, false, 8, 1}, "Шум: ОСШ 30 дБ"},
-               {{true, 30, true, 6, 1}, "Шум: ОСШ 30 дБ; квантование: 6 бит"},
-               {{false, 30, true, 6, 1}, "Квантование: 6 бит"},
-               {{}, ""}};
+  } cases[] = {
+      {false, {true, 30, false, 8, 1}, TFilterKind::None, false, false, "Шум: ОСШ 30 дБ"},
+      {false, {true, 30, true, 6, 1}, TFilterKind::None, false, false, "Шум: ОСШ 30 дБ; квантование: 6 бит"},
+      {false, {false, 30, true, 6, 1}, TFilterKind::None, false, true, "Квантование: 6 бит; отсчёты из точного сигнала"},
+      {false, {}, TFilterKind::RC, false, false, "Фильтр: RC-цепь, fср = 0,50 Гц"},
+      {false, {true, 20, false, 8, 1}, TFilterKind::Ideal, true, true,
+       "Шум: ОСШ 20 дБ; фильтр: идеальный ФНЧ, fср = 0,50 Гц; ошибка относительно отфильтрованного сигнала; отсчёты "
+       "из точного сигнала"},
+      {false, {}, TFilterKind::None, true, true, "Отсчёты из точного сигнала"},
+      {false, {}, TFilterKind::None, false, false, ""},
+      {true, {}, TFilterKind::None, false, true, ""},
+  };
   for (const auto& c : cases) {
+    TResamForm form;
+    if (c.Table)
+      GiveTableSignal(form, values, 5);
+    else
+      GiveLibrarySignal(form, SlowWave, 1, 0);
+    form.ComparisonItem->trigger();
+    TPreFilter filter;
+    filter.Kind = c.Filter;
+    filter.FollowsFd = false;
+    filter.CutoffHz = 0.5;
+    filter.ErrorToFiltered = c.ErrorToFiltered;
     form.Show(form.Engine.SetSampleNoise(c.Noise));
+    form.Show(form.Engine.SetPreFilter(filter));
+    if (c.Exact) form.ExactSamplesItem->trigger();
     const QString note = QString::fromUtf8(c.Note);
     const QStringList error = form.LabelErrorFigures->text().split(QLatin1Char('\n'));
     EXPECT_EQ(error.size() > 1 ? error[1] : QString(), note) << c.Note;
