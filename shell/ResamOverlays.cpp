@@ -9,6 +9,7 @@
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
 #include "shell/ResamUnit.h"
+#include "studies/ErrorFiguresLabel.h"
 #include "studies/TermsView.h"
 
 namespace {
@@ -20,9 +21,13 @@ struct TLegendRow {
   int Colour;
   const char* Text;
   bool Marker = false;
+  bool Dashed = false;
   // The twin's line, which the diagram has had since before the legends.
   bool Kept = false;
 };
+
+// Between the error figures and the highest point of the error curve.
+constexpr int FiguresGap = 2;
 
 bool Drawn(const TKeeper* k) { return k && k->IsShown(); }
 int ColourOfSeries(const TKeeper* k) { return k ? k->GetColor() : 0; }
@@ -46,7 +51,7 @@ void TResamForm::ShowOverlays() {
 void TResamForm::ShowLegends() {
   const bool given = Engine.SignalGiven();
   const auto row = [given](TDiagramFrame* frame, const TKeeper* k, const char* text) {
-    return TLegendRow{frame, given && Drawn(k), ColourOfSeries(k), text};
+    return TLegendRow{frame, given && Drawn(k), ColourOfSeries(k), text, false, k && k->IsDashed()};
   };
   TLegendRow samples = row(DFs, Series(DFs, 2), "Отсчёты");
   samples.Marker = true;
@@ -74,7 +79,7 @@ void TResamForm::ShowLegends() {
     TLegend legend;
     for (const TLegendRow& r : rows)
       if (r.Frame == frame && r.Shown && (on || r.Kept))
-        legend.push_back({r.Colour, QString::fromUtf8(r.Text), r.Marker});
+        legend.push_back({r.Colour, QString::fromUtf8(r.Text), r.Marker, r.Dashed});
     frame->Diagram->SetLegend(legend);
   }
 }
@@ -90,4 +95,17 @@ void TResamForm::ShowIntervalMarks() {
   }
   DFs->Diagram->SetIntervalMark(mark);
   DFE->Diagram->SetIntervalMark(mark);
+}
+
+// The error figures are written over the top of the error diagram, where its automatic range
+// puts the largest error: the range just set is raised by the figures' height, so that they
+// hide no part of the curve they describe. Legends off, the range stays as it was.
+void TResamForm::KeepErrorClearOfFigures() {
+  if (!LegendItem->isChecked() || LabelErrorFigures->isHidden()) return;
+  TDiagram& d = *DFE->Diagram;
+  const int net = d.Get_ye_net() - d.Get_yb_net();
+  const int room = LabelErrorFigures->height() + FiguresGap;
+  if (net <= 2 * room || !(d.GetYmax() > d.GetYmin())) return;
+  d.SetYmax(d.GetYmin() + (d.GetYmax() - d.GetYmin()) * net / (net - room));
+  DFE->StoreRange();
 }

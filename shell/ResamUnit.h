@@ -208,6 +208,7 @@ class TResamForm : public QMainWindow {
   int ShownCount = 0;      // the count as last shown, to tell that a method lowered it
   void ShowLegends();
   void ShowIntervalMarks();
+  void KeepErrorClearOfFigures();
   // ---- The filter before the sampler (shell/ResamFilter.cpp) ----
   void FilterClick();
   void ApplyFilter(const TPreFilter& settings);

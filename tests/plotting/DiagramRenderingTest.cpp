@@ -1,5 +1,6 @@
 // How the picture looks: the program's decimal comma, sharpness at a device pixel ratio of 2,
-// antialiased curves under an exactly restoring feeler, and an abscissa name clear of numbers.
+// antialiased curves under an exactly restoring feeler, an abscissa name clear of numbers, and
+// legend strokes drawn as their series are.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -127,5 +128,32 @@ TEST(DiagramRendering, AbscissaNameKeepsAGapFromTheLastNumber) {
     ASSERT_FALSE(numbers.isEmpty());
     EXPECT_FALSE(name.intersects(numbers.adjusted(-2, -2, 2, 2))) << c.Xmax << " " << c.Name;
     EXPECT_TRUE(d->rect().contains(name)) << c.Xmax << " " << c.Name;
+  }
+}
+
+// A legend line looks like its series: a solid stroke without a break, a dashed one with gaps.
+TEST(DiagramRendering, LegendStrokeIsDashedForADashedSeries) {
+  for (bool dashed : {false, true}) {
+    auto d = MakeDiagram(500, 360);
+    d->SetLegend({{Red, QStringLiteral("Кривая"), false, dashed}});
+    const QRect box = d->GetLegendRect();
+    ASSERT_FALSE(box.isEmpty());
+    const QImage& im = d->Picture();
+    int columns = 0;
+    for (int x = box.left(); x <= box.right(); ++x) {
+      bool reddish = false;
+      for (int y = box.top(); y <= box.bottom(); ++y) {
+        const QColor c = im.pixelColor(x, y);
+        reddish = reddish || (c.red() > 160 && c.green() < 128 && c.blue() < 128);
+      }
+      columns += reddish;
+    }
+    // The stroke is 24 pixels long; its dashes 6 on, 4 off.
+    if (dashed) {
+      EXPECT_GE(columns, 12);
+      EXPECT_LE(columns, 20);
+    } else {
+      EXPECT_GE(columns, 24);
+    }
   }
 }

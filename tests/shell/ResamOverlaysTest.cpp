@@ -25,8 +25,8 @@ using TLegend = std::vector<TDiagram::TLegendLine>;
 // The series' colours as the toolkit writes them.
 constexpr int Red = 0x0000FF, Blue = 0xFF0000, Black = 0, Green = 0x008000;
 
-TDiagram::TLegendLine Line(int colour, const char* text, bool marker = false) {
-  return {colour, QString::fromUtf8(text), marker};
+TDiagram::TLegendLine Line(int colour, const char* text, bool marker = false, bool dashed = false) {
+  return {colour, QString::fromUtf8(text), marker, dashed};
 }
 
 std::string Texts(const TLegend& legend) {
@@ -83,7 +83,7 @@ TEST(ResamOverlays, EachDiagramNamesItsShownSeriesInTheirColours) {
          butterworth.Kind = TFilterKind::Butterworth;
          f.Show(f.Engine.SetPreFilter(butterworth));
        },
-       {signal[0], Line(Green, "Отфильтрованный сигнал"), signal[1], signal[2]},
+       {signal[0], Line(Green, "Отфильтрованный сигнал", false, true), signal[1], signal[2]},
        {spectra[0], spectra[1], spectra[2], Line(Green, "АЧХ фильтра")},
        {Line(Green, "Ошибка")}},
       {"samples switched off",
@@ -210,6 +210,14 @@ TEST(ResamOverlays, StudyStateIsNotedOnTheErrorAndComparisonTabs) {
     EXPECT_EQ(error.size() > 1 ? error[1] : QString(), note) << c.Note;
     EXPECT_EQ(form.TabSheetComparison->StudyNote->text(), note);
     EXPECT_EQ(form.TabSheetComparison->StudyNote->isHidden(), note.isEmpty()) << c.Note;
+    // The figures hide none of the error curve: the top of its automatic range lies below them.
+    if (c.Table) continue;
+    TDiagram& d = *form.DFE->Diagram;
+    const double raised = d.GetYmax();
+    d.AutoRangeY();
+    const double highest = d.GetYmax();
+    d.SetYmax(raised);
+    EXPECT_GT(d.MathToPhisY(highest), form.LabelErrorFigures->geometry().bottom()) << c.Note;
   }
 }
 
