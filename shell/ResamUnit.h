@@ -214,7 +214,7 @@ class TResamForm : public QMainWindow {
   void ApplyFilter(const TPreFilter& settings);
   QAction* FilterItem;  // "Фильтр перед дискретизацией..."; disabled for a table signal
   TPreFilterForm* FilterForm = nullptr;  // made on first use
-  QLabel* LabelFilter;                   // the parameter panel: the filter and its cut-off
+  QLabel* LabelFilter = nullptr;         // the parameter panel: the filter and its cut-off
   TKeeper* FilteredKeeper = nullptr;     // on DFs: the filtered signal
   TKeeper* ResponseKeeper = nullptr;     // on DFAS: |H| scaled to the analog spectrum's peak
   // ---- Listening (shell/ResamListening.cpp) ----
@@ -389,6 +389,7 @@ class TResamForm : public QMainWindow {
   void BuildFilterItem();
   void BuildFilterLabel();
   void ShowFilter();
+  void PlaceFilterLabel();
   void ShowFilterSeries(TDiagramFrame* frame, TKeeper*& keeper, const TKeeper& data, int colour, bool dashed, bool on);
   void BuildListeningItem();
   void BuildNoiseLabel();
