@@ -90,7 +90,8 @@ void TResamForm::ShowFilter() {
 // the note beside the N slider, rather than run out of the window.
 void TResamForm::PlaceFilterLabel() {
   const int fits = GroupBox1->width() - LabelFilter->width() - FilterLabelMargin;
-  LabelFilter->move(std::max(FilterLabelMinLeft, std::min(FilterLabelLeft, fits)), FilterLabelTop);
+  const int designed = qRound(FilterLabelLeft * PanelScale), least = qRound(FilterLabelMinLeft * PanelScale);
+  LabelFilter->move(std::max(least, std::min(designed, fits)), qRound(FilterLabelTop * PanelScale));
 }
 
 // Until a filter is first on, the diagrams keep their series and pictures.

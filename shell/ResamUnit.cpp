@@ -71,7 +71,6 @@ void TResamForm::paintEvent(QPaintEvent* event) {
 void TResamForm::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   if (!FirstPaint) ApplyLayout();
-  if (LabelFilter) PlaceFilterLabel();
 }
 
 void TResamForm::FormPaint() {
