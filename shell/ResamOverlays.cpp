@@ -94,7 +94,8 @@ void TResamForm::ShowIntervalMarks() {
     mark.ToName = QStringLiteral("T2");
   }
   DFs->Diagram->SetIntervalMark(mark);
-  DFE->Diagram->SetIntervalMark(mark);
+  // A table signal has no error to cover: its empty error diagram is left unmarked.
+  DFE->Diagram->SetIntervalMark(Engine.HasError() ? mark : TDiagram::TIntervalMark());
 }
 
 // The error figures are written over the top of the error diagram, where its automatic range

@@ -102,6 +102,8 @@ TEST(ResamOverlays, EachDiagramNamesItsShownSeriesInTheirColours) {
     EXPECT_EQ(form.DFAS->Diagram->GetLegend(), c.Spectra) << c.State << ": " << Texts(form.DFAS->Diagram->GetLegend());
     EXPECT_EQ(form.DFE->Diagram->GetLegend(), c.Error) << c.State << ": " << Texts(form.DFE->Diagram->GetLegend());
     EXPECT_EQ(form.DFs->Diagram->GetLegendRect().isEmpty(), c.Signal.empty()) << c.State;
+    // The interval is marked where there is an error to cover.
+    EXPECT_EQ(form.DFE->Diagram->GetIntervalMark().On, !c.Error.empty()) << c.State;
     // Off, no legend is left but the twin's own.
     form.LegendItem->trigger();
     EXPECT_TRUE(form.DFAS->Diagram->GetLegend().empty() && form.DFE->Diagram->GetLegend().empty()) << c.State;
