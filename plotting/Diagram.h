@@ -123,6 +123,8 @@ class TDiagram : public QWidget {
     QString Text;
     // A stem with the sample marker instead of a stroke (a discrete series).
     bool Marker = false;
+    // A thin dashed stroke, as a dashed series is drawn.
+    bool Dashed = false;
     bool operator==(const TLegendLine&) const = default;
   };
   void SetLegend(const std::vector<TLegendLine>& lines);
@@ -130,7 +132,8 @@ class TDiagram : public QWidget {
   // Where the last repaint drew the legend; empty when it drew none.
   QRect GetLegendRect() const { return LegendRect; }
   // An interval of the abscissa marked over the series: the net outside [From, To] lightly
-  // shaded and a thin line at either end, named at the top of the net. Off by default.
+  // shaded and a thin line at either end, named at the foot of the net (the top holds the legend
+  // and the figures written over a diagram). Off by default.
   struct TIntervalMark {
     bool On = false;
     double From = 0, To = 0;
@@ -349,6 +352,10 @@ class TDiagram : public QWidget {
   void PaintIntervalMark(QPainter& p);
   void PaintBars(QPainter& p);
   void PaintBar(QPainter& p, const TBarMark& bar, int zero);
+  int BarTop(const TBarMark& bar) const;
+  void PaintBarTexts(QPainter& p, const TBarMark& bar);
+  void PaintBarText(QPainter& p, int left, int top, const QString& text);
+  void PaintNetLabel(QPainter& p, int left, int top, const QString& text);
   void PaintLegend(QPainter& p);
   void PaintLegendSymbol(QPainter& p, const TLegendLine& line, int left, int y);
   // A series' colour as the current painting shows it: black in print mode unless the
@@ -438,6 +445,8 @@ class TDiagram : public QWidget {
   QRect LegendRect;
   TIntervalMark IntervalMark;
   std::vector<TBarMark> Bars;
+  // Where the bars' texts of the repaint under way went; kept to be reused, not reallocated.
+  std::vector<QRect> BarTextRects;
   qreal ExportRatio = 0;
   // The axes (background, net, grid, numbers, titles) of the last repaint, kept so that a
   // change of the series alone copies them instead of drawing them again.

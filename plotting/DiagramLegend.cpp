@@ -11,6 +11,8 @@ constexpr int LegendInset = 6;  // from the net's border
 constexpr int LegendPad = 4;    // inside the legend's frame
 constexpr int StrokeLength = 24, StrokeGap = 5, StrokeWidth = 2;
 constexpr int MarkerRadius = 3;
+// The dashes of a dashed series (one pixel wide), so that its stroke here reads as its curve.
+constexpr qreal DashLength = 6, DashGap = 4;
 }  // namespace
 
 void TDiagram::SetLegend(const std::vector<TLegendLine>& lines) {
@@ -46,6 +48,13 @@ void TDiagram::PaintLegend(QPainter& p) {
 // A stroke for a curve; for samples a stem with its marker, as the series draws them.
 void TDiagram::PaintLegendSymbol(QPainter& p, const TLegendLine& line, int left, int y) {
   const QColor colour = SeriesColourOf(line.Colour);
+  if (line.Dashed && !line.Marker) {
+    QPen pen(colour, 1, Qt::SolidLine, Qt::FlatCap);
+    pen.setDashPattern({DashLength, DashGap});
+    p.setPen(pen);
+    p.drawLine(left, y, left + StrokeLength, y);
+    return;
+  }
   if (!line.Marker) {
     p.setPen(QPen(colour, StrokeWidth, Qt::SolidLine, Qt::FlatCap));
     p.drawLine(left, y, left + StrokeLength, y);

@@ -11,7 +11,7 @@
 namespace {
 // Light enough that curves stay readable beneath it, dark enough to see on white and grey.
 constexpr int ShadeAlpha = 40;
-constexpr int NameInset = 2;                  // the end's name from its line and from the net's top
+constexpr int NameInset = 2;                  // the end's name from its line and from the net's foot
 constexpr int BreakGap = 4, BreakDepth = 12;  // the break mark of a bar above the view
 const QString BestStar = QStringLiteral("★");
 }  // namespace
@@ -22,6 +22,7 @@ void TDiagram::SetBars(const std::vector<TBarMark>& bars) {
   ShowDiagram();
 }
 
+// The bars first, then their texts, so that no bar covers a text moved over it.
 void TDiagram::PaintBars(QPainter& p) {
   if (Bars.empty()) return;
   p.save();
@@ -29,32 +30,68 @@ void TDiagram::PaintBars(QPainter& p) {
   p.setRenderHint(QPainter::Antialiasing, false);
   const int zero = std::clamp(MathToPhisY(std::max(0.0, Ymin)), yb_net + 1, ye_net - 1);
   for (const TBarMark& bar : Bars) PaintBar(p, bar, zero);
+  BarTextRects.clear();
+  for (const TBarMark& bar : Bars) PaintBarTexts(p, bar);
   p.restore();
+}
+
+int TDiagram::BarTop(const TBarMark& bar) const {
+  return bar.Value > Ymax ? yb_net + 1 : std::max(yb_net + 1, MathToPhisY(bar.Value));
 }
 
 void TDiagram::PaintBar(QPainter& p, const TBarMark& bar, int zero) {
   if (!(bar.Value > 0)) return;
   const int left = MathToPhisX(bar.X - bar.Half), right = MathToPhisX(bar.X + bar.Half);
-  const bool above = bar.Value > Ymax;
-  const int top = above ? yb_net + 1 : std::max(yb_net + 1, MathToPhisY(bar.Value));
-  const QColor colour = SeriesColourOf(bar.Colour);
-  p.fillRect(QRect(QPoint(left, top), QPoint(right, zero)), colour);
-  const QFontMetrics fm = Image.isNull() ? QFontMetrics(FontNet) : QFontMetrics(FontNet, &Image);
-  const int centre = (left + right) / 2;
-  int textTop = top - fm.height();
-  if (above) {
+  const int top = BarTop(bar);
+  p.fillRect(QRect(QPoint(left, top), QPoint(right, zero)), SeriesColourOf(bar.Colour));
+  if (bar.Value > Ymax) {
     // Two slanted cuts across the bar, the background showing between them.
     const int y = top + BreakDepth;
     p.setPen(QPen(ColourOf(PrintMode ? ColourWhite : ColorBackNet), BreakGap));
     p.drawLine(left - 1, y + BreakGap, right + 1, y - BreakGap);
-    const QString value = bar.ValueText;
-    PaintText(p, FontNet, std::max(xb_net + 1, centre - fm.horizontalAdvance(value) / 2), y + BreakGap + 2, value,
-              true);
-    textTop = y + BreakGap + 2 + fm.height();
+  }
+}
+
+// Over the bar, or under the break of one above the view with its value.
+void TDiagram::PaintBarTexts(QPainter& p, const TBarMark& bar) {
+  if (!(bar.Value > 0)) return;
+  const int left = MathToPhisX(bar.X - bar.Half), right = MathToPhisX(bar.X + bar.Half);
+  const int top = BarTop(bar);
+  const QFontMetrics fm = Image.isNull() ? QFontMetrics(FontNet) : QFontMetrics(FontNet, &Image);
+  const int centre = (left + right) / 2;
+  const bool above = bar.Value > Ymax;
+  int textTop = top - fm.height();
+  if (above) {
+    const int y = top + BreakDepth + BreakGap + 2;
+    PaintBarText(p, std::max(xb_net + 1, centre - fm.horizontalAdvance(bar.ValueText) / 2), y, bar.ValueText);
+    textTop = y + fm.height();
   }
   const QString label = bar.Best ? bar.Label + BestStar : bar.Label;
   if (!above && textTop < yb_net + 1) textTop = top + 1;
-  PaintText(p, FontNet, centre - fm.horizontalAdvance(label) / 2, textTop, label, above);
+  PaintBarText(p, centre - fm.horizontalAdvance(label) / 2, textTop, label);
+}
+
+// Bars narrower than their names (a small chart, a large scale) would write the names over
+// each other: a name meeting one already written moves up a line at a time while the net has
+// room above it.
+void TDiagram::PaintBarText(QPainter& p, int left, int top, const QString& text) {
+  const QFontMetrics fm = Image.isNull() ? QFontMetrics(FontNet) : QFontMetrics(FontNet, &Image);
+  QRect r(left, top, fm.horizontalAdvance(text), fm.height());
+  const auto meets = [this](const QRect& a) {
+    return std::any_of(BarTextRects.begin(), BarTextRects.end(),
+                       [&a](const QRect& b) { return a.adjusted(-1, 0, 1, 0).intersects(b); });
+  };
+  while (meets(r) && r.top() - fm.height() >= yb_net + 1) r.translate(0, -fm.height());
+  BarTextRects.push_back(r);
+  PaintNetLabel(p, r.left(), r.top(), text);
+}
+
+// A bar's texts on the net's own background: the grid line through each bar's middle would
+// otherwise cross out its name.
+void TDiagram::PaintNetLabel(QPainter& p, int left, int top, const QString& text) {
+  const QFontMetrics fm = Image.isNull() ? QFontMetrics(FontNet) : QFontMetrics(FontNet, &Image);
+  p.fillRect(left, top, fm.horizontalAdvance(text), fm.height(), ColourOf(PrintMode ? ColourWhite : ColorBackNet));
+  PaintText(p, FontNet, left, top, text, false);
 }
 
 void TDiagram::SetIntervalMark(const TIntervalMark& mark) {
@@ -99,7 +136,7 @@ void TDiagram::PaintIntervalMark(QPainter& p) {
     p.drawLine(QPointF(end.X + LineOffset(), top), QPointF(end.X + LineOffset(), bottom));
     const int width = fm.horizontalAdvance(end.Name);
     const int x = end.NameLeft ? int(end.X) - NameInset - width : int(end.X) + NameInset + 1;
-    if (x >= left && x + width <= right) PaintText(p, FontNet, x, top + NameInset, end.Name, false);
+    if (x >= left && x + width <= right) PaintText(p, FontNet, x, bottom - NameInset - fm.height(), end.Name, false);
   }
   p.restore();
 }

@@ -53,6 +53,7 @@ void TResamForm::ComparisonMethodChosen(int method) {
 void TResamForm::ShowComparison(TResamEngine::TChanges changes) {
   if (!(changes & FigureChanges)) return;
   LabelErrorFigures->ShowFigures(Engine.ErrorFigures(), StudyNote());
+  if (changes & E::ChangeError) KeepErrorClearOfFigures();
   if (ComparisonItem->isChecked()) FillComparison();
 }
 

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <algorithm>
 
 #include "numerics/Keeper.h"
 #include "platform/CoreServices.h"
@@ -20,6 +21,7 @@ constexpr int FilteredColour = 0x008000;
 constexpr int ResponseColour = 0x008000;
 // Under the two lines of the noise and quantisation, inside the panel as designed.
 constexpr int FilterLabelLeft = 665, FilterLabelTop = 119;
+constexpr int FilterLabelMinLeft = 310, FilterLabelMargin = 8;
 constexpr int CutoffDecimals = 2;
 
 QString TableOnly() { return QStringLiteral("Для табличного сигнала фильтр не применяется"); }
@@ -78,9 +80,18 @@ void TResamForm::ShowFilter() {
                                 cutoff + QStringLiteral(" Гц")
                           : QString());
   LabelFilter->adjustSize();
+  PlaceFilterLabel();
   LabelFilter->setVisible(on);
   ShowFilterSeries(DFs, FilteredKeeper, Engine.FilteredSeries(), FilteredColour, true, on);
   ShowFilterSeries(DFAS, ResponseKeeper, Engine.FilterResponseSeries(), ResponseColour, false, on);
+}
+
+// Where the panel is narrower than designed (a large scale), the line moves left, as far as
+// the note beside the N slider, rather than run out of the window.
+void TResamForm::PlaceFilterLabel() {
+  const int fits = GroupBox1->width() - LabelFilter->width() - FilterLabelMargin;
+  const int designed = qRound(FilterLabelLeft * PanelScale), least = qRound(FilterLabelMinLeft * PanelScale);
+  LabelFilter->move(std::max(least, std::min(designed, fits)), qRound(FilterLabelTop * PanelScale));
 }
 
 // Until a filter is first on, the diagrams keep their series and pictures.

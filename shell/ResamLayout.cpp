@@ -93,6 +93,7 @@ void TResamForm::LayoutSignalTab() {
   ScaleParameterPanel(factor);
   const int panelHeight = qRound(DesignPanelHeight * factor);
   GroupBox1->setGeometry(0, height - panelHeight - PanelBottomMargin, std::max(1, width - Gap), panelHeight);
+  if (LabelFilter) PlaceFilterLabel();
   DFs->setGeometry(0, 0, Pane(width - Gap), Pane(GroupBox1->y() - Gap - TwinListHeight()));
   if (LabelTwin) LabelTwin->move(DFs->x() + Gap, DFs->y() + DFs->height());
   PlaceNoSignalLabel();

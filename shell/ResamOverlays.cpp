@@ -9,6 +9,7 @@
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
 #include "shell/ResamUnit.h"
+#include "studies/ErrorFiguresLabel.h"
 #include "studies/TermsView.h"
 
 namespace {
@@ -20,9 +21,13 @@ struct TLegendRow {
   int Colour;
   const char* Text;
   bool Marker = false;
+  bool Dashed = false;
   // The twin's line, which the diagram has had since before the legends.
   bool Kept = false;
 };
+
+// Between the error figures and the highest point of the error curve.
+constexpr int FiguresGap = 2;
 
 bool Drawn(const TKeeper* k) { return k && k->IsShown(); }
 int ColourOfSeries(const TKeeper* k) { return k ? k->GetColor() : 0; }
@@ -46,7 +51,7 @@ void TResamForm::ShowOverlays() {
 void TResamForm::ShowLegends() {
   const bool given = Engine.SignalGiven();
   const auto row = [given](TDiagramFrame* frame, const TKeeper* k, const char* text) {
-    return TLegendRow{frame, given && Drawn(k), ColourOfSeries(k), text};
+    return TLegendRow{frame, given && Drawn(k), ColourOfSeries(k), text, false, k && k->IsDashed()};
   };
   TLegendRow samples = row(DFs, Series(DFs, 2), "Отсчёты");
   samples.Marker = true;
@@ -56,6 +61,8 @@ void TResamForm::ShowLegends() {
   const TLegendRow terms{DFs, given && Terms->Item->isChecked(), Terms->Colour(), "Слагаемые"};
   const TLegendRow error{DFE, given && Engine.HasError() && Drawn(Series(DFE, 0)), ColourOfSeries(Series(DFE, 0)),
                          "Ошибка"};
+  // The filtered signal is named with the filter window's own word ("Ошибка относительно
+  // отфильтрованного сигнала"), so the legend and the check item speak of one thing.
   const TLegendRow rows[] = {row(DFs, Series(DFs, 0), "Сигнал"),
                              row(DFs, FilteredKeeper, "Отфильтрованный сигнал"),
                              samples,
@@ -72,7 +79,7 @@ void TResamForm::ShowLegends() {
     TLegend legend;
     for (const TLegendRow& r : rows)
       if (r.Frame == frame && r.Shown && (on || r.Kept))
-        legend.push_back({r.Colour, QString::fromUtf8(r.Text), r.Marker});
+        legend.push_back({r.Colour, QString::fromUtf8(r.Text), r.Marker, r.Dashed});
     frame->Diagram->SetLegend(legend);
   }
 }
@@ -87,5 +94,19 @@ void TResamForm::ShowIntervalMarks() {
     mark.ToName = QStringLiteral("T2");
   }
   DFs->Diagram->SetIntervalMark(mark);
-  DFE->Diagram->SetIntervalMark(mark);
+  // A table signal has no error to cover: its empty error diagram is left unmarked.
+  DFE->Diagram->SetIntervalMark(Engine.HasError() ? mark : TDiagram::TIntervalMark());
+}
+
+// The error figures are written over the top of the error diagram, where its automatic range
+// puts the largest error: the range just set is raised by the figures' height, so that they
+// hide no part of the curve they describe. Legends off, the range stays as it was.
+void TResamForm::KeepErrorClearOfFigures() {
+  if (!LegendItem->isChecked() || LabelErrorFigures->isHidden()) return;
+  TDiagram& d = *DFE->Diagram;
+  const int net = d.Get_ye_net() - d.Get_yb_net();
+  const int room = LabelErrorFigures->height() + FiguresGap;
+  if (net <= 2 * room || !(d.GetYmax() > d.GetYmin())) return;
+  d.SetYmax(d.GetYmin() + (d.GetYmax() - d.GetYmin()) * net / (net - room));
+  DFE->StoreRange();
 }

@@ -129,11 +129,17 @@ QStringList TResamForm::NoiseParts() const {
 }
 
 // The panel's lines as one: what is done to the samples, so that the error and comparison
-// tabs do not pass a ranking of noisy samples off as a ranking of methods.
+// tabs do not pass a ranking of noisy samples off as a ranking of methods. The error measured
+// against the filtered signal changes every figure, so it is said beside the filter; exact
+// samples only mean something where there is an analog signal to take them from.
 QString TResamForm::StudyNote() const {
   QStringList parts = NoiseParts();
   if (Engine.HasFilter()) parts << LabelFilter->text();
-  if (Engine.ExactSamplesOn()) parts << ExactSamplesItem->text();
+  if (Engine.HasFilter() && Engine.PreFilter().ErrorToFiltered)
+    parts << QStringLiteral("Ошибка относительно отфильтрованного сигнала");
+  if (Engine.ExactSamplesOn() && Engine.IsAnalog()) parts << ExactSamplesItem->text();
+  // One sentence: each part after the first goes on in lower case.
+  for (int i = 1; i < parts.size(); ++i) parts[i][0] = parts[i][0].toLower();
   return parts.join(QStringLiteral("; "));
 }
 

@@ -208,12 +208,13 @@ class TResamForm : public QMainWindow {
   int ShownCount = 0;      // the count as last shown, to tell that a method lowered it
   void ShowLegends();
   void ShowIntervalMarks();
+  void KeepErrorClearOfFigures();
   // ---- The filter before the sampler (shell/ResamFilter.cpp) ----
   void FilterClick();
   void ApplyFilter(const TPreFilter& settings);
   QAction* FilterItem;  // "Фильтр перед дискретизацией..."; disabled for a table signal
   TPreFilterForm* FilterForm = nullptr;  // made on first use
-  QLabel* LabelFilter;                   // the parameter panel: the filter and its cut-off
+  QLabel* LabelFilter = nullptr;         // the parameter panel: the filter and its cut-off
   TKeeper* FilteredKeeper = nullptr;     // on DFs: the filtered signal
   TKeeper* ResponseKeeper = nullptr;     // on DFAS: |H| scaled to the analog spectrum's peak
   // ---- Listening (shell/ResamListening.cpp) ----
@@ -388,6 +389,7 @@ class TResamForm : public QMainWindow {
   void BuildFilterItem();
   void BuildFilterLabel();
   void ShowFilter();
+  void PlaceFilterLabel();
   void ShowFilterSeries(TDiagramFrame* frame, TKeeper*& keeper, const TKeeper& data, int colour, bool dashed, bool on);
   void BuildListeningItem();
   void BuildNoiseLabel();

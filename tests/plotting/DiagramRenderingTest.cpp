@@ -1,5 +1,6 @@
 // How the picture looks: the program's decimal comma, sharpness at a device pixel ratio of 2,
-// antialiased curves under an exactly restoring feeler, and an abscissa name clear of numbers.
+// antialiased curves under an exactly restoring feeler, an abscissa name clear of numbers, and
+// legend strokes drawn as their series are.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -127,5 +128,31 @@ TEST(DiagramRendering, AbscissaNameKeepsAGapFromTheLastNumber) {
     ASSERT_FALSE(numbers.isEmpty());
     EXPECT_FALSE(name.intersects(numbers.adjusted(-2, -2, 2, 2))) << c.Xmax << " " << c.Name;
     EXPECT_TRUE(d->rect().contains(name)) << c.Xmax << " " << c.Name;
+  }
+}
+
+// A legend line looks like its series: a solid stroke without a break, a dashed one with gaps.
+TEST(DiagramRendering, LegendStrokeIsDashedForADashedSeries) {
+  // The stroke is 24 pixels long; dashes of 6 leave gaps of 4.
+  const struct {
+    bool Dashed;
+    int Least, Most;
+  } cases[] = {{false, 24, 26}, {true, 12, 20}};
+  for (const auto& c : cases) {
+    auto d = MakeDiagram(500, 360);
+    d->SetLegend({{Red, QStringLiteral("Кривая"), false, c.Dashed}});
+    const QRect box = d->GetLegendRect();
+    const QImage& im = d->Picture();
+    int columns = 0;
+    for (int x = box.left(); x <= box.right(); ++x)
+      for (int y = box.top(); y <= box.bottom(); ++y) {
+        const QColor p = im.pixelColor(x, y);
+        if (p.red() > 160 && p.green() < 128 && p.blue() < 128) {
+          ++columns;
+          break;
+        }
+      }
+    EXPECT_GE(columns, c.Least) << c.Dashed;
+    EXPECT_LE(columns, c.Most) << c.Dashed;
   }
 }

@@ -25,8 +25,8 @@ using TLegend = std::vector<TDiagram::TLegendLine>;
 // The series' colours as the toolkit writes them.
 constexpr int Red = 0x0000FF, Blue = 0xFF0000, Black = 0, Green = 0x008000;
 
-TDiagram::TLegendLine Line(int colour, const char* text, bool marker = false) {
-  return {colour, QString::fromUtf8(text), marker};
+TDiagram::TLegendLine Line(int colour, const char* text, bool marker = false, bool dashed = false) {
+  return {colour, QString::fromUtf8(text), marker, dashed};
 }
 
 std::string Texts(const TLegend& legend) {
@@ -83,7 +83,7 @@ TEST(ResamOverlays, EachDiagramNamesItsShownSeriesInTheirColours) {
          butterworth.Kind = TFilterKind::Butterworth;
          f.Show(f.Engine.SetPreFilter(butterworth));
        },
-       {signal[0], Line(Green, "Отфильтрованный сигнал"), signal[1], signal[2]},
+       {signal[0], Line(Green, "Отфильтрованный сигнал", false, true), signal[1], signal[2]},
        {spectra[0], spectra[1], spectra[2], Line(Green, "АЧХ фильтра")},
        {Line(Green, "Ошибка")}},
       {"samples switched off",
@@ -102,6 +102,8 @@ TEST(ResamOverlays, EachDiagramNamesItsShownSeriesInTheirColours) {
     EXPECT_EQ(form.DFAS->Diagram->GetLegend(), c.Spectra) << c.State << ": " << Texts(form.DFAS->Diagram->GetLegend());
     EXPECT_EQ(form.DFE->Diagram->GetLegend(), c.Error) << c.State << ": " << Texts(form.DFE->Diagram->GetLegend());
     EXPECT_EQ(form.DFs->Diagram->GetLegendRect().isEmpty(), c.Signal.empty()) << c.State;
+    // The interval is marked where there is an error to cover.
+    EXPECT_EQ(form.DFE->Diagram->GetIntervalMark().On, !c.Error.empty()) << c.State;
     // Off, no legend is left but the twin's own.
     form.LegendItem->trigger();
     EXPECT_TRUE(form.DFAS->Diagram->GetLegend().empty() && form.DFE->Diagram->GetLegend().empty()) << c.State;
@@ -159,25 +161,65 @@ TEST(ResamOverlays, FiguresKeepTheScreenColoursAndTheLegend) {
   EXPECT_EQ(redPixels(d.PrintPicture()), 0);
 }
 
-// Noise, quantisation or a filter in force: the error and comparison tabs say so, as the panel does.
+// Noise, quantisation, a filter or exact samples in force: the error and comparison tabs say
+// so in one line, as the panel does; a table signal has no exact samples to speak of.
 TEST(ResamOverlays, StudyStateIsNotedOnTheErrorAndComparisonTabs) {
-  TResamForm form;
-  GiveLibrarySignal(form, SlowWave, 1, 0);
-  form.ComparisonItem->trigger();
+  const double values[] = {1, 2, 3, 2, 1};
   const struct {
+    bool Table;
     TSampleNoise Noise;
+    TFilterKind Filter;
+    bool ErrorToFiltered, Exact;
     const char* Note;
-  } cases[] = {{{true, 30, false, 8, 1}, "Шум: ОСШ 30 дБ"},
-               {{true, 30, true, 6, 1}, "Шум: ОСШ 30 дБ; квантование: 6 бит"},
-               {{false, 30, true, 6, 1}, "Квантование: 6 бит"},
-               {{}, ""}};
+  } cases[] = {
+      {false, {true, 30, false, 8, 1}, TFilterKind::None, false, false, "Шум: ОСШ 30 дБ"},
+      {false, {true, 30, true, 6, 1}, TFilterKind::None, false, false, "Шум: ОСШ 30 дБ; квантование: 6 бит"},
+      {false,
+       {false, 30, true, 6, 1},
+       TFilterKind::None,
+       false,
+       true,
+       "Квантование: 6 бит; отсчёты из точного сигнала"},
+      {false, {}, TFilterKind::RC, false, false, "Фильтр: RC-цепь, fср = 0,50 Гц"},
+      {false,
+       {true, 20, false, 8, 1},
+       TFilterKind::Ideal,
+       true,
+       true,
+       "Шум: ОСШ 20 дБ; фильтр: идеальный ФНЧ, fср = 0,50 Гц; ошибка относительно отфильтрованного сигнала; отсчёты "
+       "из точного сигнала"},
+      {false, {}, TFilterKind::None, true, true, "Отсчёты из точного сигнала"},
+      {false, {}, TFilterKind::None, false, false, ""},
+      {true, {}, TFilterKind::None, false, true, ""},
+  };
   for (const auto& c : cases) {
+    TResamForm form;
+    if (c.Table)
+      GiveTableSignal(form, values, 5);
+    else
+      GiveLibrarySignal(form, SlowWave, 1, 0);
+    form.ComparisonItem->trigger();
+    TPreFilter filter;
+    filter.Kind = c.Filter;
+    filter.FollowsFd = false;
+    filter.CutoffHz = 0.5;
+    filter.ErrorToFiltered = c.ErrorToFiltered;
     form.Show(form.Engine.SetSampleNoise(c.Noise));
+    form.Show(form.Engine.SetPreFilter(filter));
+    if (c.Exact) form.ExactSamplesItem->trigger();
     const QString note = QString::fromUtf8(c.Note);
     const QStringList error = form.LabelErrorFigures->text().split(QLatin1Char('\n'));
     EXPECT_EQ(error.size() > 1 ? error[1] : QString(), note) << c.Note;
     EXPECT_EQ(form.TabSheetComparison->StudyNote->text(), note);
     EXPECT_EQ(form.TabSheetComparison->StudyNote->isHidden(), note.isEmpty()) << c.Note;
+    // The figures hide none of the error curve: the top of its automatic range lies below them.
+    if (c.Table) continue;
+    TDiagram& d = *form.DFE->Diagram;
+    const double raised = d.GetYmax();
+    d.AutoRangeY();
+    const double highest = d.GetYmax();
+    d.SetYmax(raised);
+    EXPECT_GT(d.MathToPhisY(highest), form.LabelErrorFigures->geometry().bottom()) << c.Note;
   }
 }
 

@@ -47,6 +47,11 @@ TEST(ResamFormLayout, PanesFollowTheWindow) {
   QApplication::processEvents();
   ASSERT_FALSE(form.FirstPaint);
   GiveLibrarySignal(form, SlowWave, 1, 0);
+  // The filter's line on the panel, the longest of its notes, stays inside it too.
+  TPreFilter butterworth;
+  butterworth.Kind = TFilterKind::Butterworth;
+  form.Show(form.Engine.SetPreFilter(butterworth));
+  ASSERT_TRUE(form.LabelFilter->isVisibleTo(form.GroupBox1));
   for (QSize size : {QSize(1200, 800), QSize(1500, 950), QSize(640, 480)}) {
     form.resize(size);
     QApplication::processEvents();
