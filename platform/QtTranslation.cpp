@@ -20,13 +20,12 @@ class TQtTranslator : public QTranslator {
 };
 }  // namespace
 
-bool InstallQtTranslation() {
-  auto* translator = new TQtTranslator(QCoreApplication::instance());
-  // The interface is Russian on every machine, so the language is fixed, not the user's.
+QTranslator* LoadQtTranslation(QObject* owner) {
+  auto* translator = new TQtTranslator(owner);
+  // Russian is Qt's language here whatever the user's locale; English needs no catalogue.
   if (!translator->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     delete translator;
-    return false;
+    return nullptr;
   }
-  QCoreApplication::installTranslator(translator);
-  return true;
+  return translator;
 }

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <iterator>
 
+#include "platform/Language.h"
+
 namespace {
 struct TOptionRow {
   const char* Name;
@@ -20,7 +22,9 @@ constexpr TOptionRow Options[] = {
     {"csv", u"ПАПКА", u"записать данные всех диаграмм занятия в ПАПКУ (CSV)"},
     {"help", nullptr, u"показать эту справку"},
     {"version", nullptr, u"показать версию программы"},
+    {"lang", u"ru|en", u"язык программы на этот запуск: ru (русский) или en (английский)"},
 };
+const char LanguageOption[] = "--lang";
 
 struct TFormatName {
   const char* Name;
@@ -56,6 +60,17 @@ bool ReadFormat(const QString& name, TFigureFileFormat& format) {
   return false;
 }
 
+// The language --lang asks for, checked; the mode is still the window's.
+TCommandLine LanguageOf(const QCommandLineParser& parser) {
+  TCommandLine line;
+  if (!parser.isSet(QStringLiteral("lang"))) return line;
+  TLanguage language;
+  line.Language = parser.value(QStringLiteral("lang"));
+  if (!LanguageFromCode(line.Language, language))
+    return Wrong(QStringLiteral("неизвестный язык: %1").arg(line.Language));
+  return line;
+}
+
 // What the parsed options ask for; the lesson is checked by the caller.
 TCommandLine ModeOf(const QCommandLineParser& parser) {
   const auto set = [&](const char* name) { return parser.isSet(QLatin1String(name)); };
@@ -63,13 +78,15 @@ TCommandLine ModeOf(const QCommandLineParser& parser) {
   if (set("help") || set("version")) {
     if (modes > 0 || parser.positionalArguments().size() > 0 || (set("help") && set("version")))
       return Wrong(QStringLiteral("--help и --version не сочетаются с другими параметрами"));
-    TCommandLine line;
+    TCommandLine line = LanguageOf(parser);
+    if (line.Mode == TRunMode::Wrong) return line;
     line.Mode = set("help") ? TRunMode::Help : TRunMode::Version;
     return line;
   }
   if (modes > 1) return Wrong(QStringLiteral("--report, --compare и --figures/--csv не сочетаются"));
   if (set("format") && !set("figures")) return Wrong(QStringLiteral("--format задаётся вместе с --figures"));
-  TCommandLine line;
+  TCommandLine line = LanguageOf(parser);
+  if (line.Mode == TRunMode::Wrong) return line;
   if (set("report")) {
     line.Mode = TRunMode::Report;
     line.ReportPath = parser.value(QStringLiteral("report"));
@@ -89,11 +106,29 @@ TCommandLine ModeOf(const QCommandLineParser& parser) {
   }
   return line;
 }
+
+// Whether argv[i] is --lang with a language the program knows (i then stands on its value). Any
+// other --lang ends in the usage line, which needs no display.
+bool KnownLanguageOption(int argc, const char* const* argv, int& i) {
+  const char* a = argv[i];
+  const size_t length = sizeof LanguageOption - 1;
+  const char* code = nullptr;
+  int next = i;
+  if (std::strcmp(a, LanguageOption) == 0 && i + 1 < argc)
+    code = argv[++next];
+  else if (std::strncmp(a, LanguageOption, length) == 0 && a[length] == '=')
+    code = a + length + 1;
+  TLanguage language;
+  if (!code || !LanguageFromCode(QString::fromLocal8Bit(code), language)) return false;
+  i = next;
+  return true;
+}
 }  // namespace
 
 bool RunsWithoutWindow(int argc, const char* const* argv) {
   for (int i = 1; i < argc && argv[i]; ++i) {
     const char* a = argv[i];
+    if (KnownLanguageOption(argc, argv, i)) continue;
     if (std::strncmp(a, "--", 2) == 0 || std::strcmp(a, "-h") == 0 || std::strcmp(a, "-v") == 0 ||
         std::strcmp(a, "-?") == 0)
       return true;
@@ -130,7 +165,8 @@ TCommandLine ParseCommandLine(const QStringList& arguments) {
 QString UsageLine() {
   return QStringLiteral(
       "Использование: resam [ЗАНЯТИЕ.resam] | --report ФАЙЛ.pdf|ФАЙЛ.html ЗАНЯТИЕ.resam | --compare ЗАНЯТИЕ.resam | "
-      "--figures ПАПКА [--format svg|pdf|png] [--csv ПАПКА] ЗАНЯТИЕ.resam | --help | --version");
+      "--figures ПАПКА [--format svg|pdf|png] [--csv ПАПКА] ЗАНЯТИЕ.resam | --help | --version; "
+      "[--lang ru|en] с любым из них");
 }
 
 QString HelpText() {

@@ -24,12 +24,14 @@ struct TCommandLine {
   QString FiguresFolder;  // Files: "" when only the data are asked for
   QString CsvFolder;      // Files: "" when only the figures are asked for
   TFigureFileFormat Format = TFigureFileFormat::Svg;
-  QString Fault;  // Wrong: what was wrong, in Russian
+  QString Language;  // --lang's code for this run ("ru", "en"); empty: the one kept in the settings
+  QString Fault;     // Wrong: what was wrong, in Russian
 };
 
 // Whether argv asks for something other than the window: any argument that looks like an
-// option of ours. Read from the raw arguments, before the application object exists, so that
-// the program can choose the offscreen platform and run with no display at all.
+// option of ours but --lang (with its value), which only chooses the window's language. Read from the raw arguments,
+// before the application object exists, so that the program can choose the offscreen platform and run with no display
+// at all.
 bool RunsWithoutWindow(int argc, const char* const* argv);
 // Reads the arguments (the program's name first, Qt's own options already taken out).
 TCommandLine ParseCommandLine(const QStringList& arguments);

@@ -20,6 +20,8 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   SetUpApplication();
   const TCommandLine line = ParseCommandLine(QApplication::arguments());
+  // Before anything is printed or shown, so that the help and every window speak it.
+  ChooseRunLanguage(line.Language);
   if (line.Mode != TRunMode::Window) return RunCommandLine(line);
   const TDesktopServices services;
   const TResamWindows windows;

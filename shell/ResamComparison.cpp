@@ -11,6 +11,7 @@
 #include "shell/ResamUnit.h"
 #include "studies/ComparisonPage.h"
 #include "studies/ErrorFiguresLabel.h"
+#include "widgets/TranslatedTexts.h"
 
 namespace {
 using E = TResamEngine;
@@ -20,9 +21,9 @@ constexpr E::TChanges FigureChanges = E::ChangeError | E::ChangeMethod | E::Chan
 }  // namespace
 
 void TResamForm::BuildComparisonItem() {
-  ComparisonItem = ResearchMenu->addAction(QStringLiteral("Сравнение методов"));
+  ComparisonItem = AddTranslatedItem(ResearchMenu, TextContext, QT_TR_NOOP("Сравнение методов"));
   ComparisonItem->setCheckable(true);
-  ComparisonItem->setToolTip(QStringLiteral("Сравнить все методы восстановления"));
+  PutText(ComparisonItem, TTextRole::ToolTip, TextContext, QT_TR_NOOP("Сравнить все методы восстановления"));
   ResearchMenu->setToolTipsVisible(true);
   connect(ComparisonItem, &QAction::toggled, this, &TResamForm::ComparisonItemClick);
 }
@@ -30,7 +31,8 @@ void TResamForm::BuildComparisonItem() {
 // After the program's three tabs, hidden until the menu item asks for it.
 void TResamForm::BuildComparisonTab() {
   TabSheetComparison = new TComparisonPage;
-  const int index = PageControl1->addTab(TabSheetComparison, QStringLiteral("Сравнение методов"));
+  const int index = PageControl1->addTab(TabSheetComparison, QString());
+  PutText(TabSheetComparison, TTextRole::TabText, TextContext, QT_TR_NOOP("Сравнение методов"));
   PageControl1->setTabVisible(index, false);
   connect(TabSheetComparison, &TComparisonPage::MethodChosen, this, &TResamForm::ComparisonMethodChosen);
   LabelErrorFigures = new TErrorFiguresLabel(DFE->Diagram);

@@ -18,6 +18,7 @@
 #include "shell/MainToolGlyphs.h"
 #include "shell/MethodViews.h"
 #include "shell/ResamUnit.h"
+#include "widgets/TranslatedTexts.h"
 
 namespace {
 constexpr int WindowFontPixels = 11;
@@ -29,20 +30,30 @@ constexpr int PanelLagrLeft = 200, PanelLagrTop = 22, PanelLagrHeight = 135;
 constexpr int SignalSeriesCount = 3;
 constexpr int BasisSeriesCount = 50;
 
-QToolButton* ToolBarButton(QToolBar* bar, TMainGlyph glyph, const QString& hint, bool toggle) {
+QToolButton* ToolBarButton(QToolBar* bar, TMainGlyph glyph, const char* hint, bool toggle) {
   auto* b = new QToolButton(bar);
   b->setAutoRaise(true);
   b->setIcon(MainToolIcon(glyph));
-  b->setToolTip(hint);
+  PutText(b, TTextRole::ToolTip, TResamForm::TextContext, hint);
   b->setCheckable(toggle);
   bar->addWidget(b);
   return b;
 }
 
-TDiagramFrame* Frame(QWidget* page, const QString& title) {
-  auto* frame = new TDiagramFrame(page);
-  frame->Diagram->SetNameDiagram(title);
-  return frame;
+// Named by NameDiagrams, in the interface language.
+TDiagramFrame* Frame(QWidget* page) { return new TDiagramFrame(page); }
+
+// A page's tab, its text kept.
+void AddTab(QTabWidget* tabs, QWidget* page, const char* text) {
+  tabs->addTab(page, QString());
+  PutText(page, TTextRole::TabText, TResamForm::TextContext, text);
+}
+
+// A group box with its title kept.
+QGroupBox* GroupBox(QWidget* parent, const char* title) {
+  auto* box = new QGroupBox(parent);
+  PutText(box, TTextRole::Title, TResamForm::TextContext, title);
+  return box;
 }
 
 // A small raised panel of picture tools: enlarge, save, copy, in that order.
@@ -51,9 +62,13 @@ QFrame* PictureTools(QWidget* parent, QToolButton*& enlarge, QToolButton*& save,
   panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
   panel->setAutoFillBackground(true);
   panel->resize(ToolPanelWidth, ToolPanelHeight);
-  enlarge = MakeSpeedButton(panel, TToolGlyph::Increase, QStringLiteral("Увеличение"), false);
-  save = MakeSpeedButton(panel, TToolGlyph::Save, QStringLiteral("Сохранить рисунок"), false);
-  copy = MakeSpeedButton(panel, TToolGlyph::Copy, QStringLiteral("Копировать в буфер обмена"), false);
+  enlarge = MakeSpeedButton(panel, TToolGlyph::Increase, QString(), false);
+  save = MakeSpeedButton(panel, TToolGlyph::Save, QString(), false);
+  copy = MakeSpeedButton(panel, TToolGlyph::Copy, QString(), false);
+  PutText(enlarge, TTextRole::ToolTip, TResamForm::TextContext, QT_TRANSLATE_NOOP("TResamForm", "Увеличение"));
+  PutText(save, TTextRole::ToolTip, TResamForm::TextContext, QT_TRANSLATE_NOOP("TResamForm", "Сохранить рисунок"));
+  PutText(copy, TTextRole::ToolTip, TResamForm::TextContext,
+          QT_TRANSLATE_NOOP("TResamForm", "Копировать в буфер обмена"));
   int left = 2;
   for (QToolButton* b : {enlarge, save, copy}) {
     b->setGeometry(left, (ToolPanelHeight - ToolButtonSize) / 2, ToolButtonSize, ToolButtonSize);
@@ -68,24 +83,33 @@ QFrame* PictureTools(QWidget* parent, QToolButton*& enlarge, QToolButton*& save,
 struct TToolBarItem {
   QToolButton* TResamForm::*Button;
   TMainGlyph Glyph;
-  const char16_t* Hint;
+  const char* Hint;  // a source text of TResamForm::TextContext
   bool Toggle;
   bool GroupStart;  // a separator comes before the button
 };
 using F = TResamForm;
 const TToolBarItem ToolBarItems[] = {
-    {&F::SpeedButton1, TMainGlyph::Drawing, u"Графическое задание сигнала", false, false},
-    {&F::SpeedButton2, TMainGlyph::Table, u"Табличное задание сигнала", false, false},
-    {&F::SpeedButton11, TMainGlyph::Library, u"Библиотека сигналов", false, false},
-    {&F::SpeedButton18, TMainGlyph::Polyharmonic, u"Фрагмент полигармонического сигнала", false, false},
-    {&F::SpeedButton19, TMainGlyph::Recording, u"Открыть запись", false, false},
-    {&F::SpeedButton3, TMainGlyph::Analog, u"Показывать графики для аналогового сигнала", true, true},
-    {&F::SpeedButton4, TMainGlyph::Discrete, u"Показывать графики для  дискретного сигнала", true, false},
-    {&F::SpeedButton5, TMainGlyph::Interpolating, u"Показывать графики для интерполирующей функции", true, false},
-    {&F::SpeedButton6, TMainGlyph::SignalBand, u"Показывать основную часть спектра", true, true},
-    {&F::SpeedButton7, TMainGlyph::OnePeriod, u"Показывать один период спектра дискретного сигнала", true, false},
-    {&F::SpeedButton8, TMainGlyph::TwoPeriods, u"Показывать два периода спектра дискретного сигнала", true, false},
-    {&F::SpeedButton9, TMainGlyph::FourPeriods, u"Показывать четыре периода спектра дискретного сигнала", true, false},
+    {&F::SpeedButton1, TMainGlyph::Drawing, QT_TRANSLATE_NOOP("TResamForm", "Графическое задание сигнала"), false,
+     false},
+    {&F::SpeedButton2, TMainGlyph::Table, QT_TRANSLATE_NOOP("TResamForm", "Табличное задание сигнала"), false, false},
+    {&F::SpeedButton11, TMainGlyph::Library, QT_TRANSLATE_NOOP("TResamForm", "Библиотека сигналов"), false, false},
+    {&F::SpeedButton18, TMainGlyph::Polyharmonic,
+     QT_TRANSLATE_NOOP("TResamForm", "Фрагмент полигармонического сигнала"), false, false},
+    {&F::SpeedButton19, TMainGlyph::Recording, QT_TRANSLATE_NOOP("TResamForm", "Открыть запись"), false, false},
+    {&F::SpeedButton3, TMainGlyph::Analog,
+     QT_TRANSLATE_NOOP("TResamForm", "Показывать графики для аналогового сигнала"), true, true},
+    {&F::SpeedButton4, TMainGlyph::Discrete,
+     QT_TRANSLATE_NOOP("TResamForm", "Показывать графики для  дискретного сигнала"), true, false},
+    {&F::SpeedButton5, TMainGlyph::Interpolating,
+     QT_TRANSLATE_NOOP("TResamForm", "Показывать графики для интерполирующей функции"), true, false},
+    {&F::SpeedButton6, TMainGlyph::SignalBand, QT_TRANSLATE_NOOP("TResamForm", "Показывать основную часть спектра"),
+     true, true},
+    {&F::SpeedButton7, TMainGlyph::OnePeriod,
+     QT_TRANSLATE_NOOP("TResamForm", "Показывать один период спектра дискретного сигнала"), true, false},
+    {&F::SpeedButton8, TMainGlyph::TwoPeriods,
+     QT_TRANSLATE_NOOP("TResamForm", "Показывать два периода спектра дискретного сигнала"), true, false},
+    {&F::SpeedButton9, TMainGlyph::FourPeriods,
+     QT_TRANSLATE_NOOP("TResamForm", "Показывать четыре периода спектра дискретного сигнала"), true, false},
 };
 
 void MakeWhite(QWidget* w) {
@@ -105,7 +129,7 @@ void TResamForm::BuildToolBar() {
   ToolBar1->setIconSize(QSize(16, 16));
   for (const TToolBarItem& item : ToolBarItems) {
     if (item.GroupStart) ToolBar1->addSeparator();
-    this->*item.Button = ToolBarButton(ToolBar1, item.Glyph, QString::fromUtf16(item.Hint), item.Toggle);
+    this->*item.Button = ToolBarButton(ToolBar1, item.Glyph, item.Hint, item.Toggle);
   }
   for (QToolButton* b : {SpeedButton3, SpeedButton4, SpeedButton5}) b->setChecked(true);
   auto* views = new QButtonGroup(this);
@@ -113,7 +137,7 @@ void TResamForm::BuildToolBar() {
   for (QToolButton* b : {SpeedButton6, SpeedButton7, SpeedButton8, SpeedButton9}) views->addButton(b);
   SpeedButton8->setChecked(true);
   ToolBar1->addSeparator();
-  SpeedButton10 = ToolBarButton(ToolBar1, TMainGlyph::Exit, QStringLiteral("Выход"), false);
+  SpeedButton10 = ToolBarButton(ToolBar1, TMainGlyph::Exit, QT_TR_NOOP("Выход"), false);
 }
 
 void TResamForm::BuildPages() {
@@ -126,15 +150,16 @@ void TResamForm::BuildPages() {
   BuildComparisonTab();
   PageControl1->setTabVisible(3, false);
   PageControl1->setCurrentIndex(0);
+  NameDiagrams();
 }
 
 void TResamForm::BuildSignalTab() {
   TabSheet1 = new QWidget;
-  PageControl1->addTab(TabSheet1, QStringLiteral("Сигнал и интерполирующая функция"));
-  DFs = Frame(TabSheet1, QStringLiteral("Сигнал"));
-  DFs->Diagram->SetNameX(QStringLiteral("t,c"));
+  AddTab(PageControl1, TabSheet1, QT_TR_NOOP("Сигнал и интерполирующая функция"));
+  DFs = Frame(TabSheet1);
   BuildParameterPanel();
-  Label5 = new QLabel(QStringLiteral("Сигнал не задан"), TabSheet1);
+  Label5 = new QLabel(TabSheet1);
+  PutText(Label5, TTextRole::Text, TextContext, QT_TR_NOOP("Сигнал не задан"));
   QFont font(QStringLiteral("Times New Roman"));
   font.setPixelSize(24);
   font.setBold(true);
@@ -148,18 +173,17 @@ void TResamForm::BuildSignalTab() {
 
 void TResamForm::BuildSpectrumTab() {
   TabSheet2 = new QWidget;
-  PageControl1->addTab(TabSheet2, QStringLiteral("Ошибка восстановления  и спектр"));
-  DFAS = Frame(TabSheet2, QStringLiteral("Амплитудный спектр"));
-  DFE = Frame(TabSheet2, QStringLiteral("Ошибка восстановления сигнала"));
-  DFE->Diagram->SetNameX(QStringLiteral("t, c"));
+  AddTab(PageControl1, TabSheet2, QT_TR_NOOP("Ошибка восстановления  и спектр"));
+  DFAS = Frame(TabSheet2);
+  DFE = Frame(TabSheet2);
 }
 
 void TResamForm::BuildKernelTab() {
   TabSheet3 = new QWidget;
-  PageControl1->addTab(TabSheet3, QStringLiteral("Порождающая функция"));
-  DFBF = Frame(TabSheet3, QStringLiteral("Порождающая функция"));
-  DFBFS = Frame(TabSheet3, QStringLiteral("Спектр порождающей функции"));
-  DFK = Frame(TabSheet3, QStringLiteral("Коэффициент искажений"));
+  AddTab(PageControl1, TabSheet3, QT_TR_NOOP("Порождающая функция"));
+  DFBF = Frame(TabSheet3);
+  DFBFS = Frame(TabSheet3);
+  DFK = Frame(TabSheet3);
   PanelBF = new QScrollArea(TabSheet3);
   PanelBF->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
   ScrollBox1 = new QWidget;
@@ -180,11 +204,11 @@ void TResamForm::BuildKernelTab() {
 
 void TResamForm::BuildBasisTab() {
   TabSheet4 = new QWidget;
-  PageControl1->addTab(TabSheet4, QStringLiteral("Базисные функции"));
-  DFLagr = Frame(TabSheet4, QStringLiteral("Базисные функции многочлена Лагранжа"));
-  GroupBoxLagr = new QGroupBox(QStringLiteral("   Параметры и описание   "), TabSheet4);
+  AddTab(PageControl1, TabSheet4, QT_TR_NOOP("Базисные функции"));
+  DFLagr = Frame(TabSheet4);
+  GroupBoxLagr = GroupBox(TabSheet4, QT_TR_NOOP("   Параметры и описание   "));
   GroupBoxLagr->resize(LagrGroupWidth, LagrGroupHeight);
-  GroupBoxLagrPar = new QGroupBox(QStringLiteral("  Количество отсчётов N  "), GroupBoxLagr);
+  GroupBoxLagrPar = GroupBox(GroupBoxLagr, QT_TR_NOOP("  Количество отсчётов N  "));
   GroupBoxLagrPar->setGeometry(LagrParLeft, LagrParTop, LagrParWidth, LagrParHeight);
   ComboBoxLagr = new QComboBox(GroupBoxLagrPar);
   for (int n = MinBasisCount; n <= MaxBasisCount; ++n) ComboBoxLagr->addItem(QString::number(n));
@@ -221,4 +245,25 @@ void TResamForm::SetUpSeries() {
   DFLagr->Diagram->NewKeeperList(BasisSeriesCount);
   SetUpBasisSeries();
   NameSeries();
+}
+
+// The diagrams' titles and time axes; the other axes are named as their series are shown.
+void TResamForm::NameDiagrams() {
+  const struct {
+    TDiagramFrame* Frame;
+    const char* Name;
+    const char* NameX;  // null: named elsewhere
+  } names[] = {
+      {DFs, QT_TR_NOOP("Сигнал"), QT_TR_NOOP("t,c")},
+      {DFAS, QT_TR_NOOP("Амплитудный спектр"), nullptr},
+      {DFE, QT_TR_NOOP("Ошибка восстановления сигнала"), QT_TR_NOOP("t, c")},
+      {DFBF, QT_TR_NOOP("Порождающая функция"), nullptr},
+      {DFBFS, QT_TR_NOOP("Спектр порождающей функции"), nullptr},
+      {DFK, QT_TR_NOOP("Коэффициент искажений"), nullptr},
+      {DFLagr, QT_TR_NOOP("Базисные функции многочлена Лагранжа"), nullptr},
+  };
+  for (const auto& n : names) {
+    n.Frame->Diagram->SetNameDiagram(tr(n.Name));
+    if (n.NameX) n.Frame->Diagram->SetNameX(tr(n.NameX));
+  }
 }

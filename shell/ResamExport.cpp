@@ -14,6 +14,7 @@
 #include "shell/ResamUnit.h"
 #include "widgets/EditFloatUnit.h"
 #include "widgets/EditIntUnit.h"
+#include "widgets/TranslatedTexts.h"
 
 namespace {
 struct TSeriesNames {
@@ -66,12 +67,13 @@ void TResamForm::NameFrequencyColumns() {
 // In the "Исследование" menu, and on the panel's own context menu where a user looking at
 // the numbers would right-click them.
 void TResamForm::BuildReadoutCopy() {
-  NCopyReadouts = ResearchMenu->addAction(QStringLiteral("Копировать параметры"));
+  NCopyReadouts = AddTranslatedItem(ResearchMenu, TextContext, QT_TR_NOOP("Копировать параметры"));
   connect(NCopyReadouts, &QAction::triggered, this, &TResamForm::CopyReadouts);
 }
 
 void TResamForm::OfferReadoutCopy() {
-  auto* copy = new QAction(QStringLiteral("Копировать"), GroupBox1);
+  auto* copy = new QAction(GroupBox1);
+  PutText(copy, TTextRole::Text, TextContext, QT_TR_NOOP("Копировать"));
   connect(copy, &QAction::triggered, this, &TResamForm::CopyReadouts);
   GroupBox1->addAction(copy);
   GroupBox1->setContextMenuPolicy(Qt::ActionsContextMenu);

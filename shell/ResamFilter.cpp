@@ -2,6 +2,7 @@
 // filtered signal beside the original (thin and dashed), |H| on the spectrum diagram and the
 // panel's line.
 #include <QAction>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -14,6 +15,7 @@
 #include "shell/ResamUnit.h"
 #include "studies/PreFilterUnit.h"
 #include "widgets/Comfun.h"
+#include "widgets/TranslatedTexts.h"
 
 namespace {
 // Dark green, apart from the red signal, the blue curve, the black samples and the orange twin.
@@ -24,7 +26,10 @@ constexpr int FilterLabelLeft = 665, FilterLabelTop = 119;
 constexpr int FilterLabelMinLeft = 310, FilterLabelMargin = 8;
 constexpr int CutoffDecimals = 2;
 
-QString TableOnly() { return QStringLiteral("Для табличного сигнала фильтр не применяется"); }
+QString TableOnly() {
+  return QCoreApplication::translate(TResamForm::TextContext,
+                                     QT_TRANSLATE_NOOP("TResamForm", "Для табличного сигнала фильтр не применяется"));
+}
 
 QString KindName(const TPreFilter& f) {
   switch (f.Kind) {
@@ -42,7 +47,7 @@ QString KindName(const TPreFilter& f) {
 }  // namespace
 
 void TResamForm::BuildFilterItem() {
-  FilterItem = ResearchMenu->addAction(QStringLiteral("Фильтр перед дискретизацией..."));
+  FilterItem = AddTranslatedItem(ResearchMenu, TextContext, QT_TR_NOOP("Фильтр перед дискретизацией..."));
   connect(FilterItem, &QAction::triggered, this, &TResamForm::FilterClick);
 }
 
@@ -69,10 +74,14 @@ void TResamForm::ApplyFilter(const TPreFilter& settings) {
   FilterForm->ShowRefused(Engine.FilterRefused());
 }
 
-void TResamForm::ShowFilter() {
+void TResamForm::ShowFilterItem() {
   const bool table = Engine.SignalGiven() && Engine.Source() == TResamEngine::SourceTable;
   FilterItem->setEnabled(!table);
   FilterItem->setToolTip(table ? TableOnly() : QString());
+}
+
+void TResamForm::ShowFilter() {
+  ShowFilterItem();
   const bool on = Engine.HasFilter();
   QString cutoff;
   if (on) FormatFixed(CutoffDecimals, cutoff, Engine.Cutoff());

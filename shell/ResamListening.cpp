@@ -5,9 +5,10 @@
 
 #include "shell/ResamUnit.h"
 #include "studies/ListeningWindow.h"
+#include "widgets/TranslatedTexts.h"
 
 void TResamForm::BuildListeningItem() {
-  ListeningItem = ResearchMenu->addAction(QStringLiteral("Прослушать..."));
+  ListeningItem = AddTranslatedItem(ResearchMenu, TextContext, QT_TR_NOOP("Прослушать..."));
   connect(ListeningItem, &QAction::triggered, this, &TResamForm::ListeningClick);
 }
 

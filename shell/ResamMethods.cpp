@@ -6,6 +6,7 @@
 #include "platform/CoreServices.h"
 #include "shell/MethodViews.h"
 #include "shell/ResamUnit.h"
+#include "widgets/TranslatedTexts.h"
 
 namespace {
 constexpr int KernelPage = 2, BasisPage = 3;
@@ -37,7 +38,7 @@ void TResamForm::ShowMethodChoice(TResamEngine::TMethod method) {
   QAction* item = MethodActions[method];
   if (!item->isChecked()) item->setChecked(true);
   SwitchMethodTabs(method == TResamEngine::MethodLagrange);
-  setWindowTitle(QString::fromUtf16(MethodView(method).Caption));
+  PutText(this, TTextRole::WindowTitle, TextContext, MethodView(method).Caption);
 }
 
 // The generating-function tab and the basis-function tab take turns; whoever was looking

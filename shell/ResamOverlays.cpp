@@ -11,6 +11,7 @@
 #include "shell/ResamUnit.h"
 #include "studies/ErrorFiguresLabel.h"
 #include "studies/TermsView.h"
+#include "widgets/TranslatedTexts.h"
 
 namespace {
 using TLegend = std::vector<TDiagram::TLegendLine>;
@@ -34,7 +35,7 @@ int ColourOfSeries(const TKeeper* k) { return k ? k->GetColor() : 0; }
 }  // namespace
 
 void TResamForm::BuildLegendItem() {
-  LegendItem = ResearchMenu->addAction(QStringLiteral("Легенда на диаграммах"));
+  LegendItem = AddTranslatedItem(ResearchMenu, TextContext, QT_TR_NOOP("Легенда на диаграммах"));
   LegendItem->setCheckable(true);
   LegendItem->setChecked(true);
   connect(LegendItem, &QAction::toggled, this, &TResamForm::ShowOverlays);

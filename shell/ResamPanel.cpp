@@ -12,6 +12,7 @@
 #include "studies/ParameterSliders.h"
 #include "widgets/EditFloatUnit.h"
 #include "widgets/EditIntUnit.h"
+#include "widgets/TranslatedTexts.h"
 
 namespace {
 constexpr int RowTop = 20, RowPitch = 24, RowHeight = 21;
@@ -21,11 +22,17 @@ constexpr int IntervalEditWidth = 62;
 
 int Row(int i) { return RowTop + i * RowPitch; }
 
-QLabel* Caption(QWidget* panel, const QString& text, int left, int row) {
-  auto* label = new QLabel(text, panel);
+// A caption with its text kept (null: a read-out, which Show fills).
+QLabel* Caption(QWidget* panel, const char* source, int left, int row) {
+  auto* label = new QLabel(panel);
+  if (source) PutText(label, TTextRole::Text, TResamForm::TextContext, source);
   label->move(left, Row(row) + 3);
   label->adjustSize();
   return label;
+}
+
+void KeepToolTip(QWidget* widget, const char* source) {
+  PutText(widget, TTextRole::ToolTip, TResamForm::TextContext, source);
 }
 
 // The symbol omega drawn in a symbol font, with its small index beside it.
@@ -39,8 +46,9 @@ QLabel* Omega(QWidget* panel, int left, int row) {
   return label;
 }
 
-QLabel* Index(QWidget* panel, const QString& text, int left, int row) {
-  auto* label = new QLabel(text, panel);
+QLabel* Index(QWidget* panel, const char* source, int left, int row) {
+  auto* label = new QLabel(panel);
+  PutText(label, TTextRole::Text, TResamForm::TextContext, source);
   QFont font = label->font();
   font.setPixelSize(9);
   label->setFont(font);
@@ -51,10 +59,12 @@ QLabel* Index(QWidget* panel, const QString& text, int left, int row) {
 }  // namespace
 
 void TResamForm::BuildParameterPanel() {
-  GroupBox1 = new QGroupBox(QStringLiteral(" Параметры  "), TabSheet1);
+  GroupBox1 = new QGroupBox(TabSheet1);
+  PutText(GroupBox1, TTextRole::Title, TextContext, QT_TR_NOOP(" Параметры  "));
   GroupBox1->resize(DesignPanelWidth, DesignPanelHeight);
   QWidget* p = GroupBox1;
-  RadioButtonN = new QRadioButton(QStringLiteral("Количество отсчётов:"), p);
+  RadioButtonN = new QRadioButton(p);
+  PutText(RadioButtonN, TTextRole::Text, TextContext, QT_TR_NOOP("Количество отсчётов:"));
   RadioButtonN->setGeometry(ModeLeft, Row(0), ModeWidth, RowHeight);
   RadioButtonN->setChecked(true);
   EditN = new TEditInt(p);
@@ -63,42 +73,44 @@ void TResamForm::BuildParameterPanel() {
   EditN->SetMin(2);
   EditN->SetMax(100);
   EditN->SetVal(Engine.N());
-  EditN->setToolTip(QStringLiteral("Количество отсчётов на интервале анализа"));
-  RadioButtonT = new QRadioButton(QStringLiteral("Период дискретизации T[c]:"), p);
+  KeepToolTip(EditN, QT_TR_NOOP("Количество отсчётов на интервале анализа"));
+  RadioButtonT = new QRadioButton(p);
+  PutText(RadioButtonT, TTextRole::Text, TextContext, QT_TR_NOOP("Период дискретизации T[c]:"));
   RadioButtonT->setGeometry(ModeLeft, Row(1), ModeWidth, RowHeight);
   EditT = new QLineEdit(p);
   EditT->setGeometry(EditLeft, Row(1), 90, RowHeight);
   EditT->setMaxLength(10);
   EditT->setReadOnly(true);
-  EditT->setToolTip(QStringLiteral("Период дискретизации сигнала"));
-  Label3 = Caption(p, QStringLiteral("Интервал анализа [с]:"), ModeLeft + 18, 2);
-  Label3->setToolTip(QStringLiteral("Интервал, на котором берутся отсчёты аналогового сигнала"));
+  KeepToolTip(EditT, QT_TR_NOOP("Период дискретизации сигнала"));
+  Label3 = Caption(p, QT_TR_NOOP("Интервал анализа [с]:"), ModeLeft + 18, 2);
+  KeepToolTip(Label3, QT_TR_NOOP("Интервал, на котором берутся отсчёты аналогового сигнала"));
   EditFloatT1 = new TEditFloat(p);
   EditFloatT1->setGeometry(EditLeft - 40, Row(2), IntervalEditWidth, RowHeight);
-  EditFloatT1->setToolTip(QStringLiteral("Левая граница интервала анализа сигнала"));
+  KeepToolTip(EditFloatT1, QT_TR_NOOP("Левая граница интервала анализа сигнала"));
   EditFloatT2 = new TEditFloat(p);
   EditFloatT2->setGeometry(EditLeft - 40 + IntervalEditWidth + 6, Row(2), IntervalEditWidth, RowHeight);
-  EditFloatT2->setToolTip(QStringLiteral("Правая граница интервала анализа сигнала"));
+  KeepToolTip(EditFloatT2, QT_TR_NOOP("Правая граница интервала анализа сигнала"));
   SetIntervalEdits(-10000, 10000, -10000, 10000);
   EditFloatT1->SetVal(Engine.T1());
   EditFloatT2->SetVal(Engine.T2());
-  Button1 = new QPushButton(QStringLiteral("Ввод"), p);
+  Button1 = new QPushButton(p);
+  PutText(Button1, TTextRole::Text, TextContext, QT_TR_NOOP("Ввод"));
   Button1->setGeometry(EditLeft, Row(3), 60, RowHeight + 2);
 
-  Label4 = Caption(p, QStringLiteral("Частота дискретизации:"), CaptionLeft, 0);
-  Label7 = Caption(p, QString(), ValueLeft, 0);
+  Label4 = Caption(p, QT_TR_NOOP("Частота дискретизации:"), CaptionLeft, 0);
+  Label7 = Caption(p, nullptr, ValueLeft, 0);
   Label16 = Omega(p, SecondValueLeft, 0);
-  Label17 = Index(p, QStringLiteral("д"), SecondValueLeft + 11, 0);
-  Label12 = Caption(p, QString(), SecondValueLeft + 18, 0);
-  Label13 = Caption(p, QStringLiteral("Максимальная частота в спектре сигнала:"), CaptionLeft, 1);
+  Label17 = Index(p, QT_TR_NOOP("д"), SecondValueLeft + 11, 0);
+  Label12 = Caption(p, nullptr, SecondValueLeft + 18, 0);
+  Label13 = Caption(p, QT_TR_NOOP("Максимальная частота в спектре сигнала:"), CaptionLeft, 1);
   Label18 = Omega(p, ValueLeft, 1);
-  Label19 = Index(p, QStringLiteral("m"), ValueLeft + 11, 1);
-  Label20 = Caption(p, QString(), ValueLeft + 18, 1);
-  Label21 = Caption(p, QString(), SecondValueLeft, 1);
-  Label14 = Caption(p, QStringLiteral("Максимальный период дискретизации:"), CaptionLeft, 2);
-  Label22 = Caption(p, QString(), ValueLeft, 2);
-  Label15 = Caption(p, QStringLiteral("Минимальное число отсчётов:"), CaptionLeft, 3);
-  Label23 = Caption(p, QString(), ValueLeft, 3);
+  Label19 = Index(p, QT_TR_NOOP("m"), ValueLeft + 11, 1);
+  Label20 = Caption(p, nullptr, ValueLeft + 18, 1);
+  Label21 = Caption(p, nullptr, SecondValueLeft, 1);
+  Label14 = Caption(p, QT_TR_NOOP("Максимальный период дискретизации:"), CaptionLeft, 2);
+  Label22 = Caption(p, nullptr, ValueLeft, 2);
+  Label15 = Caption(p, QT_TR_NOOP("Минимальное число отсчётов:"), CaptionLeft, 3);
+  Label23 = Caption(p, nullptr, ValueLeft, 3);
   OfferReadoutCopy();
   BuildNoiseLabel();
   BuildFilterLabel();

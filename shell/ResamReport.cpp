@@ -25,6 +25,7 @@
 #include "studies/ErrorFiguresLabel.h"
 #include "studies/PreFilterUnit.h"
 #include "widgets/Comfun.h"
+#include "widgets/TranslatedTexts.h"
 
 namespace {
 using E = TResamEngine;
@@ -77,7 +78,7 @@ QList<QStringList> ReadoutTable(const QString& readouts) {
 
 void TResamForm::BuildReportItem() {
   N1->addSeparator();
-  ReportItem = N1->addAction(QStringLiteral("Отчёт..."));
+  ReportItem = AddTranslatedItem(N1, TextContext, QT_TR_NOOP("Отчёт..."));
   ReportItem->setEnabled(false);
   connect(ReportItem, &QAction::triggered, this, &TResamForm::ReportClick);
   connect(N1, &QMenu::aboutToShow, this, [this] { ReportItem->setEnabled(Engine.SignalGiven()); });
@@ -107,7 +108,7 @@ std::vector<TComparisonPage::TRow> TResamForm::ComparisonRows() const {
     // The current method's figures are the error tab's, not merely equal to them.
     rows.push_back({MethodItem(method)->text(),
                     method == Engine.Method() ? Engine.ErrorFigures() : Engine.MethodFigures(method),
-                    QString::fromUtf16(MethodView(method).ShortName)});
+                    MethodText(MethodView(method).ShortName)});
   }
   return rows;
 }

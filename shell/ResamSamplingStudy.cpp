@@ -2,6 +2,7 @@
 // window, and what the parameter panel says of them), and the alias twin of a polyharmonic
 // fragment on the signal diagram with the harmonics that fold listed under it.
 #include <QAction>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -17,6 +18,7 @@
 #include "sourcedata/PolyGarmSignal.h"
 #include "studies/SampleNoiseUnit.h"
 #include "widgets/Comfun.h"
+#include "widgets/TranslatedTexts.h"
 
 namespace {
 // Teal, as the toolkit writes colours: far from the red signal, apart from the blue
@@ -30,7 +32,10 @@ constexpr int HertzDecimals = 4;
 constexpr int ShownDigits = 6;
 constexpr double DegreeToRadian = 0.017453292519943295;
 
-QString FragmentOnly() { return QStringLiteral("Доступно для полигармонического сигнала"); }
+QString FragmentOnly() {
+  return QCoreApplication::translate(TResamForm::TextContext,
+                                     QT_TRANSLATE_NOOP("TResamForm", "Доступно для полигармонического сигнала"));
+}
 
 QString Number(double v) {
   QString text;
@@ -58,9 +63,9 @@ QString FoldingList(std::span<const TFolding> foldings, double fd, const std::ve
 }  // namespace
 
 void TResamForm::BuildSamplingStudyItems() {
-  NoiseItem = ResearchMenu->addAction(QStringLiteral("Шум и квантование отсчётов..."));
-  TwinItem = ResearchMenu->addAction(QStringLiteral("Показывать сигнал-двойник"));
-  ExactSamplesItem = ResearchMenu->addAction(QStringLiteral("Отсчёты из точного сигнала"));
+  NoiseItem = AddTranslatedItem(ResearchMenu, TextContext, QT_TR_NOOP("Шум и квантование отсчётов..."));
+  TwinItem = AddTranslatedItem(ResearchMenu, TextContext, QT_TR_NOOP("Показывать сигнал-двойник"));
+  ExactSamplesItem = AddTranslatedItem(ResearchMenu, TextContext, QT_TR_NOOP("Отсчёты из точного сигнала"));
   ExactSamplesItem->setCheckable(true);
   TwinItem->setCheckable(true);
   TwinItem->setEnabled(false);
@@ -154,11 +159,15 @@ void TResamForm::ShowSampleNoise() {
   }
 }
 
-// Until the twin is first shown the signal diagram keeps its three series and its picture.
-void TResamForm::ShowTwin() {
+void TResamForm::ShowTwinItem() {
   const bool fragment = Engine.SignalGiven() && Engine.Source() == TResamEngine::SourcePolyharmonic;
   TwinItem->setEnabled(fragment);
   TwinItem->setToolTip(fragment ? QString() : FragmentOnly());
+}
+
+// Until the twin is first shown the signal diagram keeps its three series and its picture.
+void TResamForm::ShowTwin() {
+  ShowTwinItem();
   const bool shown = Engine.HasTwin();
   if (!shown && !TwinKeeper) return;
   TDiagram& d = *DFs->Diagram;

@@ -21,6 +21,7 @@
 #include "sources/TabEditor08Unit.h"
 #include "studies/ListeningWindow.h"
 #include "studies/TermsView.h"
+#include "widgets/TranslatedTexts.h"
 
 namespace {
 using E = TResamEngine;
@@ -44,10 +45,10 @@ bool SourceWindowExists(E::TSignalSource source) {
 
 void TResamForm::BuildSessionItems() {
   N1->addSeparator();
-  SaveSessionItem = N1->addAction(QStringLiteral("Сохранить сеанс..."));
-  OpenSessionItem = N1->addAction(QStringLiteral("Открыть сеанс..."));
-  RecentSessionsMenu = N1->addMenu(QStringLiteral("Недавние сеансы"));
-  LastSessionItem = N1->addAction(QStringLiteral("Последний сеанс"));
+  SaveSessionItem = AddTranslatedItem(N1, TextContext, QT_TR_NOOP("Сохранить сеанс..."));
+  OpenSessionItem = AddTranslatedItem(N1, TextContext, QT_TR_NOOP("Открыть сеанс..."));
+  RecentSessionsMenu = AddTranslatedMenu(N1, TextContext, QT_TR_NOOP("Недавние сеансы"));
+  LastSessionItem = AddTranslatedItem(N1, TextContext, QT_TR_NOOP("Последний сеанс"));
   SaveSessionItem->setEnabled(false);
   RecentSessionsMenu->menuAction()->setEnabled(false);
   LastSessionItem->setEnabled(false);

@@ -1,11 +1,10 @@
 #include "shell/ResamStartUp.h"
 
 #include <QApplication>
-#include <QLocale>
 
 #include "numerics/SpAnUnit.h"
 #include "platform/Fonts.h"
-#include "platform/QtTranslation.h"
+#include "platform/Language.h"
 #include "plotting/DiagramIncreaseUnit.h"
 #include "resources/ApplicationIcon.h"
 #include "sessions/SessionHistory.h"
@@ -21,14 +20,19 @@
 
 void SetUpApplication() {
   QApplication::setApplicationName(QStringLiteral("Resam"));
-  // The interface is Russian, so are its numbers on every machine: every locale-aware
-  // conversion writes a decimal comma (typed numbers take a point or a comma).
-  QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+  // The interface's language is the one kept (Russian unless English was chosen), whatever the
+  // machine's locale; so are its numbers: a decimal comma in Russian, a point in English
+  // (typed numbers take a point or a comma in either).
+  ApplyLanguage(StoredLanguage());
   QApplication::setWindowIcon(ApplicationIcon());
   // Matches the installed resam.desktop, so a desktop shows the entry's icon for the windows.
   QGuiApplication::setDesktopFileName(QStringLiteral("resam"));
   InstallFontSubstitutions();
-  InstallQtTranslation();
+}
+
+void ChooseRunLanguage(const QString& code) {
+  TLanguage language;
+  if (LanguageFromCode(code, language)) ApplyLanguage(language);
 }
 
 TDesktopServices::TDesktopServices() { InstallPlatform(&Services); }

@@ -18,9 +18,12 @@ class TTabEditorForm;
 class TYesNoDialogForm;
 
 // What start-up sets once the application object exists and before any window is made: the
-// application's name, icon and desktop entry, the Russian number locale, the font
-// substitutions and Qt's own texts in Russian.
+// application's name, icon and desktop entry, the language kept in the settings (its texts, Qt's
+// own and its number locale) and the font substitutions.
 void SetUpApplication();
+// The language the command line names ("ru", "en") for this run only; an empty or unknown code
+// keeps the one set up.
+void ChooseRunLanguage(const QString& code);
 
 // The desktop services on Qt, installed for as long as this lives. Made before the windows,
 // it outlives them: a window that goes away may still give back what it took (the welcome

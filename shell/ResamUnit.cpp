@@ -14,9 +14,11 @@
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
 #include "shell/HelloUnit.h"
+#include "shell/MethodViews.h"
 #include "widgets/AccessibleNames.h"
 #include "widgets/EditFloatUnit.h"
 #include "widgets/EditIntUnit.h"
+#include "widgets/TranslatedTexts.h"
 
 TResamForm::TResamForm(QWidget* parent) : QMainWindow(parent) {
   UseSpectrumModule(SpAnForm);
@@ -30,11 +32,33 @@ TResamForm::TResamForm(QWidget* parent) : QMainWindow(parent) {
   SetUpSeries();
   ShowFrequencyCaptions();
   EnableResults(false);
-  setWindowTitle(QStringLiteral("Ряд Котельникова - Кварнел, Тармин, 2015г."));
+  PutText(this, TTextRole::WindowTitle, TextContext, MethodView(Engine.Method()).Caption);
   resize(1000, 700);
   Show(TResamEngine::ChangeKernel);
   ComboBoxLagr->setCurrentIndex(0);
   ShowWelcome();
+  Retranslate();
+}
+
+// Qt posts the change to every window when a translator comes or goes.
+void TResamForm::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    Retranslate();
+    for (TDiagramFrame* frame : {DFs, DFAS, DFE, DFBF, DFBFS, DFK, DFLagr}) frame->Diagram->ShowDiagram();
+    // Captions take the size of their new texts.
+    Label5->adjustSize();
+    if (!FirstPaint) ApplyLayout();
+  }
+  QMainWindow::changeEvent(event);
+}
+
+void TResamForm::Retranslate() {
+  RetranslateTexts(this);
+  NameDiagrams();
+  // The items' hints that depend on the signal.
+  ShowTwinItem();
+  ShowFilterItem();
+  // After the diagrams' names: the names it gave are renewed from them.
   GiveAccessibleNames(this);
 }
 

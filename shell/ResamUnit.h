@@ -54,6 +54,8 @@ class TResamForm : public QMainWindow {
  public:
   explicit TResamForm(QWidget* parent = nullptr);
   ~TResamForm() override;
+  // The translation context of the window's texts, the one tr() gives them.
+  static constexpr char TextContext[] = "TResamForm";
 
   // The engine whose state and results this window shows.
   TResamEngine Engine;
@@ -310,8 +312,10 @@ class TResamForm : public QMainWindow {
   QAction* NCopyReadouts;  // "Копировать параметры"
   QAction *N37, *N38;      // the two empty, disabled items
   QAction* N4;             // "Выход"
-  QMenu* HelpMenu;         // "Справка"
-  QAction* AboutItem;      // "О программе"
+  QMenu* LanguageMenu;     // "Настройка" › "Язык"
+  QAction *RussianItem, *EnglishItem;
+  QMenu* HelpMenu;     // "Справка"
+  QAction* AboutItem;  // "О программе"
 
   // ---- Pages ----
   QTabWidget* PageControl1;
@@ -355,6 +359,7 @@ class TResamForm : public QMainWindow {
   void LoadBasisPicture();
 
  protected:
+  void changeEvent(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -373,6 +378,11 @@ class TResamForm : public QMainWindow {
   void BuildSessionItems();
   void BuildAnalysisMenu(QMenu* settings);
   void BuildResultMenu(QMenu* settings);
+  void BuildLanguageMenu(QMenu* settings);
+  // Every text in the interface language: the kept ones (widgets/TranslatedTexts.h), the
+  // diagrams' names, and what Show composes. Called once built and at each language change.
+  void Retranslate();
+  void NameDiagrams();
   void BuildPages();
   void BuildSignalTab();
   void BuildParameterPanel();
@@ -389,12 +399,14 @@ class TResamForm : public QMainWindow {
   void BuildFilterItem();
   void BuildFilterLabel();
   void ShowFilter();
+  void ShowFilterItem();  // enabled, with the reason in its hint when not
   void PlaceFilterLabel();
   void ShowFilterSeries(TDiagramFrame* frame, TKeeper*& keeper, const TKeeper& data, int colour, bool dashed, bool on);
   void BuildListeningItem();
   void BuildNoiseLabel();
   void ShowSampleNoise();
   void ShowTwin();
+  void ShowTwinItem();  // enabled, with the reason in its hint when not
   void ShowTwinList(bool shown);
   int TwinListHeight() const;
   TKeeper* TwinKeeper = nullptr;  // the signal diagram's fourth series, made when first shown

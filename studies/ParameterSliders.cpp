@@ -11,6 +11,7 @@
 
 #include "studies/ParameterStepper.h"
 #include "widgets/Comfun.h"
+#include "widgets/TranslatedTexts.h"
 
 namespace {
 constexpr int MinCount = 2;
@@ -21,10 +22,10 @@ constexpr int SliderTop = 116, SliderHeight = 21;
 constexpr int CountCaptionLeft = 28, CountLeft = 48, CountWidth = 242;
 constexpr int PeriodCaptionLeft = 310, PeriodLeft = 330, PeriodWidth = 440;
 
-QSlider* Slider(QWidget* panel, const QString& hint, int left, int width) {
+QSlider* Slider(QWidget* panel, const char* hint, int left, int width) {
   auto* slider = new QSlider(Qt::Horizontal, panel);
   slider->setGeometry(left, SliderTop, width, SliderHeight);
-  slider->setToolTip(hint);
+  PutText(slider, TTextRole::ToolTip, "TParameterSliders", hint);
   slider->setTracking(true);
   return slider;
 }
@@ -40,10 +41,10 @@ QLabel* Caption(QWidget* panel, const QString& text, int left) {
 TParameterSliders::TParameterSliders(QObject* owner, QWidget* panel, TResamEngine& engine, TParameterStepper& stepper)
     : QObject(owner), Engine(engine), Stepper(stepper) {
   CountCaption = Caption(panel, QStringLiteral("N"), CountCaptionLeft);
-  CountSlider = Slider(panel, QStringLiteral("Количество отсчётов на интервале анализа"), CountLeft, CountWidth);
+  CountSlider = Slider(panel, QT_TR_NOOP("Количество отсчётов на интервале анализа"), CountLeft, CountWidth);
   connect(CountSlider, &QSlider::actionTriggered, this, &TParameterSliders::CountStepped);
   PeriodCaption = Caption(panel, QStringLiteral("T"), PeriodCaptionLeft);
-  PeriodSlider = Slider(panel, QStringLiteral("Период дискретизации сигнала"), PeriodLeft, PeriodWidth);
+  PeriodSlider = Slider(panel, QT_TR_NOOP("Период дискретизации сигнала"), PeriodLeft, PeriodWidth);
   PeriodSlider->setRange(0, PeriodSteps);
   PeriodSlider->setPageStep(PeriodPageStep);
   connect(CountSlider, &QSlider::valueChanged, this, &TParameterSliders::CountMoved);

@@ -12,6 +12,7 @@
 
 #include "engine/ResamEngine.h"
 #include "studies/ParameterStepper.h"
+#include "widgets/TranslatedTexts.h"
 
 namespace {
 constexpr int MinCount = 2;
@@ -20,7 +21,7 @@ constexpr int BigStep = 10;
 enum class TKeyAction { Count, Method, ResetCount };
 
 struct TKeyRow {
-  const char16_t* Caption;
+  const char* Caption;  // a source text of the context TStepKeys
   QKeyCombination Keys;
   const char16_t* KeyText;  // as the list window writes it, with arrows
   TKeyAction Action;
@@ -28,21 +29,34 @@ struct TKeyRow {
 };
 
 const TKeyRow KeyRows[] = {
-    {u"Увеличить N на 1", Qt::CTRL | Qt::Key_Up, u"Ctrl+↑", TKeyAction::Count, 1},
-    {u"Уменьшить N на 1", Qt::CTRL | Qt::Key_Down, u"Ctrl+↓", TKeyAction::Count, -1},
-    {u"Увеличить N на 10", Qt::CTRL | Qt::SHIFT | Qt::Key_Up, u"Ctrl+Shift+↑", TKeyAction::Count, BigStep},
-    {u"Уменьшить N на 10", Qt::CTRL | Qt::SHIFT | Qt::Key_Down, u"Ctrl+Shift+↓", TKeyAction::Count, -BigStep},
-    {u"Предыдущий метод интерполяции", Qt::CTRL | Qt::Key_Left, u"Ctrl+←", TKeyAction::Method, -1},
-    {u"Следующий метод интерполяции", Qt::CTRL | Qt::Key_Right, u"Ctrl+→", TKeyAction::Method, 1},
-    {u"Вернуть N = 2·Nmin", Qt::CTRL | Qt::Key_Home, u"Ctrl+Home", TKeyAction::ResetCount, 0},
+    {QT_TRANSLATE_NOOP("TStepKeys", "Увеличить N на 1"), Qt::CTRL | Qt::Key_Up, u"Ctrl+↑", TKeyAction::Count, 1},
+    {QT_TRANSLATE_NOOP("TStepKeys", "Уменьшить N на 1"), Qt::CTRL | Qt::Key_Down, u"Ctrl+↓", TKeyAction::Count, -1},
+    {QT_TRANSLATE_NOOP("TStepKeys", "Увеличить N на 10"), Qt::CTRL | Qt::SHIFT | Qt::Key_Up, u"Ctrl+Shift+↑",
+     TKeyAction::Count, BigStep},
+    {QT_TRANSLATE_NOOP("TStepKeys", "Уменьшить N на 10"), Qt::CTRL | Qt::SHIFT | Qt::Key_Down, u"Ctrl+Shift+↓",
+     TKeyAction::Count, -BigStep},
+    {QT_TRANSLATE_NOOP("TStepKeys", "Предыдущий метод интерполяции"), Qt::CTRL | Qt::Key_Left, u"Ctrl+←",
+     TKeyAction::Method, -1},
+    {QT_TRANSLATE_NOOP("TStepKeys", "Следующий метод интерполяции"), Qt::CTRL | Qt::Key_Right, u"Ctrl+→",
+     TKeyAction::Method, 1},
+    {QT_TRANSLATE_NOOP("TStepKeys", "Вернуть N = 2·Nmin"), Qt::CTRL | Qt::Key_Home, u"Ctrl+Home",
+     TKeyAction::ResetCount, 0},
 };
+
+constexpr char Context[] = "TStepKeys";
+
+QLabel* KeptLabel(QWidget* parent, const char* source) {
+  auto* label = new QLabel(parent);
+  PutText(label, TTextRole::Text, Context, source);
+  return label;
+}
 }  // namespace
 
 TStepKeys::TStepKeys(QWidget* window, TResamEngine& engine, TParameterStepper& stepper, QMenu* menu)
     : QObject(window), MainWindow(window), Engine(engine), Stepper(stepper) {
-  QMenu* steps = menu->addMenu(QStringLiteral("Перебор параметров"));
+  QMenu* steps = AddTranslatedMenu(menu, Context, QT_TR_NOOP("Перебор параметров"));
   for (const TKeyRow& row : KeyRows) {
-    QAction* item = steps->addAction(QString::fromUtf16(row.Caption));
+    QAction* item = AddTranslatedItem(steps, Context, row.Caption);
     item->setShortcut(QKeySequence(row.Keys));
     KeyItems.append(item);
     connect(item, &QAction::triggered, this, [this, &row] {
@@ -51,7 +65,7 @@ TStepKeys::TStepKeys(QWidget* window, TResamEngine& engine, TParameterStepper& s
       if (row.Action == TKeyAction::ResetCount) ResetCount();
     });
   }
-  KeysItem = menu->addAction(QStringLiteral("Клавиши..."));
+  KeysItem = AddTranslatedItem(menu, Context, QT_TR_NOOP("Клавиши..."));
   connect(KeysItem, &QAction::triggered, this, [this] {
     KeysWindow()->show();
     KeysWindow()->raise();
@@ -94,7 +108,7 @@ bool TStepKeys::eventFilter(QObject* watched, QEvent* event) {
 QDialog* TStepKeys::KeysWindow() {
   if (Window) return Window;
   Window = new QDialog(MainWindow, Qt::Tool);
-  Window->setWindowTitle(QStringLiteral("Клавиши"));
+  PutText(Window, TTextRole::WindowTitle, Context, QT_TR_NOOP("Клавиши"));
   auto* grid = new QGridLayout(Window);
   int line = 0;
   for (const TKeyRow& row : KeyRows) {
@@ -103,12 +117,13 @@ QDialog* TStepKeys::KeysWindow() {
     bold.setBold(true);
     keys->setFont(bold);
     grid->addWidget(keys, line, 0);
-    grid->addWidget(new QLabel(QString::fromUtf16(row.Caption), Window), line, 1);
+    grid->addWidget(KeptLabel(Window, row.Caption), line, 1);
     ++line;
   }
-  grid->addWidget(new QLabel(QStringLiteral("Число отсчётов меняется клавишами, пока оно вводится."), Window), line++,
-                  0, 1, 2);
-  auto* close = new QPushButton(QStringLiteral("Закрыть"), Window);
+  grid->addWidget(KeptLabel(Window, QT_TR_NOOP("Число отсчётов меняется клавишами, пока оно вводится.")), line++, 0, 1,
+                  2);
+  auto* close = new QPushButton(Window);
+  PutText(close, TTextRole::Text, Context, QT_TR_NOOP("Закрыть"));
   connect(close, &QPushButton::clicked, Window, &QDialog::close);
   grid->addWidget(close, line, 1, Qt::AlignRight);
   return Window;

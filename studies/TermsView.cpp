@@ -9,6 +9,7 @@
 #include "engine/ResamEngine.h"
 #include "numerics/Keeper.h"
 #include "plotting/Diagram.h"
+#include "widgets/TranslatedTexts.h"
 
 namespace {
 constexpr int EstimateCount = 10;
@@ -21,9 +22,9 @@ constexpr int NoteMargin = 6;
 
 TTermsView::TTermsView(QObject* owner, TResamEngine& engine, std::function<TDiagram*()> signalDiagram, QMenu* menu)
     : QObject(owner), Engine(engine), SignalDiagram(std::move(signalDiagram)) {
-  Item = menu->addAction(QStringLiteral("Показывать слагаемые"));
+  Item = AddTranslatedItem(menu, "TTermsView", QT_TR_NOOP("Показывать слагаемые"));
   Item->setCheckable(true);
-  Item->setToolTip(QStringLiteral("Показать вклад каждого отсчёта"));
+  PutText(Item, TTextRole::ToolTip, "TTermsView", QT_TR_NOOP("Показать вклад каждого отсчёта"));
   menu->setToolTipsVisible(true);
   connect(Item, &QAction::toggled, this, &TTermsView::Toggle);
 }

@@ -85,6 +85,9 @@ TEST(CommandLine, EveryExitStatusWithItsMessage) {
       {{"--report", dir.filePath("r.txt"), Lesson}, ExitWrongArguments, ".pdf"},
       {{"--figures", dir.path(), "--format", "jpg", Lesson}, ExitWrongArguments, "jpg"},
       {{"--compare", "--report", dir.filePath("r.pdf"), Lesson}, ExitWrongArguments, "Использование: resam"},
+      {{"--lang", "de", "--compare", Lesson}, ExitWrongArguments, "Использование: resam"},
+      {{"--lang=xx"}, ExitWrongArguments, "неизвестный язык: xx"},
+      {{"--lang", "en", "--version"}, ExitDone, "resam " RESAM_VERSION},
       {{"--compare", dir.filePath("missing.resam")}, ExitLessonUnreadable, "Не удаётся открыть файл"},
       {{"--compare", damaged}, ExitLessonUnreadable, "Файл сеанса повреждён"},
       {{"--report", missingFolder + "/r.pdf", Lesson}, ExitCannotWrite, "Не удаётся записать"},
@@ -101,6 +104,35 @@ TEST(CommandLine, EveryExitStatusWithItsMessage) {
   // Nothing partial is left where writing failed.
   EXPECT_FALSE(QDir(missingFolder).exists());
   EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("r.txt"))));
+}
+
+TEST(CommandLine, OnlyAKnownLanguageKeepsTheWindow) {
+  const struct {
+    std::vector<const char*> Arguments;
+    bool WithoutWindow;
+    TRunMode Mode;
+    const char* Language;
+  } cases[] = {
+      {{"resam"}, false, TRunMode::Window, ""},
+      {{"resam", "--lang", "en"}, false, TRunMode::Window, "en"},
+      {{"resam", "--lang=ru", "lesson.resam"}, false, TRunMode::Window, "ru"},
+      {{"resam", "--lang", "en", "--compare", "lesson.resam"}, true, TRunMode::Compare, "en"},
+      {{"resam", "--lang", "--compare"}, true, TRunMode::Wrong, "--compare"},
+      {{"resam", "--lang", "de"}, true, TRunMode::Wrong, "de"},
+      {{"resam", "--lang"}, true, TRunMode::Wrong, ""},
+      {{"resam", "--language=en"}, true, TRunMode::Wrong, ""},
+  };
+  for (const auto& c : cases) {
+    QStringList arguments;
+    for (const char* a : c.Arguments) arguments << QString::fromLatin1(a);
+    SCOPED_TRACE(arguments.join(' ').toStdString());
+    EXPECT_EQ(RunsWithoutWindow(int(c.Arguments.size()), c.Arguments.data()), c.WithoutWindow);
+    const TCommandLine line = ParseCommandLine(arguments);
+    EXPECT_EQ(line.Mode, c.Mode);
+    if (c.Mode != TRunMode::Wrong) {
+      EXPECT_EQ(line.Language, QString::fromLatin1(c.Language));
+    }
+  }
 }
 
 // Every figure read back from the printed text is the engine's own double, bit for bit.

@@ -52,16 +52,16 @@ TEST(MethodTable, EveryConsumerFollowsTheRows) {
     const TMethodRow& row = MethodRow(method);
     QAction* item = form.MethodActions[m];
     EXPECT_EQ(form.*view.Item, item) << "the named member is the row's item";
-    SCOPED_TRACE(QString::fromUtf16(view.ItemText).toStdString());
+    SCOPED_TRACE(QString::fromUtf8(view.ItemText).toStdString());
     EXPECT_EQ(items[m].first, item) << "the menu lists the methods in the rows' order";
     EXPECT_EQ(items[m].second, view.GroupStart);
-    EXPECT_EQ(item->text(), QString::fromUtf16(view.ItemText));
+    EXPECT_EQ(item->text(), QString::fromUtf8(view.ItemText));
     ASSERT_TRUE(item->actionGroup() && item->actionGroup()->isExclusive());
     EXPECT_EQ(item->actionGroup(), form.N31->actionGroup());
 
     item->trigger();
     EXPECT_EQ(form.Engine.Method(), method);
-    EXPECT_EQ(form.windowTitle(), QString::fromUtf16(view.Caption));
+    EXPECT_EQ(form.windowTitle(), QString::fromUtf8(view.Caption));
     EXPECT_EQ(form.EditN->Max(), row.CountLimit);
     EXPECT_EQ(form.PageControl1->isTabVisible(KernelPage), view.Picture != nullptr);
     EXPECT_EQ(form.PageControl1->isTabVisible(BasisPage), view.Picture == nullptr);
@@ -86,8 +86,8 @@ TEST(MethodTable, EveryConsumerFollowsTheRows) {
   QSet<QString> shortNames;
   for (int m = 0; m < TResamEngine::MethodCount; ++m) {
     const TMethodView& view = MethodView(TResamEngine::TMethod(m));
-    EXPECT_TRUE(lines[m + 1].contains(QString::fromUtf16(view.ItemText))) << lines[m + 1].toStdString();
-    EXPECT_EQ(bars[m].Label, QString::fromUtf16(view.ShortName)) << "the chart names its bars after the rows";
+    EXPECT_TRUE(lines[m + 1].contains(QString::fromUtf8(view.ItemText))) << lines[m + 1].toStdString();
+    EXPECT_EQ(bars[m].Label, QString::fromUtf8(view.ShortName)) << "the chart names its bars after the rows";
     shortNames << bars[m].Label;
   }
   EXPECT_EQ(shortNames.size(), TResamEngine::MethodCount) << "short names tell the methods apart";

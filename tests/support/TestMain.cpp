@@ -3,12 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QLocale>
 #include <QStandardPaths>
 
 #include "ScriptedPlatform.h"
 #include "platform/Fonts.h"
-#include "platform/QtTranslation.h"
+#include "platform/Language.h"
 
 namespace {
 TScriptedPlatform* Installed = nullptr;
@@ -31,10 +30,9 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   // No test reads or writes the user's own settings or data (the recent sessions, the last one).
   QStandardPaths::setTestModeEnabled(true);
-  // The program's number locale, as the program sets it at start-up.
-  QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+  // The program's language, texts and number locale, as the program sets them at start-up.
+  ApplyLanguage(TLanguage::Russian);
   InstallFontSubstitutions();
-  InstallQtTranslation();
   TScriptedPlatform platform;
   Installed = &platform;
   InstallPlatform(&platform);

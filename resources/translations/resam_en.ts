@@ -1,0 +1,628 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_GB" sourcelanguage="ru_RU">
+<context>
+    <name>TParameterSliders</name>
+    <message>
+        <source>Количество отсчётов на интервале анализа</source>
+        <translation>Number of samples over the analysis interval</translation>
+    </message>
+    <message>
+        <source>Период дискретизации сигнала</source>
+        <translation>Signal sampling period</translation>
+    </message>
+</context>
+<context>
+    <name>TResamForm</name>
+    <message>
+        <source>Ряд Котельникова</source>
+        <translation>Kotelnikov series</translation>
+    </message>
+    <message>
+        <source>Ряд Котельникова - Кварнел, Тармин, 2015г.</source>
+        <translation>Kotelnikov series - Kvarnel, Tarmin, 2015</translation>
+    </message>
+    <message>
+        <source>Кот.</source>
+        <translation>Kot.</translation>
+    </message>
+    <message>
+        <source>Многочлен Лагранжа</source>
+        <translation>Lagrange polynomial</translation>
+    </message>
+    <message>
+        <source>Интерполяционный многочлен Лагранжа - Кварнел, Тармин, 2015г.</source>
+        <translation>Lagrange interpolating polynomial - Kvarnel, Tarmin, 2015</translation>
+    </message>
+    <message>
+        <source>Лагр.</source>
+        <translation>Lagr.</translation>
+    </message>
+    <message>
+        <source>Локальная кусочно-полиномиальная, порядок: 0</source>
+        <translation>Local piecewise polynomial, order: 0</translation>
+    </message>
+    <message>
+        <source>Локальная полиномиальная интерполяция, порядок: 0 - Кварнел, Тармин, 2015г.</source>
+        <translation>Local polynomial interpolation, order: 0 - Kvarnel, Tarmin, 2015</translation>
+    </message>
+    <message>
+        <source>П0</source>
+        <translation>P0</translation>
+    </message>
+    <message>
+        <source>Локальная кусочно-полиномиальная, порядок: 1</source>
+        <translation>Local piecewise polynomial, order: 1</translation>
+    </message>
+    <message>
+        <source>Локальная полиномиальная интерполяция, порядок: 1 - Кварнел, Тармин, 2015г.</source>
+        <translation>Local polynomial interpolation, order: 1 - Kvarnel, Tarmin, 2015</translation>
+    </message>
+    <message>
+        <source>П1</source>
+        <translation>P1</translation>
+    </message>
+    <message>
+        <source>Локальная кусочно-полиномиальная, порядок: 2</source>
+        <translation>Local piecewise polynomial, order: 2</translation>
+    </message>
+    <message>
+        <source>Локальная полиномиальная интерполяция, порядок: 2 - Кварнел, Тармин, 2015г.</source>
+        <translation>Local polynomial interpolation, order: 2 - Kvarnel, Tarmin, 2015</translation>
+    </message>
+    <message>
+        <source>П2</source>
+        <translation>P2</translation>
+    </message>
+    <message>
+        <source>Локальная кусочно-полиномиальная, порядок: 3</source>
+        <translation>Local piecewise polynomial, order: 3</translation>
+    </message>
+    <message>
+        <source>Локальная полиномиальная интерполяция, порядок: 3 - Кварнел, Тармин, 2015г.</source>
+        <translation>Local polynomial interpolation, order: 3 - Kvarnel, Tarmin, 2015</translation>
+    </message>
+    <message>
+        <source>П3</source>
+        <translation>P3</translation>
+    </message>
+    <message>
+        <source>Локальная сплайновая, порядок: 1, степень гладкости: 1</source>
+        <translation>Local spline, order: 1, smoothness: 1</translation>
+    </message>
+    <message>
+        <source>Локальная сплайновая интерполяция, порядок: 1, степень гладкости: 1 - Кварнел, Тармин, 2015г.</source>
+        <translation>Local spline interpolation, order: 1, smoothness: 1 - Kvarnel, Tarmin, 2015</translation>
+    </message>
+    <message>
+        <source>С1,1</source>
+        <translation>S1,1</translation>
+    </message>
+    <message>
+        <source>Локальная сплайновая, порядок: 2, степень гладкости: 1</source>
+        <translation>Local spline, order: 2, smoothness: 1</translation>
+    </message>
+    <message>
+        <source>Локальная сплайновая интерполяция, порядок: 2, степень гладкости: 1 - Кварнел, Тармин, 2015г.</source>
+        <translation>Local spline interpolation, order: 2, smoothness: 1 - Kvarnel, Tarmin, 2015</translation>
+    </message>
+    <message>
+        <source>С2,1</source>
+        <translation>S2,1</translation>
+    </message>
+    <message>
+        <source>Локальная сплайновая, порядок: 3, степень гладкости: 1</source>
+        <translation>Local spline, order: 3, smoothness: 1</translation>
+    </message>
+    <message>
+        <source>Локальная сплайновая интерполяция, порядок: 3, степень гладкости: 1 - Кварнел, Тармин, 2015г.</source>
+        <translation>Local spline interpolation, order: 3, smoothness: 1 - Kvarnel, Tarmin, 2015</translation>
+    </message>
+    <message>
+        <source>С3,1</source>
+        <translation>S3,1</translation>
+    </message>
+    <message>
+        <source>Локальная сплайновая, порядок: 1, степень гладкости: 2</source>
+        <translation>Local spline, order: 1, smoothness: 2</translation>
+    </message>
+    <message>
+        <source>Локальная сплайновая интерполяция, порядок: 1, степень гладкости: 2 - Кварнел, Тармин, 2015г.</source>
+        <translation>Local spline interpolation, order: 1, smoothness: 2 - Kvarnel, Tarmin, 2015</translation>
+    </message>
+    <message>
+        <source>С1,2</source>
+        <translation>S1,2</translation>
+    </message>
+    <message>
+        <source>Локальная сплайновая, порядок: 2, степень гладкости: 2</source>
+        <translation>Local spline, order: 2, smoothness: 2</translation>
+    </message>
+    <message>
+        <source>Локальная сплайновая интерполяция, порядок: 2, степень гладкости: 2 - Кварнел, Тармин, 2015г.</source>
+        <translation>Local spline interpolation, order: 2, smoothness: 2 - Kvarnel, Tarmin, 2015</translation>
+    </message>
+    <message>
+        <source>С2,2</source>
+        <translation>S2,2</translation>
+    </message>
+    <message>
+        <source>Локальная сплайновая, порядок: 3, степень гладкости: 2</source>
+        <translation>Local spline, order: 3, smoothness: 2</translation>
+    </message>
+    <message>
+        <source>Локальная сплайновая интерполяция, порядок: 3, степень гладкости: 2 - Кварнел, Тармин, 2015г.</source>
+        <translation>Local spline interpolation, order: 3, smoothness: 2 - Kvarnel, Tarmin, 2015</translation>
+    </message>
+    <message>
+        <source>С3,2</source>
+        <translation>S3,2</translation>
+    </message>
+    <message>
+        <source>Сравнение методов</source>
+        <translation>Method comparison</translation>
+    </message>
+    <message>
+        <source>Сравнить все методы восстановления</source>
+        <translation>Compare all reconstruction methods</translation>
+    </message>
+    <message>
+        <source>Увеличение</source>
+        <translation>Enlarge</translation>
+    </message>
+    <message>
+        <source>Сохранить рисунок</source>
+        <translation>Save picture</translation>
+    </message>
+    <message>
+        <source>Копировать в буфер обмена</source>
+        <translation>Copy to clipboard</translation>
+    </message>
+    <message>
+        <source>Графическое задание сигнала</source>
+        <translation>Draw the signal</translation>
+    </message>
+    <message>
+        <source>Табличное задание сигнала</source>
+        <translation>Type the signal as a table</translation>
+    </message>
+    <message>
+        <source>Библиотека сигналов</source>
+        <translation>Signal library</translation>
+    </message>
+    <message>
+        <source>Фрагмент полигармонического сигнала</source>
+        <translation>Polyharmonic signal fragment</translation>
+    </message>
+    <message>
+        <source>Открыть запись</source>
+        <translation>Open recording</translation>
+    </message>
+    <message>
+        <source>Показывать графики для аналогового сигнала</source>
+        <translation>Show plots for the analog signal</translation>
+    </message>
+    <message>
+        <source>Показывать графики для  дискретного сигнала</source>
+        <translation>Show plots for the  discrete signal</translation>
+    </message>
+    <message>
+        <source>Показывать графики для интерполирующей функции</source>
+        <translation>Show plots for the interpolating function</translation>
+    </message>
+    <message>
+        <source>Показывать основную часть спектра</source>
+        <translation>Show the main part of the spectrum</translation>
+    </message>
+    <message>
+        <source>Показывать один период спектра дискретного сигнала</source>
+        <translation>Show one period of the discrete signal&apos;s spectrum</translation>
+    </message>
+    <message>
+        <source>Показывать два периода спектра дискретного сигнала</source>
+        <translation>Show two periods of the discrete signal&apos;s spectrum</translation>
+    </message>
+    <message>
+        <source>Показывать четыре периода спектра дискретного сигнала</source>
+        <translation>Show four periods of the discrete signal&apos;s spectrum</translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Сигнал и интерполирующая функция</source>
+        <translation>Signal and interpolating function</translation>
+    </message>
+    <message>
+        <source>Сигнал не задан</source>
+        <translation>No signal given</translation>
+    </message>
+    <message>
+        <source>Ошибка восстановления  и спектр</source>
+        <translation>Reconstruction error  and spectrum</translation>
+    </message>
+    <message>
+        <source>Порождающая функция</source>
+        <translation>Generating function</translation>
+    </message>
+    <message>
+        <source>Базисные функции</source>
+        <translation>Basis functions</translation>
+    </message>
+    <message>
+        <source>   Параметры и описание   </source>
+        <translation>   Parameters and description   </translation>
+    </message>
+    <message>
+        <source>  Количество отсчётов N  </source>
+        <translation>  Number of samples N  </translation>
+    </message>
+    <message>
+        <source>Сигнал</source>
+        <translation>Signal</translation>
+    </message>
+    <message>
+        <source>t,c</source>
+        <translation>t,s</translation>
+    </message>
+    <message>
+        <source>Амплитудный спектр</source>
+        <translation>Amplitude spectrum</translation>
+    </message>
+    <message>
+        <source>Ошибка восстановления сигнала</source>
+        <translation>Signal reconstruction error</translation>
+    </message>
+    <message>
+        <source>t, c</source>
+        <translation>t, s</translation>
+    </message>
+    <message>
+        <source>Спектр порождающей функции</source>
+        <translation>Generating function spectrum</translation>
+    </message>
+    <message>
+        <source>Коэффициент искажений</source>
+        <translation>Distortion factor</translation>
+    </message>
+    <message>
+        <source>Базисные функции многочлена Лагранжа</source>
+        <translation>Lagrange polynomial basis functions</translation>
+    </message>
+    <message>
+        <source>Копировать параметры</source>
+        <translation>Copy parameters</translation>
+    </message>
+    <message>
+        <source>Копировать</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Фильтр перед дискретизацией...</source>
+        <translation>Pre-sampling filter...</translation>
+    </message>
+    <message>
+        <source>Прослушать...</source>
+        <translation>Listen...</translation>
+    </message>
+    <message>
+        <source>Справка</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>О программе</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Исследование</source>
+        <translation>Study</translation>
+    </message>
+    <message>
+        <source>Задать графически</source>
+        <translation>Draw</translation>
+    </message>
+    <message>
+        <source>Задать таблично</source>
+        <translation>Type as a table</translation>
+    </message>
+    <message>
+        <source>Открыть запись...</source>
+        <translation>Open recording...</translation>
+    </message>
+    <message>
+        <source>Метод интерполяции</source>
+        <translation>Interpolation method</translation>
+    </message>
+    <message>
+        <source>Настройка</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Модуль спектрального анализа</source>
+        <translation>Spectrum analyser</translation>
+    </message>
+    <message>
+        <source>Сетка дискретизации</source>
+        <translation>Sampling grid</translation>
+    </message>
+    <message>
+        <source>Привязать к нулевой абсциссе</source>
+        <translation>Align with the zero abscissa</translation>
+    </message>
+    <message>
+        <source>Привязать к началу интервала анализа</source>
+        <translation>Align with the start of the analysis interval</translation>
+    </message>
+    <message>
+        <source>Ввод парметров</source>
+        <translation>Parameter input</translation>
+    </message>
+    <message>
+        <source>Вводить количество отсчётов</source>
+        <translation>Enter the number of samples</translation>
+    </message>
+    <message>
+        <source>Вводить период дискретизации</source>
+        <translation>Enter the sampling period</translation>
+    </message>
+    <message>
+        <source>Язык</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Русский</source>
+        <translation>Russian</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Анализ порождающей функции</source>
+        <translation>Generating function analysis</translation>
+    </message>
+    <message>
+        <source>Период дискретизации 0,01</source>
+        <translation>Sampling period 0.01</translation>
+    </message>
+    <message>
+        <source>Период дискретизации 0,001</source>
+        <translation>Sampling period 0.001</translation>
+    </message>
+    <message>
+        <source>Период дискретизации 0,0001</source>
+        <translation>Sampling period 0.0001</translation>
+    </message>
+    <message>
+        <source>Детализация спектра низкая</source>
+        <translation>Spectrum detail: low</translation>
+    </message>
+    <message>
+        <source>Детализация спектра средняя</source>
+        <translation>Spectrum detail: medium</translation>
+    </message>
+    <message>
+        <source>Детализация спектра высокая</source>
+        <translation>Spectrum detail: high</translation>
+    </message>
+    <message>
+        <source>Побыстрее</source>
+        <translation>Faster</translation>
+    </message>
+    <message>
+        <source>Поточнее</source>
+        <translation>More accurate</translation>
+    </message>
+    <message>
+        <source>Результат</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>Графики для аналогового сигнала</source>
+        <translation>Plots for the analog signal</translation>
+    </message>
+    <message>
+        <source>Графики для дискретного сигнала</source>
+        <translation>Plots for the discrete signal</translation>
+    </message>
+    <message>
+        <source>Графики для интерполирующей фукнции</source>
+        <translation>Plots for the interpolating function</translation>
+    </message>
+    <message>
+        <source>Круговая частота</source>
+        <translation>Angular frequency</translation>
+    </message>
+    <message>
+        <source>Циклическая частота</source>
+        <translation>Cyclic frequency</translation>
+    </message>
+    <message>
+        <source>Основная часть спектра</source>
+        <translation>Main part of the spectrum</translation>
+    </message>
+    <message>
+        <source>Один период спектра дискретного сигнала</source>
+        <translation>One period of the discrete signal&apos;s spectrum</translation>
+    </message>
+    <message>
+        <source>Два периода спектра дискретного сигнала</source>
+        <translation>Two periods of the discrete signal&apos;s spectrum</translation>
+    </message>
+    <message>
+        <source>Четыре периода спектра дискретного сигнала</source>
+        <translation>Four periods of the discrete signal&apos;s spectrum</translation>
+    </message>
+    <message>
+        <source>Легенда на диаграммах</source>
+        <translation>Legend on diagrams</translation>
+    </message>
+    <message>
+        <source> Параметры  </source>
+        <translation> Parameters  </translation>
+    </message>
+    <message>
+        <source>Количество отсчётов:</source>
+        <translation>Number of samples:</translation>
+    </message>
+    <message>
+        <source>Количество отсчётов на интервале анализа</source>
+        <translation>Number of samples over the analysis interval</translation>
+    </message>
+    <message>
+        <source>Период дискретизации T[c]:</source>
+        <translation>Sampling period T [s]:</translation>
+    </message>
+    <message>
+        <source>Период дискретизации сигнала</source>
+        <translation>Signal sampling period</translation>
+    </message>
+    <message>
+        <source>Интервал анализа [с]:</source>
+        <translation>Analysis interval [s]:</translation>
+    </message>
+    <message>
+        <source>Интервал, на котором берутся отсчёты аналогового сигнала</source>
+        <translation>Interval over which the analog signal is sampled</translation>
+    </message>
+    <message>
+        <source>Левая граница интервала анализа сигнала</source>
+        <translation>Left end of the signal analysis interval</translation>
+    </message>
+    <message>
+        <source>Правая граница интервала анализа сигнала</source>
+        <translation>Right end of the signal analysis interval</translation>
+    </message>
+    <message>
+        <source>Ввод</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Частота дискретизации:</source>
+        <translation>Sampling frequency:</translation>
+    </message>
+    <message>
+        <source>д</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Максимальная частота в спектре сигнала:</source>
+        <translation>Highest frequency in the signal spectrum:</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Максимальный период дискретизации:</source>
+        <translation>Largest sampling period:</translation>
+    </message>
+    <message>
+        <source>Минимальное число отсчётов:</source>
+        <translation>Least number of samples:</translation>
+    </message>
+    <message>
+        <source>Отчёт...</source>
+        <translation>Report...</translation>
+    </message>
+    <message>
+        <source>Шум и квантование отсчётов...</source>
+        <translation>Sample noise and quantisation...</translation>
+    </message>
+    <message>
+        <source>Показывать сигнал-двойник</source>
+        <translation>Show the alias signal</translation>
+    </message>
+    <message>
+        <source>Отсчёты из точного сигнала</source>
+        <translation>Samples from the exact signal</translation>
+    </message>
+    <message>
+        <source>Сохранить сеанс...</source>
+        <translation>Save session...</translation>
+    </message>
+    <message>
+        <source>Открыть сеанс...</source>
+        <translation>Open session...</translation>
+    </message>
+    <message>
+        <source>Недавние сеансы</source>
+        <translation>Recent sessions</translation>
+    </message>
+    <message>
+        <source>Последний сеанс</source>
+        <translation>Last session</translation>
+    </message>
+    <message>
+        <source>Для табличного сигнала фильтр не применяется</source>
+        <translation>The filter does not apply to a tabulated signal</translation>
+    </message>
+    <message>
+        <source>Доступно для полигармонического сигнала</source>
+        <translation>Available for a polyharmonic signal</translation>
+    </message>
+</context>
+<context>
+    <name>TStepKeys</name>
+    <message>
+        <source>Увеличить N на 1</source>
+        <translation>Increase N by 1</translation>
+    </message>
+    <message>
+        <source>Уменьшить N на 1</source>
+        <translation>Decrease N by 1</translation>
+    </message>
+    <message>
+        <source>Увеличить N на 10</source>
+        <translation>Increase N by 10</translation>
+    </message>
+    <message>
+        <source>Уменьшить N на 10</source>
+        <translation>Decrease N by 10</translation>
+    </message>
+    <message>
+        <source>Предыдущий метод интерполяции</source>
+        <translation>Previous interpolation method</translation>
+    </message>
+    <message>
+        <source>Следующий метод интерполяции</source>
+        <translation>Next interpolation method</translation>
+    </message>
+    <message>
+        <source>Вернуть N = 2·Nmin</source>
+        <translation>Reset N = 2·Nmin</translation>
+    </message>
+    <message>
+        <source>Перебор параметров</source>
+        <translation>Parameter stepping</translation>
+    </message>
+    <message>
+        <source>Клавиши...</source>
+        <translation>Keys...</translation>
+    </message>
+    <message>
+        <source>Клавиши</source>
+        <translation>Keys</translation>
+    </message>
+    <message>
+        <source>Число отсчётов меняется клавишами, пока оно вводится.</source>
+        <translation>The number of samples changes with these keys while it is being entered.</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>TTermsView</name>
+    <message>
+        <source>Показывать слагаемые</source>
+        <translation>Show terms</translation>
+    </message>
+    <message>
+        <source>Показать вклад каждого отсчёта</source>
+        <translation>Show the contribution of each sample</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,91 @@
+// The language chosen in "Настройка" › "Язык" while the main window is open: its menus, tool
+// bar, tabs, panel, caption and diagrams change at once, and Russian comes back byte for byte.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QToolBar>
+
+#include "platform/Language.h"
+#include "plotting/Diagram.h"
+#include "plotting/DiagramFrameUnit.h"
+#include "shell/ResamUnit.h"
+
+namespace {
+// Every fixed text of the window a user reads, each with where it stands.
+QStringList WindowTexts(const TResamForm& form) {
+  QStringList texts{QStringLiteral("caption: ") + form.windowTitle()};
+  for (const QMenu* menu : form.menuBar()->findChildren<QMenu*>()) {
+    texts << QStringLiteral("menu: ") + menu->title();
+    for (const QAction* a : menu->actions())
+      if (!a->isSeparator() && !a->menu())
+        texts << QStringLiteral("item: ") + a->text() + QStringLiteral(" | ") + a->toolTip();
+  }
+  for (const QAction* a : form.menuBar()->actions()) texts << QStringLiteral("bar: ") + a->text();
+  for (const QAbstractButton* b : form.ToolBar1->findChildren<QAbstractButton*>())
+    texts << QStringLiteral("tool: ") + b->toolTip();
+  for (int i = 0; i < form.PageControl1->count(); ++i) texts << QStringLiteral("tab: ") + form.PageControl1->tabText(i);
+  for (const QGroupBox* box : form.findChildren<QGroupBox*>()) texts << QStringLiteral("box: ") + box->title();
+  for (const QWidget* w : form.GroupBox1->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+    if (const auto* l = qobject_cast<const QLabel*>(w)) texts << QStringLiteral("label: ") + l->text();
+    if (const auto* b = qobject_cast<const QAbstractButton*>(w)) texts << QStringLiteral("button: ") + b->text();
+    if (!w->toolTip().isEmpty()) texts << QStringLiteral("hint: ") + w->toolTip();
+  }
+  for (const TDiagramFrame* f : {form.DFs, form.DFAS, form.DFE, form.DFBF, form.DFBFS, form.DFK, form.DFLagr})
+    texts << QStringLiteral("diagram: ") + f->Diagram->GetNameDiagram() + QStringLiteral(" | ") +
+                 f->Diagram->GetNameX();
+  return texts;
+}
+
+void Choose(QAction* item) {
+  item->trigger();
+  // Qt posts the change to every window.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+}
+}  // namespace
+
+TEST(LanguageSwitch, TheMainWindowSwitchesWholeAndComesBackByteForByte) {
+  TResamForm form;
+  ASSERT_TRUE(form.RussianItem->isChecked());
+  const QStringList russian = WindowTexts(form);
+  const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
+  const struct {
+    QAction* Item;
+    const char* Settings;  // "Настройка" as shown
+    const char* Tab;       // the first tab
+    const char* Caption;   // the window's caption with the first method
+  } steps[] = {
+      {form.EnglishItem, "Settings", "Signal and interpolating function", "Kotelnikov series - Kvarnel, Tarmin, 2015"},
+      {form.RussianItem, "Настройка", "Сигнал и интерполирующая функция", "Ряд Котельникова - Кварнел, Тармин, 2015г."},
+      {form.EnglishItem, "Settings", "Signal and interpolating function", "Kotelnikov series - Kvarnel, Tarmin, 2015"},
+  };
+  for (const auto& step : steps) {
+    Choose(step.Item);
+    SCOPED_TRACE(step.Settings);
+    EXPECT_TRUE(step.Item->isChecked());
+    EXPECT_EQ(form.N5->title(), QString::fromUtf8(step.Settings));
+    EXPECT_EQ(form.PageControl1->tabText(0), QString::fromUtf8(step.Tab));
+    EXPECT_EQ(form.windowTitle(), QString::fromUtf8(step.Caption));
+    const QStringList texts = WindowTexts(form);
+    ASSERT_EQ(texts.size(), russian.size()) << "the same texts in either language";
+    if (CurrentLanguage() == TLanguage::Russian) {
+      EXPECT_EQ(texts, russian);
+      continue;
+    }
+    for (int i = 0; i < texts.size(); ++i) {
+      EXPECT_FALSE(texts[i].contains(cyrillic)) << texts[i].toStdString();
+    }
+  }
+  EXPECT_EQ(StoredLanguage(), TLanguage::English) << "the choice is kept for the next start";
+  Choose(form.RussianItem);
+  EXPECT_EQ(WindowTexts(form), russian);
+  EXPECT_EQ(StoredLanguage(), TLanguage::Russian);
+}

@@ -1,0 +1,115 @@
+#include "widgets/TranslatedTexts.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QVariant>
+
+namespace {
+using TSetter = void (*)(QObject* target, const QString& text);
+
+void SetText(QObject* target, const QString& text) {
+  if (auto* a = qobject_cast<QAction*>(target))
+    a->setText(text);
+  else if (auto* b = qobject_cast<QAbstractButton*>(target))
+    b->setText(text);
+  else if (auto* l = qobject_cast<QLabel*>(target))
+    l->setText(text);
+}
+
+void SetTitle(QObject* target, const QString& text) {
+  if (auto* m = qobject_cast<QMenu*>(target))
+    m->setTitle(text);
+  else if (auto* g = qobject_cast<QGroupBox*>(target))
+    g->setTitle(text);
+}
+
+void SetToolTip(QObject* target, const QString& text) {
+  if (auto* a = qobject_cast<QAction*>(target))
+    a->setToolTip(text);
+  else if (auto* w = qobject_cast<QWidget*>(target))
+    w->setToolTip(text);
+}
+
+void SetWindowTitle(QObject* target, const QString& text) {
+  if (auto* w = qobject_cast<QWidget*>(target)) w->setWindowTitle(text);
+}
+
+// A page sits in the tab widget's stack, so the tab widget is found among its ancestors.
+void SetTabText(QObject* target, const QString& text) {
+  auto* page = qobject_cast<QWidget*>(target);
+  for (QWidget* w = page ? page->parentWidget() : nullptr; w; w = w->parentWidget())
+    if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
+      const int index = tabs->indexOf(page);
+      if (index >= 0) tabs->setTabText(index, text);
+      return;
+    }
+}
+
+struct TRoleRow {
+  TTextRole Role;
+  const char* Property;  // where the context and source are kept on the target
+  TSetter Set;
+};
+constexpr TRoleRow Roles[] = {
+    {TTextRole::Text, "resamSourceText", SetText},
+    {TTextRole::Title, "resamSourceTitle", SetTitle},
+    {TTextRole::ToolTip, "resamSourceToolTip", SetToolTip},
+    {TTextRole::WindowTitle, "resamSourceWindowTitle", SetWindowTitle},
+    {TTextRole::TabText, "resamSourceTabText", SetTabText},
+};
+
+const TRoleRow& RowOf(TTextRole role) {
+  for (const TRoleRow& row : Roles)
+    if (row.Role == role) return row;
+  return Roles[0];
+}
+
+// Kept as context and source in one list, so that a role is one property.
+void Put(QObject* target, const TRoleRow& row, const QStringList& kept) {
+  if (kept.size() != 2) return;
+  row.Set(target, QCoreApplication::translate(kept[0].toUtf8().constData(), kept[1].toUtf8().constData()));
+}
+
+void Retranslate(QObject* target) {
+  for (const TRoleRow& row : Roles) {
+    const QVariant kept = target->property(row.Property);
+    if (kept.isValid()) Put(target, row, kept.toStringList());
+  }
+}
+}  // namespace
+
+void PutText(QObject* target, TTextRole role, const char* context, const char* source) {
+  const TRoleRow& row = RowOf(role);
+  const QStringList kept{QString::fromUtf8(context), QString::fromUtf8(source)};
+  target->setProperty(row.Property, kept);
+  Put(target, row, kept);
+}
+
+QAction* AddTranslatedItem(QMenu* menu, const char* context, const char* source) {
+  QAction* item = menu->addAction(QString());
+  PutText(item, TTextRole::Text, context, source);
+  return item;
+}
+
+QMenu* AddTranslatedMenu(QMenu* menu, const char* context, const char* source) {
+  QMenu* sub = menu->addMenu(QString());
+  PutText(sub, TTextRole::Title, context, source);
+  return sub;
+}
+
+QMenu* AddTranslatedMenu(QMenuBar* bar, const char* context, const char* source) {
+  QMenu* sub = bar->addMenu(QString());
+  PutText(sub, TTextRole::Title, context, source);
+  return sub;
+}
+
+void RetranslateTexts(QObject* root) {
+  Retranslate(root);
+  for (QObject* child : root->findChildren<QObject*>()) Retranslate(child);
+}
