@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -13,7 +14,9 @@
 
 #include "numerics/SpAnUnit.h"
 #include "platform/CoreServices.h"
+#include "platform/Language.h"
 #include "widgets/AccessibleNames.h"
+#include "widgets/TranslatedTexts.h"
 
 namespace {
 constexpr int ClientWidth = 329, ClientHeight = 297;
@@ -40,36 +43,61 @@ int EnergyPartItem(double part) {
     if (part < EnergyParts[i + 1]) return i;
   return EnergyPartCount - 1;
 }
+constexpr char Context[] = "TSpAnTurnForm";
 }  // namespace
 
 TSpAnTurnForm::TSpAnTurnForm(TFourierAnalyser& module, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       Module(module) {
-  setWindowTitle(QStringLiteral("Настройка модуля спектрального анализа"));
+  PutText(this, TTextRole::WindowTitle, Context, QT_TR_NOOP("Настройка модуля спектрального анализа"));
   setFixedSize(ClientWidth, ClientHeight);
   BuildCriterionGroup();
   BuildDesignGroup();
   BuildButtons();
+  Retranslate();
+}
+
+void TSpAnTurnForm::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QDialog::changeEvent(event);
+}
+
+// The kept texts, the levels with the language's separator, and the names given after them.
+void TSpAnTurnForm::Retranslate() {
+  RetranslateTexts(this);
+  for (QComboBox* box : {ComboBox1, ComboBox2})
+    for (int i = 0; i < box->count(); ++i) {
+      QString level = box->itemText(i);
+      box->setItemText(
+          i,
+          level.replace(QLatin1Char(','), ShownDecimalSeparator()).replace(QLatin1Char('.'), ShownDecimalSeparator()));
+    }
   GiveAccessibleNames(this);
 }
 
 void TSpAnTurnForm::BuildCriterionGroup() {
-  GroupBox1 = new QGroupBox(QStringLiteral(" Определение ширины спектра "), this);
+  GroupBox1 = new QGroupBox(this);
+  PutText(GroupBox1, TTextRole::Title, Context, QT_TR_NOOP(" Определение ширины спектра "));
   GroupBox1->setGeometry(8, 8, 313, 161);
-  RadioButton1 = new QRadioButton(QStringLiteral("Амплитудный критерий"), GroupBox1);
+  RadioButton1 = new QRadioButton(GroupBox1);
+  PutText(RadioButton1, TTextRole::Text, Context, QT_TR_NOOP("Амплитудный критерий"));
   RadioButton1->setGeometry(16, 26, 200, 20);
   RadioButton1->setChecked(true);
-  RadioButton2 = new QRadioButton(QStringLiteral("Энергетический критерий"), GroupBox1);
+  RadioButton2 = new QRadioButton(GroupBox1);
+  PutText(RadioButton2, TTextRole::Text, Context, QT_TR_NOOP("Энергетический критерий"));
   RadioButton2->setGeometry(16, 54, 200, 20);
-  RadioButton3 = new QRadioButton(QStringLiteral("Метод прямоугольника"), GroupBox1);
+  RadioButton3 = new QRadioButton(GroupBox1);
+  PutText(RadioButton3, TTextRole::Text, Context, QT_TR_NOOP("Метод прямоугольника"));
   RadioButton3->setGeometry(16, 82, 200, 20);
-  Label1 = new QLabel(QStringLiteral("Уровень"), GroupBox1);
+  Label1 = new QLabel(GroupBox1);
+  PutText(Label1, TTextRole::Text, Context, QT_TR_NOOP("Уровень"));
   Label1->setGeometry(16, 120, 130, 16);
   ComboBox1 = new QComboBox(GroupBox1);
   ComboBox1->setGeometry(16, 136, 130, 22);
   ComboBox1->addItems({QStringLiteral("0,7"), QStringLiteral("0,5"), QStringLiteral("0,3"), QStringLiteral("0,1"),
                        QStringLiteral("0,05"), QStringLiteral("0,01")});
-  Label2 = new QLabel(QStringLiteral("Доля энергии"), GroupBox1);
+  Label2 = new QLabel(GroupBox1);
+  PutText(Label2, TTextRole::Text, Context, QT_TR_NOOP("Доля энергии"));
   Label2->setGeometry(166, 120, 130, 16);
   ComboBox2 = new QComboBox(GroupBox1);
   ComboBox2->setGeometry(166, 136, 130, 22);
@@ -80,18 +108,23 @@ void TSpAnTurnForm::BuildCriterionGroup() {
 }
 
 void TSpAnTurnForm::BuildDesignGroup() {
-  GroupBox2 = new QGroupBox(QStringLiteral(" Оформление "), this);
+  GroupBox2 = new QGroupBox(this);
+  PutText(GroupBox2, TTextRole::Title, Context, QT_TR_NOOP(" Оформление "));
   GroupBox2->setGeometry(8, 180, 313, 62);
-  CheckBox1 = new QCheckBox(QStringLiteral("Включить индикацию хода выполения расчётов"), GroupBox2);
+  CheckBox1 = new QCheckBox(GroupBox2);
+  PutText(CheckBox1, TTextRole::Text, Context, QT_TR_NOOP("Включить индикацию хода выполения расчётов"));
   CheckBox1->setGeometry(16, 28, 290, 20);
 }
 
 void TSpAnTurnForm::BuildButtons() {
-  Button1 = new QPushButton(QStringLiteral("Принять"), this);
+  Button1 = new QPushButton(this);
+  PutText(Button1, TTextRole::Text, Context, QT_TR_NOOP("Принять"));
   Button1->setGeometry(8, 260, 97, 27);
-  Button2 = new QPushButton(QStringLiteral("По умолчанию"), this);
+  Button2 = new QPushButton(this);
+  PutText(Button2, TTextRole::Text, Context, QT_TR_NOOP("По умолчанию"));
   Button2->setGeometry(116, 260, 97, 27);
-  Button3 = new QPushButton(QStringLiteral("Отмена"), this);
+  Button3 = new QPushButton(this);
+  PutText(Button3, TTextRole::Text, Context, QT_TR_NOOP("Отмена"));
   Button3->setGeometry(224, 260, 97, 27);
   Button1->setDefault(true);
   connect(Button1, &QPushButton::clicked, this, &TSpAnTurnForm::Button1Click);

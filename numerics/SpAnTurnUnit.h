@@ -40,12 +40,15 @@ class TSpAnTurnForm : public QDialog {
   void Button3Click();
 
  protected:
+  void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:
   void BuildCriterionGroup();
   void BuildDesignGroup();
   void BuildButtons();
+  // Every text in the interface language; at creation and at each language change.
+  void Retranslate();
 
   TFourierAnalyser& Module;
   bool IsAccepted = false;

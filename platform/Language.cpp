@@ -15,13 +15,14 @@ struct TLanguageRow {
   const char* Code;
   QLocale::Language NumberLanguage;
   QLocale::Territory NumberTerritory;
+  char DecimalSeparator;
   const char* ProgramTranslation;  // null: the source texts
   bool QtRussian;                  // Qt's own texts from its Russian catalogue
 };
 // British spelling, as the English texts are written (the "analog" aside).
 constexpr TLanguageRow Languages[] = {
-    {TLanguage::Russian, "ru", QLocale::Russian, QLocale::Russia, nullptr, true},
-    {TLanguage::English, "en", QLocale::English, QLocale::UnitedKingdom, ":/i18n/resam_en.qm", false},
+    {TLanguage::Russian, "ru", QLocale::Russian, QLocale::Russia, ',', nullptr, true},
+    {TLanguage::English, "en", QLocale::English, QLocale::UnitedKingdom, '.', ":/i18n/resam_en.qm", false},
 };
 
 const TLanguageRow& RowOf(TLanguage language) {
@@ -108,3 +109,5 @@ bool ApplyLanguage(TLanguage language) {
 }
 
 TLanguage CurrentLanguage() { return Installed().Language; }
+
+QChar ShownDecimalSeparator() { return QLatin1Char(RowOf(CurrentLanguage()).DecimalSeparator); }

@@ -23,3 +23,6 @@ QString LanguageCodes();
 // Russian, or Qt's English).
 bool ApplyLanguage(TLanguage language);
 TLanguage CurrentLanguage();
+// The decimal separator numbers are shown with in the current language, whatever the machine's
+// locale: a comma in Russian, a point in English.
+QChar ShownDecimalSeparator();

@@ -24,8 +24,9 @@ struct TSeriesNames {
 };
 
 // The frequency names follow the unit; %1 is ω or f.
-const char* const SpectrumNames[] = {"Спектр сигнала |S(%1)|, В/Гц", "Спектр дискретного сигнала T|Sд(%1)|, В/Гц",
-                                     "Спектр интерполирующей функции Ψ(%1), В/Гц"};
+const char* const SpectrumNames[] = {QT_TRANSLATE_NOOP("TResamForm", "Спектр сигнала |S(%1)|, В/Гц"),
+                                     QT_TRANSLATE_NOOP("TResamForm", "Спектр дискретного сигнала T|Sд(%1)|, В/Гц"),
+                                     QT_TRANSLATE_NOOP("TResamForm", "Спектр интерполирующей функции Ψ(%1), В/Гц")};
 
 void Name(TDiagramFrame* frame, int number, const QString& name) {
   if (TKeeper* k = frame->Diagram->GetKeeper(static_cast<unsigned char>(number))) k->SetName(name.toStdString());
@@ -40,16 +41,18 @@ QString Line(const QString& caption, std::initializer_list<QString> values) {
 
 void TResamForm::NameSeries() {
   const TSeriesNames table[] = {
-      {&TResamForm::DFs, "t, c", {"Сигнал, В", "Интерполирующая функция, В", "Отсчёты, В"}},
-      {&TResamForm::DFE, "t, c", {"Ошибка восстановления, В"}},
-      {&TResamForm::DFBF, "t/T", {"Порождающая функция φ0"}},
-      {&TResamForm::DFBFS, "ωT, рад", {"Спектр порождающей функции"}},
-      {&TResamForm::DFK, "ωT, рад", {"Коэффициент искажений"}},
+      {&TResamForm::DFs,
+       QT_TR_NOOP("t, c"),
+       {QT_TR_NOOP("Сигнал, В"), QT_TR_NOOP("Интерполирующая функция, В"), QT_TR_NOOP("Отсчёты, В")}},
+      {&TResamForm::DFE, QT_TR_NOOP("t, c"), {QT_TR_NOOP("Ошибка восстановления, В")}},
+      {&TResamForm::DFBF, "t/T", {QT_TR_NOOP("Порождающая функция φ0")}},
+      {&TResamForm::DFBFS, QT_TR_NOOP("ωT, рад"), {QT_TR_NOOP("Спектр порождающей функции")}},
+      {&TResamForm::DFK, QT_TR_NOOP("ωT, рад"), {QT_TR_NOOP("Коэффициент искажений")}},
   };
   for (const TSeriesNames& row : table) {
-    (this->*row.Frame)->Diagram->SetDataNameX(QString::fromUtf8(row.X));
+    (this->*row.Frame)->Diagram->SetDataNameX(tr(row.X));
     int number = 0;
-    for (const char* name : row.Series) Name(this->*row.Frame, number++, QString::fromUtf8(name));
+    for (const char* name : row.Series) Name(this->*row.Frame, number++, tr(name));
   }
   DFLagr->Diagram->SetDataNameX(QStringLiteral("t/T"));
   for (int k = 0; k < MaxBasisCount; ++k) Name(DFLagr, k, QStringLiteral("φ%1(t)").arg(k));
@@ -58,10 +61,9 @@ void TResamForm::NameSeries() {
 
 void TResamForm::NameFrequencyColumns() {
   const bool circular = Engine.ShownUnit() == TFrequencyUnit::Circular;
-  DFAS->Diagram->SetDataNameX(circular ? QStringLiteral("ω, рад/с") : QStringLiteral("f, Гц"));
+  DFAS->Diagram->SetDataNameX(circular ? tr("ω, рад/с") : tr("f, Гц"));
   const QString symbol = circular ? QStringLiteral("ω") : QStringLiteral("f");
-  for (int i = 0; i < int(std::size(SpectrumNames)); ++i)
-    Name(DFAS, i, QString::fromUtf8(SpectrumNames[i]).arg(symbol));
+  for (int i = 0; i < int(std::size(SpectrumNames)); ++i) Name(DFAS, i, tr(SpectrumNames[i]).arg(symbol));
 }
 
 // In the "Исследование" menu, and on the panel's own context menu where a user looking at

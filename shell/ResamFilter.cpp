@@ -34,11 +34,13 @@ QString TableOnly() {
 QString KindName(const TPreFilter& f) {
   switch (f.Kind) {
     case TFilterKind::Ideal:
-      return QStringLiteral("идеальный ФНЧ");
+      return QCoreApplication::translate(TResamForm::TextContext, QT_TRANSLATE_NOOP("TResamForm", "идеальный ФНЧ"));
     case TFilterKind::Butterworth:
-      return QStringLiteral("Баттерворта, порядок ") + QString::number(f.Order);
+      return QCoreApplication::translate(TResamForm::TextContext,
+                                         QT_TRANSLATE_NOOP("TResamForm", "Баттерворта, порядок %1"))
+          .arg(f.Order);
     case TFilterKind::RC:
-      return QStringLiteral("RC-цепь");
+      return QCoreApplication::translate(TResamForm::TextContext, QT_TRANSLATE_NOOP("TResamForm", "RC-цепь"));
     case TFilterKind::None:
       break;
   }
@@ -85,9 +87,7 @@ void TResamForm::ShowFilter() {
   const bool on = Engine.HasFilter();
   QString cutoff;
   if (on) FormatFixed(CutoffDecimals, cutoff, Engine.Cutoff());
-  LabelFilter->setText(on ? QStringLiteral("Фильтр: ") + KindName(Engine.PreFilter()) + QStringLiteral(", fср = ") +
-                                cutoff + QStringLiteral(" Гц")
-                          : QString());
+  LabelFilter->setText(on ? tr("Фильтр: %1, fср = %2 Гц").arg(KindName(Engine.PreFilter()), cutoff) : QString());
   LabelFilter->adjustSize();
   PlaceFilterLabel();
   LabelFilter->setVisible(on);

@@ -24,14 +24,17 @@ void TResamForm::ShowHints(TResamEngine::TChanges changes) {
   // The method's limit lowered the count the user had: said until the next change of either.
   const bool lowered = (changes & E::ChangeMethod) && Engine.SignalGiven() && Engine.N() < ShownCount &&
                        Engine.N() == Engine.CountLimit() && Engine.Method() == E::MethodLagrange;
-  LabelCountNote->setText(lowered ? QStringLiteral("N уменьшено до %1: многочлен Лагранжа строится не более чем по "
-                                                   "%1 отсчётам")
-                                        .arg(Engine.N())
-                                  : QString());
+  ShowCountNote(lowered);
+  ShownCount = Engine.N();
+}
+
+void TResamForm::ShowCountNote(bool lowered) {
+  LabelCountNote->setText(
+      lowered ? tr("N уменьшено до %1: многочлен Лагранжа строится не более чем по %1 отсчётам").arg(Engine.N())
+              : QString());
   LabelCountNote->adjustSize();
   LabelCountNote->setVisible(lowered);
   if (lowered) LabelCountNote->raise();
-  ShownCount = Engine.N();
 }
 
 void TResamForm::ShowNminWarning() {
@@ -39,5 +42,5 @@ void TResamForm::ShowNminWarning() {
   QPalette palette = GroupBox1->palette();
   if (warn) palette.setColor(QPalette::WindowText, WarningColour);
   Label23->setPalette(palette);
-  Label23->setToolTip(warn ? QStringLiteral("N меньше Nmin: возможно наложение спектров") : QString());
+  Label23->setToolTip(warn ? tr("N меньше Nmin: возможно наложение спектров") : QString());
 }

@@ -54,33 +54,32 @@ void TResamForm::ShowLegends() {
   const auto row = [given](TDiagramFrame* frame, const TKeeper* k, const char* text) {
     return TLegendRow{frame, given && Drawn(k), ColourOfSeries(k), text, false, k && k->IsDashed()};
   };
-  TLegendRow samples = row(DFs, Series(DFs, 2), "Отсчёты");
+  TLegendRow samples = row(DFs, Series(DFs, 2), QT_TR_NOOP("Отсчёты"));
   samples.Marker = true;
-  TLegendRow twin = row(DFs, TwinKeeper, "Сигнал-двойник");
+  TLegendRow twin = row(DFs, TwinKeeper, QT_TR_NOOP("Сигнал-двойник"));
   twin.Kept = true;
   // Each term is shown or hidden as the view moves; the item says whether they are drawn.
-  const TLegendRow terms{DFs, given && Terms->Item->isChecked(), Terms->Colour(), "Слагаемые"};
+  const TLegendRow terms{DFs, given && Terms->Item->isChecked(), Terms->Colour(), QT_TR_NOOP("Слагаемые")};
   const TLegendRow error{DFE, given && Engine.HasError() && Drawn(Series(DFE, 0)), ColourOfSeries(Series(DFE, 0)),
-                         "Ошибка"};
+                         QT_TR_NOOP("Ошибка")};
   // The filtered signal is named with the filter window's own word ("Ошибка относительно
   // отфильтрованного сигнала"), so the legend and the check item speak of one thing.
-  const TLegendRow rows[] = {row(DFs, Series(DFs, 0), "Сигнал"),
-                             row(DFs, FilteredKeeper, "Отфильтрованный сигнал"),
+  const TLegendRow rows[] = {row(DFs, Series(DFs, 0), QT_TR_NOOP("Сигнал")),
+                             row(DFs, FilteredKeeper, QT_TR_NOOP("Отфильтрованный сигнал")),
                              samples,
-                             row(DFs, Series(DFs, 1), "Интерполирующая функция"),
+                             row(DFs, Series(DFs, 1), QT_TR_NOOP("Интерполирующая функция")),
                              twin,
                              terms,
-                             row(DFAS, Series(DFAS, 0), "Спектр сигнала"),
-                             row(DFAS, Series(DFAS, 1), "Спектр дискретного сигнала"),
-                             row(DFAS, Series(DFAS, 2), "Спектр интерполирующей функции"),
-                             row(DFAS, ResponseKeeper, "АЧХ фильтра"),
+                             row(DFAS, Series(DFAS, 0), QT_TR_NOOP("Спектр сигнала")),
+                             row(DFAS, Series(DFAS, 1), QT_TR_NOOP("Спектр дискретного сигнала")),
+                             row(DFAS, Series(DFAS, 2), QT_TR_NOOP("Спектр интерполирующей функции")),
+                             row(DFAS, ResponseKeeper, QT_TR_NOOP("АЧХ фильтра")),
                              error};
   const bool on = LegendItem->isChecked();
   for (TDiagramFrame* frame : {DFs, DFAS, DFE}) {
     TLegend legend;
     for (const TLegendRow& r : rows)
-      if (r.Frame == frame && r.Shown && (on || r.Kept))
-        legend.push_back({r.Colour, QString::fromUtf8(r.Text), r.Marker, r.Dashed});
+      if (r.Frame == frame && r.Shown && (on || r.Kept)) legend.push_back({r.Colour, tr(r.Text), r.Marker, r.Dashed});
     frame->Diagram->SetLegend(legend);
   }
 }

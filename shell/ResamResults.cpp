@@ -14,7 +14,6 @@ namespace {
 constexpr int SpectrumPage = 1;
 // Beside a caption picture the axis name is a single space, so that no text covers it.
 const QString BlankAxisName = QStringLiteral(" ");
-const QString CyclicAxisName = QStringLiteral("f,Гц");
 }  // namespace
 
 void TResamForm::ShowFrequencyCaptions() {
@@ -32,7 +31,7 @@ void TResamForm::ShowFrequencyCaptions() {
   d.SetBitmapY(circular ? &Image1 : &Image4);
   d.SetBitmapX(circular ? &Image2 : nullptr);
   d.SetNameY(BlankAxisName);
-  d.SetNameX(circular ? BlankAxisName : CyclicAxisName);
+  d.SetNameX(circular ? BlankAxisName : tr("f,Гц"));
   NameFrequencyColumns();
 }
 

@@ -11,6 +11,7 @@
 #include "numerics/Keeper.h"
 #include "numerics/Mathlib.h"
 #include "platform/CoreServices.h"
+#include "platform/Language.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramColours.h"
 #include "plotting/DiagramFrameUnit.h"
@@ -38,13 +39,13 @@ QString FragmentOnly() {
 }
 
 QString Number(double v) {
-  QString text;
-  return PointToComma(GeneralForm(v + 0.0, ShownDigits), text);  // + 0.0: no "-0"
+  return GeneralForm(v + 0.0, ShownDigits).replace(QLatin1Char('.'), ShownDecimalSeparator());  // + 0.0: no "-0"
 }
 
 QString Hertz(double f) {
   const double scale = std::pow(10.0, HertzDecimals);
-  return Number(std::round(f * scale) / scale) + QStringLiteral(" Гц");
+  return QCoreApplication::translate(TResamForm::TextContext, QT_TRANSLATE_NOOP("TResamForm", "%1 Гц"))
+      .arg(Number(std::round(f * scale) / scale));
 }
 
 // Compared with the fragment's own highest harmonic, the one the twin folds, rather than with
@@ -54,11 +55,14 @@ QString FoldingList(std::span<const TFolding> foldings, double fd, const std::ve
     double highest = 0;
     for (const THarmonic& h : harmonics)
       if (h.Amplitude != 0) highest = std::max(highest, h.Frequency);
-    return QStringLiteral("Наложения спектров нет: fд = ") + Hertz(fd) + QStringLiteral(" > 2·") + Hertz(highest);
+    return QCoreApplication::translate(TResamForm::TextContext,
+                                       QT_TRANSLATE_NOOP("TResamForm", "Наложения спектров нет: fд = %1 > 2·%2"))
+        .arg(Hertz(fd), Hertz(highest));
   }
   QStringList moves;
   for (const TFolding& f : foldings) moves << Hertz(f.From) + QStringLiteral(" → ") + Hertz(f.To);
-  return QStringLiteral("Наложение спектров: ") + moves.join(QStringLiteral("; "));
+  return QCoreApplication::translate(TResamForm::TextContext, QT_TRANSLATE_NOOP("TResamForm", "Наложение спектров: %1"))
+      .arg(moves.join(QStringLiteral("; ")));
 }
 }  // namespace
 
@@ -126,10 +130,8 @@ void TResamForm::TwinClick() {
 QStringList TResamForm::NoiseParts() const {
   const TSampleNoise& s = Engine.SampleNoise();
   QStringList parts;
-  if (s.Noise) parts << QStringLiteral("Шум: ОСШ ") + Number(s.SnrDb) + QStringLiteral(" дБ");
-  if (s.Quantise)
-    parts << (s.Noise ? QStringLiteral("квантование: ") : QStringLiteral("Квантование: ")) + QString::number(s.Bits) +
-                 QStringLiteral(" бит");
+  if (s.Noise) parts << tr("Шум: ОСШ %1 дБ").arg(Number(s.SnrDb));
+  if (s.Quantise) parts << (s.Noise ? tr("квантование: %1 бит") : tr("Квантование: %1 бит")).arg(s.Bits);
   return parts;
 }
 
@@ -141,7 +143,7 @@ QString TResamForm::StudyNote() const {
   QStringList parts = NoiseParts();
   if (Engine.HasFilter()) parts << LabelFilter->text();
   if (Engine.HasFilter() && Engine.PreFilter().ErrorToFiltered)
-    parts << QStringLiteral("Ошибка относительно отфильтрованного сигнала");
+    parts << tr("Ошибка относительно отфильтрованного сигнала");
   if (Engine.ExactSamplesOn() && Engine.IsAnalog()) parts << ExactSamplesItem->text();
   // One sentence: each part after the first goes on in lower case.
   for (int i = 1; i < parts.size(); ++i) parts[i][0] = parts[i][0].toLower();

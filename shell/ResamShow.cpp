@@ -95,17 +95,34 @@ void TResamForm::ShowInterval() {
 }
 
 void TResamForm::ShowDerivedQuantities() {
-  SetLabel(Label20, QStringLiteral(" = ") + F4(Engine.Wm()) + QStringLiteral(" рад/с"));
-  SetLabel(Label21, QStringLiteral("fm = ") + F4(Engine.Fm()) + QStringLiteral(" Гц"));
-  SetLabel(Label22, QStringLiteral("Tmax = ") + F4(Engine.Tmax()) + QStringLiteral(" c"));
+  SetLabel(Label20, tr(" = %1 рад/с").arg(F4(Engine.Wm())));
+  SetLabel(Label21, tr("fm = %1 Гц").arg(F4(Engine.Fm())));
+  SetLabel(Label22, tr("Tmax = %1 c").arg(F4(Engine.Tmax())));
   SetLabel(Label23, QStringLiteral("Nmin = ") + QString::number(Engine.Nmin()));
   PlaceSideReadouts();
 }
 
 void TResamForm::ShowSamplingFrequency() {
-  SetLabel(Label7, QStringLiteral("fд = ") + F4(Engine.Fd()) + QStringLiteral(" Гц"));
-  SetLabel(Label12, QStringLiteral(" = ") + F4(Engine.Wd()) + QStringLiteral(" рад/с"));
+  SetLabel(Label7, tr("fд = %1 Гц").arg(F4(Engine.Fd())));
+  SetLabel(Label12, tr(" = %1 рад/с").arg(F4(Engine.Wd())));
   PlaceSideReadouts();
+}
+
+// What Show composes of words and numbers, again in the interface language and its separator.
+void TResamForm::ShowComposedTexts() {
+  EditT->setText(F4(Engine.T()));
+  ShowInterval();
+  if (Engine.SignalGiven()) {
+    ShowDerivedQuantities();
+    ShowSamplingFrequency();
+  }
+  ShowNminWarning();
+  ShowCountNote(!LabelCountNote->isHidden());
+  ShowFilter();
+  ShowSampleNoise();
+  ShowTwin();
+  NameSeries();
+  ShowOverlays();
 }
 
 void TResamForm::ShowSamples() {

@@ -44,6 +44,8 @@ TResamForm::TResamForm(QWidget* parent) : QMainWindow(parent) {
 void TResamForm::changeEvent(QEvent* event) {
   if (event->type() == QEvent::LanguageChange) {
     Retranslate();
+    ShowComposedTexts();
+    ShowFrequencyCaptions();
     for (TDiagramFrame* frame : {DFs, DFAS, DFE, DFBF, DFBFS, DFK, DFLagr}) frame->Diagram->ShowDiagram();
     // Captions take the size of their new texts.
     Label5->adjustSize();

@@ -206,6 +206,7 @@ class TResamForm : public QMainWindow {
   void BuildHintLabels();
   void ShowHints(TResamEngine::TChanges changes);
   void ShowNminWarning();
+  void ShowCountNote(bool lowered);
   QLabel* LabelCountNote;  // "N уменьшено до 50: ..." after a method lowered the count
   int ShownCount = 0;      // the count as last shown, to tell that a method lowered it
   void ShowLegends();
@@ -443,6 +444,7 @@ class TResamForm : public QMainWindow {
   void ShowDerivedQuantities();
   void ShowSamplingFrequency();
   void ShowSamples();
+  void ShowComposedTexts();
   void ShowInterval();
   void ShowCurve();
   void ShowError();

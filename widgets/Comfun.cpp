@@ -11,6 +11,7 @@
 
 #include "platform/FileExtension.h"
 #include "platform/FileMessages.h"
+#include "platform/Language.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -63,7 +64,7 @@ bool IsDigit(QChar key) { return key >= QLatin1Char('0') && key <= QLatin1Char('
 }  // namespace
 
 QString FormatFixed(unsigned decimals, QString& text, double value) {
-  text = ReplaceFirst(QString::fromStdString(FormatC(value, decimals)), QLatin1Char('.'), QLatin1Char(','));
+  text = ReplaceFirst(QString::fromStdString(FormatC(value, decimals)), QLatin1Char('.'), ShownDecimalSeparator());
   return text;
 }
 
@@ -87,8 +88,7 @@ QString GeneralForm(double value, int digits) {
 }
 
 QString FloatToText(double value) {
-  QString text;
-  return PointToComma(GeneralForm(value, GeneralDigits), text);
+  return ReplaceFirst(GeneralForm(value, GeneralDigits), QLatin1Char('.'), ShownDecimalSeparator());
 }
 
 QString PointToComma(const QString& text, QString& out) {
@@ -102,9 +102,9 @@ QString CommaToPoint(const QString& text, QString& out) {
 }
 
 void FilterDecimalKey(QChar& key, const QLineEdit* edit) {
-  if (key == QLatin1Char('.')) key = QLatin1Char(',');
-  if (key == QLatin1Char(',')) {
-    if (edit && edit->text().contains(QLatin1Char(','))) key = QChar();
+  if (key == QLatin1Char('.') || key == QLatin1Char(',')) {
+    key = ShownDecimalSeparator();
+    if (edit && edit->text().contains(key)) key = QChar();
     return;
   }
   if (key == QChar(Backspace)) return;

@@ -9,7 +9,7 @@ class QLineEdit;
 class QWidget;
 
 // The value in fixed notation with 0 .. 7 decimals (any other count: exponent
-// notation), with a comma for the decimal point whatever the locale.
+// notation), with the interface language's separator (a comma in Russian) whatever the locale.
 QString FormatFixed(unsigned decimals, QString& text, double value);
 // Reads a number written with the locale's separator, a point or a comma.
 // An unreadable text gives 0 and false.
@@ -17,13 +17,15 @@ bool TextToDouble(const QString& text, double& value);
 // Shortest form with at most `digits` significant digits and a point, as printf's "%.*g"
 // would write it in the C locale ("" for a value that does not fit the buffer).
 QString GeneralForm(double value, int digits);
-// The general float-to-text conversion: up to 15 significant digits, shortest form, comma.
+// The general float-to-text conversion: up to 15 significant digits, shortest form, the
+// interface language's separator.
 constexpr int GeneralDigits = 15;
 QString FloatToText(double value);
 QString PointToComma(const QString& text, QString& out);
 QString CommaToPoint(const QString& text, QString& out);
 
 // Key filter of an edit holding a non-negative decimal number; a refused key becomes '\0'.
+// A point or a comma becomes the interface language's separator.
 void FilterDecimalKey(QChar& key, const QLineEdit* edit);
 bool FilterDigitKey(QChar& key);
 

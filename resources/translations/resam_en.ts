@@ -562,6 +562,213 @@
         <source>Доступно для полигармонического сигнала</source>
         <translation>Available for a polyharmonic signal</translation>
     </message>
+    <message>
+        <source>Спектр сигнала |S(%1)|, В/Гц</source>
+        <translation>Signal spectrum |S(%1)|, V/Hz</translation>
+    </message>
+    <message>
+        <source>Спектр дискретного сигнала T|Sд(%1)|, В/Гц</source>
+        <translation>Discrete signal spectrum T|Ss(%1)|, V/Hz</translation>
+    </message>
+    <message>
+        <source>Спектр интерполирующей функции Ψ(%1), В/Гц</source>
+        <translation>Interpolating function spectrum Ψ(%1), V/Hz</translation>
+    </message>
+    <message>
+        <source>Сигнал, В</source>
+        <translation>Signal, V</translation>
+    </message>
+    <message>
+        <source>Интерполирующая функция, В</source>
+        <translation>Interpolating function, V</translation>
+    </message>
+    <message>
+        <source>Отсчёты, В</source>
+        <translation>Samples, V</translation>
+    </message>
+    <message>
+        <source>Ошибка восстановления, В</source>
+        <translation>Reconstruction error, V</translation>
+    </message>
+    <message>
+        <source>Порождающая функция φ0</source>
+        <translation>Generating function φ0</translation>
+    </message>
+    <message>
+        <source>ωT, рад</source>
+        <translation>ωT, rad</translation>
+    </message>
+    <message>
+        <source>ω, рад/с</source>
+        <translation>ω, rad/s</translation>
+    </message>
+    <message>
+        <source>f, Гц</source>
+        <translation>f, Hz</translation>
+    </message>
+    <message>
+        <source>идеальный ФНЧ</source>
+        <translation>ideal low-pass</translation>
+    </message>
+    <message>
+        <source>Баттерворта, порядок %1</source>
+        <translation>Butterworth, order %1</translation>
+    </message>
+    <message>
+        <source>RC-цепь</source>
+        <translation>RC circuit</translation>
+    </message>
+    <message>
+        <source>Фильтр: %1, fср = %2 Гц</source>
+        <translation>Filter: %1, fc = %2 Hz</translation>
+    </message>
+    <message>
+        <source>N уменьшено до %1: многочлен Лагранжа строится не более чем по %1 отсчётам</source>
+        <translation>N reduced to %1: the Lagrange polynomial is built on at most %1 samples</translation>
+    </message>
+    <message>
+        <source>N меньше Nmin: возможно наложение спектров</source>
+        <translation>N below Nmin: aliasing is possible</translation>
+    </message>
+    <message>
+        <source>Отсчёты</source>
+        <translation>Samples</translation>
+    </message>
+    <message>
+        <source>Сигнал-двойник</source>
+        <translation>Alias signal</translation>
+    </message>
+    <message>
+        <source>Слагаемые</source>
+        <translation>Terms</translation>
+    </message>
+    <message>
+        <source>Ошибка</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Отфильтрованный сигнал</source>
+        <translation>Filtered signal</translation>
+    </message>
+    <message>
+        <source>Интерполирующая функция</source>
+        <translation>Interpolating function</translation>
+    </message>
+    <message>
+        <source>Спектр сигнала</source>
+        <translation>Signal spectrum</translation>
+    </message>
+    <message>
+        <source>Спектр дискретного сигнала</source>
+        <translation>Discrete signal spectrum</translation>
+    </message>
+    <message>
+        <source>Спектр интерполирующей функции</source>
+        <translation>Interpolating function spectrum</translation>
+    </message>
+    <message>
+        <source>АЧХ фильтра</source>
+        <translation>Filter magnitude response</translation>
+    </message>
+    <message>
+        <source>f,Гц</source>
+        <translation>f,Hz</translation>
+    </message>
+    <message>
+        <source>%1 Гц</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>Наложения спектров нет: fд = %1 &gt; 2·%2</source>
+        <translation>No aliasing: fs = %1 &gt; 2·%2</translation>
+    </message>
+    <message>
+        <source>Наложение спектров: %1</source>
+        <translation>Aliasing: %1</translation>
+    </message>
+    <message>
+        <source>Шум: ОСШ %1 дБ</source>
+        <translation>Noise: SNR %1 dB</translation>
+    </message>
+    <message>
+        <source>квантование: %1 бит</source>
+        <translation>quantisation: %1 bits</translation>
+    </message>
+    <message>
+        <source>Квантование: %1 бит</source>
+        <translation>Quantisation: %1 bits</translation>
+    </message>
+    <message>
+        <source>Ошибка относительно отфильтрованного сигнала</source>
+        <translation>Error against the filtered signal</translation>
+    </message>
+    <message>
+        <source> = %1 рад/с</source>
+        <translation> = %1 rad/s</translation>
+    </message>
+    <message>
+        <source>fm = %1 Гц</source>
+        <translation>fm = %1 Hz</translation>
+    </message>
+    <message>
+        <source>Tmax = %1 c</source>
+        <translation>Tmax = %1 s</translation>
+    </message>
+    <message>
+        <source>fд = %1 Гц</source>
+        <translation>fs = %1 Hz</translation>
+    </message>
+</context>
+<context>
+    <name>TSpAnTurnForm</name>
+    <message>
+        <source>Настройка модуля спектрального анализа</source>
+        <translation>Spectrum analyser settings</translation>
+    </message>
+    <message>
+        <source> Определение ширины спектра </source>
+        <translation> Spectrum width </translation>
+    </message>
+    <message>
+        <source>Амплитудный критерий</source>
+        <translation>Amplitude criterion</translation>
+    </message>
+    <message>
+        <source>Энергетический критерий</source>
+        <translation>Energy criterion</translation>
+    </message>
+    <message>
+        <source>Метод прямоугольника</source>
+        <translation>Rectangle method</translation>
+    </message>
+    <message>
+        <source>Уровень</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Доля энергии</source>
+        <translation>Energy share</translation>
+    </message>
+    <message>
+        <source> Оформление </source>
+        <translation> Appearance </translation>
+    </message>
+    <message>
+        <source>Включить индикацию хода выполения расчётов</source>
+        <translation>Show calculation progress</translation>
+    </message>
+    <message>
+        <source>Принять</source>
+        <translation>Accept</translation>
+    </message>
+    <message>
+        <source>По умолчанию</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 <context>
     <name>TStepKeys</name>

@@ -8,12 +8,14 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QToolBar>
 
+#include "ResamTestSignals.h"
 #include "platform/Language.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
@@ -88,4 +90,39 @@ TEST(LanguageSwitch, TheMainWindowSwitchesWholeAndComesBackByteForByte) {
   Choose(form.RussianItem);
   EXPECT_EQ(WindowTexts(form), russian);
   EXPECT_EQ(StoredLanguage(), TLanguage::Russian);
+}
+
+TEST(LanguageSwitch, ReadoutsAndSeriesNamesFollowTheLanguageAndItsSeparator) {
+  TResamForm form;
+  GiveLibrarySignal(form, SlowWave, 1, 0);
+  const auto shown = [&form] {
+    return QStringList{form.Label7->text(),
+                       form.Label12->text(),
+                       form.Label20->text(),
+                       form.Label21->text(),
+                       form.Label22->text(),
+                       form.EditT->text(),
+                       QString::fromStdString(form.DFs->Diagram->GetKeeper(0)->GetName())};
+  };
+  const QStringList russian = shown();
+  const struct {
+    int Index;
+    const char* Russian;  // how the text starts or ends
+    const char* English;
+  } marks[] = {{0, "fд = ", "fs = "}, {1, " рад/с", " rad/s"}, {3, " Гц", " Hz"}, {6, "Сигнал, В", "Signal, V"}};
+  Choose(form.EnglishItem);
+  const QStringList english = shown();
+  for (const auto& m : marks) {
+    SCOPED_TRACE(m.English);
+    const QString ru = QString::fromUtf8(m.Russian), en = QString::fromUtf8(m.English);
+    EXPECT_TRUE(russian[m.Index].startsWith(ru) || russian[m.Index].endsWith(ru)) << russian[m.Index].toStdString();
+    EXPECT_TRUE(english[m.Index].startsWith(en) || english[m.Index].endsWith(en)) << english[m.Index].toStdString();
+  }
+  // The same numbers with the other separator (the last text, a name, has none).
+  for (int i = 0; i + 1 < english.size(); ++i) {
+    EXPECT_FALSE(english[i].contains(QLatin1Char(','))) << english[i].toStdString();
+    EXPECT_EQ(english[i].count(QLatin1Char('.')), russian[i].count(QLatin1Char(','))) << english[i].toStdString();
+  }
+  Choose(form.RussianItem);
+  EXPECT_EQ(shown(), russian);
 }

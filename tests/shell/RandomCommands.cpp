@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QHash>
 #include <QLabel>
@@ -201,7 +202,8 @@ void TRandomRun::TriggerAction(QWidget* window) {
   std::vector<QAction*> actions;
   for (QAction* a : window->findChildren<QAction*>())
     if (a->isEnabled() && a->isVisible() && !a->isSeparator() && !a->menu() && !a->text().isEmpty() &&
-        !(window == Main && a->text().contains(QStringLiteral("Выход"))))  // ending the program ends the run
+        // ending the program ends the run, in either language the run has chosen
+        !(window == Main && a->text().contains(QCoreApplication::translate("TResamForm", "Выход"))))
       actions.push_back(a);
   if (QAction* a = Pick(actions)) {
     Log(QStringLiteral("menu item \"%1\"").arg(a->text()));

@@ -7,6 +7,7 @@
 #include <QLabel>
 
 #include "RandomCommands.h"
+#include "platform/Language.h"
 #include "shell/ResamStartUp.h"
 #include "shell/ResamUnit.h"
 
@@ -29,6 +30,9 @@ TEST(RandomCommands, NoNumberGoesWrongAndNothingHangs) {
   TRandomRun run(&program.Main(), seed);
   const QString fault = run.Run(count);
   EXPECT_TRUE(fault.isEmpty()) << "seed " << seed << ", " << fault.toStdString();
+  // The run may have chosen English from the menu; the tests after it read Russian.
+  StoreLanguage(TLanguage::Russian);
+  ApplyLanguage(TLanguage::Russian);
   std::printf("random commands: %d run with seed %u\n", run.Commands(), seed);
 }
 
