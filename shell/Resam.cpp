@@ -19,9 +19,12 @@ int main(int argc, char* argv[]) {
   }
   QApplication application(argc, argv);
   SetUpApplication();
-  const TCommandLine line = ParseCommandLine(QApplication::arguments());
-  // Before anything is printed or shown, so that the help and every window speak it.
-  ChooseRunLanguage(line.Language);
+  TCommandLine line = ParseCommandLine(QApplication::arguments());
+  // Before anything is printed or shown, so that the help, the faults and every window speak it.
+  if (!line.Language.isEmpty()) {
+    ChooseRunLanguage(line.Language);
+    line = ParseCommandLine(QApplication::arguments());
+  }
   if (line.Mode != TRunMode::Window) return RunCommandLine(line);
   const TDesktopServices services;
   const TResamWindows windows;

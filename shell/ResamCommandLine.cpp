@@ -1,6 +1,7 @@
 #include "shell/ResamCommandLine.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 
 #include "platform/ConsolePlatform.h"
 #include "reports/ComparisonText.h"
@@ -32,7 +33,7 @@ bool OpenLesson(TResamForm& window, const QString& path) {
 }
 
 int CannotWrite(const QString& path) {
-  PrintError(QStringLiteral("Не удаётся записать ") + path);
+  PrintError(QCoreApplication::translate("TCommandLine", "Не удаётся записать %1").arg(path));
   return ExitCannotWrite;
 }
 

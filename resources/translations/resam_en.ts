@@ -2,6 +2,123 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="ru_RU">
 <context>
+    <name>TCommandLine</name>
+    <message>
+        <source>ФАЙЛ</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>записать отчёт о занятии в ФАЙЛ: .pdf (лист A4) или .html (один файл)</source>
+        <translation>write a report of the lesson to FILE: .pdf (A4 page) or .html (one file)</translation>
+    </message>
+    <message>
+        <source>вывести сравнение методов: столбцы через табуляцию, числа с точкой</source>
+        <translation>print the method comparison: tab-separated columns, numbers with a decimal point</translation>
+    </message>
+    <message>
+        <source>ПАПКА</source>
+        <translation>FOLDER</translation>
+    </message>
+    <message>
+        <source>записать все диаграммы занятия в ПАПКУ</source>
+        <translation>write all diagrams of the lesson to FOLDER</translation>
+    </message>
+    <message>
+        <source>формат рисунков для --figures (по умолчанию svg)</source>
+        <translation>picture format for --figures (svg by default)</translation>
+    </message>
+    <message>
+        <source>записать данные всех диаграмм занятия в ПАПКУ (CSV)</source>
+        <translation>write the data of all diagrams of the lesson to FOLDER (CSV)</translation>
+    </message>
+    <message>
+        <source>показать эту справку</source>
+        <translation>show this help</translation>
+    </message>
+    <message>
+        <source>показать версию программы</source>
+        <translation>show the program&apos;s version</translation>
+    </message>
+    <message>
+        <source>язык программы на этот запуск: ru (русский) или en (английский)</source>
+        <translation>the program&apos;s language for this run: ru (Russian) or en (English)</translation>
+    </message>
+    <message>
+        <source>параметр --%1 указан дважды</source>
+        <translation>option --%1 given twice</translation>
+    </message>
+    <message>
+        <source>неизвестный язык: %1</source>
+        <translation>unknown language: %1</translation>
+    </message>
+    <message>
+        <source>--help и --version не сочетаются с другими параметрами</source>
+        <translation>--help and --version do not combine with other options</translation>
+    </message>
+    <message>
+        <source>--report, --compare и --figures/--csv не сочетаются</source>
+        <translation>--report, --compare and --figures/--csv do not combine</translation>
+    </message>
+    <message>
+        <source>--format задаётся вместе с --figures</source>
+        <translation>--format goes with --figures</translation>
+    </message>
+    <message>
+        <source>отчёт записывается в файл .pdf или .html</source>
+        <translation>the report is written to a .pdf or .html file</translation>
+    </message>
+    <message>
+        <source>неизвестный формат рисунков: %1</source>
+        <translation>unknown picture format: %1</translation>
+    </message>
+    <message>
+        <source>не указана папка</source>
+        <translation>no folder given</translation>
+    </message>
+    <message>
+        <source>указано больше одного файла занятия</source>
+        <translation>more than one lesson file given</translation>
+    </message>
+    <message>
+        <source>нужен один файл занятия .resam</source>
+        <translation>one .resam lesson file is needed</translation>
+    </message>
+    <message>
+        <source>Использование: resam [ЗАНЯТИЕ.resam] | --report ФАЙЛ.pdf|ФАЙЛ.html ЗАНЯТИЕ.resam | --compare ЗАНЯТИЕ.resam | --figures ПАПКА [--format svg|pdf|png] [--csv ПАПКА] ЗАНЯТИЕ.resam | --help | --version; [--lang ru|en] с любым из них</source>
+        <translation>Usage: resam [LESSON.resam] | --report FILE.pdf|FILE.html LESSON.resam | --compare LESSON.resam | --figures FOLDER [--format svg|pdf|png] [--csv FOLDER] LESSON.resam | --help | --version; [--lang ru|en] with any of them</translation>
+    </message>
+    <message>
+        <source>Resam %1: восстановление аналогового сигнала по отсчётам.
+
+</source>
+        <translation>Resam %1: rebuilding an analog signal from its samples.
+
+</translation>
+    </message>
+    <message>
+        <source>
+
+Без параметров открывается окно программы (с файлом занятия - с этим занятием). Параметры работают без окна и без дисплея:
+</source>
+        <translation>
+
+Without options the program&apos;s window opens (with a lesson file, on that lesson). The options work without a window and without a display:
+</translation>
+    </message>
+    <message>
+        <source>
+Коды завершения: 0 - готово, 1 - файл занятия не прочитан, 2 - неверные параметры, 3 - результат не удалось записать.
+</source>
+        <translation>
+Exit codes: 0 - done, 1 - the lesson file was not read, 2 - wrong options, 3 - the result could not be written.
+</translation>
+    </message>
+    <message>
+        <source>Не удаётся записать %1</source>
+        <translation>Cannot write %1</translation>
+    </message>
+</context>
+<context>
     <name>TParameterSliders</name>
     <message>
         <source>Количество отсчётов на интервале анализа</source>
