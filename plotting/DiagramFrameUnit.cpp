@@ -9,6 +9,7 @@
 #include "plotting/DiagramIncreaseUnit.h"
 #include "plotting/ToolGlyphs.h"
 #include "widgets/AccessibleNames.h"
+#include "widgets/TranslatedTexts.h"
 
 namespace {
 constexpr int FrameWidth = 490, FrameHeight = 344;
@@ -64,13 +65,24 @@ void TDiagramFrame::BuildPanel() {
   Panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
   Panel->setAutoFillBackground(true);
   Panel->resize(PanelWidth, PanelHeight);
-  SpeedButtonMeasure = MakeSpeedButton(Panel, TToolGlyph::Measure, QStringLiteral("Измерения"), true);
-  SpeedButtonLim = MakeSpeedButton(Panel, TToolGlyph::Limits, QStringLiteral("Пределы"), true);
-  SpeedButtonRetLim = MakeSpeedButton(Panel, TToolGlyph::ReturnLimits, QStringLiteral("Исходные пределы"), false);
-  SpeedButtonIncrease = MakeSpeedButton(Panel, TToolGlyph::Increase, QStringLiteral("Увеличение"), false);
-  SpeedButtonSave = MakeSpeedButton(Panel, TToolGlyph::Save, QStringLiteral("Сохранить рисунок"), false);
-  SpeedButtonCopy = MakeSpeedButton(Panel, TToolGlyph::Copy, QStringLiteral("Копировать в буфер обмена"), false);
-  SpeedButtonData = MakeSpeedButton(Panel, TToolGlyph::SaveData, QStringLiteral("Сохранить данные..."), false);
+  SpeedButtonMeasure = MakeSpeedButton(Panel, TToolGlyph::Measure, QString(), true);
+  PutText(SpeedButtonMeasure, TTextRole::ToolTip, "TDiagramFrame", QT_TRANSLATE_NOOP("TDiagramFrame", "Измерения"));
+  SpeedButtonLim = MakeSpeedButton(Panel, TToolGlyph::Limits, QString(), true);
+  PutText(SpeedButtonLim, TTextRole::ToolTip, "TDiagramFrame", QT_TRANSLATE_NOOP("TDiagramFrame", "Пределы"));
+  SpeedButtonRetLim = MakeSpeedButton(Panel, TToolGlyph::ReturnLimits, QString(), false);
+  PutText(SpeedButtonRetLim, TTextRole::ToolTip, "TDiagramFrame",
+          QT_TRANSLATE_NOOP("TDiagramFrame", "Исходные пределы"));
+  SpeedButtonIncrease = MakeSpeedButton(Panel, TToolGlyph::Increase, QString(), false);
+  PutText(SpeedButtonIncrease, TTextRole::ToolTip, "TDiagramFrame", QT_TRANSLATE_NOOP("TDiagramFrame", "Увеличение"));
+  SpeedButtonSave = MakeSpeedButton(Panel, TToolGlyph::Save, QString(), false);
+  PutText(SpeedButtonSave, TTextRole::ToolTip, "TDiagramFrame",
+          QT_TRANSLATE_NOOP("TDiagramFrame", "Сохранить рисунок"));
+  SpeedButtonCopy = MakeSpeedButton(Panel, TToolGlyph::Copy, QString(), false);
+  PutText(SpeedButtonCopy, TTextRole::ToolTip, "TDiagramFrame",
+          QT_TRANSLATE_NOOP("TDiagramFrame", "Копировать в буфер обмена"));
+  SpeedButtonData = MakeSpeedButton(Panel, TToolGlyph::SaveData, QString(), false);
+  PutText(SpeedButtonData, TTextRole::ToolTip, "TDiagramFrame",
+          QT_TRANSLATE_NOOP("TDiagramFrame", "Сохранить данные..."));
   QToolButton* const order[] = {SpeedButtonMeasure, SpeedButtonLim,  SpeedButtonRetLim, SpeedButtonIncrease,
                                 SpeedButtonSave,    SpeedButtonCopy, SpeedButtonData};
   static_assert(std::size(order) == PanelButtons);

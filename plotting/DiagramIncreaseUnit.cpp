@@ -14,6 +14,7 @@
 #include "plotting/ToolGlyphs.h"
 #include "widgets/AccessibleNames.h"
 #include "widgets/ToolWindow.h"
+#include "widgets/TranslatedTexts.h"
 
 TDiagramIncrease* DiagramIncrease = nullptr;
 
@@ -39,15 +40,25 @@ TDiagramIncrease::~TDiagramIncrease() { Diagram1->GetKeeper(0)->ClearNext(); }
 
 void TDiagramIncrease::BuildToolBar() {
   ToolBar1 = new QToolBar(this);
-  SpeedButtonMeasure = MakeSpeedButton(ToolBar1, TToolGlyph::Measure, QStringLiteral("Измерения"), true);
+  SpeedButtonMeasure = MakeSpeedButton(ToolBar1, TToolGlyph::Measure, QString(), true);
+  PutText(SpeedButtonMeasure, TTextRole::ToolTip, "TDiagramIncrease",
+          QT_TRANSLATE_NOOP("TDiagramIncrease", "Измерения"));
   SpeedButtonMeasure->setChecked(true);
-  SpeedButtonLimit = MakeSpeedButton(ToolBar1, TToolGlyph::Limits, QStringLiteral("Пределы"), true);
-  SpeedButtonRetLim = MakeSpeedButton(ToolBar1, TToolGlyph::ReturnLimits, QStringLiteral("Исходные пределы"), false);
-  SpeedButton1 = MakeSpeedButton(ToolBar1, TToolGlyph::HideSeries,
-                                 QStringLiteral("Не показывать график при изменении пределов"), true);
-  SpeedButtonBmp = MakeSpeedButton(ToolBar1, TToolGlyph::Save, QStringLiteral("Сохранить как рисунок"), false);
-  SpeedButtonCopy = MakeSpeedButton(ToolBar1, TToolGlyph::Copy, QStringLiteral("Копировать"), false);
-  SpeedButtonClose = MakeSpeedButton(ToolBar1, TToolGlyph::Close, QStringLiteral("Закрыть"), false);
+  SpeedButtonLimit = MakeSpeedButton(ToolBar1, TToolGlyph::Limits, QString(), true);
+  PutText(SpeedButtonLimit, TTextRole::ToolTip, "TDiagramIncrease", QT_TRANSLATE_NOOP("TDiagramIncrease", "Пределы"));
+  SpeedButtonRetLim = MakeSpeedButton(ToolBar1, TToolGlyph::ReturnLimits, QString(), false);
+  PutText(SpeedButtonRetLim, TTextRole::ToolTip, "TDiagramIncrease",
+          QT_TRANSLATE_NOOP("TDiagramIncrease", "Исходные пределы"));
+  SpeedButton1 = MakeSpeedButton(ToolBar1, TToolGlyph::HideSeries, QString(), true);
+  PutText(SpeedButton1, TTextRole::ToolTip, "TDiagramIncrease",
+          QT_TRANSLATE_NOOP("TDiagramIncrease", "Не показывать график при изменении пределов"));
+  SpeedButtonBmp = MakeSpeedButton(ToolBar1, TToolGlyph::Save, QString(), false);
+  PutText(SpeedButtonBmp, TTextRole::ToolTip, "TDiagramIncrease",
+          QT_TRANSLATE_NOOP("TDiagramIncrease", "Сохранить как рисунок"));
+  SpeedButtonCopy = MakeSpeedButton(ToolBar1, TToolGlyph::Copy, QString(), false);
+  PutText(SpeedButtonCopy, TTextRole::ToolTip, "TDiagramIncrease", QT_TRANSLATE_NOOP("TDiagramIncrease", "Копировать"));
+  SpeedButtonClose = MakeSpeedButton(ToolBar1, TToolGlyph::Close, QString(), false);
+  PutText(SpeedButtonClose, TTextRole::ToolTip, "TDiagramIncrease", QT_TRANSLATE_NOOP("TDiagramIncrease", "Закрыть"));
   Panel2 = MakeReadoutPanel(ToolBar1);
   for (QToolButton* b : {SpeedButtonMeasure, SpeedButtonLimit, SpeedButtonRetLim, SpeedButton1}) ToolBar1->addWidget(b);
   ToolBar1->addSeparator();
@@ -62,20 +73,20 @@ void TDiagramIncrease::BuildToolBar() {
 
 void TDiagramIncrease::BuildMenu() {
   MainMenu1 = new QMenuBar(this);
-  QMenu* file = MainMenu1->addMenu(QStringLiteral("Файл"));
-  NClose = file->addAction(QStringLiteral("Закрыть"));
-  QMenu* diagram = MainMenu1->addMenu(QStringLiteral("Диаграмма"));
-  NMeasure = diagram->addAction(QStringLiteral("Измерения"));
+  QMenu* file = AddTranslatedMenu(MainMenu1, "TDiagramIncrease", QT_TR_NOOP("Файл"));
+  NClose = AddTranslatedItem(file, "TDiagramIncrease", QT_TR_NOOP("Закрыть"));
+  QMenu* diagram = AddTranslatedMenu(MainMenu1, "TDiagramIncrease", QT_TR_NOOP("Диаграмма"));
+  NMeasure = AddTranslatedItem(diagram, "TDiagramIncrease", QT_TR_NOOP("Измерения"));
   NMeasure->setCheckable(true);
   NMeasure->setChecked(true);
-  NLimit = diagram->addAction(QStringLiteral("Пределы"));
+  NLimit = AddTranslatedItem(diagram, "TDiagramIncrease", QT_TR_NOOP("Пределы"));
   NLimit->setCheckable(true);
-  NRetLimit = diagram->addAction(QStringLiteral("Исходные пределы"));
+  NRetLimit = AddTranslatedItem(diagram, "TDiagramIncrease", QT_TR_NOOP("Исходные пределы"));
   diagram->addSeparator();
-  NBmp = diagram->addAction(QStringLiteral("Сохранить как рисунок"));
+  NBmp = AddTranslatedItem(diagram, "TDiagramIncrease", QT_TR_NOOP("Сохранить как рисунок"));
   // The tool bar is built after the menu; the button goes onto it there.
   MakeDataTools(this, diagram);
-  NCopy = diagram->addAction(QStringLiteral("Копировать в буфер обмена"));
+  NCopy = AddTranslatedItem(diagram, "TDiagramIncrease", QT_TR_NOOP("Копировать в буфер обмена"));
 }
 
 void TDiagramIncrease::BuildDiagram() {

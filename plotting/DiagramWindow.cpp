@@ -8,6 +8,7 @@
 #include "plotting/Diagram.h"
 #include "plotting/DiagramExport.h"
 #include "plotting/ToolGlyphs.h"
+#include "widgets/TranslatedTexts.h"
 
 TDiagramWindow::TDiagramWindow(QWidget* parent) : QDialog(parent) {}
 
@@ -53,9 +54,10 @@ void TDiagramWindow::ConnectSharedTools(QAction* returnLimitsItem) {
 }
 
 void TDiagramWindow::MakeDataTools(QWidget* toolBar, QMenu* menu) {
-  const QString text = QStringLiteral("Сохранить данные...");
-  SpeedButtonData = MakeSpeedButton(toolBar, TToolGlyph::SaveData, text, false);
-  NData = menu->addAction(text);
+  const char* text = QT_TR_NOOP("Сохранить данные...");
+  SpeedButtonData = MakeSpeedButton(toolBar, TToolGlyph::SaveData, QString(), false);
+  PutText(SpeedButtonData, TTextRole::ToolTip, "TDiagramWindow", text);
+  NData = AddTranslatedItem(menu, "TDiagramWindow", text);
 }
 
 void TDiagramWindow::SpeedButtonDataClick() { SaveDiagramData(*Diagram1); }

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -76,6 +77,25 @@ void Put(QObject* target, const TRoleRow& row, const QStringList& kept) {
   row.Set(target, QCoreApplication::translate(kept[0].toUtf8().constData(), kept[1].toUtf8().constData()));
 }
 
+// Every window's kept texts follow a language change, whether or not the window has texts of
+// its own to compose again (those windows do that in their changeEvent, after this).
+class TLanguageFollower : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::LanguageChange)
+      if (auto* w = qobject_cast<QWidget*>(watched); w && w->isWindow()) RetranslateTexts(w);
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+void FollowLanguageChanges() {
+  static bool following = false;
+  if (following || !QCoreApplication::instance()) return;
+  QCoreApplication::instance()->installEventFilter(new TLanguageFollower(QCoreApplication::instance()));
+  following = true;
+}
+
 void Retranslate(QObject* target) {
   for (const TRoleRow& row : Roles) {
     const QVariant kept = target->property(row.Property);
@@ -85,6 +105,7 @@ void Retranslate(QObject* target) {
 }  // namespace
 
 void PutText(QObject* target, TTextRole role, const char* context, const char* source) {
+  FollowLanguageChanges();
   const TRoleRow& row = RowOf(role);
   const QStringList kept{QString::fromUtf8(context), QString::fromUtf8(source)};
   target->setProperty(row.Property, kept);

@@ -26,5 +26,6 @@ QAction* AddTranslatedItem(QMenu* menu, const char* context, const char* source)
 QMenu* AddTranslatedMenu(QMenu* menu, const char* context, const char* source);
 QMenu* AddTranslatedMenu(QMenuBar* bar, const char* context, const char* source);
 
-// Puts again, in the current language, every text kept on root and on the objects it owns.
+// Puts again, in the current language, every text kept on root and on the objects it owns. Every
+// window does so by itself on a language change (the first PutText sets that up).
 void RetranslateTexts(QObject* root);

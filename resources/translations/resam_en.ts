@@ -119,6 +119,87 @@ Exit codes: 0 - done, 1 - the lesson file was not read, 2 - wrong options, 3 - t
     </message>
 </context>
 <context>
+    <name>TDiagramFrame</name>
+    <message>
+        <source>Измерения</source>
+        <translation>Measure</translation>
+    </message>
+    <message>
+        <source>Пределы</source>
+        <translation>Limits</translation>
+    </message>
+    <message>
+        <source>Исходные пределы</source>
+        <translation>Original limits</translation>
+    </message>
+    <message>
+        <source>Увеличение</source>
+        <translation>Enlarge</translation>
+    </message>
+    <message>
+        <source>Сохранить рисунок</source>
+        <translation>Save picture</translation>
+    </message>
+    <message>
+        <source>Копировать в буфер обмена</source>
+        <translation>Copy to clipboard</translation>
+    </message>
+    <message>
+        <source>Сохранить данные...</source>
+        <translation>Save data...</translation>
+    </message>
+</context>
+<context>
+    <name>TDiagramIncrease</name>
+    <message>
+        <source>Измерения</source>
+        <translation>Measure</translation>
+    </message>
+    <message>
+        <source>Пределы</source>
+        <translation>Limits</translation>
+    </message>
+    <message>
+        <source>Исходные пределы</source>
+        <translation>Original limits</translation>
+    </message>
+    <message>
+        <source>Не показывать график при изменении пределов</source>
+        <translation>Do not show the plot while changing the limits</translation>
+    </message>
+    <message>
+        <source>Сохранить как рисунок</source>
+        <translation>Save as picture</translation>
+    </message>
+    <message>
+        <source>Копировать</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Файл</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Диаграмма</source>
+        <translation>Diagram</translation>
+    </message>
+    <message>
+        <source>Копировать в буфер обмена</source>
+        <translation>Copy to clipboard</translation>
+    </message>
+</context>
+<context>
+    <name>TDiagramWindow</name>
+    <message>
+        <source>Сохранить данные...</source>
+        <translation>Save data...</translation>
+    </message>
+</context>
+<context>
     <name>TParameterSliders</name>
     <message>
         <source>Количество отсчётов на интервале анализа</source>

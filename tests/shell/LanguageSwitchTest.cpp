@@ -19,6 +19,7 @@
 #include "platform/Language.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
+#include "plotting/DiagramIncreaseUnit.h"
 #include "shell/ResamUnit.h"
 
 namespace {
@@ -32,8 +33,9 @@ QStringList WindowTexts(const TResamForm& form) {
         texts << QStringLiteral("item: ") + a->text() + QStringLiteral(" | ") + a->toolTip();
   }
   for (const QAction* a : form.menuBar()->actions()) texts << QStringLiteral("bar: ") + a->text();
-  for (const QAbstractButton* b : form.ToolBar1->findChildren<QAbstractButton*>())
-    texts << QStringLiteral("tool: ") + b->toolTip();
+  // The tool bar's and every diagram's tools.
+  for (const QAbstractButton* b : form.findChildren<QAbstractButton*>())
+    if (!b->toolTip().isEmpty()) texts << QStringLiteral("tool: ") + b->toolTip();
   for (int i = 0; i < form.PageControl1->count(); ++i) texts << QStringLiteral("tab: ") + form.PageControl1->tabText(i);
   for (const QGroupBox* box : form.findChildren<QGroupBox*>()) texts << QStringLiteral("box: ") + box->title();
   for (const QWidget* w : form.GroupBox1->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
@@ -56,6 +58,10 @@ void Choose(QAction* item) {
 
 TEST(LanguageSwitch, TheMainWindowSwitchesWholeAndComesBackByteForByte) {
   TResamForm form;
+  // A window with no texts to compose switches by itself.
+  TDiagramIncrease enlarged;
+  QMenu* file = enlarged.findChild<QMenuBar*>()->findChildren<QMenu*>().value(0);
+  ASSERT_TRUE(file);
   ASSERT_TRUE(form.RussianItem->isChecked());
   const QStringList russian = WindowTexts(form);
   const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
@@ -64,10 +70,14 @@ TEST(LanguageSwitch, TheMainWindowSwitchesWholeAndComesBackByteForByte) {
     const char* Settings;  // "Настройка" as shown
     const char* Tab;       // the first tab
     const char* Caption;   // the window's caption with the first method
+    const char* File;      // the enlarged diagram's first menu
   } steps[] = {
-      {form.EnglishItem, "Settings", "Signal and interpolating function", "Kotelnikov series - Kvarnel, Tarmin, 2015"},
-      {form.RussianItem, "Настройка", "Сигнал и интерполирующая функция", "Ряд Котельникова - Кварнел, Тармин, 2015г."},
-      {form.EnglishItem, "Settings", "Signal and interpolating function", "Kotelnikov series - Kvarnel, Tarmin, 2015"},
+      {form.EnglishItem, "Settings", "Signal and interpolating function", "Kotelnikov series - Kvarnel, Tarmin, 2015",
+       "File"},
+      {form.RussianItem, "Настройка", "Сигнал и интерполирующая функция", "Ряд Котельникова - Кварнел, Тармин, 2015г.",
+       "Файл"},
+      {form.EnglishItem, "Settings", "Signal and interpolating function", "Kotelnikov series - Kvarnel, Tarmin, 2015",
+       "File"},
   };
   for (const auto& step : steps) {
     Choose(step.Item);
@@ -76,6 +86,7 @@ TEST(LanguageSwitch, TheMainWindowSwitchesWholeAndComesBackByteForByte) {
     EXPECT_EQ(form.N5->title(), QString::fromUtf8(step.Settings));
     EXPECT_EQ(form.PageControl1->tabText(0), QString::fromUtf8(step.Tab));
     EXPECT_EQ(form.windowTitle(), QString::fromUtf8(step.Caption));
+    EXPECT_EQ(file->title(), QString::fromUtf8(step.File));
     const QStringList texts = WindowTexts(form);
     ASSERT_EQ(texts.size(), russian.size()) << "the same texts in either language";
     if (CurrentLanguage() == TLanguage::Russian) {
