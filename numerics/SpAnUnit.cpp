@@ -6,6 +6,7 @@
 
 #include "platform/CoreServices.h"
 #include "widgets/AccessibleNames.h"
+#include "widgets/TranslatedTexts.h"
 
 TSpAnForm* SpAnForm = nullptr;
 
@@ -16,9 +17,10 @@ constexpr int StartDelayMs = 10;  // long enough for the window to paint before 
 }  // namespace
 
 TSpAnForm::TSpAnForm(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
-  setWindowTitle(QStringLiteral("Модуль спектрального анализа"));
+  PutText(this, TTextRole::WindowTitle, "TSpAnForm", QT_TR_NOOP("Модуль спектрального анализа"));
   setFixedSize(ClientWidth, ClientHeight);
-  Label1 = new QLabel(QStringLiteral("Инициализация..."), this);
+  Label1 = new QLabel(this);
+  PutText(Label1, TTextRole::Text, "TSpAnForm", QT_TR_NOOP("Инициализация..."));
   Label1->setGeometry(Margin, 4, ClientWidth - 2 * Margin, RowHeight);
   ProgressBar1 = new QProgressBar(this);
   ProgressBar1->setGeometry(Margin, BarTop, ClientWidth - 2 * Margin, RowHeight);
@@ -61,8 +63,7 @@ void TSpAnForm::RunTransform() {
 }
 
 void TSpAnForm::ProgressStart(TTransformKind kind, unsigned size, unsigned steps) {
-  const QString name = kind == TTransformKind::Fast ? QStringLiteral("БПФ ") : QStringLiteral("ДПФ ");
-  Label1->setText(name + QString::number(size) + QStringLiteral(" точек..."));
+  Label1->setText((kind == TTransformKind::Fast ? tr("БПФ %1 точек...") : tr("ДПФ %1 точек...")).arg(size));
   Label1->repaint();
   ProgressBar1->setMaximum(static_cast<int>(steps));
   ProgressBar1->setValue(0);

@@ -77,7 +77,7 @@ void TResamForm::LoadBasisPicture() {
 
 void TResamForm::SpeedButton15Click() {
   if (!PicViewerForm) return;
-  PicViewerForm->setWindowTitle(QStringLiteral("Рисунок в resam: Базисные функции Лагранжа"));
+  PicViewerForm->setWindowTitle(tr("Рисунок в resam: Базисные функции Лагранжа"));
   PicViewerForm->ShowPicture(
       RenderFormulaPicture(QStringLiteral("ImageLagr"), 1.0, PicViewerForm->devicePixelRatioF()));
 }

@@ -112,7 +112,7 @@ void TResamForm::N47Click() { SelectAnalysis(*this, N310, N44); }
 
 void TResamForm::SpeedButton12Click() {
   if (!PicViewerForm) return;
-  PicViewerForm->setWindowTitle(QStringLiteral("Рисунок в Resam: описание порождающей фукнции"));
+  PicViewerForm->setWindowTitle(tr("Рисунок в Resam: описание порождающей фукнции"));
   PicViewerForm->ShowPicture(EnlargedPicture(PicViewerForm->devicePixelRatioF()));
 }
 

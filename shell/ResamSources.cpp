@@ -22,6 +22,7 @@
 #include "sources/TabEditor08Unit.h"
 #include "widgets/EditFloatUnit.h"
 #include "widgets/EditIntUnit.h"
+#include "widgets/TranslatedTexts.h"
 
 // Graphical editor: on its first use it gets the signal's titles and the red pen; a drawing
 // ended with "Обработать график" becomes the signal (its curve and its node values, which the
@@ -42,7 +43,7 @@ void TResamForm::DressEditor() {
   d->SetNameY(QStringLiteral("s(t),В"));
   d->SetNameX(QStringLiteral("t,c"));
   DiagramEditor->SetDrawColor(EditorColour);
-  DiagramEditor->setWindowTitle(QStringLiteral("Кварнел: Графическое задание сигнала"));
+  PutText(DiagramEditor, TTextRole::WindowTitle, TextContext, QT_TR_NOOP("Кварнел: Графическое задание сигнала"));
 }
 
 // A source's confirmed signal handed to the engine and shown.
@@ -94,7 +95,7 @@ void TResamForm::N3Click() {
 
 void TResamForm::DressTableEditor() {
   if (!TableFirstUse) return;
-  TabEditorForm->setWindowTitle(QStringLiteral("Кварнел: Табличное задание сигнала"));
+  PutText(TabEditorForm, TTextRole::WindowTitle, TextContext, QT_TR_NOOP("Кварнел: Табличное задание сигнала"));
   TabEditorForm->SetPlotColor(ColourBlack);
   TabEditorForm->DF->Diagram->GetKeeper(0)->SetMarkers(true);
   TableFirstUse = false;

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="ru_RU">
 <context>
+    <name>TAboutForm</name>
+    <message>
+        <source>Лицензия: MIT.</source>
+        <translation>Licence: MIT.</translation>
+    </message>
+    <message>
+        <source>шрифты Liberation</source>
+        <translation>Liberation fonts</translation>
+    </message>
+    <message>
+        <source>формулы набраны MathJax</source>
+        <translation>formulas typeset with MathJax</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Resam&lt;/b&gt;: восстановление аналогового сигнала по отсчётам&lt;/p&gt;&lt;p&gt;Версия %1&lt;/p&gt;&lt;p&gt;%2&lt;/p&gt;&lt;p&gt;Используются:&lt;/p&gt;&lt;ul&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Resam&lt;/b&gt;: rebuilding an analog signal from its samples&lt;/p&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;%2&lt;/p&gt;&lt;p&gt;Built with:&lt;/p&gt;&lt;ul&gt;</translation>
+    </message>
+    <message>
+        <source>О программе</source>
+        <translation>About</translation>
+    </message>
+</context>
+<context>
     <name>TCommandLine</name>
     <message>
         <source>ФАЙЛ</source>
@@ -915,6 +938,41 @@ Exit codes: 0 - done, 1 - the lesson file was not read, 2 - wrong options, 3 - t
     <message>
         <source>fд = %1 Гц</source>
         <translation>fs = %1 Hz</translation>
+    </message>
+    <message>
+        <source>Рисунок в resam: Базисные функции Лагранжа</source>
+        <translation>Picture in resam: Lagrange basis functions</translation>
+    </message>
+    <message>
+        <source>Рисунок в Resam: описание порождающей фукнции</source>
+        <translation>Picture in Resam: generating function</translation>
+    </message>
+    <message>
+        <source>Кварнел: Графическое задание сигнала</source>
+        <translation>Kvarnel: Drawing the signal</translation>
+    </message>
+    <message>
+        <source>Кварнел: Табличное задание сигнала</source>
+        <translation>Kvarnel: Signal as a table</translation>
+    </message>
+</context>
+<context>
+    <name>TSpAnForm</name>
+    <message>
+        <source>Модуль спектрального анализа</source>
+        <translation>Spectrum analyser</translation>
+    </message>
+    <message>
+        <source>Инициализация...</source>
+        <translation>Initialising...</translation>
+    </message>
+    <message>
+        <source>БПФ %1 точек...</source>
+        <translation>FFT of %1 points...</translation>
+    </message>
+    <message>
+        <source>ДПФ %1 точек...</source>
+        <translation>DFT of %1 points...</translation>
     </message>
 </context>
 <context>
