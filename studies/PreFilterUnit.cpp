@@ -11,6 +11,7 @@
 #include "widgets/AccessibleNames.h"
 #include "widgets/EditFloatUnit.h"
 #include "widgets/EditIntUnit.h"
+#include "widgets/TranslatedTexts.h"
 
 namespace {
 constexpr int ClientWidth = 360;
@@ -36,22 +37,27 @@ QHBoxLayout* Row(QWidget* first, QWidget* second) {
   row->addStretch();
   return row;
 }
+constexpr char Context[] = "TPreFilterForm";
+const char* const RefusedSource =
+    QT_TRANSLATE_NOOP("TPreFilterForm", "Сигнал содержит нечисловые значения: фильтр не применён");
 }  // namespace
 
-QString FilterRefusedText() { return QStringLiteral("Сигнал содержит нечисловые значения: фильтр не применён"); }
+QString FilterRefusedText() { return TPreFilterForm::tr(RefusedSource); }
 
 TPreFilterForm::TPreFilterForm(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Фильтр перед дискретизацией"));
+  PutText(this, TTextRole::WindowTitle, Context, QT_TR_NOOP("Фильтр перед дискретизацией"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setFixedWidth(ClientWidth);
   auto* layout = new QVBoxLayout(this);
-  auto* kindBox = new QGroupBox(QStringLiteral("Тип фильтра"), this);
+  auto* kindBox = new QGroupBox(this);
+  PutText(kindBox, TTextRole::Title, Context, QT_TR_NOOP("Тип фильтра"));
   auto* kindLayout = new QVBoxLayout(kindBox);
   auto* kindGroup = new QButtonGroup(this);
-  const QString names[] = {QStringLiteral("Нет"), QStringLiteral("Идеальный ФНЧ"), QStringLiteral("Баттерворта"),
-                           QStringLiteral("RC-цепь")};
+  const char* const names[] = {QT_TR_NOOP("Нет"), QT_TR_NOOP("Идеальный ФНЧ"), QT_TR_NOOP("Баттерворта"),
+                               QT_TR_NOOP("RC-цепь")};
   for (int i = 0; i < 4; ++i) {
-    RadioKind[i] = new QRadioButton(names[i], kindBox);
+    RadioKind[i] = new QRadioButton(kindBox);
+    PutText(RadioKind[i], TTextRole::Text, Context, names[i]);
     kindGroup->addButton(RadioKind[i]);
     kindLayout->addWidget(RadioKind[i]);
     connect(RadioKind[i], &QRadioButton::clicked, this, &TPreFilterForm::KindClick);
@@ -59,13 +65,16 @@ TPreFilterForm::TPreFilterForm(QWidget* parent) : QDialog(parent) {
   EditIntOrder = NewEdit<TEditInt>(kindBox);
   EditIntOrder->SetMax(MaxFilterOrder);
   EditIntOrder->SetMin(MinFilterOrder);
-  kindLayout->addLayout(Row(new QLabel(QStringLiteral("Порядок"), kindBox), EditIntOrder));
+  kindLayout->addLayout(Row(AddTranslatedLabel(kindBox, Context, QT_TR_NOOP("Порядок")), EditIntOrder));
   layout->addWidget(kindBox);
 
-  auto* cutoffBox = new QGroupBox(QStringLiteral("Частота среза"), this);
+  auto* cutoffBox = new QGroupBox(this);
+  PutText(cutoffBox, TTextRole::Title, Context, QT_TR_NOOP("Частота среза"));
   auto* cutoffLayout = new QVBoxLayout(cutoffBox);
-  RadioFollowFd = new QRadioButton(QStringLiteral("fд/2 (следует за частотой дискретизации)"), cutoffBox);
-  RadioFixed = new QRadioButton(QStringLiteral("задана, Гц"), cutoffBox);
+  RadioFollowFd = new QRadioButton(cutoffBox);
+  PutText(RadioFollowFd, TTextRole::Text, Context, QT_TR_NOOP("fд/2 (следует за частотой дискретизации)"));
+  RadioFixed = new QRadioButton(cutoffBox);
+  PutText(RadioFixed, TTextRole::Text, Context, QT_TR_NOOP("задана, Гц"));
   EditFloatCutoff = NewEdit<TEditFloat>(cutoffBox);
   EditFloatCutoff->SetMin(LeastCutoff);
   cutoffLayout->addWidget(RadioFollowFd);
@@ -74,15 +83,19 @@ TPreFilterForm::TPreFilterForm(QWidget* parent) : QDialog(parent) {
   for (QRadioButton* b : {RadioFollowFd, RadioFixed})
     connect(b, &QRadioButton::clicked, this, &TPreFilterForm::KindClick);
 
-  CheckBoxErrorToFiltered = new QCheckBox(QStringLiteral("Ошибка относительно отфильтрованного сигнала"), this);
+  CheckBoxErrorToFiltered = new QCheckBox(this);
+  PutText(CheckBoxErrorToFiltered, TTextRole::Text, Context,
+          QT_TR_NOOP("Ошибка относительно отфильтрованного сигнала"));
   layout->addWidget(CheckBoxErrorToFiltered);
-  LabelRefused = new QLabel(FilterRefusedText(), this);
+  LabelRefused = AddTranslatedLabel(this, Context, RefusedSource);
   LabelRefused->setWordWrap(true);
   LabelRefused->hide();
   layout->addWidget(LabelRefused);
 
-  ButtonApply = new QPushButton(QStringLiteral("Применить"), this);
-  ButtonClose = new QPushButton(QStringLiteral("Закрыть"), this);
+  ButtonApply = new QPushButton(this);
+  PutText(ButtonApply, TTextRole::Text, Context, QT_TR_NOOP("Применить"));
+  ButtonClose = new QPushButton(this);
+  PutText(ButtonClose, TTextRole::Text, Context, QT_TR_NOOP("Закрыть"));
   for (QPushButton* b : {ButtonApply, ButtonClose}) b->setAutoDefault(false);
   layout->addLayout(Row(ButtonApply, ButtonClose));
   connect(ButtonApply, &QPushButton::clicked, this, [this] { emit Apply(Settings()); });

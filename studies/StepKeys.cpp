@@ -44,12 +44,6 @@ const TKeyRow KeyRows[] = {
 };
 
 constexpr char Context[] = "TStepKeys";
-
-QLabel* KeptLabel(QWidget* parent, const char* source) {
-  auto* label = new QLabel(parent);
-  PutText(label, TTextRole::Text, Context, source);
-  return label;
-}
 }  // namespace
 
 TStepKeys::TStepKeys(QWidget* window, TResamEngine& engine, TParameterStepper& stepper, QMenu* menu)
@@ -117,11 +111,12 @@ QDialog* TStepKeys::KeysWindow() {
     bold.setBold(true);
     keys->setFont(bold);
     grid->addWidget(keys, line, 0);
-    grid->addWidget(KeptLabel(Window, row.Caption), line, 1);
+    grid->addWidget(AddTranslatedLabel(Window, Context, row.Caption), line, 1);
     ++line;
   }
-  grid->addWidget(KeptLabel(Window, QT_TR_NOOP("Число отсчётов меняется клавишами, пока оно вводится.")), line++, 0, 1,
-                  2);
+  grid->addWidget(
+      AddTranslatedLabel(Window, Context, QT_TR_NOOP("Число отсчётов меняется клавишами, пока оно вводится.")), line++,
+      0, 1, 2);
   auto* close = new QPushButton(Window);
   PutText(close, TTextRole::Text, Context, QT_TR_NOOP("Закрыть"));
   connect(close, &QPushButton::clicked, Window, &QDialog::close);

@@ -130,6 +130,12 @@ QMenu* AddTranslatedMenu(QMenuBar* bar, const char* context, const char* source)
   return sub;
 }
 
+QLabel* AddTranslatedLabel(QWidget* parent, const char* context, const char* source) {
+  auto* label = new QLabel(parent);
+  PutText(label, TTextRole::Text, context, source);
+  return label;
+}
+
 void RetranslateTexts(QObject* root) {
   Retranslate(root);
   for (QObject* child : root->findChildren<QObject*>()) Retranslate(child);

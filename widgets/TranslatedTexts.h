@@ -5,9 +5,11 @@
 // a window again in the language chosen since. Texts a window composes (read-outs, captions
 // with numbers) are the window's own to put again.
 class QAction;
+class QLabel;
 class QMenu;
 class QMenuBar;
 class QObject;
+class QWidget;
 
 enum class TTextRole {
   Text,         // QAction, QAbstractButton, QLabel
@@ -25,6 +27,8 @@ void PutText(QObject* target, TTextRole role, const char* context, const char* s
 QAction* AddTranslatedItem(QMenu* menu, const char* context, const char* source);
 QMenu* AddTranslatedMenu(QMenu* menu, const char* context, const char* source);
 QMenu* AddTranslatedMenu(QMenuBar* bar, const char* context, const char* source);
+// A label in parent with its text kept.
+QLabel* AddTranslatedLabel(QWidget* parent, const char* context, const char* source);
 
 // Puts again, in the current language, every text kept on root and on the objects it owns. Every
 // window does so by itself on a language change (the first PutText sets that up).

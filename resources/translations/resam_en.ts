@@ -234,6 +234,65 @@ Exit codes: 0 - done, 1 - the lesson file was not read, 2 - wrong options, 3 - t
     </message>
 </context>
 <context>
+    <name>TPreFilterForm</name>
+    <message>
+        <source>Сигнал содержит нечисловые значения: фильтр не применён</source>
+        <translation>The signal holds values that are not numbers: the filter was not applied</translation>
+    </message>
+    <message>
+        <source>Фильтр перед дискретизацией</source>
+        <translation>Pre-sampling filter</translation>
+    </message>
+    <message>
+        <source>Тип фильтра</source>
+        <translation>Filter type</translation>
+    </message>
+    <message>
+        <source>Нет</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Идеальный ФНЧ</source>
+        <translation>Ideal low-pass</translation>
+    </message>
+    <message>
+        <source>Баттерворта</source>
+        <translation>Butterworth</translation>
+    </message>
+    <message>
+        <source>RC-цепь</source>
+        <translation>RC circuit</translation>
+    </message>
+    <message>
+        <source>Порядок</source>
+        <translation>Order</translation>
+    </message>
+    <message>
+        <source>Частота среза</source>
+        <translation>Cutoff frequency</translation>
+    </message>
+    <message>
+        <source>fд/2 (следует за частотой дискретизации)</source>
+        <translation>fs/2 (follows the sampling frequency)</translation>
+    </message>
+    <message>
+        <source>задана, Гц</source>
+        <translation>fixed, Hz</translation>
+    </message>
+    <message>
+        <source>Ошибка относительно отфильтрованного сигнала</source>
+        <translation>Error against the filtered signal</translation>
+    </message>
+    <message>
+        <source>Применить</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
     <name>TResamForm</name>
     <message>
         <source>Ряд Котельникова</source>
