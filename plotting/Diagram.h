@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "numerics/Keeper.h"
+#include "plotting/CurveCoverage.h"
 #include "plotting/DataTable.h"
 
 class QPainter;
@@ -368,6 +369,7 @@ class TDiagram : public QWidget {
   void AddVertical(int x, int y1, int y2);
   void AddHorizontal(int x1, int x2, int y);
   void FlushSpans(QPainter& p);
+  void FillSpans(QImage& image, int ratio);
   void PaintMarkers(QPainter& p);
   void SetCurvePen(QPainter& p);
   double CurveY(double v, int py) const;
@@ -376,8 +378,10 @@ class TDiagram : public QWidget {
   void FlushCurve(QPainter& p);
   void LiftCurve(QPainter& p);
   void SpanCurvePiece(QPainter& p);
+  void BlendCurvePiece(QImage& image);
+  void FillCurvePiece(QPainter& p);
   void PieceExtent(double a, double b, double& lo, double& hi) const;
-  void FillColumnSpan(QPainter& p, QImage* direct, int column, double top, double bottom);
+  void FillColumnSpan(QPainter& p, int column, double top, double bottom);
   QImage* DirectTarget(QPainter& p) const;
   void FinishCurve(QPainter& p);
   void ShowKeeper(TKeeper* keeper, void (TDiagram::*paint)(QPainter&, const TKeeper&));
@@ -459,6 +463,9 @@ class TDiagram : public QWidget {
   std::vector<QLineF> CurveBuffer;
   // The centre points of one piece of a curve on a raster device, one per pixel column.
   std::vector<QPointF> PieceBuffer;
+  // The same points in device pixels, and what each device pixel of the piece is covered by.
+  std::vector<TCurvePoint> CoverPoints;
+  TCurveCoverage Coverage;
   QPointF CurvePoint;
   bool CurveHasPoint = false;
   int SeriesPenWidth = 1;
