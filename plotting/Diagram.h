@@ -302,11 +302,14 @@ class TDiagram : public QWidget {
  private:
   using TKeeperEnd = double (TKeeper::*)() const;
   std::pair<double, double> SeriesExtent(TKeeperEnd lowEnd, TKeeperEnd highEnd, bool average) const;
-  // A drawing setting taken, and the picture drawn again with it.
+  // A drawing setting taken, and the picture drawn again with it; the kept axes only when it
+  // changed (the main window sets its names and fonts again on every action).
   template <class T>
   void Restyle(T& setting, const T& value) {
-    setting = value;
-    StaticStale = true;
+    if (!(setting == value)) {
+      setting = value;
+      StaticStale = true;
+    }
     ShowDiagram();
   }
   // What the kept picture of the axes was drawn for; any other value draws them anew.

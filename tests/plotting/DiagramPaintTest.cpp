@@ -62,6 +62,8 @@ TEST(DiagramPaint, KeptAxesAreDrawnAnewOnEveryRangeSizeRatioAndPrintModeChange) 
     int NewAxes;
   } cases[] = {
       {"series only", [](TDiagram& x) { x.GetKeeper(0)->SetColor(Blue), x.ShowDiagram(); }, 0},
+      {"the same name again", [](TDiagram& x) { x.SetNameX(x.GetNameX()); }, 0},
+      {"another name", [](TDiagram& x) { x.SetNameX(x.GetNameX() + QStringLiteral("ё")); }, 1},
       {"abscissa range", [](TDiagram& x) { x.SetRangeX(-0.7, 0.9); }, 1},
       {"ordinate range", [](TDiagram& x) { x.SetRangeY(-3, 3); }, 1},
       {"size", [](TDiagram& x) { x.resize(640, 380), x.ShowDiagram(); }, 1},
@@ -76,7 +78,9 @@ TEST(DiagramPaint, KeptAxesAreDrawnAnewOnEveryRangeSizeRatioAndPrintModeChange) 
     EXPECT_EQ(d->RepaintCount() - pictures, 1) << c.Name;
   }
   const QImage kept = d->Picture().copy();
-  d->SetNameDiagram(d->GetNameDiagram());  // drawn anew: the same pixels as the kept axes
+  const QString name = d->GetNameDiagram();
+  d->SetNameDiagram(name + QStringLiteral("!"));
+  d->SetNameDiagram(name);  // drawn anew: the same pixels as the kept axes
   EXPECT_EQ(d->Picture(), kept);
 }
 
