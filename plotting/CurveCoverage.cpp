@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 // Below this difference a linear run is taken as level (its closed form divides by it).
@@ -29,6 +30,8 @@ void TCurveCoverage::Reset(const TCurvePoint* points, int count, double half, in
     Caps.resize(size_t(Rows), 0.0f);
   }
   First = End = 0;
+  Start = 0;
+  LastColumn = std::numeric_limits<int>::min();
   if (Count < 2) return;
   Capped.resize(size_t(Count));
   for (int i = 0; i < Count; ++i) Capped[size_t(i)] = NeedsCap(i);
@@ -54,9 +57,11 @@ void TCurveCoverage::Cover(int column) {
   const double reach = Half * std::sqrt(2.0);
   const TCurvePoint* begin = Points;
   const TCurvePoint* end = Points + Count;
-  const TCurvePoint* from =
-      std::lower_bound(begin, end, column - reach, [](const TCurvePoint& p, double x) { return p.X < x; });
-  if (from != begin) --from;
+  // Columns come left to right: the first point that can reach this one only moves on.
+  if (column < LastColumn) Start = 0;
+  LastColumn = column;
+  while (Start + 1 < Count && Points[Start + 1].X < column - reach) ++Start;
+  const TCurvePoint* from = Points + Start;
   for (const TCurvePoint* p = from; p != end && p->X <= column + 1 + reach; ++p) {
     if (Capped[size_t(p - begin)]) AddCap(*p, column);
     if (p + 1 == end) break;

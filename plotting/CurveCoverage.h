@@ -47,6 +47,7 @@ class TCurveCoverage {
   int Rows = 0;
   int First = 0, End = 0;
   int CoverTop = 0, CoverBottom = 0;
+  int Start = 0, LastColumn = 0;
   // Per row: the segments' areas (they meet without overlapping, so they add up) and the
   // largest cap's (caps overlap the segments, so the greater of the two counts).
   std::vector<float> Segments, Caps;

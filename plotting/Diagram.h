@@ -4,7 +4,9 @@
 // screen. Values are in the series' units; pixels are the picture's, origin top left.
 // Colours are the toolkit's colour values (0x00BBGGRR: red 255, white 0xFFFFFF).
 #include <QFont>
+#include <QHash>
 #include <QImage>
+#include <QStaticText>
 #include <QWidget>
 #include <utility>
 #include <vector>
@@ -347,6 +349,14 @@ class TDiagram : public QWidget {
   void PaintTitles(QPainter& p);
   QRect PlaceNameX() const;
   void PaintText(QPainter& p, const QFont& font, int left, int top, const QString& text, bool opaque);
+  // An axis number, measured and shaped once while the numbers' font and the picture's ratio
+  // stay: a grid shows the same few dozen numbers repaint after repaint.
+  struct TShapedNumber {
+    int Width = 0;
+    QStaticText Glyphs;
+  };
+  const TShapedNumber& ShapedNumber(const QString& text);
+  void PaintNumber(QPainter& p, int left, int top, const QString& text);
   void PaintSeries(QPainter& p);
   void PaintBitmaps(QPainter& p);
   void PaintOverlay(QPainter& p);
@@ -449,6 +459,9 @@ class TDiagram : public QWidget {
   // The axes (background, net, grid, numbers, titles) of the last repaint, kept so that a
   // change of the series alone copies them instead of drawing them again.
   QImage StaticLayer;
+  QHash<QString, TShapedNumber> Numbers;
+  QFont NumbersFont;
+  qreal NumbersRatio = 0;
   TStaticKey StaticKey;
   bool StaticStale = true;
   int PaintHold = 0;

@@ -268,9 +268,9 @@ void TDiagram::PaintGridX(QPainter& p) {
     p.setPen(solid);
     DrawNetLine(p, px, ye_net, px, ye_net + TickLength);
     const QString text = GridText(x, GridX, PrecisionX);
-    const int left = px - fm.horizontalAdvance(text) / 2;
-    PaintText(p, FontNet, left, ye_net + NumberGap, text, true);
-    XNumbersRect |= QRect(left, ye_net + NumberGap, fm.horizontalAdvance(text), fm.height());
+    const int width = ShapedNumber(text).Width, left = px - width / 2;
+    PaintNumber(p, left, ye_net + NumberGap, text);
+    XNumbersRect |= QRect(left, ye_net + NumberGap, width, fm.height());
   });
 }
 
@@ -285,9 +285,9 @@ void TDiagram::PaintGridY(QPainter& p) {
     p.setPen(solid);
     DrawNetLine(p, xb_net - TickLength, py, xb_net, py);
     const QString text = GridText(y, GridY, PrecisionY);
-    const int left = xb_net - fm.horizontalAdvance(text) - NumberGap;
-    PaintText(p, FontNet, left, py - fm.height() / 2, text, true);
-    YNumbersRect |= QRect(left, py - fm.height() / 2, fm.horizontalAdvance(text), fm.height());
+    const int width = ShapedNumber(text).Width, left = xb_net - width - NumberGap;
+    PaintNumber(p, left, py - fm.height() / 2, text);
+    YNumbersRect |= QRect(left, py - fm.height() / 2, width, fm.height());
   });
 }
 
@@ -353,6 +353,41 @@ void TDiagram::PaintText(QPainter& p, const QFont& font, int left, int top, cons
   CanvasFont = font;
   p.setPen(Qt::black);
   p.drawText(left, top + fm.ascent(), text);
+}
+
+const TDiagram::TShapedNumber& TDiagram::ShapedNumber(const QString& text) {
+  constexpr int MaxKeptNumbers = 4096;  // a bound for views scrolled far and wide
+  const qreal ratio = Image.isNull() ? 0 : Image.devicePixelRatio();
+  if (NumbersFont != FontNet || NumbersRatio != ratio || Numbers.size() > MaxKeptNumbers) {
+    Numbers.clear();
+    NumbersFont = FontNet;
+    NumbersRatio = ratio;
+  }
+  auto found = Numbers.find(text);
+  if (found == Numbers.end()) {
+    TShapedNumber number;
+    number.Width = MetricsOn(FontNet, Image).horizontalAdvance(text);
+    number.Glyphs = QStaticText(text);
+    number.Glyphs.setTextFormat(Qt::PlainText);
+    number.Glyphs.prepare(QTransform(), FontNet);
+    found = Numbers.insert(text, number);
+  }
+  return *found;
+}
+
+// On a vector device the number is text as any other (its font named as measured).
+void TDiagram::PaintNumber(QPainter& p, int left, int top, const QString& text) {
+  if (PaintsVector() || text.isEmpty()) {
+    PaintText(p, FontNet, left, top, text, true);
+    return;
+  }
+  const TShapedNumber& number = ShapedNumber(text);
+  const QFontMetrics fm = MetricsOn(FontNet, Image);
+  p.fillRect(left, top, number.Width, fm.height(), TextBackColour());
+  p.setFont(FontNet);
+  CanvasFont = FontNet;
+  p.setPen(Qt::black);
+  p.drawStaticText(left, top, number.Glyphs);
 }
 
 void TDiagram::ShowBitmap() {

@@ -10,6 +10,7 @@
 #include <QtMath>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "plotting/Diagram.h"
 #include "plotting/DiagramColours.h"
@@ -82,6 +83,11 @@ void TDiagram::FillSpans(QImage& image, int ratio) {
     const int across = cut.width() * ratio;
     uchar* line = bits + cut.top() * ratio * stride + cut.left() * ratio * qsizetype(sizeof(QRgb));
     const int rows = cut.height() * ratio;
+    if (across == 2) {  // a stem of the default pen: two pixels a row in one store
+      const quint64 pair = quint64(colour) << 32 | colour;
+      for (int row = 0; row < rows; ++row, line += stride) std::memcpy(line, &pair, sizeof pair);
+      continue;
+    }
     for (int row = 0; row < rows; ++row, line += stride) {
       auto* pixel = reinterpret_cast<QRgb*>(line);
       for (int x = 0; x < across; ++x) pixel[x] = colour;
