@@ -32,6 +32,7 @@ void TCurveCoverage::Reset(const TCurvePoint* points, int count, double half, in
   First = End = 0;
   Start = 0;
   LastColumn = std::numeric_limits<int>::min();
+  LevelKept = false;
   if (Count < 2) return;
   Capped.resize(size_t(Count));
   for (int i = 0; i < Count; ++i) Capped[size_t(i)] = NeedsCap(i);
@@ -52,24 +53,38 @@ void TCurveCoverage::Touch(int top, int bottom) {
 }
 
 void TCurveCoverage::Cover(int column) {
-  Clear();
-  if (Count < 2) return;
+  if (Count < 2) {
+    Clear();
+    return;
+  }
   const double reach = Half * std::sqrt(2.0);
-  const TCurvePoint* begin = Points;
-  const TCurvePoint* end = Points + Count;
   // Columns come left to right: the first point that can reach this one only moves on.
-  if (column < LastColumn) Start = 0;
+  if (column < LastColumn) Start = 0, LevelKept = false;
   LastColumn = column;
   while (Start + 1 < Count && Points[Start + 1].X < column - reach) ++Start;
-  const TCurvePoint* from = Points + Start;
-  for (const TCurvePoint* p = from; p != end && p->X <= column + 1 + reach; ++p) {
-    if (Capped[size_t(p - begin)]) AddCap(*p, column);
-    if (p + 1 == end) break;
-    if (IsSteep(*p, *(p + 1)))
-      AddSteep(*p, *(p + 1), column);
-    else
-      AddFlat(*p, *(p + 1), column);
+  int stop = Start;
+  bool level = true, capped = false;
+  for (; stop < Count && Points[stop].X <= column + 1 + reach; ++stop) {
+    level = level && Points[stop].Y == Points[Start].Y;
+    capped = capped || Capped[size_t(stop)];
   }
+  // Within a level run, away from its ends, every column is covered alike: the last one's
+  // rows stand (the terms under the curve are level over most of their width).
+  const TCurvePoint& far = Points[std::min(stop, Count - 1)];  // where the last segment ends
+  const bool plain = level && far.Y == Points[Start].Y && !capped && Points[Start].X <= column && far.X >= column + 1;
+  if (plain && LevelKept && LevelY == Points[Start].Y) return;
+  Clear();
+  for (int i = Start; i < stop; ++i) {
+    const TCurvePoint& p = Points[i];
+    if (Capped[size_t(i)]) AddCap(p, column);
+    if (i + 1 == Count) break;
+    if (IsSteep(p, Points[i + 1]))
+      AddSteep(p, Points[i + 1], column);
+    else
+      AddFlat(p, Points[i + 1], column);
+  }
+  LevelKept = plain;
+  LevelY = Points[Start].Y;
 }
 
 bool TCurveCoverage::IsSteep(const TCurvePoint& a, const TCurvePoint& b) { return std::fabs(b.Y - a.Y) > b.X - a.X; }
@@ -94,6 +109,12 @@ void TCurveCoverage::AddFlat(const TCurvePoint& a, const TCurvePoint& b, int col
   const double low = std::min(f0, f1), high = std::max(f0, f1), length = u1 - u0;
   const int top = std::max(0, int(std::floor(low - thick)));
   const int bottom = std::min(Rows, int(std::ceil(high + thick)));
+  if (high - low < LevelRun) {  // a level stretch (the long tails of the terms): no integral
+    for (int row = top; row < bottom; ++row)
+      Segments[size_t(row)] += float(length * UnitOverlap(low - thick, low + thick, row));
+    Touch(top, bottom);
+    return;
+  }
   for (int row = top; row < bottom; ++row) {
     // A row inside the band all along the segment's stretch of the column is covered there.
     const bool inside = high - thick <= row && low + thick >= row + 1;

@@ -48,6 +48,9 @@ class TCurveCoverage {
   int First = 0, End = 0;
   int CoverTop = 0, CoverBottom = 0;
   int Start = 0, LastColumn = 0;
+  // Whether the rows worked out last are those of a level run at height LevelY.
+  bool LevelKept = false;
+  double LevelY = 0;
   // Per row: the segments' areas (they meet without overlapping, so they add up) and the
   // largest cap's (caps overlap the segments, so the greater of the two counts).
   std::vector<float> Segments, Caps;
