@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QHash>
 #include <QImage>
+#include <QPen>
 #include <QStaticText>
 #include <QWidget>
 #include <utility>
@@ -343,6 +344,12 @@ class TDiagram : public QWidget {
   void PaintBackground(QPainter& p);
   double LineOffset() const;
   void DrawNetLine(QPainter& p, int x1, int y1, int x2, int y2) const;
+  void DrawGridLine(QPainter& p, int x1, int y1, int x2, int y2);
+  struct TDottedLine {
+    QImage Picture;
+    int Length = 0;
+    QPen Pen;
+  };
   void PaintGridX(QPainter& p);
   void PaintGridY(QPainter& p);
   void PaintMinorTicks(QPainter& p);
@@ -460,6 +467,8 @@ class TDiagram : public QWidget {
   // change of the series alone copies them instead of drawing them again.
   QImage StaticLayer;
   QHash<QString, TShapedNumber> Numbers;
+  // One dotted grid line across the net and one down it, copied for every grid line.
+  TDottedLine DottedLines[2];
   QFont NumbersFont;
   qreal NumbersRatio = 0;
   TStaticKey StaticKey;
