@@ -132,9 +132,9 @@ void TCurveCoverage::AddFlat(int i, int column) {
     // A row inside the band all along the segment's stretch of the column is covered there.
     const bool inside = high - thick <= row && low + thick >= row + 1;
     const double upper = f0 + thick - row, lower = f0 - thick - row, rise = f1 - f0;
-    Segments[size_t(row)] += float(inside ? length
-                                          : perRise * (Primitive(upper + rise) - Primitive(upper) -
-                                                       Primitive(lower + rise) + Primitive(lower)));
+    Segments[size_t(row)] += float(
+        inside ? length
+               : perRise * (Primitive(upper + rise) - Primitive(upper) - Primitive(lower + rise) + Primitive(lower)));
   }
   Touch(top, bottom);
 }
