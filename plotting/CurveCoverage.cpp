@@ -8,12 +8,9 @@ namespace {
 // Below this difference a linear run is taken as level (its closed form divides by it).
 constexpr double LevelRun = 1e-9;
 
-// The integral of clamp(g, 0, 1) over a length along which g runs linearly from g0 to g1.
-double ClampedIntegral(double g0, double g1, double length) {
-  const auto primitive = [](double g) { return g <= 0 ? 0.0 : (g >= 1 ? g - 0.5 : 0.5 * g * g); };
-  if (std::fabs(g1 - g0) < LevelRun) return length * std::clamp(0.5 * (g0 + g1), 0.0, 1.0);
-  return length * (primitive(g1) - primitive(g0)) / (g1 - g0);
-}
+// A primitive of clamp(g, 0, 1): over a length along which g runs linearly from g0 to g1, the
+// clamped value integrates to length * (Primitive(g1) - Primitive(g0)) / (g1 - g0).
+inline double Primitive(double g) { return g <= 0 ? 0.0 : (g >= 1 ? g - 0.5 : 0.5 * g * g); }
 
 // How much of [lo, hi) lies within [a, a + 1).
 double UnitOverlap(double lo, double hi, double a) { return std::max(0.0, std::min(hi, a + 1) - std::max(lo, a)); }
@@ -36,6 +33,7 @@ void TCurveCoverage::Reset(const TCurvePoint* points, int count, double half, in
   if (Count < 2) return;
   Capped.resize(size_t(Count));
   for (int i = 0; i < Count; ++i) Capped[size_t(i)] = NeedsCap(i);
+  ShapeSegments();
   const double reach = Half * std::sqrt(2.0);
   First = int(std::floor(Points[0].X - reach));
   End = int(std::ceil(Points[Count - 1].X + reach));
@@ -74,17 +72,17 @@ void TCurveCoverage::Cover(int column) {
   const bool plain = level && far.Y == Points[Start].Y && !capped && Points[Start].X <= column && far.X >= column + 1;
   if (plain && LevelKept && LevelY == Points[Start].Y) return;
   Clear();
+  LevelKept = plain;
+  LevelY = Points[Start].Y;
   for (int i = Start; i < stop; ++i) {
     const TCurvePoint& p = Points[i];
     if (Capped[size_t(i)]) AddCap(p, column);
     if (i + 1 == Count) break;
-    if (IsSteep(p, Points[i + 1]))
-      AddSteep(p, Points[i + 1], column);
+    if (Shapes[size_t(i)].Steep)
+      AddSteep(i, column);
     else
-      AddFlat(p, Points[i + 1], column);
+      AddFlat(i, column);
   }
-  LevelKept = plain;
-  LevelY = Points[Start].Y;
 }
 
 bool TCurveCoverage::IsSteep(const TCurvePoint& a, const TCurvePoint& b) { return std::fabs(b.Y - a.Y) > b.X - a.X; }
@@ -99,12 +97,25 @@ bool TCurveCoverage::NeedsCap(int i) const {
   return steepBefore && (p->Y - before.Y) * (after.Y - p->Y) < 0;
 }
 
-// Thickened vertically by as much as makes the pen's width across the segment.
-void TCurveCoverage::AddFlat(const TCurvePoint& a, const TCurvePoint& b, int column) {
+// A flat segment is thickened vertically, a steep one horizontally, by as much as makes the
+// pen's width across it.
+void TCurveCoverage::ShapeSegments() {
+  Shapes.resize(size_t(Count - 1));
+  for (int i = 0; i + 1 < Count; ++i) {
+    const TCurvePoint &a = Points[i], &b = Points[i + 1];
+    TSegmentShape& shape = Shapes[size_t(i)];
+    shape.Steep = IsSteep(a, b);
+    shape.Gradient = shape.Steep ? (b.X - a.X) / (b.Y - a.Y) : (b.Y - a.Y) / (b.X - a.X);
+    shape.Thick = Half * std::sqrt(1 + shape.Gradient * shape.Gradient);
+    shape.Rise = shape.Steep && a.X != b.X ? (b.Y - a.Y) / (b.X - a.X) : 0;
+  }
+}
+
+void TCurveCoverage::AddFlat(int i, int column) {
+  const TCurvePoint &a = Points[i], &b = Points[i + 1];
   const double u0 = std::max(double(column), a.X), u1 = std::min(column + 1.0, b.X);
   if (!(u0 < u1)) return;
-  const double slope = (b.Y - a.Y) / (b.X - a.X);
-  const double thick = Half * std::sqrt(1 + slope * slope);
+  const double slope = Shapes[size_t(i)].Gradient, thick = Shapes[size_t(i)].Thick;
   const double f0 = a.Y + slope * (u0 - a.X), f1 = a.Y + slope * (u1 - a.X);
   const double low = std::min(f0, f1), high = std::max(f0, f1), length = u1 - u0;
   const int top = std::max(0, int(std::floor(low - thick)));
@@ -115,25 +126,29 @@ void TCurveCoverage::AddFlat(const TCurvePoint& a, const TCurvePoint& b, int col
     Touch(top, bottom);
     return;
   }
+  // Both edges of the band rise alike, so one division serves every row's two integrals.
+  const double perRise = length / (f1 - f0);
   for (int row = top; row < bottom; ++row) {
     // A row inside the band all along the segment's stretch of the column is covered there.
     const bool inside = high - thick <= row && low + thick >= row + 1;
-    Segments[size_t(row)] += float(inside ? length
-                                          : ClampedIntegral(f0 + thick - row, f1 + thick - row, length) -
-                                                ClampedIntegral(f0 - thick - row, f1 - thick - row, length));
+    const double upper = f0 + thick - row, lower = f0 - thick - row, rise = f1 - f0;
+    Segments[size_t(row)] += float(
+        inside ? length
+               : perRise * (Primitive(upper + rise) - Primitive(upper) - Primitive(lower + rise) + Primitive(lower)));
   }
   Touch(top, bottom);
 }
 
-// Thickened horizontally, row by row over the rows where it passes the column.
-void TCurveCoverage::AddSteep(const TCurvePoint& a, const TCurvePoint& b, int column) {
-  const double run = (b.X - a.X) / (b.Y - a.Y);
-  const double thick = Half * std::sqrt(1 + run * run);
+// Row by row over the rows where it passes the column.
+void TCurveCoverage::AddSteep(int i, int column) {
+  const TCurvePoint &a = Points[i], &b = Points[i + 1];
+  const double run = Shapes[size_t(i)].Gradient, thick = Shapes[size_t(i)].Thick;
   const double left = column - thick, right = column + 1 + thick;
   if (std::min(a.X, b.X) >= right || std::max(a.X, b.X) <= left) return;
   double yLow = std::min(a.Y, b.Y), yHigh = std::max(a.Y, b.Y);
   if (run != 0) {
-    const double yLeft = a.Y + (left - a.X) / run, yRight = a.Y + (right - a.X) / run;
+    const double rise = Shapes[size_t(i)].Rise;
+    const double yLeft = a.Y + (left - a.X) * rise, yRight = a.Y + (right - a.X) * rise;
     yLow = std::max(yLow, std::min(yLeft, yRight));
     yHigh = std::min(yHigh, std::max(yLeft, yRight));
   }

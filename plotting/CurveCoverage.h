@@ -37,8 +37,9 @@ class TCurveCoverage {
   void Clear();
   static bool IsSteep(const TCurvePoint& a, const TCurvePoint& b);
   bool NeedsCap(int i) const;
-  void AddFlat(const TCurvePoint& a, const TCurvePoint& b, int column);
-  void AddSteep(const TCurvePoint& a, const TCurvePoint& b, int column);
+  void ShapeSegments();
+  void AddFlat(int i, int column);
+  void AddSteep(int i, int column);
   void AddCap(const TCurvePoint& p, int column);
   void Touch(int top, int bottom);
   const TCurvePoint* Points = nullptr;
@@ -56,4 +57,13 @@ class TCurveCoverage {
   std::vector<float> Segments, Caps;
   // Per point: whether its square is drawn (worked out once per polyline).
   std::vector<char> Capped;
+  // Per segment (from point i to i + 1), worked out once per polyline rather than in each of the
+  // columns it reaches: its rise per column (flat) or run per row (steep), and the band's half
+  // thickness across its run, vertical (flat) or horizontal (steep); a steep one's rise per
+  // column too, which finds the rows where it passes a column without a division.
+  struct TSegmentShape {
+    bool Steep = false;
+    double Gradient = 0, Thick = 0, Rise = 0;
+  };
+  std::vector<TSegmentShape> Shapes;
 };
