@@ -54,8 +54,11 @@ void BM_SliderStepKotelnikov500(benchmark::State& state) {
   TResamForm form;
   Prepare(form, 499);
   QSlider& slider = *form.Sliders->CountSlider;
+  // The slider's scale is logarithmic: the positions of the two counts, not the counts.
+  const int limit = form.Engine.CountLimit();
+  const int at499 = TParameterSliders::PositionOf(499, limit), at500 = TParameterSliders::PositionOf(500, limit);
   const auto step = [&] {
-    slider.setValue(slider.value() == 500 ? 499 : 500);
+    slider.setValue(slider.value() == at500 ? at499 : at500);
     form.Stepper->Flush();
   };
   double best = 1e300, repaint = 1e300, withTerms = 1e300;

@@ -50,6 +50,8 @@ void TFourierAnalyser::ClearArrays() {
   std::fill(Im, Im + DirtyPoints, 0.0);
   DirtyInput = 0;
   DirtyPoints = 0;
+  PhaseDue = 0;
+  PhaseRepeat = false;
 }
 
 void TFourierAnalyser::FindPadLength(unsigned count) {
@@ -107,7 +109,7 @@ void TFourierAnalyser::FastFT() {
   CountPoints();
   ToPolar(n);
   Re[n] = Re[0];
-  Im[n] = Im[0];
+  PhaseRepeat = true;
 }
 
 void TFourierAnalyser::DirectDFT() {
@@ -143,12 +145,24 @@ void TFourierAnalyser::CountPoints() {
 }
 
 void TFourierAnalyser::ToPolar(unsigned count) {
+  std::memcpy(RealParts, Re, count * sizeof(double));
   for (unsigned k = 0; k < count; ++k) {
     const double re = Re[k], im = Im[k];
     const double re2 = re * re, im2 = im * im;
-    Im[k] = (re == 0 && im == 0) ? 0.0 : std::atan2(im, re);
     Re[k] = std::sqrt(re2 + im2);
   }
+  PhaseDue = count;
+  PhaseRepeat = false;
+}
+
+void TFourierAnalyser::FindPhases() const {
+  for (unsigned k = 0; k < PhaseDue; ++k) {
+    const double re = RealParts[k], im = Im[k];
+    Im[k] = (re == 0 && im == 0) ? 0.0 : std::atan2(im, re);
+  }
+  if (PhaseRepeat) Im[TransformSize] = Im[0];
+  PhaseDue = 0;
+  PhaseRepeat = false;
 }
 
 double* TFourierAnalyser::GetAmpSpectrum(int& count) {
@@ -157,6 +171,7 @@ double* TFourierAnalyser::GetAmpSpectrum(int& count) {
 }
 
 double* TFourierAnalyser::GetPhaseSpectrum(int& count) {
+  FindPhases();
   count = static_cast<int>(PointCount);
   return Im;
 }
@@ -167,6 +182,7 @@ const double* TFourierAnalyser::GetAmpSpectrum(int& count) const {
 }
 
 const double* TFourierAnalyser::GetPhaseSpectrum(int& count) const {
+  FindPhases();
   count = static_cast<int>(PointCount);
   return Im;
 }

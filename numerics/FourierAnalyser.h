@@ -36,7 +36,9 @@ class TFourierAnalyser {
 
   // Amplitudes (Re) and phases (Im) of points 0 .. count−1, count = PointCount. After a fast
   // transform the points 0 .. TransformSize are valid (point N repeats point 0). Writable,
-  // because series borrow them without copying.
+  // because series borrow them without copying. The phases are worked out on the first
+  // call after a computation: the main window never shows them, and their arctangents
+  // were a fifth of its chain.
   double* GetAmpSpectrum(int& count);
   double* GetPhaseSpectrum(int& count);
   const double* GetAmpSpectrum(int& count) const;
@@ -85,6 +87,7 @@ class TFourierAnalyser {
   void DirectDFT();
   void CountPoints();
   void ToPolar(unsigned count);
+  void FindPhases() const;
   void FindWidth();
   void Advance(unsigned steps);
 
@@ -92,7 +95,12 @@ class TFourierAnalyser {
   alignas(64) double Input[MaxCount];
   unsigned PadLength = 0;
   alignas(64) double Re[MaxN + 1];
-  alignas(64) double Im[MaxN + 1];
+  // Imaginary parts until FindPhases turns them into phases (PhaseDue of them, and the
+  // repeated point N when PhaseRepeat), reading the real parts from RealParts.
+  alignas(64) mutable double Im[MaxN + 1];
+  alignas(64) double RealParts[MaxN];
+  mutable unsigned PhaseDue = 0;
+  mutable bool PhaseRepeat = false;
   unsigned TransformSize = 0;
   unsigned PointCount = 0;
   unsigned Doublings = 5;

@@ -124,9 +124,16 @@ namespace {
 int PrecisionOf(int p) { return p < 0 ? (p < -MaxPrecision ? MaxPrecision : -p) : std::min(p, MaxPrecision); }
 }  // namespace
 
-void TDiagram::SetPrecisionX(int p) { Restyle(PrecisionX, PrecisionOf(p)); }
+// The settled precisions are part of the kept axes' key: setting one marks nothing stale.
+void TDiagram::SetPrecisionX(int p) {
+  PrecisionX = PrecisionOf(p);
+  ShowDiagram();
+}
 
-void TDiagram::SetPrecisionY(int p) { Restyle(PrecisionY, PrecisionOf(p)); }
+void TDiagram::SetPrecisionY(int p) {
+  PrecisionY = PrecisionOf(p);
+  ShowDiagram();
+}
 
 int TDiagram::num2char(char* buffer, int precision, double value) {
   return FormatAxisNumber(buffer, NumTextSize, precision, value);
@@ -145,8 +152,8 @@ void TDiagram::SetNameX(const QString& s) { Restyle(NameX, s); }
 void TDiagram::SetNameY(const QString& s) { Restyle(NameY, s); }
 
 void TDiagram::SetNameDiagram(const QString& s) {
+  if (NameDiagram != s) StaticStale = true;
   NameDiagram = s;
-  StaticStale = true;
   GiveAccessibleNames(this);  // a screen reader announces the diagram by its title
   ShowDiagram();
 }

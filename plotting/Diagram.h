@@ -4,12 +4,16 @@
 // screen. Values are in the series' units; pixels are the picture's, origin top left.
 // Colours are the toolkit's colour values (0x00BBGGRR: red 255, white 0xFFFFFF).
 #include <QFont>
+#include <QHash>
 #include <QImage>
+#include <QPen>
+#include <QStaticText>
 #include <QWidget>
 #include <utility>
 #include <vector>
 
 #include "numerics/Keeper.h"
+#include "plotting/CurveCoverage.h"
 #include "plotting/DataTable.h"
 
 class QPainter;
@@ -304,11 +308,14 @@ class TDiagram : public QWidget {
  private:
   using TKeeperEnd = double (TKeeper::*)() const;
   std::pair<double, double> SeriesExtent(TKeeperEnd lowEnd, TKeeperEnd highEnd, bool average) const;
-  // A drawing setting taken, and the picture drawn again with it.
+  // A drawing setting taken, and the picture drawn again with it; the kept axes only when it
+  // changed (the main window sets its names and fonts again on every action).
   template <class T>
   void Restyle(T& setting, const T& value) {
-    setting = value;
-    StaticStale = true;
+    if (!(setting == value)) {
+      setting = value;
+      StaticStale = true;
+    }
     ShowDiagram();
   }
   // What the kept picture of the axes was drawn for; any other value draws them anew.
@@ -340,12 +347,26 @@ class TDiagram : public QWidget {
   void PaintBackground(QPainter& p);
   double LineOffset() const;
   void DrawNetLine(QPainter& p, int x1, int y1, int x2, int y2) const;
+  void DrawGridLine(QPainter& p, int x1, int y1, int x2, int y2);
+  struct TDottedLine {
+    QImage Picture;
+    int Length = 0;
+    QPen Pen;
+  };
   void PaintGridX(QPainter& p);
   void PaintGridY(QPainter& p);
   void PaintMinorTicks(QPainter& p);
   void PaintTitles(QPainter& p);
   QRect PlaceNameX() const;
   void PaintText(QPainter& p, const QFont& font, int left, int top, const QString& text, bool opaque);
+  // An axis number, measured and shaped once while the numbers' font and the picture's ratio
+  // stay: a grid shows the same few dozen numbers repaint after repaint.
+  struct TShapedNumber {
+    int Width = 0;
+    QStaticText Glyphs;
+  };
+  const TShapedNumber& ShapedNumber(const QString& text);
+  void PaintNumber(QPainter& p, int left, int top, const QString& text);
   void PaintSeries(QPainter& p);
   void PaintBitmaps(QPainter& p);
   void PaintOverlay(QPainter& p);
@@ -375,6 +396,7 @@ class TDiagram : public QWidget {
   void AddVertical(int x, int y1, int y2);
   void AddHorizontal(int x1, int x2, int y);
   void FlushSpans(QPainter& p);
+  void FillSpans(QImage& image, int ratio);
   void PaintMarkers(QPainter& p);
   void SetCurvePen(QPainter& p);
   double CurveY(double v, int py) const;
@@ -383,8 +405,10 @@ class TDiagram : public QWidget {
   void FlushCurve(QPainter& p);
   void LiftCurve(QPainter& p);
   void SpanCurvePiece(QPainter& p);
+  void BlendCurvePiece(QImage& image);
+  void FillCurvePiece(QPainter& p);
   void PieceExtent(double a, double b, double& lo, double& hi) const;
-  void FillColumnSpan(QPainter& p, QImage* direct, int column, double top, double bottom);
+  void FillColumnSpan(QPainter& p, int column, double top, double bottom);
   QImage* DirectTarget(QPainter& p) const;
   void FinishCurve(QPainter& p);
   void ShowKeeper(TKeeper* keeper, void (TDiagram::*paint)(QPainter&, const TKeeper&));
@@ -451,6 +475,11 @@ class TDiagram : public QWidget {
   // The axes (background, net, grid, numbers, titles) of the last repaint, kept so that a
   // change of the series alone copies them instead of drawing them again.
   QImage StaticLayer;
+  QHash<QString, TShapedNumber> Numbers;
+  // One dotted grid line across the net and one down it, copied for every grid line.
+  TDottedLine DottedLines[2];
+  QFont NumbersFont;
+  qreal NumbersRatio = 0;
   TStaticKey StaticKey;
   bool StaticStale = true;
   int PaintHold = 0;
@@ -468,6 +497,9 @@ class TDiagram : public QWidget {
   std::vector<QLineF> CurveBuffer;
   // The centre points of one piece of a curve on a raster device, one per pixel column.
   std::vector<QPointF> PieceBuffer;
+  // The same points in device pixels, and what each device pixel of the piece is covered by.
+  std::vector<TCurvePoint> CoverPoints;
+  TCurveCoverage Coverage;
   QPointF CurvePoint;
   bool CurveHasPoint = false;
   int SeriesPenWidth = 1;

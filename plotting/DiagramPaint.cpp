@@ -257,20 +257,48 @@ void TDiagram::DrawNetLine(QPainter& p, int x1, int y1, int x2, int y2) const {
   p.drawLine(QLineF(x1 + t, y1 + t, x2 + t, y2 + t));
 }
 
+// A dotted grid line on the picture is a copy of one drawn once per orientation, length, pen
+// and ratio: the toolkit's dash stroker took a fifth of a repaint over a few dozen lines. Each
+// line starts its dots at its own first end, as the stroker does, so the pixels are the same.
+void TDiagram::DrawGridLine(QPainter& p, int x1, int y1, int x2, int y2) {
+  const qreal ratio = PaintRatio();
+  const bool vertical = x1 == x2;
+  if (PaintsVector() || p.pen().style() == Qt::SolidLine || ratio != std::round(ratio) || (y1 != y2 && !vertical) ||
+      p.testRenderHint(QPainter::Antialiasing)) {
+    DrawNetLine(p, x1, y1, x2, y2);
+    return;
+  }
+  TDottedLine& line = DottedLines[vertical ? 1 : 0];
+  const int length = vertical ? y2 - y1 : x2 - x1;
+  if (line.Picture.isNull() || line.Length != length || line.Pen != p.pen() ||
+      line.Picture.devicePixelRatio() != ratio) {
+    const QSize size = vertical ? QSize(2, length + 2) : QSize(length + 2, 2);
+    line.Picture = QImage(size * ratio, QImage::Format_ARGB32_Premultiplied);
+    line.Picture.setDevicePixelRatio(ratio);
+    line.Picture.fill(Qt::transparent);
+    QPainter strip(&line.Picture);
+    strip.setPen(p.pen());
+    DrawNetLine(strip, 0, 0, vertical ? 0 : length, vertical ? length : 0);
+    line.Length = length;
+    line.Pen = p.pen();
+  }
+  p.drawImage(x1, y1, line.Picture);
+}
+
 void TDiagram::PaintGridX(QPainter& p) {
   const QPen dotted(NetColour(), 1, PenStyleNetLine), solid(NetColour(), 1, Qt::SolidLine);
   const QFontMetrics fm = MetricsOn(FontNet, Image);
   ForEachGridValue(GridX.First, GridX.Step, Xmax + GridX.Eps, [&](double x) {
     const int px = MathToPhisX(x);
     p.setPen(std::fabs(x) <= GridX.Eps ? solid : dotted);
-    DrawNetLine(p, px, yb_net, px, ye_net);
+    DrawGridLine(p, px, yb_net, px, ye_net);
     if (!NumbersShown) return;
     p.setPen(solid);
     DrawNetLine(p, px, ye_net, px, ye_net + TickLength);
     const QString text = GridText(x, GridX, PrecisionX);
-    const int left = px - fm.horizontalAdvance(text) / 2;
-    PaintText(p, FontNet, left, ye_net + NumberGap, text, true);
-    XNumbersRect |= QRect(left, ye_net + NumberGap, fm.horizontalAdvance(text), fm.height());
+    const int width = ShapedNumber(text).Width, left = px - width / 2;
+    PaintNumber(p, left, ye_net + NumberGap, text);
+    XNumbersRect |= QRect(left, ye_net + NumberGap, width, fm.height());
   });
 }
 
@@ -280,14 +308,14 @@ void TDiagram::PaintGridY(QPainter& p) {
   ForEachGridValue(GridY.First, GridY.Step, Ymax + GridY.Eps, [&](double y) {
     const int py = MathToPhisY(y);
     p.setPen(std::fabs(y) < GridY.Eps ? solid : dotted);
-    DrawNetLine(p, xb_net, py, xe_net, py);
+    DrawGridLine(p, xb_net, py, xe_net, py);
     if (!NumbersShown) return;
     p.setPen(solid);
     DrawNetLine(p, xb_net - TickLength, py, xb_net, py);
     const QString text = GridText(y, GridY, PrecisionY);
-    const int left = xb_net - fm.horizontalAdvance(text) - NumberGap;
-    PaintText(p, FontNet, left, py - fm.height() / 2, text, true);
-    YNumbersRect |= QRect(left, py - fm.height() / 2, fm.horizontalAdvance(text), fm.height());
+    const int width = ShapedNumber(text).Width, left = xb_net - width - NumberGap;
+    PaintNumber(p, left, py - fm.height() / 2, text);
+    YNumbersRect |= QRect(left, py - fm.height() / 2, width, fm.height());
   });
 }
 
@@ -353,6 +381,41 @@ void TDiagram::PaintText(QPainter& p, const QFont& font, int left, int top, cons
   CanvasFont = font;
   p.setPen(Qt::black);
   p.drawText(left, top + fm.ascent(), text);
+}
+
+const TDiagram::TShapedNumber& TDiagram::ShapedNumber(const QString& text) {
+  constexpr int MaxKeptNumbers = 4096;  // a bound for views scrolled far and wide
+  const qreal ratio = Image.isNull() ? 0 : Image.devicePixelRatio();
+  if (NumbersFont != FontNet || NumbersRatio != ratio || Numbers.size() > MaxKeptNumbers) {
+    Numbers.clear();
+    NumbersFont = FontNet;
+    NumbersRatio = ratio;
+  }
+  auto found = Numbers.find(text);
+  if (found == Numbers.end()) {
+    TShapedNumber number;
+    number.Width = MetricsOn(FontNet, Image).horizontalAdvance(text);
+    number.Glyphs = QStaticText(text);
+    number.Glyphs.setTextFormat(Qt::PlainText);
+    number.Glyphs.prepare(QTransform(), FontNet);
+    found = Numbers.insert(text, number);
+  }
+  return *found;
+}
+
+// On a vector device the number is text as any other (its font named as measured).
+void TDiagram::PaintNumber(QPainter& p, int left, int top, const QString& text) {
+  if (PaintsVector() || text.isEmpty()) {
+    PaintText(p, FontNet, left, top, text, true);
+    return;
+  }
+  const TShapedNumber& number = ShapedNumber(text);
+  const QFontMetrics fm = MetricsOn(FontNet, Image);
+  p.fillRect(left, top, number.Width, fm.height(), TextBackColour());
+  p.setFont(FontNet);
+  CanvasFont = FontNet;
+  p.setPen(Qt::black);
+  p.drawStaticText(left, top, number.Glyphs);
 }
 
 void TDiagram::ShowBitmap() {

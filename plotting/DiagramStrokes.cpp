@@ -10,6 +10,7 @@
 #include <QtMath>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "plotting/Diagram.h"
 #include "plotting/DiagramColours.h"
@@ -18,6 +19,14 @@ namespace {
 constexpr int MarkerRadius = 3;
 // A dashed curve's dash and gap, in pen widths.
 constexpr qreal DashLength = 6, DashGap = 4;
+
+// (src * alpha + dst * (256 - alpha)) / 256 for each of the four channels, two at a time.
+inline QRgb Blend(QRgb dst, QRgb src, int alpha) {
+  const QRgb rest = QRgb(256 - alpha), a = QRgb(alpha);
+  const QRgb redBlue = (((src & 0xFF00FF) * a + (dst & 0xFF00FF) * rest) >> 8) & 0xFF00FF;
+  const QRgb alphaGreen = (((src >> 8) & 0xFF00FF) * a + ((dst >> 8) & 0xFF00FF) * rest) & 0xFF00FF00;
+  return redBlue | alphaGreen;
+}
 }  // namespace
 
 // Series never leave the inside of the net: the clamping keeps their points there, and the
@@ -49,13 +58,43 @@ void TDiagram::AddHorizontal(int x1, int x2, int y) {
   SpanBuffer.emplace_back(std::min(x1, x2) - half, y - half, std::abs(x2 - x1) + SeriesPenWidth, SeriesPenWidth);
 }
 
+// On the picture itself at a whole device pixel ratio the spans are written straight into
+// its rows: the general rectangle fill costs several times as much per stem.
 void TDiagram::FlushSpans(QPainter& p) {
-  if (!SpanBuffer.empty()) p.drawRects(SpanBuffer.data(), int(SpanBuffer.size()));
+  if (SpanBuffer.empty()) return;
+  QImage* direct = DirectTarget(p);
+  const qreal ratio = direct ? direct->devicePixelRatio() : 1;
+  if (direct && ratio == std::round(ratio) && SeriesColour.alpha() == 255)
+    FillSpans(*direct, int(ratio));
+  else
+    p.drawRects(SpanBuffer.data(), int(SpanBuffer.size()));
   SpanBuffer.clear();
 }
 
-// One antialiased circle, drawn once per colour, width and picture ratio and copied onto
-// every sample top (stroking each circle anew would cost more than the axes).
+void TDiagram::FillSpans(QImage& image, int ratio) {
+  const QRect inside = QRect(xb_net + 1, yb_net + 1, xe_net - xb_net - 1, ye_net - yb_net - 1) &
+                       QRect(0, 0, image.width() / ratio, image.height() / ratio);
+  const QRgb colour = SeriesColour.rgb();
+  uchar* const bits = image.bits();
+  const qsizetype stride = image.bytesPerLine();
+  for (const QRect& span : SpanBuffer) {
+    const QRect cut = span & inside;
+    if (cut.isEmpty()) continue;
+    const int across = cut.width() * ratio;
+    uchar* line = bits + cut.top() * ratio * stride + cut.left() * ratio * qsizetype(sizeof(QRgb));
+    const int rows = cut.height() * ratio;
+    if (across == 2) {  // a stem of the default pen: two pixels a row in one store
+      const quint64 pair = quint64(colour) << 32 | colour;
+      for (int row = 0; row < rows; ++row, line += stride) std::memcpy(line, &pair, sizeof pair);
+      continue;
+    }
+    for (int row = 0; row < rows; ++row, line += stride) {
+      auto* pixel = reinterpret_cast<QRgb*>(line);
+      for (int x = 0; x < across; ++x) pixel[x] = colour;
+    }
+  }
+}
+
 void TDiagram::PaintMarkers(QPainter& p) {
   if (MarkerBuffer.empty()) return;
   if (PaintsVector()) {
@@ -149,25 +188,55 @@ void TDiagram::FlushCurve(QPainter& p) {
   if (!StrokesWholeCurve()) SpanCurvePiece(p);
 }
 
-// Each pixel column covers the curve's centre line within half the pen's width of the
-// column's middle, widened by half the width above and below: a level run is as thick as
-// the pen and crisp, a step between rows is blended over the columns either side of it, a
-// steep run is as tall as it climbs there.
+// On the picture itself each device pixel is blended by the share of it the stroke covers
+// (TCurveCoverage): a level run as crisp as the pen, a steep run shared between the columns it
+// crosses as the antialiased stroke shares it. Elsewhere (a painter with a transform of its
+// own) each pixel column is one span: the curve's centre line within half the pen's width of
+// the column's middle, widened by half the width above and below.
 void TDiagram::SpanCurvePiece(QPainter& p) {
   if (PieceBuffer.size() >= 2) {
-    QImage* direct = DirectTarget(p);
-    const double half = SeriesPenWidth / 2.0;
-    const double xFirst = PieceBuffer.front().x(), xLast = PieceBuffer.back().x();
-    const int first = int(std::ceil(xFirst - half - 0.5)), last = int(std::floor(xLast + half - 0.5));
-    for (int c = first; c <= last; ++c) {
-      const double a = std::max(xFirst, c + 0.5 - half), b = std::min(xLast, c + 0.5 + half);
-      if (a > b) continue;
-      double lo = 0, hi = 0;
-      PieceExtent(a, b, lo, hi);
-      FillColumnSpan(p, direct, c, lo - half, hi + half);
-    }
+    if (QImage* direct = DirectTarget(p))
+      BlendCurvePiece(*direct);
+    else
+      FillCurvePiece(p);
   }
   PieceBuffer.clear();
+}
+
+void TDiagram::BlendCurvePiece(QImage& image) {
+  const qreal r = image.devicePixelRatio();
+  CoverPoints.clear();
+  for (const QPointF& point : PieceBuffer) CoverPoints.push_back({point.x() * r, point.y() * r});
+  Coverage.Reset(CoverPoints.data(), int(CoverPoints.size()), SeriesPenWidth * r / 2, image.height());
+  // The inside of the net in device pixels, as a span there would be cut.
+  const int left = std::max(Coverage.FirstColumn(), qRound((xb_net + 1) * r));
+  const int right = std::min({Coverage.EndColumn(), qRound(xe_net * r), image.width()});
+  const int top = qRound((yb_net + 1) * r), bottom = std::min(image.height(), qRound(ye_net * r));
+  const QRgb colour = SeriesColour.rgb();
+  uchar* const bits = image.bits();
+  const qsizetype stride = image.bytesPerLine();
+  for (int column = left; column < right; ++column) {
+    Coverage.Cover(column);
+    for (int row = std::max(top, Coverage.Top()); row < std::min(bottom, Coverage.Bottom()); ++row) {
+      const int alpha = int(Coverage.At(row) * 256 + 0.5f);
+      if (alpha == 0) continue;
+      QRgb& pixel = reinterpret_cast<QRgb*>(bits + row * stride)[column];
+      pixel = alpha >= 256 ? colour : Blend(pixel, colour, alpha);
+    }
+  }
+}
+
+void TDiagram::FillCurvePiece(QPainter& p) {
+  const double half = SeriesPenWidth / 2.0;
+  const double xFirst = PieceBuffer.front().x(), xLast = PieceBuffer.back().x();
+  const int first = int(std::ceil(xFirst - half - 0.5)), last = int(std::floor(xLast + half - 0.5));
+  for (int c = first; c <= last; ++c) {
+    const double a = std::max(xFirst, c + 0.5 - half), b = std::min(xLast, c + 0.5 + half);
+    if (a > b) continue;
+    double lo = 0, hi = 0;
+    PieceExtent(a, b, lo, hi);
+    FillColumnSpan(p, c, lo - half, hi + half);
+  }
 }
 
 // The least and greatest height of the piece's centre line over [a, b] (within the piece):
@@ -190,7 +259,7 @@ void TDiagram::PieceExtent(double a, double b, double& lo, double& hi) const {
 }
 
 // The picture painted directly, when p paints onto an image at its own device pixel ratio
-// with nothing but that scale: the spans are then blended pixel by pixel. Null otherwise.
+// with nothing but that scale: the curve is then blended pixel by pixel. Null otherwise.
 QImage* TDiagram::DirectTarget(QPainter& p) const {
   QPaintDevice* device = p.device();
   if (!device || device->devType() != QInternal::Image) return nullptr;
@@ -203,40 +272,14 @@ QImage* TDiagram::DirectTarget(QPainter& p) const {
   return image;
 }
 
-namespace {
-// dst + (src - dst) * alpha / 256, for each of the four channels.
-inline QRgb Blend(QRgb dst, QRgb src, int alpha) {
-  const auto mix = [&](int shift) {
-    const int d = int((dst >> shift) & 0xFF), s = int((src >> shift) & 0xFF);
-    return QRgb((d + (((s - d) * alpha) >> 8)) & 0xFF) << shift;
-  };
-  return mix(24) | mix(16) | mix(8) | mix(0);
-}
-}  // namespace
-
 // One column's span from `top` to `bottom` (logical pixels), its end rows covered in part,
 // inside the net only.
-void TDiagram::FillColumnSpan(QPainter& p, QImage* direct, int column, double top, double bottom) {
+void TDiagram::FillColumnSpan(QPainter& p, int column, double top, double bottom) {
   top = std::max(top, double(yb_net + 1));
   bottom = std::min(bottom, double(ye_net));
   if (column <= xb_net || column >= xe_net || !(top < bottom)) return;
-  if (!direct) {
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.fillRect(QRectF(column, top, 1, bottom - top), SeriesColour);
-    return;
-  }
-  const qreal r = direct->devicePixelRatio();
-  const int dx0 = std::max(0, qRound(column * r)), dx1 = std::min(direct->width(), qRound((column + 1) * r));
-  const double y0 = top * r, y1 = bottom * r;
-  const int row0 = std::max(0, int(std::floor(y0))), row1 = std::min(direct->height(), int(std::ceil(y1)));
-  const QRgb colour = SeriesColour.rgb();
-  for (int row = row0; row < row1; ++row) {
-    const double cover = std::min(y1, row + 1.0) - std::max(y0, double(row));
-    const int alpha = std::clamp(int(cover * 256 + 0.5), 0, 256);
-    if (alpha == 0) continue;
-    auto* line = reinterpret_cast<QRgb*>(direct->scanLine(row));
-    for (int x = dx0; x < dx1; ++x) line[x] = alpha == 256 ? colour : Blend(line[x], colour, alpha);
-  }
+  p.setRenderHint(QPainter::Antialiasing, true);
+  p.fillRect(QRectF(column, top, 1, bottom - top), SeriesColour);
 }
 
 void TDiagram::FinishCurve(QPainter& p) {

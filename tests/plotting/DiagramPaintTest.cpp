@@ -12,11 +12,13 @@
 
 namespace {
 double Wave(double x) { return 0.8 * std::sin(7 * x) + 0.15 * std::sin(40 * x); }
+// Edges climbing up to about twenty pixels a column, and a sharp peak between them.
+double Edges(double x) { return 0.8 * std::tanh(40 * x) - 0.6 * std::exp(-900 * (x - 0.5) * (x - 0.5)); }
 
-std::unique_ptr<TDiagram> WaveDiagram(qreal ratio, int penWidth) {
+std::unique_ptr<TDiagram> WaveDiagram(qreal ratio, int penWidth, double (*curve)(double) = Wave) {
   auto d = MakeDiagram(600, 400);
   d->SetPixelRatio(ratio);
-  d->GetKeeper(0)->SetFunction(Wave, 300, -1, 1);
+  d->GetKeeper(0)->SetFunction(curve, 300, -1, 1);
   d->GetKeeper(0)->SetColor(Red);
   d->GetKeeper(0)->SetPenWidth(penWidth);
   return d;
@@ -29,10 +31,11 @@ double ExactY(const TDiagram& d, double v) {
 
 // Yesterday's drawing of the same curve: an antialiased polyline of the pen's width through
 // the column points, over the same axes, clipped to the inside of the net.
-QImage StrokedReference(TDiagram& d, qreal ratio, int penWidth) {
+QImage StrokedReference(TDiagram& d, qreal ratio, int penWidth, double (*curve)(double), QImage& axes) {
   d.GetKeeper(0)->Hide();
   d.ShowDiagram();
-  QImage image = d.Picture().copy();
+  axes = d.Picture().copy();
+  QImage image = axes;
   d.GetKeeper(0)->Show();
   d.ShowDiagram();
   QPainter p(&image);
@@ -42,7 +45,7 @@ QImage StrokedReference(TDiagram& d, qreal ratio, int penWidth) {
   p.setPen(QPen(ColourOf(Red), penWidth, Qt::SolidLine, Qt::SquareCap));
   QPolygonF line;
   for (int px = d.Get_xb_net(); px <= d.Get_xe_net(); ++px) {
-    const double exact = ExactY(d, Wave(d.PhisToMathX(px))), py = std::trunc(exact);
+    const double exact = ExactY(d, curve(d.PhisToMathX(px))), py = std::trunc(exact);
     line << QPointF(PenCentre(px, penWidth), PenCentre(py, penWidth) + std::floor((exact - py) * ratio) / ratio);
   }
   p.drawPolyline(line);
@@ -59,6 +62,8 @@ TEST(DiagramPaint, KeptAxesAreDrawnAnewOnEveryRangeSizeRatioAndPrintModeChange) 
     int NewAxes;
   } cases[] = {
       {"series only", [](TDiagram& x) { x.GetKeeper(0)->SetColor(Blue), x.ShowDiagram(); }, 0},
+      {"the same name again", [](TDiagram& x) { x.SetNameX(x.GetNameX()); }, 0},
+      {"another name", [](TDiagram& x) { x.SetNameX(x.GetNameX() + QStringLiteral("ё")); }, 1},
       {"abscissa range", [](TDiagram& x) { x.SetRangeX(-0.7, 0.9); }, 1},
       {"ordinate range", [](TDiagram& x) { x.SetRangeY(-3, 3); }, 1},
       {"size", [](TDiagram& x) { x.resize(640, 380), x.ShowDiagram(); }, 1},
@@ -73,7 +78,9 @@ TEST(DiagramPaint, KeptAxesAreDrawnAnewOnEveryRangeSizeRatioAndPrintModeChange) 
     EXPECT_EQ(d->RepaintCount() - pictures, 1) << c.Name;
   }
   const QImage kept = d->Picture().copy();
-  d->SetNameDiagram(d->GetNameDiagram());  // drawn anew: the same pixels as the kept axes
+  const QString name = d->GetNameDiagram();
+  d->SetNameDiagram(name + QStringLiteral("!"));
+  d->SetNameDiagram(name);  // drawn anew: the same pixels as the kept axes
   EXPECT_EQ(d->Picture(), kept);
 }
 
@@ -100,34 +107,42 @@ TEST(DiagramPaint, ADiagramOnAHiddenTabPaintsWhenShownOrRead) {
   EXPECT_EQ(back->RepaintCount(), before + 2);
 }
 
-// Every column's span holds the curve's value there; against the stroked polyline the pixels
-// differ little on average and each device column carries about as much ink.
+// Every column holds the curve's value there; against the stroked polyline the pixels differ
+// little, on average over the picture and against the curve's own ink (one solid span per
+// column, with no blending along a steep run, differs by 15-55% of it; the blended columns by
+// 1-17%), and each device column carries about as much ink.
 TEST(DiagramPaint, ColumnSpansLookLikeTheStrokedCurve) {
-  for (const qreal ratio : {1.0, 2.0})
-    for (const int width : {1, 2}) {
-      auto d = WaveDiagram(ratio, width);
-      const QImage reference = StrokedReference(*d, ratio, width);
-      const QImage& picture = d->Picture();
-      int missing = 0;
-      for (int px = d->Get_x0_out(); px <= d->Get_x0_out() + d->Get_w_out(); ++px) {
-        const double exact = ExactY(*d, Wave(d->PhisToMathX(px)));
-        if (exact > d->Get_yb_net() + 1 && exact < d->Get_ye_net() &&
-            qGreen(picture.pixel(int(px * ratio), int(exact * ratio))) > 128)
-          ++missing;
-      }
-      EXPECT_EQ(missing, 0) << ratio << " " << width;
-      long long total = 0;
-      double worst = 0;
-      for (int x = 0; x < picture.width(); ++x) {
-        double ink = 0, referenceInk = 0;
-        for (int y = 0; y < picture.height(); ++y) {
-          total += std::abs(qGreen(picture.pixel(x, y)) - qGreen(reference.pixel(x, y)));
-          ink += 255 - qGreen(picture.pixel(x, y));
-          referenceInk += 255 - qGreen(reference.pixel(x, y));
+  for (double (*curve)(double) : {Wave, Edges})
+    for (const qreal ratio : {1.0, 2.0})
+      for (const int width : {1, 2}) {
+        const std::string name = std::string(curve == Wave ? "wave" : "edges") + " ratio " +
+                                 std::to_string(int(ratio)) + " width " + std::to_string(width);
+        auto d = WaveDiagram(ratio, width, curve);
+        QImage axes;
+        const QImage reference = StrokedReference(*d, ratio, width, curve, axes);
+        const QImage& picture = d->Picture();
+        int missing = 0;
+        for (int px = d->Get_x0_out(); px <= d->Get_x0_out() + d->Get_w_out(); ++px) {
+          const double exact = ExactY(*d, curve(d->PhisToMathX(px)));
+          if (exact > d->Get_yb_net() + 1 && exact < d->Get_ye_net() &&
+              qGreen(picture.pixel(int(px * ratio), int(exact * ratio))) > 128)
+            ++missing;
         }
-        worst = std::max(worst, std::abs(ink - referenceInk) / std::max(referenceInk, 4 * 255.0));
+        EXPECT_EQ(missing, 0) << name;
+        long long total = 0, curveInk = 0;
+        double worst = 0;
+        for (int x = 0; x < picture.width(); ++x) {
+          double ink = 0, referenceInk = 0;
+          for (int y = 0; y < picture.height(); ++y) {
+            total += std::abs(qGreen(picture.pixel(x, y)) - qGreen(reference.pixel(x, y)));
+            ink += 255 - qGreen(picture.pixel(x, y));
+            referenceInk += 255 - qGreen(reference.pixel(x, y));
+            curveInk += std::abs(qGreen(reference.pixel(x, y)) - qGreen(axes.pixel(x, y)));
+          }
+          worst = std::max(worst, std::abs(ink - referenceInk) / std::max(referenceInk, 4 * 255.0));
+        }
+        EXPECT_LT(double(total) / (picture.width() * picture.height()), 1.5) << name;
+        EXPECT_LT(double(total) / double(curveInk), 0.2) << name;
+        EXPECT_LE(worst, 0.4) << name;
       }
-      EXPECT_LT(double(total) / (picture.width() * picture.height()), 1.5) << ratio << " " << width;
-      EXPECT_LE(worst, 0.4) << ratio << " " << width;
-    }
 }

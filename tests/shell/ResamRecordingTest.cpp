@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "ScriptedPlatform.h"
+#include "reports/ReportDocument.h"
 #include "sessions/SessionFile.h"
 #include "shell/ResamUnit.h"
 #include "sources/RecordingUnit.h"
@@ -48,6 +49,14 @@ TEST(ResamRecording, SpeechFragmentRebuiltByEveryMethodAndKeptBySession) {
     const TSoundScale heard = SoundScaleOf(e, 440);
     EXPECT_TRUE(heard.OwnTime);
     EXPECT_EQ(heard.LoopFrames(), 960);
+    // The report names the file, the channel and the fragment in milliseconds.
+    const TReport report = form.MakeReport();
+    const auto table = std::find_if(report.Blocks.begin(), report.Blocks.end(),
+                                    [](const TReportBlock& b) { return b.Kind == TReportBlock::Table; });
+    ASSERT_NE(table, report.Blocks.end());
+    EXPECT_EQ(table->Rows.value(1),
+              (QStringList{QStringLiteral("речь.wav"), QStringLiteral("левый"), QStringLiteral("16000"),
+                           QStringLiteral("300"), QStringLiteral("20")}));
     for (int m = 0; m < TResamEngine::MethodCount; ++m) {
       const TErrorFigures f = e.MethodFigures(TResamEngine::TMethod(m));
       if (e.N() > TResamEngine::MaxLagrangeCount && m == int(TResamEngine::MethodLagrange)) continue;
