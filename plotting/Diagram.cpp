@@ -1,6 +1,7 @@
 #include "plotting/Diagram.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QPainter>
 #include <QPalette>
 #include <QtMath>
@@ -21,7 +22,8 @@ TDiagram::TDiagram(QWidget* parent)
       ColorBackDiagram(ColourValue(QApplication::palette().color(QPalette::Button))),
       NameY(QStringLiteral("y")),
       NameX(QStringLiteral("x")),
-      NameDiagram(QStringLiteral("График")),
+      NameDiagram(tr("График")),
+      DefaultName(NameDiagram),
       FontNameX(QApplication::font()),
       FontNameY(QApplication::font()),
       FontName(QApplication::font()),
@@ -150,6 +152,15 @@ void TDiagram::SetPenStyleNetLine(Qt::PenStyle s) { Restyle(PenStyleNetLine, s);
 void TDiagram::SetNameX(const QString& s) { Restyle(NameX, s); }
 
 void TDiagram::SetNameY(const QString& s) { Restyle(NameY, s); }
+
+// A diagram its owner never named keeps the default title, in the new language.
+void TDiagram::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange && NameDiagram == DefaultName) {
+    DefaultName = tr("График");
+    SetNameDiagram(DefaultName);
+  }
+  QWidget::changeEvent(event);
+}
 
 void TDiagram::SetNameDiagram(const QString& s) {
   if (NameDiagram != s) StaticStale = true;

@@ -304,6 +304,7 @@ class TDiagram : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   using TKeeperEnd = double (TKeeper::*)() const;
@@ -440,6 +441,7 @@ class TDiagram : public QWidget {
   int ColorNetLine = 0;
   Qt::PenStyle PenStyleNetLine = Qt::DotLine;
   QString NameY, NameX, NameDiagram;
+  QString DefaultName;  // the title of a diagram no one has named, in the language shown
   QString DataNameX;
   QFont FontNameX, FontNameY, FontName, FontNet;
   QImage BitmapX, BitmapY;

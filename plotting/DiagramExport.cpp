@@ -1,6 +1,7 @@
 #include "plotting/DiagramExport.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
@@ -24,9 +25,9 @@ struct TFormatChoice {
 constexpr TFormatChoice FormatChoices[] = {
     {TFigureFormat::Bmp, "Bitmaps (*.bmp)|*.bmp", ".bmp"},
     {TFigureFormat::Png, "PNG (*.png)|*.png", ".png"},
-    {TFigureFormat::Png2x, "PNG, вдвое крупнее (*.png)|*.png", ".png"},
-    {TFigureFormat::Svg, "SVG, векторный рисунок (*.svg)|*.svg", ".svg"},
-    {TFigureFormat::Pdf, "PDF, лист A4 (*.pdf)|*.pdf", ".pdf"},
+    {TFigureFormat::Png2x, QT_TRANSLATE_NOOP("DiagramExport", "PNG, вдвое крупнее (*.png)|*.png"), ".png"},
+    {TFigureFormat::Svg, QT_TRANSLATE_NOOP("DiagramExport", "SVG, векторный рисунок (*.svg)|*.svg"), ".svg"},
+    {TFigureFormat::Pdf, QT_TRANSLATE_NOOP("DiagramExport", "PDF, лист A4 (*.pdf)|*.pdf"), ".pdf"},
 };
 constexpr double PdfMarginMm = 10;
 constexpr qreal DoubleSize = 2;
@@ -39,7 +40,7 @@ QString FormatFilters() {
   QString filters;
   for (const TFormatChoice& choice : FormatChoices) {
     if (!filters.isEmpty()) filters += QLatin1Char('|');
-    filters += QString::fromUtf8(choice.Filter);
+    filters += QCoreApplication::translate("DiagramExport", choice.Filter);
   }
   return filters;
 }
@@ -172,7 +173,7 @@ void SaveFigure(const TFigureSource& source, const QString& title) {
   options.OverwritePrompt = true;
   options.DefaultExt = QStringLiteral("bmp");
   options.Filter = FormatFilters();
-  options.FileName = QStringLiteral("Диаграмма.bmp");
+  options.FileName = QCoreApplication::translate("DiagramExport", "Диаграмма.bmp");
   options.ChosenFilter = &chosen;
   QString name;
   if (!Platform().SaveFileName(options, name)) return;
@@ -193,11 +194,11 @@ bool WriteData(const TDataTable& table, const QString& name) {
 
 void SaveData(const TDataTable& table) {
   TFileDialogOptions options;
-  options.Title = QStringLiteral("Сохранить данные");
+  options.Title = QCoreApplication::translate("DiagramExport", "Сохранить данные");
   options.OverwritePrompt = true;
   options.DefaultExt = QStringLiteral("csv");
-  options.Filter = QStringLiteral("Данные CSV (*.csv)|*.csv");
-  options.FileName = QStringLiteral("Диаграмма.csv");
+  options.Filter = QCoreApplication::translate("DiagramExport", "Данные CSV (*.csv)|*.csv");
+  options.FileName = QCoreApplication::translate("DiagramExport", "Диаграмма.csv");
   QString name;
   if (!Platform().SaveFileName(options, name)) return;
   CorrectFileExtension(name, QStringLiteral(".csv"));
@@ -208,9 +209,11 @@ void SaveDiagramData(const TDiagram& diagram) {
   try {
     TDataTable table;
     if (!diagram.VisibleData(table)) {
-      Platform().Message(QStringLiteral("Не удаётся сохранить данные: в видимом диапазоне больше ") +
-                         QString::number(TDiagram::MaxDataRows) +
-                         QStringLiteral(" отсчётов одного графика. Сузьте диапазон."));
+      Platform().Message(QCoreApplication::translate(
+                             "DiagramExport",
+                             "Не удаётся сохранить данные: в видимом диапазоне больше %1 отсчётов одного графика. "
+                             "Сузьте диапазон.")
+                             .arg(TDiagram::MaxDataRows));
       return;
     }
     SaveData(table);

@@ -29,9 +29,10 @@ struct TFigureSource {
 // the diagram scaled to fit within a 10 mm margin.
 QByteArray FigureBytes(const TFigureSource& source, TFigureFormat format);
 
-// "Сохранить рисунок": asks for a name and a format (BMP preselected), corrects an extension
-// that is not the chosen format's (with the program's correction message), writes the file.
-void SaveFigure(const TFigureSource& source, const QString& title = QStringLiteral("Сохранить рисунок"));
+// "Сохранить рисунок": asks for a name and a format (BMP preselected) in a dialog with the
+// given title (empty: the platform's own), corrects an extension that is not the chosen
+// format's (with the program's correction message), writes the file.
+void SaveFigure(const TFigureSource& source, const QString& title);
 // Writes the figure under the name as given; false (with a message) when it could not.
 bool WriteFigure(const TFigureSource& source, const QString& name, TFigureFormat format);
 

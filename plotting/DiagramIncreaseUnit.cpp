@@ -23,7 +23,8 @@ constexpr int WindowWidth = 812, WindowHeight = 591;
 }  // namespace
 
 TDiagramIncrease::TDiagramIncrease(QWidget* parent) : TDiagramWindow(parent) {
-  FrameToolWindow(this, QStringLiteral("Диаграмма"), QSize(WindowWidth, WindowHeight));
+  FrameToolWindow(this, QString(), QSize(WindowWidth, WindowHeight));
+  PutText(this, TTextRole::WindowTitle, "TDiagramIncrease", QT_TR_NOOP("Диаграмма"));
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
   BuildMenu();

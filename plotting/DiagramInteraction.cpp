@@ -116,7 +116,7 @@ void TDiagram::SaveBmpFile() {
     options.OverwritePrompt = true;
     options.DefaultExt = QStringLiteral("bmp");
     options.Filter = QStringLiteral("Bitmaps (*.bmp)|*.bmp");
-    options.FileName = QStringLiteral("Диаграмма.bmp");
+    options.FileName = tr("Диаграмма.bmp");
     QString name;
     if (!Platform().SaveFileName(options, name)) return;
     SaveBmpFile(name);

@@ -9,9 +9,13 @@
 namespace {
 // Numbers are bytes and the list length is one too: 255 keepers keep both meaningful.
 constexpr int MaxKeepers = 255;
-const char* const NoKeeperMessage = "Diagram: Hе удалось создать график.";
-const char* const NoMemoryMessage = "Diagram: Отказано в выделении памяти при создании графика.";
-const char* const BaseKeeperMessage = "Diagram: Попытка удалить базовый график отменена.";
+const char* const NoKeeperMessage = QT_TRANSLATE_NOOP("TDiagram", "Diagram: Hе удалось создать график.");
+const char* const NoMemoryMessage =
+    QT_TRANSLATE_NOOP("TDiagram", "Diagram: Отказано в выделении памяти при создании графика.");
+const char* const BaseKeeperMessage =
+    QT_TRANSLATE_NOOP("TDiagram", "Diagram: Попытка удалить базовый график отменена.");
+
+void ShowTranslated(const char* source) { ShowMessage(TDiagram::tr(source).toStdString()); }
 
 // A new keeper appended after `last`, numbered after it; null when it cannot be had.
 TKeeper* AppendAfter(TKeeper* last) {
@@ -48,14 +52,14 @@ void TDiagram::DeleteKeeperList() {
 
 TKeeper* TDiagram::PNewKeeper() {
   TKeeper* keeper = AppendAfter(LastKeeper());
-  if (!keeper) ShowMessage(NoKeeperMessage);
+  if (!keeper) ShowTranslated(NoKeeperMessage);
   return keeper;
 }
 
 unsigned char TDiagram::NewKeeper() {
   TKeeper* keeper = AppendAfter(LastKeeper());
   if (!keeper) {
-    ShowMessage(NoMemoryMessage);
+    ShowTranslated(NoMemoryMessage);
     return 0;
   }
   return keeper->GetNumber();
@@ -67,7 +71,7 @@ void TDiagram::DeleteKeeper(unsigned char number) {
 
 void TDiagram::PDeleteKeeper(TKeeper* keeper) {
   if (keeper == &BaseKeeper) {
-    ShowMessage(BaseKeeperMessage);
+    ShowTranslated(BaseKeeperMessage);
     return;
   }
   if (!keeper) return;

@@ -123,6 +123,7 @@ void TResamForm::ShowComposedTexts() {
   ShowTwin();
   NameSeries();
   ShowOverlays();
+  ShowComparison(E::ChangeMethod);  // the error figures and the comparison tab, range untouched
 }
 
 void TResamForm::ShowSamples() {

@@ -19,6 +19,7 @@
 #include "plotting/DiagramFrameUnit.h"
 #include "widgets/AccessibleNames.h"
 #include "widgets/Comfun.h"
+#include "widgets/TranslatedTexts.h"
 
 namespace {
 constexpr int FigureDigits = 3;
@@ -39,24 +40,32 @@ constexpr double TErrorFigures::*ColumnFigure[] = {nullptr, &TErrorFigures::MaxE
                                                    &TErrorFigures::RelativeRms, &TErrorFigures::Snr};
 static_assert(std::size(ColumnFigure) == TComparisonPage::ColumnCount);
 
+constexpr char Context[] = "TComparisonPage";
+const char* const Headings[] = {
+    QT_TRANSLATE_NOOP("TComparisonPage", "Метод"), QT_TRANSLATE_NOOP("TComparisonPage", "Макс. ошибка"),
+    QT_TRANSLATE_NOOP("TComparisonPage", "СКО ошибки"), QT_TRANSLATE_NOOP("TComparisonPage", "Отн. СКО, %"),
+    QT_TRANSLATE_NOOP("TComparisonPage", "ОСШ, дБ")};
+static_assert(std::size(Headings) == TComparisonPage::ColumnCount);
+
 }  // namespace
 
 QStringList ComparisonHeadings() {
-  return {QStringLiteral("Метод"), QStringLiteral("Макс. ошибка"), QStringLiteral("СКО ошибки"),
-          QStringLiteral("Отн. СКО, %"), QStringLiteral("ОСШ, дБ")};
+  QStringList headings;
+  for (const char* heading : Headings) headings << TComparisonPage::tr(heading);
+  return headings;
 }
 
 namespace {
 
 QString NoteFor(TFiguresGap gap) {
   return gap == TFiguresGap::TableSignal
-             ? QStringLiteral("Для табличного сигнала ошибку восстановления вычислить нельзя")
+             ? TComparisonPage::tr("Для табличного сигнала ошибку восстановления вычислить нельзя")
              : QString();
 }
 
 // Why a method's row has no figures, said after its name.
 QString GapReason(TFiguresGap gap) {
-  return gap == TFiguresGap::LagrangeLimit ? QStringLiteral("не более 50 отсчётов") : QString();
+  return gap == TFiguresGap::LagrangeLimit ? TComparisonPage::tr("не более 50 отсчётов") : QString();
 }
 
 // Ascending or descending by the figure, a missing figure last either way.
@@ -68,12 +77,11 @@ bool FigureBefore(double a, double b, Qt::SortOrder order) {
 
 QString FigureText(double value) {
   if (!std::isfinite(value)) return QStringLiteral("—");
-  QString text;
-  return PointToComma(GeneralForm(value, FigureDigits), text);
+  return FloatToText(value, FigureDigits);
 }
 
 TComparisonPage::TComparisonPage(QWidget* parent) : QWidget(parent) {
-  setAccessibleName(QStringLiteral("Сравнение методов"));
+  PutText(this, TTextRole::AccessibleName, Context, QT_TR_NOOP("Сравнение методов"));
   Note = new QLabel(this);
   QFont bold = Note->font();
   bold.setBold(true);
@@ -82,7 +90,8 @@ TComparisonPage::TComparisonPage(QWidget* parent) : QWidget(parent) {
   StudyNote = new QLabel(this);
   StudyNote->hide();
   BuildTable();
-  ButtonCopy = new QPushButton(QStringLiteral("Копировать таблицу"), this);
+  ButtonCopy = new QPushButton(this);
+  PutText(ButtonCopy, TTextRole::Text, Context, QT_TR_NOOP("Копировать таблицу"));
   connect(ButtonCopy, &QPushButton::clicked, this, &TComparisonPage::CopyTable);
   BuildChart();
   auto* left = new QVBoxLayout;
@@ -98,7 +107,7 @@ TComparisonPage::TComparisonPage(QWidget* parent) : QWidget(parent) {
 
 void TComparisonPage::BuildTable() {
   Table = new QTableWidget(0, ColumnCount, this);
-  Table->setAccessibleName(QStringLiteral("Таблица сравнения методов"));
+  PutText(Table, TTextRole::AccessibleName, Context, QT_TR_NOOP("Таблица сравнения методов"));
   Table->setHorizontalHeaderLabels(ComparisonHeadings());
   Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   Table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -119,7 +128,7 @@ void TComparisonPage::BuildChart() {
   DFC = new TDiagramFrame(this);
   TDiagram& d = *DFC->Diagram;
   d.EnableLine(false);
-  d.SetNameDiagram(QStringLiteral("Относительная СКО ошибки"));
+  d.SetNameDiagram(tr("Относительная СКО ошибки"));
   d.SetNameX(QStringLiteral("№"));
   d.SetNameY(QStringLiteral("%"));
   d.SetPrecisionX(0);
@@ -183,7 +192,7 @@ void TComparisonPage::FillRow(int row, int method, bool best) {
       item->setText(reason.isEmpty() ? r.Name : r.Name + QStringLiteral(" (") + reason + QLatin1Char(')'));
       item->setData(Qt::UserRole, method);
     }
-    item->setToolTip(best ? QStringLiteral("Наименьшая СКО ошибки") : reason);
+    item->setToolTip(best ? tr("Наименьшая СКО ошибки") : reason);
     QFont font = Table->font();
     font.setBold(best);
     item->setFont(font);
@@ -302,6 +311,18 @@ void TComparisonPage::ShowBars(int count) {
                     Rows[m].ShortName, FigureText(v), m == best});
   }
   DFC->Diagram->SetBars(bars);
+}
+
+// The page is one of the main window's tabs: the window gives it its rows again in the new
+// language; what the page writes itself (headings, note, figures, the chart's title) is put here.
+void TComparisonPage::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    Table->setHorizontalHeaderLabels(ComparisonHeadings());
+    DFC->Diagram->SetNameDiagram(tr("Относительная СКО ошибки"));
+    FillTable();
+    ShowBars(std::min<int>(int(Rows.size()), TResamEngine::MethodCount));
+  }
+  QWidget::changeEvent(event);
 }
 
 // The full name of the bar under the pointer.

@@ -18,7 +18,8 @@ class TDiagram;
 class TDiagramFrame;
 
 // A figure as the program writes it: three significant digits in the shortest form, with the
-// decimal comma ("0,0172", "4,21", "9,5e-07"); "—" for one that cannot be computed.
+// interface language's separator ("0,0172", "4,21", "9,5e-07" in Russian); "—" for one that
+// cannot be computed.
 QString FigureText(double value);
 // The table's column headings, left to right.
 QStringList ComparisonHeadings();
@@ -61,6 +62,7 @@ class TComparisonPage : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void BuildTable();

@@ -1,5 +1,6 @@
 #include "studies/ErrorFiguresLabel.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
 #include <cmath>
@@ -21,8 +22,8 @@ TErrorFiguresLabel::TErrorFiguresLabel(TDiagram* diagram) : QLabel(diagram), Dia
 }
 
 QString TErrorFiguresLabel::FiguresText(const TErrorFigures& f) {
-  QString text = QStringLiteral("На интервале анализа: макс. ошибка = ") + FigureText(f.MaxError) +
-                 QStringLiteral("; СКО = ") + FigureText(f.RmsError);
+  QString text = QCoreApplication::translate("TErrorFiguresLabel", "На интервале анализа: макс. ошибка = %1; СКО = %2")
+                     .arg(FigureText(f.MaxError), FigureText(f.RmsError));
   // A zero signal has no relative error to give.
   if (std::isfinite(f.RelativeRms)) text += QStringLiteral(" (") + FigureText(f.RelativeRms) + QStringLiteral(" %)");
   return text;

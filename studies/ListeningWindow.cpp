@@ -4,6 +4,7 @@
 #include <QAudioFormat>
 #include <QAudioSink>
 #include <QCheckBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,13 +17,13 @@
 
 #include "engine/ResamEngine.h"
 #include "platform/FileExtension.h"
-#include "platform/FileMessages.h"
 #include "platform/Platform.h"
 #include "platform/SafeSave.h"
 #include "studies/SoundDevice.h"
 #include "studies/SoundFile.h"
 #include "widgets/AccessibleNames.h"
 #include "widgets/EditIntUnit.h"
+#include "widgets/TranslatedTexts.h"
 
 namespace {
 using E = TResamEngine;
@@ -36,17 +37,24 @@ constexpr int SinkBufferMs = 80;
 constexpr int ScaleDigits = 3;
 constexpr int PitchEditWidth = 60;
 
-const char16_t* const KindTexts[SoundKindCount] = {u"Сигнал", u"Отсчёты", u"Восстановленный сигнал", u"Ошибка"};
+constexpr char Context[] = "TListeningForm";
+const char* const KindTexts[SoundKindCount] = {
+    QT_TRANSLATE_NOOP("TListeningForm", "Сигнал"), QT_TRANSLATE_NOOP("TListeningForm", "Отсчёты"),
+    QT_TRANSLATE_NOOP("TListeningForm", "Восстановленный сигнал"), QT_TRANSLATE_NOOP("TListeningForm", "Ошибка")};
 
-QString NoOutputTip() { return QStringLiteral("Звук недоступен: в системе нет устройства вывода звука"); }
+QString NoOutputTip() { return TListeningForm::tr("Звук недоступен: в системе нет устройства вывода звука"); }
 
-// "4,55 мс": three significant digits in the unit that keeps the number at 1 or more.
+// "4,55 мс": three significant digits in the unit that keeps the number at 1 or more, with the
+// language's decimal separator.
 QString Duration(double seconds) {
   struct TUnit {
     double Seconds;
-    const char16_t* Name;
+    const char* Name;
   };
-  static const TUnit Units[] = {{1, u"с"}, {1e-3, u"мс"}, {1e-6, u"мкс"}, {1e-9, u"нс"}};
+  static const TUnit Units[] = {{1, QT_TRANSLATE_NOOP("TListeningForm", "с")},
+                                {1e-3, QT_TRANSLATE_NOOP("TListeningForm", "мс")},
+                                {1e-6, QT_TRANSLATE_NOOP("TListeningForm", "мкс")},
+                                {1e-9, QT_TRANSLATE_NOOP("TListeningForm", "нс")}};
   const TUnit* unit = &Units[0];
   for (const TUnit& u : Units) {
     unit = &u;
@@ -54,15 +62,16 @@ QString Duration(double seconds) {
   }
   const double v = seconds / unit->Seconds;
   const int decimals = v > 0 ? std::max(0, ScaleDigits - 1 - static_cast<int>(std::floor(std::log10(v)))) : 0;
-  QLocale russian(QLocale::Russian, QLocale::Russia);
-  russian.setNumberOptions(QLocale::OmitGroupSeparator);
-  QString text = russian.toString(v, 'f', decimals);
+  QLocale language;
+  language.setNumberOptions(QLocale::OmitGroupSeparator);
+  QString text = language.toString(v, 'f', decimals);
   // Trailing zeros say nothing: "2 мс", not "2,00 мс".
-  if (text.contains(QLatin1Char(','))) {
+  const QString separator = language.decimalPoint();
+  if (text.contains(separator)) {
     while (text.endsWith(QLatin1Char('0'))) text.chop(1);
-    if (text.endsWith(QLatin1Char(','))) text.chop(1);
+    if (text.endsWith(separator)) text.chop(separator.size());
   }
-  return text + QLatin1Char(' ') + QString::fromUtf16(unit->Name);
+  return text + QLatin1Char(' ') + TListeningForm::tr(unit->Name);
 }
 
 QAudioFormat SoundFormat(QAudioFormat::SampleFormat sampleFormat) {
@@ -75,7 +84,7 @@ QAudioFormat SoundFormat(QAudioFormat::SampleFormat sampleFormat) {
 }  // namespace
 
 TListeningForm::TListeningForm(const TResamEngine& engine, QWidget* parent) : QDialog(parent), Engine(engine) {
-  setWindowTitle(QStringLiteral("Прослушивание"));
+  PutText(this, TTextRole::WindowTitle, Context, QT_TR_NOOP("Прослушивание"));
   setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setModal(false);
   HasOutput = !QMediaDevices::audioOutputs().isEmpty();
@@ -83,8 +92,9 @@ TListeningForm::TListeningForm(const TResamEngine& engine, QWidget* parent) : QD
   BuildPlayButtons(column);
   BuildSettings(column);
   Stream.SetVolume(static_cast<double>(DefaultVolume) / VolumeSteps);
-  GiveAccessibleNames(this);
   Render();
+  // After Render: the buttons' hints (why they rest) describe them too.
+  GiveAccessibleNames(this);
 }
 
 TListeningForm::~TListeningForm() {
@@ -94,13 +104,15 @@ TListeningForm::~TListeningForm() {
 void TListeningForm::BuildPlayButtons(QVBoxLayout* column) {
   auto* row = new QHBoxLayout;
   for (int k = 0; k < SoundKindCount; ++k) {
-    Buttons[k] = new QPushButton(QString::fromUtf16(KindTexts[k]), this);
+    Buttons[k] = new QPushButton(this);
+    PutText(Buttons[k], TTextRole::Text, Context, KindTexts[k]);
     Buttons[k]->setCheckable(true);
     Buttons[k]->setAutoDefault(false);
     connect(Buttons[k], &QPushButton::clicked, this, [this, k] { Play(static_cast<TSoundKind>(k)); });
     row->addWidget(Buttons[k]);
   }
-  ButtonStop = new QPushButton(QStringLiteral("Стоп"), this);
+  ButtonStop = new QPushButton(this);
+  PutText(ButtonStop, TTextRole::Text, Context, QT_TR_NOOP("Стоп"));
   ButtonStop->setAutoDefault(false);
   connect(ButtonStop, &QPushButton::clicked, this, &TListeningForm::StopSound);
   row->addWidget(ButtonStop);
@@ -109,18 +121,19 @@ void TListeningForm::BuildPlayButtons(QVBoxLayout* column) {
 
 void TListeningForm::BuildSettings(QVBoxLayout* column) {
   auto* grid = new QGridLayout;
-  CheckBoxRepeat = new QCheckBox(QStringLiteral("Повторять"), this);
+  CheckBoxRepeat = new QCheckBox(this);
+  PutText(CheckBoxRepeat, TTextRole::Text, Context, QT_TR_NOOP("Повторять"));
   CheckBoxRepeat->setChecked(true);
   connect(CheckBoxRepeat, &QCheckBox::clicked, this, &TListeningForm::RepeatClick);
   grid->addWidget(CheckBoxRepeat, 0, 0);
-  grid->addWidget(new QLabel(QStringLiteral("Громкость"), this), 0, 1, Qt::AlignRight);
+  grid->addWidget(AddTranslatedLabel(this, Context, QT_TR_NOOP("Громкость")), 0, 1, Qt::AlignRight);
   SliderVolume = new QSlider(Qt::Horizontal, this);
   SliderVolume->setRange(0, VolumeSteps);
   SliderVolume->setValue(DefaultVolume);
   connect(SliderVolume, &QSlider::valueChanged, this,
           [this](int v) { Stream.SetVolume(static_cast<double>(v) / VolumeSteps); });
   grid->addWidget(SliderVolume, 0, 2);
-  grid->addWidget(new QLabel(QStringLiteral("Высота тона, Гц"), this), 1, 0);
+  grid->addWidget(AddTranslatedLabel(this, Context, QT_TR_NOOP("Высота тона, Гц")), 1, 0);
   EditPitch = new TEditInt(this);
   EditPitch->CorrMsg = true;
   EditPitch->SetMax(MaxPitch);
@@ -133,10 +146,12 @@ void TListeningForm::BuildSettings(QVBoxLayout* column) {
   LabelScale = new QLabel(this);
   grid->addWidget(LabelScale, 1, 2);
   column->addLayout(grid);
-  LabelNonNumbers = new QLabel(QStringLiteral("В сигнале есть нечисловые значения: они заменены тишиной"), this);
+  LabelNonNumbers =
+      AddTranslatedLabel(this, Context, QT_TR_NOOP("В сигнале есть нечисловые значения: они заменены тишиной"));
   LabelNonNumbers->hide();
   column->addWidget(LabelNonNumbers);
-  ButtonSave = new QPushButton(QStringLiteral("Сохранить звук..."), this);
+  ButtonSave = new QPushButton(this);
+  PutText(ButtonSave, TTextRole::Text, Context, QT_TR_NOOP("Сохранить звук..."));
   ButtonSave->setAutoDefault(false);
   connect(ButtonSave, &QPushButton::clicked, this, &TListeningForm::SaveSound);
   column->addWidget(ButtonSave, 0, Qt::AlignLeft);
@@ -161,7 +176,7 @@ void TListeningForm::Render() {
 }
 
 void TListeningForm::ShowTexts() {
-  LabelScale->setText(QStringLiteral("1 с сигнала = ") + Duration(FScale.SoundPerSignal) + QStringLiteral(" звука"));
+  LabelScale->setText(tr("1 с сигнала = %1 звука").arg(Duration(FScale.SoundPerSignal)));
   EditPitch->setEnabled(!FScale.OwnTime);
   LabelNonNumbers->setVisible(Rendered.NonNumbers);
 }
@@ -250,6 +265,15 @@ void TListeningForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
 }
 
+// The scale and the hints are composed; the fixed texts follow by themselves.
+void TListeningForm::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    ShowTexts();
+    ShowButtons();
+  }
+  QDialog::changeEvent(event);
+}
+
 // Closing the window ends the sound, faded as "Стоп" fades it.
 void TListeningForm::hideEvent(QHideEvent* event) {
   StopSound();
@@ -259,10 +283,10 @@ void TListeningForm::hideEvent(QHideEvent* event) {
 void TListeningForm::SaveSound() {
   if (!SoundAvailable(Engine, Chosen)) return;
   TFileDialogOptions options;
-  options.Title = QStringLiteral("Сохранить звук");
+  options.Title = tr("Сохранить звук");
   options.Filter = QStringLiteral("WAV (*.wav)|*.wav|FLAC (*.flac)|*.flac");
   options.DefaultExt = QStringLiteral("wav");
-  options.FileName = QString::fromUtf16(KindTexts[static_cast<int>(Chosen)]) + QStringLiteral(".wav");
+  options.FileName = tr(KindTexts[static_cast<int>(Chosen)]) + QStringLiteral(".wav");
   options.OverwritePrompt = true;
   int filter = 0;
   options.ChosenFilter = &filter;
@@ -278,8 +302,7 @@ void TListeningForm::SaveSound() {
                                  ? TSaveResult::CannotWrite
                                  : SaveFileSafely(name, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
   if (result == TSaveResult::CannotCreate)
-    Platform().Message(QString::fromUtf8(CannotCreateFileMessage) + QLatin1Char(' ') + name);
+    Platform().Message(tr("Не удаётся создать файл %1").arg(name));
   else if (result == TSaveResult::CannotWrite)
-    Platform().Message(QString::fromUtf8(CannotWriteFileStart) + name +
-                       QStringLiteral(". Прежнее содержимое файла сохранено."));
+    Platform().Message(tr("Не удаётся записать файл %1. Прежнее содержимое файла сохранено.").arg(name));
 }

@@ -54,6 +54,7 @@ class TListeningForm : public QDialog {
   const TSoundScale& Scale() const { return FScale; }
 
  protected:
+  void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
 

@@ -1,6 +1,7 @@
 #include "studies/SampleNoiseUnit.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
@@ -11,6 +12,7 @@
 #include "widgets/Comfun.h"
 #include "widgets/EditFloatUnit.h"
 #include "widgets/EditIntUnit.h"
+#include "widgets/TranslatedTexts.h"
 
 namespace {
 constexpr int ClientWidth = 330, ClientHeight = 239;
@@ -19,14 +21,15 @@ constexpr int SideButtonLeft = 228, SideButtonWidth = 88;
 constexpr int ButtonTop = 196, ButtonWidth = 96, ButtonHeight = 28;
 constexpr int SeedChars = 10;
 constexpr int SnrTop = 160, SnrDecimals = 1;
+constexpr char Context[] = "TSampleNoiseForm";
 
 QString Decibels(double value) {
   QString text;
-  return FormatFixed(SnrDecimals, text, value) + QStringLiteral(" дБ");
+  return TSampleNoiseForm::tr("%1 дБ").arg(FormatFixed(SnrDecimals, text, value));
 }
 
-QLabel* Caption(QWidget* parent, const QString& text, int top) {
-  auto* label = new QLabel(text, parent);
+QLabel* Caption(QWidget* parent, const char* source, int top) {
+  QLabel* label = AddTranslatedLabel(parent, Context, source);
   label->setGeometry(CaptionLeft, top, EditLeft - CaptionLeft - 4, RowHeight);
   return label;
 }
@@ -47,7 +50,7 @@ TEdit* Edit(QWidget* parent, int top, TValue least, TValue most) {
 }  // namespace
 
 TSampleNoiseForm::TSampleNoiseForm(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Шум и квантование отсчётов"));
+  PutText(this, TTextRole::WindowTitle, Context, QT_TR_NOOP("Шум и квантование отсчётов"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setFixedSize(ClientWidth, ClientHeight);
   BuildNoiseRows();
@@ -58,14 +61,16 @@ TSampleNoiseForm::TSampleNoiseForm(QWidget* parent) : QDialog(parent) {
 }
 
 void TSampleNoiseForm::BuildNoiseRows() {
-  CheckBoxNoise = new QCheckBox(QStringLiteral("Добавить шум"), this);
+  CheckBoxNoise = new QCheckBox(this);
+  PutText(CheckBoxNoise, TTextRole::Text, Context, QT_TR_NOOP("Добавить шум"));
   CheckBoxNoise->setGeometry(CheckLeft, 12, ClientWidth - 2 * CheckLeft, RowHeight);
-  Caption(this, QStringLiteral("ОСШ, дБ"), 40);
+  Caption(this, QT_TR_NOOP("ОСШ, дБ"), 40);
   EditFloatSnr = Edit<TEditFloat>(this, 40, MinSnrDb, MaxSnrDb);
-  Caption(this, QStringLiteral("Начальное число"), 68);
+  Caption(this, QT_TR_NOOP("Начальное число"), 68);
   EditIntSeed = Edit<TEditInt>(this, 68, 0, static_cast<int>(MaxSeed));
   EditIntSeed->SetTypedLengthLimit(SeedChars);
-  ButtonNewNoise = new QPushButton(QStringLiteral("Новый шум"), this);
+  ButtonNewNoise = new QPushButton(this);
+  PutText(ButtonNewNoise, TTextRole::Text, Context, QT_TR_NOOP("Новый шум"));
   ButtonNewNoise->setGeometry(SideButtonLeft, 67, SideButtonWidth, RowHeight + 2);
   ButtonNewNoise->setAutoDefault(false);
   connect(ButtonNewNoise, &QPushButton::clicked, this, &TSampleNoiseForm::ButtonNewNoiseClick);
@@ -73,9 +78,10 @@ void TSampleNoiseForm::BuildNoiseRows() {
 }
 
 void TSampleNoiseForm::BuildQuantisationRows() {
-  CheckBoxQuantise = new QCheckBox(QStringLiteral("Квантовать"), this);
+  CheckBoxQuantise = new QCheckBox(this);
+  PutText(CheckBoxQuantise, TTextRole::Text, Context, QT_TR_NOOP("Квантовать"));
   CheckBoxQuantise->setGeometry(CheckLeft, 104, ClientWidth - 2 * CheckLeft, RowHeight);
-  Caption(this, QStringLiteral("Разрядность, бит"), 132);
+  Caption(this, QT_TR_NOOP("Разрядность, бит"), 132);
   EditIntBits = Edit<TEditInt>(this, 132, MinBits, MaxBits);
   LabelQuantisationSnr = new QLabel(this);
   LabelQuantisationSnr->setGeometry(CaptionLeft, SnrTop, ClientWidth - CaptionLeft - CheckLeft, RowHeight);
@@ -83,8 +89,10 @@ void TSampleNoiseForm::BuildQuantisationRows() {
 }
 
 void TSampleNoiseForm::BuildButtons() {
-  ButtonApply = new QPushButton(QStringLiteral("Применить"), this);
-  ButtonClose = new QPushButton(QStringLiteral("Закрыть"), this);
+  ButtonApply = new QPushButton(this);
+  PutText(ButtonApply, TTextRole::Text, Context, QT_TR_NOOP("Применить"));
+  ButtonClose = new QPushButton(this);
+  PutText(ButtonClose, TTextRole::Text, Context, QT_TR_NOOP("Закрыть"));
   const int gap = (ClientWidth - 2 * ButtonWidth) / 3;
   ButtonApply->setGeometry(gap, ButtonTop, ButtonWidth, ButtonHeight);
   ButtonClose->setGeometry(2 * gap + ButtonWidth, ButtonTop, ButtonWidth, ButtonHeight);
@@ -124,10 +132,20 @@ void TSampleNoiseForm::ButtonNewNoiseClick() {
 }
 
 void TSampleNoiseForm::ShowQuantisationSnr(int bits, double measured) {
-  const QString textbook = QStringLiteral("6,02·b + 1,76 = ") + Decibels(TextbookQuantisationSnr(bits));
-  LabelQuantisationSnr->setText(std::isfinite(measured) ? QStringLiteral("ОСШ квантования: ") + Decibels(measured) +
-                                                              QStringLiteral(" (") + textbook + QLatin1Char(')')
-                                                        : QLatin1Char('(') + textbook + QLatin1Char(')'));
+  ShownSnr = {bits, measured};
+  const QString textbook = Decibels(TextbookQuantisationSnr(bits));
+  LabelQuantisationSnr->setText(std::isfinite(measured)
+                                    ? tr("ОСШ квантования: %1 (6,02·b + 1,76 = %2)").arg(Decibels(measured), textbook)
+                                    : tr("(6,02·b + 1,76 = %1)").arg(textbook));
+}
+
+// The fixed texts follow by themselves; the read-out and the typed number are written again.
+void TSampleNoiseForm::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    if (ShownSnr) ShowQuantisationSnr(ShownSnr->first, ShownSnr->second);
+    EditFloatSnr->CorrectText();
+  }
+  QDialog::changeEvent(event);
 }
 
 void TSampleNoiseForm::ButtonApplyClick() { emit Apply(Settings()); }

@@ -3,6 +3,8 @@
 // with its seed, quantisation to a number of bits. "Применить" hands the settings to its
 // owner (Apply); "Закрыть" and every other way of closing hand nothing over.
 #include <QDialog>
+#include <optional>
+#include <utility>
 
 #include "engine/SampleNoise.h"
 
@@ -39,8 +41,13 @@ class TSampleNoiseForm : public QDialog {
  signals:
   void Apply(const TSampleNoise& settings);
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
   void BuildNoiseRows();
   void BuildQuantisationRows();
   void BuildButtons();
+
+  std::optional<std::pair<int, double>> ShownSnr;  // the read-out's bits and measured ratio
 };

@@ -95,7 +95,7 @@ void TTermsView::ShowNote(int shown, int reaching) {
     Note->hide();
     return;
   }
-  Note->setText(QStringLiteral("показаны %1 слагаемых из %2").arg(shown).arg(reaching));
+  Note->setText(tr("показаны %1 слагаемых из %2").arg(shown).arg(reaching));
   Note->adjustSize();
   const TDiagram& d = *SignalDiagram();
   // The net's top right corner holds the legend.

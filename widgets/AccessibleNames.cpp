@@ -6,6 +6,7 @@
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -30,6 +31,9 @@ constexpr char GivenDescriptionKey[] = "ResamGivenAccessibleDescription";
 // their headers (the plotting windows call it too).
 constexpr char DiagramClass[] = "TDiagram";
 constexpr char UpDownClass[] = "TUpDown";
+
+// The helper's own words, in the interface language.
+QString Tr(const char* source) { return QCoreApplication::translate("TAccessibleNames", source); }
 
 // What a sighted user reads: mnemonic marks and rich-text tags removed, a trailing
 // colon dropped ("Число отсчётов:" is announced as "Число отсчётов").
@@ -109,7 +113,7 @@ QString EntryName(const QWidget* w, const QString& fallback) {
 
 QString DiagramName(const QWidget* diagram) {
   const QString title = ReadableText(diagram->property("NameDiagram").toString());
-  return title.isEmpty() ? QStringLiteral("Диаграмма") : title;
+  return title.isEmpty() ? Tr(QT_TRANSLATE_NOOP("TAccessibleNames", "Диаграмма")) : title;
 }
 
 const QWidget* ChildDiagram(const QWidget* w) {
@@ -123,8 +127,11 @@ QString UpDownArrowName(const QAbstractButton* button) {
   const QWidget* upDown = button->parentWidget();
   const bool vertical = upDown->property("Orientation").value<Qt::Orientation>() == Qt::Vertical;
   const bool next = upDown->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly).value(0) == button;
-  if (vertical) return next ? QStringLiteral("Вверх") : QStringLiteral("Вниз");
-  return next ? QStringLiteral("Вправо") : QStringLiteral("Влево");
+  if (vertical)
+    return next ? Tr(QT_TRANSLATE_NOOP("TAccessibleNames", "Вверх"))
+                : Tr(QT_TRANSLATE_NOOP("TAccessibleNames", "Вниз"));
+  return next ? Tr(QT_TRANSLATE_NOOP("TAccessibleNames", "Вправо"))
+              : Tr(QT_TRANSLATE_NOOP("TAccessibleNames", "Влево"));
 }
 
 QString ButtonName(const QAbstractButton* button) {
@@ -132,22 +139,24 @@ QString ButtonName(const QAbstractButton* button) {
   if (const QString hint = ReadableText(button->toolTip()); !hint.isEmpty()) return hint;
   if (button->parentWidget() && button->parentWidget()->inherits(UpDownClass)) return UpDownArrowName(button);
   // Qt's "»" button of a tool or menu bar too narrow for all its items.
-  if (button->objectName().endsWith(QLatin1String("_ext_button"))) return QStringLiteral("Другие команды");
+  if (button->objectName().endsWith(QLatin1String("_ext_button")))
+    return Tr(QT_TRANSLATE_NOOP("TAccessibleNames", "Другие команды"));
   if (auto* tool = qobject_cast<const QToolButton*>(button); tool && tool->defaultAction())
     return ReadableText(tool->defaultAction()->iconText());
-  return QStringLiteral("Кнопка");
+  return Tr(QT_TRANSLATE_NOOP("TAccessibleNames", "Кнопка"));
 }
 
 QString LabelName(const QLabel* label) {
   if (!ReadableText(label->text()).isEmpty()) return QString();
   const bool picture = !label->pixmap().isNull() || !label->picture().isNull() || label->movie();
   if (!picture) return ReadableText(label->toolTip());  // an empty read-out: named by its window when it matters
-  return FirstNonEmpty({ReadableText(label->toolTip()), PlaceName(label), QStringLiteral("Рисунок")});
+  return FirstNonEmpty(
+      {ReadableText(label->toolTip()), PlaceName(label), Tr(QT_TRANSLATE_NOOP("TAccessibleNames", "Рисунок"))});
 }
 
 QString ScrollBarName(const QScrollBar* bar) {
-  return bar->orientation() == Qt::Vertical ? QStringLiteral("Вертикальная прокрутка")
-                                            : QStringLiteral("Горизонтальная прокрутка");
+  return bar->orientation() == Qt::Vertical ? Tr(QT_TRANSLATE_NOOP("TAccessibleNames", "Вертикальная прокрутка"))
+                                            : Tr(QT_TRANSLATE_NOOP("TAccessibleNames", "Горизонтальная прокрутка"));
 }
 
 // The edit box inside a combo or spin box is the same control for the user.
@@ -166,21 +175,25 @@ bool IsFramelessWindow(const QWidget* w) { return w->isWindow() && (w->windowFla
 
 QString NameFor(const QWidget* w) {
   if (IsTitledWindow(w)) return QString();
-  if (IsFramelessWindow(w)) return QStringLiteral("Заставка");
+  if (IsFramelessWindow(w)) return Tr(QT_TRANSLATE_NOOP("TAccessibleNames", "Заставка"));
   if (w->inherits(DiagramClass)) return DiagramName(w);
   if (auto* button = qobject_cast<const QAbstractButton*>(w)) return ButtonName(button);
   if (auto* label = qobject_cast<const QLabel*>(w)) return LabelName(label);
   if (auto* bar = qobject_cast<const QScrollBar*>(w)) return ScrollBarName(bar);
-  if (qobject_cast<const QTabBar*>(w)) return QStringLiteral("Вкладки");
+  if (qobject_cast<const QTabBar*>(w)) return Tr(QT_TRANSLATE_NOOP("TAccessibleNames", "Вкладки"));
   if (qobject_cast<const QGroupBox*>(w)) return ReadableText(w->toolTip());  // its title is its name
-  if (const QWidget* owner = CompositeOwner(w)) return EntryName(owner, QStringLiteral("Поле ввода"));
+  if (const QWidget* owner = CompositeOwner(w))
+    return EntryName(owner, Tr(QT_TRANSLATE_NOOP("TAccessibleNames", "Поле ввода")));
   if (qobject_cast<const QLineEdit*>(w) || qobject_cast<const QAbstractSpinBox*>(w) ||
       qobject_cast<const QComboBox*>(w) || qobject_cast<const QPlainTextEdit*>(w) || qobject_cast<const QTextEdit*>(w))
-    return EntryName(w, QStringLiteral("Поле ввода"));
-  if (qobject_cast<const QAbstractItemView*>(w)) return EntryName(w, QStringLiteral("Таблица"));
-  if (qobject_cast<const QProgressBar*>(w)) return EntryName(w, QStringLiteral("Ход вычисления"));
-  if (qobject_cast<const QAbstractSlider*>(w)) return EntryName(w, QStringLiteral("Ползунок"));
-  if (w->inherits(UpDownClass)) return QStringLiteral("Сдвиг границы диапазона");
+    return EntryName(w, Tr(QT_TRANSLATE_NOOP("TAccessibleNames", "Поле ввода")));
+  if (qobject_cast<const QAbstractItemView*>(w))
+    return EntryName(w, Tr(QT_TRANSLATE_NOOP("TAccessibleNames", "Таблица")));
+  if (qobject_cast<const QProgressBar*>(w))
+    return EntryName(w, Tr(QT_TRANSLATE_NOOP("TAccessibleNames", "Ход вычисления")));
+  if (qobject_cast<const QAbstractSlider*>(w))
+    return EntryName(w, Tr(QT_TRANSLATE_NOOP("TAccessibleNames", "Ползунок")));
+  if (w->inherits(UpDownClass)) return Tr(QT_TRANSLATE_NOOP("TAccessibleNames", "Сдвиг границы диапазона"));
   if (const QWidget* diagram = ChildDiagram(w)) return DiagramName(diagram);
   return ReadableText(w->toolTip());
 }
@@ -208,6 +221,14 @@ void ActivateLayouts(QWidget* root) {
     if (w->layout()) w->layout()->activate();
 }
 }  // namespace
+
+void RenewAccessibleNames(QWidget* root) {
+  if (!root) return;
+  bool named = root->property(GivenNameKey).isValid() || root->property(GivenDescriptionKey).isValid();
+  for (const QWidget* w : root->findChildren<QWidget*>())
+    named = named || w->property(GivenNameKey).isValid() || w->property(GivenDescriptionKey).isValid();
+  if (named) GiveAccessibleNames(root);
+}
 
 void GiveAccessibleNames(QWidget* root) {
   if (!root) return;

@@ -2,7 +2,8 @@
 // Names for assistive technology (screen readers, UI automation through AT-SPI).
 // A control that shows no text of its own is announced as nothing unless it has an
 // accessible name; this gives every such control of a window a Russian one, taken
-// from what a sighted user reads beside it. Visible texts are never touched.
+// from what a sighted user reads beside it, in the interface language. Visible texts are
+// never touched.
 class QWidget;
 
 // Walks root and every widget under it and names each control that has no accessible
@@ -13,3 +14,6 @@ class QWidget;
 // Names it gave before are renewed (a diagram's title may have changed), names set by
 // anyone else are kept, so calling it again, e.g. on each showing, is safe.
 void GiveAccessibleNames(QWidget* root);
+// GiveAccessibleNames again for a window this helper has named before (after its texts
+// changed language); a window it never named is left alone.
+void RenewAccessibleNames(QWidget* root);

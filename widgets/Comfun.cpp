@@ -1,5 +1,6 @@
 #include "widgets/Comfun.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QLocale>
 #include <QWidget>
@@ -87,8 +88,8 @@ QString GeneralForm(double value, int digits) {
   return QString::fromLatin1(buffer.data(), result.ptr - buffer.data());
 }
 
-QString FloatToText(double value) {
-  return ReplaceFirst(GeneralForm(value, GeneralDigits), QLatin1Char('.'), ShownDecimalSeparator());
+QString FloatToText(double value, int digits) {
+  return ReplaceFirst(GeneralForm(value, digits), QLatin1Char('.'), ShownDecimalSeparator());
 }
 
 QString PointToComma(const QString& text, QString& out) {
@@ -137,7 +138,7 @@ void SaveImageAsBmp(const QImage& picture, const QString& title, const QString& 
     options.Title = title;
     options.Filter = QStringLiteral("Bitmaps (*.bmp)|*.bmp");
     options.DefaultExt = QStringLiteral("bmp");
-    options.FileName = proposedName;
+    options.FileName = proposedName.isEmpty() ? QCoreApplication::translate("Comfun", "Рисунок.bmp") : proposedName;
     options.OverwritePrompt = true;
     QString name;
     if (!Platform().SaveFileName(options, name)) return;

@@ -17,10 +17,10 @@ bool TextToDouble(const QString& text, double& value);
 // Shortest form with at most `digits` significant digits and a point, as printf's "%.*g"
 // would write it in the C locale ("" for a value that does not fit the buffer).
 QString GeneralForm(double value, int digits);
-// The general float-to-text conversion: up to 15 significant digits, shortest form, the
-// interface language's separator.
+// The general float-to-text conversion: up to 15 (or `digits`) significant digits, shortest
+// form, the interface language's separator.
 constexpr int GeneralDigits = 15;
-QString FloatToText(double value);
+QString FloatToText(double value, int digits = GeneralDigits);
 QString PointToComma(const QString& text, QString& out);
 QString CommaToPoint(const QString& text, QString& out);
 
@@ -33,7 +33,6 @@ bool FilterDigitKey(QChar& key);
 void PlaceEditBesideImage(const QWidget* image, QWidget* edit);
 // Copies the rectangle [left, right) x [top, bottom) of the window's client area to the clipboard.
 void CopyFormRectToClipboard(QWidget* form, int left, int top, int right, int bottom);
-// Asks for a ".bmp" name (the dialog titled and proposing the name given) and writes the
-// picture there.
-void SaveImageAsBmp(const QImage& picture, const QString& title = QString(),
-                    const QString& proposedName = QStringLiteral("Рисунок.bmp"));
+// Asks for a ".bmp" name (the dialog titled and proposing the name given, "Рисунок.bmp" in the
+// interface language by default) and writes the picture there.
+void SaveImageAsBmp(const QImage& picture, const QString& title = QString(), const QString& proposedName = QString());

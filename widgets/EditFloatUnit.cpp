@@ -26,7 +26,7 @@ TEditFloat::TEditFloat(QWidget* owner) : TNumericEdit(owner) { ValToText(); }
 // and the control would then hold and show an infinity.
 void TEditFloat::SetMax(double x) {
   if (!std::isfinite(x) || !(x >= FMin)) {
-    Platform().Message(QStringLiteral("TEditFloat: Максимальное значение должно быть больше минимального."));
+    Platform().Message(tr("TEditFloat: Максимальное значение должно быть больше минимального."));
     return;
   }
   FMax = x;
@@ -35,7 +35,7 @@ void TEditFloat::SetMax(double x) {
 
 void TEditFloat::SetMin(double x) {
   if (!std::isfinite(x) || !(x <= FMax)) {
-    Platform().Message(QStringLiteral("TEditFloat: Минимальное значение должно быть меньше максимального."));
+    Platform().Message(tr("TEditFloat: Минимальное значение должно быть меньше максимального."));
     return;
   }
   FMin = x;

@@ -8,7 +8,7 @@ TEditInt::TEditInt(QWidget* owner) : TNumericEdit(owner) { setText(QString::numb
 
 void TEditInt::SetMax(int a) {
   if (a < FMin) {
-    Platform().Message(QStringLiteral("TEditInt: Максимальное значение должно быть больше минимального."));
+    Platform().Message(tr("TEditInt: Максимальное значение должно быть больше минимального."));
     return;
   }
   FMax = a;
@@ -17,7 +17,7 @@ void TEditInt::SetMax(int a) {
 
 void TEditInt::SetMin(int a) {
   if (a > FMax) {
-    Platform().Message(QStringLiteral("TEditInt: Минимальное значение должно быть меньше максимального."));
+    Platform().Message(tr("TEditInt: Минимальное значение должно быть меньше максимального."));
     return;
   }
   FMin = a;

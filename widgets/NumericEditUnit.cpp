@@ -39,17 +39,17 @@ bool PassesUnfiltered(const QKeyEvent* event) {
 
 namespace NumericEditTexts {
 QString BelowMinCorrected() {
-  return QStringLiteral("Введённое значение параметра меньше минимально-допустимого.\n Произведена коррекция.");
+  return TNumericEdit::tr("Введённое значение параметра меньше минимально-допустимого.\n Произведена коррекция.");
 }
 QString BelowMinRestored() {
-  return QStringLiteral(
+  return TNumericEdit::tr(
       "Введённое значение параметра меньше минимально-допустимого.\n Прежнее значение параметра восстановлено.");
 }
 QString AboveMaxCorrected() {
-  return QStringLiteral("Введённое значение параметра больше максимально-допустимого.\n Произведена коррекция.");
+  return TNumericEdit::tr("Введённое значение параметра больше максимально-допустимого.\n Произведена коррекция.");
 }
 QString AboveMaxRestored() {
-  return QStringLiteral(
+  return TNumericEdit::tr(
       "Введённое значение параметра больше максимально-допустимого.\n Прежнее значение параметра восстановлено.");
 }
 }  // namespace NumericEditTexts
@@ -93,9 +93,8 @@ void TNumericEdit::focusOutEvent(QFocusEvent* event) {
 void TNumericEdit::ReportUnreadableText() const {
   if (!CorrMsg) return;
   Platform().Message(
-      CorrType
-          ? QStringLiteral("Строка ввода имеет некорректный формат или пуста. \n Произведена коррекция.")
-          : QStringLiteral("Строка ввода имеет некорректный формат или пуста. \n Значение параметра восстановлено."));
+      CorrType ? tr("Строка ввода имеет некорректный формат или пуста. \n Произведена коррекция.")
+               : tr("Строка ввода имеет некорректный формат или пуста. \n Значение параметра восстановлено."));
 }
 
 bool TNumericEdit::TypingLimitReached() const {

@@ -12,11 +12,13 @@
 #include "widgets/AccessibleNames.h"
 #include "widgets/Comfun.h"
 #include "widgets/ScreenCentre.h"
+#include "widgets/TranslatedTexts.h"
 
 TPicViewerForm* PicViewerForm = nullptr;
 
 namespace {
 constexpr int BevelWidth = 1;
+constexpr char Context[] = "TPicViewerForm";
 
 // Single border, system menu only.
 constexpr Qt::WindowFlags ViewerFlags =
@@ -26,15 +28,16 @@ constexpr Qt::WindowFlags ViewerFlags =
 TPicViewerForm::TPicViewerForm(QWidget* owner)
     : QDialog(owner, ViewerFlags),
       MainMenu1(new QMenuBar(this)),
-      N1(MainMenu1->addMenu(QStringLiteral("Файл"))),
-      N2(N1->addAction(QStringLiteral("Копировать"))),
-      N3(N1->addAction(QStringLiteral("Сохранить"))),
+      N1(AddTranslatedMenu(MainMenu1, Context, QT_TRANSLATE_NOOP("TPicViewerForm", "Файл"))),
+      N2(AddTranslatedItem(N1, Context, QT_TRANSLATE_NOOP("TPicViewerForm", "Копировать"))),
+      N3(AddTranslatedItem(N1, Context, QT_TRANSLATE_NOOP("TPicViewerForm", "Сохранить"))),
       N5(nullptr),
       Panel1(new QFrame(this)),
       Image1(new QLabel(Panel1)) {
-  setWindowTitle(QStringLiteral("Рисунок в Resam: описание порождающей фукнции "));
+  // The owner may give a title of its own before showing a picture.
+  PutText(this, TTextRole::WindowTitle, Context, QT_TR_NOOP("Рисунок в Resam: описание порождающей фукнции "));
   N1->addSeparator();
-  N5 = N1->addAction(QStringLiteral("Закрыть"));
+  N5 = AddTranslatedItem(N1, Context, QT_TR_NOOP("Закрыть"));
   connect(N2, &QAction::triggered, this, &TPicViewerForm::N2Click);
   connect(N3, &QAction::triggered, this, &TPicViewerForm::N3Click);
   connect(N5, &QAction::triggered, this, &TPicViewerForm::N5Click);

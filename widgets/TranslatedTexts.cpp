@@ -8,8 +8,11 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMetaObject>
 #include <QTabWidget>
 #include <QVariant>
+
+#include "widgets/AccessibleNames.h"
 
 namespace {
 using TSetter = void (*)(QObject* target, const QString& text);
@@ -52,6 +55,10 @@ void SetTabText(QObject* target, const QString& text) {
     }
 }
 
+void SetAccessibleName(QObject* target, const QString& text) {
+  if (auto* w = qobject_cast<QWidget*>(target)) w->setAccessibleName(text);
+}
+
 struct TRoleRow {
   TTextRole Role;
   const char* Property;  // where the context and source are kept on the target
@@ -63,6 +70,7 @@ constexpr TRoleRow Roles[] = {
     {TTextRole::ToolTip, "resamSourceToolTip", SetToolTip},
     {TTextRole::WindowTitle, "resamSourceWindowTitle", SetWindowTitle},
     {TTextRole::TabText, "resamSourceTabText", SetTabText},
+    {TTextRole::AccessibleName, "resamSourceAccessibleName", SetAccessibleName},
 };
 
 const TRoleRow& RowOf(TTextRole role) {
@@ -84,7 +92,12 @@ class TLanguageFollower : public QObject {
   using QObject::QObject;
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::LanguageChange)
-      if (auto* w = qobject_cast<QWidget*>(watched); w && w->isWindow()) RetranslateTexts(w);
+      if (auto* w = qobject_cast<QWidget*>(watched); w && w->isWindow()) {
+        RetranslateTexts(w);
+        // Names are read from the texts, composed ones too: once the window has put them.
+        QMetaObject::invokeMethod(
+            w, [w] { RenewAccessibleNames(w); }, Qt::QueuedConnection);
+      }
     return QObject::eventFilter(watched, event);
   }
 };

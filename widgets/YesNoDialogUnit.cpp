@@ -9,6 +9,7 @@
 #include "platform/Platform.h"
 #include "widgets/AccessibleNames.h"
 #include "widgets/ScreenCentre.h"
+#include "widgets/TranslatedTexts.h"
 
 TYesNoDialogForm* YesNoDialogForm = nullptr;
 
@@ -22,14 +23,18 @@ constexpr int ButtonTop = 112;
 constexpr int ButtonWidth = 75;
 constexpr int ButtonHeight = 25;
 constexpr int ButtonInset = 32;
+constexpr char Context[] = "TYesNoDialogForm";
 }  // namespace
 
 TYesNoDialogForm::TYesNoDialogForm(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       StaticText1(new QLabel(this)),
-      ButtonYes(new QPushButton(QStringLiteral("Да"), this)),
-      ButtonNo(new QPushButton(QStringLiteral("Нет"), this)),
-      CheckBox1(new QCheckBox(QStringLiteral("Не показывать больше это сообщение"), this)) {
+      ButtonYes(new QPushButton(this)),
+      ButtonNo(new QPushButton(this)),
+      CheckBox1(new QCheckBox(this)) {
+  PutText(ButtonYes, TTextRole::Text, Context, QT_TR_NOOP("Да"));
+  PutText(ButtonNo, TTextRole::Text, Context, QT_TR_NOOP("Нет"));
+  PutText(CheckBox1, TTextRole::Text, Context, QT_TR_NOOP("Не показывать больше это сообщение"));
   setFixedSize(ClientWidth, ClientHeight);
   StaticText1->setGeometry(QuestionRect);
   StaticText1->setAlignment(Qt::AlignCenter);
@@ -63,7 +68,7 @@ bool YesNoDialog(const QString& caption, const QString& question, bool& doNotAsk
   try {
     form = std::make_unique<TYesNoDialogForm>();
   } catch (const std::bad_alloc&) {
-    Platform().Message(QStringLiteral("YesNoDialog: Недостаточно памяти."));
+    Platform().Message(TYesNoDialogForm::tr("YesNoDialog: Недостаточно памяти."));
     doNotAskAgain = false;
     return false;
   }

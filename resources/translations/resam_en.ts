@@ -2,6 +2,48 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="ru_RU">
 <context>
+    <name>Comfun</name>
+    <message>
+        <source>Рисунок.bmp</source>
+        <translation>Picture.bmp</translation>
+    </message>
+</context>
+<context>
+    <name>DiagramExport</name>
+    <message>
+        <source>PNG, вдвое крупнее (*.png)|*.png</source>
+        <translation>PNG, double size (*.png)|*.png</translation>
+    </message>
+    <message>
+        <source>SVG, векторный рисунок (*.svg)|*.svg</source>
+        <translation>SVG, vector picture (*.svg)|*.svg</translation>
+    </message>
+    <message>
+        <source>PDF, лист A4 (*.pdf)|*.pdf</source>
+        <translation>PDF, A4 page (*.pdf)|*.pdf</translation>
+    </message>
+    <message>
+        <source>Диаграмма.bmp</source>
+        <translation>Diagram.bmp</translation>
+    </message>
+    <message>
+        <source>Сохранить данные</source>
+        <translation>Save data</translation>
+    </message>
+    <message>
+        <source>Данные CSV (*.csv)|*.csv</source>
+        <translation>CSV data (*.csv)|*.csv</translation>
+    </message>
+    <message>
+        <source>Диаграмма.csv</source>
+        <translation>Diagram.csv</translation>
+    </message>
+    <message>
+        <source>Не удаётся сохранить данные: в видимом диапазоне больше %1 отсчётов одного графика. Сузьте диапазон.</source>
+        <translation>Cannot save the data: the visible range holds more than %1 samples of one plot. Narrow the range.</translation>
+    </message>
+</context>
+<context>
     <name>TAboutForm</name>
     <message>
         <source>Лицензия: MIT.</source>
@@ -22,6 +64,77 @@
     <message>
         <source>О программе</source>
         <translation>About</translation>
+    </message>
+</context>
+<context>
+    <name>TAccessibleNames</name>
+    <message>
+        <source>Диаграмма</source>
+        <translation>Diagram</translation>
+    </message>
+    <message>
+        <source>Вверх</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Вниз</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Вправо</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Влево</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Другие команды</source>
+        <translation>More commands</translation>
+    </message>
+    <message>
+        <source>Кнопка</source>
+        <translation>Button</translation>
+    </message>
+    <message>
+        <source>Рисунок</source>
+        <translation>Picture</translation>
+    </message>
+    <message>
+        <source>Вертикальная прокрутка</source>
+        <translation>Vertical scroll bar</translation>
+    </message>
+    <message>
+        <source>Горизонтальная прокрутка</source>
+        <translation>Horizontal scroll bar</translation>
+    </message>
+    <message>
+        <source>Заставка</source>
+        <translation>Splash card</translation>
+    </message>
+    <message>
+        <source>Вкладки</source>
+        <translation>Tabs</translation>
+    </message>
+    <message>
+        <source>Поле ввода</source>
+        <translation>Input field</translation>
+    </message>
+    <message>
+        <source>Таблица</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>Ход вычисления</source>
+        <translation>Calculation progress</translation>
+    </message>
+    <message>
+        <source>Ползунок</source>
+        <translation>Slider</translation>
+    </message>
+    <message>
+        <source>Сдвиг границы диапазона</source>
+        <translation>Range limit shift</translation>
     </message>
 </context>
 <context>
@@ -142,6 +255,80 @@ Exit codes: 0 - done, 1 - the lesson file was not read, 2 - wrong options, 3 - t
     </message>
 </context>
 <context>
+    <name>TComparisonPage</name>
+    <message>
+        <source>Метод</source>
+        <translation>Method</translation>
+    </message>
+    <message>
+        <source>Макс. ошибка</source>
+        <translation>Max. error</translation>
+    </message>
+    <message>
+        <source>СКО ошибки</source>
+        <translation>RMS error</translation>
+    </message>
+    <message>
+        <source>Отн. СКО, %</source>
+        <translation>Rel. RMS, %</translation>
+    </message>
+    <message>
+        <source>ОСШ, дБ</source>
+        <translation>SNR, dB</translation>
+    </message>
+    <message>
+        <source>Для табличного сигнала ошибку восстановления вычислить нельзя</source>
+        <translation>The reconstruction error cannot be computed for a tabulated signal</translation>
+    </message>
+    <message>
+        <source>не более 50 отсчётов</source>
+        <translation>at most 50 samples</translation>
+    </message>
+    <message>
+        <source>Сравнение методов</source>
+        <translation>Method comparison</translation>
+    </message>
+    <message>
+        <source>Копировать таблицу</source>
+        <translation>Copy table</translation>
+    </message>
+    <message>
+        <source>Таблица сравнения методов</source>
+        <translation>Method comparison table</translation>
+    </message>
+    <message>
+        <source>Относительная СКО ошибки</source>
+        <translation>Relative RMS error</translation>
+    </message>
+    <message>
+        <source>Наименьшая СКО ошибки</source>
+        <translation>Lowest RMS error</translation>
+    </message>
+</context>
+<context>
+    <name>TDiagram</name>
+    <message>
+        <source>График</source>
+        <translation>Plot</translation>
+    </message>
+    <message>
+        <source>Диаграмма.bmp</source>
+        <translation>Diagram.bmp</translation>
+    </message>
+    <message>
+        <source>Diagram: Hе удалось создать график.</source>
+        <translation>Diagram: Could not create the plot.</translation>
+    </message>
+    <message>
+        <source>Diagram: Отказано в выделении памяти при создании графика.</source>
+        <translation>Diagram: Memory refused when creating the plot.</translation>
+    </message>
+    <message>
+        <source>Diagram: Попытка удалить базовый график отменена.</source>
+        <translation>Diagram: Attempt to delete the base plot cancelled.</translation>
+    </message>
+</context>
+<context>
     <name>TDiagramFrame</name>
     <message>
         <source>Измерения</source>
@@ -223,6 +410,157 @@ Exit codes: 0 - done, 1 - the lesson file was not read, 2 - wrong options, 3 - t
     </message>
 </context>
 <context>
+    <name>TEditFloat</name>
+    <message>
+        <source>TEditFloat: Максимальное значение должно быть больше минимального.</source>
+        <translation>TEditFloat: The maximum must be greater than the minimum.</translation>
+    </message>
+    <message>
+        <source>TEditFloat: Минимальное значение должно быть меньше максимального.</source>
+        <translation>TEditFloat: The minimum must be less than the maximum.</translation>
+    </message>
+</context>
+<context>
+    <name>TEditInt</name>
+    <message>
+        <source>TEditInt: Максимальное значение должно быть больше минимального.</source>
+        <translation>TEditInt: The maximum must be greater than the minimum.</translation>
+    </message>
+    <message>
+        <source>TEditInt: Минимальное значение должно быть меньше максимального.</source>
+        <translation>TEditInt: The minimum must be less than the maximum.</translation>
+    </message>
+</context>
+<context>
+    <name>TErrorFiguresLabel</name>
+    <message>
+        <source>На интервале анализа: макс. ошибка = %1; СКО = %2</source>
+        <translation>Over the analysis interval: max. error = %1; RMS = %2</translation>
+    </message>
+</context>
+<context>
+    <name>TListeningForm</name>
+    <message>
+        <source>Сигнал</source>
+        <translation>Signal</translation>
+    </message>
+    <message>
+        <source>Отсчёты</source>
+        <translation>Samples</translation>
+    </message>
+    <message>
+        <source>Восстановленный сигнал</source>
+        <translation>Reconstructed signal</translation>
+    </message>
+    <message>
+        <source>Ошибка</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Звук недоступен: в системе нет устройства вывода звука</source>
+        <translation>No sound: the system has no audio output device</translation>
+    </message>
+    <message>
+        <source>с</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>мс</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>мкс</source>
+        <translation>µs</translation>
+    </message>
+    <message>
+        <source>нс</source>
+        <translation>ns</translation>
+    </message>
+    <message>
+        <source>Прослушивание</source>
+        <translation>Listening</translation>
+    </message>
+    <message>
+        <source>Стоп</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Повторять</source>
+        <translation>Repeat</translation>
+    </message>
+    <message>
+        <source>Громкость</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Высота тона, Гц</source>
+        <translation>Pitch, Hz</translation>
+    </message>
+    <message>
+        <source>В сигнале есть нечисловые значения: они заменены тишиной</source>
+        <translation>The signal has values that are not numbers: they are replaced by silence</translation>
+    </message>
+    <message>
+        <source>Сохранить звук...</source>
+        <translation>Save sound...</translation>
+    </message>
+    <message>
+        <source>1 с сигнала = %1 звука</source>
+        <translation>1 s of signal = %1 of sound</translation>
+    </message>
+    <message>
+        <source>Сохранить звук</source>
+        <translation>Save sound</translation>
+    </message>
+    <message>
+        <source>Не удаётся создать файл %1</source>
+        <translation>Cannot create the file %1</translation>
+    </message>
+    <message>
+        <source>Не удаётся записать файл %1. Прежнее содержимое файла сохранено.</source>
+        <translation>Cannot write the file %1. Its previous contents are kept.</translation>
+    </message>
+</context>
+<context>
+    <name>TNumericEdit</name>
+    <message>
+        <source>Введённое значение параметра меньше минимально-допустимого.
+ Произведена коррекция.</source>
+        <translation>The value entered is below the permitted minimum.
+ It has been corrected.</translation>
+    </message>
+    <message>
+        <source>Введённое значение параметра меньше минимально-допустимого.
+ Прежнее значение параметра восстановлено.</source>
+        <translation>The value entered is below the permitted minimum.
+ The previous value has been restored.</translation>
+    </message>
+    <message>
+        <source>Введённое значение параметра больше максимально-допустимого.
+ Произведена коррекция.</source>
+        <translation>The value entered is above the permitted maximum.
+ It has been corrected.</translation>
+    </message>
+    <message>
+        <source>Введённое значение параметра больше максимально-допустимого.
+ Прежнее значение параметра восстановлено.</source>
+        <translation>The value entered is above the permitted maximum.
+ The previous value has been restored.</translation>
+    </message>
+    <message>
+        <source>Строка ввода имеет некорректный формат или пуста. 
+ Произведена коррекция.</source>
+        <translation>The input is malformed or empty. 
+ It has been corrected.</translation>
+    </message>
+    <message>
+        <source>Строка ввода имеет некорректный формат или пуста. 
+ Значение параметра восстановлено.</source>
+        <translation>The input is malformed or empty. 
+ The parameter&apos;s value has been restored.</translation>
+    </message>
+</context>
+<context>
     <name>TParameterSliders</name>
     <message>
         <source>Количество отсчётов на интервале анализа</source>
@@ -231,6 +569,29 @@ Exit codes: 0 - done, 1 - the lesson file was not read, 2 - wrong options, 3 - t
     <message>
         <source>Период дискретизации сигнала</source>
         <translation>Signal sampling period</translation>
+    </message>
+</context>
+<context>
+    <name>TPicViewerForm</name>
+    <message>
+        <source>Файл</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Копировать</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Рисунок в Resam: описание порождающей фукнции </source>
+        <translation>Picture in Resam: generating function </translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
@@ -1016,6 +1377,57 @@ Exit codes: 0 - done, 1 - the lesson file was not read, 2 - wrong options, 3 - t
     </message>
 </context>
 <context>
+    <name>TSampleNoiseForm</name>
+    <message>
+        <source>%1 дБ</source>
+        <translation>%1 dB</translation>
+    </message>
+    <message>
+        <source>Шум и квантование отсчётов</source>
+        <translation>Sample noise and quantisation</translation>
+    </message>
+    <message>
+        <source>Добавить шум</source>
+        <translation>Add noise</translation>
+    </message>
+    <message>
+        <source>ОСШ, дБ</source>
+        <translation>SNR, dB</translation>
+    </message>
+    <message>
+        <source>Начальное число</source>
+        <translation>Seed</translation>
+    </message>
+    <message>
+        <source>Новый шум</source>
+        <translation>New noise</translation>
+    </message>
+    <message>
+        <source>Квантовать</source>
+        <translation>Quantise</translation>
+    </message>
+    <message>
+        <source>Разрядность, бит</source>
+        <translation>Resolution, bits</translation>
+    </message>
+    <message>
+        <source>Применить</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>ОСШ квантования: %1 (6,02·b + 1,76 = %2)</source>
+        <translation>Quantisation SNR: %1 (6.02·b + 1.76 = %2)</translation>
+    </message>
+    <message>
+        <source>(6,02·b + 1,76 = %1)</source>
+        <translation>(6.02·b + 1.76 = %1)</translation>
+    </message>
+</context>
+<context>
     <name>TSpAnForm</name>
     <message>
         <source>Модуль спектрального анализа</source>
@@ -1145,6 +1557,29 @@ Exit codes: 0 - done, 1 - the lesson file was not read, 2 - wrong options, 3 - t
     <message>
         <source>Показать вклад каждого отсчёта</source>
         <translation>Show the contribution of each sample</translation>
+    </message>
+    <message>
+        <source>показаны %1 слагаемых из %2</source>
+        <translation>showing %1 of %2 terms</translation>
+    </message>
+</context>
+<context>
+    <name>TYesNoDialogForm</name>
+    <message>
+        <source>Да</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Нет</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Не показывать больше это сообщение</source>
+        <translation>Do not show this message again</translation>
+    </message>
+    <message>
+        <source>YesNoDialog: Недостаточно памяти.</source>
+        <translation>YesNoDialog: Out of memory.</translation>
     </message>
 </context>
 </TS>
