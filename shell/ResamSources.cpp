@@ -36,12 +36,13 @@ void TResamForm::N2Click() {
 }
 
 void TResamForm::DressEditor() {
+  // Named at every opening, in the language chosen by then.
+  TDiagram* d = DiagramEditor->Diagram1;
+  d->SetNameDiagram(tr("Сигнал"));
+  d->SetNameY(tr("s(t),В"));
+  d->SetNameX(tr("t,c"));
   if (!EditorFirstUse) return;
   EditorFirstUse = false;
-  TDiagram* d = DiagramEditor->Diagram1;
-  d->SetNameDiagram(QStringLiteral("Сигнал"));
-  d->SetNameY(QStringLiteral("s(t),В"));
-  d->SetNameX(QStringLiteral("t,c"));
   DiagramEditor->SetDrawColor(EditorColour);
   PutText(DiagramEditor, TTextRole::WindowTitle, TextContext, QT_TR_NOOP("Кварнел: Графическое задание сигнала"));
 }

@@ -277,7 +277,9 @@ void TLibForm::ConnectCommands() {
 }
 
 bool TLibForm::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == Panel1 && event->type() == QEvent::Resize) PlaceControls();
+  // A language has pictures of its own, of their own sizes.
+  if (watched == Panel1 && (event->type() == QEvent::Resize || event->type() == QEvent::LanguageChange))
+    PlaceControls();
   if (event->type() == QEvent::MouseMove)
     MouseMoveElsewhere(static_cast<QWidget*>(watched), *static_cast<QMouseEvent*>(event));
   return QDialog::eventFilter(watched, event);
@@ -349,10 +351,17 @@ void TLibForm::RenderPictures() {
     }
     const QSize natural = FormulaPictureSize(name, 1.0);
     const qreal scale = std::min({1.0, qreal(room.width()) / natural.width(), qreal(room.height()) / natural.height()});
-    if (!FormulaPictures[i].isNull() && FormulaPictureSize(name, scale) == Images[i]->size()) continue;
+    if (IsCurrentFormulaPicture(FormulaPictures[i], name) && FormulaPictureSize(name, scale) == Images[i]->size())
+      continue;
     FormulaPictures[i] = RenderFormulaPicture(name, scale, ratio);
     Images[i]->setPixmap(QPixmap::fromImage(FormulaPictures[i]));
     Images[i]->resize(FormulaPictureSize(name, scale));
+  }
+  // The edits' caption pictures, named after theirs, follow the language too.
+  for (QLabel* label : {ImageTi, ImageTi001, ImageV0}) {
+    if (!HasFormulaPicture(label->objectName())) continue;
+    label->setPixmap(QPixmap::fromImage(RenderFormulaPicture(label->objectName(), 1.0, ratio)));
+    label->resize(FormulaPictureSize(label->objectName(), 1.0));
   }
 }
 

@@ -223,6 +223,25 @@ Exit codes: 0 - done, 1 - the lesson file was not read, 2 - wrong options, 3 - t
     </message>
 </context>
 <context>
+    <name>THelloForm</name>
+    <message>
+        <source>Лабораторная работа</source>
+        <translation>Laboratory work</translation>
+    </message>
+    <message>
+        <source>Восстановление аналоговых сигналов по их дискретным отсчётам</source>
+        <translation>Reconstructing analog signals from their discrete samples</translation>
+    </message>
+    <message>
+        <source>Автор: Кварнел</source>
+        <translation>Author: Kvarnel</translation>
+    </message>
+    <message>
+        <source>Тармин, 2015</source>
+        <translation>Tarmin, 2015</translation>
+    </message>
+</context>
+<context>
     <name>TParameterSliders</name>
     <message>
         <source>Количество отсчётов на интервале анализа</source>
@@ -1013,6 +1032,166 @@ Exit codes: 0 - done, 1 - the lesson file was not read, 2 - wrong options, 3 - t
     <message>
         <source>Кварнел: Табличное задание сигнала</source>
         <translation>Kvarnel: Signal as a table</translation>
+    </message>
+    <message>
+        <source>Отчёт: восстановление сигнала по отсчётам</source>
+        <translation>Report: rebuilding a signal from its samples</translation>
+    </message>
+    <message>
+        <source>Отчёт PDF (*.pdf)|*.pdf|Отчёт HTML (*.html)|*.html</source>
+        <translation>PDF report (*.pdf)|*.pdf|HTML report (*.html)|*.html</translation>
+    </message>
+    <message>
+        <source>да</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>τ, с</source>
+        <translation>τ, s</translation>
+    </message>
+    <message>
+        <source>V0, В</source>
+        <translation>V0, V</translation>
+    </message>
+    <message>
+        <source>левый</source>
+        <translation>left</translation>
+    </message>
+    <message>
+        <source>правый</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>сумма каналов</source>
+        <translation>sum of channels</translation>
+    </message>
+    <message>
+        <source>Файл</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Канал</source>
+        <translation>Channel</translation>
+    </message>
+    <message>
+        <source>Частота дискретизации записи, Гц</source>
+        <translation>Recording sampling frequency, Hz</translation>
+    </message>
+    <message>
+        <source>Начало фрагмента, мс</source>
+        <translation>Fragment start, ms</translation>
+    </message>
+    <message>
+        <source>Длительность фрагмента, мс</source>
+        <translation>Fragment length, ms</translation>
+    </message>
+    <message>
+        <source>№</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Амплитуда, В</source>
+        <translation>Amplitude, V</translation>
+    </message>
+    <message>
+        <source>Частота, Гц</source>
+        <translation>Frequency, Hz</translation>
+    </message>
+    <message>
+        <source>Частота, рад/с</source>
+        <translation>Frequency, rad/s</translation>
+    </message>
+    <message>
+        <source>Фаза, град</source>
+        <translation>Phase, deg</translation>
+    </message>
+    <message>
+        <source>Фаза, рад</source>
+        <translation>Phase, rad</translation>
+    </message>
+    <message>
+        <source>Включена</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Параметр</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Значение</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Отчёт</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>Отчёт.pdf</source>
+        <translation>Report.pdf</translation>
+    </message>
+    <message>
+        <source>Библиотека сигналов: %1</source>
+        <translation>Signal library: %1</translation>
+    </message>
+    <message>
+        <source>Фрагмент полигармонического сигнала, гармоники:</source>
+        <translation>Polyharmonic signal fragment, harmonics:</translation>
+    </message>
+    <message>
+        <source>Задан графически: %1 значений</source>
+        <translation>Drawn: %1 values</translation>
+    </message>
+    <message>
+        <source>Задан таблично: %1 значений</source>
+        <translation>Typed as a table: %1 values</translation>
+    </message>
+    <message>
+        <source>Фрагмент звукозаписи:</source>
+        <translation>Sound recording fragment:</translation>
+    </message>
+    <message>
+        <source>Дискретизация</source>
+        <translation>Sampling</translation>
+    </message>
+    <message>
+        <source>Сетка дискретизации: %1</source>
+        <translation>Sampling grid: %1</translation>
+    </message>
+    <message>
+        <source>Сигнал, отсчёты и интерполирующая функция</source>
+        <translation>Signal, samples and interpolating function</translation>
+    </message>
+    <message>
+        <source>Спектры и ошибка восстановления</source>
+        <translation>Spectra and reconstruction error</translation>
+    </message>
+    <message>
+        <source>Спектры</source>
+        <translation>Spectra</translation>
+    </message>
+    <message>
+        <source>Условия исследования</source>
+        <translation>Study conditions</translation>
+    </message>
+    <message>
+        <source>Шум и квантование отсчётов: нет</source>
+        <translation>Sample noise and quantisation: none</translation>
+    </message>
+    <message>
+        <source>Фильтр: нет</source>
+        <translation>Filter: none</translation>
+    </message>
+    <message>
+        <source>Отсчёты из точного сигнала: %1</source>
+        <translation>Samples from the exact signal: %1</translation>
+    </message>
+    <message>
+        <source>s(t),В</source>
+        <translation>s(t),V</translation>
     </message>
 </context>
 <context>
