@@ -35,18 +35,18 @@ void TTabEditorForm::WriteFile(const QString& name, const QByteArray& bytes) {
       Platform().Message(Utf8(CannotCreateFileMessage));
       return;
     case TSaveResult::CannotWrite:
-      Platform().Message(Utf8(CannotWriteFileStart) + name + QStringLiteral(". Прежнее содержимое файла сохранено."));
+      Platform().Message(tr("Не удаётся записать файл %1. Прежнее содержимое файла сохранено.").arg(name));
       return;
   }
 }
 
 void TTabEditorForm::SpeedButton6Click() {
   TFileDialogOptions options;
-  options.Title = QStringLiteral("Сохранить");
-  options.Filter = QStringLiteral("Таблицы (*.tbl)|*.tbl");
+  options.Title = tr("Сохранить");
+  options.Filter = tr("Таблицы (*.tbl)|*.tbl");
   options.DefaultExt = QStringLiteral("tbl");
   options.OverwritePrompt = true;
-  QString name = QStringLiteral("Таблица.tbl");
+  QString name = tr("Таблица.tbl");
   for (bool first = true;; first = false) {
     options.FileName = WithExtension(name, TableExt);
     if (!first) Platform().Message(Utf8(UnsupportedTableExtensionMessage));
@@ -61,9 +61,9 @@ void TTabEditorForm::SpeedButton6Click() {
 
 void TTabEditorForm::SpeedButton5Click() {
   TFileDialogOptions options;
-  options.Title = QStringLiteral("Открыть");
+  options.Title = tr("Открыть");
   options.Filter =
-      QStringLiteral("Таблицы (*.tbl, *.inp)|*.tbl; *.inp|Таблицы (*.tbl)|*.tbl|Таблицы программы Resam (*.inp)|*.inp");
+      tr("Таблицы (*.tbl, *.inp)|*.tbl; *.inp|Таблицы (*.tbl)|*.tbl|Таблицы программы Resam (*.inp)|*.inp");
   options.FileName = LastOpenName;
   QString name;
   for (;;) {
@@ -97,10 +97,10 @@ void TTabEditorForm::LoadValues(const double* values, int count) {
 
 void TTabEditorForm::SpeedButton7Click() {
   TFileDialogOptions options;
-  options.Title = QStringLiteral("Сохранение в формате Microsoft Exel");
-  options.Filter = QStringLiteral("Книга Microsoft Exel (*.xls)|*.xls");
+  options.Title = tr("Сохранение в формате Microsoft Exel");
+  options.Filter = tr("Книга Microsoft Exel (*.xls)|*.xls");
   options.DefaultExt = QStringLiteral("xls");
-  options.FileName = QStringLiteral("Таблица");
+  options.FileName = tr("Таблица");
   options.OverwritePrompt = true;
   QString name;
   if (!Platform().SaveFileName(options, name)) return;
