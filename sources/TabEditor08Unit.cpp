@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "numerics/Keeper.h"
+#include "platform/Language.h"
 #include "platform/Platform.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
@@ -49,11 +50,18 @@ TTabEditorForm::TTabEditorForm(QWidget* parent) : QDialog(parent) {
   GiveAccessibleNames(this);
 }
 
-// The kept texts are put again by themselves; the tools' accessible names follow their hints.
-// The cells are the user's numbers and stay as typed (either separator reads back).
+// The kept texts are put again by themselves; the tools' accessible names follow their hints
+// and the numbers in the cells take the language's decimal separator.
 void TTabEditorForm::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
-  if (event->type() == QEvent::LanguageChange) GiveAccessibleNames(this);
+  if (event->type() != QEvent::LanguageChange) return;
+  const bool comma = ShownDecimalSeparator() == QLatin1Char(',');
+  for (int k = 0; k < Capacity; ++k) {
+    QString shown;
+    const QString text = CellOf(k);
+    if (comma ? PointToComma(text, shown) != text : CommaToPoint(text, shown) != text) SetCellOf(k, shown);
+  }
+  GiveAccessibleNames(this);
 }
 
 void TTabEditorForm::BuildMenu() {

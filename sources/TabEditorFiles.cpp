@@ -6,6 +6,7 @@
 
 #include "platform/FileExtension.h"
 #include "platform/FileMessages.h"
+#include "platform/Language.h"
 #include "platform/Platform.h"
 #include "platform/SafeSave.h"
 #include "sourcedata/TableFile.h"
@@ -108,6 +109,12 @@ void TTabEditorForm::SpeedButton7Click() {
   CollectTable();
   std::vector<std::string> texts;
   texts.reserve(Count);
-  for (int k = 0; k < Count; ++k) texts.push_back(CellOf(k).toStdString());
+  // The file is the same in either language: its numbers keep the decimal comma.
+  const bool comma = ShownDecimalSeparator() == QLatin1Char(',');
+  for (int k = 0; k < Count; ++k) {
+    QString text = CellOf(k);
+    if (!comma) PointToComma(text, text);
+    texts.push_back(text.toStdString());
+  }
   WriteFile(name, QByteArray::fromStdString(TableExportText(texts, SeriesName.toStdString(), IndexBase)));
 }

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFile>
 #include <QLabel>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -25,6 +26,7 @@
 #include "sources/PolyGarmUnit.h"
 #include "sources/RecordingUnit.h"
 #include "sources/TabEditor08Unit.h"
+#include "sources/TableGrid.h"
 #include "widgets/EditFloatUnit.h"
 
 namespace {
@@ -82,6 +84,20 @@ std::unique_ptr<QWidget> Recording(const QString& folder) {
   return form;
 }
 
+QString FirstCell(const TTabEditorForm& form) {
+  int col = 0, row = 0;
+  TTabEditorForm::IndexToCell(0, col, row);
+  return form.StringGrid1->Cell(col, row);
+}
+
+std::unique_ptr<QWidget> TableEditor(const QString&) {
+  auto form = std::make_unique<TTabEditorForm>();
+  int col = 0, row = 0;
+  TTabEditorForm::IndexToCell(0, col, row);
+  form->StringGrid1->SetCell(col, row, QStringLiteral("1,5"));
+  return form;
+}
+
 const TWindowRow Windows[] = {
     {"diagram editor",
      [](const QString&) {
@@ -101,8 +117,11 @@ const TWindowRow Windows[] = {
      [](QWidget& w) { return As<TPolyGarmForm>(w).EditFloatA[1]->text(); }, "0,637", "0.637"},
     {"recording", Recording, [](QWidget& w) { return As<TRecordingForm>(w).LabelDuration->text(); }, "0,544 с",
      "0.544 s"},
-    {"table editor", [](const QString&) { return std::unique_ptr<QWidget>(std::make_unique<TTabEditorForm>()); },
-     [](QWidget& w) { return w.findChild<QTabWidget*>()->tabText(0); }, "Таблица", "Table"},
+    {"table editor", TableEditor,
+     [](QWidget& w) {
+       return w.findChild<QTabWidget*>()->tabText(0) + QLatin1Char(' ') + FirstCell(As<TTabEditorForm>(w));
+     },
+     "Таблица 1,5", "Table 1.5"},
 };
 }  // namespace
 
@@ -125,4 +144,24 @@ TEST(SourceWindowsLanguage, EachWindowSwitchesWholeAndComesBackByteForByte) {
     EXPECT_EQ(Lines(Shown(*window)), Lines(russian));
     EXPECT_EQ(row.Composed(*window), row.Russian);
   }
+}
+
+// The exported table is the same file whichever language showed its numbers.
+TEST(SourceWindowsLanguage, TheTableExportDoesNotDependOnTheLanguage) {
+  QTemporaryDir folder;
+  auto form = TableEditor(folder.path());
+  QByteArray files[2];  // Russian, then English
+  for (int i = 0; i < 2; ++i) {
+    const QString name = folder.filePath(QString::number(i) + QStringLiteral(".xls"));
+    Scripted().Reset();
+    Scripted().AnswerFile(name);
+    static_cast<TTabEditorForm&>(*form).SpeedButton7Click();
+    QFile written(name);
+    EXPECT_TRUE(written.open(QIODevice::ReadOnly));
+    files[i] = written.readAll();
+    Choose(TLanguage::English);
+  }
+  Choose(TLanguage::Russian);
+  EXPECT_TRUE(files[0].contains("1,5")) << files[0].toStdString();
+  EXPECT_EQ(files[1], files[0]);
 }
