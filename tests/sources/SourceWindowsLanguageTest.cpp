@@ -1,8 +1,7 @@
 // The signal source windows follow the interface language while open: in English no Russian
-// letter is left in what they show or announce (the library's family names come with the
-// formulas, the names widgets/AccessibleNames and the diagram give by themselves and the
-// tab bar's scroll buttons, Qt's own, are left to them), their composed texts take the language's words and decimal
-// separator, and Russian comes back byte for byte.
+// letter is left in what they show or announce (but for texts given elsewhere: the library's
+// family names, widgets/AccessibleNames' and the diagram's own names, Qt's tab scroll buttons),
+// composed texts take the language's words and separator, and Russian comes back byte for byte.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -12,7 +11,6 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <algorithm>
-#include <functional>
 #include <memory>
 
 #include "ScriptedPlatform.h"
@@ -61,36 +59,14 @@ QString WithoutTextsOfOthers(QString text) {
   return text;
 }
 
-struct TWindowRow {
-  const char* Name;
-  std::function<std::unique_ptr<QWidget>(const QString& folder)> Make;
-  // A composed text of the window, in Russian and in English.
-  std::function<QString(QWidget&)> Probe;
-  std::string Composed(QWidget& w) const { return Probe(w).toStdString(); }
-  const char *Russian, *English;
-};
-
-template <class T>
-T& As(QWidget& w) {
-  return static_cast<T&>(w);
-}
-
-std::unique_ptr<QWidget> Recording(const QString& folder) {
-  const QString path = folder + QStringLiteral("/tone.wav");
-  const int rate = 22050;
-  if (!WriteSound(path.toStdString(), SF_FORMAT_WAV | SF_FORMAT_PCM_16, rate, 1, 12000, Sines(441, rate))) return {};
-  auto form = std::make_unique<TRecordingForm>();
-  if (!form->OpenFile(path)) return {};
-  return form;
-}
-
-QString FirstCell(const TTabEditorForm& form) {
+// The table editor's first value cell.
+QString FirstCell(const QWidget& w) {
   int col = 0, row = 0;
   TTabEditorForm::IndexToCell(0, col, row);
-  return form.StringGrid1->Cell(col, row);
+  return static_cast<const TTabEditorForm&>(w).StringGrid1->Cell(col, row);
 }
 
-std::unique_ptr<QWidget> TableEditor(const QString&) {
+std::unique_ptr<QWidget> TableEditor() {
   auto form = std::make_unique<TTabEditorForm>();
   int col = 0, row = 0;
   TTabEditorForm::IndexToCell(0, col, row);
@@ -98,38 +74,53 @@ std::unique_ptr<QWidget> TableEditor(const QString&) {
   return form;
 }
 
+struct TWindowRow {
+  const char* Name;
+  std::unique_ptr<QWidget> (*Make)();
+  // A composed text of the window, in Russian and in English.
+  QString (*Probe)(QWidget&);
+  const char *Russian, *English;
+  std::string Composed(QWidget& w) const { return Probe(w).toStdString(); }
+};
+
 const TWindowRow Windows[] = {
     {"diagram editor",
-     [](const QString&) {
+     []() -> std::unique_ptr<QWidget> {
        auto editor = std::make_unique<TDiagramEditor>();
        editor->NameDiagram("TResamForm", "Сигнал", "s(t),В", "t,c");
-       return std::unique_ptr<QWidget>(std::move(editor));
+       return editor;
      },
-     [](QWidget& w) { return As<TDiagramEditor>(w).Diagram1->GetNameY(); }, "s(t),В", "s(t),V"},
-    {"signal library", [](const QString&) { return std::unique_ptr<QWidget>(std::make_unique<TLibForm>()); },
-     [](QWidget& w) { return As<TLibForm>(w).DiagramSpectr->GetNameY(); }, "|S(f)|, В/Гц", "|S(f)|, V/Hz"},
+     [](QWidget& w) { return static_cast<TDiagramEditor&>(w).Diagram1->GetNameY(); }, "s(t),В", "s(t),V"},
+    {"signal library", []() -> std::unique_ptr<QWidget> { return std::make_unique<TLibForm>(); },
+     [](QWidget& w) { return static_cast<TLibForm&>(w).DiagramSpectr->GetNameY(); }, "|S(f)|, В/Гц", "|S(f)|, V/Hz"},
     {"polyharmonic signal",
-     [](const QString&) {
+     []() -> std::unique_ptr<QWidget> {
        auto form = std::make_unique<TPolyGarmForm>();
        form->Button3Click();
-       return std::unique_ptr<QWidget>(std::move(form));
+       return form;
      },
-     [](QWidget& w) { return As<TPolyGarmForm>(w).EditFloatA[1]->text(); }, "0,637", "0.637"},
-    {"recording", Recording, [](QWidget& w) { return As<TRecordingForm>(w).LabelDuration->text(); }, "0,544 с",
-     "0.544 s"},
+     [](QWidget& w) { return static_cast<TPolyGarmForm&>(w).EditFloatA[1]->text(); }, "0,637", "0.637"},
+    {"recording",
+     []() -> std::unique_ptr<QWidget> {
+       static const QTemporaryDir folder;
+       const QString path = folder.filePath(QStringLiteral("tone.wav"));
+       auto form = std::make_unique<TRecordingForm>();
+       if (!WriteSound(path.toStdString(), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 22050, 1, 12000, Sines(441, 22050)) ||
+           !form->OpenFile(path))
+         return {};
+       return form;
+     },
+     [](QWidget& w) { return static_cast<TRecordingForm&>(w).LabelDuration->text(); }, "0,544 с", "0.544 s"},
     {"table editor", TableEditor,
-     [](QWidget& w) {
-       return w.findChild<QTabWidget*>()->tabText(0) + QLatin1Char(' ') + FirstCell(As<TTabEditorForm>(w));
-     },
-     "Таблица 1,5", "Table 1.5"},
+     [](QWidget& w) { return w.findChild<QTabWidget*>()->tabText(0) + QLatin1Char(' ') + FirstCell(w); }, "Таблица 1,5",
+     "Table 1.5"},
 };
 }  // namespace
 
 TEST(SourceWindowsLanguage, EachWindowSwitchesWholeAndComesBackByteForByte) {
-  QTemporaryDir folder;
   for (const TWindowRow& row : Windows) {
     SCOPED_TRACE(row.Name);
-    std::unique_ptr<QWidget> window = row.Make(folder.path());
+    std::unique_ptr<QWidget> window = row.Make();
     ASSERT_TRUE(window);
     window->show();
     const QStringList russian = Shown(*window);
@@ -149,7 +140,7 @@ TEST(SourceWindowsLanguage, EachWindowSwitchesWholeAndComesBackByteForByte) {
 // The exported table is the same file whichever language showed its numbers.
 TEST(SourceWindowsLanguage, TheTableExportDoesNotDependOnTheLanguage) {
   QTemporaryDir folder;
-  auto form = TableEditor(folder.path());
+  std::unique_ptr<QWidget> form = TableEditor();
   QByteArray files[2];  // Russian, then English
   for (int i = 0; i < 2; ++i) {
     const QString name = folder.filePath(QString::number(i) + QStringLiteral(".xls"));
