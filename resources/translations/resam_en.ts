@@ -461,6 +461,10 @@ Continue?</translation>
         <source>Формулы сигнала и спектра: %1</source>
         <translation>Signal and spectrum formulas: %1</translation>
     </message>
+    <message>
+        <source>Рисунок.bmp</source>
+        <translation>Picture.bmp</translation>
+    </message>
 </context>
 <context>
     <name>TParameterSliders</name>
