@@ -36,13 +36,9 @@ void TResamForm::N2Click() {
 }
 
 void TResamForm::DressEditor() {
-  // Named at every opening, in the language chosen by then.
-  TDiagram* d = DiagramEditor->Diagram1;
-  d->SetNameDiagram(tr("Сигнал"));
-  d->SetNameY(tr("s(t),В"));
-  d->SetNameX(tr("t,c"));
   if (!EditorFirstUse) return;
   EditorFirstUse = false;
+  DiagramEditor->NameDiagram(TextContext, QT_TR_NOOP("Сигнал"), QT_TR_NOOP("s(t),В"), QT_TR_NOOP("t,c"));
   DiagramEditor->SetDrawColor(EditorColour);
   PutText(DiagramEditor, TTextRole::WindowTitle, TextContext, QT_TR_NOOP("Кварнел: Графическое задание сигнала"));
 }

@@ -17,10 +17,10 @@
 namespace {
 TFileDialogOptions DrawingDialog(bool save) {
   TFileDialogOptions options;
-  if (save) options.Title = QStringLiteral("Сохранить");
-  options.Filter = QStringLiteral("Графики (*.dkr)|*.dkr");
+  if (save) options.Title = TDiagramEditor::tr("Сохранить");
+  options.Filter = TDiagramEditor::tr("Графики (*.dkr)|*.dkr");
   options.DefaultExt = QStringLiteral("dkr");
-  options.FileName = QStringLiteral("График.dkr");
+  options.FileName = TDiagramEditor::tr("График.dkr");
   options.OverwritePrompt = save;
   return options;
 }
@@ -125,7 +125,7 @@ QImage TDiagramEditor::PrintPicture() {
 void TDiagramEditor::SpeedButtonBmpClick() {
   EraseBand();
   ReleaseCursor();
-  SaveFigure({Diagram1, [this](QPainter& p) { PaintCurve(p, ColourBlack); }}, QStringLiteral("Сохранить рисунок"));
+  SaveFigure({Diagram1, [this](QPainter& p) { PaintCurve(p, ColourBlack); }}, tr("Сохранить рисунок"));
 }
 
 // The drawing as it would be handed over: Count samples from Xmin to the last abscissa.

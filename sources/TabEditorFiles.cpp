@@ -6,6 +6,7 @@
 
 #include "platform/FileExtension.h"
 #include "platform/FileMessages.h"
+#include "platform/Language.h"
 #include "platform/Platform.h"
 #include "platform/SafeSave.h"
 #include "sourcedata/TableFile.h"
@@ -35,18 +36,18 @@ void TTabEditorForm::WriteFile(const QString& name, const QByteArray& bytes) {
       Platform().Message(Utf8(CannotCreateFileMessage));
       return;
     case TSaveResult::CannotWrite:
-      Platform().Message(Utf8(CannotWriteFileStart) + name + QStringLiteral(". Прежнее содержимое файла сохранено."));
+      Platform().Message(tr("Не удаётся записать файл %1. Прежнее содержимое файла сохранено.").arg(name));
       return;
   }
 }
 
 void TTabEditorForm::SpeedButton6Click() {
   TFileDialogOptions options;
-  options.Title = QStringLiteral("Сохранить");
-  options.Filter = QStringLiteral("Таблицы (*.tbl)|*.tbl");
+  options.Title = tr("Сохранить");
+  options.Filter = tr("Таблицы (*.tbl)|*.tbl");
   options.DefaultExt = QStringLiteral("tbl");
   options.OverwritePrompt = true;
-  QString name = QStringLiteral("Таблица.tbl");
+  QString name = tr("Таблица.tbl");
   for (bool first = true;; first = false) {
     options.FileName = WithExtension(name, TableExt);
     if (!first) Platform().Message(Utf8(UnsupportedTableExtensionMessage));
@@ -61,9 +62,9 @@ void TTabEditorForm::SpeedButton6Click() {
 
 void TTabEditorForm::SpeedButton5Click() {
   TFileDialogOptions options;
-  options.Title = QStringLiteral("Открыть");
+  options.Title = tr("Открыть");
   options.Filter =
-      QStringLiteral("Таблицы (*.tbl, *.inp)|*.tbl; *.inp|Таблицы (*.tbl)|*.tbl|Таблицы программы Resam (*.inp)|*.inp");
+      tr("Таблицы (*.tbl, *.inp)|*.tbl; *.inp|Таблицы (*.tbl)|*.tbl|Таблицы программы Resam (*.inp)|*.inp");
   options.FileName = LastOpenName;
   QString name;
   for (;;) {
@@ -97,10 +98,10 @@ void TTabEditorForm::LoadValues(const double* values, int count) {
 
 void TTabEditorForm::SpeedButton7Click() {
   TFileDialogOptions options;
-  options.Title = QStringLiteral("Сохранение в формате Microsoft Exel");
-  options.Filter = QStringLiteral("Книга Microsoft Exel (*.xls)|*.xls");
+  options.Title = tr("Сохранение в формате Microsoft Exel");
+  options.Filter = tr("Книга Microsoft Exel (*.xls)|*.xls");
   options.DefaultExt = QStringLiteral("xls");
-  options.FileName = QStringLiteral("Таблица");
+  options.FileName = tr("Таблица");
   options.OverwritePrompt = true;
   QString name;
   if (!Platform().SaveFileName(options, name)) return;
@@ -108,6 +109,12 @@ void TTabEditorForm::SpeedButton7Click() {
   CollectTable();
   std::vector<std::string> texts;
   texts.reserve(Count);
-  for (int k = 0; k < Count; ++k) texts.push_back(CellOf(k).toStdString());
+  // The file is the same in either language: its numbers keep the decimal comma.
+  const bool comma = ShownDecimalSeparator() == QLatin1Char(',');
+  for (int k = 0; k < Count; ++k) {
+    QString text = CellOf(k);
+    if (!comma) PointToComma(text, text);
+    texts.push_back(text.toStdString());
+  }
   WriteFile(name, QByteArray::fromStdString(TableExportText(texts, SeriesName.toStdString(), IndexBase)));
 }

@@ -41,6 +41,10 @@ void SetWindowTitle(QObject* target, const QString& text) {
   if (auto* w = qobject_cast<QWidget*>(target)) w->setWindowTitle(text);
 }
 
+void SetAccessibleName(QObject* target, const QString& text) {
+  if (auto* w = qobject_cast<QWidget*>(target)) w->setAccessibleName(text);
+}
+
 // A page sits in the tab widget's stack, so the tab widget is found among its ancestors.
 void SetTabText(QObject* target, const QString& text) {
   auto* page = qobject_cast<QWidget*>(target);
@@ -63,6 +67,7 @@ constexpr TRoleRow Roles[] = {
     {TTextRole::ToolTip, "resamSourceToolTip", SetToolTip},
     {TTextRole::WindowTitle, "resamSourceWindowTitle", SetWindowTitle},
     {TTextRole::TabText, "resamSourceTabText", SetTabText},
+    {TTextRole::AccessibleName, "resamSourceAccessibleName", SetAccessibleName},
 };
 
 const TRoleRow& RowOf(TTextRole role) {

@@ -12,11 +12,12 @@ class QObject;
 class QWidget;
 
 enum class TTextRole {
-  Text,         // QAction, QAbstractButton, QLabel
-  Title,        // QMenu, QGroupBox
-  ToolTip,      // QWidget, QAction
-  WindowTitle,  // QWidget
-  TabText,      // the tab of a QTabWidget's page (the target is the page)
+  Text,            // QAction, QAbstractButton, QLabel
+  Title,           // QMenu, QGroupBox
+  ToolTip,         // QWidget, QAction
+  WindowTitle,     // QWidget
+  TabText,         // the tab of a QTabWidget's page (the target is the page)
+  AccessibleName,  // QWidget: what a screen reader announces
 };
 
 // Shows source on target in the current language and keeps it there for RetranslateTexts.

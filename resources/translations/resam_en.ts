@@ -142,6 +142,123 @@ Exit codes: 0 - done, 1 - the lesson file was not read, 2 - wrong options, 3 - t
     </message>
 </context>
 <context>
+    <name>TDiagramEditor</name>
+    <message>
+        <source>Редактор диаграмм: Не удалось установить режим редактирования. 
+ Недостаточно памяти.</source>
+        <translation>Diagram editor: Cannot enter editing mode. 
+ Not enough memory.</translation>
+    </message>
+    <message>
+        <source>Новый график</source>
+        <translation>New plot</translation>
+    </message>
+    <message>
+        <source>Выполение выбранной команды приведёт к удалению текущего графика. 
+Продолжить?</source>
+        <translation>The chosen command will delete the current plot. 
+Continue?</translation>
+    </message>
+    <message>
+        <source>Закрыть редактор диаграмм</source>
+        <translation>Close the diagram editor</translation>
+    </message>
+    <message>
+        <source>Выполение выбранной команды приведёт к отмене всех изменений, сделанных с момента последнего вызова редактора диаграмм. 
+Продолжить?</source>
+        <translation>The chosen command will undo all changes made since the diagram editor was last opened. 
+Continue?</translation>
+    </message>
+    <message>
+        <source>Редактор диаграмм</source>
+        <translation>Diagram editor</translation>
+    </message>
+    <message>
+        <source>Файл</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Создать...</source>
+        <translation>New...</translation>
+    </message>
+    <message>
+        <source>Открыть...</source>
+        <translation>Open...</translation>
+    </message>
+    <message>
+        <source>Сохранить...</source>
+        <translation>Save...</translation>
+    </message>
+    <message>
+        <source>Сохранить как рисунок</source>
+        <translation>Save as picture</translation>
+    </message>
+    <message>
+        <source>Закрыть редактор диаграмм...</source>
+        <translation>Close the diagram editor...</translation>
+    </message>
+    <message>
+        <source>Диаграмма</source>
+        <translation>Diagram</translation>
+    </message>
+    <message>
+        <source>Обработать данные</source>
+        <translation>Use the data</translation>
+    </message>
+    <message>
+        <source>Измерения</source>
+        <translation>Measure</translation>
+    </message>
+    <message>
+        <source>Пределы</source>
+        <translation>Limits</translation>
+    </message>
+    <message>
+        <source>Исходные пределы</source>
+        <translation>Original limits</translation>
+    </message>
+    <message>
+        <source>Копировать в буфер обмена</source>
+        <translation>Copy to clipboard</translation>
+    </message>
+    <message>
+        <source>Обработать график</source>
+        <translation>Use the plot</translation>
+    </message>
+    <message>
+        <source>Создать</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Открыть</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Копировать</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Графики (*.dkr)|*.dkr</source>
+        <translation>Plots (*.dkr)|*.dkr</translation>
+    </message>
+    <message>
+        <source>График.dkr</source>
+        <translation>Plot.dkr</translation>
+    </message>
+    <message>
+        <source>Сохранить рисунок</source>
+        <translation>Save picture</translation>
+    </message>
+</context>
+<context>
     <name>TDiagramFrame</name>
     <message>
         <source>Измерения</source>
@@ -242,6 +359,133 @@ Exit codes: 0 - done, 1 - the lesson file was not read, 2 - wrong options, 3 - t
     </message>
 </context>
 <context>
+    <name>TLibForm</name>
+    <message>
+        <source>Библиотека видеосигналов</source>
+        <translation>Pulse signal library</translation>
+    </message>
+    <message>
+        <source>Сигнал</source>
+        <translation>Signal</translation>
+    </message>
+    <message>
+        <source>Следующий</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>Предыдущий</source>
+        <translation>Previous</translation>
+    </message>
+    <message>
+        <source>Выбрать сигнал</source>
+        <translation>Choose signal</translation>
+    </message>
+    <message>
+        <source>Вид</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Сигнал и спектр</source>
+        <translation>Signal and spectrum</translation>
+    </message>
+    <message>
+        <source>Сигнал и АКФ</source>
+        <translation>Signal and ACF</translation>
+    </message>
+    <message>
+        <source>Копировать</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Всё изображение</source>
+        <translation>Whole picture</translation>
+    </message>
+    <message>
+        <source>Только графики</source>
+        <translation>Plots only</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Копировать в буфер</source>
+        <translation>Copy to clipboard</translation>
+    </message>
+    <message>
+        <source>Семейство сигналов</source>
+        <translation>Signal family</translation>
+    </message>
+    <message>
+        <source>t, с</source>
+        <translation>t, s</translation>
+    </message>
+    <message>
+        <source>s(t), В</source>
+        <translation>s(t), V</translation>
+    </message>
+    <message>
+        <source>         Амплитудный спектр</source>
+        <translation>         Amplitude spectrum</translation>
+    </message>
+    <message>
+        <source>f, Гц</source>
+        <translation>f, Hz</translation>
+    </message>
+    <message>
+        <source>|S(f)|, В/Гц</source>
+        <translation>|S(f)|, V/Hz</translation>
+    </message>
+    <message>
+        <source>Увеличение</source>
+        <translation>Enlarge</translation>
+    </message>
+    <message>
+        <source>Измерения</source>
+        <translation>Measure</translation>
+    </message>
+    <message>
+        <source>Файл не найден</source>
+        <translation>File not found</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>  Параметры  </source>
+        <translation>  Parameters  </translation>
+    </message>
+    <message>
+        <source>τu [с] =</source>
+        <translation>τu [s] =</translation>
+    </message>
+    <message>
+        <source>τ0,01 [с] =</source>
+        <translation>τ0.01 [s] =</translation>
+    </message>
+    <message>
+        <source>V0 [В] =</source>
+        <translation>V0 [V] =</translation>
+    </message>
+    <message>
+        <source>Длительность, с</source>
+        <translation>Duration, s</translation>
+    </message>
+    <message>
+        <source>Амплитуда V0, В</source>
+        <translation>Amplitude V0, V</translation>
+    </message>
+    <message>
+        <source>Формулы сигнала и спектра: %1</source>
+        <translation>Signal and spectrum formulas: %1</translation>
+    </message>
+    <message>
+        <source>Рисунок.bmp</source>
+        <translation>Picture.bmp</translation>
+    </message>
+</context>
+<context>
     <name>TParameterSliders</name>
     <message>
         <source>Количество отсчётов на интервале анализа</source>
@@ -250,6 +494,95 @@ Exit codes: 0 - done, 1 - the lesson file was not read, 2 - wrong options, 3 - t
     <message>
         <source>Период дискретизации сигнала</source>
         <translation>Signal sampling period</translation>
+    </message>
+</context>
+<context>
+    <name>TPolyGarmForm</name>
+    <message>
+        <source>Полигармонический сигнал</source>
+        <translation>Polyharmonic signal</translation>
+    </message>
+    <message>
+        <source>Номер
+гармоники</source>
+        <translation>Harmonic
+number</translation>
+    </message>
+    <message>
+        <source>Статус</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Амплитуда, В</source>
+        <translation>Amplitude, V</translation>
+    </message>
+    <message>
+        <source>Частота</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>Начальная фаза</source>
+        <translation>Initial phase</translation>
+    </message>
+    <message>
+        <source>рад/с</source>
+        <translation>rad/s</translation>
+    </message>
+    <message>
+        <source>Гц</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>рад</source>
+        <translation>rad</translation>
+    </message>
+    <message>
+        <source>град</source>
+        <translation>deg</translation>
+    </message>
+    <message>
+        <source>вкл</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>Готово</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>Закончить ввод и перейти к вычислениям</source>
+        <translation>Finish input and go on to the calculations</translation>
+    </message>
+    <message>
+        <source>Случайный</source>
+        <translation>Random</translation>
+    </message>
+    <message>
+        <source>Ввести случайный набор параметров полигармонического сигнала</source>
+        <translation>Enter a random set of polyharmonic signal parameters</translation>
+    </message>
+    <message>
+        <source>Прямоугольный</source>
+        <translation>Square</translation>
+    </message>
+    <message>
+        <source>Ввести первые 10 гармоник прямоугольного периодического сигнала</source>
+        <translation>Enter the first 10 harmonics of a periodic square wave</translation>
+    </message>
+    <message>
+        <source>Пилообразный</source>
+        <translation>Sawtooth</translation>
+    </message>
+    <message>
+        <source>Ввести первые десять гармоник периодического пилообразного сигнала</source>
+        <translation>Enter the first ten harmonics of a periodic sawtooth wave</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Закрыть окно с отменой ввода полигармонического сигнала</source>
+        <translation>Close the window, discarding the polyharmonic signal input</translation>
     </message>
 </context>
 <context>
@@ -309,6 +642,93 @@ Exit codes: 0 - done, 1 - the lesson file was not read, 2 - wrong options, 3 - t
     <message>
         <source>Закрыть</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>TRecordingForm</name>
+    <message>
+        <source>Звукозаписи (*.wav *.flac *.ogg *.aif *.aiff)|*.wav;*.flac;*.ogg;*.aif;*.aiff|Данные CSV (*.csv *.txt)|*.csv;*.txt</source>
+        <translation>Sound recordings (*.wav *.flac *.ogg *.aif *.aiff)|*.wav;*.flac;*.ogg;*.aif;*.aiff|CSV data (*.csv *.txt)|*.csv;*.txt</translation>
+    </message>
+    <message>
+        <source>Запись сигнала</source>
+        <translation>Signal recording</translation>
+    </message>
+    <message>
+        <source>Файл:</source>
+        <translation>File:</translation>
+    </message>
+    <message>
+        <source>Частота дискретизации записи:</source>
+        <translation>Recording sampling frequency:</translation>
+    </message>
+    <message>
+        <source>Каналы:</source>
+        <translation>Channels:</translation>
+    </message>
+    <message>
+        <source>Длительность:</source>
+        <translation>Duration:</translation>
+    </message>
+    <message>
+        <source>Канал:</source>
+        <translation>Channel:</translation>
+    </message>
+    <message>
+        <source>Частота дискретизации ряда, Гц:</source>
+        <translation>Series sampling frequency, Hz:</translation>
+    </message>
+    <message>
+        <source>Начало фрагмента, мс</source>
+        <translation>Fragment start, ms</translation>
+    </message>
+    <message>
+        <source>Длительность фрагмента, мс</source>
+        <translation>Fragment length, ms</translation>
+    </message>
+    <message>
+        <source>Выбрать сигнал</source>
+        <translation>Choose signal</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Открыть запись</source>
+        <translation>Open recording</translation>
+    </message>
+    <message>
+        <source>%1 Гц</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>%1 с</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Запись</source>
+        <translation>Recording</translation>
+    </message>
+    <message>
+        <source>t,c</source>
+        <translation>t,s</translation>
+    </message>
+    <message>
+        <source>s(t),В</source>
+        <translation>s(t),V</translation>
+    </message>
+    <message>
+        <source>Левый</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Правый</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Сумма каналов</source>
+        <translation>Sum of channels</translation>
     </message>
 </context>
 <context>
@@ -1313,6 +1733,117 @@ Exit codes: 0 - done, 1 - the lesson file was not read, 2 - wrong options, 3 - t
     <message>
         <source>Закрыть</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>TTabEditorForm</name>
+    <message>
+        <source>Редактор таблиц</source>
+        <translation>Table editor</translation>
+    </message>
+    <message>
+        <source>Файл</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Обработать данные</source>
+        <translation>Use the data</translation>
+    </message>
+    <message>
+        <source>Открыть...</source>
+        <translation>Open...</translation>
+    </message>
+    <message>
+        <source>Сохранить...</source>
+        <translation>Save...</translation>
+    </message>
+    <message>
+        <source>Сохранить в формате Exel...</source>
+        <translation>Save in Excel format...</translation>
+    </message>
+    <message>
+        <source>Таблица</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>Новая таблица</source>
+        <translation>New table</translation>
+    </message>
+    <message>
+        <source>Вставить столбец</source>
+        <translation>Insert column</translation>
+    </message>
+    <message>
+        <source>Удалить столбец</source>
+        <translation>Delete column</translation>
+    </message>
+    <message>
+        <source>Управление</source>
+        <translation>Control</translation>
+    </message>
+    <message>
+        <source>Курсор</source>
+        <translation>Cursor</translation>
+    </message>
+    <message>
+        <source>Рамка</source>
+        <translation>Block</translation>
+    </message>
+    <message>
+        <source>Последовательный ввод</source>
+        <translation>Sequential entry</translation>
+    </message>
+    <message>
+        <source>Переход по &lt;Enter&gt;</source>
+        <translation>Move on &lt;Enter&gt;</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Отменить последнее редактирование и закрыть окно</source>
+        <translation>Undo the last edit and close the window</translation>
+    </message>
+    <message>
+        <source>Открыть</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Сохранить в формате Exel</source>
+        <translation>Save in Excel format</translation>
+    </message>
+    <message>
+        <source>Диаграмма</source>
+        <translation>Diagram</translation>
+    </message>
+    <message>
+        <source>Не удаётся записать файл %1. Прежнее содержимое файла сохранено.</source>
+        <translation>Cannot write the file %1. Its previous contents are kept.</translation>
+    </message>
+    <message>
+        <source>Таблицы (*.tbl)|*.tbl</source>
+        <translation>Tables (*.tbl)|*.tbl</translation>
+    </message>
+    <message>
+        <source>Таблица.tbl</source>
+        <translation>Table.tbl</translation>
+    </message>
+    <message>
+        <source>Таблицы (*.tbl, *.inp)|*.tbl; *.inp|Таблицы (*.tbl)|*.tbl|Таблицы программы Resam (*.inp)|*.inp</source>
+        <translation>Tables (*.tbl, *.inp)|*.tbl; *.inp|Tables (*.tbl)|*.tbl|Resam tables (*.inp)|*.inp</translation>
+    </message>
+    <message>
+        <source>Сохранение в формате Microsoft Exel</source>
+        <translation>Save in Microsoft Excel format</translation>
+    </message>
+    <message>
+        <source>Книга Microsoft Exel (*.xls)|*.xls</source>
+        <translation>Microsoft Excel workbook (*.xls)|*.xls</translation>
     </message>
 </context>
 <context>
