@@ -7,6 +7,7 @@
 #include <QMenu>
 
 #include "platform/FileExtension.h"
+#include "platform/Language.h"
 #include "platform/Platform.h"
 #include "platform/SafeSave.h"
 #include "sessions/SessionFile.h"
@@ -62,8 +63,8 @@ bool ReadSessionText(const QByteArray& text, TSession& session) {
   return fault.isEmpty();
 }
 
-void ReportDamagedSession(const std::string& fault) {
-  Platform().Message(DamagedStart + QString::fromStdString(fault));
+void ReportDamagedSession(const TMessage& fault) {
+  Platform().Message(DamagedStart + MessageText(fault));
 }
 
 void ListRecentSessions(QMenu* menu, const std::function<bool(const QString&)>& open) {

@@ -36,6 +36,7 @@
 #include <span>
 
 #include "numerics/FourierAnalyser.h"
+#include "platform/Language.h"
 #include "sourcedata/TableFile.h"
 
 namespace {
@@ -68,11 +69,12 @@ const char* const PhaseUnitNames[] = {"rad", "degree"};
 const char* const FilterKindNames[] = {"none", "ideal", "butterworth", "rc"};
 const char* const CutoffNames[] = {"fd/2", "fixed"};
 
-// In messages: plain decimals where they stay short, the exponent form beyond.
+// In messages: plain decimals where they stay short, the exponent form beyond; the interface
+// language's separator.
 QString Shown(double value) {
   const double size = std::fabs(value);
   const char form = size == 0 || (size >= 1e-6 && size < 1e15) ? 'f' : 'g';
-  return QLocale::c().toString(value, form, QLocale::FloatingPointShortest).replace(QLatin1Char('.'), QLatin1Char(','));
+  return QLocale::c().toString(value, form, QLocale::FloatingPointShortest).replace(QLatin1Char('.'), ShownDecimalSeparator());
 }
 
 // ---- Writing ----

@@ -98,7 +98,7 @@ void TResamForm::ReportClick() {
   if (!Platform().SaveFileName(options, name)) return;
   CorrectFileExtension(name, QString::fromUtf8(ReportExtensions[chosen == 1 ? 1 : 0]));
   TWaitCursor wait;
-  if (!WriteReport(MakeReport(), name)) Platform().Message(QString::fromUtf8(CannotWriteFileStart) + name);
+  if (!WriteReport(MakeReport(), name)) ShowMessage(CannotWriteFileMessage(name.toStdString()));
 }
 
 std::vector<TComparisonPage::TRow> TResamForm::ComparisonRows() const {
@@ -137,7 +137,7 @@ void TResamForm::ReportSignal(TReport& report) const {
   switch (Engine.Source()) {
     case E::SourceLibrary: {
       const TLibParameters p = LibForm->Formulas().Parameters();
-      report.AddParagraph(QStringLiteral("Библиотека сигналов: ") + QString::fromUtf8(LibFamilyNames[p.Family - 1]));
+      report.AddParagraph(QStringLiteral("Библиотека сигналов: ") + QCoreApplication::translate(LibFamilyContext, LibFamilyNames[p.Family - 1]));
       report.AddTable(LibraryTable(p));
       break;
     }
