@@ -21,7 +21,8 @@ constexpr double EditLimit = 10000;
 constexpr int GridCountCap = TResamEngine::SampleCapacity;
 
 TMessage LagrangeLimitMessage() {
-  return RESAM_MESSAGE("TResamEngine", "Интерполяция многочленом Лагранжа доступна только при количестве отсчётов не более %1")
+  return RESAM_MESSAGE("TResamEngine",
+                       "Интерполяция многочленом Лагранжа доступна только при количестве отсчётов не более %1")
       .Arg(LagrangeCountLimit);
 }
 

@@ -49,8 +49,8 @@ TResamEngine::TChanges TResamEngine::TakeTableSignal() {
 // message) by the chain itself.
 TResamEngine::TChanges TResamEngine::SetCount(int n) {
   if (n < MinCount) {
-    ShowMessage(
-        RESAM_MESSAGE("TResamEngine", "Введённое значение параметра меньше минимально-допустимого.\n Произведена коррекция."));
+    ShowMessage(RESAM_MESSAGE("TResamEngine",
+                              "Введённое значение параметра меньше минимально-допустимого.\n Произведена коррекция."));
     n = MinCount;
   }
   if (n == FN) return ChangeNone;

@@ -13,9 +13,9 @@ constexpr double FlatWidening = 1e-5;
 // Faults of the calling code, not of the user's input; shown so that they are not lost.
 const TMessage ZeroCountMessage = RESAM_MESSAGE(
     "TKeeper", "Keeper: Hулевое значение числа отсчётов при инициализации графика. Инициализация не выполнена.");
-const TMessage EqualBoundsMessage =
-    RESAM_MESSAGE("TKeeper",
-                  "DiagramKeeper: Неверно заданы минимальное и максимальное \n значения аргумента при инициализации графика.");
+const TMessage EqualBoundsMessage = RESAM_MESSAGE(
+    "TKeeper",
+    "DiagramKeeper: Неверно заданы минимальное и максимальное \n значения аргумента при инициализации графика.");
 const TMessage DiscreteAsContinuousMessage =
     RESAM_MESSAGE("TKeeper", "Keeper:Попытка считать дискретный график как непрерывный");
 const TMessage ContinuousAsDiscreteMessage =

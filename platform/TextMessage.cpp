@@ -27,8 +27,9 @@ TMessage& TMessage::Integer(long long number) {
 
 TMessage& TMessage::Arg(double number, int decimals) {
   char text[64];
-  const auto end = decimals < 0 ? std::to_chars(text, text + sizeof text, number).ptr
-                                : std::to_chars(text, text + sizeof text, number, std::chars_format::fixed, decimals).ptr;
+  const auto end = decimals < 0
+                       ? std::to_chars(text, text + sizeof text, number).ptr
+                       : std::to_chars(text, text + sizeof text, number, std::chars_format::fixed, decimals).ptr;
   Args.push_back({TArg::Decimal, std::string(text, end), {}});
   return *this;
 }

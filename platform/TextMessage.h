@@ -18,10 +18,7 @@ class TMessage {
   TMessage& Arg(std::string text);
   TMessage& Arg(const char* text) { return Arg(std::string(text)); }
   template <typename T>
-    requires std::is_integral_v<T>
-  TMessage& Arg(T number) {
-    return Integer(static_cast<long long>(number));
-  }
+  requires std::is_integral_v<T> TMessage& Arg(T number) { return Integer(static_cast<long long>(number)); }
   // decimals < 0: the shortest text that reads back as the value.
   TMessage& Arg(double number, int decimals = -1);
   TMessage& Arg(TMessage part);
@@ -47,6 +44,6 @@ class TMessage {
 
 struct TMessage::TArg {
   enum TKind { Text, Integer, Decimal, Part } Kind = Text;
-  std::string Value;  // Text; Integer and Decimal already written, with '.' for the separator
+  std::string Value;            // Text; Integer and Decimal already written, with '.' for the separator
   std::vector<TMessage> Inner;  // Part: one message
 };

@@ -33,7 +33,6 @@ constexpr qreal DoubleSize = 2;
 // Inches per metre: picture files state their resolution in dots per metre.
 constexpr double MetresPerInch = 0.0254;
 
-
 QString FormatFilters() {
   QString filters;
   for (const TFormatChoice& choice : FormatChoices) {

@@ -63,9 +63,7 @@ bool ReadSessionText(const QByteArray& text, TSession& session) {
   return fault.isEmpty();
 }
 
-void ReportDamagedSession(const TMessage& fault) {
-  Platform().Message(DamagedStart + MessageText(fault));
-}
+void ReportDamagedSession(const TMessage& fault) { Platform().Message(DamagedStart + MessageText(fault)); }
 
 void ListRecentSessions(QMenu* menu, const std::function<bool(const QString&)>& open) {
   menu->clear();

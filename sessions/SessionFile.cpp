@@ -74,7 +74,9 @@ const char* const CutoffNames[] = {"fd/2", "fixed"};
 QString Shown(double value) {
   const double size = std::fabs(value);
   const char form = size == 0 || (size >= 1e-6 && size < 1e15) ? 'f' : 'g';
-  return QLocale::c().toString(value, form, QLocale::FloatingPointShortest).replace(QLatin1Char('.'), ShownDecimalSeparator());
+  return QLocale::c()
+      .toString(value, form, QLocale::FloatingPointShortest)
+      .replace(QLatin1Char('.'), ShownDecimalSeparator());
 }
 
 // ---- Writing ----

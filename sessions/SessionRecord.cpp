@@ -18,13 +18,18 @@ constexpr double LeastTablePeriod = 1e-300;
 
 // The reader's own words for a value out of its range (sessions/SessionFile.cpp).
 TMessage OutOfRange(const char* field, double value, double lo, double hi) {
-  return RESAM_MESSAGE("SessionFile", "значение поля «%1» (%2) вне пределов %3 … %4.").Arg(field).Arg(value).Arg(lo).Arg(hi);
+  return RESAM_MESSAGE("SessionFile", "значение поля «%1» (%2) вне пределов %3 … %4.")
+      .Arg(field)
+      .Arg(value)
+      .Arg(lo)
+      .Arg(hi);
 }
 
 TMessage PageFault(const TSession& s) {
   const bool lagrange = s.Engine.Method == E::MethodLagrange;
   if ((s.Page == KernelSessionPage && lagrange) || (s.Page == BasisSessionPage && !lagrange))
-    return RESAM_MESSAGE("SessionRecord", "вкладка «page» (%1) не показывается при выбранном методе «method».").Arg(s.Page);
+    return RESAM_MESSAGE("SessionRecord", "вкладка «page» (%1) не показывается при выбранном методе «method».")
+        .Arg(s.Page);
   if (s.Page == ComparisonSessionPage && !(s.Studies && s.Studies->Comparison))
     return RESAM_MESSAGE("SessionRecord", "вкладка «page» (%1) не показывается, пока поле «comparison» не true.")
         .Arg(s.Page);
@@ -43,7 +48,8 @@ TMessage CountFault(const TSession& s) {
 TMessage DrawingFault(const TSession& s, int capacity) {
   const TDrawingRecord& d = s.Drawing;
   if (d.Samples.size() > size_t(std::max(capacity, 0)))
-    return RESAM_MESSAGE("SessionRecord", "в поле «drawing.values» %1 значений, а графический редактор вмещает не более %2.")
+    return RESAM_MESSAGE("SessionRecord",
+                         "в поле «drawing.values» %1 значений, а графический редактор вмещает не более %2.")
         .Arg(d.Samples.size())
         .Arg(capacity);
   // A drawing spans [xmin, last], or with nothing drawn [xmin, last + 1]: some length.

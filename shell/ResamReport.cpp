@@ -137,7 +137,8 @@ void TResamForm::ReportSignal(TReport& report) const {
   switch (Engine.Source()) {
     case E::SourceLibrary: {
       const TLibParameters p = LibForm->Formulas().Parameters();
-      report.AddParagraph(QStringLiteral("Библиотека сигналов: ") + QCoreApplication::translate(LibFamilyContext, LibFamilyNames[p.Family - 1]));
+      report.AddParagraph(QStringLiteral("Библиотека сигналов: ") +
+                          QCoreApplication::translate(LibFamilyContext, LibFamilyNames[p.Family - 1]));
       report.AddTable(LibraryTable(p));
       break;
     }

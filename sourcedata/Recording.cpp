@@ -6,8 +6,8 @@
 #include "sourcedata/SeriesCsv.h"
 #include "sourcedata/SoundFile.h"
 
-TMessage ReadRecordingFragment(const TRecording& recording, TRecordingChannel channel, long long first,
-                                  long long count, std::vector<double>& values) {
+TMessage ReadRecordingFragment(const TRecording& recording, TRecordingChannel channel, long long first, long long count,
+                               std::vector<double>& values) {
   if (recording.IsSound()) return ReadSoundFragment(recording.Path, recording.Name, channel, first, count, values);
   if (first < 0 || count < 1 || first + count > static_cast<long long>(recording.Series.size()))
     return SeriesFault(recording.Name, RESAM_MESSAGE("Recording", "фрагмент выходит за пределы ряда."));
@@ -25,7 +25,8 @@ void TakeSeries(TRecording& recording, std::vector<double> values) {
 
 TMessage ReadSeriesFile(const std::string& path, const std::string& name, double typedRate, TRecording& recording) {
   std::ifstream in(path, std::ios::binary);
-  if (!in) return SeriesFault(name, RESAM_MESSAGE("Recording", "файл не открывается (его нет или к нему нет доступа)."));
+  if (!in)
+    return SeriesFault(name, RESAM_MESSAGE("Recording", "файл не открывается (его нет или к нему нет доступа)."));
   in.seekg(0, std::ios::end);
   const long long size = in.tellg();
   in.seekg(0);

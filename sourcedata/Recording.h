@@ -44,8 +44,8 @@ struct TRecording {
 
 // The samples [first, first + count) of channel c (a sound file read again from its path).
 // No message, or the problem with `values` untouched.
-TMessage ReadRecordingFragment(const TRecording& recording, TRecordingChannel channel, long long first,
-                                  long long count, std::vector<double>& values);
+TMessage ReadRecordingFragment(const TRecording& recording, TRecordingChannel channel, long long first, long long count,
+                               std::vector<double>& values);
 
 // A series file (CSV) as a recording with one channel; a one-column series gets `typedRate`.
 // No message, or the problem (naming the file) with `recording` untouched.

@@ -77,7 +77,8 @@ TMessage InfoProblem(const SF_INFO& info) {
         .Arg(MaxSoundRate);
   if (info.frames <= 0) return RESAM_MESSAGE("SoundFile", "в записи нет ни одного отсчёта.");
   if (info.frames < MinFragmentSamples)
-    return RESAM_MESSAGE("SoundFile", "в записи меньше %1 отсчётов, из них не выбрать фрагмент.").Arg(MinFragmentSamples);
+    return RESAM_MESSAGE("SoundFile", "в записи меньше %1 отсчётов, из них не выбрать фрагмент.")
+        .Arg(MinFragmentSamples);
   const double seconds = double(info.frames) / info.samplerate;
   if (seconds > MaxRecordingSeconds)
     return RESAM_MESSAGE("SoundFile", "запись длится %1 мин, а программа читает записи не длиннее %2 минут.")
@@ -182,15 +183,17 @@ TMessage ReadSoundBytes(const void* bytes, std::size_t size, const std::string& 
   return ReadOpened(file.get(), sf_error(nullptr), info, name, true, recording);
 }
 
-TMessage ReadSoundFragment(const std::string& path, const std::string& name, TRecordingChannel channel,
-                           long long first, long long count, std::vector<double>& values) {
+TMessage ReadSoundFragment(const std::string& path, const std::string& name, TRecordingChannel channel, long long first,
+                           long long count, std::vector<double>& values) {
   SF_INFO info{};
   TSoundHandle file(sf_open(path.c_str(), SFM_READ, &info));
   if (!file) return SoundFault(name, OpenProblem(sf_error(nullptr)));
   if (info.channels < 1 || info.channels > MaxRecordingChannels || first < 0 || count < 1 ||
       first + count > info.frames)
-    return SoundFault(name, RESAM_MESSAGE("SoundFile", "фрагмент выходит за пределы записи (файл изменился после открытия?)."));
-  if (sf_seek(file.get(), first, SEEK_SET) != first) return SoundFault(name, RESAM_MESSAGE("SoundFile", "файл повреждён или оборван."));
+    return SoundFault(
+        name, RESAM_MESSAGE("SoundFile", "фрагмент выходит за пределы записи (файл изменился после открытия?)."));
+  if (sf_seek(file.get(), first, SEEK_SET) != first)
+    return SoundFault(name, RESAM_MESSAGE("SoundFile", "файл повреждён или оборван."));
   std::vector<double> out;
   out.reserve(size_t(count));
   std::vector<float> chunk(size_t(ChunkFrames * info.channels));
@@ -200,7 +203,9 @@ TMessage ReadSoundFragment(const std::string& path, const std::string& name, TRe
     if (got <= 0) return SoundFault(name, RESAM_MESSAGE("SoundFile", "файл оборван."));
     for (sf_count_t f = 0; f < got; ++f) {
       const float v = ChannelValue(&chunk[size_t(f * info.channels)], info.channels, channel);
-      if (!std::isfinite(v)) return SoundFault(name, RESAM_MESSAGE("SoundFile", "в записи есть отсчёт, который не является конечным числом."));
+      if (!std::isfinite(v))
+        return SoundFault(name,
+                          RESAM_MESSAGE("SoundFile", "в записи есть отсчёт, который не является конечным числом."));
       out.push_back(v);
     }
   }

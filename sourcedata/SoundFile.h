@@ -10,7 +10,8 @@
 #include "sourcedata/Recording.h"
 
 // Reads the file's description and the overviews of its first two channels (every sample is
-// read once and checked to be finite). No message with `recording` filled in, or the problem with `recording` untouched.
+// read once and checked to be finite). No message with `recording` filled in, or the problem with `recording`
+// untouched.
 TMessage ReadSoundFile(const std::string& path, const std::string& name, TRecording& recording);
 // The same for a file's bytes held in memory (libsndfile's virtual input), the sum's overview
 // included; the recording gets no path, so its fragments cannot be read afterwards.
@@ -19,7 +20,7 @@ TMessage ReadSoundBytes(const void* bytes, std::size_t size, const std::string& 
 // the single channels only); no message when it is there.
 TMessage ReadSoundSum(TRecording& recording);
 // Frames [first, first + count) of channel c of the sound file at `path`.
-TMessage ReadSoundFragment(const std::string& path, const std::string& name, TRecordingChannel channel,
-                           long long first, long long count, std::vector<double>& values);
+TMessage ReadSoundFragment(const std::string& path, const std::string& name, TRecordingChannel channel, long long first,
+                           long long count, std::vector<double>& values);
 // The sentence every sound file's problem is put in.
 TMessage SoundFault(const std::string& name, TMessage problem);

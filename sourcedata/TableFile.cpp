@@ -62,10 +62,12 @@ TMessage TableReadWarning(const TTableReadReport& report, const std::string& nam
                         .Arg(MaxTableValues));
   if (report.Trailing)
     parts.push_back(
-        RESAM_MESSAGE("TableFile", "Длина файла %1 не кратна 8 байтам; неполное последнее значение пропущено.").Arg(name));
+        RESAM_MESSAGE("TableFile", "Длина файла %1 не кратна 8 байтам; неполное последнее значение пропущено.")
+            .Arg(name));
   if (report.NonFinite > 0)
-    parts.push_back(RESAM_MESSAGE("TableFile", "Значений, не являющихся числами или бесконечных: %1; они заменены нулями.")
-                        .Arg(report.NonFinite));
+    parts.push_back(
+        RESAM_MESSAGE("TableFile", "Значений, не являющихся числами или бесконечных: %1; они заменены нулями.")
+            .Arg(report.NonFinite));
   static const char* const Lines[] = {"%1", "%1\n%2", "%1\n%2\n%3"};
   if (parts.empty()) return {};
   TMessage warning("TableFile", Lines[parts.size() - 1]);

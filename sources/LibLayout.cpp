@@ -200,7 +200,8 @@ void TLibForm::BuildFormulaPanel() {
   for (int i = 0; i < LibFamilyCount; ++i) {
     Images[i] = new QLabel(PanelFormul);
     Images[i]->setObjectName(QStringLiteral("Image") + QString::number(i + 1));
-    Images[i]->setAccessibleName(QStringLiteral("Формулы сигнала и спектра: ") + QCoreApplication::translate(LibFamilyContext, LibFamilyNames[i]));
+    Images[i]->setAccessibleName(QStringLiteral("Формулы сигнала и спектра: ") +
+                                 QCoreApplication::translate(LibFamilyContext, LibFamilyNames[i]));
     // The panel's pop-up menu serves the pictures too.
     Images[i]->setContextMenuPolicy(Qt::NoContextMenu);
     Images[i]->setAttribute(Qt::WA_TransparentForMouseEvents);

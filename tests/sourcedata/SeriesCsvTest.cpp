@@ -43,7 +43,8 @@ TEST(SeriesCsvReading, BadLinesNamedAndNothingTaken) {
   TSeriesCsv s;
   s.Values = {7};
   for (const auto& [text, problem] : cases) {
-    EXPECT_NE(ParseSeriesCsv(text, s).SourceText().find(problem), std::string::npos) << text << " -> " << ParseSeriesCsv(text, s).SourceText();
+    EXPECT_NE(ParseSeriesCsv(text, s).SourceText().find(problem), std::string::npos)
+        << text << " -> " << ParseSeriesCsv(text, s).SourceText();
     EXPECT_EQ(s.Values, std::vector<double>{7});
   }
   EXPECT_EQ(SeriesFault("x.csv", TMessage("", "p")).SourceText(), "Не удаётся прочитать файл данных «x.csv»: p");
