@@ -2,6 +2,7 @@
 // diagrams and their data written from the command line. The report is filled here from the
 // window's own texts and diagrams; reports/ lays it out and writes it.
 #include <QAction>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QMenu>

@@ -130,7 +130,7 @@ void TLibForm::BuildToolBar() {
   SpeedButton4 = MakeSpeedButton(ToolBar1, TToolGlyph::Copy, QStringLiteral("Копировать в буфер"), false);
   SpeedButton5 = MakeSpeedButton(ToolBar1, TToolGlyph::Close, QStringLiteral("Закрыть"), false);
   ComboBoxF = new QComboBox(ToolBar1);
-  for (const char* name : LibFamilyNames) ComboBoxF->addItem(QCoreApplication::translate(LibFamilyContext, name));
+  for (const char* name : LibFamilyNames) ComboBoxF->addItem(QString::fromUtf8(name));
   ComboBoxF->setToolTip(QStringLiteral("Семейство сигналов"));
   ComboBoxK = MakeList(ToolBar1, QStringLiteral("k="), 0, LibMaxK);
   ComboBoxL = MakeList(ToolBar1, QStringLiteral("l="), LibMinL, LibMaxL);
@@ -200,8 +200,7 @@ void TLibForm::BuildFormulaPanel() {
   for (int i = 0; i < LibFamilyCount; ++i) {
     Images[i] = new QLabel(PanelFormul);
     Images[i]->setObjectName(QStringLiteral("Image") + QString::number(i + 1));
-    Images[i]->setAccessibleName(QStringLiteral("Формулы сигнала и спектра: ") +
-                                 QCoreApplication::translate(LibFamilyContext, LibFamilyNames[i]));
+    Images[i]->setAccessibleName(QStringLiteral("Формулы сигнала и спектра: ") + QString::fromUtf8(LibFamilyNames[i]));
     // The panel's pop-up menu serves the pictures too.
     Images[i]->setContextMenuPolicy(Qt::NoContextMenu);
     Images[i]->setAttribute(Qt::WA_TransparentForMouseEvents);

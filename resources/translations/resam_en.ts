@@ -128,10 +128,133 @@ File format %2 is not supported. The extension has been corrected.</translation>
     </message>
 </context>
 <context>
+    <name>SessionCommands</name>
+    <message>
+        <source>Файл сеанса повреждён: %1</source>
+        <translation>The session file is damaged: %1</translation>
+    </message>
+    <message>
+        <source>Сохранить сеанс</source>
+        <translation>Save session</translation>
+    </message>
+    <message>
+        <source>Открыть сеанс</source>
+        <translation>Open session</translation>
+    </message>
+    <message>
+        <source>Сеанс resam (*.resam)|*.resam</source>
+        <translation>Resam session (*.resam)|*.resam</translation>
+    </message>
+    <message>
+        <source>Сеанс.resam</source>
+        <translation>Session.resam</translation>
+    </message>
+    <message>
+        <source>Сеанс не сохранён: не удаётся создать файл %1</source>
+        <translation>Session not saved: cannot create the file %1</translation>
+    </message>
+    <message>
+        <source>Сеанс не сохранён: не удаётся записать файл %1</source>
+        <translation>Session not saved: cannot write the file %1</translation>
+    </message>
+    <message>
+        <source>Не удаётся открыть файл %1</source>
+        <translation>Cannot open the file %1</translation>
+    </message>
+</context>
+<context>
     <name>SessionFile</name>
     <message>
         <source>значение поля «%1» (%2) вне пределов %3 … %4.</source>
         <translation>the value of field “%1” (%2) is outside %3 … %4.</translation>
+    </message>
+    <message>
+        <source>поле «%1» должно быть объектом.</source>
+        <translation>field “%1” must be an object.</translation>
+    </message>
+    <message>
+        <source>поле «%1» должно быть целым числом.</source>
+        <translation>field “%1” must be an integer.</translation>
+    </message>
+    <message>
+        <source>поле «%1» должно быть true или false.</source>
+        <translation>field “%1” must be true or false.</translation>
+    </message>
+    <message>
+        <source>поле «%1» должно быть одним из значений %2.</source>
+        <translation>field “%1” must be one of the values %2.</translation>
+    </message>
+    <message>
+        <source>значение поля «%1» (%2) не из допустимых: %3.</source>
+        <translation>the value of field “%1” (%2) is not one of the permitted: %3.</translation>
+    </message>
+    <message>
+        <source>поле «%1» должно быть списком чисел.</source>
+        <translation>field “%1” must be a list of numbers.</translation>
+    </message>
+    <message>
+        <source>в поле «%1» %2 значений, а %3 не более %4.</source>
+        <translation>field “%1” has %2 values, but %3 at most %4.</translation>
+    </message>
+    <message>
+        <source>поле «%1» должно быть списком из %2 объектов.</source>
+        <translation>field “%1” must be a list of %2 objects.</translation>
+    </message>
+    <message>
+        <source>поле «%1[%2]» должно быть объектом.</source>
+        <translation>field “%1[%2]” must be an object.</translation>
+    </message>
+    <message>
+        <source>нет поля «%1».</source>
+        <translation>no field “%1”.</translation>
+    </message>
+    <message>
+        <source>поле «%1» должно быть числом.</source>
+        <translation>field “%1” must be a number.</translation>
+    </message>
+    <message>
+        <source>рисунок может содержать</source>
+        <translation>a drawing can hold</translation>
+    </message>
+    <message>
+        <source>поле «%1.file» должно быть строкой.</source>
+        <translation>field “%1.file” must be a string.</translation>
+    </message>
+    <message>
+        <source>фрагмент записи содержит</source>
+        <translation>a recording fragment holds</translation>
+    </message>
+    <message>
+        <source>в поле «%1.values» меньше %2 значений.</source>
+        <translation>field “%1.values” has fewer than %2 values.</translation>
+    </message>
+    <message>
+        <source>поле «%1.length» не согласуется с числом значений в «%1.values» и частотой «%1.rate».</source>
+        <translation>field “%1.length” does not agree with the number of values in “%1.values” and the rate “%1.rate”.</translation>
+    </message>
+    <message>
+        <source>таблица вмещает</source>
+        <translation>a table holds</translation>
+    </message>
+    <message>
+        <source>это не сеанс resam (поле «format» должно быть &quot;%1&quot;).</source>
+        <translation>this is not a resam session (field “format” must be &quot;%1&quot;).</translation>
+    </message>
+    <message>
+        <source>сеанс записан более новой версией программы (версия %1, а эта программа читает версию %2).</source>
+        <translation>the session was written by a newer version of the program (version %1; this program reads version %2).</translation>
+    </message>
+    <message>
+        <source>файл больше %1 МБ, сеанс не бывает так велик.</source>
+        <translation>the file is larger than %1 MB; no session is that large.</translation>
+    </message>
+    <message>
+        <source>это не текст JSON или он оборван (ошибка у знака %1).</source>
+        <translation>this is not JSON text, or it is cut short (error at character %1).</translation>
+    </message>
+    <message>
+        <source>в файле нет объекта сеанса.</source>
+        <translation>the file holds no session object.</translation>
     </message>
 </context>
 <context>

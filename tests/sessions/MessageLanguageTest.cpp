@@ -10,6 +10,8 @@
 #include "engine/ResamEngine.h"
 #include "platform/FileMessages.h"
 #include "platform/Language.h"
+#include "sessions/SessionCommands.h"
+#include "sessions/SessionFile.h"
 #include "sessions/SessionRecord.h"
 #include "sourcedata/SeriesCsv.h"
 #include "sourcedata/TableFile.h"
@@ -61,12 +63,20 @@ const TCase Cases[] = {
      "they were replaced by zeros."},
     {[] { return Shown(CannotCreateFileJoined("a.dkr")); }, "Не удаётся создать файлa.dkr",
      "Cannot create the file a.dkr"},
-    {[] { return Shown(SessionPageFault(ComparisonSessionPage, 2)); },
-     "вкладка «page» (4) не показывается, пока поле «comparison» не true.",
-     "tab “page” (4) is not shown unless field “comparison” is true."},
+    {[] {
+       ReportDamagedSession(SessionPageFault(ComparisonSessionPage, 2));
+       return Scripted().Messages.value(0);
+     },
+     "Файл сеанса повреждён: вкладка «page» (4) не показывается, пока поле «comparison» не true.",
+     "The session file is damaged: tab “page” (4) is not shown unless field “comparison” is true."},
     {[] { return Shown(SessionPageFault(0, 600)); },
      "значение поля «sampling.count» (600) больше допустимого для метода (500).",
      "the value of field “sampling.count” (600) exceeds the method's limit (500)."},
+    {[] {
+       TSession session;
+       return ReadSession("[]", session);
+     },
+     "в файле нет объекта сеанса.", "the file holds no session object."},
     {EngineMessage, "Введённое значение параметра меньше минимально-допустимого.\n Произведена коррекция.",
      "The value entered is below the permitted minimum.\n It has been corrected."},
 };
