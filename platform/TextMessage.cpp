@@ -20,7 +20,7 @@ TMessage& TMessage::Arg(std::string text) {
   return *this;
 }
 
-TMessage& TMessage::Integer(long long number) {
+TMessage& TMessage::AddInteger(long long number) {
   Args.push_back({TArg::Integer, std::to_string(number), {}});
   return *this;
 }

@@ -18,14 +18,12 @@ class TMessage {
   TMessage& Arg(std::string text);
   TMessage& Arg(const char* text) { return Arg(std::string(text)); }
   template <typename T>
-  requires std::is_integral_v<T> TMessage& Arg(T number) { return Integer(static_cast<long long>(number)); }
+  requires std::is_integral_v<T> TMessage& Arg(T number) { return AddInteger(static_cast<long long>(number)); }
   // decimals < 0: the shortest text that reads back as the value.
   TMessage& Arg(double number, int decimals = -1);
   TMessage& Arg(TMessage part);
 
   bool Empty() const { return !Source; }
-  const char* ContextName() const { return Context; }
-  const char* SourceTemplate() const { return Source; }
 
   // The text with each placeholder filled, its template and those of its parts given by
   // `translate` (UTF-8), numbers written with `separator`.
@@ -36,7 +34,7 @@ class TMessage {
 
  private:
   struct TArg;
-  TMessage& Integer(long long number);
+  TMessage& AddInteger(long long number);
   const char* Context = nullptr;
   const char* Source = nullptr;
   std::vector<TArg> Args;
