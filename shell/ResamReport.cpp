@@ -2,7 +2,6 @@
 // diagrams and their data written from the command line. The report is filled here from the
 // window's own texts and diagrams; reports/ lays it out and writes it.
 #include <QAction>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -115,7 +114,7 @@ void TResamForm::ReportClick() {
   if (!Platform().SaveFileName(options, name)) return;
   CorrectFileExtension(name, QString::fromUtf8(ReportExtensions[chosen == 1 ? 1 : 0]));
   TWaitCursor wait;
-  if (!WriteReport(MakeReport(), name)) Platform().Message(QString::fromUtf8(CannotWriteFileStart) + name);
+  if (!WriteReport(MakeReport(), name)) ShowMessage(CannotWriteFileMessage(name.toStdString()));
 }
 
 std::vector<TComparisonPage::TRow> TResamForm::ComparisonRows() const {
@@ -154,8 +153,8 @@ void TResamForm::ReportSignal(TReport& report) const {
   switch (Engine.Source()) {
     case E::SourceLibrary: {
       const TLibParameters p = LibForm->Formulas().Parameters();
-      // The family as the library window names it.
-      report.AddParagraph(tr("Библиотека сигналов: %1").arg(LibForm->ComboBoxF->itemText(p.Family - 1)));
+      report.AddParagraph(
+          tr("Библиотека сигналов: %1").arg(QCoreApplication::translate(LibFamilyContext, LibFamilyNames[p.Family - 1])));
       report.AddTable(LibraryTable(p));
       break;
     }

@@ -26,7 +26,7 @@ TFileDialogOptions DrawingDialog(bool save) {
 }
 
 void ShowFileMessage(TDrawingStatus status, const QString& name) {
-  Platform().Message(QString::fromStdString(DrawingFileMessage(status, name.toStdString())));
+  ShowMessage(DrawingFileMessage(status, name.toStdString()));
 }
 
 bool SameRanges(const TStoredRange& a, const TStoredRange& b) {
@@ -60,12 +60,12 @@ void TDiagramEditor::SaveDrawing(const QString& name) {
   // Unbuffered, so that a short write (a full disk) shows in write's count: a buffered one
   // is flushed by commit, which takes a partly written buffer for success.
   if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-    Platform().Message(QString::fromUtf8(CannotCreateFileMessage) + name);
+    ShowMessage(CannotCreateFileJoined(name.toStdString()));
     return;
   }
   const bool written = file.write(data.data(), qint64(data.size())) == qint64(data.size());
   if (!written) file.cancelWriting();
-  if (!file.commit()) Platform().Message(QString::fromUtf8(CannotWriteFileStart) + name);
+  if (!file.commit()) ShowMessage(CannotWriteFileMessage(name.toStdString()));
 }
 
 void TDiagramEditor::NOpenClick() {

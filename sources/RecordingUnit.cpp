@@ -168,10 +168,10 @@ bool TRecordingForm::OpenFile(const QString& path) {
   const std::string name = QFileInfo(path).fileName().toStdString();
   const std::string file = path.toStdString();
   TRecording r;
-  const std::string fault =
+  const TMessage fault =
       IsSeriesFile(path) ? ReadSeriesFile(file, name, EditFloatRate->Val(), r) : ReadSoundFile(file, name, r);
-  if (!fault.empty()) {
-    Platform().Message(QString::fromStdString(fault));
+  if (!fault.Empty()) {
+    ShowMessage(fault);
     return false;
   }
   Record = std::move(r);
@@ -296,8 +296,8 @@ void TRecordingForm::PaintSeries(TDiagram* d) {
 void TRecordingForm::ChannelChange() {
   if (Channel() == TRecordingChannel::Sum && Record.IsSound()) {
     TWaitCursor wait;
-    if (const std::string fault = ReadSoundSum(Record); !fault.empty()) {
-      Platform().Message(QString::fromStdString(fault));
+    if (const TMessage fault = ReadSoundSum(Record); !fault.Empty()) {
+      ShowMessage(fault);
       ComboBoxChannel->setCurrentIndex(0);
     }
   }
@@ -350,9 +350,9 @@ void TRecordingForm::ButtonSelectClick() {
   LimitFragment();
   std::vector<double> values;
   const long long first = FirstFrame();
-  const std::string fault = ReadRecordingFragment(Record, Channel(), first, FrameCount(), values);
-  if (!fault.empty()) {
-    Platform().Message(QString::fromStdString(fault));
+  const TMessage fault = ReadRecordingFragment(Record, Channel(), first, FrameCount(), values);
+  if (!fault.Empty()) {
+    ShowMessage(fault);
     return;
   }
   Signal.SetFragment(

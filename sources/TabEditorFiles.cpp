@@ -24,7 +24,6 @@ QString WithExtension(const QString& name, const QString& ext) {
 bool IsLoadable(const QString& name) { return IsTableExtension(FileExtension(name).toStdString(), true); }
 bool IsSavable(const QString& name) { return IsTableExtension(FileExtension(name).toStdString(), false); }
 
-QString Utf8(const std::string& text) { return QString::fromStdString(text); }
 }  // namespace
 
 // A failed write leaves a file that was there before as it was, and says so.
@@ -33,10 +32,10 @@ void TTabEditorForm::WriteFile(const QString& name, const QByteArray& bytes) {
     case TSaveResult::Saved:
       return;
     case TSaveResult::CannotCreate:
-      Platform().Message(Utf8(CannotCreateFileMessage));
+      ShowMessage(CannotCreateFileMessage());
       return;
     case TSaveResult::CannotWrite:
-      Platform().Message(tr("Не удаётся записать файл %1. Прежнее содержимое файла сохранено.").arg(name));
+      ShowMessage(CannotWriteFileKeptMessage(name.toStdString()));
       return;
   }
 }
@@ -50,7 +49,7 @@ void TTabEditorForm::SpeedButton6Click() {
   QString name = tr("Таблица.tbl");
   for (bool first = true;; first = false) {
     options.FileName = WithExtension(name, TableExt);
-    if (!first) Platform().Message(Utf8(UnsupportedTableExtensionMessage));
+    if (!first) ShowMessage(UnsupportedTableExtensionMessage());
     if (!Platform().SaveFileName(options, name)) return;
     if (IsSavable(name)) break;
   }
@@ -70,13 +69,13 @@ void TTabEditorForm::SpeedButton5Click() {
   for (;;) {
     if (!Platform().OpenFileName(options, name)) return;
     if (IsLoadable(name)) break;
-    Platform().Message(Utf8(UnsupportedTableExtensionMessage));
+    ShowMessage(UnsupportedTableExtensionMessage());
     options.FileName.clear();
   }
   LastOpenName = name;
   QFile file(name);
   if (!file.open(QIODevice::ReadOnly)) {
-    Platform().Message(Utf8(CannotOpenFileMessage) + name);
+    ShowMessage(CannotOpenFileJoined(name.toStdString()));
     return;
   }
   // Only what the table can hold is read, however large the file.
@@ -84,9 +83,9 @@ void TTabEditorForm::SpeedButton5Click() {
   std::array<double, MaxTableValues> values{};
   const TTableReadReport report =
       DecodeTable(head.toStdString(), static_cast<unsigned long long>(file.size()), values.data());
-  const QString warning = Utf8(TableReadWarning(report, QFileInfo(name).fileName().toStdString()));
+  const TMessage warning = TableReadWarning(report, QFileInfo(name).fileName().toStdString());
   if (report.Count > 0) LoadValues(values.data(), report.Count);
-  if (!warning.isEmpty()) Platform().Message(warning);
+  if (!warning.Empty()) ShowMessage(warning);
 }
 
 void TTabEditorForm::LoadValues(const double* values, int count) {

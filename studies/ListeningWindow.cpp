@@ -278,8 +278,7 @@ void TListeningForm::SaveSound() {
                                  ? TSaveResult::CannotWrite
                                  : SaveFileSafely(name, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
   if (result == TSaveResult::CannotCreate)
-    Platform().Message(QString::fromUtf8(CannotCreateFileMessage) + QLatin1Char(' ') + name);
+    ShowMessage(CannotCreateFileMessage(name.toStdString()));
   else if (result == TSaveResult::CannotWrite)
-    Platform().Message(QString::fromUtf8(CannotWriteFileStart) + name +
-                       QStringLiteral(". Прежнее содержимое файла сохранено."));
+    ShowMessage(CannotWriteFileKeptMessage(name.toStdString()));
 }
