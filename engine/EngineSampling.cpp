@@ -20,8 +20,14 @@ constexpr double EditLimit = 10000;
 // too short for the limit is reported and corrected, never cut off silently.
 constexpr int GridCountCap = TResamEngine::SampleCapacity;
 
-const char* LagrangeLimitMessage() {
-  return "Интерполяция многочленом Лагранжа доступна только при количестве отсчётов не более 50";
+TMessage LagrangeLimitMessage() {
+  return RESAM_MESSAGE("TResamEngine",
+                       "Интерполяция многочленом Лагранжа доступна только при количестве отсчётов не более %1")
+      .Arg(LagrangeCountLimit);
+}
+
+TMessage CountLimitMessage() {
+  return RESAM_MESSAGE("TResamEngine", "Количество отсчётов должно быть не более %1").Arg(CommonCountLimit);
 }
 }  // namespace
 
@@ -195,7 +201,7 @@ TResamEngine::TChanges TResamEngine::TakeTableSamples() {
 TResamEngine::TChanges TResamEngine::LimitCount() {
   const int limit = CountLimit();
   if (LimitSampleCount(FN, FT, FT1, FT2, limit))
-    ShowMessage(IsLagrange() ? LagrangeLimitMessage() : "Количество отсчётов должно быть не более 500");
+    ShowMessage(IsLagrange() ? LagrangeLimitMessage() : CountLimitMessage());
   return ChangeSamples;
 }
 

@@ -14,7 +14,8 @@ constexpr int MinCount = 2;
 // A value no edit would give (not a number, infinite) is refused as an unreadable entry is.
 bool RefuseNonFinite(double value) {
   if (std::isfinite(value)) return false;
-  ShowMessage("Строка ввода имеет некорректный формат или пуста. \n Значение параметра восстановлено.");
+  ShowMessage(RESAM_MESSAGE("TResamEngine",
+                            "Строка ввода имеет некорректный формат или пуста. \n Значение параметра восстановлено."));
   return true;
 }
 }  // namespace
@@ -48,7 +49,8 @@ TResamEngine::TChanges TResamEngine::TakeTableSignal() {
 // message) by the chain itself.
 TResamEngine::TChanges TResamEngine::SetCount(int n) {
   if (n < MinCount) {
-    ShowMessage("Введённое значение параметра меньше минимально-допустимого.\n Произведена коррекция.");
+    ShowMessage(RESAM_MESSAGE("TResamEngine",
+                              "Введённое значение параметра меньше минимально-допустимого.\n Произведена коррекция."));
     n = MinCount;
   }
   if (n == FN) return ChangeNone;

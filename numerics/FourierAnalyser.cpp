@@ -12,9 +12,6 @@ namespace {
 constexpr double MinFreqLimit = 0.01;
 constexpr unsigned CountedBits = 0xFFFF;  // the padded length looks at the low 16 bits
 
-const char* const TooManySamples =
-    "Модуль спектрального анализа: \n Число отсчётов сигнала больше максимального (4096).";
-
 // |value| clamped to [low, high]; a NaN leaves `stored` as it was.
 void StoreClamped(double value, double low, double high, double& stored) {
   if (std::isnan(value)) return;
@@ -28,7 +25,9 @@ void TFourierAnalyser::Calculate(const double* samples, unsigned count) {
   TWaitCursor wait;
   ClearArrays();
   if (count > MaxCount) {
-    ShowMessage(TooManySamples);
+    ShowMessage(RESAM_MESSAGE("TFourierAnalyser",
+                              "Модуль спектрального анализа: \n Число отсчётов сигнала больше максимального (%1).")
+                    .Arg(MaxCount));
     return;
   }
   if (samples) {

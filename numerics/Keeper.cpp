@@ -10,12 +10,16 @@ constexpr int ConstantCount = 10;
 constexpr double FlatRange = 1e-6;
 constexpr double FlatWidening = 1e-5;
 
-const char* const ZeroCountMessage =
-    "Keeper: Hулевое значение числа отсчётов при инициализации графика. Инициализация не выполнена.";
-const char* const EqualBoundsMessage =
-    "DiagramKeeper: Неверно заданы минимальное и максимальное \n значения аргумента при инициализации графика.";
-const char* const DiscreteAsContinuousMessage = "Keeper:Попытка считать дискретный график как непрерывный";
-const char* const ContinuousAsDiscreteMessage = "Keeper:Попытка считать непрерывный график как дискретный";
+// Faults of the calling code, not of the user's input; shown so that they are not lost.
+const TMessage ZeroCountMessage = RESAM_MESSAGE(
+    "TKeeper", "Keeper: Hулевое значение числа отсчётов при инициализации графика. Инициализация не выполнена.");
+const TMessage EqualBoundsMessage = RESAM_MESSAGE(
+    "TKeeper",
+    "DiagramKeeper: Неверно заданы минимальное и максимальное \n значения аргумента при инициализации графика.");
+const TMessage DiscreteAsContinuousMessage =
+    RESAM_MESSAGE("TKeeper", "Keeper:Попытка считать дискретный график как непрерывный");
+const TMessage ContinuousAsDiscreteMessage =
+    RESAM_MESSAGE("TKeeper", "Keeper:Попытка считать непрерывный график как дискретный");
 
 bool IsDiscreteShape(TKeeperShape shape) { return shape == ShapeDiscrete || shape == ShapePeriodicDiscrete; }
 }  // namespace

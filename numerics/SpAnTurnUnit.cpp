@@ -188,7 +188,7 @@ bool TurnSpAn() {
   if (!SpAnForm) return false;
   std::unique_ptr<TSpAnTurnForm> form(new (std::nothrow) TSpAnTurnForm(*SpAnForm));
   if (!form) {
-    ShowMessage("TurnSpAn: Недостаточно памяти.");
+    ShowMessage(RESAM_MESSAGE("TSpAnTurnForm", "TurnSpAn: Недостаточно памяти."));
     return false;
   }
   form->exec();

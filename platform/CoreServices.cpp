@@ -15,6 +15,10 @@ void ShowMessage(const std::string& utf8Text) {
     std::fprintf(stderr, "%s\n", utf8Text.c_str());
 }
 
+void ShowMessage(const TMessage& message) {
+  ShowMessage(Hooks.Translated ? Hooks.Translated(message) : message.SourceText());
+}
+
 TWaitCursor::TWaitCursor() {
   if (Hooks.BeginWait) Hooks.BeginWait();
 }

@@ -1,5 +1,7 @@
 #include "platform/FileExtension.h"
 
+#include <QCoreApplication>
+
 #include "platform/Platform.h"
 
 namespace {
@@ -19,8 +21,9 @@ QString FileExtension(const QString& name) {
 bool CorrectFileExtension(QString& name, const QString& wantedExt) {
   const QString ext = FileExtension(name).toLower();
   if (ext == wantedExt) return false;
-  Platform().Message(name + QStringLiteral(":\nФормат файлов ") + ext +
-                     QStringLiteral(" не поддерживается.Произведена коррекция."));
+  Platform().Message(
+      QCoreApplication::translate("FileExtension", "%1:\nФормат файлов %2 не поддерживается.Произведена коррекция.")
+          .arg(name, ext));
   const int dot = ExtensionDot(name);
   name = (dot < 0 ? name : name.left(dot)) + wantedExt;
   return true;

@@ -111,3 +111,13 @@ bool ApplyLanguage(TLanguage language) {
 TLanguage CurrentLanguage() { return Installed().Language; }
 
 QChar ShownDecimalSeparator() { return QLatin1Char(RowOf(CurrentLanguage()).DecimalSeparator); }
+
+namespace {
+std::string Translated(const char* context, const char* source) {
+  return QCoreApplication::translate(context, source).toStdString();
+}
+}  // namespace
+
+QString MessageText(const TMessage& message) {
+  return QString::fromStdString(message.Composed(Translated, RowOf(CurrentLanguage()).DecimalSeparator));
+}

@@ -5,6 +5,8 @@
 // (QEvent::LanguageChange) so that each puts its texts again.
 #include <QString>
 
+#include "platform/TextMessage.h"
+
 enum class TLanguage { Russian, English };
 
 // The language kept in the settings; Russian when none is kept or the kept one is unknown.
@@ -26,3 +28,7 @@ TLanguage CurrentLanguage();
 // The decimal separator numbers are shown with in the current language, whatever the machine's
 // locale: a comma in Russian, a point in English.
 QChar ShownDecimalSeparator();
+
+// A message of the Qt-free code in the interface language: its template and parts translated,
+// its decimal numbers written with ShownDecimalSeparator().
+QString MessageText(const TMessage& message);

@@ -4,11 +4,13 @@
 #include <QStringList>
 
 #include "platform/CoreServices.h"
+#include "platform/Language.h"
 
 namespace {
 TPlatform* Installed = nullptr;
 
 void RouteMessage(const std::string& text) { Installed->Message(QString::fromStdString(text)); }
+std::string RouteTranslated(const TMessage& message) { return MessageText(message).toStdString(); }
 void RouteBeginWait() { Installed->PushCursor(Qt::WaitCursor); }
 void RouteEndWait() { Installed->PopCursor(); }
 }  // namespace
@@ -23,6 +25,7 @@ void InstallPlatform(TPlatform* platform) {
   TCoreHooks hooks;
   if (platform) {
     hooks.Message = RouteMessage;
+    hooks.Translated = RouteTranslated;
     hooks.BeginWait = RouteBeginWait;
     hooks.EndWait = RouteEndWait;
   }

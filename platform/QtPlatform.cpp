@@ -53,7 +53,7 @@ QString RunFileDialog(QFileDialog::AcceptMode mode, const TFileDialogOptions& op
     dialog.setDefaultSuffix(ext.isEmpty() ? options.DefaultExt : ext);
     FollowChosenFilter(dialog, options, filters);
   }
-  UseRussianFileDetails(dialog);
+  UseFileDetails(dialog);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   if (options.ChosenFilter) *options.ChosenFilter = std::max(0, int(filters.indexOf(dialog.selectedNameFilter())));
   return dialog.selectedFiles().first();

@@ -34,8 +34,6 @@ constexpr qreal DoubleSize = 2;
 // Inches per metre: picture files state their resolution in dots per metre.
 constexpr double MetresPerInch = 0.0254;
 
-const QString NoMemoryMessage = QString::fromUtf8(NoMemoryToSaveMessage);
-
 QString FormatFilters() {
   QString filters;
   for (const TFormatChoice& choice : FormatChoices) {
@@ -135,7 +133,7 @@ QByteArray PdfBytes(const TFigureSource& source) {
 bool WriteBytes(const QString& name, const QByteArray& bytes) {
   // Empty bytes are a figure that could not be made; nothing is written over the old file then.
   if (!bytes.isEmpty() && SaveFileSafely(name, bytes) == TSaveResult::Saved) return true;
-  Platform().Message(QString::fromUtf8(CannotWriteFileStart) + name);
+  ShowMessage(CannotWriteFileMessage(name.toStdString()));
   return false;
 }
 }  // namespace
@@ -161,7 +159,7 @@ bool WriteFigure(const TFigureSource& source, const QString& name, TFigureFormat
   try {
     return WriteBytes(name, FigureBytes(source, format));
   } catch (const std::bad_alloc&) {
-    Platform().Message(NoMemoryMessage);
+    ShowMessage(NoMemoryToSaveMessage());
     return false;
   }
 }
@@ -187,7 +185,7 @@ bool WriteData(const TDataTable& table, const QString& name) {
     const std::string text = FormatCsv(table);
     return WriteBytes(name, QByteArray(text.data(), qsizetype(text.size())));
   } catch (const std::bad_alloc&) {
-    Platform().Message(NoMemoryMessage);
+    ShowMessage(NoMemoryToSaveMessage());
     return false;
   }
 }
@@ -218,6 +216,6 @@ void SaveDiagramData(const TDiagram& diagram) {
     }
     SaveData(table);
   } catch (const std::bad_alloc&) {
-    Platform().Message(NoMemoryMessage);
+    ShowMessage(NoMemoryToSaveMessage());
   }
 }

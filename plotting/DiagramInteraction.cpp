@@ -121,7 +121,7 @@ void TDiagram::SaveBmpFile() {
     if (!Platform().SaveFileName(options, name)) return;
     SaveBmpFile(name);
   } catch (const std::bad_alloc&) {
-    Platform().Message(QString::fromUtf8(NoMemoryToSaveMessage));
+    ShowMessage(NoMemoryToSaveMessage());
   }
 }
 
@@ -129,5 +129,5 @@ void TDiagram::SaveBmpFile(QString name) {
   CorrectFileExtension(name, QStringLiteral(".bmp"));
   const bool written = PrintPicture().save(name, "BMP");
   // A file that could not be written is said so, never passed over as saved.
-  if (!written) Platform().Message(QString::fromUtf8(CannotWriteFileStart) + name);
+  if (!written) ShowMessage(CannotWriteFileMessage(name.toStdString()));
 }

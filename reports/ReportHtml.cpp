@@ -1,5 +1,6 @@
 #include "reports/ReportHtml.h"
 
+#include "platform/Language.h"
 #include "plotting/DiagramExport.h"
 #include "reports/ReportDocument.h"
 #include "resources/FormulaPictures.h"
@@ -65,10 +66,10 @@ QByteArray BlockHtml(const TReportBlock& block) {
 }  // namespace
 
 QByteArray ReportHtml(const TReport& report) {
-  QByteArray html =
-      "<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\" lang=\"ru\">\n<head>\n"
-      "<meta charset=\"utf-8\"/>\n<title>" +
-      Escaped(report.Title).toUtf8() + "</title>\n<style>" + Style + "</style>\n</head>\n<body>\n";
+  // The report's words are the interface's.
+  QByteArray html = "<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\" lang=\"" +
+                    LanguageCode(CurrentLanguage()).toLatin1() + "\">\n<head>\n<meta charset=\"utf-8\"/>\n<title>" +
+                    Escaped(report.Title).toUtf8() + "</title>\n<style>" + Style + "</style>\n</head>\n<body>\n";
   html += "<h1>" + Escaped(report.Title).toUtf8() + "</h1>\n<p>" + Escaped(report.Stamp).toUtf8() + "</p>\n";
   for (const TReportBlock& block : report.Blocks) html += BlockHtml(block);
   return html + "</body>\n</html>\n";

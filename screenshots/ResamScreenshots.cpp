@@ -1,5 +1,6 @@
 // Takes the README's pictures of the real program: each source window with a signal in it,
-// then the main window's tabs with that signal (the square fragment also through a filter).
+// then the main window's tabs with that signal (the square fragment also through a filter), and
+// the program in English.
 // The windows are driven as a user would, from inside their modal runs, and each picture is
 // the window's own rendering (QWidget::grab).
 // Usage: resam_screenshots <folder>; run under a 1600x1000 screen (scripts/screenshots).
@@ -163,6 +164,19 @@ void ShootTabs(TResamForm& form, const QString& source) {
   Shoot(&form, QStringLiteral("spectrum-") + source);
   form.PageControl1->setCurrentIndex(0);
 }
+// The library's signal again, in English: the signal tab and the comparison of the methods.
+void ShootEnglish(TResamForm& form) {
+  form.N31->trigger();
+  GiveLibrarySignal(form);
+  form.EnglishItem->trigger();
+  form.ComparisonItem->trigger();
+  form.PageControl1->setCurrentIndex(0);
+  Shoot(&form, QStringLiteral("english-signal"));
+  form.PageControl1->setCurrentWidget(form.TabSheetComparison);
+  Shoot(&form, QStringLiteral("english-comparison"));
+  form.ComparisonItem->trigger();
+  form.RussianItem->trigger();
+}
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -196,5 +210,6 @@ int main(int argc, char* argv[]) {
   form.PageControl1->setCurrentIndex(3);
   form.ComboBoxLagr->setCurrentIndex(3);  // five nodes
   Shoot(&form, QStringLiteral("basis"));
+  ShootEnglish(form);
   return Failures == 0 ? 0 : 1;
 }

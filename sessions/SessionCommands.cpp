@@ -1,26 +1,31 @@
 #include "sessions/SessionCommands.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
 
 #include "platform/FileExtension.h"
+#include "platform/Language.h"
 #include "platform/Platform.h"
 #include "platform/SafeSave.h"
 #include "sessions/SessionFile.h"
 #include "sessions/SessionHistory.h"
 
 namespace {
-const QString DamagedStart = QStringLiteral("Файл сеанса повреждён: ");
+QString Damaged(const QString& fault) {
+  return QCoreApplication::translate("SessionCommands", "Файл сеанса повреждён: %1").arg(fault);
+}
 
 TFileDialogOptions SessionDialog(bool save) {
   TFileDialogOptions options;
-  options.Title = save ? QStringLiteral("Сохранить сеанс") : QStringLiteral("Открыть сеанс");
-  options.Filter = QStringLiteral("Сеанс resam (*.resam)|*.resam");
+  options.Title = save ? QCoreApplication::translate("SessionCommands", "Сохранить сеанс")
+                       : QCoreApplication::translate("SessionCommands", "Открыть сеанс");
+  options.Filter = QCoreApplication::translate("SessionCommands", "Сеанс resam (*.resam)|*.resam");
   options.DefaultExt = QStringLiteral("resam");
-  options.FileName = save ? QStringLiteral("Сеанс.resam") : QString();
+  options.FileName = save ? QCoreApplication::translate("SessionCommands", "Сеанс.resam") : QString();
   options.OverwritePrompt = save;
   return options;
 }
@@ -40,16 +45,17 @@ void WriteSessionFile(const QString& name, const QByteArray& text) {
     RememberSession(name);
     return;
   }
-  Platform().Message((result == TSaveResult::CannotCreate
-                          ? QStringLiteral("Сеанс не сохранён: не удаётся создать файл ")
-                          : QStringLiteral("Сеанс не сохранён: не удаётся записать файл ")) +
-                     name);
+  Platform().Message(
+      (result == TSaveResult::CannotCreate
+           ? QCoreApplication::translate("SessionCommands", "Сеанс не сохранён: не удаётся создать файл %1")
+           : QCoreApplication::translate("SessionCommands", "Сеанс не сохранён: не удаётся записать файл %1"))
+          .arg(name));
 }
 
 bool ReadSessionFile(const QString& path, QByteArray& text) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    Platform().Message(QStringLiteral("Не удаётся открыть файл ") + path);
+    Platform().Message(QCoreApplication::translate("SessionCommands", "Не удаётся открыть файл %1").arg(path));
     return false;
   }
   text = file.read(MaxSessionFileSize + 1);
@@ -58,13 +64,11 @@ bool ReadSessionFile(const QString& path, QByteArray& text) {
 
 bool ReadSessionText(const QByteArray& text, TSession& session) {
   const QString fault = ReadSession(text, session);
-  if (!fault.isEmpty()) Platform().Message(DamagedStart + fault);
+  if (!fault.isEmpty()) Platform().Message(Damaged(fault));
   return fault.isEmpty();
 }
 
-void ReportDamagedSession(const std::string& fault) {
-  Platform().Message(DamagedStart + QString::fromStdString(fault));
-}
+void ReportDamagedSession(const TMessage& fault) { Platform().Message(Damaged(MessageText(fault))); }
 
 void ListRecentSessions(QMenu* menu, const std::function<bool(const QString&)>& open) {
   menu->clear();

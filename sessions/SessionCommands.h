@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+#include "platform/TextMessage.h"
+
 class QMenu;
 struct TSession;
 
@@ -20,8 +22,8 @@ void WriteSessionFile(const QString& name, const QByteArray& text);
 bool ReadSessionFile(const QString& path, QByteArray& text);
 // The session the text holds, or false with the message that names the damage.
 bool ReadSessionText(const QByteArray& text, TSession& session);
-// "Файл сеанса повреждён: " and the problem (UTF-8).
-void ReportDamagedSession(const std::string& fault);
+// "Файл сеанса повреждён: " and the problem.
+void ReportDamagedSession(const TMessage& fault);
 // The menu lists the recent files, numbered, and is enabled when it lists any; an item opens
 // its file with `open`, and a file gone from its place then leaves the list.
 void ListRecentSessions(QMenu* menu, const std::function<bool(const QString&)>& open);

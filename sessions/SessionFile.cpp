@@ -22,6 +22,7 @@
 //   listening {pitch 50..2000, repeat, volume 0..100}.
 #include "sessions/SessionFile.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -36,6 +37,7 @@
 #include <span>
 
 #include "numerics/FourierAnalyser.h"
+#include "platform/Language.h"
 #include "sourcedata/TableFile.h"
 
 namespace {
@@ -68,11 +70,14 @@ const char* const PhaseUnitNames[] = {"rad", "degree"};
 const char* const FilterKindNames[] = {"none", "ideal", "butterworth", "rc"};
 const char* const CutoffNames[] = {"fd/2", "fixed"};
 
-// In messages: plain decimals where they stay short, the exponent form beyond.
+// In messages: plain decimals where they stay short, the exponent form beyond; the interface
+// language's separator.
 QString Shown(double value) {
   const double size = std::fabs(value);
   const char form = size == 0 || (size >= 1e-6 && size < 1e15) ? 'f' : 'g';
-  return QLocale::c().toString(value, form, QLocale::FloatingPointShortest).replace(QLatin1Char('.'), QLatin1Char(','));
+  return QLocale::c()
+      .toString(value, form, QLocale::FloatingPointShortest)
+      .replace(QLatin1Char('.'), ShownDecimalSeparator());
 }
 
 // ---- Writing ----
@@ -159,7 +164,8 @@ class TReader {
 
   TPart Part(const TPart& in, const char* key) {
     const std::optional<QJsonValue> v = Field(in, key);
-    if (v && !v->isObject()) Fail(QStringLiteral("поле «%1» должно быть объектом.").arg(Name(in, key)));
+    if (v && !v->isObject())
+      Fail(QCoreApplication::translate("SessionFile", "поле «%1» должно быть объектом.").arg(Name(in, key)));
     return {v && v->isObject() ? v->toObject() : QJsonObject(), Name(in, key)};
   }
 
@@ -170,13 +176,15 @@ class TReader {
 
   int Integer(const TPart& in, const char* key, int lo, int hi) {
     const double v = Value(in, key, lo, hi);
-    if (v != std::floor(v)) Fail(QStringLiteral("поле «%1» должно быть целым числом.").arg(Name(in, key)));
+    if (v != std::floor(v))
+      Fail(QCoreApplication::translate("SessionFile", "поле «%1» должно быть целым числом.").arg(Name(in, key)));
     return Failed() ? lo : int(v);
   }
 
   bool Flag(const TPart& in, const char* key) {
     const std::optional<QJsonValue> v = Field(in, key);
-    if (v && !v->isBool()) Fail(QStringLiteral("поле «%1» должно быть true или false.").arg(Name(in, key)));
+    if (v && !v->isBool())
+      Fail(QCoreApplication::translate("SessionFile", "поле «%1» должно быть true или false.").arg(Name(in, key)));
     return v && v->toBool();
   }
 
@@ -187,7 +195,7 @@ class TReader {
       if (v->toString() == QLatin1String(names[i])) return int(i);
     QStringList allowed;
     for (const char* name : names) allowed << QStringLiteral("\"%1\"").arg(QLatin1String(name));
-    Fail(QStringLiteral("поле «%1» должно быть одним из значений %2.")
+    Fail(QCoreApplication::translate("SessionFile", "поле «%1» должно быть одним из значений %2.")
              .arg(Name(in, key), allowed.join(QStringLiteral(", "))));
     return 0;
   }
@@ -198,7 +206,7 @@ class TReader {
       if (v == a) return v;
     QStringList shown;
     for (double a : allowed) shown << Shown(a);
-    Fail(QStringLiteral("значение поля «%1» (%2) не из допустимых: %3.")
+    Fail(QCoreApplication::translate("SessionFile", "значение поля «%1» (%2) не из допустимых: %3.")
              .arg(Name(in, key), Shown(v), shown.join(QStringLiteral("; "))));
     return *allowed.begin();
   }
@@ -209,12 +217,12 @@ class TReader {
     if (!v) return {};
     const QString name = Name(in, key);
     if (!v->isArray()) {
-      Fail(QStringLiteral("поле «%1» должно быть списком чисел.").arg(name));
+      Fail(QCoreApplication::translate("SessionFile", "поле «%1» должно быть списком чисел.").arg(name));
       return {};
     }
     const QJsonArray array = v->toArray();
     if (array.size() > most) {
-      Fail(QStringLiteral("в поле «%1» %2 значений, а %3 не более %4.")
+      Fail(QCoreApplication::translate("SessionFile", "в поле «%1» %2 значений, а %3 не более %4.")
                .arg(name)
                .arg(array.size())
                .arg(holder)
@@ -232,11 +240,14 @@ class TReader {
     const std::optional<QJsonValue> v = Field(in, key);
     const QString name = Name(in, key);
     if (v && (!v->isArray() || v->toArray().size() != count))
-      Fail(QStringLiteral("поле «%1» должно быть списком из %2 объектов.").arg(name).arg(count));
+      Fail(QCoreApplication::translate("SessionFile", "поле «%1» должно быть списком из %2 объектов.")
+               .arg(name)
+               .arg(count));
     std::vector<TPart> parts;
     for (int i = 0; i < count && !Failed(); ++i) {
       const QJsonValue item = v->toArray()[i];
-      if (!item.isObject()) Fail(QStringLiteral("поле «%1[%2]» должно быть объектом.").arg(name).arg(i));
+      if (!item.isObject())
+        Fail(QCoreApplication::translate("SessionFile", "поле «%1[%2]» должно быть объектом.").arg(name).arg(i));
       parts.push_back({item.toObject(), QStringLiteral("%1[%2]").arg(name).arg(i)});
     }
     return parts;
@@ -256,7 +267,7 @@ class TReader {
     if (Failed()) return std::nullopt;
     const QJsonValue v = in.Object.value(QLatin1String(key));
     if (!v.isUndefined()) return v;
-    Fail(QStringLiteral("нет поля «%1».").arg(Name(in, key)));
+    Fail(QCoreApplication::translate("SessionFile", "нет поля «%1».").arg(Name(in, key)));
     return std::nullopt;
   }
 
@@ -265,12 +276,13 @@ class TReader {
     if (Failed()) return lo;
     const bool negativeZero = v.isString() && v.toString() == NegativeZero;
     if (!v.isDouble() && !negativeZero) {
-      Fail(QStringLiteral("поле «%1» должно быть числом.").arg(name));
+      Fail(QCoreApplication::translate("SessionFile", "поле «%1» должно быть числом.").arg(name));
       return lo;
     }
     const double x = negativeZero ? -0.0 : v.toDouble();
     if (!(x >= lo && x <= hi)) {
-      Fail(QStringLiteral("значение поля «%1» (%2) вне пределов %3 … %4.").arg(name, Shown(x), Shown(lo), Shown(hi)));
+      Fail(QCoreApplication::translate("SessionFile", "значение поля «%1» (%2) вне пределов %3 … %4.")
+               .arg(name, Shown(x), Shown(lo), Shown(hi)));
       return lo;
     }
     return x;
@@ -285,7 +297,8 @@ void ReadDrawing(TReader& r, const TPart& part, TDrawingRecord& d) {
   d.Ymin = r.Value(part, "ymin", -Largest, Largest);
   d.Ymax = r.Value(part, "ymax", -Largest, Largest);
   d.XLast = r.Value(part, "last", -Largest, Largest);
-  d.Samples = r.Numbers(part, "values", MaxSessionDrawingValues, QStringLiteral("рисунок может содержать"));
+  d.Samples = r.Numbers(part, "values", MaxSessionDrawingValues,
+                        QCoreApplication::translate("SessionFile", "рисунок может содержать"));
 }
 
 void ReadLibrary(TReader& r, const TPart& part, TLibParameters& p) {
@@ -311,18 +324,23 @@ void ReadFragment(TReader& r, const TPart& part, TPolyGarmValues& v) {
 
 void ReadRecording(TReader& r, const TPart& part, TRecordingFragment& f) {
   const QJsonValue file = part.Object.value(QLatin1String("file"));
-  if (!r.Failed() && !file.isString()) r.Fail(QStringLiteral("поле «%1.file» должно быть строкой.").arg(part.Path));
+  if (!r.Failed() && !file.isString())
+    r.Fail(QCoreApplication::translate("SessionFile", "поле «%1.file» должно быть строкой.").arg(part.Path));
   f.FileName = file.toString().toStdString();
   f.Channel = TRecordingChannel(r.Choice(part, "channel", ChannelNames));
   f.Rate = r.Value(part, "rate", MinFragmentRate, MaxFragmentRate);
   f.Start = r.Value(part, "start", -MaxSessionPeriod, MaxSessionPeriod);
   const double length = r.Value(part, "length", 0, MaxSessionPeriod);
-  f.Samples = r.Numbers(part, "values", int(MaxFragmentSamples), QStringLiteral("фрагмент записи содержит"));
+  f.Samples = r.Numbers(part, "values", int(MaxFragmentSamples),
+                        QCoreApplication::translate("SessionFile", "фрагмент записи содержит"));
   if (r.Failed()) return;
   if (f.Samples.size() < size_t(MinFragmentSamples))
-    r.Fail(QStringLiteral("в поле «%1.values» меньше %2 значений.").arg(part.Path).arg(MinFragmentSamples));
+    r.Fail(QCoreApplication::translate("SessionFile", "в поле «%1.values» меньше %2 значений.")
+               .arg(part.Path)
+               .arg(MinFragmentSamples));
   else if (!(std::fabs(length * f.Rate - double(f.Samples.size() - 1)) <= 0.5))
-    r.Fail(QStringLiteral("поле «%1.length» не согласуется с числом значений в «%1.values» и частотой «%1.rate».")
+    r.Fail(QCoreApplication::translate(
+               "SessionFile", "поле «%1.length» не согласуется с числом значений в «%1.values» и частотой «%1.rate».")
                .arg(part.Path));
 }
 
@@ -331,7 +349,8 @@ void ReadSource(TReader& r, const TPart& root, TSession& s) {
   s.Engine.Source = source;
   const TPart part = r.Part(root, SourceNames[source]);
   if (source == E::SourceEditor) ReadDrawing(r, part, s.Drawing);
-  if (source == E::SourceTable) s.Table = r.Numbers(part, "values", MaxTableValues, QStringLiteral("таблица вмещает"));
+  if (source == E::SourceTable)
+    s.Table = r.Numbers(part, "values", MaxTableValues, QCoreApplication::translate("SessionFile", "таблица вмещает"));
   if (source == E::SourceLibrary) ReadLibrary(r, part, s.Library);
   if (source == E::SourcePolyharmonic) ReadFragment(r, part, s.Fragment);
   if (source == E::SourceRecording) ReadRecording(r, part, s.Recording);
@@ -401,14 +420,17 @@ void ReadStudies(TReader& r, const TPart& root, TSessionStudies& s) {
 int ReadFormat(TReader& r, const TPart& root) {
   const QJsonValue format = root.Object.value(QLatin1String("format"));
   if (format.toString() != FormatName) {
-    r.Fail(QStringLiteral("это не сеанс resam (поле «format» должно быть \"%1\").").arg(FormatName));
+    r.Fail(QCoreApplication::translate("SessionFile", "это не сеанс resam (поле «format» должно быть \"%1\").")
+               .arg(FormatName));
     return 0;
   }
   const int version = r.Integer(root, "version", 1, INT_MAX);
   if (version > FormatVersion)
-    r.Fail(QStringLiteral("сеанс записан более новой версией программы (версия %1, а эта программа читает версию %2).")
-               .arg(version)
-               .arg(FormatVersion));
+    r.Fail(
+        QCoreApplication::translate(
+            "SessionFile", "сеанс записан более новой версией программы (версия %1, а эта программа читает версию %2).")
+            .arg(version)
+            .arg(FormatVersion));
   return version;
 }
 }  // namespace
@@ -442,12 +464,14 @@ QByteArray SessionText(const TSession& s) {
 
 QString ReadSession(const QByteArray& text, TSession& session) {
   if (text.size() > MaxSessionFileSize)
-    return QStringLiteral("файл больше %1 МБ, сеанс не бывает так велик.").arg(MaxSessionFileSize >> 20);
+    return QCoreApplication::translate("SessionFile", "файл больше %1 МБ, сеанс не бывает так велик.")
+        .arg(MaxSessionFileSize >> 20);
   QJsonParseError error;
   const QJsonDocument document = QJsonDocument::fromJson(text, &error);
   if (error.error != QJsonParseError::NoError)
-    return QStringLiteral("это не текст JSON или он оборван (ошибка у знака %1).").arg(error.offset + 1);
-  if (!document.isObject()) return QStringLiteral("в файле нет объекта сеанса.");
+    return QCoreApplication::translate("SessionFile", "это не текст JSON или он оборван (ошибка у знака %1).")
+        .arg(error.offset + 1);
+  if (!document.isObject()) return QCoreApplication::translate("SessionFile", "в файле нет объекта сеанса.");
   QString fault;
   TReader r(fault);
   const TPart root{document.object(), QString()};

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/ResamEngine.h"
+#include "platform/TextMessage.h"
 #include "sourcedata/DrawingFile.h"
 #include "sourcedata/LibFormulas.h"
 #include "sourcedata/PolyGarmSignal.h"
@@ -63,6 +64,5 @@ constexpr double MaxSessionPeriod = 1e8;
 // reader checks): the count within the method's limit, the tab the method offers, a drawing
 // that fits the editor's store (drawingCapacity samples), the interval within the limits the
 // interval edits get for this signal (engine.SignalIntervalOf) and a period the program can
-// hold for it. "" when the session fits, else the problem in Russian (UTF-8), naming the
-// file's fields.
-std::string SessionFault(const TSession& session, const TResamEngine& engine, int drawingCapacity);
+// hold for it. No message when the session fits, else the problem, naming the file's fields.
+TMessage SessionFault(const TSession& session, const TResamEngine& engine, int drawingCapacity);

@@ -1,6 +1,7 @@
 #include "shell/HelloUnit.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QMouseEvent>
@@ -81,12 +82,12 @@ QImage HelloPicture(qreal devicePixelRatio) {
   DrawBackground(painter);
   const QString serif = QStringLiteral("Times New Roman");
   const QString sans = QStringLiteral("Arial");
-  DrawText(painter, QRect(20, 22, 360, 24), QStringLiteral("Лабораторная работа"), serif, 14, false, true);
+  DrawText(painter, QRect(20, 22, 360, 24), THelloForm::tr("Лабораторная работа"), serif, 14, false, true);
   DrawText(painter, QRect(20, 56, 360, 80),
-           QStringLiteral("Восстановление аналоговых сигналов по их дискретным отсчётам"), serif, 18, true);
+           THelloForm::tr("Восстановление аналоговых сигналов по их дискретным отсчётам"), serif, 18, true);
   DrawSignal(painter);
-  DrawText(painter, QRect(20, 232, 360, 20), QStringLiteral("Автор: Кварнел"), sans, 11);
-  DrawText(painter, QRect(20, 256, 360, 20), QStringLiteral("Тармин, 2015"), sans, 11);
+  DrawText(painter, QRect(20, 232, 360, 20), THelloForm::tr("Автор: Кварнел"), sans, 11);
+  DrawText(painter, QRect(20, 256, 360, 20), THelloForm::tr("Тармин, 2015"), sans, 11);
   return card;
 }
 
@@ -98,7 +99,7 @@ THelloForm::THelloForm(QWidget* owner)
   setFixedSize(CardWidth, CardHeight);
   Image1->setGeometry(rect());
   Image1->setAlignment(Qt::AlignCenter);
-  Image1->setPixmap(QPixmap::fromImage(HelloPicture(devicePixelRatioF())));
+  PaintCard();
   Image1->setCursor(Qt::BusyCursor);
   Image1->installEventFilter(this);
   Timer1->setSingleShot(true);
@@ -108,6 +109,14 @@ THelloForm::THelloForm(QWidget* owner)
   CentreOnScreen(this);
   FormCreate();
   GiveAccessibleNames(this);
+}
+
+void THelloForm::PaintCard() { Image1->setPixmap(QPixmap::fromImage(HelloPicture(devicePixelRatioF()))); }
+
+// The card's words are painted: a language chosen while it shows paints it again.
+void THelloForm::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) PaintCard();
+  QWidget::changeEvent(event);
 }
 
 // Also when the window is destroyed without having been closed (the application ends first).

@@ -25,8 +25,10 @@ class THelloForm : public QWidget {
   void Timer1Timer();
   void FormClick();
   void FormClose();
+  void PaintCard();
 
  protected:
+  void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -35,6 +37,6 @@ class THelloForm : public QWidget {
   bool CursorChanged = false;
 };
 
-// The title card, CardWidth by CardHeight logical pixels, drawn with devicePixelRatio image
+// The title card in the interface language, CardWidth by CardHeight logical pixels, drawn with devicePixelRatio image
 // pixels to each, so that it is sharp on a high-density screen.
 QImage HelloPicture(qreal devicePixelRatio = 1.0);

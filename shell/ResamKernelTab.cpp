@@ -62,6 +62,10 @@ void TResamForm::ShowKernelAnalysis() {
     Series(DFK, 0)->TakeData(Engine.DistortionSeries());
     ShowRange(DFK, Engine.DistortionView());
   }
+  ShowMethodPicture();
+}
+
+void TResamForm::ShowMethodPicture() {
   for (int m = 0; m < E::MethodCount; ++m) {
     QLabel* image = MethodImages[m];
     if (!image) continue;
@@ -74,6 +78,14 @@ void TResamForm::ShowKernelAnalysis() {
     }
     image->setVisible(chosen);
   }
+}
+
+void TResamForm::RenderPicturesAgain() {
+  for (QLabel* image : MethodImages)
+    if (image) image->clear();
+  Image1 = Image2 = Image4 = QImage();
+  LoadBasisPicture();
+  ShowMethodPicture();
 }
 
 void TResamForm::CentreImage(QLabel* image) {

@@ -2,6 +2,7 @@
 // diagrams and their data written from the command line. The report is filled here from the
 // window's own texts and diagrams; reports/ lays it out and writes it.
 #include <QAction>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QMenu>
@@ -30,42 +31,57 @@
 namespace {
 using E = TResamEngine;
 
-const QString ReportTitle = QStringLiteral("Отчёт: восстановление сигнала по отсчётам");
+const char* const ReportTitle = QT_TRANSLATE_NOOP("TResamForm", "Отчёт: восстановление сигнала по отсчётам");
 // The file dialog's two kinds, PDF first.
-const QString ReportFilters = QStringLiteral("Отчёт PDF (*.pdf)|*.pdf|Отчёт HTML (*.html)|*.html");
+const char* const ReportFilters = QT_TRANSLATE_NOOP("TResamForm", "Отчёт PDF (*.pdf)|*.pdf|Отчёт HTML (*.html)|*.html");
 const char* const ReportExtensions[] = {".pdf", ".html"};
+
+// The report is written in the interface language, its numbers with that language's separator.
+QString Text(const char* source) { return QCoreApplication::translate(TResamForm::TextContext, source); }
+
+QString YesNo(bool yes) {
+  return yes ? Text(QT_TRANSLATE_NOOP("TResamForm", "да")) : Text(QT_TRANSLATE_NOOP("TResamForm", "нет"));
+}
 
 QString Number(double value) { return FloatToText(value); }
 
 QList<QStringList> LibraryTable(const TLibParameters& p) {
-  return {
-      {QStringLiteral("k"), QStringLiteral("l"), QStringLiteral("m"), QStringLiteral("τ, с"), QStringLiteral("V0, В")},
-      {QString::number(p.K), QString::number(p.L), QString::number(p.M), Number(p.Tau), Number(p.V0)}};
+  return {{QStringLiteral("k"), QStringLiteral("l"), QStringLiteral("m"), Text(QT_TRANSLATE_NOOP("TResamForm", "τ, с")),
+           Text(QT_TRANSLATE_NOOP("TResamForm", "V0, В"))},
+          {QString::number(p.K), QString::number(p.L), QString::number(p.M), Number(p.Tau), Number(p.V0)}};
 }
 
 QList<QStringList> RecordingTable(const TRecordingFragment& f) {
-  static const char* const channels[] = {"левый", "правый", "сумма каналов"};
-  return {{QStringLiteral("Файл"), QStringLiteral("Канал"), QStringLiteral("Частота дискретизации записи, Гц"),
-           QStringLiteral("Начало фрагмента, мс"), QStringLiteral("Длительность фрагмента, мс")},
-          {QString::fromStdString(f.FileName), QString::fromUtf8(channels[int(f.Channel)]), Number(f.Rate),
-           Number(f.Start * 1000), Number(f.Length() * 1000)}};
+  static const char* const channels[] = {QT_TRANSLATE_NOOP("TResamForm", "левый"),
+                                         QT_TRANSLATE_NOOP("TResamForm", "правый"),
+                                         QT_TRANSLATE_NOOP("TResamForm", "сумма каналов")};
+  return {{Text(QT_TRANSLATE_NOOP("TResamForm", "Файл")), Text(QT_TRANSLATE_NOOP("TResamForm", "Канал")),
+           Text(QT_TRANSLATE_NOOP("TResamForm", "Частота дискретизации записи, Гц")),
+           Text(QT_TRANSLATE_NOOP("TResamForm", "Начало фрагмента, мс")),
+           Text(QT_TRANSLATE_NOOP("TResamForm", "Длительность фрагмента, мс"))},
+          {QString::fromStdString(f.FileName), Text(channels[int(f.Channel)]), Number(f.Rate), Number(f.Start * 1000),
+           Number(f.Length() * 1000)}};
 }
 
 QList<QStringList> HarmonicsTable(const TPolyGarmSignal& s) {
-  QList<QStringList> rows = {{QStringLiteral("№"), QStringLiteral("Амплитуда, В"),
-                              s.IsFrequencyHz() ? QStringLiteral("Частота, Гц") : QStringLiteral("Частота, рад/с"),
-                              s.IsPhaseDegrees() ? QStringLiteral("Фаза, град") : QStringLiteral("Фаза, рад"),
-                              QStringLiteral("Включена")}};
+  QList<QStringList> rows = {{Text(QT_TRANSLATE_NOOP("TResamForm", "№")),
+                              Text(QT_TRANSLATE_NOOP("TResamForm", "Амплитуда, В")),
+                              s.IsFrequencyHz() ? Text(QT_TRANSLATE_NOOP("TResamForm", "Частота, Гц"))
+                                                : Text(QT_TRANSLATE_NOOP("TResamForm", "Частота, рад/с")),
+                              s.IsPhaseDegrees() ? Text(QT_TRANSLATE_NOOP("TResamForm", "Фаза, град"))
+                                                 : Text(QT_TRANSLATE_NOOP("TResamForm", "Фаза, рад")),
+                              Text(QT_TRANSLATE_NOOP("TResamForm", "Включена"))}};
   for (int n = 0; n < HarmonicCount; ++n)
     rows.push_back({QString::number(n), Number(s.GetAmplitude(n)), Number(s.GetFrequency(n)), Number(s.GetPhase(n)),
-                    s.IsOn(n) ? QStringLiteral("да") : QStringLiteral("нет")});
+                    YesNo(s.IsOn(n))});
   return rows;
 }
 
 // The read-out lines ("caption\tvalue\tvalue") as a table of two columns: named values
 // ("fд = 20 Гц") one after another, two plain numbers as the range they are.
 QList<QStringList> ReadoutTable(const QString& readouts) {
-  QList<QStringList> rows = {{QStringLiteral("Параметр"), QStringLiteral("Значение")}};
+  QList<QStringList> rows = {
+      {Text(QT_TRANSLATE_NOOP("TResamForm", "Параметр")), Text(QT_TRANSLATE_NOOP("TResamForm", "Значение"))}};
   for (const QString& line : readouts.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
     QStringList cells = line.split(QLatin1Char('\t'));
     const QString caption = cells.takeFirst().trimmed();
@@ -88,17 +104,17 @@ void TResamForm::ReportClick() {
   if (!Engine.SignalGiven()) return;
   int chosen = 0;
   TFileDialogOptions options;
-  options.Title = QStringLiteral("Отчёт");
-  options.Filter = ReportFilters;
+  options.Title = tr("Отчёт");
+  options.Filter = Text(ReportFilters);
   options.DefaultExt = QStringLiteral("pdf");
-  options.FileName = QStringLiteral("Отчёт.pdf");
+  options.FileName = tr("Отчёт.pdf");
   options.OverwritePrompt = true;
   options.ChosenFilter = &chosen;
   QString name;
   if (!Platform().SaveFileName(options, name)) return;
   CorrectFileExtension(name, QString::fromUtf8(ReportExtensions[chosen == 1 ? 1 : 0]));
   TWaitCursor wait;
-  if (!WriteReport(MakeReport(), name)) Platform().Message(QString::fromUtf8(CannotWriteFileStart) + name);
+  if (!WriteReport(MakeReport(), name)) ShowMessage(CannotWriteFileMessage(name.toStdString()));
 }
 
 std::vector<TComparisonPage::TRow> TResamForm::ComparisonRows() const {
@@ -133,66 +149,65 @@ std::vector<TResamForm::TLessonDiagram> TResamForm::LessonDiagrams() {
 }
 
 void TResamForm::ReportSignal(TReport& report) const {
-  report.AddHeading(QStringLiteral("Сигнал"));
+  report.AddHeading(tr("Сигнал"));
   switch (Engine.Source()) {
     case E::SourceLibrary: {
       const TLibParameters p = LibForm->Formulas().Parameters();
-      report.AddParagraph(QStringLiteral("Библиотека сигналов: ") + QString::fromUtf8(LibFamilyNames[p.Family - 1]));
+      report.AddParagraph(
+          tr("Библиотека сигналов: %1").arg(QCoreApplication::translate(LibFamilyContext, LibFamilyNames[p.Family - 1])));
       report.AddTable(LibraryTable(p));
       break;
     }
     case E::SourcePolyharmonic:
-      report.AddParagraph(QStringLiteral("Фрагмент полигармонического сигнала, гармоники:"));
+      report.AddParagraph(tr("Фрагмент полигармонического сигнала, гармоники:"));
       report.AddTable(HarmonicsTable(PolyGarmForm->Values()));
       break;
     case E::SourceEditor:
-      report.AddParagraph(QStringLiteral("Задан графически: ") + QString::number(Engine.DrawnSignal.Count) +
-                          QStringLiteral(" значений"));
+      report.AddParagraph(tr("Задан графически: %1 значений").arg(Engine.DrawnSignal.Count));
       break;
     case E::SourceTable:
-      report.AddParagraph(QStringLiteral("Задан таблично: ") + QString::number(Engine.TableSignal.Count) +
-                          QStringLiteral(" значений"));
+      report.AddParagraph(tr("Задан таблично: %1 значений").arg(Engine.TableSignal.Count));
       break;
     case E::SourceRecording:
-      report.AddParagraph(QStringLiteral("Фрагмент звукозаписи:"));
+      report.AddParagraph(tr("Фрагмент звукозаписи:"));
       if (RecordingForm) report.AddTable(RecordingTable(RecordingForm->Fragment()));
       break;
   }
 }
 
 void TResamForm::ReportSampling(TReport& report) const {
-  report.AddHeading(QStringLiteral("Дискретизация"));
+  report.AddHeading(tr("Дискретизация"));
   report.AddTable(ReadoutTable(ReadoutText()));
-  report.AddParagraph(QStringLiteral("Сетка дискретизации: ") + (N9->isChecked() ? N9 : N10)->text().toLower());
+  report.AddParagraph(tr("Сетка дискретизации: %1").arg((N9->isChecked() ? N9 : N10)->text().toLower()));
 }
 
 void TResamForm::ReportMethod(TReport& report) const {
   const TMethodView& view = MethodView(Engine.Method());
-  report.AddHeading(QStringLiteral("Метод интерполяции"));
+  report.AddHeading(tr("Метод интерполяции"));
   report.AddParagraph(MethodItem(Engine.Method())->text());
   const QString picture = view.Picture ? QString::fromLatin1(view.Picture) : QStringLiteral("ImageLagr");
   report.AddFormula(picture, MethodItem(Engine.Method())->text());
 }
 
 void TResamForm::ReportResults(TReport& report) {
-  report.AddHeading(QStringLiteral("Сигнал, отсчёты и интерполирующая функция"));
+  report.AddHeading(tr("Сигнал, отсчёты и интерполирующая функция"));
   report.AddFigure(DFs->Diagram);
-  report.AddHeading(Engine.HasError() ? QStringLiteral("Спектры и ошибка восстановления") : QStringLiteral("Спектры"));
+  report.AddHeading(Engine.HasError() ? tr("Спектры и ошибка восстановления") : tr("Спектры"));
   report.AddFigure(DFAS->Diagram);
   if (Engine.HasError()) {
     report.AddFigure(DFE->Diagram);
     report.AddParagraph(TErrorFiguresLabel::FiguresText(Engine.ErrorFigures()));
   }
   if (Engine.IsLagrange()) {
-    report.AddHeading(QStringLiteral("Базисные функции многочлена Лагранжа"));
+    report.AddHeading(tr("Базисные функции многочлена Лагранжа"));
     report.AddFigure(DFLagr->Diagram);
   } else {
-    report.AddHeading(QStringLiteral("Порождающая функция"));
+    report.AddHeading(tr("Порождающая функция"));
     for (TDiagram* d : {DFBF->Diagram, DFBFS->Diagram, DFK->Diagram}) report.AddFigure(d);
   }
   if (!Engine.IsAnalog()) return;
   const std::vector<TComparisonPage::TRow> rows = ComparisonRows();
-  report.AddHeading(QStringLiteral("Сравнение методов"));
+  report.AddHeading(tr("Сравнение методов"));
   QList<QStringList> table = {ComparisonHeadings()};
   for (const TComparisonPage::TRow& row : rows)
     table.push_back({row.Name, FigureText(row.Figures.MaxError), FigureText(row.Figures.RmsError),
@@ -202,11 +217,11 @@ void TResamForm::ReportResults(TReport& report) {
 }
 
 void TResamForm::ReportStudySettings(TReport& report) const {
-  report.AddHeading(QStringLiteral("Условия исследования"));
+  report.AddHeading(tr("Условия исследования"));
   QStringList lines;
   for (const QLabel* label : LabelNoise)
     if (!label->text().isEmpty()) lines << label->text();
-  if (lines.isEmpty()) lines << QStringLiteral("Шум и квантование отсчётов: нет");
+  if (lines.isEmpty()) lines << tr("Шум и квантование отсчётов: нет");
   // The filter as the panel shows it; one asked for and refused (values that are not numbers)
   // is named as the filter window names it.
   if (Engine.HasFilter())
@@ -214,18 +229,17 @@ void TResamForm::ReportStudySettings(TReport& report) const {
   else if (Engine.FilterRefused())
     lines << FilterRefusedText();
   else
-    lines << QStringLiteral("Фильтр: нет");
+    lines << tr("Фильтр: нет");
   if (Engine.HasFilter() && Engine.PreFilter().ErrorToFiltered)
-    lines << QStringLiteral("Ошибка относительно отфильтрованного сигнала");
-  lines << QStringLiteral("Отсчёты из точного сигнала: ") +
-               (Engine.ExactSamplesOn() ? QStringLiteral("да") : QStringLiteral("нет"));
+    lines << tr("Ошибка относительно отфильтрованного сигнала");
+  lines << tr("Отсчёты из точного сигнала: %1").arg(YesNo(Engine.ExactSamplesOn()));
   report.AddParagraph(lines.join(QLatin1Char('\n')));
 }
 
 TReport TResamForm::MakeReport() {
   LessonDiagrams();
   TReport report;
-  report.Title = ReportTitle;
+  report.Title = Text(ReportTitle);
   report.Stamp = QLocale().toString(QDateTime::currentDateTime(), QStringLiteral("dd.MM.yyyy HH:mm"));
   ReportSignal(report);
   ReportSampling(report);

@@ -98,12 +98,13 @@ bool TResamForm::OpenSessionText(const QByteArray& text) {
 // menus and buttons their settings, and the engine rebuilds its state from the session.
 bool TResamForm::ApplySession(const TSession& session) {
   const E::TSignalSource source = session.Engine.Source;
-  std::string fault;
-  if (!SourceWindowExists(source)) fault = "окна источника сигнала нет.";
-  if (fault.empty()) fault = SessionFault(session, Engine, DiagramEditor ? DiagramEditor->GetCapacity() : 0);
-  if (fault.empty() && source == E::SourceEditor && !DiagramEditor->AcceptsDrawing(session.Drawing))
-    fault = "пределы рисунка «drawing.xmin» … «drawing.ymax» не может показать графический редактор.";
-  if (!fault.empty()) {
+  TMessage fault;
+  if (!SourceWindowExists(source)) fault = RESAM_MESSAGE("TResamForm", "окна источника сигнала нет.");
+  if (fault.Empty()) fault = SessionFault(session, Engine, DiagramEditor ? DiagramEditor->GetCapacity() : 0);
+  if (fault.Empty() && source == E::SourceEditor && !DiagramEditor->AcceptsDrawing(session.Drawing))
+    fault = RESAM_MESSAGE("TResamForm",
+                          "пределы рисунка «drawing.xmin» … «drawing.ymax» не может показать графический редактор.");
+  if (!fault.Empty()) {
     ReportDamagedSession(fault);
     return false;
   }

@@ -38,10 +38,7 @@ void TResamForm::N2Click() {
 void TResamForm::DressEditor() {
   if (!EditorFirstUse) return;
   EditorFirstUse = false;
-  TDiagram* d = DiagramEditor->Diagram1;
-  d->SetNameDiagram(QStringLiteral("Сигнал"));
-  d->SetNameY(QStringLiteral("s(t),В"));
-  d->SetNameX(QStringLiteral("t,c"));
+  DiagramEditor->NameDiagram(TextContext, QT_TR_NOOP("Сигнал"), QT_TR_NOOP("s(t),В"), QT_TR_NOOP("t,c"));
   DiagramEditor->SetDrawColor(EditorColour);
   PutText(DiagramEditor, TTextRole::WindowTitle, TextContext, QT_TR_NOOP("Кварнел: Графическое задание сигнала"));
 }

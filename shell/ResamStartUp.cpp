@@ -6,6 +6,7 @@
 #include "platform/Fonts.h"
 #include "platform/Language.h"
 #include "plotting/DiagramIncreaseUnit.h"
+#include "reports/CommandLine.h"
 #include "resources/ApplicationIcon.h"
 #include "sessions/SessionHistory.h"
 #include "shell/ResamUnit.h"
@@ -86,11 +87,9 @@ void ShowMainWindow(TResamForm& window) {
 
 void StartSessions(TResamForm& window, const QStringList& arguments) {
   window.KeepLastSession(LastSessionPath());
-  for (const QString& argument : arguments.mid(1)) {
-    if (argument.startsWith(QLatin1Char('-'))) continue;
-    window.OpenSession(argument);
-    break;
-  }
+  // The lesson as the command line names it: an option's value ("--lang en") is none.
+  const QString lesson = ParseCommandLine(arguments).Lesson;
+  if (!lesson.isEmpty()) window.OpenSession(lesson);
 }
 
 void EndSessions(TResamForm& window) { window.SaveLastSession(); }

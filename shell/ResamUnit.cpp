@@ -45,6 +45,7 @@ void TResamForm::changeEvent(QEvent* event) {
   if (event->type() == QEvent::LanguageChange) {
     Retranslate();
     ShowComposedTexts();
+    RenderPicturesAgain();
     ShowFrequencyCaptions();
     for (TDiagramFrame* frame : {DFs, DFAS, DFE, DFBF, DFBFS, DFK, DFLagr}) frame->Diagram->ShowDiagram();
     // Captions take the size of their new texts.

@@ -450,6 +450,10 @@ class TResamForm : public QMainWindow {
   void ShowError();
   void ShowSpectra(TResamEngine::TChanges changes);
   void ShowKernelAnalysis();
+  // The chosen method's formula picture shown, the others hidden.
+  void ShowMethodPicture();
+  // Every formula and axis-caption picture drawn again, as another language has pictures of its own.
+  void RenderPicturesAgain();
   void ShowBasis();
   void ShowRange(TDiagramFrame* frame, const TViewRange& range);
   void ShowComparison(TResamEngine::TChanges changes);

@@ -99,20 +99,20 @@ bool DrawingValuesUsable(const TDrawingRecord& record) {
   return true;
 }
 
-std::string DrawingFileMessage(TDrawingStatus status, const std::string& name) {
+TMessage DrawingFileMessage(TDrawingStatus status, const std::string& name) {
   switch (status) {
     case TDrawingStatus::Ok:
-      return "";
+      return {};
     case TDrawingStatus::CannotCreate:
-      return CannotCreateFileMessage + name;
+      return CannotCreateFileJoined(name);
     case TDrawingStatus::CannotOpen:
-      return CannotOpenDrawingStart + name;
+      return CannotOpenFileMessage(name);
     case TDrawingStatus::Damaged:
-      return DamagedFileStart + name + DamagedFileEnd;
+      return DamagedFileMessage(name);
     case TDrawingStatus::NoMemory:
-      return CannotOpenDrawingStart + name + NoMemoryForFileEnd;
+      return NoMemoryForFileMessage(name);
   }
-  return "";
+  return {};
 }
 
 int ResampleDrawing(const TDrawingRecord& record, double pixelStep, double* samples, int capacity) {

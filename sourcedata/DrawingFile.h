@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/TextMessage.h"
+
 struct TDrawingRecord {
   double Xmin = 0, Xmax = 10;  // abscissa range of the diagram
   double XLast = 0;            // abscissa of the last fixed point
@@ -35,8 +37,8 @@ TDrawingStatus ReadDrawingFile(const std::string& path, TDrawingRecord& record);
 // diagram's to judge: it refuses or clamps what it cannot show.)
 bool DrawingValuesUsable(const TDrawingRecord& record);
 
-// The message for a status, with the file's name where the text has it ("" for Ok).
-std::string DrawingFileMessage(TDrawingStatus status, const std::string& name);
+// The message for a status, with the file's name where the text has it (none for Ok).
+TMessage DrawingFileMessage(TDrawingStatus status, const std::string& name);
 
 // The stored curve resampled on the screen's grid: t = Xmin, Xmin + pixelStep, ... while
 // t <= XLast and fewer than capacity samples, each the stored curve's linear interpolation

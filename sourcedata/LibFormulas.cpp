@@ -6,12 +6,17 @@
 #include <utility>
 
 #include "numerics/Mathlib.h"
+#include "platform/TextNoop.h"
 #include "sourcedata/RotationSums.h"
 
 const char* const LibFamilyNames[LibFamilyCount] = {
-    "Степенные",        "Степенные чётно-симметричные",        "Степенные нечётно-симметричные",
-    "Экспоненциальные", "Экспоненциальные чётно-симметричные", "Экспоненциальные нечётно-симметричные",
-    "Гауссовские",
+    RESAM_TRANSLATE_NOOP("TLibForm", "Степенные"),
+    RESAM_TRANSLATE_NOOP("TLibForm", "Степенные чётно-симметричные"),
+    RESAM_TRANSLATE_NOOP("TLibForm", "Степенные нечётно-симметричные"),
+    RESAM_TRANSLATE_NOOP("TLibForm", "Экспоненциальные"),
+    RESAM_TRANSLATE_NOOP("TLibForm", "Экспоненциальные чётно-симметричные"),
+    RESAM_TRANSLATE_NOOP("TLibForm", "Экспоненциальные нечётно-симметричные"),
+    RESAM_TRANSLATE_NOOP("TLibForm", "Гауссовские"),
 };
 
 const float ExpDecayTable[LibMaxK + 1][LibMaxM + 1] = {

@@ -17,8 +17,10 @@ constexpr int LibMaxM = 4;
 constexpr double LibMinParameter = 0.01;
 constexpr double LibMaxParameter = 100;
 
-// The families' names, as the family list shows them (UTF-8), by family number - 1.
+// The families' names, as the family list shows them (UTF-8 source texts, translated in the
+// context LibFamilyContext where shown), by family number - 1.
 extern const char* const LibFamilyNames[LibFamilyCount];
+inline constexpr const char* LibFamilyContext = "TLibForm";
 
 // alpha * tau_0.01 for the exponential families, by [k][m], and for the Gaussian family,
 // by k; stored in single precision.

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/TextMessage.h"
 #include "sourcedata/RecordingOverview.h"
 
 // The channel a fragment is taken from; a mono recording has the same values in all three.
@@ -42,12 +43,12 @@ struct TRecording {
 };
 
 // The samples [first, first + count) of channel c (a sound file read again from its path).
-// "" or the problem in Russian (UTF-8), with `values` untouched.
-std::string ReadRecordingFragment(const TRecording& recording, TRecordingChannel channel, long long first,
-                                  long long count, std::vector<double>& values);
+// No message, or the problem with `values` untouched.
+TMessage ReadRecordingFragment(const TRecording& recording, TRecordingChannel channel, long long first, long long count,
+                               std::vector<double>& values);
 
 // A series file (CSV) as a recording with one channel; a one-column series gets `typedRate`.
-// "" or the problem (naming the file) with `recording` untouched.
-std::string ReadSeriesFile(const std::string& path, const std::string& name, double typedRate, TRecording& recording);
+// No message, or the problem (naming the file) with `recording` untouched.
+TMessage ReadSeriesFile(const std::string& path, const std::string& name, double typedRate, TRecording& recording);
 // A series' values as a recording (its overview made).
 void TakeSeries(TRecording& recording, std::vector<double> values);

@@ -7,6 +7,8 @@
 namespace {
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 constexpr char NoSeparator = '\0';
+// A line that is not numbers is quoted in the message up to this many bytes.
+constexpr size_t ShownLineLength = 60;
 
 struct TLine {
   std::string_view Text;
@@ -73,74 +75,72 @@ std::vector<TLine> Lines(std::string_view text) {
   return lines;
 }
 
-std::string Shown(double v) {
-  char text[32];
-  const auto end = std::to_chars(text, text + sizeof text, v).ptr;
-  std::string s(text, end);
-  for (char& c : s)
-    if (c == '.') c = ',';
-  return s;
-}
-
-std::string LineName(long long number) { return "строка " + std::to_string(number) + ": "; }
-
 // Times that go back, stand still or jump are refused; an even time column gives the rate.
 // Each step is held against the median step, so that one jump is named at its own line.
-std::string CheckTimes(const std::vector<double>& times, const std::vector<TLine>& lines, size_t first, TSeriesCsv& s) {
+TMessage CheckTimes(const std::vector<double>& times, const std::vector<TLine>& lines, size_t first, TSeriesCsv& s) {
   std::vector<double> steps;
   steps.reserve(times.size() - 1);
   for (size_t i = 1; i < times.size(); ++i) {
     steps.push_back(times[i] - times[i - 1]);
     if (!(steps.back() > 0))
-      return LineName(lines[first + i].Number) + "время " + Shown(times[i]) + " не больше, чем в предыдущей строке (" +
-             Shown(times[i - 1]) + ").";
+      return RESAM_MESSAGE("SeriesCsv", "строка %1: время %2 не больше, чем в предыдущей строке (%3).")
+          .Arg(lines[first + i].Number)
+          .Arg(times[i])
+          .Arg(times[i - 1]);
   }
   std::vector<double> sorted = steps;
   std::nth_element(sorted.begin(), sorted.begin() + long(sorted.size() / 2), sorted.end());
   const double usual = sorted[sorted.size() / 2];
   for (size_t i = 0; i < steps.size(); ++i)
     if (!(std::fabs(steps[i] - usual) <= SeriesStepTolerance * usual))
-      return LineName(lines[first + i + 1].Number) + "шаг времени " + Shown(steps[i]) + " отличается от обычного (" +
-             Shown(usual) + ") более чем на 1%: отсчёты должны идти равномерно.";
+      return RESAM_MESSAGE("SeriesCsv",
+                           "строка %1: шаг времени %2 отличается от обычного (%3) более чем на 1%: отсчёты должны идти "
+                           "равномерно.")
+          .Arg(lines[first + i + 1].Number)
+          .Arg(steps[i])
+          .Arg(usual);
   s.Start = times.front();
   s.Rate = double(times.size() - 1) / (times.back() - times.front());
-  if (!std::isfinite(s.Rate)) return "шаг времени слишком мал.";
-  return "";
+  if (!std::isfinite(s.Rate)) return RESAM_MESSAGE("SeriesCsv", "шаг времени слишком мал.");
+  return {};
 }
 }  // namespace
 
-std::string SeriesFault(const std::string& name, const std::string& problem) {
-  return "Не удаётся прочитать файл данных «" + name + "»: " + problem;
+TMessage SeriesFault(const std::string& name, TMessage problem) {
+  return RESAM_MESSAGE("SeriesCsv", "Не удаётся прочитать файл данных «%1»: %2").Arg(name).Arg(std::move(problem));
 }
 
-std::string ParseSeriesCsv(std::string_view text, TSeriesCsv& series) {
+TMessage ParseSeriesCsv(std::string_view text, TSeriesCsv& series) {
   const std::vector<TLine> lines = Lines(text);
-  if (lines.empty()) return "в файле нет ни одного числа.";
+  if (lines.empty()) return RESAM_MESSAGE("SeriesCsv", "в файле нет ни одного числа.");
   const char separator = SeparatorOf(lines);
   double cells[2] = {};
   const int headingColumns = ColumnsOf(lines.front().Text, separator);
   const size_t first = ReadCells(lines.front().Text, separator, headingColumns, cells) ? 0 : 1;
-  if (first >= lines.size()) return "в файле нет ни одного числа, только заголовок.";
+  if (first >= lines.size()) return RESAM_MESSAGE("SeriesCsv", "в файле нет ни одного числа, только заголовок.");
   const int columns = ColumnsOf(lines[first].Text, separator);
   if (static_cast<long long>(lines.size() - first) > MaxSeriesValues)
-    return "в файле " + std::to_string(lines.size() - first) + " строк, а программа читает не более " +
-           std::to_string(MaxSeriesValues) + ".";
+    return RESAM_MESSAGE("SeriesCsv", "в файле %1 строк, а программа читает не более %2.")
+        .Arg(lines.size() - first)
+        .Arg(MaxSeriesValues);
   TSeriesCsv s;
   std::vector<double> times;
   s.Values.reserve(lines.size() - first);
   for (size_t i = first; i < lines.size(); ++i) {
     if (!ReadCells(lines[i].Text, separator, columns, cells))
-      return LineName(lines[i].Number) + "«" + std::string(lines[i].Text.substr(0, 60)) + "» — не " +
-             (columns == 1 ? "число." : "два числа (время и значение).");
+      return (columns == 1 ? RESAM_MESSAGE("SeriesCsv", "строка %1: «%2» — не число.")
+                           : RESAM_MESSAGE("SeriesCsv", "строка %1: «%2» — не два числа (время и значение)."))
+          .Arg(lines[i].Number)
+          .Arg(std::string(lines[i].Text.substr(0, ShownLineLength)));
     if (columns == 2) times.push_back(cells[0]);
     s.Values.push_back(cells[columns - 1]);
   }
   if (s.Values.size() < MinSeriesValues)
-    return "в файле меньше " + std::to_string(MinSeriesValues) + " значений, из них не выбрать фрагмент.";
+    return RESAM_MESSAGE("SeriesCsv", "в файле меньше %1 значений, из них не выбрать фрагмент.").Arg(MinSeriesValues);
   if (columns == 2) {
     s.HasTime = true;
-    if (std::string fault = CheckTimes(times, lines, first, s); !fault.empty()) return fault;
+    if (TMessage fault = CheckTimes(times, lines, first, s); !fault.Empty()) return fault;
   }
   series = std::move(s);
-  return "";
+  return {};
 }

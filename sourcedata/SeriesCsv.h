@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/TextMessage.h"
+
 constexpr long long MaxSeriesValues = 1 << 24;
 // As few as a recording's fragment needs.
 constexpr size_t MinSeriesValues = 4;
@@ -25,9 +27,8 @@ struct TSeriesCsv {
   double Rate = 0;   // samples per second (a time column only)
 };
 
-// "" with `series` filled in, or the problem in Russian (UTF-8), naming the line, with
-// `series` untouched.
-std::string ParseSeriesCsv(std::string_view text, TSeriesCsv& series);
+// No message with `series` filled in, or the problem, naming the line, with `series` untouched.
+TMessage ParseSeriesCsv(std::string_view text, TSeriesCsv& series);
 
 // The sentence every series file's problem is put in.
-std::string SeriesFault(const std::string& name, const std::string& problem);
+TMessage SeriesFault(const std::string& name, TMessage problem);

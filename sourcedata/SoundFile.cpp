@@ -49,46 +49,42 @@ sf_count_t MemoryWrite(const void*, sf_count_t, void*) { return 0; }
 sf_count_t MemoryTell(void* user) { return static_cast<TMemoryInput*>(user)->Position; }
 
 // The library's error, in the user's words.
-std::string OpenProblem(int error) {
+TMessage OpenProblem(int error) {
   switch (error) {
     case SF_ERR_UNRECOGNISED_FORMAT:
-      return "это не звукозапись или запись в формате, который программа не читает.";
+      return RESAM_MESSAGE("SoundFile", "это не звукозапись или запись в формате, который программа не читает.");
     case SF_ERR_MALFORMED_FILE:
-      return "файл повреждён или оборван.";
+      return RESAM_MESSAGE("SoundFile", "файл повреждён или оборван.");
     case SF_ERR_UNSUPPORTED_ENCODING:
-      return "кодек, которым сделана запись, программа не читает.";
+      return RESAM_MESSAGE("SoundFile", "кодек, которым сделана запись, программа не читает.");
     case SF_ERR_SYSTEM:
-      return "файл не открывается (его нет или к нему нет доступа).";
+      return RESAM_MESSAGE("SoundFile", "файл не открывается (его нет или к нему нет доступа).");
     default:
-      return "файл повреждён, оборван или записан кодеком, который программа не читает.";
+      return RESAM_MESSAGE("SoundFile", "файл повреждён, оборван или записан кодеком, который программа не читает.");
   }
 }
 
-std::string Shown(double value, int decimals) {
-  char text[64];
-  const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals).ptr;
-  std::string s(text, end);
-  std::replace(s.begin(), s.end(), '.', ',');
-  return s;
-}
-
 // What the header says, checked before a sample is read.
-std::string InfoProblem(const SF_INFO& info) {
-  if (info.channels < 1) return "в записи нет ни одного канала.";
+TMessage InfoProblem(const SF_INFO& info) {
+  if (info.channels < 1) return RESAM_MESSAGE("SoundFile", "в записи нет ни одного канала.");
   if (info.channels > MaxRecordingChannels)
-    return "в записи " + std::to_string(info.channels) + " каналов, а программа читает не более " +
-           std::to_string(MaxRecordingChannels) + ".";
+    return RESAM_MESSAGE("SoundFile", "в записи %1 каналов, а программа читает не более %2.")
+        .Arg(info.channels)
+        .Arg(MaxRecordingChannels);
   if (info.samplerate < 1 || info.samplerate > MaxSoundRate)
-    return "частота дискретизации " + std::to_string(info.samplerate) + " Гц вне пределов 1 … " +
-           std::to_string(MaxSoundRate) + " Гц.";
-  if (info.frames <= 0) return "в записи нет ни одного отсчёта.";
+    return RESAM_MESSAGE("SoundFile", "частота дискретизации %1 Гц вне пределов 1 … %2 Гц.")
+        .Arg(info.samplerate)
+        .Arg(MaxSoundRate);
+  if (info.frames <= 0) return RESAM_MESSAGE("SoundFile", "в записи нет ни одного отсчёта.");
   if (info.frames < MinFragmentSamples)
-    return "в записи меньше " + std::to_string(MinFragmentSamples) + " отсчётов, из них не выбрать фрагмент.";
+    return RESAM_MESSAGE("SoundFile", "в записи меньше %1 отсчётов, из них не выбрать фрагмент.")
+        .Arg(MinFragmentSamples);
   const double seconds = double(info.frames) / info.samplerate;
   if (seconds > MaxRecordingSeconds)
-    return "запись длится " + Shown(seconds / 60, 1) + " мин, а программа читает записи не длиннее " +
-           std::to_string(int(MaxRecordingSeconds / 60)) + " минут.";
-  return "";
+    return RESAM_MESSAGE("SoundFile", "запись длится %1 мин, а программа читает записи не длиннее %2 минут.")
+        .Arg(seconds / 60, 1)
+        .Arg(int(MaxRecordingSeconds / 60));
+  return {};
 }
 
 // The first value that is no number (x * 0 is 0 only for a finite x), or -1.
@@ -111,7 +107,7 @@ void AddSums(TRecordingOverview& o, const float* chunk, long long frames, int ch
 // One pass over every frame: the overviews of the first two channels (and of their sum when
 // asked: a stereo file is opened on its left channel, and the sum is taken when chosen), and a
 // check that every sample is a number.
-std::string ReadOverviews(SNDFILE* file, const SF_INFO& info, TRecording& r, bool sum) {
+TMessage ReadOverviews(SNDFILE* file, const SF_INFO& info, TRecording& r, bool sum) {
   const int ch = info.channels;
   const int kept = ch > 1 ? 2 : 1;
   for (int c = 0; c < kept; ++c) r.Overviews[c].Start(info.frames);
@@ -129,29 +125,29 @@ std::string ReadOverviews(SNDFILE* file, const SF_INFO& info, TRecording& r, boo
     // Channels beyond the first two are checked on their own.
     const long long bad = probe != 0 || ch > kept ? FirstNotFinite(chunk.data(), got * ch) : -1;
     if (bad >= 0)
-      return "в записи есть отсчёт, который не является конечным числом (кадр " + std::to_string(done + bad / ch + 1) +
-             ").";
+      return RESAM_MESSAGE("SoundFile", "в записи есть отсчёт, который не является конечным числом (кадр %1).")
+          .Arg(done + bad / ch + 1);
     if (sum && ch > 1) AddSums(r.Overviews[2], chunk.data(), got, ch, sums);
     done += got;
   }
   if (done < info.frames)
-    return "файл оборван: прочитано " + std::to_string(done) + " кадров из " + std::to_string(info.frames) + ".";
-  return "";
+    return RESAM_MESSAGE("SoundFile", "файл оборван: прочитано %1 кадров из %2.").Arg(done).Arg(info.frames);
+  return {};
 }
 
-std::string ReadOpened(SNDFILE* file, int openError, const SF_INFO& info, const std::string& name, bool sum,
-                       TRecording& out) {
+TMessage ReadOpened(SNDFILE* file, int openError, const SF_INFO& info, const std::string& name, bool sum,
+                    TRecording& out) {
   if (!file) return SoundFault(name, OpenProblem(openError));
-  std::string problem = InfoProblem(info);
+  TMessage problem = InfoProblem(info);
   TRecording r;
-  if (problem.empty()) problem = ReadOverviews(file, info, r, sum);
-  if (!problem.empty()) return SoundFault(name, problem);
+  if (problem.Empty()) problem = ReadOverviews(file, info, r, sum);
+  if (!problem.Empty()) return SoundFault(name, std::move(problem));
   r.Name = name;
   r.Rate = info.samplerate;
   r.Channels = info.channels;
   r.Frames = info.frames;
   out = std::move(r);
-  return "";
+  return {};
 }
 
 float ChannelValue(const float* frame, int channels, TRecordingChannel c) {
@@ -163,23 +159,23 @@ float ChannelValue(const float* frame, int channels, TRecordingChannel c) {
 }
 }  // namespace
 
-std::string SoundFault(const std::string& name, const std::string& problem) {
-  return "Не удаётся прочитать звуковой файл «" + name + "»: " + problem;
+TMessage SoundFault(const std::string& name, TMessage problem) {
+  return RESAM_MESSAGE("SoundFile", "Не удаётся прочитать звуковой файл «%1»: %2").Arg(name).Arg(std::move(problem));
 }
 
-std::string ReadSoundFile(const std::string& path, const std::string& name, TRecording& recording) {
+TMessage ReadSoundFile(const std::string& path, const std::string& name, TRecording& recording) {
   std::error_code error;
   const auto size = std::filesystem::file_size(path, error);
-  if (!error && size == 0) return SoundFault(name, "файл пуст.");
+  if (!error && size == 0) return SoundFault(name, RESAM_MESSAGE("SoundFile", "файл пуст."));
   SF_INFO info{};
   TSoundHandle file(sf_open(path.c_str(), SFM_READ, &info));
-  const std::string fault = ReadOpened(file.get(), sf_error(nullptr), info, name, false, recording);
-  if (fault.empty()) recording.Path = path;
+  TMessage fault = ReadOpened(file.get(), sf_error(nullptr), info, name, false, recording);
+  if (fault.Empty()) recording.Path = path;
   return fault;
 }
 
-std::string ReadSoundBytes(const void* bytes, std::size_t size, const std::string& name, TRecording& recording) {
-  if (size == 0) return SoundFault(name, "файл пуст.");
+TMessage ReadSoundBytes(const void* bytes, std::size_t size, const std::string& name, TRecording& recording) {
+  if (size == 0) return SoundFault(name, RESAM_MESSAGE("SoundFile", "файл пуст."));
   TMemoryInput input{static_cast<const unsigned char*>(bytes), sf_count_t(size), 0};
   SF_VIRTUAL_IO io{&MemoryLength, &MemorySeek, &MemoryRead, &MemoryWrite, &MemoryTell};
   SF_INFO info{};
@@ -187,42 +183,46 @@ std::string ReadSoundBytes(const void* bytes, std::size_t size, const std::strin
   return ReadOpened(file.get(), sf_error(nullptr), info, name, true, recording);
 }
 
-std::string ReadSoundFragment(const std::string& path, const std::string& name, TRecordingChannel channel,
-                              long long first, long long count, std::vector<double>& values) {
+TMessage ReadSoundFragment(const std::string& path, const std::string& name, TRecordingChannel channel, long long first,
+                           long long count, std::vector<double>& values) {
   SF_INFO info{};
   TSoundHandle file(sf_open(path.c_str(), SFM_READ, &info));
   if (!file) return SoundFault(name, OpenProblem(sf_error(nullptr)));
   if (info.channels < 1 || info.channels > MaxRecordingChannels || first < 0 || count < 1 ||
       first + count > info.frames)
-    return SoundFault(name, "фрагмент выходит за пределы записи (файл изменился после открытия?).");
-  if (sf_seek(file.get(), first, SEEK_SET) != first) return SoundFault(name, "файл повреждён или оборван.");
+    return SoundFault(
+        name, RESAM_MESSAGE("SoundFile", "фрагмент выходит за пределы записи (файл изменился после открытия?)."));
+  if (sf_seek(file.get(), first, SEEK_SET) != first)
+    return SoundFault(name, RESAM_MESSAGE("SoundFile", "файл повреждён или оборван."));
   std::vector<double> out;
   out.reserve(size_t(count));
   std::vector<float> chunk(size_t(ChunkFrames * info.channels));
   while (static_cast<long long>(out.size()) < count) {
     const sf_count_t want = std::min<sf_count_t>(ChunkFrames, count - static_cast<long long>(out.size()));
     const sf_count_t got = sf_readf_float(file.get(), chunk.data(), want);
-    if (got <= 0) return SoundFault(name, "файл оборван.");
+    if (got <= 0) return SoundFault(name, RESAM_MESSAGE("SoundFile", "файл оборван."));
     for (sf_count_t f = 0; f < got; ++f) {
       const float v = ChannelValue(&chunk[size_t(f * info.channels)], info.channels, channel);
-      if (!std::isfinite(v)) return SoundFault(name, "в записи есть отсчёт, который не является конечным числом.");
+      if (!std::isfinite(v))
+        return SoundFault(name,
+                          RESAM_MESSAGE("SoundFile", "в записи есть отсчёт, который не является конечным числом."));
       out.push_back(v);
     }
   }
   values = std::move(out);
-  return "";
+  return {};
 }
 
-std::string ReadSoundSum(TRecording& recording) {
-  if (recording.Channels < 2 || recording.Overviews[2].Started()) return "";
+TMessage ReadSoundSum(TRecording& recording) {
+  if (recording.Channels < 2 || recording.Overviews[2].Started()) return {};
   SF_INFO info{};
   TSoundHandle file(sf_open(recording.Path.c_str(), SFM_READ, &info));
   if (!file) return SoundFault(recording.Name, OpenProblem(sf_error(nullptr)));
   if (info.channels != recording.Channels || info.frames != recording.Frames)
-    return SoundFault(recording.Name, "файл изменился после открытия.");
+    return SoundFault(recording.Name, RESAM_MESSAGE("SoundFile", "файл изменился после открытия."));
   TRecording again;
-  if (std::string problem = ReadOverviews(file.get(), info, again, true); !problem.empty())
-    return SoundFault(recording.Name, problem);
+  if (TMessage problem = ReadOverviews(file.get(), info, again, true); !problem.Empty())
+    return SoundFault(recording.Name, std::move(problem));
   recording.Overviews[2] = std::move(again.Overviews[2]);
-  return "";
+  return {};
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Sound files read through libsndfile: WAV (integer and float samples, extensible headers),
 // FLAC, OGG/Vorbis, AIFF and whatever else the installed library knows. The file is only
-// read. Every problem comes back as one Russian sentence (UTF-8) naming the file, in the form
+// read. Every problem comes back as one message naming the file, in the form
 // "Не удаётся прочитать звуковой файл «name»: problem".
 #include <cstddef>
 #include <string>
@@ -10,16 +10,17 @@
 #include "sourcedata/Recording.h"
 
 // Reads the file's description and the overviews of its first two channels (every sample is
-// read once and checked to be finite). "" with `recording` filled in, or the problem with `recording` untouched.
-std::string ReadSoundFile(const std::string& path, const std::string& name, TRecording& recording);
+// read once and checked to be finite). No message with `recording` filled in, or the problem with `recording`
+// untouched.
+TMessage ReadSoundFile(const std::string& path, const std::string& name, TRecording& recording);
 // The same for a file's bytes held in memory (libsndfile's virtual input), the sum's overview
 // included; the recording gets no path, so its fragments cannot be read afterwards.
-std::string ReadSoundBytes(const void* bytes, std::size_t size, const std::string& name, TRecording& recording);
+TMessage ReadSoundBytes(const void* bytes, std::size_t size, const std::string& name, TRecording& recording);
 // The overview of the channels' sum, read from the file when first asked for (opening takes
-// the single channels only); "" when it is there.
-std::string ReadSoundSum(TRecording& recording);
+// the single channels only); no message when it is there.
+TMessage ReadSoundSum(TRecording& recording);
 // Frames [first, first + count) of channel c of the sound file at `path`.
-std::string ReadSoundFragment(const std::string& path, const std::string& name, TRecordingChannel channel,
-                              long long first, long long count, std::vector<double>& values);
+TMessage ReadSoundFragment(const std::string& path, const std::string& name, TRecordingChannel channel, long long first,
+                           long long count, std::vector<double>& values);
 // The sentence every sound file's problem is put in.
-std::string SoundFault(const std::string& name, const std::string& problem);
+TMessage SoundFault(const std::string& name, TMessage problem);

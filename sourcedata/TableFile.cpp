@@ -49,23 +49,30 @@ TTableReadReport DecodeTable(const std::string& bytes, unsigned long long fileSi
   return report;
 }
 
-std::string TableReadWarning(const TTableReadReport& report, const std::string& name) {
+// The parts come one to a line, each a message of its own.
+TMessage TableReadWarning(const TTableReadReport& report, const std::string& name) {
   if (report.Count == 0)
-    return "Файл " + name + " не содержит ни одного значения (нужно 8 байт на значение). Таблица не изменена.";
-  std::string text;
+    return RESAM_MESSAGE("TableFile",
+                         "Файл %1 не содержит ни одного значения (нужно 8 байт на значение). Таблица не изменена.")
+        .Arg(name);
+  std::vector<TMessage> parts;
   if (report.Cut)
-    text += "Файл " + name + " содержит больше " + std::to_string(MaxTableValues) + " значений; загружены первые " +
-            std::to_string(MaxTableValues) + ".";
-  if (report.Trailing) {
-    if (!text.empty()) text += "\n";
-    text += "Длина файла " + name + " не кратна 8 байтам; неполное последнее значение пропущено.";
-  }
-  if (report.NonFinite > 0) {
-    if (!text.empty()) text += "\n";
-    text += "Значений, не являющихся числами или бесконечных: " + std::to_string(report.NonFinite) +
-            "; они заменены нулями.";
-  }
-  return text;
+    parts.push_back(RESAM_MESSAGE("TableFile", "Файл %1 содержит больше %2 значений; загружены первые %2.")
+                        .Arg(name)
+                        .Arg(MaxTableValues));
+  if (report.Trailing)
+    parts.push_back(
+        RESAM_MESSAGE("TableFile", "Длина файла %1 не кратна 8 байтам; неполное последнее значение пропущено.")
+            .Arg(name));
+  if (report.NonFinite > 0)
+    parts.push_back(
+        RESAM_MESSAGE("TableFile", "Значений, не являющихся числами или бесконечных: %1; они заменены нулями.")
+            .Arg(report.NonFinite));
+  static const char* const Lines[] = {"%1", "%1\n%2", "%1\n%2\n%3"};
+  if (parts.empty()) return {};
+  TMessage warning("TableFile", Lines[parts.size() - 1]);
+  for (TMessage& part : parts) warning.Arg(std::move(part));
+  return warning;
 }
 
 TTableStatus WriteTableFile(const std::string& path, const double* values, int count) {
@@ -112,14 +119,14 @@ TTableStatus WriteTextFile(const std::string& path, const std::string& text) {
   return out ? TTableStatus::Ok : TTableStatus::CannotCreate;
 }
 
-std::string TableFileMessage(TTableStatus status, const std::string& name) {
+TMessage TableFileMessage(TTableStatus status, const std::string& name) {
   switch (status) {
     case TTableStatus::Ok:
-      return "";
+      return {};
     case TTableStatus::CannotCreate:
-      return CannotCreateFileMessage;
+      return CannotCreateFileMessage();
     case TTableStatus::CannotOpen:
-      return CannotOpenFileMessage + name;
+      return CannotOpenFileJoined(name);
   }
-  return "";
+  return {};
 }

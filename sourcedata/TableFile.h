@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/TextMessage.h"
+
 // Values a table holds, and so the most a file gives.
 constexpr int MaxTableValues = 500;
 constexpr int TableColumns = 10;
@@ -28,9 +30,9 @@ struct TTableReadReport {
 // Decodes the values of a file's first bytes (at most MaxTableValues are used); fileSize
 // is the size of the whole file, of which bytes may be only the beginning.
 TTableReadReport DecodeTable(const std::string& bytes, unsigned long long fileSize, double* values);
-// What the user is told about a load ("" when the file was taken in full): an empty file,
+// What the user is told about a load (no message when the file was taken in full): an empty file,
 // values left out, a trailing part ignored, values replaced by 0.
-std::string TableReadWarning(const TTableReadReport& report, const std::string& name);
+TMessage TableReadWarning(const TTableReadReport& report, const std::string& name);
 
 TTableStatus WriteTableFile(const std::string& path, const double* values, int count);
 TTableStatus ReadTableFile(const std::string& path, double* values, int capacity, int& count);
@@ -44,5 +46,5 @@ bool IsTableExtension(const std::string& extension, bool forLoading);
 std::string TableExportText(const std::vector<std::string>& valueTexts, const std::string& seriesName, int indexBase);
 TTableStatus WriteTextFile(const std::string& path, const std::string& text);
 
-// The message for a status ("" for Ok); only opening names the file, right after the text.
-std::string TableFileMessage(TTableStatus status, const std::string& name);
+// The message for a status (none for Ok); only opening names the file, right after the text.
+TMessage TableFileMessage(TTableStatus status, const std::string& name);

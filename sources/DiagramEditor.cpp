@@ -4,6 +4,7 @@
 // pictures in DiagramEditorFiles.cpp.
 #include "sources/DiagramEditor.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -22,6 +23,7 @@
 #include "plotting/ToolGlyphs.h"
 #include "widgets/AccessibleNames.h"
 #include "widgets/ToolWindow.h"
+#include "widgets/TranslatedTexts.h"
 #include "widgets/YesNoDialogUnit.h"
 
 TDiagramEditor* DiagramEditor = nullptr;
@@ -31,13 +33,15 @@ constexpr int DesignedWidth = 808, DesignedHeight = 584;
 constexpr int ColourBlue = 0xFF0000;  // the toolkit's colour value
 constexpr double LimitLow = -100000, LimitHigh = 100000;
 
-const char* const NoMemoryMessage =
-    "Редактор диаграмм: Не удалось установить режим редактирования. \n Недостаточно памяти.";
-const char* const NewCaption = "Новый график";
-const char* const NewQuestion = "Выполение выбранной команды приведёт к удалению текущего графика. \nПродолжить?";
-const char* const CloseCaption = "Закрыть редактор диаграмм";
+constexpr char Context[] = "TDiagramEditor";
+const char* const NoMemoryMessage = QT_TRANSLATE_NOOP(
+    "TDiagramEditor", "Редактор диаграмм: Не удалось установить режим редактирования. \n Недостаточно памяти.");
+const char* const NewCaption = QT_TRANSLATE_NOOP("TDiagramEditor", "Новый график");
+const char* const NewQuestion = QT_TRANSLATE_NOOP(
+    "TDiagramEditor", "Выполение выбранной команды приведёт к удалению текущего графика. \nПродолжить?");
+const char* const CloseCaption = QT_TRANSLATE_NOOP("TDiagramEditor", "Закрыть редактор диаграмм");
 // clang-format off
-const char* const CloseQuestion = "Выполение выбранной команды приведёт к отмене всех изменений, сделанных с момента последнего вызова редактора диаграмм. \nПродолжить?";
+const char* const CloseQuestion = QT_TRANSLATE_NOOP("TDiagramEditor", "Выполение выбранной команды приведёт к отмене всех изменений, сделанных с момента последнего вызова редактора диаграмм. \nПродолжить?");
 // clang-format on
 
 // The samples stand for pixel columns of the plot area. A capacity of the designed window
@@ -50,14 +54,15 @@ int ColumnCapacity(int formWidth) {
 }
 
 QAction* MenuItem(QMenu* menu, const char* caption, bool checkable = false) {
-  QAction* item = menu->addAction(QString::fromUtf8(caption));
+  QAction* item = AddTranslatedItem(menu, Context, caption);
   item->setCheckable(checkable);
   return item;
 }
 }  // namespace
 
 TDiagramEditor::TDiagramEditor(QWidget* parent) : TDiagramWindow(parent), DrawColor(ColourBlue) {
-  FrameToolWindow(this, QStringLiteral("Редактор диаграмм"), QSize(DesignedWidth, DesignedHeight));
+  FrameToolWindow(this, QString(), QSize(DesignedWidth, DesignedHeight));
+  PutText(this, TTextRole::WindowTitle, Context, QT_TR_NOOP("Редактор диаграмм"));
   BuildMenu();
   BuildToolBar();
   BuildDiagram();
@@ -69,24 +74,24 @@ TDiagramEditor::TDiagramEditor(QWidget* parent) : TDiagramWindow(parent), DrawCo
 
 void TDiagramEditor::BuildMenu() {
   MainMenu1 = new QMenuBar(this);
-  QMenu* file = MainMenu1->addMenu(QStringLiteral("Файл"));
-  NNew = MenuItem(file, "Создать...");
-  NOpen = MenuItem(file, "Открыть...");
-  NSave = MenuItem(file, "Сохранить...");
-  NBmp = MenuItem(file, "Сохранить как рисунок");
+  QMenu* file = AddTranslatedMenu(MainMenu1, Context, QT_TR_NOOP("Файл"));
+  NNew = MenuItem(file, QT_TR_NOOP("Создать..."));
+  NOpen = MenuItem(file, QT_TR_NOOP("Открыть..."));
+  NSave = MenuItem(file, QT_TR_NOOP("Сохранить..."));
+  NBmp = MenuItem(file, QT_TR_NOOP("Сохранить как рисунок"));
   // The tool bar is built after the menu; the button goes onto it there.
   MakeDataTools(this, file);
   file->addSeparator();
-  NClose = MenuItem(file, "Закрыть редактор диаграмм...");
-  QMenu* diagram = MainMenu1->addMenu(QStringLiteral("Диаграмма"));
-  NCalc = MenuItem(diagram, "Обработать данные");
+  NClose = MenuItem(file, QT_TR_NOOP("Закрыть редактор диаграмм..."));
+  QMenu* diagram = AddTranslatedMenu(MainMenu1, Context, QT_TR_NOOP("Диаграмма"));
+  NCalc = MenuItem(diagram, QT_TR_NOOP("Обработать данные"));
   diagram->addSeparator();
-  NMeasure = MenuItem(diagram, "Измерения", true);
+  NMeasure = MenuItem(diagram, QT_TR_NOOP("Измерения"), true);
   NMeasure->setChecked(true);
-  NLimit = MenuItem(diagram, "Пределы", true);
-  NRetLim = MenuItem(diagram, "Исходные пределы");
+  NLimit = MenuItem(diagram, QT_TR_NOOP("Пределы"), true);
+  NRetLim = MenuItem(diagram, QT_TR_NOOP("Исходные пределы"));
   diagram->addSeparator();
-  NCopy = MenuItem(diagram, "Копировать в буфер обмена");
+  NCopy = MenuItem(diagram, QT_TR_NOOP("Копировать в буфер обмена"));
   connect(NNew, &QAction::triggered, this, &TDiagramEditor::SpeedButtonNewClick);
   connect(NOpen, &QAction::triggered, this, &TDiagramEditor::NOpenClick);
   connect(NSave, &QAction::triggered, this, &TDiagramEditor::SpeedButtonSaveClick);
@@ -95,17 +100,27 @@ void TDiagramEditor::BuildMenu() {
 
 void TDiagramEditor::BuildToolBar() {
   ToolBar1 = new QToolBar(this);
-  SpeedButtonInput = MakeSpeedButton(ToolBar1, TToolGlyph::Accept, QStringLiteral("Обработать график"), false);
-  SpeedButtonNew = MakeSpeedButton(ToolBar1, TToolGlyph::NewSheet, QStringLiteral("Создать"), false);
-  SpeedButtonOpen = MakeSpeedButton(ToolBar1, TToolGlyph::Open, QStringLiteral("Открыть"), false);
-  SpeedButtonSave = MakeSpeedButton(ToolBar1, TToolGlyph::Save, QStringLiteral("Сохранить"), false);
-  SpeedButtonMeasure = MakeSpeedButton(ToolBar1, TToolGlyph::Measure, QStringLiteral("Измерения"), true);
+  SpeedButtonInput = MakeSpeedButton(ToolBar1, TToolGlyph::Accept, QString(), false);
+  PutText(SpeedButtonInput, TTextRole::ToolTip, Context, QT_TR_NOOP("Обработать график"));
+  SpeedButtonNew = MakeSpeedButton(ToolBar1, TToolGlyph::NewSheet, QString(), false);
+  PutText(SpeedButtonNew, TTextRole::ToolTip, Context, QT_TR_NOOP("Создать"));
+  SpeedButtonOpen = MakeSpeedButton(ToolBar1, TToolGlyph::Open, QString(), false);
+  PutText(SpeedButtonOpen, TTextRole::ToolTip, Context, QT_TR_NOOP("Открыть"));
+  SpeedButtonSave = MakeSpeedButton(ToolBar1, TToolGlyph::Save, QString(), false);
+  PutText(SpeedButtonSave, TTextRole::ToolTip, Context, QT_TR_NOOP("Сохранить"));
+  SpeedButtonMeasure = MakeSpeedButton(ToolBar1, TToolGlyph::Measure, QString(), true);
+  PutText(SpeedButtonMeasure, TTextRole::ToolTip, Context, QT_TR_NOOP("Измерения"));
   SpeedButtonMeasure->setChecked(true);
-  SpeedButtonLimit = MakeSpeedButton(ToolBar1, TToolGlyph::Limits, QStringLiteral("Пределы"), true);
-  SpeedButtonRetLim = MakeSpeedButton(ToolBar1, TToolGlyph::ReturnLimits, QStringLiteral("Исходные пределы"), false);
-  SpeedButtonBmp = MakeSpeedButton(ToolBar1, TToolGlyph::Picture, QStringLiteral("Сохранить как рисунок"), false);
-  SpeedButtonCopy = MakeSpeedButton(ToolBar1, TToolGlyph::Copy, QStringLiteral("Копировать"), false);
-  SpeedButtonClose = MakeSpeedButton(ToolBar1, TToolGlyph::Close, QStringLiteral("Закрыть"), false);
+  SpeedButtonLimit = MakeSpeedButton(ToolBar1, TToolGlyph::Limits, QString(), true);
+  PutText(SpeedButtonLimit, TTextRole::ToolTip, Context, QT_TR_NOOP("Пределы"));
+  SpeedButtonRetLim = MakeSpeedButton(ToolBar1, TToolGlyph::ReturnLimits, QString(), false);
+  PutText(SpeedButtonRetLim, TTextRole::ToolTip, Context, QT_TR_NOOP("Исходные пределы"));
+  SpeedButtonBmp = MakeSpeedButton(ToolBar1, TToolGlyph::Picture, QString(), false);
+  PutText(SpeedButtonBmp, TTextRole::ToolTip, Context, QT_TR_NOOP("Сохранить как рисунок"));
+  SpeedButtonCopy = MakeSpeedButton(ToolBar1, TToolGlyph::Copy, QString(), false);
+  PutText(SpeedButtonCopy, TTextRole::ToolTip, Context, QT_TR_NOOP("Копировать"));
+  SpeedButtonClose = MakeSpeedButton(ToolBar1, TToolGlyph::Close, QString(), false);
+  PutText(SpeedButtonClose, TTextRole::ToolTip, Context, QT_TR_NOOP("Закрыть"));
   Panel2 = MakeReadoutPanel(ToolBar1);
   const QList<QList<QToolButton*>> groups = {{SpeedButtonInput},
                                              {SpeedButtonNew, SpeedButtonOpen, SpeedButtonSave},
@@ -156,7 +171,7 @@ bool TDiagramEditor::AllocateArrays() {
     Samples = {};
     Backup = {};
     Capacity = 0;
-    Platform().Message(QString::fromUtf8(NoMemoryMessage));
+    Platform().Message(tr(NoMemoryMessage));
     return false;
   }
 }
@@ -167,6 +182,33 @@ void TDiagramEditor::SetDrawColor(int colour) {
   Diagram1->GetKeeper(0)->SetColor(colour);
   Diagram1->ShowDiagram();
   DrawCurve(colour);
+}
+
+void TDiagramEditor::NameDiagram(const char* context, const char* title, const char* nameY, const char* nameX) {
+  NamesContext = context;
+  Names[0] = title;
+  Names[1] = nameY;
+  Names[2] = nameX;
+  ShowDiagramNames();
+}
+
+// Renaming repaints the diagram, so the drawing goes over it again.
+void TDiagramEditor::ShowDiagramNames() {
+  if (!NamesContext) return;
+  EraseBand();
+  Diagram1->SetNameY(QCoreApplication::translate(NamesContext, Names[1]));
+  Diagram1->SetNameX(QCoreApplication::translate(NamesContext, Names[2]));
+  Diagram1->SetNameDiagram(QCoreApplication::translate(NamesContext, Names[0]));
+  DrawCurve(DrawColor);
+}
+
+// The kept texts are put again by themselves; the diagram's names and the tools' accessible
+// names, taken from their hints, follow.
+void TDiagramEditor::changeEvent(QEvent* event) {
+  TDiagramWindow::changeEvent(event);
+  if (event->type() != QEvent::LanguageChange) return;
+  ShowDiagramNames();
+  GiveAccessibleNames(this);
 }
 
 int TDiagramEditor::Execute() {
@@ -253,7 +295,7 @@ bool TDiagramEditor::FormCloseQuery() {
   ReleaseCursor();
   if (!DontAskClose) {
     bool dontAsk = false;
-    const bool yes = YesNoDialog(QString::fromUtf8(CloseCaption), QString::fromUtf8(CloseQuestion), dontAsk);
+    const bool yes = YesNoDialog(tr(CloseCaption), tr(CloseQuestion), dontAsk);
     DontAskClose = dontAsk;
     if (!yes) return false;
   }
@@ -300,7 +342,7 @@ void TDiagramEditor::SpeedButtonInputClick() {
 void TDiagramEditor::SpeedButtonNewClick() {
   if (!DontAskNew) {
     bool dontAsk = false;
-    const bool yes = YesNoDialog(QString::fromUtf8(NewCaption), QString::fromUtf8(NewQuestion), dontAsk);
+    const bool yes = YesNoDialog(tr(NewCaption), tr(NewQuestion), dontAsk);
     DontAskNew = dontAsk;
     if (!yes) return;
   }

@@ -24,6 +24,9 @@ class TDiagramEditor : public TDiagramWindow {
 
   // Offered to the main window.
   void SetDrawColor(int colour);
+  // The diagram's title and axis captions, given as source texts of the owner's translation
+  // context, so that they follow the interface language.
+  void NameDiagram(const char* context, const char* title, const char* nameY, const char* nameX);
   int Execute();
   bool IsProcessed() const { return Processed; }
   // Series 0 of the diagram: the drawing as last handed over (or restored on closing).
@@ -103,12 +106,14 @@ class TDiagramEditor : public TDiagramWindow {
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildMenu();
   void BuildToolBar();
   void BuildDiagram();
+  void ShowDiagramNames();
   void FormCreate();
   bool AllocateArrays();
   void FirstShow();
@@ -149,6 +154,9 @@ class TDiagramEditor : public TDiagramWindow {
   // A drawing taken by TakeDrawing and not drawn on since, and the one at the last showing.
   std::optional<TDrawingRecord> Restored, RestoredAtShow;
   bool DontAskNew = false, DontAskClose = false;
+  // The context and source texts of the title and axis captions, once named.
+  const char* NamesContext = nullptr;
+  const char* Names[3] = {};
 };
 
 // The one instance, created at program start.

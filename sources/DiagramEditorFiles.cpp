@@ -17,16 +17,16 @@
 namespace {
 TFileDialogOptions DrawingDialog(bool save) {
   TFileDialogOptions options;
-  if (save) options.Title = QStringLiteral("Сохранить");
-  options.Filter = QStringLiteral("Графики (*.dkr)|*.dkr");
+  if (save) options.Title = TDiagramEditor::tr("Сохранить");
+  options.Filter = TDiagramEditor::tr("Графики (*.dkr)|*.dkr");
   options.DefaultExt = QStringLiteral("dkr");
-  options.FileName = QStringLiteral("График.dkr");
+  options.FileName = TDiagramEditor::tr("График.dkr");
   options.OverwritePrompt = save;
   return options;
 }
 
 void ShowFileMessage(TDrawingStatus status, const QString& name) {
-  Platform().Message(QString::fromStdString(DrawingFileMessage(status, name.toStdString())));
+  ShowMessage(DrawingFileMessage(status, name.toStdString()));
 }
 
 bool SameRanges(const TStoredRange& a, const TStoredRange& b) {
@@ -60,12 +60,12 @@ void TDiagramEditor::SaveDrawing(const QString& name) {
   // Unbuffered, so that a short write (a full disk) shows in write's count: a buffered one
   // is flushed by commit, which takes a partly written buffer for success.
   if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-    Platform().Message(QString::fromUtf8(CannotCreateFileMessage) + name);
+    ShowMessage(CannotCreateFileJoined(name.toStdString()));
     return;
   }
   const bool written = file.write(data.data(), qint64(data.size())) == qint64(data.size());
   if (!written) file.cancelWriting();
-  if (!file.commit()) Platform().Message(QString::fromUtf8(CannotWriteFileStart) + name);
+  if (!file.commit()) ShowMessage(CannotWriteFileMessage(name.toStdString()));
 }
 
 void TDiagramEditor::NOpenClick() {
@@ -125,7 +125,7 @@ QImage TDiagramEditor::PrintPicture() {
 void TDiagramEditor::SpeedButtonBmpClick() {
   EraseBand();
   ReleaseCursor();
-  SaveFigure({Diagram1, [this](QPainter& p) { PaintCurve(p, ColourBlack); }}, QStringLiteral("Сохранить рисунок"));
+  SaveFigure({Diagram1, [this](QPainter& p) { PaintCurve(p, ColourBlack); }}, tr("Сохранить рисунок"));
 }
 
 // The drawing as it would be handed over: Count samples from Xmin to the last abscissa.

@@ -14,6 +14,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "platform/Language.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramColours.h"
 #include "plotting/ToolGlyphs.h"
@@ -24,8 +25,10 @@
 #include "widgets/DecimalEditUnit.h"
 #include "widgets/ScreenCentre.h"
 #include "widgets/ToolWindow.h"
+#include "widgets/TranslatedTexts.h"
 
 namespace {
+constexpr char Context[] = "TLibForm";
 constexpr int NominalWidth = 800, NominalHeight = 600;
 constexpr int TimerInterval = 400;
 constexpr int EditMaxLength = 6;
@@ -53,15 +56,15 @@ QString FormulaName(int family) { return QStringLiteral("LibImage") + QString::n
 QComboBox* MakeList(QWidget* parent, const QString& prefix, int first, int last) {
   auto* box = new QComboBox(parent);
   for (int i = first; i <= last; ++i) box->addItem(prefix + QString::number(i));
+  // Named after its parameter: a label found beside it would depend on where the layout put it.
+  box->setAccessibleName(prefix.chopped(1));
   box->setFocusPolicy(Qt::StrongFocus);
   return box;
 }
 
 // A label picture (the symbol before an edit) at its natural size; empty without artwork.
-QLabel* MakeLabelPicture(QWidget* parent, const QString& name, const QString& spoken, qreal ratio) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(name);
-  label->setAccessibleName(spoken);
+void ShowLabelPicture(QLabel* label, qreal ratio) {
+  const QString name = label->objectName();
   if (HasFormulaPicture(name)) {
     label->setPixmap(QPixmap::fromImage(RenderFormulaPicture(name, 1.0, ratio)));
     label->resize(FormulaPictureSize(name, 1.0));
@@ -69,12 +72,20 @@ QLabel* MakeLabelPicture(QWidget* parent, const QString& name, const QString& sp
     label->setText(name);
     label->adjustSize();
   }
+}
+
+QLabel* MakeLabelPicture(QWidget* parent, const QString& name, const char* spoken, qreal ratio) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(name);
+  PutText(label, TTextRole::AccessibleName, Context, spoken);
+  ShowLabelPicture(label, ratio);
   return label;
 }
 }  // namespace
 
 TLibForm::TLibForm(QWidget* parent) : QDialog(parent) {
-  FrameToolWindow(this, QStringLiteral("Библиотека видеосигналов"), QSize(NominalWidth, NominalHeight));
+  FrameToolWindow(this, QString(), QSize(NominalWidth, NominalHeight));
+  PutText(this, TTextRole::WindowTitle, Context, QT_TR_NOOP("Библиотека видеосигналов"));
   CentreOnScreen(this);
   SavedColour = palette().color(QPalette::Window);
   BuildMenu();
@@ -91,6 +102,7 @@ TLibForm::TLibForm(QWidget* parent) : QDialog(parent) {
     w->setMouseTracking(true);
     if (w != this) w->installEventFilter(this);
   }
+  ShowFamilyNames();
   SelectFamily(1);
   PlaceControls();
   EditTay->setModified(false);
@@ -101,37 +113,45 @@ TLibForm::TLibForm(QWidget* parent) : QDialog(parent) {
 
 void TLibForm::BuildMenu() {
   MainMenu1 = new QMenuBar(this);
-  QMenu* signal = MainMenu1->addMenu(QStringLiteral("Сигнал"));
-  N4 = signal->addAction(QStringLiteral("Следующий"));
-  N5 = signal->addAction(QStringLiteral("Предыдущий"));
+  QMenu* signal = AddTranslatedMenu(MainMenu1, Context, QT_TR_NOOP("Сигнал"));
+  N4 = AddTranslatedItem(signal, Context, QT_TR_NOOP("Следующий"));
+  N5 = AddTranslatedItem(signal, Context, QT_TR_NOOP("Предыдущий"));
   signal->addSeparator();
-  N7 = signal->addAction(QStringLiteral("Выбрать сигнал"));
-  QMenu* view = MainMenu1->addMenu(QStringLiteral("Вид"));
+  N7 = AddTranslatedItem(signal, Context, QT_TR_NOOP("Выбрать сигнал"));
+  QMenu* view = AddTranslatedMenu(MainMenu1, Context, QT_TR_NOOP("Вид"));
   auto* views = new QActionGroup(this);
-  N9 = views->addAction(QStringLiteral("Сигнал и спектр"));
-  N10 = views->addAction(QStringLiteral("Сигнал и АКФ"));
+  N9 = views->addAction(QString());
+  PutText(N9, TTextRole::Text, Context, QT_TR_NOOP("Сигнал и спектр"));
+  N10 = views->addAction(QString());
+  PutText(N10, TTextRole::Text, Context, QT_TR_NOOP("Сигнал и АКФ"));
   for (QAction* item : {N9, N10}) {
     item->setCheckable(true);
     view->addAction(item);
   }
   N9->setChecked(true);
   N10->setEnabled(false);
-  QMenu* copy = MainMenu1->addMenu(QStringLiteral("Копировать"));
-  N11 = copy->addAction(QStringLiteral("Всё изображение"));
-  N12 = copy->addAction(QStringLiteral("Только графики"));
-  N3 = MainMenu1->addAction(QStringLiteral("Закрыть"));
+  QMenu* copy = AddTranslatedMenu(MainMenu1, Context, QT_TR_NOOP("Копировать"));
+  N11 = AddTranslatedItem(copy, Context, QT_TR_NOOP("Всё изображение"));
+  N12 = AddTranslatedItem(copy, Context, QT_TR_NOOP("Только графики"));
+  N3 = MainMenu1->addAction(QString());
+  PutText(N3, TTextRole::Text, Context, QT_TR_NOOP("Закрыть"));
 }
 
 void TLibForm::BuildToolBar() {
   ToolBar1 = new QToolBar(this);
-  SpeedButton3 = MakeSpeedButton(ToolBar1, TToolGlyph::Accept, QStringLiteral("Выбрать сигнал"), false);
-  SpeedButton1 = MakeSpeedButton(ToolBar1, TToolGlyph::ArrowLeft, QStringLiteral("Предыдущий"), false);
-  SpeedButton2 = MakeSpeedButton(ToolBar1, TToolGlyph::ArrowRight, QStringLiteral("Следующий"), false);
-  SpeedButton4 = MakeSpeedButton(ToolBar1, TToolGlyph::Copy, QStringLiteral("Копировать в буфер"), false);
-  SpeedButton5 = MakeSpeedButton(ToolBar1, TToolGlyph::Close, QStringLiteral("Закрыть"), false);
+  SpeedButton3 = MakeSpeedButton(ToolBar1, TToolGlyph::Accept, QString(), false);
+  PutText(SpeedButton3, TTextRole::ToolTip, Context, QT_TR_NOOP("Выбрать сигнал"));
+  SpeedButton1 = MakeSpeedButton(ToolBar1, TToolGlyph::ArrowLeft, QString(), false);
+  PutText(SpeedButton1, TTextRole::ToolTip, Context, QT_TR_NOOP("Предыдущий"));
+  SpeedButton2 = MakeSpeedButton(ToolBar1, TToolGlyph::ArrowRight, QString(), false);
+  PutText(SpeedButton2, TTextRole::ToolTip, Context, QT_TR_NOOP("Следующий"));
+  SpeedButton4 = MakeSpeedButton(ToolBar1, TToolGlyph::Copy, QString(), false);
+  PutText(SpeedButton4, TTextRole::ToolTip, Context, QT_TR_NOOP("Копировать в буфер"));
+  SpeedButton5 = MakeSpeedButton(ToolBar1, TToolGlyph::Close, QString(), false);
+  PutText(SpeedButton5, TTextRole::ToolTip, Context, QT_TR_NOOP("Закрыть"));
   ComboBoxF = new QComboBox(ToolBar1);
-  for (const char* name : LibFamilyNames) ComboBoxF->addItem(QString::fromUtf8(name));
-  ComboBoxF->setToolTip(QStringLiteral("Семейство сигналов"));
+  for (int i = 0; i < LibFamilyCount; ++i) ComboBoxF->addItem(QString());
+  PutText(ComboBoxF, TTextRole::ToolTip, Context, QT_TR_NOOP("Семейство сигналов"));
   ComboBoxK = MakeList(ToolBar1, QStringLiteral("k="), 0, LibMaxK);
   ComboBoxL = MakeList(ToolBar1, QStringLiteral("l="), LibMinL, LibMaxL);
   ComboBoxM = MakeList(ToolBar1, QStringLiteral("m="), 0, LibMaxM);
@@ -149,24 +169,12 @@ void TLibForm::BuildToolBar() {
 void TLibForm::BuildDiagrams() {
   DiagramSignal = new TDiagram(Panel1);
   DiagramSpectr = new TDiagram(Panel1);
-  struct TTitles {
-    TDiagram* Diagram;
-    QString Name, X, Y;
-  };
-  const TTitles titles[] = {
-      {DiagramSignal, QStringLiteral("Сигнал"), QStringLiteral("t, с"), QStringLiteral("s(t), В")},
-      {DiagramSpectr, QStringLiteral("         Амплитудный спектр"), QStringLiteral("f, Гц"),
-       QStringLiteral("|S(f)|, В/Гц")},
-  };
-  for (const TTitles& t : titles) {
-    TDiagram& d = *t.Diagram;
+  for (TDiagram* diagram : {DiagramSignal, DiagramSpectr}) {
+    TDiagram& d = *diagram;
     d.EnableLine(false);
     for (auto setFont :
          {&TDiagram::SetFontNameX, &TDiagram::SetFontNameY, &TDiagram::SetFontName, &TDiagram::SetFontNet})
       (d.*setFont)(DiagramFont());
-    d.SetNameDiagram(t.Name);
-    d.SetNameX(t.X);
-    d.SetNameY(t.Y);
     d.SetLimitX(-100000, 100000);
     d.SetLimitY(-100000, 100000);
     d.SetShowFeeler(false);
@@ -175,8 +183,25 @@ void TLibForm::BuildDiagrams() {
     d.GetKeeper(0)->SetColor(SignalColour);
     d.EnableLine(true);
   }
+  NameDiagrams();
   PanelSignal = BuildToolPanel(DiagramSignal, SpeedButtonISig, SpeedButtonMSig);
   PanelSpectr = BuildToolPanel(DiagramSpectr, SpeedButtonISp, SpeedButtonMSp);
+}
+
+void TLibForm::NameDiagrams() {
+  struct TTitles {
+    TDiagram* Diagram;
+    const char *Name, *X, *Y;
+  };
+  const TTitles titles[] = {
+      {DiagramSignal, QT_TR_NOOP("Сигнал"), QT_TR_NOOP("t, с"), QT_TR_NOOP("s(t), В")},
+      {DiagramSpectr, QT_TR_NOOP("         Амплитудный спектр"), QT_TR_NOOP("f, Гц"), QT_TR_NOOP("|S(f)|, В/Гц")},
+  };
+  for (const TTitles& t : titles) {
+    t.Diagram->SetNameDiagram(tr(t.Name));
+    t.Diagram->SetNameX(tr(t.X));
+    t.Diagram->SetNameY(tr(t.Y));
+  }
 }
 
 QFrame* TLibForm::BuildToolPanel(TDiagram* diagram, QToolButton*& increase, QToolButton*& measure) {
@@ -184,8 +209,10 @@ QFrame* TLibForm::BuildToolPanel(TDiagram* diagram, QToolButton*& increase, QToo
   panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
   panel->setAutoFillBackground(true);
   panel->resize(2 * PanelButtonSize + 6, PanelButtonSize + 4);
-  increase = MakeSpeedButton(panel, TToolGlyph::Increase, QStringLiteral("Увеличение"), false);
-  measure = MakeSpeedButton(panel, TToolGlyph::Measure, QStringLiteral("Измерения"), true);
+  increase = MakeSpeedButton(panel, TToolGlyph::Increase, QString(), false);
+  PutText(increase, TTextRole::ToolTip, Context, QT_TR_NOOP("Увеличение"));
+  measure = MakeSpeedButton(panel, TToolGlyph::Measure, QString(), true);
+  PutText(measure, TTextRole::ToolTip, Context, QT_TR_NOOP("Измерения"));
   increase->setGeometry(2, 2, PanelButtonSize, PanelButtonSize);
   measure->setGeometry(3 + PanelButtonSize, 2, PanelButtonSize, PanelButtonSize);
   panel->hide();
@@ -193,29 +220,29 @@ QFrame* TLibForm::BuildToolPanel(TDiagram* diagram, QToolButton*& increase, QToo
 }
 
 void TLibForm::BuildFormulaPanel() {
-  PanelFormul = new QLabel(QStringLiteral("Файл не найден"), Panel1);
+  PanelFormul = AddTranslatedLabel(Panel1, Context, QT_TR_NOOP("Файл не найден"));
   PanelFormul->setAlignment(Qt::AlignCenter);
   PanelFormul->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   PanelFormul->setContextMenuPolicy(Qt::CustomContextMenu);
   for (int i = 0; i < LibFamilyCount; ++i) {
     Images[i] = new QLabel(PanelFormul);
     Images[i]->setObjectName(QStringLiteral("Image") + QString::number(i + 1));
-    Images[i]->setAccessibleName(QStringLiteral("Формулы сигнала и спектра: ") + QString::fromUtf8(LibFamilyNames[i]));
     // The panel's pop-up menu serves the pictures too.
     Images[i]->setContextMenuPolicy(Qt::NoContextMenu);
     Images[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
   }
   PopupMenu1 = new QMenu(this);
-  N13 = PopupMenu1->addAction(QStringLiteral("Копировать"));
-  N14 = PopupMenu1->addAction(QStringLiteral("Сохранить"));
+  N13 = AddTranslatedItem(PopupMenu1, Context, QT_TR_NOOP("Копировать"));
+  N14 = AddTranslatedItem(PopupMenu1, Context, QT_TR_NOOP("Сохранить"));
 }
 
 void TLibForm::BuildGroupBox() {
-  GroupBox1 = new QGroupBox(QStringLiteral("  Параметры  "), Panel1);
+  GroupBox1 = new QGroupBox(Panel1);
+  PutText(GroupBox1, TTextRole::Title, Context, QT_TR_NOOP("  Параметры  "));
   const qreal ratio = devicePixelRatioF();
-  ImageTi = MakeLabelPicture(GroupBox1, QStringLiteral("LibImageTi"), QStringLiteral("τu [с] ="), ratio);
-  ImageTi001 = MakeLabelPicture(GroupBox1, QStringLiteral("LibImageTi001"), QStringLiteral("τ0,01 [с] ="), ratio);
-  ImageV0 = MakeLabelPicture(GroupBox1, QStringLiteral("LibImageV0"), QStringLiteral("V0 [В] ="), ratio);
+  ImageTi = MakeLabelPicture(GroupBox1, QStringLiteral("LibImageTi"), QT_TR_NOOP("τu [с] ="), ratio);
+  ImageTi001 = MakeLabelPicture(GroupBox1, QStringLiteral("LibImageTi001"), QT_TR_NOOP("τ0,01 [с] ="), ratio);
+  ImageV0 = MakeLabelPicture(GroupBox1, QStringLiteral("LibImageV0"), QT_TR_NOOP("V0 [В] ="), ratio);
   EditTay = new TDecimalEdit(GroupBox1);
   EditV0 = new TDecimalEdit(GroupBox1);
   for (TDecimalEdit* edit : {EditTay, EditV0}) {
@@ -223,8 +250,8 @@ void TLibForm::BuildGroupBox() {
     edit->setText(QStringLiteral("1"));
     edit->resize(EditWidth, edit->sizeHint().height());
   }
-  EditTay->setAccessibleName(QStringLiteral("Длительность, с"));
-  EditV0->setAccessibleName(QStringLiteral("Амплитуда V0, В"));
+  PutText(EditTay, TTextRole::AccessibleName, Context, QT_TR_NOOP("Длительность, с"));
+  PutText(EditV0, TTextRole::AccessibleName, Context, QT_TR_NOOP("Амплитуда V0, В"));
   LabelK = new QLabel(GroupBox1);
   LabelL = new QLabel(GroupBox1);
   LabelM = new QLabel(GroupBox1);
@@ -276,8 +303,40 @@ void TLibForm::ConnectCommands() {
   connect(Timer3, &QTimer::timeout, this, &TLibForm::Timer3Timer);
 }
 
+// The family names come with the formulas as source texts of this window's context.
+void TLibForm::ShowFamilyNames() {
+  for (int i = 0; i < LibFamilyCount; ++i) {
+    const QString name = tr(LibFamilyNames[i]);
+    ComboBoxF->setItemText(i, name);
+    Images[i]->setAccessibleName(tr("Формулы сигнала и спектра: %1").arg(name));
+  }
+}
+
+// The kept texts are put again by themselves; what is composed, named after a hint, drawn in
+// the language or written with its decimal separator follows here.
+void TLibForm::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() != QEvent::LanguageChange) return;
+  ShowFamilyNames();
+  NameDiagrams();
+  for (TDecimalEdit* edit : {EditTay, EditV0}) {
+    const bool modified = edit->isModified();
+    QString shown;
+    edit->setText(ShownDecimalSeparator() == QLatin1Char(',') ? PointToComma(edit->text(), shown)
+                                                              : CommaToPoint(edit->text(), shown));
+    edit->setModified(modified);
+  }
+  const qreal ratio = devicePixelRatioF();
+  for (QLabel* label : {ImageTi, ImageTi001, ImageV0}) ShowLabelPicture(label, ratio);
+  for (QImage& picture : FormulaPictures) picture = QImage();
+  PlaceControls();
+  GiveAccessibleNames(this);
+}
+
 bool TLibForm::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == Panel1 && event->type() == QEvent::Resize) PlaceControls();
+  // A language has pictures of its own, of their own sizes.
+  if (watched == Panel1 && (event->type() == QEvent::Resize || event->type() == QEvent::LanguageChange))
+    PlaceControls();
   if (event->type() == QEvent::MouseMove)
     MouseMoveElsewhere(static_cast<QWidget*>(watched), *static_cast<QMouseEvent*>(event));
   return QDialog::eventFilter(watched, event);
@@ -349,10 +408,17 @@ void TLibForm::RenderPictures() {
     }
     const QSize natural = FormulaPictureSize(name, 1.0);
     const qreal scale = std::min({1.0, qreal(room.width()) / natural.width(), qreal(room.height()) / natural.height()});
-    if (!FormulaPictures[i].isNull() && FormulaPictureSize(name, scale) == Images[i]->size()) continue;
+    if (IsCurrentFormulaPicture(FormulaPictures[i], name) && FormulaPictureSize(name, scale) == Images[i]->size())
+      continue;
     FormulaPictures[i] = RenderFormulaPicture(name, scale, ratio);
     Images[i]->setPixmap(QPixmap::fromImage(FormulaPictures[i]));
     Images[i]->resize(FormulaPictureSize(name, scale));
+  }
+  // The edits' caption pictures, named after theirs, follow the language too.
+  for (QLabel* label : {ImageTi, ImageTi001, ImageV0}) {
+    if (!HasFormulaPicture(label->objectName())) continue;
+    label->setPixmap(QPixmap::fromImage(RenderFormulaPicture(label->objectName(), 1.0, ratio)));
+    label->resize(FormulaPictureSize(label->objectName(), 1.0));
   }
 }
 

@@ -87,5 +87,5 @@ void TLibForm::N13Click() {
 }
 
 void TLibForm::N14Click() {
-  if (const QImage* picture = VisibleFormulaPicture()) SaveImageAsBmp(*picture);
+  if (const QImage* picture = VisibleFormulaPicture()) SaveImageAsBmp(*picture, QString(), tr("Рисунок.bmp"));
 }

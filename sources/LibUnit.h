@@ -110,11 +110,14 @@ class TLibForm : public QDialog {
   void showEvent(QShowEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void BuildMenu();
   void BuildToolBar();
   void BuildDiagrams();
+  void NameDiagrams();
+  void ShowFamilyNames();
   QFrame* BuildToolPanel(TDiagram* diagram, QToolButton*& increase, QToolButton*& measure);
   void BuildFormulaPanel();
   void BuildGroupBox();

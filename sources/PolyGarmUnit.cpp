@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -11,10 +12,12 @@
 #include "widgets/AccessibleNames.h"
 #include "widgets/EditFloatUnit.h"
 #include "widgets/ScreenCentre.h"
+#include "widgets/TranslatedTexts.h"
 
 TPolyGarmForm* PolyGarmForm = nullptr;
 
 namespace {
+constexpr char Context[] = "TPolyGarmForm";
 constexpr int ClientWidth = 560, ClientHeight = 420;
 constexpr int HeadTop = 8, HeadHeight = 56;
 constexpr int RowTop = 68, RowPitch = 28, RowHeight = 22;
@@ -25,8 +28,8 @@ constexpr int ButtonTop = 360, ButtonWidth = 96, ButtonHeight = 28, ButtonPitch 
 
 int RowY(int n) { return RowTop + n * RowPitch; }
 
-QLabel* Head(QWidget* parent, const QString& text, int left, int width) {
-  auto* label = new QLabel(text, parent);
+QLabel* Head(QWidget* parent, const char* text, int left, int width) {
+  QLabel* label = AddTranslatedLabel(parent, Context, text);
   label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   label->setGeometry(left, HeadTop, width, 32);
   return label;
@@ -34,7 +37,7 @@ QLabel* Head(QWidget* parent, const QString& text, int left, int width) {
 }  // namespace
 
 TPolyGarmForm::TPolyGarmForm(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Полигармонический сигнал"));
+  PutText(this, TTextRole::WindowTitle, Context, QT_TR_NOOP("Полигармонический сигнал"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setFixedSize(ClientWidth, ClientHeight);
   BuildHeads();
@@ -46,15 +49,19 @@ TPolyGarmForm::TPolyGarmForm(QWidget* parent) : QDialog(parent) {
 }
 
 void TPolyGarmForm::BuildHeads() {
-  Head(this, QStringLiteral("Номер\nгармоники"), NumberLeft - 10, NumberWidth + 20);
-  Head(this, QStringLiteral("Статус"), StatusLeft - 10, 60);
-  Head(this, QStringLiteral("Амплитуда, В"), AmplitudeLeft, EditWidth);
-  Head(this, QStringLiteral("Частота"), FrequencyLeft, EditWidth);
-  Head(this, QStringLiteral("Начальная фаза"), PhaseLeft - 10, EditWidth + 20);
-  RadioButton1 = new QRadioButton(QStringLiteral("рад/с"), this);
-  RadioButton2 = new QRadioButton(QStringLiteral("Гц"), this);
-  RadioButton3 = new QRadioButton(QStringLiteral("рад"), this);
-  RadioButton4 = new QRadioButton(QStringLiteral("град"), this);
+  Head(this, QT_TR_NOOP("Номер\nгармоники"), NumberLeft - 10, NumberWidth + 20);
+  Head(this, QT_TR_NOOP("Статус"), StatusLeft - 10, 60);
+  Head(this, QT_TR_NOOP("Амплитуда, В"), AmplitudeLeft, EditWidth);
+  Head(this, QT_TR_NOOP("Частота"), FrequencyLeft, EditWidth);
+  Head(this, QT_TR_NOOP("Начальная фаза"), PhaseLeft - 10, EditWidth + 20);
+  RadioButton1 = new QRadioButton(this);
+  PutText(RadioButton1, TTextRole::Text, Context, QT_TR_NOOP("рад/с"));
+  RadioButton2 = new QRadioButton(this);
+  PutText(RadioButton2, TTextRole::Text, Context, QT_TR_NOOP("Гц"));
+  RadioButton3 = new QRadioButton(this);
+  PutText(RadioButton3, TTextRole::Text, Context, QT_TR_NOOP("рад"));
+  RadioButton4 = new QRadioButton(this);
+  PutText(RadioButton4, TTextRole::Text, Context, QT_TR_NOOP("град"));
   RadioButton1->setGeometry(FrequencyLeft - 8, HeadTop + 24, 58, 20);
   RadioButton2->setGeometry(FrequencyLeft + 52, HeadTop + 24, 45, 20);
   RadioButton3->setGeometry(PhaseLeft - 6, HeadTop + 24, 50, 20);
@@ -82,7 +89,8 @@ void TPolyGarmForm::BuildRow(int n) {
   auto* number = new QLabel(QString::number(n), this);
   number->setAlignment(Qt::AlignCenter);
   number->setGeometry(NumberLeft, top, NumberWidth, RowHeight);
-  CheckBox[n] = new QCheckBox(QStringLiteral("вкл"), this);
+  CheckBox[n] = new QCheckBox(this);
+  PutText(CheckBox[n], TTextRole::Text, Context, QT_TR_NOOP("вкл"));
   CheckBox[n]->setObjectName(QStringLiteral("CheckBox%1").arg(n + 1));
   CheckBox[n]->setGeometry(StatusLeft, top, 60, RowHeight);
   connect(CheckBox[n], &QCheckBox::clicked, this, &TPolyGarmForm::CheckBoxClick);
@@ -111,23 +119,26 @@ void TPolyGarmForm::BuildRow(int n) {
 void TPolyGarmForm::BuildButtons() {
   const struct {
     QPushButton** Button;
-    const char16_t* Caption;
-    const char16_t* Hint;
+    const char* Caption;
+    const char* Hint;
     void (TPolyGarmForm::*Handler)();
   } buttons[] = {
-      {&Button1, u"Готово", u"Закончить ввод и перейти к вычислениям", &TPolyGarmForm::Button1Click},
-      {&Button2, u"Случайный", u"Ввести случайный набор параметров полигармонического сигнала",
+      {&Button1, QT_TR_NOOP("Готово"), QT_TR_NOOP("Закончить ввод и перейти к вычислениям"),
+       &TPolyGarmForm::Button1Click},
+      {&Button2, QT_TR_NOOP("Случайный"), QT_TR_NOOP("Ввести случайный набор параметров полигармонического сигнала"),
        &TPolyGarmForm::Button2Click},
-      {&Button3, u"Прямоугольный", u"Ввести первые 10 гармоник прямоугольного периодического сигнала",
-       &TPolyGarmForm::Button3Click},
-      {&Button4, u"Пилообразный", u"Ввести первые десять гармоник периодического пилообразного сигнала",
-       &TPolyGarmForm::Button4Click},
-      {&Button5, u"Закрыть", u"Закрыть окно с отменой ввода полигармонического сигнала", &TPolyGarmForm::Button5Click},
+      {&Button3, QT_TR_NOOP("Прямоугольный"),
+       QT_TR_NOOP("Ввести первые 10 гармоник прямоугольного периодического сигнала"), &TPolyGarmForm::Button3Click},
+      {&Button4, QT_TR_NOOP("Пилообразный"),
+       QT_TR_NOOP("Ввести первые десять гармоник периодического пилообразного сигнала"), &TPolyGarmForm::Button4Click},
+      {&Button5, QT_TR_NOOP("Закрыть"), QT_TR_NOOP("Закрыть окно с отменой ввода полигармонического сигнала"),
+       &TPolyGarmForm::Button5Click},
   };
   int left = ButtonLeft;
   for (const auto& b : buttons) {
-    *b.Button = new QPushButton(QString::fromUtf16(b.Caption), this);
-    (*b.Button)->setToolTip(QString::fromUtf16(b.Hint));
+    *b.Button = new QPushButton(this);
+    PutText(*b.Button, TTextRole::Text, Context, b.Caption);
+    PutText(*b.Button, TTextRole::ToolTip, Context, b.Hint);
     (*b.Button)->setGeometry(left, ButtonTop, ButtonWidth, ButtonHeight);
     (*b.Button)->setAutoDefault(false);
     connect(*b.Button, &QPushButton::clicked, this, b.Handler);
@@ -229,6 +240,15 @@ void TPolyGarmForm::Button3Click() {
 void TPolyGarmForm::Button4Click() {
   Signal.SetSawtooth();
   ShowValues();
+}
+
+// The kept texts are put again by themselves; the numbers take the language's separator and
+// the buttons' accessible descriptions their new hints.
+void TPolyGarmForm::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() != QEvent::LanguageChange) return;
+  for (TEditFloat* edit : findChildren<TEditFloat*>()) edit->CorrectText();
+  GiveAccessibleNames(this);
 }
 
 // Thin lines between the rows of the table, as on a printed form.

@@ -54,6 +54,7 @@ class TPolyGarmForm : public QDialog {
   void showEvent(QShowEvent* event) override;
   void done(int result) override;
   void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void BuildHeads();

@@ -1,6 +1,7 @@
 #include "sources/RecordingUnit.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -15,7 +16,9 @@
 #include "platform/Platform.h"
 #include "plotting/Diagram.h"
 #include "sourcedata/SoundFile.h"
+#include "widgets/AccessibleNames.h"
 #include "widgets/EditFloatUnit.h"
+#include "widgets/TranslatedTexts.h"
 
 TRecordingForm* RecordingForm = nullptr;
 
@@ -29,9 +32,11 @@ constexpr long long DefaultFragmentSamples = 256;
 constexpr double MarginShare = 0.05;
 constexpr double MsPerSecond = 1000;
 
-const QString Filters = QStringLiteral(
-    "Звукозаписи (*.wav *.flac *.ogg *.aif *.aiff)|*.wav;*.flac;*.ogg;*.aif;*.aiff|Данные CSV (*.csv "
-    "*.txt)|*.csv;*.txt");
+constexpr char Context[] = "TRecordingForm";
+const char* const Filters =
+    QT_TRANSLATE_NOOP("TRecordingForm",
+                      "Звукозаписи (*.wav *.flac *.ogg *.aif *.aiff)|*.wav;*.flac;*.ogg;*.aif;*.aiff|Данные CSV (*.csv "
+                      "*.txt)|*.csv;*.txt");
 
 bool IsSeriesFile(const QString& path) {
   const QString ext = QFileInfo(path).suffix().toLower();
@@ -70,7 +75,7 @@ TEditFloat* MakeEdit(QWidget* owner, const QString& name) {
 }  // namespace
 
 TRecordingForm::TRecordingForm(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Запись сигнала"));
+  PutText(this, TTextRole::WindowTitle, Context, QT_TR_NOOP("Запись сигнала"));
   BuildControls();
   Diagram1->NewKeeperList(2);
   TKeeper* shade = Diagram1->GetKeeper(1);
@@ -97,44 +102,46 @@ TRecordingForm::TRecordingForm(QWidget* parent) : QDialog(parent) {
   }
   connect(ButtonSelect, &QPushButton::clicked, this, &TRecordingForm::ButtonSelectClick);
   connect(ButtonClose, &QPushButton::clicked, this, &TRecordingForm::ButtonCloseClick);
+  GiveAccessibleNames(this);
 }
 
 void TRecordingForm::BuildControls() {
   Diagram1 = new TDiagram(this);
   Diagram1->setMinimumSize(760, 300);
-  Diagram1->SetNameDiagram(QStringLiteral("Запись"));
-  Diagram1->SetNameX(QStringLiteral("t,c"));
-  Diagram1->SetNameY(QStringLiteral("s(t),В"));
+  NameDiagram();
   Diagram1->SetNetCursor(Qt::IBeamCursor);
   auto* readouts = new QGridLayout;
-  const QString captions[] = {QStringLiteral("Файл:"), QStringLiteral("Частота дискретизации записи:"),
-                              QStringLiteral("Каналы:"), QStringLiteral("Длительность:")};
+  const char* const captions[] = {QT_TR_NOOP("Файл:"), QT_TR_NOOP("Частота дискретизации записи:"),
+                                  QT_TR_NOOP("Каналы:"), QT_TR_NOOP("Длительность:")};
   QLabel** values[] = {&LabelFile, &LabelRate, &LabelChannels, &LabelDuration};
   for (int i = 0; i < 4; ++i) {
-    readouts->addWidget(new QLabel(captions[i], this), i, 0);
+    readouts->addWidget(AddTranslatedLabel(this, Context, captions[i]), i, 0);
     *values[i] = new QLabel(this);
     (*values[i])->setTextInteractionFlags(Qt::TextSelectableByMouse);
     readouts->addWidget(*values[i], i, 1);
   }
   readouts->setColumnStretch(1, 1);
   ComboBoxChannel = new QComboBox(this);
-  ComboBoxChannel->addItems({QStringLiteral("Левый"), QStringLiteral("Правый"), QStringLiteral("Сумма каналов")});
+  for (int i = 0; i < RecordingChannelCount; ++i) ComboBoxChannel->addItem(QString());
+  ShowChannelNames();
   EditFloatRate = MakeEdit(this, QStringLiteral("EditFloatRate"));
   SetLimits(EditFloatRate, MinSeriesRate, MaxSeriesRate);
   EditFloatRate->SetVal(DefaultSeriesRate);
   EditFloatStart = MakeEdit(this, QStringLiteral("EditFloatStart"));
   EditFloatLength = MakeEdit(this, QStringLiteral("EditFloatLength"));
   auto* choice = new QGridLayout;
-  const std::pair<QString, QWidget*> rows[] = {{QStringLiteral("Канал:"), ComboBoxChannel},
-                                               {QStringLiteral("Частота дискретизации ряда, Гц:"), EditFloatRate},
-                                               {QStringLiteral("Начало фрагмента, мс"), EditFloatStart},
-                                               {QStringLiteral("Длительность фрагмента, мс"), EditFloatLength}};
+  const std::pair<const char*, QWidget*> rows[] = {{QT_TR_NOOP("Канал:"), ComboBoxChannel},
+                                                   {QT_TR_NOOP("Частота дискретизации ряда, Гц:"), EditFloatRate},
+                                                   {QT_TR_NOOP("Начало фрагмента, мс"), EditFloatStart},
+                                                   {QT_TR_NOOP("Длительность фрагмента, мс"), EditFloatLength}};
   for (int i = 0; i < 4; ++i) {
-    choice->addWidget(new QLabel(rows[i].first, this), i, 0);
+    choice->addWidget(AddTranslatedLabel(this, Context, rows[i].first), i, 0);
     choice->addWidget(rows[i].second, i, 1);
   }
-  ButtonSelect = new QPushButton(QStringLiteral("Выбрать сигнал"), this);
-  ButtonClose = new QPushButton(QStringLiteral("Закрыть"), this);
+  ButtonSelect = new QPushButton(this);
+  PutText(ButtonSelect, TTextRole::Text, Context, QT_TR_NOOP("Выбрать сигнал"));
+  ButtonClose = new QPushButton(this);
+  PutText(ButtonClose, TTextRole::Text, Context, QT_TR_NOOP("Закрыть"));
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(ButtonSelect);
@@ -151,8 +158,8 @@ void TRecordingForm::BuildControls() {
 
 bool TRecordingForm::AskFile() {
   TFileDialogOptions options;
-  options.Title = QStringLiteral("Открыть запись");
-  options.Filter = Filters;
+  options.Title = tr("Открыть запись");
+  options.Filter = tr(Filters);
   QString path;
   return Platform().OpenFileName(options, path) && OpenFile(path);
 }
@@ -161,10 +168,10 @@ bool TRecordingForm::OpenFile(const QString& path) {
   const std::string name = QFileInfo(path).fileName().toStdString();
   const std::string file = path.toStdString();
   TRecording r;
-  const std::string fault =
+  const TMessage fault =
       IsSeriesFile(path) ? ReadSeriesFile(file, name, EditFloatRate->Val(), r) : ReadSoundFile(file, name, r);
-  if (!fault.empty()) {
-    Platform().Message(QString::fromStdString(fault));
+  if (!fault.Empty()) {
+    ShowMessage(fault);
     return false;
   }
   Record = std::move(r);
@@ -210,9 +217,34 @@ void TRecordingForm::ShowReadouts() {
   QLocale locale;
   locale.setNumberOptions(QLocale::OmitGroupSeparator);
   LabelFile->setText(QString::fromStdString(Record.Name));
-  LabelRate->setText(locale.toString(Record.Rate, 'g', 15) + QStringLiteral(" Гц"));
+  LabelRate->setText(tr("%1 Гц").arg(locale.toString(Record.Rate, 'g', 15)));
   LabelChannels->setText(QString::number(Record.Channels));
-  LabelDuration->setText(locale.toString(Record.Duration(), 'f', 3) + QStringLiteral(" с"));
+  LabelDuration->setText(tr("%1 с").arg(locale.toString(Record.Duration(), 'f', 3)));
+}
+
+void TRecordingForm::NameDiagram() {
+  Diagram1->SetNameDiagram(tr("Запись"));
+  Diagram1->SetNameX(tr("t,c"));
+  Diagram1->SetNameY(tr("s(t),В"));
+}
+
+// In the order of TRecordingChannel.
+void TRecordingForm::ShowChannelNames() {
+  const char* const names[RecordingChannelCount] = {QT_TR_NOOP("Левый"), QT_TR_NOOP("Правый"),
+                                                    QT_TR_NOOP("Сумма каналов")};
+  for (int i = 0; i < RecordingChannelCount; ++i) ComboBoxChannel->setItemText(i, tr(names[i]));
+}
+
+// The kept texts are put again by themselves; the diagram's names, the channel names and the
+// read-outs follow, the numbers with the language's separator.
+void TRecordingForm::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() != QEvent::LanguageChange) return;
+  NameDiagram();
+  ShowChannelNames();
+  if (Record.Frames > 0) ShowReadouts();
+  for (TEditFloat* edit : {EditFloatRate, EditFloatStart, EditFloatLength}) edit->CorrectText();
+  GiveAccessibleNames(this);
 }
 
 TRecordingChannel TRecordingForm::Channel() const {
@@ -264,8 +296,8 @@ void TRecordingForm::PaintSeries(TDiagram* d) {
 void TRecordingForm::ChannelChange() {
   if (Channel() == TRecordingChannel::Sum && Record.IsSound()) {
     TWaitCursor wait;
-    if (const std::string fault = ReadSoundSum(Record); !fault.empty()) {
-      Platform().Message(QString::fromStdString(fault));
+    if (const TMessage fault = ReadSoundSum(Record); !fault.Empty()) {
+      ShowMessage(fault);
       ComboBoxChannel->setCurrentIndex(0);
     }
   }
@@ -318,9 +350,9 @@ void TRecordingForm::ButtonSelectClick() {
   LimitFragment();
   std::vector<double> values;
   const long long first = FirstFrame();
-  const std::string fault = ReadRecordingFragment(Record, Channel(), first, FrameCount(), values);
-  if (!fault.empty()) {
-    Platform().Message(QString::fromStdString(fault));
+  const TMessage fault = ReadRecordingFragment(Record, Channel(), first, FrameCount(), values);
+  if (!fault.Empty()) {
+    ShowMessage(fault);
     return;
   }
   Signal.SetFragment(

@@ -57,10 +57,15 @@ class TRecordingForm : public QDialog {
   void DiagramMouseMove(TDiagram* sender, Qt::KeyboardModifiers shift, int x, int y);
   void DiagramMouseUp(TDiagram* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
   void BuildControls();
   void ShowRecording();
   void ShowReadouts();
+  void NameDiagram();
+  void ShowChannelNames();
   // The fragment's edits within the recording (start first), then its shading.
   void LimitFragment();
   void ShowFragment();

@@ -1,6 +1,7 @@
 #include "sources/TabEditor08Unit.h"
 
 #include <QActionGroup>
+#include <QEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QTabWidget>
@@ -10,6 +11,7 @@
 #include <algorithm>
 
 #include "numerics/Keeper.h"
+#include "platform/Language.h"
 #include "platform/Platform.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
@@ -20,17 +22,20 @@
 #include "widgets/Comfun.h"
 #include "widgets/ScreenCentre.h"
 #include "widgets/ToolWindow.h"
+#include "widgets/TranslatedTexts.h"
 
 TTabEditorForm* TabEditorForm = nullptr;
 
 namespace {
+constexpr char Context[] = "TTabEditorForm";
 constexpr int DesignWidth = 800, DesignHeight = 600;
 constexpr int GridMargin = 5;
 constexpr int MinimumShrink = 5;
 }  // namespace
 
 TTabEditorForm::TTabEditorForm(QWidget* parent) : QDialog(parent) {
-  FrameToolWindow(this, QStringLiteral("Редактор таблиц"), QSize(DesignWidth, DesignHeight), true);
+  FrameToolWindow(this, QString(), QSize(DesignWidth, DesignHeight), true);
+  PutText(this, TTextRole::WindowTitle, Context, QT_TR_NOOP("Редактор таблиц"));
   CentreOnScreen(this);
   KeepMaximized(this);
   BuildMenu();
@@ -45,24 +50,38 @@ TTabEditorForm::TTabEditorForm(QWidget* parent) : QDialog(parent) {
   GiveAccessibleNames(this);
 }
 
+// The kept texts are put again by themselves; the tools' accessible names follow their hints
+// and the numbers in the cells take the language's decimal separator.
+void TTabEditorForm::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() != QEvent::LanguageChange) return;
+  const bool comma = ShownDecimalSeparator() == QLatin1Char(',');
+  for (int k = 0; k < Capacity; ++k) {
+    QString shown;
+    const QString text = CellOf(k);
+    if (comma ? PointToComma(text, shown) != text : CommaToPoint(text, shown) != text) SetCellOf(k, shown);
+  }
+  GiveAccessibleNames(this);
+}
+
 void TTabEditorForm::BuildMenu() {
   MainMenu1 = new QMenuBar(this);
-  QMenu* file = MainMenu1->addMenu(QStringLiteral("Файл"));
-  N8 = file->addAction(QStringLiteral("Обработать данные"));
+  QMenu* file = AddTranslatedMenu(MainMenu1, Context, QT_TR_NOOP("Файл"));
+  N8 = AddTranslatedItem(file, Context, QT_TR_NOOP("Обработать данные"));
   file->addSeparator();
-  N4 = file->addAction(QStringLiteral("Открыть..."));
-  N5 = file->addAction(QStringLiteral("Сохранить..."));
-  N6 = file->addAction(QStringLiteral("Сохранить в формате Exel..."));
-  QMenu* table = MainMenu1->addMenu(QStringLiteral("Таблица"));
-  N2 = table->addAction(QStringLiteral("Новая таблица"));
-  N11 = table->addAction(QStringLiteral("Вставить столбец"));
-  N12 = table->addAction(QStringLiteral("Удалить столбец"));
-  QMenu* control = MainMenu1->addMenu(QStringLiteral("Управление"));
-  N16 = control->addAction(QStringLiteral("Курсор"));
-  N17 = control->addAction(QStringLiteral("Рамка"));
+  N4 = AddTranslatedItem(file, Context, QT_TR_NOOP("Открыть..."));
+  N5 = AddTranslatedItem(file, Context, QT_TR_NOOP("Сохранить..."));
+  N6 = AddTranslatedItem(file, Context, QT_TR_NOOP("Сохранить в формате Exel..."));
+  QMenu* table = AddTranslatedMenu(MainMenu1, Context, QT_TR_NOOP("Таблица"));
+  N2 = AddTranslatedItem(table, Context, QT_TR_NOOP("Новая таблица"));
+  N11 = AddTranslatedItem(table, Context, QT_TR_NOOP("Вставить столбец"));
+  N12 = AddTranslatedItem(table, Context, QT_TR_NOOP("Удалить столбец"));
+  QMenu* control = AddTranslatedMenu(MainMenu1, Context, QT_TR_NOOP("Управление"));
+  N16 = AddTranslatedItem(control, Context, QT_TR_NOOP("Курсор"));
+  N17 = AddTranslatedItem(control, Context, QT_TR_NOOP("Рамка"));
   control->addSeparator();
-  N19 = control->addAction(QStringLiteral("Последовательный ввод"));
-  Enter1 = control->addAction(QStringLiteral("Переход по <Enter>"));
+  N19 = AddTranslatedItem(control, Context, QT_TR_NOOP("Последовательный ввод"));
+  Enter1 = AddTranslatedItem(control, Context, QT_TR_NOOP("Переход по <Enter>"));
   // The check marks of "Последовательный ввод" and "Переход по <Enter>" are the settings
   // themselves: the menu toggles them and the grid's rules read them.
   for (QAction* item : {N16, N17, N19, Enter1}) item->setCheckable(true);
@@ -70,8 +89,8 @@ void TTabEditorForm::BuildMenu() {
   modes->addAction(N16);
   modes->addAction(N17);
   for (QAction* item : {N16, N19, Enter1}) item->setChecked(true);
-  QMenu* close = MainMenu1->addMenu(QStringLiteral("Закрыть"));
-  N9 = close->addAction(QStringLiteral("Отменить последнее редактирование и закрыть окно"));
+  QMenu* close = AddTranslatedMenu(MainMenu1, Context, QT_TR_NOOP("Закрыть"));
+  N9 = AddTranslatedItem(close, Context, QT_TR_NOOP("Отменить последнее редактирование и закрыть окно"));
   connect(N16, &QAction::triggered, this, &TTabEditorForm::N16Click);
   connect(N17, &QAction::triggered, this, &TTabEditorForm::N17Click);
   connect(N19, &QAction::triggered, this, &TTabEditorForm::N19Click);
@@ -79,17 +98,22 @@ void TTabEditorForm::BuildMenu() {
 
 void TTabEditorForm::BuildToolBar() {
   ToolBar1 = new QToolBar(this);
-  SpeedButton1 = MakeSpeedButton(ToolBar1, TableIcon(TTableGlyph::Process), QStringLiteral("Обработать данные"), false);
-  SpeedButton5 = MakeSpeedButton(ToolBar1, TableIcon(TTableGlyph::Open), QStringLiteral("Открыть"), false);
-  SpeedButton6 = MakeSpeedButton(ToolBar1, TToolGlyph::Save, QStringLiteral("Сохранить"), false);
-  SpeedButton7 =
-      MakeSpeedButton(ToolBar1, TableIcon(TTableGlyph::Spreadsheet), QStringLiteral("Сохранить в формате Exel"), false);
-  SpeedButton2 = MakeSpeedButton(ToolBar1, TableIcon(TTableGlyph::NewTable), QStringLiteral("Новая таблица"), false);
-  SpeedButton3 =
-      MakeSpeedButton(ToolBar1, TableIcon(TTableGlyph::InsertColumn), QStringLiteral("Вставить столбец"), false);
-  SpeedButton4 =
-      MakeSpeedButton(ToolBar1, TableIcon(TTableGlyph::DeleteColumn), QStringLiteral("Удалить столбец"), false);
-  SpeedButton8 = MakeSpeedButton(ToolBar1, TToolGlyph::Close, QStringLiteral("Закрыть"), false);
+  SpeedButton1 = MakeSpeedButton(ToolBar1, TableIcon(TTableGlyph::Process), QString(), false);
+  PutText(SpeedButton1, TTextRole::ToolTip, Context, QT_TR_NOOP("Обработать данные"));
+  SpeedButton5 = MakeSpeedButton(ToolBar1, TableIcon(TTableGlyph::Open), QString(), false);
+  PutText(SpeedButton5, TTextRole::ToolTip, Context, QT_TR_NOOP("Открыть"));
+  SpeedButton6 = MakeSpeedButton(ToolBar1, TToolGlyph::Save, QString(), false);
+  PutText(SpeedButton6, TTextRole::ToolTip, Context, QT_TR_NOOP("Сохранить"));
+  SpeedButton7 = MakeSpeedButton(ToolBar1, TableIcon(TTableGlyph::Spreadsheet), QString(), false);
+  PutText(SpeedButton7, TTextRole::ToolTip, Context, QT_TR_NOOP("Сохранить в формате Exel"));
+  SpeedButton2 = MakeSpeedButton(ToolBar1, TableIcon(TTableGlyph::NewTable), QString(), false);
+  PutText(SpeedButton2, TTextRole::ToolTip, Context, QT_TR_NOOP("Новая таблица"));
+  SpeedButton3 = MakeSpeedButton(ToolBar1, TableIcon(TTableGlyph::InsertColumn), QString(), false);
+  PutText(SpeedButton3, TTextRole::ToolTip, Context, QT_TR_NOOP("Вставить столбец"));
+  SpeedButton4 = MakeSpeedButton(ToolBar1, TableIcon(TTableGlyph::DeleteColumn), QString(), false);
+  PutText(SpeedButton4, TTextRole::ToolTip, Context, QT_TR_NOOP("Удалить столбец"));
+  SpeedButton8 = MakeSpeedButton(ToolBar1, TToolGlyph::Close, QString(), false);
+  PutText(SpeedButton8, TTextRole::ToolTip, Context, QT_TR_NOOP("Закрыть"));
   ToolBar1->addWidget(SpeedButton1);
   ToolBar1->addSeparator();
   for (QToolButton* b : {SpeedButton5, SpeedButton6, SpeedButton7}) ToolBar1->addWidget(b);
@@ -105,8 +129,10 @@ void TTabEditorForm::BuildPages() {
   PageControl1 = new QTabWidget(this);
   TabSheet1 = new QWidget;
   TabSheet2 = new QWidget;
-  PageControl1->addTab(TabSheet1, QStringLiteral("Таблица"));
-  PageControl1->addTab(TabSheet2, QStringLiteral("Диаграмма"));
+  PageControl1->addTab(TabSheet1, QString());
+  PageControl1->addTab(TabSheet2, QString());
+  PutText(TabSheet1, TTextRole::TabText, Context, QT_TR_NOOP("Таблица"));
+  PutText(TabSheet2, TTextRole::TabText, Context, QT_TR_NOOP("Диаграмма"));
   StringGrid1 = new TTableGrid(Columns, Rows, TabSheet1);
   auto* tableLayout = new QVBoxLayout(TabSheet1);
   tableLayout->setContentsMargins(GridMargin, GridMargin, GridMargin, GridMargin);

@@ -102,6 +102,7 @@ class TTabEditorForm : public QDialog {
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   static constexpr int Capacity = 500;

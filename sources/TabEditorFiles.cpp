@@ -6,6 +6,7 @@
 
 #include "platform/FileExtension.h"
 #include "platform/FileMessages.h"
+#include "platform/Language.h"
 #include "platform/Platform.h"
 #include "platform/SafeSave.h"
 #include "sourcedata/TableFile.h"
@@ -23,7 +24,6 @@ QString WithExtension(const QString& name, const QString& ext) {
 bool IsLoadable(const QString& name) { return IsTableExtension(FileExtension(name).toStdString(), true); }
 bool IsSavable(const QString& name) { return IsTableExtension(FileExtension(name).toStdString(), false); }
 
-QString Utf8(const std::string& text) { return QString::fromStdString(text); }
 }  // namespace
 
 // A failed write leaves a file that was there before as it was, and says so.
@@ -32,24 +32,24 @@ void TTabEditorForm::WriteFile(const QString& name, const QByteArray& bytes) {
     case TSaveResult::Saved:
       return;
     case TSaveResult::CannotCreate:
-      Platform().Message(Utf8(CannotCreateFileMessage));
+      ShowMessage(CannotCreateFileMessage());
       return;
     case TSaveResult::CannotWrite:
-      Platform().Message(Utf8(CannotWriteFileStart) + name + QStringLiteral(". Прежнее содержимое файла сохранено."));
+      ShowMessage(CannotWriteFileKeptMessage(name.toStdString()));
       return;
   }
 }
 
 void TTabEditorForm::SpeedButton6Click() {
   TFileDialogOptions options;
-  options.Title = QStringLiteral("Сохранить");
-  options.Filter = QStringLiteral("Таблицы (*.tbl)|*.tbl");
+  options.Title = tr("Сохранить");
+  options.Filter = tr("Таблицы (*.tbl)|*.tbl");
   options.DefaultExt = QStringLiteral("tbl");
   options.OverwritePrompt = true;
-  QString name = QStringLiteral("Таблица.tbl");
+  QString name = tr("Таблица.tbl");
   for (bool first = true;; first = false) {
     options.FileName = WithExtension(name, TableExt);
-    if (!first) Platform().Message(Utf8(UnsupportedTableExtensionMessage));
+    if (!first) ShowMessage(UnsupportedTableExtensionMessage());
     if (!Platform().SaveFileName(options, name)) return;
     if (IsSavable(name)) break;
   }
@@ -61,21 +61,21 @@ void TTabEditorForm::SpeedButton6Click() {
 
 void TTabEditorForm::SpeedButton5Click() {
   TFileDialogOptions options;
-  options.Title = QStringLiteral("Открыть");
+  options.Title = tr("Открыть");
   options.Filter =
-      QStringLiteral("Таблицы (*.tbl, *.inp)|*.tbl; *.inp|Таблицы (*.tbl)|*.tbl|Таблицы программы Resam (*.inp)|*.inp");
+      tr("Таблицы (*.tbl, *.inp)|*.tbl; *.inp|Таблицы (*.tbl)|*.tbl|Таблицы программы Resam (*.inp)|*.inp");
   options.FileName = LastOpenName;
   QString name;
   for (;;) {
     if (!Platform().OpenFileName(options, name)) return;
     if (IsLoadable(name)) break;
-    Platform().Message(Utf8(UnsupportedTableExtensionMessage));
+    ShowMessage(UnsupportedTableExtensionMessage());
     options.FileName.clear();
   }
   LastOpenName = name;
   QFile file(name);
   if (!file.open(QIODevice::ReadOnly)) {
-    Platform().Message(Utf8(CannotOpenFileMessage) + name);
+    ShowMessage(CannotOpenFileJoined(name.toStdString()));
     return;
   }
   // Only what the table can hold is read, however large the file.
@@ -83,9 +83,9 @@ void TTabEditorForm::SpeedButton5Click() {
   std::array<double, MaxTableValues> values{};
   const TTableReadReport report =
       DecodeTable(head.toStdString(), static_cast<unsigned long long>(file.size()), values.data());
-  const QString warning = Utf8(TableReadWarning(report, QFileInfo(name).fileName().toStdString()));
+  const TMessage warning = TableReadWarning(report, QFileInfo(name).fileName().toStdString());
   if (report.Count > 0) LoadValues(values.data(), report.Count);
-  if (!warning.isEmpty()) Platform().Message(warning);
+  if (!warning.Empty()) ShowMessage(warning);
 }
 
 void TTabEditorForm::LoadValues(const double* values, int count) {
@@ -97,10 +97,10 @@ void TTabEditorForm::LoadValues(const double* values, int count) {
 
 void TTabEditorForm::SpeedButton7Click() {
   TFileDialogOptions options;
-  options.Title = QStringLiteral("Сохранение в формате Microsoft Exel");
-  options.Filter = QStringLiteral("Книга Microsoft Exel (*.xls)|*.xls");
+  options.Title = tr("Сохранение в формате Microsoft Exel");
+  options.Filter = tr("Книга Microsoft Exel (*.xls)|*.xls");
   options.DefaultExt = QStringLiteral("xls");
-  options.FileName = QStringLiteral("Таблица");
+  options.FileName = tr("Таблица");
   options.OverwritePrompt = true;
   QString name;
   if (!Platform().SaveFileName(options, name)) return;
@@ -108,6 +108,12 @@ void TTabEditorForm::SpeedButton7Click() {
   CollectTable();
   std::vector<std::string> texts;
   texts.reserve(Count);
-  for (int k = 0; k < Count; ++k) texts.push_back(CellOf(k).toStdString());
+  // The file is the same in either language: its numbers keep the decimal comma.
+  const bool comma = ShownDecimalSeparator() == QLatin1Char(',');
+  for (int k = 0; k < Count; ++k) {
+    QString text = CellOf(k);
+    if (!comma) PointToComma(text, text);
+    texts.push_back(text.toStdString());
+  }
   WriteFile(name, QByteArray::fromStdString(TableExportText(texts, SeriesName.toStdString(), IndexBase)));
 }

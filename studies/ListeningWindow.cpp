@@ -17,6 +17,7 @@
 
 #include "engine/ResamEngine.h"
 #include "platform/FileExtension.h"
+#include "platform/FileMessages.h"
 #include "platform/Platform.h"
 #include "platform/SafeSave.h"
 #include "studies/SoundDevice.h"
@@ -302,7 +303,7 @@ void TListeningForm::SaveSound() {
                                  ? TSaveResult::CannotWrite
                                  : SaveFileSafely(name, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
   if (result == TSaveResult::CannotCreate)
-    Platform().Message(tr("Не удаётся создать файл %1").arg(name));
+    ShowMessage(CannotCreateFileMessage(name.toStdString()));
   else if (result == TSaveResult::CannotWrite)
-    Platform().Message(tr("Не удаётся записать файл %1. Прежнее содержимое файла сохранено.").arg(name));
+    ShowMessage(CannotWriteFileKeptMessage(name.toStdString()));
 }

@@ -144,8 +144,8 @@ void SaveImageAsBmp(const QImage& picture, const QString& title, const QString& 
     if (!Platform().SaveFileName(options, name)) return;
     CorrectFileExtension(name, QStringLiteral(".bmp"));
     // The formula pictures are JPEG at heart; they are written as true bitmaps.
-    if (!picture.save(name, "BMP")) Platform().Message(QString::fromUtf8(CannotWriteFileStart) + name);
+    if (!picture.save(name, "BMP")) ShowMessage(CannotWriteFileMessage(name.toStdString()));
   } catch (const std::bad_alloc&) {
-    Platform().Message(QString::fromUtf8(NoMemoryToSaveMessage));
+    ShowMessage(NoMemoryToSaveMessage());
   }
 }

@@ -44,6 +44,10 @@ void SetWindowTitle(QObject* target, const QString& text) {
   if (auto* w = qobject_cast<QWidget*>(target)) w->setWindowTitle(text);
 }
 
+void SetAccessibleName(QObject* target, const QString& text) {
+  if (auto* w = qobject_cast<QWidget*>(target)) w->setAccessibleName(text);
+}
+
 // A page sits in the tab widget's stack, so the tab widget is found among its ancestors.
 void SetTabText(QObject* target, const QString& text) {
   auto* page = qobject_cast<QWidget*>(target);
@@ -53,10 +57,6 @@ void SetTabText(QObject* target, const QString& text) {
       if (index >= 0) tabs->setTabText(index, text);
       return;
     }
-}
-
-void SetAccessibleName(QObject* target, const QString& text) {
-  if (auto* w = qobject_cast<QWidget*>(target)) w->setAccessibleName(text);
 }
 
 struct TRoleRow {

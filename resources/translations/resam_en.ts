@@ -44,6 +44,364 @@
     </message>
 </context>
 <context>
+    <name>FileExtension</name>
+    <message>
+        <source>%1:
+Формат файлов %2 не поддерживается.Произведена коррекция.</source>
+        <translation>%1:
+File format %2 is not supported. The extension has been corrected.</translation>
+    </message>
+</context>
+<context>
+    <name>FileMessages</name>
+    <message>
+        <source>Не удаётся создать файл</source>
+        <translation>Cannot create the file</translation>
+    </message>
+    <message>
+        <source>Не удаётся создать файл%1</source>
+        <translation>Cannot create the file %1</translation>
+    </message>
+    <message>
+        <source>Не удаётся создать файл %1</source>
+        <translation>Cannot create the file %1</translation>
+    </message>
+    <message>
+        <source>Не удаётся открыть файл%1</source>
+        <translation>Cannot open the file %1</translation>
+    </message>
+    <message>
+        <source>Не удаётся открыть файл %1</source>
+        <translation>Cannot open the file %1</translation>
+    </message>
+    <message>
+        <source>Файл %1 повреждён. 
+ Операция не выполнена</source>
+        <translation>File %1 is damaged. 
+ Nothing was done.</translation>
+    </message>
+    <message>
+        <source>Не удаётся открыть файл %1
+ Не достаточно памяти.</source>
+        <translation>Cannot open the file %1
+ Not enough memory.</translation>
+    </message>
+    <message>
+        <source>Не удаётся записать файл %1</source>
+        <translation>Cannot write the file %1</translation>
+    </message>
+    <message>
+        <source>Не удаётся записать файл %1. Прежнее содержимое файла сохранено.</source>
+        <translation>Cannot write the file %1. Its previous contents are kept.</translation>
+    </message>
+    <message>
+        <source>Не удаётся сохранить файл. Не достаточно памяти.</source>
+        <translation>Cannot save the file. Not enough memory.</translation>
+    </message>
+    <message>
+        <source>Формат файлов с указанным расширением не поддерживатеся.</source>
+        <translation>Files with this extension are not supported.</translation>
+    </message>
+</context>
+<context>
+    <name>Recording</name>
+    <message>
+        <source>фрагмент выходит за пределы ряда.</source>
+        <translation>the fragment lies outside the series.</translation>
+    </message>
+    <message>
+        <source>файл не открывается (его нет или к нему нет доступа).</source>
+        <translation>the file does not open (it is missing or not accessible).</translation>
+    </message>
+    <message>
+        <source>файл пуст.</source>
+        <translation>the file is empty.</translation>
+    </message>
+    <message>
+        <source>файл больше %1 МБ.</source>
+        <translation>the file is larger than %1 MB.</translation>
+    </message>
+    <message>
+        <source>файл не читается.</source>
+        <translation>the file cannot be read.</translation>
+    </message>
+</context>
+<context>
+    <name>SeriesCsv</name>
+    <message>
+        <source>строка %1: время %2 не больше, чем в предыдущей строке (%3).</source>
+        <translation>line %1: time %2 is not greater than in the previous line (%3).</translation>
+    </message>
+    <message>
+        <source>строка %1: шаг времени %2 отличается от обычного (%3) более чем на 1%: отсчёты должны идти равномерно.</source>
+        <translation>line %1: time step %2 differs from the usual one (%3) by more than 1%: samples must be evenly spaced.</translation>
+    </message>
+    <message>
+        <source>шаг времени слишком мал.</source>
+        <translation>time step too small.</translation>
+    </message>
+    <message>
+        <source>Не удаётся прочитать файл данных «%1»: %2</source>
+        <translation>Cannot read the data file “%1”: %2</translation>
+    </message>
+    <message>
+        <source>в файле нет ни одного числа.</source>
+        <translation>the file holds no number at all.</translation>
+    </message>
+    <message>
+        <source>в файле нет ни одного числа, только заголовок.</source>
+        <translation>the file holds no number, only a heading.</translation>
+    </message>
+    <message>
+        <source>в файле %1 строк, а программа читает не более %2.</source>
+        <translation>the file has %1 lines, but the program reads at most %2.</translation>
+    </message>
+    <message>
+        <source>строка %1: «%2» — не число.</source>
+        <translation>line %1: “%2” is not a number.</translation>
+    </message>
+    <message>
+        <source>строка %1: «%2» — не два числа (время и значение).</source>
+        <translation>line %1: “%2” is not two numbers (time and value).</translation>
+    </message>
+    <message>
+        <source>в файле меньше %1 значений, из них не выбрать фрагмент.</source>
+        <translation>the file has fewer than %1 values, too few to choose a fragment from.</translation>
+    </message>
+</context>
+<context>
+    <name>SessionCommands</name>
+    <message>
+        <source>Файл сеанса повреждён: %1</source>
+        <translation>The session file is damaged: %1</translation>
+    </message>
+    <message>
+        <source>Сохранить сеанс</source>
+        <translation>Save session</translation>
+    </message>
+    <message>
+        <source>Открыть сеанс</source>
+        <translation>Open session</translation>
+    </message>
+    <message>
+        <source>Сеанс resam (*.resam)|*.resam</source>
+        <translation>Resam session (*.resam)|*.resam</translation>
+    </message>
+    <message>
+        <source>Сеанс.resam</source>
+        <translation>Session.resam</translation>
+    </message>
+    <message>
+        <source>Сеанс не сохранён: не удаётся создать файл %1</source>
+        <translation>Session not saved: cannot create the file %1</translation>
+    </message>
+    <message>
+        <source>Сеанс не сохранён: не удаётся записать файл %1</source>
+        <translation>Session not saved: cannot write the file %1</translation>
+    </message>
+    <message>
+        <source>Не удаётся открыть файл %1</source>
+        <translation>Cannot open the file %1</translation>
+    </message>
+</context>
+<context>
+    <name>SessionFile</name>
+    <message>
+        <source>поле «%1» должно быть объектом.</source>
+        <translation>field “%1” must be an object.</translation>
+    </message>
+    <message>
+        <source>поле «%1» должно быть целым числом.</source>
+        <translation>field “%1” must be an integer.</translation>
+    </message>
+    <message>
+        <source>поле «%1» должно быть true или false.</source>
+        <translation>field “%1” must be true or false.</translation>
+    </message>
+    <message>
+        <source>поле «%1» должно быть одним из значений %2.</source>
+        <translation>field “%1” must be one of the values %2.</translation>
+    </message>
+    <message>
+        <source>значение поля «%1» (%2) не из допустимых: %3.</source>
+        <translation>the value of field “%1” (%2) is not one of the permitted: %3.</translation>
+    </message>
+    <message>
+        <source>поле «%1» должно быть списком чисел.</source>
+        <translation>field “%1” must be a list of numbers.</translation>
+    </message>
+    <message>
+        <source>в поле «%1» %2 значений, а %3 не более %4.</source>
+        <translation>field “%1” has %2 values, but %3 at most %4.</translation>
+    </message>
+    <message>
+        <source>поле «%1» должно быть списком из %2 объектов.</source>
+        <translation>field “%1” must be a list of %2 objects.</translation>
+    </message>
+    <message>
+        <source>поле «%1[%2]» должно быть объектом.</source>
+        <translation>field “%1[%2]” must be an object.</translation>
+    </message>
+    <message>
+        <source>нет поля «%1».</source>
+        <translation>no field “%1”.</translation>
+    </message>
+    <message>
+        <source>поле «%1» должно быть числом.</source>
+        <translation>field “%1” must be a number.</translation>
+    </message>
+    <message>
+        <source>значение поля «%1» (%2) вне пределов %3 … %4.</source>
+        <translation>the value of field “%1” (%2) is outside %3 … %4.</translation>
+    </message>
+    <message>
+        <source>рисунок может содержать</source>
+        <translation>a drawing can hold</translation>
+    </message>
+    <message>
+        <source>поле «%1.file» должно быть строкой.</source>
+        <translation>field “%1.file” must be a string.</translation>
+    </message>
+    <message>
+        <source>фрагмент записи содержит</source>
+        <translation>a recording fragment holds</translation>
+    </message>
+    <message>
+        <source>в поле «%1.values» меньше %2 значений.</source>
+        <translation>field “%1.values” has fewer than %2 values.</translation>
+    </message>
+    <message>
+        <source>поле «%1.length» не согласуется с числом значений в «%1.values» и частотой «%1.rate».</source>
+        <translation>field “%1.length” does not agree with the number of values in “%1.values” and the rate “%1.rate”.</translation>
+    </message>
+    <message>
+        <source>таблица вмещает</source>
+        <translation>a table holds</translation>
+    </message>
+    <message>
+        <source>это не сеанс resam (поле «format» должно быть &quot;%1&quot;).</source>
+        <translation>this is not a resam session (field “format” must be &quot;%1&quot;).</translation>
+    </message>
+    <message>
+        <source>сеанс записан более новой версией программы (версия %1, а эта программа читает версию %2).</source>
+        <translation>the session was written by a newer version of the program (version %1; this program reads version %2).</translation>
+    </message>
+    <message>
+        <source>файл больше %1 МБ, сеанс не бывает так велик.</source>
+        <translation>the file is larger than %1 MB; no session is that large.</translation>
+    </message>
+    <message>
+        <source>это не текст JSON или он оборван (ошибка у знака %1).</source>
+        <translation>this is not JSON text, or it is cut short (error at character %1).</translation>
+    </message>
+    <message>
+        <source>в файле нет объекта сеанса.</source>
+        <translation>the file holds no session object.</translation>
+    </message>
+</context>
+<context>
+    <name>SessionRecord</name>
+    <message>
+        <source>вкладка «page» (%1) не показывается при выбранном методе «method».</source>
+        <translation>tab “page” (%1) is not shown with the chosen “method”.</translation>
+    </message>
+    <message>
+        <source>вкладка «page» (%1) не показывается, пока поле «comparison» не true.</source>
+        <translation>tab “page” (%1) is not shown unless field “comparison” is true.</translation>
+    </message>
+    <message>
+        <source>значение поля «sampling.count» (%1) больше допустимого для метода (%2).</source>
+        <translation>the value of field “sampling.count” (%1) exceeds the method&apos;s limit (%2).</translation>
+    </message>
+    <message>
+        <source>в поле «drawing.values» %1 значений, а графический редактор вмещает не более %2.</source>
+        <translation>field “drawing.values” has %1 values, but the diagram editor holds at most %2.</translation>
+    </message>
+    <message>
+        <source>поле «drawing.last» должно быть больше поля «drawing.xmin».</source>
+        <translation>field “drawing.last” must be greater than field “drawing.xmin”.</translation>
+    </message>
+</context>
+<context>
+    <name>SoundFile</name>
+    <message>
+        <source>это не звукозапись или запись в формате, который программа не читает.</source>
+        <translation>this is not a sound recording, or its format is one the program does not read.</translation>
+    </message>
+    <message>
+        <source>файл повреждён или оборван.</source>
+        <translation>the file is damaged or cut short.</translation>
+    </message>
+    <message>
+        <source>кодек, которым сделана запись, программа не читает.</source>
+        <translation>the program does not read the codec the recording was made with.</translation>
+    </message>
+    <message>
+        <source>файл не открывается (его нет или к нему нет доступа).</source>
+        <translation>the file does not open (it is missing or not accessible).</translation>
+    </message>
+    <message>
+        <source>файл повреждён, оборван или записан кодеком, который программа не читает.</source>
+        <translation>the file is damaged, cut short or made with a codec the program does not read.</translation>
+    </message>
+    <message>
+        <source>в записи нет ни одного канала.</source>
+        <translation>the recording has no channel.</translation>
+    </message>
+    <message>
+        <source>в записи %1 каналов, а программа читает не более %2.</source>
+        <translation>the recording has %1 channels, but the program reads at most %2.</translation>
+    </message>
+    <message>
+        <source>частота дискретизации %1 Гц вне пределов 1 … %2 Гц.</source>
+        <translation>the sampling frequency %1 Hz is outside 1 … %2 Hz.</translation>
+    </message>
+    <message>
+        <source>в записи нет ни одного отсчёта.</source>
+        <translation>the recording has no sample.</translation>
+    </message>
+    <message>
+        <source>в записи меньше %1 отсчётов, из них не выбрать фрагмент.</source>
+        <translation>the recording has fewer than %1 samples, too few to choose a fragment from.</translation>
+    </message>
+    <message>
+        <source>запись длится %1 мин, а программа читает записи не длиннее %2 минут.</source>
+        <translation>the recording lasts %1 min, but the program reads recordings of at most %2 minutes.</translation>
+    </message>
+    <message>
+        <source>в записи есть отсчёт, который не является конечным числом (кадр %1).</source>
+        <translation>the recording has a sample that is not a finite number (frame %1).</translation>
+    </message>
+    <message>
+        <source>файл оборван: прочитано %1 кадров из %2.</source>
+        <translation>the file is cut short: read %1 frames of %2.</translation>
+    </message>
+    <message>
+        <source>Не удаётся прочитать звуковой файл «%1»: %2</source>
+        <translation>Cannot read the sound file “%1”: %2</translation>
+    </message>
+    <message>
+        <source>файл пуст.</source>
+        <translation>the file is empty.</translation>
+    </message>
+    <message>
+        <source>фрагмент выходит за пределы записи (файл изменился после открытия?).</source>
+        <translation>the fragment lies outside the recording (did the file change after it was opened?).</translation>
+    </message>
+    <message>
+        <source>файл оборван.</source>
+        <translation>the file is cut short.</translation>
+    </message>
+    <message>
+        <source>в записи есть отсчёт, который не является конечным числом.</source>
+        <translation>the recording has a sample that is not a finite number.</translation>
+    </message>
+    <message>
+        <source>файл изменился после открытия.</source>
+        <translation>the file changed after it was opened.</translation>
+    </message>
+</context>
+<context>
     <name>TAboutForm</name>
     <message>
         <source>Лицензия: MIT.</source>
@@ -329,6 +687,123 @@ Exit codes: 0 - done, 1 - the lesson file was not read, 2 - wrong options, 3 - t
     </message>
 </context>
 <context>
+    <name>TDiagramEditor</name>
+    <message>
+        <source>Редактор диаграмм: Не удалось установить режим редактирования. 
+ Недостаточно памяти.</source>
+        <translation>Diagram editor: Cannot enter editing mode. 
+ Not enough memory.</translation>
+    </message>
+    <message>
+        <source>Новый график</source>
+        <translation>New plot</translation>
+    </message>
+    <message>
+        <source>Выполение выбранной команды приведёт к удалению текущего графика. 
+Продолжить?</source>
+        <translation>The chosen command will delete the current plot. 
+Continue?</translation>
+    </message>
+    <message>
+        <source>Закрыть редактор диаграмм</source>
+        <translation>Close the diagram editor</translation>
+    </message>
+    <message>
+        <source>Выполение выбранной команды приведёт к отмене всех изменений, сделанных с момента последнего вызова редактора диаграмм. 
+Продолжить?</source>
+        <translation>The chosen command will undo all changes made since the diagram editor was last opened. 
+Continue?</translation>
+    </message>
+    <message>
+        <source>Редактор диаграмм</source>
+        <translation>Diagram editor</translation>
+    </message>
+    <message>
+        <source>Файл</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Создать...</source>
+        <translation>New...</translation>
+    </message>
+    <message>
+        <source>Открыть...</source>
+        <translation>Open...</translation>
+    </message>
+    <message>
+        <source>Сохранить...</source>
+        <translation>Save...</translation>
+    </message>
+    <message>
+        <source>Сохранить как рисунок</source>
+        <translation>Save as picture</translation>
+    </message>
+    <message>
+        <source>Закрыть редактор диаграмм...</source>
+        <translation>Close the diagram editor...</translation>
+    </message>
+    <message>
+        <source>Диаграмма</source>
+        <translation>Diagram</translation>
+    </message>
+    <message>
+        <source>Обработать данные</source>
+        <translation>Use the data</translation>
+    </message>
+    <message>
+        <source>Измерения</source>
+        <translation>Measure</translation>
+    </message>
+    <message>
+        <source>Пределы</source>
+        <translation>Limits</translation>
+    </message>
+    <message>
+        <source>Исходные пределы</source>
+        <translation>Original limits</translation>
+    </message>
+    <message>
+        <source>Копировать в буфер обмена</source>
+        <translation>Copy to clipboard</translation>
+    </message>
+    <message>
+        <source>Обработать график</source>
+        <translation>Use the plot</translation>
+    </message>
+    <message>
+        <source>Создать</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Открыть</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Копировать</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Графики (*.dkr)|*.dkr</source>
+        <translation>Plots (*.dkr)|*.dkr</translation>
+    </message>
+    <message>
+        <source>График.dkr</source>
+        <translation>Plot.dkr</translation>
+    </message>
+    <message>
+        <source>Сохранить рисунок</source>
+        <translation>Save picture</translation>
+    </message>
+</context>
+<context>
     <name>TDiagramFrame</name>
     <message>
         <source>Измерения</source>
@@ -439,6 +914,210 @@ Exit codes: 0 - done, 1 - the lesson file was not read, 2 - wrong options, 3 - t
     </message>
 </context>
 <context>
+    <name>TFourierAnalyser</name>
+    <message>
+        <source>Модуль спектрального анализа: 
+ Число отсчётов сигнала больше максимального (%1).</source>
+        <translation>Spectrum analyser: 
+ The signal has more samples than the maximum (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>THelloForm</name>
+    <message>
+        <source>Лабораторная работа</source>
+        <translation>Laboratory work</translation>
+    </message>
+    <message>
+        <source>Восстановление аналоговых сигналов по их дискретным отсчётам</source>
+        <translation>Reconstructing analog signals from their discrete samples</translation>
+    </message>
+    <message>
+        <source>Автор: Кварнел</source>
+        <translation>Author: Kvarnel</translation>
+    </message>
+    <message>
+        <source>Тармин, 2015</source>
+        <translation>Tarmin, 2015</translation>
+    </message>
+</context>
+<context>
+    <name>TKeeper</name>
+    <message>
+        <source>Keeper: Hулевое значение числа отсчётов при инициализации графика. Инициализация не выполнена.</source>
+        <translation>Keeper: Zero sample count when initialising a plot. Initialisation not done.</translation>
+    </message>
+    <message>
+        <source>DiagramKeeper: Неверно заданы минимальное и максимальное 
+ значения аргумента при инициализации графика.</source>
+        <translation>DiagramKeeper: Wrong minimum and maximum 
+ argument values when initialising a plot.</translation>
+    </message>
+    <message>
+        <source>Keeper:Попытка считать дискретный график как непрерывный</source>
+        <translation>Keeper:Attempt to read a discrete plot as a continuous one</translation>
+    </message>
+    <message>
+        <source>Keeper:Попытка считать непрерывный график как дискретный</source>
+        <translation>Keeper:Attempt to read a continuous plot as a discrete one</translation>
+    </message>
+</context>
+<context>
+    <name>TLibForm</name>
+    <message>
+        <source>Библиотека видеосигналов</source>
+        <translation>Pulse signal library</translation>
+    </message>
+    <message>
+        <source>Сигнал</source>
+        <translation>Signal</translation>
+    </message>
+    <message>
+        <source>Следующий</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>Предыдущий</source>
+        <translation>Previous</translation>
+    </message>
+    <message>
+        <source>Выбрать сигнал</source>
+        <translation>Choose signal</translation>
+    </message>
+    <message>
+        <source>Вид</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Сигнал и спектр</source>
+        <translation>Signal and spectrum</translation>
+    </message>
+    <message>
+        <source>Сигнал и АКФ</source>
+        <translation>Signal and ACF</translation>
+    </message>
+    <message>
+        <source>Копировать</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Всё изображение</source>
+        <translation>Whole picture</translation>
+    </message>
+    <message>
+        <source>Только графики</source>
+        <translation>Plots only</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Копировать в буфер</source>
+        <translation>Copy to clipboard</translation>
+    </message>
+    <message>
+        <source>Семейство сигналов</source>
+        <translation>Signal family</translation>
+    </message>
+    <message>
+        <source>t, с</source>
+        <translation>t, s</translation>
+    </message>
+    <message>
+        <source>s(t), В</source>
+        <translation>s(t), V</translation>
+    </message>
+    <message>
+        <source>         Амплитудный спектр</source>
+        <translation>         Amplitude spectrum</translation>
+    </message>
+    <message>
+        <source>f, Гц</source>
+        <translation>f, Hz</translation>
+    </message>
+    <message>
+        <source>|S(f)|, В/Гц</source>
+        <translation>|S(f)|, V/Hz</translation>
+    </message>
+    <message>
+        <source>Увеличение</source>
+        <translation>Enlarge</translation>
+    </message>
+    <message>
+        <source>Измерения</source>
+        <translation>Measure</translation>
+    </message>
+    <message>
+        <source>Файл не найден</source>
+        <translation>File not found</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>  Параметры  </source>
+        <translation>  Parameters  </translation>
+    </message>
+    <message>
+        <source>τu [с] =</source>
+        <translation>τu [s] =</translation>
+    </message>
+    <message>
+        <source>τ0,01 [с] =</source>
+        <translation>τ0.01 [s] =</translation>
+    </message>
+    <message>
+        <source>V0 [В] =</source>
+        <translation>V0 [V] =</translation>
+    </message>
+    <message>
+        <source>Длительность, с</source>
+        <translation>Duration, s</translation>
+    </message>
+    <message>
+        <source>Амплитуда V0, В</source>
+        <translation>Amplitude V0, V</translation>
+    </message>
+    <message>
+        <source>Формулы сигнала и спектра: %1</source>
+        <translation>Signal and spectrum formulas: %1</translation>
+    </message>
+    <message>
+        <source>Рисунок.bmp</source>
+        <translation>Picture.bmp</translation>
+    </message>
+    <message>
+        <source>Степенные</source>
+        <translation>Power-law</translation>
+    </message>
+    <message>
+        <source>Степенные чётно-симметричные</source>
+        <translation>Power-law, even</translation>
+    </message>
+    <message>
+        <source>Степенные нечётно-симметричные</source>
+        <translation>Power-law, odd</translation>
+    </message>
+    <message>
+        <source>Экспоненциальные</source>
+        <translation>Exponential</translation>
+    </message>
+    <message>
+        <source>Экспоненциальные чётно-симметричные</source>
+        <translation>Exponential, even</translation>
+    </message>
+    <message>
+        <source>Экспоненциальные нечётно-симметричные</source>
+        <translation>Exponential, odd</translation>
+    </message>
+    <message>
+        <source>Гауссовские</source>
+        <translation>Gaussian</translation>
+    </message>
+</context>
+<context>
     <name>TListeningForm</name>
     <message>
         <source>Сигнал</source>
@@ -511,14 +1190,6 @@ Exit codes: 0 - done, 1 - the lesson file was not read, 2 - wrong options, 3 - t
     <message>
         <source>Сохранить звук</source>
         <translation>Save sound</translation>
-    </message>
-    <message>
-        <source>Не удаётся создать файл %1</source>
-        <translation>Cannot create the file %1</translation>
-    </message>
-    <message>
-        <source>Не удаётся записать файл %1. Прежнее содержимое файла сохранено.</source>
-        <translation>Cannot write the file %1. Its previous contents are kept.</translation>
     </message>
 </context>
 <context>
@@ -595,6 +1266,95 @@ Exit codes: 0 - done, 1 - the lesson file was not read, 2 - wrong options, 3 - t
     </message>
 </context>
 <context>
+    <name>TPolyGarmForm</name>
+    <message>
+        <source>Полигармонический сигнал</source>
+        <translation>Polyharmonic signal</translation>
+    </message>
+    <message>
+        <source>Номер
+гармоники</source>
+        <translation>Harmonic
+number</translation>
+    </message>
+    <message>
+        <source>Статус</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Амплитуда, В</source>
+        <translation>Amplitude, V</translation>
+    </message>
+    <message>
+        <source>Частота</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>Начальная фаза</source>
+        <translation>Initial phase</translation>
+    </message>
+    <message>
+        <source>рад/с</source>
+        <translation>rad/s</translation>
+    </message>
+    <message>
+        <source>Гц</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>рад</source>
+        <translation>rad</translation>
+    </message>
+    <message>
+        <source>град</source>
+        <translation>deg</translation>
+    </message>
+    <message>
+        <source>вкл</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>Готово</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>Закончить ввод и перейти к вычислениям</source>
+        <translation>Finish input and go on to the calculations</translation>
+    </message>
+    <message>
+        <source>Случайный</source>
+        <translation>Random</translation>
+    </message>
+    <message>
+        <source>Ввести случайный набор параметров полигармонического сигнала</source>
+        <translation>Enter a random set of polyharmonic signal parameters</translation>
+    </message>
+    <message>
+        <source>Прямоугольный</source>
+        <translation>Square</translation>
+    </message>
+    <message>
+        <source>Ввести первые 10 гармоник прямоугольного периодического сигнала</source>
+        <translation>Enter the first 10 harmonics of a periodic square wave</translation>
+    </message>
+    <message>
+        <source>Пилообразный</source>
+        <translation>Sawtooth</translation>
+    </message>
+    <message>
+        <source>Ввести первые десять гармоник периодического пилообразного сигнала</source>
+        <translation>Enter the first ten harmonics of a periodic sawtooth wave</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Закрыть окно с отменой ввода полигармонического сигнала</source>
+        <translation>Close the window, discarding the polyharmonic signal input</translation>
+    </message>
+</context>
+<context>
     <name>TPreFilterForm</name>
     <message>
         <source>Сигнал содержит нечисловые значения: фильтр не применён</source>
@@ -651,6 +1411,116 @@ Exit codes: 0 - done, 1 - the lesson file was not read, 2 - wrong options, 3 - t
     <message>
         <source>Закрыть</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>TRecordingForm</name>
+    <message>
+        <source>Звукозаписи (*.wav *.flac *.ogg *.aif *.aiff)|*.wav;*.flac;*.ogg;*.aif;*.aiff|Данные CSV (*.csv *.txt)|*.csv;*.txt</source>
+        <translation>Sound recordings (*.wav *.flac *.ogg *.aif *.aiff)|*.wav;*.flac;*.ogg;*.aif;*.aiff|CSV data (*.csv *.txt)|*.csv;*.txt</translation>
+    </message>
+    <message>
+        <source>Запись сигнала</source>
+        <translation>Signal recording</translation>
+    </message>
+    <message>
+        <source>Файл:</source>
+        <translation>File:</translation>
+    </message>
+    <message>
+        <source>Частота дискретизации записи:</source>
+        <translation>Recording sampling frequency:</translation>
+    </message>
+    <message>
+        <source>Каналы:</source>
+        <translation>Channels:</translation>
+    </message>
+    <message>
+        <source>Длительность:</source>
+        <translation>Duration:</translation>
+    </message>
+    <message>
+        <source>Канал:</source>
+        <translation>Channel:</translation>
+    </message>
+    <message>
+        <source>Частота дискретизации ряда, Гц:</source>
+        <translation>Series sampling frequency, Hz:</translation>
+    </message>
+    <message>
+        <source>Начало фрагмента, мс</source>
+        <translation>Fragment start, ms</translation>
+    </message>
+    <message>
+        <source>Длительность фрагмента, мс</source>
+        <translation>Fragment length, ms</translation>
+    </message>
+    <message>
+        <source>Выбрать сигнал</source>
+        <translation>Choose signal</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Открыть запись</source>
+        <translation>Open recording</translation>
+    </message>
+    <message>
+        <source>%1 Гц</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>%1 с</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Запись</source>
+        <translation>Recording</translation>
+    </message>
+    <message>
+        <source>t,c</source>
+        <translation>t,s</translation>
+    </message>
+    <message>
+        <source>s(t),В</source>
+        <translation>s(t),V</translation>
+    </message>
+    <message>
+        <source>Левый</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Правый</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Сумма каналов</source>
+        <translation>Sum of channels</translation>
+    </message>
+</context>
+<context>
+    <name>TResamEngine</name>
+    <message>
+        <source>Интерполяция многочленом Лагранжа доступна только при количестве отсчётов не более %1</source>
+        <translation>Lagrange polynomial interpolation is available only for at most %1 samples</translation>
+    </message>
+    <message>
+        <source>Количество отсчётов должно быть не более %1</source>
+        <translation>The number of samples must not exceed %1</translation>
+    </message>
+    <message>
+        <source>Строка ввода имеет некорректный формат или пуста. 
+ Значение параметра восстановлено.</source>
+        <translation>The input is malformed or empty. 
+ The parameter&apos;s value has been restored.</translation>
+    </message>
+    <message>
+        <source>Введённое значение параметра меньше минимально-допустимого.
+ Произведена коррекция.</source>
+        <translation>The value entered is below the permitted minimum.
+ It has been corrected.</translation>
     </message>
 </context>
 <context>
@@ -1375,6 +2245,174 @@ Exit codes: 0 - done, 1 - the lesson file was not read, 2 - wrong options, 3 - t
         <source>Кварнел: Табличное задание сигнала</source>
         <translation>Kvarnel: Signal as a table</translation>
     </message>
+    <message>
+        <source>Отчёт: восстановление сигнала по отсчётам</source>
+        <translation>Report: rebuilding a signal from its samples</translation>
+    </message>
+    <message>
+        <source>Отчёт PDF (*.pdf)|*.pdf|Отчёт HTML (*.html)|*.html</source>
+        <translation>PDF report (*.pdf)|*.pdf|HTML report (*.html)|*.html</translation>
+    </message>
+    <message>
+        <source>да</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>τ, с</source>
+        <translation>τ, s</translation>
+    </message>
+    <message>
+        <source>V0, В</source>
+        <translation>V0, V</translation>
+    </message>
+    <message>
+        <source>левый</source>
+        <translation>left</translation>
+    </message>
+    <message>
+        <source>правый</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>сумма каналов</source>
+        <translation>sum of channels</translation>
+    </message>
+    <message>
+        <source>Файл</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Канал</source>
+        <translation>Channel</translation>
+    </message>
+    <message>
+        <source>Частота дискретизации записи, Гц</source>
+        <translation>Recording sampling frequency, Hz</translation>
+    </message>
+    <message>
+        <source>Начало фрагмента, мс</source>
+        <translation>Fragment start, ms</translation>
+    </message>
+    <message>
+        <source>Длительность фрагмента, мс</source>
+        <translation>Fragment length, ms</translation>
+    </message>
+    <message>
+        <source>№</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Амплитуда, В</source>
+        <translation>Amplitude, V</translation>
+    </message>
+    <message>
+        <source>Частота, Гц</source>
+        <translation>Frequency, Hz</translation>
+    </message>
+    <message>
+        <source>Частота, рад/с</source>
+        <translation>Frequency, rad/s</translation>
+    </message>
+    <message>
+        <source>Фаза, град</source>
+        <translation>Phase, deg</translation>
+    </message>
+    <message>
+        <source>Фаза, рад</source>
+        <translation>Phase, rad</translation>
+    </message>
+    <message>
+        <source>Включена</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Параметр</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Значение</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Отчёт</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>Отчёт.pdf</source>
+        <translation>Report.pdf</translation>
+    </message>
+    <message>
+        <source>Библиотека сигналов: %1</source>
+        <translation>Signal library: %1</translation>
+    </message>
+    <message>
+        <source>Фрагмент полигармонического сигнала, гармоники:</source>
+        <translation>Polyharmonic signal fragment, harmonics:</translation>
+    </message>
+    <message>
+        <source>Задан графически: %1 значений</source>
+        <translation>Drawn: %1 values</translation>
+    </message>
+    <message>
+        <source>Задан таблично: %1 значений</source>
+        <translation>Typed as a table: %1 values</translation>
+    </message>
+    <message>
+        <source>Фрагмент звукозаписи:</source>
+        <translation>Sound recording fragment:</translation>
+    </message>
+    <message>
+        <source>Дискретизация</source>
+        <translation>Sampling</translation>
+    </message>
+    <message>
+        <source>Сетка дискретизации: %1</source>
+        <translation>Sampling grid: %1</translation>
+    </message>
+    <message>
+        <source>Сигнал, отсчёты и интерполирующая функция</source>
+        <translation>Signal, samples and interpolating function</translation>
+    </message>
+    <message>
+        <source>Спектры и ошибка восстановления</source>
+        <translation>Spectra and reconstruction error</translation>
+    </message>
+    <message>
+        <source>Спектры</source>
+        <translation>Spectra</translation>
+    </message>
+    <message>
+        <source>Условия исследования</source>
+        <translation>Study conditions</translation>
+    </message>
+    <message>
+        <source>Шум и квантование отсчётов: нет</source>
+        <translation>Sample noise and quantisation: none</translation>
+    </message>
+    <message>
+        <source>Фильтр: нет</source>
+        <translation>Filter: none</translation>
+    </message>
+    <message>
+        <source>Отсчёты из точного сигнала: %1</source>
+        <translation>Samples from the exact signal: %1</translation>
+    </message>
+    <message>
+        <source>s(t),В</source>
+        <translation>s(t),V</translation>
+    </message>
+    <message>
+        <source>окна источника сигнала нет.</source>
+        <translation>there is no signal source window.</translation>
+    </message>
+    <message>
+        <source>пределы рисунка «drawing.xmin» … «drawing.ymax» не может показать графический редактор.</source>
+        <translation>the diagram editor cannot show the drawing&apos;s limits “drawing.xmin” … “drawing.ymax”.</translation>
+    </message>
 </context>
 <context>
     <name>TSampleNoiseForm</name>
@@ -1496,6 +2534,10 @@ Exit codes: 0 - done, 1 - the lesson file was not read, 2 - wrong options, 3 - t
         <source>Отмена</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>TurnSpAn: Недостаточно памяти.</source>
+        <translation>TurnSpAn: Out of memory.</translation>
+    </message>
 </context>
 <context>
     <name>TStepKeys</name>
@@ -1549,6 +2591,113 @@ Exit codes: 0 - done, 1 - the lesson file was not read, 2 - wrong options, 3 - t
     </message>
 </context>
 <context>
+    <name>TTabEditorForm</name>
+    <message>
+        <source>Редактор таблиц</source>
+        <translation>Table editor</translation>
+    </message>
+    <message>
+        <source>Файл</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Обработать данные</source>
+        <translation>Use the data</translation>
+    </message>
+    <message>
+        <source>Открыть...</source>
+        <translation>Open...</translation>
+    </message>
+    <message>
+        <source>Сохранить...</source>
+        <translation>Save...</translation>
+    </message>
+    <message>
+        <source>Сохранить в формате Exel...</source>
+        <translation>Save in Excel format...</translation>
+    </message>
+    <message>
+        <source>Таблица</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>Новая таблица</source>
+        <translation>New table</translation>
+    </message>
+    <message>
+        <source>Вставить столбец</source>
+        <translation>Insert column</translation>
+    </message>
+    <message>
+        <source>Удалить столбец</source>
+        <translation>Delete column</translation>
+    </message>
+    <message>
+        <source>Управление</source>
+        <translation>Control</translation>
+    </message>
+    <message>
+        <source>Курсор</source>
+        <translation>Cursor</translation>
+    </message>
+    <message>
+        <source>Рамка</source>
+        <translation>Block</translation>
+    </message>
+    <message>
+        <source>Последовательный ввод</source>
+        <translation>Sequential entry</translation>
+    </message>
+    <message>
+        <source>Переход по &lt;Enter&gt;</source>
+        <translation>Move on &lt;Enter&gt;</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Отменить последнее редактирование и закрыть окно</source>
+        <translation>Undo the last edit and close the window</translation>
+    </message>
+    <message>
+        <source>Открыть</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Сохранить в формате Exel</source>
+        <translation>Save in Excel format</translation>
+    </message>
+    <message>
+        <source>Диаграмма</source>
+        <translation>Diagram</translation>
+    </message>
+    <message>
+        <source>Таблицы (*.tbl)|*.tbl</source>
+        <translation>Tables (*.tbl)|*.tbl</translation>
+    </message>
+    <message>
+        <source>Таблица.tbl</source>
+        <translation>Table.tbl</translation>
+    </message>
+    <message>
+        <source>Таблицы (*.tbl, *.inp)|*.tbl; *.inp|Таблицы (*.tbl)|*.tbl|Таблицы программы Resam (*.inp)|*.inp</source>
+        <translation>Tables (*.tbl, *.inp)|*.tbl; *.inp|Tables (*.tbl)|*.tbl|Resam tables (*.inp)|*.inp</translation>
+    </message>
+    <message>
+        <source>Сохранение в формате Microsoft Exel</source>
+        <translation>Save in Microsoft Excel format</translation>
+    </message>
+    <message>
+        <source>Книга Microsoft Exel (*.xls)|*.xls</source>
+        <translation>Microsoft Excel workbook (*.xls)|*.xls</translation>
+    </message>
+</context>
+<context>
     <name>TTermsView</name>
     <message>
         <source>Показывать слагаемые</source>
@@ -1580,6 +2729,25 @@ Exit codes: 0 - done, 1 - the lesson file was not read, 2 - wrong options, 3 - t
     <message>
         <source>YesNoDialog: Недостаточно памяти.</source>
         <translation>YesNoDialog: Out of memory.</translation>
+    </message>
+</context>
+<context>
+    <name>TableFile</name>
+    <message>
+        <source>Файл %1 не содержит ни одного значения (нужно 8 байт на значение). Таблица не изменена.</source>
+        <translation>File %1 holds no value (8 bytes per value are needed). The table is unchanged.</translation>
+    </message>
+    <message>
+        <source>Файл %1 содержит больше %2 значений; загружены первые %2.</source>
+        <translation>File %1 holds more than %2 values; the first %2 were loaded.</translation>
+    </message>
+    <message>
+        <source>Длина файла %1 не кратна 8 байтам; неполное последнее значение пропущено.</source>
+        <translation>The length of file %1 is not a multiple of 8 bytes; the incomplete last value was skipped.</translation>
+    </message>
+    <message>
+        <source>Значений, не являющихся числами или бесконечных: %1; они заменены нулями.</source>
+        <translation>Values that are not numbers or are infinite: %1; they were replaced by zeros.</translation>
     </message>
 </context>
 </TS>

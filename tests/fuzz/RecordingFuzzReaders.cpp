@@ -10,9 +10,11 @@
 
 std::string FuzzSoundReader(const uint8_t* data, size_t size) {
   TRecording r;
-  const std::string fault = ReadSoundBytes(data, size, "fuzz", r);
+  const std::string fault = ReadSoundBytes(data, size, "fuzz", r).SourceText();
   if (!fault.empty())
-    return fault.rfind(SoundFault("fuzz", ""), 0) == 0 && r.Frames == 0 ? "" : "a refusal not named: " + fault;
+    return fault.rfind(SoundFault("fuzz", TMessage("", "")).SourceText(), 0) == 0 && r.Frames == 0
+               ? ""
+               : "a refusal not named: " + fault;
   if (r.Channels < 1 || r.Channels > MaxRecordingChannels) return "channels beyond the limit";
   if (r.Frames < MinFragmentSamples || !(r.Duration() <= MaxRecordingSeconds)) return "length beyond the limits";
   for (TRecordingChannel c : {TRecordingChannel::Left, TRecordingChannel::Right, TRecordingChannel::Sum}) {
@@ -25,7 +27,8 @@ std::string FuzzSoundReader(const uint8_t* data, size_t size) {
 
 std::string FuzzSeriesReader(const uint8_t* data, size_t size) {
   TSeriesCsv s;
-  const std::string problem = ParseSeriesCsv(std::string_view(reinterpret_cast<const char*>(data), size), s);
+  const std::string problem =
+      ParseSeriesCsv(std::string_view(reinterpret_cast<const char*>(data), size), s).SourceText();
   if (!problem.empty()) return s.Values.empty() ? "" : "a refused series was taken";
   if (s.Values.size() < MinSeriesValues) return "too few values taken";
   for (double v : s.Values)

@@ -4,6 +4,7 @@
 #include <QtWidgets>
 #include <functional>
 
+#include "platform/Language.h"
 #include "platform/QtPlatform.h"
 
 namespace {
@@ -76,5 +77,35 @@ TEST(QtFileDialogs, SizesTakeTheirRussianWordAndDatesStartWithTheDay) {
     const std::string seen = shown.value(QString::number(c.Size) + ".tbl").toStdString();
     const std::string wanted = c.Shown + std::string(" | 05.03.26 14:30");
     EXPECT_TRUE(seen == wanted) << "shown \"" << seen << "\", wanted \"" << wanted << '"';
+  }
+}
+
+// In English the same details in English words and order, with a decimal point, whatever the
+// machine's locale; Russian again afterwards.
+TEST(QtFileDialogs, SizesAndDatesFollowTheInterfaceLanguage) {
+  const struct {
+    qint64 Size;
+    const char* Russian;
+    const char* English;
+  } cases[] = {
+      {1, "1 байт", "1 byte"}, {2, "2 байта", "2 bytes"}, {22, "22 байта", "22 bytes"}, {1536, "1,5 КБ", "1.5 KB"}};
+  QTemporaryDir folder;
+  const QDateTime fifthOfMarch(QDate(2026, 3, 5), QTime(14, 30));
+  for (const auto& c : cases)
+    ASSERT_TRUE(WriteFile(folder.filePath(QString::number(c.Size) + ".tbl"), c.Size, fifthOfMarch));
+  for (TLanguage language : {TLanguage::English, TLanguage::Russian}) {
+    ASSERT_TRUE(ApplyLanguage(language));
+    QHash<QString, QString> shown;  // "size | date" by name
+    ReadDetailView(folder.filePath("1.tbl"), int(std::size(cases)),
+                   [&](QWidget*, const QAbstractItemModel& model, const QModelIndex& root) {
+                     for (int row = 0; row < model.rowCount(root); ++row)
+                       shown[model.index(row, 0, root).data().toString()] =
+                           model.index(row, 1, root).data().toString() + " | " +
+                           model.index(row, 3, root).data().toString();
+                   });
+    const bool english = language == TLanguage::English;
+    for (const auto& c : cases)
+      EXPECT_EQ(shown.value(QString::number(c.Size) + ".tbl").toStdString(),
+                std::string(english ? c.English : c.Russian) + (english ? " | 05/03/26 14:30" : " | 05.03.26 14:30"));
   }
 }

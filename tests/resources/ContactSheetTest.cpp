@@ -1,12 +1,14 @@
 // Contact sheets of every formula picture as the windows get them on an
 // ordinary and on a high-density screen, written to the build folder so that a
-// person can look at them (the pictures' artwork can only be judged by eye).
+// person can look at them (the pictures' artwork can only be judged by eye), in
+// each interface language.
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QImage>
 #include <QPainter>
 
+#include "platform/Language.h"
 #include "resources/FormulaPictures.h"
 
 namespace {
@@ -40,11 +42,15 @@ QImage ContactSheet(const QStringList& names, qreal ratio) {
 TEST(FormulaContactSheet, EveryPictureOnOneSheetPerPixelRatio) {
   const QStringList names = FormulaPictureNames();
   ASSERT_FALSE(names.isEmpty());
-  for (const qreal ratio : {1.0, 2.0}) {
-    const QString file =
-        QDir(QStringLiteral(RESAM_TEST_OUTPUT)).filePath(QStringLiteral("formula-pictures-%1x.png").arg(ratio));
-    const QImage sheet = ContactSheet(names, ratio);
-    ASSERT_TRUE(sheet.save(file)) << file.toStdString();
-    EXPECT_EQ(QImage(file).size(), sheet.size());
-  }
+  for (const TLanguage language : {TLanguage::Russian, TLanguage::English})
+    for (const qreal ratio : {1.0, 2.0}) {
+      ApplyLanguage(language);
+      const QString suffix = language == TLanguage::Russian ? QString() : QLatin1Char('-') + LanguageCode(language);
+      const QString file = QDir(QStringLiteral(RESAM_TEST_OUTPUT))
+                               .filePath(QStringLiteral("formula-pictures%1-%2x.png").arg(suffix).arg(ratio));
+      const QImage sheet = ContactSheet(names, ratio);
+      ASSERT_TRUE(sheet.save(file)) << file.toStdString();
+      EXPECT_EQ(QImage(file).size(), sheet.size());
+    }
+  ApplyLanguage(TLanguage::Russian);
 }

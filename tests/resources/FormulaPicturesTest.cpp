@@ -1,13 +1,17 @@
 // The formula pictures as the windows get them: every named picture exists and
-// renders black on white at its size, crisp at any device pixel ratio, and a
-// name without a picture still gives a usable white picture.
+// renders black on white at its size, crisp at any device pixel ratio, in the
+// interface language, and a name without a picture still gives a usable white picture.
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QRect>
+#include <QRegularExpression>
 #include <cmath>
 #include <limits>
 
+#include "platform/Language.h"
 #include "resources/FormulaPictures.h"
 
 namespace {
@@ -35,6 +39,24 @@ QStringList AllNames() {
   for (const TPictureKind& kind : Kinds) names += kind.names;
   names.sort();
   return names;
+}
+
+// The interface language for one scope; Russian again after it.
+struct TLanguageScope {
+  explicit TLanguageScope(TLanguage language) { ApplyLanguage(language); }
+  ~TLanguageScope() { ApplyLanguage(TLanguage::Russian); }
+};
+constexpr TLanguage BothLanguages[] = {TLanguage::Russian, TLanguage::English};
+
+QByteArray Embedded(const QString& file) {
+  QFile f(QStringLiteral(":/formulas/") + file);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The words drawn in a picture, each glyph's text, as the typesetter marks them.
+bool DrawsCyrillic(const QByteArray& svg) {
+  static const QRegularExpression cyrillic(QStringLiteral("data-text=\"[^\"]*\\p{Cyrillic}"));
+  return cyrillic.match(QString::fromUtf8(svg)).hasMatch();
 }
 
 // What a person sees of a picture: where its dark pixels lie, what share of it
@@ -77,36 +99,73 @@ TEST(FormulaPictures, EveryNamedPictureIsThere) {
   for (const QString& name : AllNames()) EXPECT_TRUE(HasFormulaPicture(name)) << name.toStdString();
 }
 
-TEST(FormulaPictures, RenderBlackOnWhiteWithTheirFormulaWhole) {
-  for (const TPictureKind& kind : Kinds)
-    for (const QString& name : kind.names) {
-      SCOPED_TRACE(name.toStdString());
-      const QSize size = FormulaPictureSize(name);
-      EXPECT_GE(size.width(), kind.least.width());
-      EXPECT_GE(size.height(), kind.least.height());
-      EXPECT_LE(size.width(), kind.largest.width());
-      EXPECT_LE(size.height(), kind.largest.height());
-      for (const qreal ratio : {1.0, 2.0}) {
-        const QImage image = RenderFormulaPicture(name, 1.0, ratio);
-        ASSERT_EQ(image.size(), size * ratio);
-        EXPECT_EQ(image.devicePixelRatio(), ratio);
-        EXPECT_FALSE(image.hasAlphaChannel());
-        const TInk ink = InkOf(image);
-        EXPECT_TRUE(ink.grey);
-        EXPECT_GT(ink.share, 0.02);
-        EXPECT_LT(ink.share, 0.5);
-        // Ink reaches close to every side (the picture is fitted to its formula)
-        // but never touches one (nothing is cut off).
-        const QRect inside = image.rect().adjusted(1, 1, -1, -1);
-        const QRect fitted =
-            image.rect().adjusted(int(12 * ratio), int(12 * ratio), -int(12 * ratio), -int(12 * ratio));
-        EXPECT_TRUE(inside.contains(ink.bounds));
-        EXPECT_LE(ink.bounds.left(), fitted.left());
-        EXPECT_LE(ink.bounds.top(), fitted.top());
-        EXPECT_GE(ink.bounds.right(), fitted.right());
-        EXPECT_GE(ink.bounds.bottom(), fitted.bottom());
-      }
+TEST(FormulaPictures, EachHasAnEnglishVersionAndNoVersionIsWithoutItsPicture) {
+  QStringList files = QDir(QStringLiteral(":/formulas")).entryList({QStringLiteral("*.svg")}, QDir::Files, QDir::Name);
+  QStringList expected;
+  for (const QString& name : AllNames()) expected << name + QStringLiteral(".svg") << name + QStringLiteral("_en.svg");
+  files.sort();
+  expected.sort();
+  EXPECT_EQ(files, expected);
+}
+
+TEST(FormulaPictures, TheInterfaceLanguageChoosesTheVersionShown) {
+  const struct {
+    TLanguage language;
+    const char* suffix;
+    bool cyrillic;
+  } cases[] = {{TLanguage::Russian, "", true}, {TLanguage::English, "_en", false}, {TLanguage::Russian, "", true}};
+  for (const auto& c : cases)
+    for (const char* name : {"ImageKot", "LibImage4", "LibImageV0", "ResamImage1"}) {
+      SCOPED_TRACE(std::string(name) + c.suffix);
+      const TLanguageScope scope(c.language);
+      const QByteArray svg = FormulaPictureSvg(QString::fromLatin1(name));
+      EXPECT_EQ(svg, Embedded(QString::fromLatin1(name) + QString::fromLatin1(c.suffix) + QStringLiteral(".svg")));
+      EXPECT_EQ(DrawsCyrillic(svg), c.cyrillic);
+      const QImage drawn = RenderFormulaPicture(QString::fromLatin1(name));
+      EXPECT_TRUE(IsCurrentFormulaPicture(drawn, QString::fromLatin1(name)));
+      EXPECT_EQ(drawn.size(), FormulaPictureSize(QString::fromLatin1(name)));
     }
+  // A picture drawn in one language is not current in the other.
+  const QImage russian = RenderFormulaPicture(QStringLiteral("ImageKot"));
+  const TLanguageScope english(TLanguage::English);
+  EXPECT_FALSE(IsCurrentFormulaPicture(russian, QStringLiteral("ImageKot")));
+  EXPECT_EQ(FormulaPictureNames(), AllNames());
+}
+
+TEST(FormulaPictures, RenderBlackOnWhiteWithTheirFormulaWhole) {
+  for (const TLanguage language : BothLanguages) {
+    const TLanguageScope scope(language);
+    SCOPED_TRACE(LanguageCode(language).toStdString());
+    for (const TPictureKind& kind : Kinds)
+      for (const QString& name : kind.names) {
+        SCOPED_TRACE(name.toStdString());
+        const QSize size = FormulaPictureSize(name);
+        EXPECT_GE(size.width(), kind.least.width());
+        EXPECT_GE(size.height(), kind.least.height());
+        EXPECT_LE(size.width(), kind.largest.width());
+        EXPECT_LE(size.height(), kind.largest.height());
+        for (const qreal ratio : {1.0, 2.0}) {
+          const QImage image = RenderFormulaPicture(name, 1.0, ratio);
+          ASSERT_EQ(image.size(), size * ratio);
+          EXPECT_EQ(image.devicePixelRatio(), ratio);
+          EXPECT_FALSE(image.hasAlphaChannel());
+          const TInk ink = InkOf(image);
+          EXPECT_TRUE(ink.grey);
+          EXPECT_GT(ink.share, 0.02);
+          EXPECT_LT(ink.share, 0.5);
+          // Ink reaches close to every side (the picture is fitted to its formula)
+          // but never touches one (nothing is cut off).
+          const QRect inside = image.rect().adjusted(1, 1, -1, -1);
+          const QRect fitted =
+              image.rect().adjusted(int(12 * ratio), int(12 * ratio), -int(12 * ratio), -int(12 * ratio));
+          EXPECT_TRUE(inside.contains(ink.bounds));
+          EXPECT_LE(ink.bounds.left(), fitted.left());
+          EXPECT_LE(ink.bounds.top(), fitted.top());
+          EXPECT_GE(ink.bounds.right(), fitted.right());
+          EXPECT_GE(ink.bounds.bottom(), fitted.bottom());
+        }
+      }
+  }
 }
 
 TEST(FormulaPictures, HighDensityPicturesShowTheSameFormulaWithTwiceThePixels) {

@@ -1,6 +1,7 @@
 // The committed pictures against their LaTeX sources: every source has its
 // picture, typeset from the source as it is now; numbers carry the decimal
-// comma; Cyrillic and Greek letters are drawn as glyphs of their own. None of
+// comma (a point in the English versions); Cyrillic and Greek letters are drawn
+// as glyphs of their own, and the English versions have no Cyrillic. None of
 // this needs node: the typesetter records each source's hash in its picture.
 #include <gtest/gtest.h>
 
@@ -24,6 +25,15 @@ QStringList SourceNames() {
   for (QString& name : names) name.chop(4);
   return names;
 }
+
+// Every picture the program carries, its language versions included.
+QStringList EmbeddedNames() {
+  QStringList names = QDir(QStringLiteral(":/formulas")).entryList({QStringLiteral("*.svg")}, QDir::Files, QDir::Name);
+  for (QString& name : names) name.chop(4);
+  return names;
+}
+
+bool IsEnglish(const QString& name) { return name.endsWith(QStringLiteral("_en")); }
 
 QByteArray SourceOf(const QString& name) { return ReadAll(Sources.filePath(name + QStringLiteral(".tex"))); }
 // The picture the program carries, not the file beside the source.
@@ -53,7 +63,7 @@ bool DrawsGlyph(const QString& picture, const QString& mark) {
 
 TEST(FormulaSources, EverySourceHasItsPictureTypesetFromItsCurrentText) {
   ASSERT_FALSE(SourceNames().isEmpty()) << Sources.path().toStdString();
-  EXPECT_EQ(SourceNames(), FormulaPictureNames());
+  EXPECT_EQ(SourceNames(), EmbeddedNames());
   const QRegularExpression recorded(QStringLiteral("source-sha256: ([0-9a-f]{64})"));
   for (const QString& name : SourceNames()) {
     SCOPED_TRACE(name.toStdString());
@@ -65,18 +75,22 @@ TEST(FormulaSources, EverySourceHasItsPictureTypesetFromItsCurrentText) {
   }
 }
 
-TEST(FormulaSources, NumbersUseTheDecimalComma) {
-  // A decimal point, or a comma between digits without braces (TeX would space
-  // it as a list separator), and in the picture any point at all.
+TEST(FormulaSources, NumbersUseTheirLanguagesDecimalSeparator) {
+  // Russian: a decimal point, or a comma between digits without braces (TeX would
+  // space it as a list separator), and in the picture any point at all. English:
+  // a point, and no comma between digits, braced or not.
   const QRegularExpression point(QStringLiteral("\\d\\s*\\.\\s*\\d"));
   const QRegularExpression bareComma(QStringLiteral("\\d,\\d"));
+  const QRegularExpression bracedComma(QStringLiteral("\\d\\{,\\}\\d"));
   for (const QString& name : SourceNames()) {
     SCOPED_TRACE(name.toStdString());
-    EXPECT_FALSE(point.match(MathOf(name)).hasMatch());
+    const bool english = IsEnglish(name);
     EXPECT_FALSE(bareComma.match(MathOf(name)).hasMatch());
-    EXPECT_FALSE(PictureOf(name).contains(GlyphMark(QStringLiteral("2E"))));
-    if (MathOf(name).contains(QStringLiteral("{,}"))) {
-      EXPECT_TRUE(PictureOf(name).contains(GlyphMark(QStringLiteral("2C"))));
+    EXPECT_FALSE((english ? bracedComma : point).match(MathOf(name)).hasMatch());
+    // The point is drawn in no Russian picture; the separator is drawn where the source has one.
+    EXPECT_FALSE(!english && PictureOf(name).contains(GlyphMark(QStringLiteral("2E"))));
+    if ((english ? point : bracedComma).match(MathOf(name)).hasMatch()) {
+      EXPECT_TRUE(PictureOf(name).contains(GlyphMark(english ? QStringLiteral("2E") : QStringLiteral("2C"))));
     }
   }
 }
@@ -102,6 +116,7 @@ TEST(FormulaSources, CyrillicAndGreekLettersAreDrawnAsGlyphs) {
       }
     }
     auto letters = cyrillic.globalMatch(math);
+    EXPECT_FALSE(IsEnglish(name) && letters.hasNext());
     cyrillicPictures += letters.hasNext();
     while (letters.hasNext()) {
       const QString letter = letters.next().captured();

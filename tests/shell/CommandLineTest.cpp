@@ -15,6 +15,7 @@
 
 #include "EndToEndRoad.h"
 #include "ScriptedPlatform.h"
+#include "platform/Language.h"
 #include "reports/CommandLine.h"
 #include "sessions/SessionFile.h"
 #include "shell/AboutUnit.h"
@@ -160,36 +161,54 @@ TEST(CommandLine, CompareEqualsTheEngineFiguresExactly) {
 }
 
 // The PDF's text holds the title, the parameters and the method as the window shows them, and
-// a number on each of its A4 pages.
+// a number on each of its A4 pages, in the language the program was run in: an English report
+// has no Cyrillic letter at all (the library lesson carries no words of its own).
 TEST(CommandLine, PdfReportHoldsWhatTheWindowShows) {
-  QTemporaryDir dir;
-  const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
-  const TRun run = RunProgram({QStringLiteral("--report"), pdf, Lesson});
-  ASSERT_EQ(run.Status, ExitDone) << run.Err.toStdString();
-  const QString info = Tool(QStringLiteral("pdfinfo"), {pdf});
-  EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Page size:\\s+595(\\.\\d+)? x 842"))))
-      << info.toStdString();
-  const int pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info).captured(1).toInt();
-  EXPECT_GE(pages, 3);
-  TOpenLesson w;
-  QStringList expected = {QStringLiteral("Отчёт: восстановление сигнала по отсчётам"),
-                          w.form.MethodItem(w.form.Engine.Method())->text(),
-                          w.form.EditN->text(),
-                          w.form.EditT->text(),
-                          w.form.Label22->text(),
-                          w.form.Label23->text(),
-                          QStringLiteral("Степенные чётно-симметричные"),
-                          QStringLiteral("Сравнение методов")};
-  for (int page = 1; page <= pages; ++page) {
-    const QString text =
-        Tool(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
-                                           QString::number(page), pdf, QStringLiteral("-")});
-    const QStringList lines = text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    EXPECT_TRUE(lines.contains(QString::number(page))) << "page " << page << " has no number";
-    expected.erase(std::remove_if(expected.begin(), expected.end(), [&](const QString& t) { return text.contains(t); }),
-                   expected.end());
+  const struct {
+    TLanguage Language;
+    const char* Title;
+    const char* Family;
+    const char* Comparison;
+  } cases[] = {
+      {TLanguage::Russian, "Отчёт: восстановление сигнала по отсчётам", "Степенные чётно-симметричные",
+       "Сравнение методов"},
+      {TLanguage::English, "Report: rebuilding a signal from its samples", "Power-law, even", "Method comparison"},
+  };
+  const QRegularExpression cyrillic(QStringLiteral("\\p{Cyrillic}+"));
+  for (const auto& c : cases) {
+    const QString code = LanguageCode(c.Language);
+    SCOPED_TRACE(code.toStdString());
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+    const TRun run = RunProgram({QStringLiteral("--lang"), code, QStringLiteral("--report"), pdf, Lesson});
+    ASSERT_EQ(run.Status, ExitDone) << run.Err.toStdString();
+    const QString info = Tool(QStringLiteral("pdfinfo"), {pdf});
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Page size:\\s+595(\\.\\d+)? x 842"))))
+        << info.toStdString();
+    const int pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info).captured(1).toInt();
+    EXPECT_GE(pages, 3);
+    ApplyLanguage(c.Language);
+    TOpenLesson w;
+    QStringList expected = {QString::fromUtf8(c.Title),  w.form.MethodItem(w.form.Engine.Method())->text(),
+                            w.form.EditN->text(),        w.form.EditT->text(),
+                            w.form.Label22->text(),      w.form.Label23->text(),
+                            QString::fromUtf8(c.Family), QString::fromUtf8(c.Comparison)};
+    ApplyLanguage(TLanguage::Russian);
+    QStringList russianWords;
+    for (int page = 1; page <= pages; ++page) {
+      const QString text =
+          Tool(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                                             QString::number(page), pdf, QStringLiteral("-")});
+      const QStringList lines = text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+      EXPECT_TRUE(lines.contains(QString::number(page))) << "page " << page << " has no number";
+      expected.erase(
+          std::remove_if(expected.begin(), expected.end(), [&](const QString& t) { return text.contains(t); }),
+          expected.end());
+      for (auto words = cyrillic.globalMatch(text); words.hasNext();) russianWords << words.next().captured();
+    }
+    EXPECT_TRUE(expected.isEmpty()) << expected.join(QStringLiteral(" | ")).toStdString();
+    EXPECT_EQ(russianWords.isEmpty(), c.Language == TLanguage::English) << russianWords.join(u' ').toStdString();
   }
-  EXPECT_TRUE(expected.isEmpty()) << expected.join(QStringLiteral(" | ")).toStdString();
 }
 
 // The HTML is one well-formed file with one inline SVG per diagram of the lesson and one

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "ScriptedPlatform.h"
+#include "platform/Language.h"
 #include "shell/HelloUnit.h"
 
 namespace {
@@ -60,6 +61,21 @@ TEST(HelloCard, PictureIsDrawnAcrossTheWholeCard) {
     EXPECT_NE(card.pixel(card.width() / 2, 2), card.pixel(card.width() / 2, card.height() - 3))
         << "the background shades from top to bottom";
   }
+}
+
+// The card's words are painted: a language chosen while it shows paints it in that language,
+// and Russian again gives the very same card.
+TEST(HelloCard, PaintsItselfAgainInTheLanguageChosen) {
+  QPointer<THelloForm> form = ShowWelcome();
+  const auto shown = [&form] { return form->Image1->pixmap().toImage(); };
+  const QImage russian = shown();
+  for (const TLanguage language : {TLanguage::English, TLanguage::Russian}) {
+    ApplyLanguage(language);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    EXPECT_EQ(shown() == russian, language == TLanguage::Russian) << LanguageCode(language).toStdString();
+    EXPECT_EQ(shown(), HelloPicture(form->devicePixelRatioF()).convertToFormat(shown().format()));
+  }
+  delete form;
 }
 
 TEST(HelloClose, AClickOnThePictureClosesAndFreesIt) {

@@ -15,12 +15,17 @@
 #include <QTabWidget>
 #include <QToolBar>
 
+#include "EndToEndRoad.h"
 #include "ResamTestSignals.h"
+#include "ScriptedPlatform.h"
 #include "platform/Language.h"
 #include "plotting/Diagram.h"
 #include "plotting/DiagramFrameUnit.h"
 #include "plotting/DiagramIncreaseUnit.h"
+#include "resources/FormulaPictures.h"
+#include "shell/MethodViews.h"
 #include "shell/ResamUnit.h"
+#include "sources/LibUnit.h"
 
 namespace {
 // Every fixed text of the window a user reads, each with where it stands.
@@ -47,6 +52,13 @@ QStringList WindowTexts(const TResamForm& form) {
     texts << QStringLiteral("diagram: ") + f->Diagram->GetNameDiagram() + QStringLiteral(" | ") +
                  f->Diagram->GetNameX();
   return texts;
+}
+
+// Whether a label shows the named picture as it is drawn in the current language.
+bool ShowsPicture(const QLabel* label, const char* name) {
+  const QPixmap shown = label->pixmap();
+  const QImage drawn = RenderFormulaPicture(QString::fromLatin1(name), 1.0, shown.devicePixelRatio());
+  return !shown.isNull() && shown.toImage().convertToFormat(QImage::Format_RGB32) == drawn;
 }
 
 void Choose(QAction* item) {
@@ -136,4 +148,26 @@ TEST(LanguageSwitch, ReadoutsAndSeriesNamesFollowTheLanguageAndItsSeparator) {
   }
   Choose(form.RussianItem);
   EXPECT_EQ(shown(), russian);
+}
+
+// The formulas and captions drawn as pictures have words and numbers of their own: the main
+// window's and the library's change with the language while they are open.
+TEST(LanguageSwitch, FormulaPicturesFollowTheLanguage) {
+  TProgramWindows w;
+  w.library.show();
+  QApplication::processEvents();
+  for (QAction* item : {w.form.EnglishItem, w.form.RussianItem, w.form.EnglishItem, w.form.RussianItem}) {
+    Choose(item);
+    SCOPED_TRACE(LanguageCode(CurrentLanguage()).toStdString());
+    const TResamEngine::TMethod method = w.form.Engine.Method();
+    EXPECT_TRUE(ShowsPicture(w.form.MethodImages[method], MethodView(method).Picture));
+    EXPECT_TRUE(ShowsPicture(w.form.ImageLagr, "ImageLagr"));
+    EXPECT_TRUE(IsCurrentFormulaPicture(w.form.BasisPicture(), QStringLiteral("ImageLagr")));
+    EXPECT_TRUE(IsCurrentFormulaPicture(w.form.Image1, QStringLiteral("ResamImage1")));
+    EXPECT_TRUE(IsCurrentFormulaPicture(w.form.Image4, QStringLiteral("ResamImage4")));
+    EXPECT_TRUE(ShowsPicture(w.library.ImageV0, "LibImageV0"));
+    EXPECT_TRUE(ShowsPicture(w.library.ImageTi, "LibImageTi"));
+    w.library.N13->trigger();
+    EXPECT_TRUE(IsCurrentFormulaPicture(Scripted().Clipboard, QStringLiteral("LibImage1")));
+  }
 }

@@ -393,7 +393,8 @@ TEST_F(Sessions, LastSessionAndCommandLine) {
   }
   {
     const auto run = std::make_unique<TProgramWindows>();
-    StartSessions(run->form, {QStringLiteral("resam"), last});
+    // An option's value before the lesson is not taken for it.
+    StartSessions(run->form, {QStringLiteral("resam"), QStringLiteral("--lang"), QStringLiteral("ru"), last});
     ExpectSame(State(*run), kept);
   }
   const auto run = std::make_unique<TProgramWindows>();

@@ -138,11 +138,12 @@ TEST(DrawingFile, FilesThatCannotBeMadeOrOpened) {
 }
 
 TEST(DrawingFile, MessagesNameTheFileAsTheEditorShowsThem) {
-  EXPECT_EQ(DrawingFileMessage(TDrawingStatus::Ok, "a.dkr"), "");
-  EXPECT_EQ(DrawingFileMessage(TDrawingStatus::CannotCreate, "a.dkr"), "Не удаётся создать файлa.dkr");
-  EXPECT_EQ(DrawingFileMessage(TDrawingStatus::CannotOpen, "a.dkr"), "Не удаётся открыть файл a.dkr");
-  EXPECT_EQ(DrawingFileMessage(TDrawingStatus::Damaged, "a.dkr"), "Файл a.dkr повреждён. \n Операция не выполнена");
-  EXPECT_EQ(DrawingFileMessage(TDrawingStatus::NoMemory, "a.dkr"),
+  EXPECT_EQ(DrawingFileMessage(TDrawingStatus::Ok, "a.dkr").SourceText(), "");
+  EXPECT_EQ(DrawingFileMessage(TDrawingStatus::CannotCreate, "a.dkr").SourceText(), "Не удаётся создать файлa.dkr");
+  EXPECT_EQ(DrawingFileMessage(TDrawingStatus::CannotOpen, "a.dkr").SourceText(), "Не удаётся открыть файл a.dkr");
+  EXPECT_EQ(DrawingFileMessage(TDrawingStatus::Damaged, "a.dkr").SourceText(),
+            "Файл a.dkr повреждён. \n Операция не выполнена");
+  EXPECT_EQ(DrawingFileMessage(TDrawingStatus::NoMemory, "a.dkr").SourceText(),
             "Не удаётся открыть файл a.dkr\n Не достаточно памяти.");
 }
 

@@ -49,7 +49,7 @@ TEST(SoundFileReading, SinesReadBackSampleForSample) {
     const auto wave = Sines(440, c.Rate);
     ASSERT_TRUE(WriteSound(Path(dir, c.Name), c.Format, c.Rate, c.Channels, frames, wave));
     TRecording r;
-    ASSERT_EQ(ReadSoundFile(Path(dir, c.Name), c.Name, r), "");
+    ASSERT_EQ(ReadSoundFile(Path(dir, c.Name), c.Name, r).SourceText(), "");
     EXPECT_EQ(r.Rate, c.Rate);
     EXPECT_EQ(r.Channels, c.Channels);
     EXPECT_EQ(r.Frames, frames);
@@ -65,12 +65,12 @@ TEST(SoundFileReading, SinesReadBackSampleForSample) {
       double peak = -1;
       for (long long f = 0; f < frames; ++f) peak = std::max(peak, meant(f));
       for (long long f = first; f < first + count; ++f) expected.push_back(meant(f));
-      ASSERT_EQ(ReadRecordingFragment(r, channel, first, count, read), "");
+      ASSERT_EQ(ReadRecordingFragment(r, channel, first, count, read).SourceText(), "");
       ASSERT_EQ(read.size(), expected.size());
       const TWorstError e = MaxRelativeError(read.data(), expected.data(), int(count), 1);
       EXPECT_LE(e.Error, c.Tolerance * c.Channels) << e;
       float lo = 0, hi = 0;
-      ASSERT_EQ(ReadSoundSum(r), "");
+      ASSERT_EQ(ReadSoundSum(r).SourceText(), "");
       ASSERT_TRUE(r.Overview(channel).Range(0, frames, lo, hi));
       EXPECT_NEAR(hi, peak, 2 * c.Tolerance * c.Channels) << "the overview holds the peak";
     }
@@ -109,9 +109,9 @@ TEST(SoundFileReading, BadFilesNamedWithTheirProblem) {
       {"missing.wav", "не открывается"},
   };
   TRecording r;
-  ASSERT_EQ(ReadSoundFile(good, "good.wav", r), "");
+  ASSERT_EQ(ReadSoundFile(good, "good.wav", r).SourceText(), "");
   for (const auto& [name, problem] : cases) {
-    const std::string fault = ReadSoundFile(Path(dir, name), name, r);
+    const std::string fault = ReadSoundFile(Path(dir, name), name, r).SourceText();
     EXPECT_EQ(fault.rfind("Не удаётся прочитать звуковой файл «" + std::string(name) + "»: ", 0), 0u) << fault;
     EXPECT_NE(fault.find(problem), std::string::npos) << fault;
     EXPECT_EQ(r.Name, "good.wav");
@@ -120,9 +120,9 @@ TEST(SoundFileReading, BadFilesNamedWithTheirProblem) {
   // The same bytes through the memory reader the fuzzer drives.
   const std::string bytes = Bytes(good);
   TRecording m;
-  EXPECT_EQ(ReadSoundBytes(bytes.data(), bytes.size(), "good.wav", m), "");
+  EXPECT_EQ(ReadSoundBytes(bytes.data(), bytes.size(), "good.wav", m).SourceText(), "");
   EXPECT_EQ(m.Frames, 800);
-  EXPECT_NE(ReadSoundBytes(bytes.data(), 30, "cut.wav", m), "");
+  EXPECT_NE(ReadSoundBytes(bytes.data(), 30, "cut.wav", m).SourceText(), "");
 }
 
 // The interpolation passes through every sample, and between them equals the windowed sinc

@@ -21,7 +21,7 @@ TEST(SeriesCsvReading, FormsReadTheSameSeries) {
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Text);
     TSeriesCsv s;
-    ASSERT_EQ(ParseSeriesCsv(c.Text, s), "");
+    ASSERT_EQ(ParseSeriesCsv(c.Text, s).SourceText(), "");
     EXPECT_EQ(s.Values, (std::vector<double>{1, -2.5, 0.3, 4}));
     EXPECT_EQ(s.HasTime, c.HasTime);
     EXPECT_DOUBLE_EQ(s.Start, c.Start);
@@ -43,8 +43,9 @@ TEST(SeriesCsvReading, BadLinesNamedAndNothingTaken) {
   TSeriesCsv s;
   s.Values = {7};
   for (const auto& [text, problem] : cases) {
-    EXPECT_NE(ParseSeriesCsv(text, s).find(problem), std::string::npos) << text << " -> " << ParseSeriesCsv(text, s);
+    EXPECT_NE(ParseSeriesCsv(text, s).SourceText().find(problem), std::string::npos)
+        << text << " -> " << ParseSeriesCsv(text, s).SourceText();
     EXPECT_EQ(s.Values, std::vector<double>{7});
   }
-  EXPECT_EQ(SeriesFault("x.csv", "p"), "Не удаётся прочитать файл данных «x.csv»: p");
+  EXPECT_EQ(SeriesFault("x.csv", TMessage("", "p")).SourceText(), "Не удаётся прочитать файл данных «x.csv»: p");
 }

@@ -67,9 +67,9 @@ TEST(TableFile, FilesThatCannotBeMadeOrOpened) {
   const double one = 1;
   EXPECT_EQ(WriteTableFile(TempPath("resam_no_such_folder/t.tbl"), &one, 1), TTableStatus::CannotCreate);
   EXPECT_EQ(WriteTextFile(TempPath("resam_no_such_folder/t.xls"), "x"), TTableStatus::CannotCreate);
-  EXPECT_EQ(TableFileMessage(TTableStatus::CannotOpen, "/tmp/t.tbl"), "Не удаётся открыть файл/tmp/t.tbl");
-  EXPECT_EQ(TableFileMessage(TTableStatus::CannotCreate, "/tmp/t.tbl"), "Не удаётся создать файл");
-  EXPECT_EQ(TableFileMessage(TTableStatus::Ok, "/tmp/t.tbl"), "");
+  EXPECT_EQ(TableFileMessage(TTableStatus::CannotOpen, "/tmp/t.tbl").SourceText(), "Не удаётся открыть файл/tmp/t.tbl");
+  EXPECT_EQ(TableFileMessage(TTableStatus::CannotCreate, "/tmp/t.tbl").SourceText(), "Не удаётся создать файл");
+  EXPECT_EQ(TableFileMessage(TTableStatus::Ok, "/tmp/t.tbl").SourceText(), "");
 }
 
 TEST(TableFile, ExtensionsForLoadingAndSaving) {
