@@ -144,6 +144,7 @@ void TComparisonPage::BuildChart() {
 void TComparisonPage::ShowStudyNote(const QString& note) {
   StudyNote->setText(note);
   StudyNote->setVisible(!note.isEmpty());
+  GiveAccessibleNames(this);  // the table below is named after the note
 }
 
 void TComparisonPage::ShowRows(const std::vector<TRow>& rows, int current) {

@@ -271,6 +271,7 @@ void TListeningForm::changeEvent(QEvent* event) {
   if (event->type() == QEvent::LanguageChange) {
     ShowTexts();
     ShowButtons();
+    GiveAccessibleNames(this);  // the buttons' hints describe them
   }
   QDialog::changeEvent(event);
 }

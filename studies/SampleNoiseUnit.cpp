@@ -144,6 +144,7 @@ void TSampleNoiseForm::changeEvent(QEvent* event) {
   if (event->type() == QEvent::LanguageChange) {
     if (ShownSnr) ShowQuantisationSnr(ShownSnr->first, ShownSnr->second);
     EditFloatSnr->CorrectText();
+    GiveAccessibleNames(this);
   }
   QDialog::changeEvent(event);
 }

@@ -68,7 +68,8 @@ const QLabel* LabelBeside(const QWidget* w, TSide side, bool topmost = false) {
   const QLabel* best = nullptr;
   long long bestDistance = 0;
   for (const QLabel* label : w->window()->findChildren<QLabel*>()) {
-    if (label == w || LabelText(label).isEmpty()) continue;
+    // A dialog owned by the window lies in its tree, but is a window of its own.
+    if (label == w || label->window() != w->window() || LabelText(label).isEmpty()) continue;
     const QRect l = WindowRect(label);
     const bool placed = side == TSide::Left ? l.bottom() >= r.top() && l.top() <= r.bottom() && l.right() <= r.left()
                                             : l.right() >= r.left() && l.left() <= r.right() && l.bottom() <= r.top();

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMetaObject>
 #include <QTabWidget>
 #include <QVariant>
 
@@ -94,9 +93,8 @@ class TLanguageFollower : public QObject {
     if (event->type() == QEvent::LanguageChange)
       if (auto* w = qobject_cast<QWidget*>(watched); w && w->isWindow()) {
         RetranslateTexts(w);
-        // Names are read from the texts, composed ones too: once the window has put them.
-        QMetaObject::invokeMethod(
-            w, [w] { RenewAccessibleNames(w); }, Qt::QueuedConnection);
+        // Names read from the fixed texts; a window that composes texts names again after them.
+        RenewAccessibleNames(w);
       }
     return QObject::eventFilter(watched, event);
   }

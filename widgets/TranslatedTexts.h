@@ -32,5 +32,6 @@ QMenu* AddTranslatedMenu(QMenuBar* bar, const char* context, const char* source)
 QLabel* AddTranslatedLabel(QWidget* parent, const char* context, const char* source);
 
 // Puts again, in the current language, every text kept on root and on the objects it owns. Every
-// window does so by itself on a language change (the first PutText sets that up).
+// window does so by itself on a language change (the first PutText sets that up), and then
+// renews the accessible names widgets/AccessibleNames gave it.
 void RetranslateTexts(QObject* root);
