@@ -52,7 +52,8 @@ TEST(StudyWindowsLanguage, EachWindowSwitchesWhileOpenAndComesBackByteForByte) {
   const TResamEngine engine;
   const TWindowRow rows[] = {
       {[&engine] { return std::make_unique<TListeningForm>(engine); },
-       Probe<TListeningForm>([](TListeningForm& f) { return f.LabelScale->text(); }), "1 s of signal = ?"},
+       Probe<TListeningForm>([](TListeningForm& f) { return f.LabelScale->text(); }),
+       "1 s of signal = 4.55 ms of sound"},
       {[] {
          auto form = std::make_unique<TSampleNoiseForm>();
          form->ShowQuantisationSnr(8, 49.26);
