@@ -17,8 +17,8 @@
 #include "shell/HelloUnit.h"
 #include "shell/ResamStartUp.h"
 #include "studies/PreFilterUnit.h"
-#include "widgets/AccessibleNames.h"
 #include "studies/SampleNoiseUnit.h"
+#include "widgets/AccessibleNames.h"
 
 namespace {
 // A window's texts with its diagrams' titles, axis names and legends, which they paint.
