@@ -18,6 +18,7 @@
 #include "shell/ResamStartUp.h"
 #include "studies/PreFilterUnit.h"
 #include "studies/SampleNoiseUnit.h"
+#include "studies/StepKeys.h"
 #include "widgets/AccessibleNames.h"
 
 namespace {
@@ -67,6 +68,7 @@ TEST(EveryWindowLanguage, EnglishHasNoRussianLeftAndRussianComesBackWhole) {
   form.NoiseForm = new TSampleNoiseForm(&form);
   form.FilterForm = new TPreFilterForm(&form);
   form.ListeningClick();
+  form.Keys->KeysItem->trigger();
   TSampleNoise noise;
   noise.Noise = noise.Quantise = true;
   form.ApplySampleNoise(noise);
