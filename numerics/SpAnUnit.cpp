@@ -51,15 +51,17 @@ void TSpAnForm::Timer1Timer() {
 void TSpAnForm::RunTransform() {
   if (!GetIndication()) {
     Transform();
-    return;
+  } else {
+    exec();
+    // Closed (by Escape) before the first tick: the transform must still run, or the caller
+    // would read the padded samples as a spectrum.
+    if (Timer1->isActive()) {
+      Timer1->stop();
+      Transform();
+    }
   }
-  exec();
-  // Closed (by Escape) before the first tick: the transform must still run, or the caller
-  // would read the padded samples as a spectrum.
-  if (Timer1->isActive()) {
-    Timer1->stop();
-    Transform();
-  }
+  // The next run opens on its kept first text again, in the language chosen by then.
+  RetranslateTexts(Label1);
 }
 
 void TSpAnForm::ProgressStart(TTransformKind kind, unsigned size, unsigned steps) {

@@ -153,8 +153,8 @@ void TResamForm::ReportSignal(TReport& report) const {
   switch (Engine.Source()) {
     case E::SourceLibrary: {
       const TLibParameters p = LibForm->Formulas().Parameters();
-      report.AddParagraph(
-          tr("Библиотека сигналов: %1").arg(QCoreApplication::translate(LibFamilyContext, LibFamilyNames[p.Family - 1])));
+      report.AddParagraph(tr("Библиотека сигналов: %1")
+                              .arg(QCoreApplication::translate(LibFamilyContext, LibFamilyNames[p.Family - 1])));
       report.AddTable(LibraryTable(p));
       break;
     }

@@ -74,43 +74,47 @@ void PairExtremes(const float* v, long long frames, float lo[2], float hi[2], fl
 
 }  // namespace
 
+template <class TPiece>
+void TRecordingOverview::WalkBlocks(long long n, TPiece piece) {
+  while (n > 0) {
+    const long long take = std::min(n, Block - Filled);
+    piece(take, Filled == 0);
+    Filled = (Filled + take) % Block;
+    n -= take;
+  }
+}
+
 void TRecordingOverview::AddPair(TRecordingOverview& left, TRecordingOverview& right, const float* v, long long frames,
                                  float* probe) {
   assert(left.Block == right.Block && left.Filled == right.Filled);
   float unused = 0;
   float& p = probe ? *probe : unused;
-  while (frames > 0) {
-    const long long take = std::min(frames, left.Block - left.Filled);
-    if (left.Filled == 0) {
+  left.WalkBlocks(frames, [&](long long take, bool opens) {
+    if (opens)
       for (TRecordingOverview* o : {&left, &right}) {
         const float first = v[o == &right];
         o->Lo.push_back(first);
         o->Hi.push_back(first);
       }
-    }
     float lo[2] = {left.Lo.back(), right.Lo.back()}, hi[2] = {left.Hi.back(), right.Hi.back()};
     PairExtremes(v, take, lo, hi, p);
     left.Lo.back() = lo[0], right.Lo.back() = lo[1], left.Hi.back() = hi[0], right.Hi.back() = hi[1];
-    left.Filled = right.Filled = (left.Filled + take) % left.Block;
     v += 2 * take;
-    frames -= take;
-  }
+  });
+  right.Filled = left.Filled;
 }
 
 void TRecordingOverview::Add(const float* v, long long n, int stride, float* probe) {
   float unused = 0;
   float& p = probe ? *probe : unused;
-  while (n > 0) {
-    const long long take = std::min(n, Block - Filled);
-    if (Filled == 0) {
+  WalkBlocks(n, [&](long long take, bool opens) {
+    if (opens) {
       Lo.push_back(v[0]);
       Hi.push_back(v[0]);
     }
     Extremes(v, take, stride, Lo.back(), Hi.back(), p);
-    Filled = (Filled + take) % Block;
     v += take * stride;
-    n -= take;
-  }
+  });
 }
 
 bool TRecordingOverview::Range(long long first, long long last, float& lo, float& hi) const {

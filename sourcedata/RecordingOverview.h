@@ -30,6 +30,10 @@ class TRecordingOverview {
   bool Range(long long first, long long last, float& lo, float& hi) const;
 
  private:
+  // Splits the next n values at the ends of the blocks: piece(take, opens) for each piece, where
+  // opens says that it starts a new block.
+  template <class TPiece>
+  void WalkBlocks(long long n, TPiece piece);
   long long Total = 0;
   long long Block = 1;
   long long Filled = 0;
