@@ -2,11 +2,24 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace {
 // Below this difference a linear run is taken as level (its closed form divides by it).
 constexpr double LevelRun = 1e-9;
+
+// A column key's unit: quarter pixels.
+constexpr int Quarters = 4;
+// Beyond this a place is too far out for an int of quarter pixels.
+constexpr double LatticeReach = 1 << 26;
+
+// A place in quarter pixels, or TCurveCoverage's OffLattice when it is not a whole number of them.
+int Quarter(double v) {
+  const double q = Quarters * v;
+  if (!(std::fabs(q) < LatticeReach) || q != std::floor(q)) return -(1 << 30);
+  return int(q);
+}
 
 // A primitive of clamp(g, 0, 1): over a length along which g runs linearly from g0 to g1, the
 // clamped value integrates to length * (Primitive(g1) - Primitive(g0)) / (g1 - g0).
@@ -29,10 +42,20 @@ void TCurveCoverage::Reset(const TCurvePoint* points, int count, double half, in
   First = End = 0;
   Start = 0;
   LastColumn = std::numeric_limits<int>::min();
-  LevelKept = false;
+  if (KeptHalf != Half || KeptRows != Rows) {
+    Kept.assign(KeptColumns, TKeptColumn());
+    KeptHalf = Half;
+    KeptRows = Rows;
+  }
   if (Count < 2) return;
   Capped.resize(size_t(Count));
-  for (int i = 0; i < Count; ++i) Capped[size_t(i)] = NeedsCap(i);
+  QuarterX.resize(size_t(Count));
+  QuarterY.resize(size_t(Count));
+  for (int i = 0; i < Count; ++i) {
+    Capped[size_t(i)] = NeedsCap(i);
+    QuarterX[size_t(i)] = Quarter(Points[i].X);
+    QuarterY[size_t(i)] = Quarter(Points[i].Y);
+  }
   ShapeSegments();
   const double reach = Half * std::sqrt(2.0);
   First = int(std::floor(Points[0].X - reach));
@@ -40,9 +63,25 @@ void TCurveCoverage::Reset(const TCurvePoint* points, int count, double half, in
 }
 
 void TCurveCoverage::Clear() {
-  for (int row = CoverTop; row < CoverBottom; ++row) Segments[size_t(row)] = Caps[size_t(row)] = 0.0f;
   CoverTop = Rows;
   CoverBottom = 0;
+}
+
+// The rows worked out into Packed, the work rows cleared for the next column.
+void TCurveCoverage::Pack() {
+  if (CoverTop >= CoverBottom) {
+    CoverTop = CoverBottom = 0;
+    Out = nullptr;
+    return;
+  }
+  Packed.resize(size_t(CoverBottom - CoverTop));
+  for (int row = CoverTop; row < CoverBottom; ++row) {
+    float& segment = Segments[size_t(row)];
+    float& cap = Caps[size_t(row)];
+    Packed[size_t(row - CoverTop)] = std::min(1.0f, std::max(segment, cap));
+    segment = cap = 0.0f;
+  }
+  Out = Packed.data();
 }
 
 void TCurveCoverage::Touch(int top, int bottom) {
@@ -51,29 +90,73 @@ void TCurveCoverage::Touch(int top, int bottom) {
 }
 
 void TCurveCoverage::Cover(int column) {
+  Clear();
+  Out = nullptr;
   if (Count < 2) {
-    Clear();
+    CoverTop = CoverBottom = 0;
     return;
   }
   const double reach = Half * std::sqrt(2.0);
   // Columns come left to right: the first point that can reach this one only moves on.
-  if (column < LastColumn) Start = 0, LevelKept = false;
+  if (column < LastColumn) Start = 0;
   LastColumn = column;
   while (Start + 1 < Count && Points[Start + 1].X < column - reach) ++Start;
   int stop = Start;
-  bool level = true, capped = false;
-  for (; stop < Count && Points[stop].X <= column + 1 + reach; ++stop) {
-    level = level && Points[stop].Y == Points[Start].Y;
-    capped = capped || Capped[size_t(stop)];
+  while (stop < Count && Points[stop].X <= column + 1 + reach) ++stop;
+  TColumnKey key;
+  int base = 0;
+  size_t slot = 0;
+  if (!MakeKey(stop, column, key, base, slot)) {
+    Work(stop, column);
+    Pack();
+    return;
   }
-  // Within a level run, away from its ends, every column is covered alike: the last one's
-  // rows stand (the terms under the curve are level over most of their width).
-  const TCurvePoint& far = Points[std::min(stop, Count - 1)];  // where the last segment ends
-  const bool plain = level && far.Y == Points[Start].Y && !capped && Points[Start].X <= column && far.X >= column + 1;
-  if (plain && LevelKept && LevelY == Points[Start].Y) return;
-  Clear();
-  LevelKept = plain;
-  LevelY = Points[Start].Y;
+  TKeptColumn& kept = Kept[slot];
+  if (kept.Key == key) {
+    CoverTop = kept.Top + base;
+    CoverBottom = kept.Bottom + base;
+    Out = kept.Values.data();
+    return;
+  }
+  Work(stop, column);
+  const bool cut = CoverTop < CoverBottom && (CoverTop == 0 || CoverBottom == Rows);
+  Pack();
+  if (cut) return;
+  kept.Key = key;
+  kept.Top = CoverTop - base;
+  kept.Bottom = CoverBottom - base;
+  kept.Values.assign(Packed.begin(), Packed.end());
+}
+
+// The points that reach the column, relative to its left edge and to the first one's row, and
+// the slot of the kept columns they belong in. False when they are too many, too far apart or
+// off the quarter-pixel lattice to be told apart by the key.
+bool TCurveCoverage::MakeKey(int stop, int column, TColumnKey& key, int& base, size_t& slot) const {
+  constexpr int ColumnBits = 5, RowReach = 128, ColumnReach = 1 << (ColumnBits - 1);
+  const int last = std::min(stop, Count - 1), points = last - Start + 1;
+  if (points > MaxKeyPoints || QuarterY[size_t(Start)] == OffLattice) return false;
+  base = QuarterY[size_t(Start)] >> 2;  // the first point's row (a shift floors)
+  const int left = Quarters * column, top = Quarters * base;
+  std::uint64_t rows = 0, columns = std::uint64_t(points) | std::uint64_t(stop == Count) << 4;
+  for (int i = Start; i <= last; ++i) {
+    const int qx = QuarterX[size_t(i)], qy = QuarterY[size_t(i)];
+    if (qx == OffLattice || qy == OffLattice) return false;
+    const int x = qx - left, y = qy - top;
+    if (x < -ColumnReach || x >= ColumnReach || y < -RowReach || y >= RowReach) return false;
+    const int j = i - Start;
+    rows |= std::uint64_t(std::uint8_t(y)) << (8 * j);
+    columns |= std::uint64_t(x & ((1 << ColumnBits) - 1)) << (5 + ColumnBits * j);
+    if (i < stop && Capped[size_t(i)]) columns |= std::uint64_t(1) << (5 + ColumnBits * MaxKeyPoints + j);
+  }
+  key.Rows = rows;
+  key.Columns = columns;
+  std::uint64_t hash = (rows ^ (columns * 0x9E3779B97F4A7C15ull)) * 0xFF51AFD7ED558CCDull;
+  slot = size_t((hash ^ (hash >> 33)) % KeptColumns);
+  return true;
+}
+
+// The segments and caps that reach the column, added up row by row.
+void TCurveCoverage::Work(int stop, int column) {
   for (int i = Start; i < stop; ++i) {
     const TCurvePoint& p = Points[i];
     if (Capped[size_t(i)]) AddCap(p, column);

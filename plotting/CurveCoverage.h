@@ -10,6 +10,7 @@
 // antialiased stroke does, instead of standing in one column as a solid bar. A square of the
 // pen's width closes the corners where the two kinds meet or a steep run turns, and caps the ends.
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 struct TCurvePoint {
@@ -28,13 +29,12 @@ class TCurveCoverage {
   void Cover(int column);
   int Top() const { return CoverTop; }
   int Bottom() const { return CoverBottom; }
-  float At(int row) const {
-    return Segments[size_t(row)] > Caps[size_t(row)] ? std::min(1.0f, Segments[size_t(row)])
-                                                     : std::min(1.0f, Caps[size_t(row)]);
-  }
+  float At(int row) const { return Out[row - CoverTop]; }
 
  private:
   void Clear();
+  void Work(int stop, int column);
+  void Pack();
   static bool IsSteep(const TCurvePoint& a, const TCurvePoint& b);
   bool NeedsCap(int i) const;
   void ShapeSegments();
@@ -49,9 +49,32 @@ class TCurveCoverage {
   int First = 0, End = 0;
   int CoverTop = 0, CoverBottom = 0;
   int Start = 0, LastColumn = 0;
-  // Whether the rows worked out last are those of a level run at height LevelY.
-  bool LevelKept = false;
-  double LevelY = 0;
+  // The column worked out last, rows [CoverTop, CoverBottom): Packed, or a remembered column's.
+  std::vector<float> Packed;
+  const float* Out = nullptr;
+  // Columns whose points lie alike relative to the column and a whole row cover alike, shifted by
+  // those rows; at a whole device pixel ratio the points sit on a lattice, so the level tails and
+  // the repeated slopes of a curve (and of the next curve of the same pen) come again and again.
+  // Remembered by the points' places relative to the column's left edge and the first point's
+  // row, with their caps; only columns that no edge of the picture cut.
+  static constexpr int MaxKeyPoints = 8, KeptColumns = 1024;
+  // Each point's place in quarter pixels: the row as a byte, the column beside the caps.
+  struct TColumnKey {
+    std::uint64_t Rows = 0, Columns = ~std::uint64_t(0);
+    bool operator==(const TColumnKey&) const = default;
+  };
+  struct TKeptColumn {
+    TColumnKey Key;
+    int Top = 0, Bottom = 0;
+    std::vector<float> Values;
+  };
+  bool MakeKey(int stop, int column, TColumnKey& key, int& base, size_t& slot) const;
+  std::vector<TKeptColumn> Kept;
+  // Per point: its place in quarter pixels, or OffLattice.
+  static constexpr int OffLattice = -(1 << 30);
+  std::vector<int> QuarterX, QuarterY;
+  double KeptHalf = -1;
+  int KeptRows = -1;
   // Per row: the segments' areas (they meet without overlapping, so they add up) and the
   // largest cap's (caps overlap the segments, so the greater of the two counts).
   std::vector<float> Segments, Caps;

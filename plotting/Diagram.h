@@ -372,6 +372,7 @@ class TDiagram : public QWidget {
   void PaintBitmaps(QPainter& p);
   void PaintOverlay(QPainter& p);
   void PaintIntervalMark(QPainter& p);
+  void FillShade(QPainter& p, const QRectF& area, const QColor& shade) const;
   void PaintBars(QPainter& p);
   void PaintBar(QPainter& p, const TBarMark& bar, int zero);
   int BarTop(const TBarMark& bar) const;

@@ -110,6 +110,21 @@ void TDiagram::PaintOverlay(QPainter& p) {
   PaintLegend(p);
 }
 
+// A translucent fill in bands of fewer device rows than the raster engine hands out to its
+// thread pool: the same pixels, while the pool's start-up and waiting cost more processor time
+// than so light a blend (a tenth of a count change). A vector file keeps one rectangle, which
+// a reader would otherwise show with seams between the bands.
+void TDiagram::FillShade(QPainter& p, const QRectF& area, const QColor& shade) const {
+  constexpr int BandDeviceRows = 64;
+  if (PaintsVector()) {
+    p.fillRect(area, shade);
+    return;
+  }
+  const double band = std::max(1.0, std::floor(BandDeviceRows / PaintRatio()));
+  for (double y = area.top(); y < area.bottom(); y += band)
+    p.fillRect(QRectF(area.left(), y, area.width(), std::min(band, area.bottom() - y)), shade);
+}
+
 // The shading covers the inside of the net beyond either end; an end outside the view draws
 // no line, and an interval covering the whole view draws nothing at all.
 void TDiagram::PaintIntervalMark(QPainter& p) {
@@ -122,8 +137,8 @@ void TDiagram::PaintIntervalMark(QPainter& p) {
   p.setRenderHint(QPainter::Antialiasing, false);
   QColor shade = NetColour();
   shade.setAlpha(ShadeAlpha);
-  if (from > left) p.fillRect(QRectF(left, top, from - left, bottom - top + 1), shade);
-  if (to < right) p.fillRect(QRectF(to + 1, top, right - to, bottom - top + 1), shade);
+  if (from > left) FillShade(p, QRectF(left, top, from - left, bottom - top + 1), shade);
+  if (to < right) FillShade(p, QRectF(to + 1, top, right - to, bottom - top + 1), shade);
   p.setPen(QPen(NetColour(), 1, Qt::SolidLine));
   const QFontMetrics fm = Image.isNull() ? QFontMetrics(FontNet) : QFontMetrics(FontNet, &Image);
   const struct {

@@ -225,9 +225,22 @@ void TDiagram::PaintOverlays(QPainter& p) {
   PaintBitmaps(p);
 }
 
+// The control's background around the net, the net's own over it: on a picture at a whole
+// ratio only the margins are filled, not the whole control under the net again (a tenth of
+// a slider step). A vector file keeps one rectangle under the net, which a reader would
+// otherwise show with seams at the margins' edges.
 void TDiagram::PaintBackground(QPainter& p) {
-  p.fillRect(rect(), ColourOf(PrintMode ? ColourWhite : ColorBackDiagram));
-  const QRect net(xb_net, yb_net, xe_net - xb_net, ye_net - yb_net);
+  const QRect net(xb_net, yb_net, xe_net - xb_net, ye_net - yb_net), all = rect();
+  const QColor back = ColourOf(PrintMode ? ColourWhite : ColorBackDiagram);
+  const qreal ratio = PaintRatio();
+  if (PaintsVector() || ratio != std::round(ratio) || net.isEmpty() || !all.contains(net)) {
+    p.fillRect(all, back);
+  } else {
+    p.fillRect(QRect(QPoint(all.left(), all.top()), QPoint(all.right(), net.top() - 1)), back);
+    p.fillRect(QRect(QPoint(all.left(), net.bottom() + 1), QPoint(all.right(), all.bottom())), back);
+    p.fillRect(QRect(QPoint(all.left(), net.top()), QPoint(net.left() - 1, net.bottom())), back);
+    p.fillRect(QRect(QPoint(net.right() + 1, net.top()), QPoint(all.right(), net.bottom())), back);
+  }
   p.fillRect(net, ColourOf(PrintMode ? ColourWhite : ColorBackNet));
   p.setPen(QPen(NetColour(), 1, Qt::SolidLine));
   p.setBrush(Qt::NoBrush);

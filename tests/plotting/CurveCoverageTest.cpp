@@ -78,3 +78,43 @@ TEST(CurveCoverage, EndsAndCornersAreInkedWithinThePensReach) {
       }
   }
 }
+
+// Columns whose points lie alike are worked out once and shifted by whole rows: every column of
+// curves on the pixel lattice (level runs with steps, a zigzag, a steep peak, one at the picture's
+// top edge) and off it, covered one after another by one coverage, is covered as a coverage that
+// has seen nothing else works it out.
+TEST(CurveCoverage, ARememberedColumnCoversAsItsOwnWorkingOut) {
+  const auto curve = [](double offset, double (*shape)(int)) {
+    std::vector<TCurvePoint> points;
+    for (int i = 0; i < 120; ++i) points.push_back({5.5 + i, offset + shape(i)});
+    return points;
+  };
+  const std::vector<std::vector<TCurvePoint>> curves = {
+      curve(200.5, [](int i) { return double((i / 7) % 3); }),
+      curve(100.5, [](int i) { return double(i % 2 == 0 ? 0 : 3); }),
+      curve(300.0, [](int i) { return -std::fabs(60.0 - i) * 4; }),
+      curve(0.5, [](int i) { return double(i % 4); }),
+      curve(150.3, [](int i) { return 0.37 * (i % 5); }),
+      curve(200.5, [](int i) { return double((i / 7) % 3); }),
+  };
+  for (const double half : {0.5, 1.0}) {
+    TCurveCoverage kept;
+    for (size_t c = 0; c < curves.size(); ++c) {
+      const std::vector<TCurvePoint>& points = curves[c];
+      kept.Reset(points.data(), int(points.size()), half, Rows);
+      for (int column = kept.FirstColumn(); column < kept.EndColumn(); ++column) {
+        TCurveCoverage fresh;
+        fresh.Reset(points.data(), int(points.size()), half, Rows);
+        fresh.Cover(column);
+        kept.Cover(column);
+        for (int row = 0; row < Rows; ++row) {
+          const auto at = [row](const TCurveCoverage& k) {
+            return row >= k.Top() && row < k.Bottom() ? k.At(row) : 0.0f;
+          };
+          ASSERT_NEAR(at(kept), at(fresh), 1e-5)
+              << "curve " << c << " half " << half << " column " << column << " row " << row;
+        }
+      }
+    }
+  }
+}
