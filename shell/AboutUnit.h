@@ -6,8 +6,9 @@
 class QLabel;
 
 class TAboutForm : public QDialog {
- public:
-  explicit TAboutForm(QWidget* parent = nullptr);
+  Q_OBJECT  // its texts' context for tr() and lupdate alike
+
+      public : explicit TAboutForm(QWidget* parent = nullptr);
 
   // The window's text (rich text), for the label and the tests.
   static QString AboutText();

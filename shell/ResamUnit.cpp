@@ -45,6 +45,8 @@ void TResamForm::changeEvent(QEvent* event) {
   if (event->type() == QEvent::LanguageChange) {
     Retranslate();
     ShowComposedTexts();
+    // The names some controls take from the composed notes beside them.
+    GiveAccessibleNames(this);
     RenderPicturesAgain();
     ShowFrequencyCaptions();
     for (TDiagramFrame* frame : {DFs, DFAS, DFE, DFBF, DFBFS, DFK, DFLagr}) frame->Diagram->ShowDiagram();

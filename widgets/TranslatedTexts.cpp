@@ -84,6 +84,23 @@ void Put(QObject* target, const TRoleRow& row, const QStringList& kept) {
   row.Set(target, QCoreApplication::translate(kept[0].toUtf8().constData(), kept[1].toUtf8().constData()));
 }
 
+// Qt names some parts of its own controls once, when it makes them, and never again.
+struct TQtOwnName {
+  const char* ObjectName;
+  const char* Context;  // Qt's own, translated by its catalogue
+  const char* Source;
+};
+constexpr TQtOwnName QtOwnNames[] = {
+    {"ScrollLeftButton", "QTabBar", "Scroll Left"},
+    {"ScrollRightButton", "QTabBar", "Scroll Right"},
+};
+
+void RenameQtOwnParts(QWidget* window) {
+  for (const TQtOwnName& n : QtOwnNames)
+    for (QWidget* part : window->findChildren<QWidget*>(QString::fromLatin1(n.ObjectName)))
+      part->setAccessibleName(QCoreApplication::translate(n.Context, n.Source));
+}
+
 // Every window's kept texts follow a language change, whether or not the window has texts of
 // its own to compose again (those windows do that in their changeEvent, after this).
 class TLanguageFollower : public QObject {
@@ -93,6 +110,7 @@ class TLanguageFollower : public QObject {
     if (event->type() == QEvent::LanguageChange)
       if (auto* w = qobject_cast<QWidget*>(watched); w && w->isWindow()) {
         RetranslateTexts(w);
+        RenameQtOwnParts(w);
         // Names read from the fixed texts; a window that composes texts names again after them.
         RenewAccessibleNames(w);
       }
