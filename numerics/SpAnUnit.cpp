@@ -1,5 +1,6 @@
 #include "numerics/SpAnUnit.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTimer>
@@ -51,24 +52,35 @@ void TSpAnForm::Timer1Timer() {
 void TSpAnForm::RunTransform() {
   if (!GetIndication()) {
     Transform();
-  } else {
-    exec();
-    // Closed (by Escape) before the first tick: the transform must still run, or the caller
-    // would read the padded samples as a spectrum.
-    if (Timer1->isActive()) {
-      Timer1->stop();
-      Transform();
-    }
+    return;
   }
-  // The next run opens on its kept first text again, in the language chosen by then.
-  RetranslateTexts(Label1);
+  exec();
+  // Closed (by Escape) before the first tick: the transform must still run, or the caller
+  // would read the padded samples as a spectrum.
+  if (Timer1->isActive()) {
+    Timer1->stop();
+    Transform();
+  }
 }
 
 void TSpAnForm::ProgressStart(TTransformKind kind, unsigned size, unsigned steps) {
-  Label1->setText((kind == TTransformKind::Fast ? tr("БПФ %1 точек...") : tr("ДПФ %1 точек...")).arg(size));
+  StageKind = kind;
+  StageSize = size;
+  ShowStage();
   Label1->repaint();
   ProgressBar1->setMaximum(static_cast<int>(steps));
   ProgressBar1->setValue(0);
+}
+
+void TSpAnForm::ShowStage() {
+  if (StageSize == 0) return;
+  Label1->setText((StageKind == TTransformKind::Fast ? tr("БПФ %1 точек...") : tr("ДПФ %1 точек...")).arg(StageSize));
+}
+
+// After the kept first text is put again: the label goes on naming the last transform.
+void TSpAnForm::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() == QEvent::LanguageChange) ShowStage();
 }
 
 void TSpAnForm::ProgressStep(unsigned steps) {

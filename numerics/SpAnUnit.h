@@ -27,6 +27,13 @@ class TSpAnForm : public QDialog, public TFourierAnalyser {
   void RunTransform() override;
   void ProgressStart(TTransformKind kind, unsigned size, unsigned steps) override;
   void ProgressStep(unsigned steps) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  // The transform the label names, in the language chosen; none before the first.
+  void ShowStage();
+  TTransformKind StageKind = TTransformKind::Fast;
+  unsigned StageSize = 0;
 };
 
 // The one instance, created at start-up by the application and kept until it ends.

@@ -21,11 +21,10 @@
 #include "sources/TabEditor08Unit.h"
 
 // Every window a road passes through, as start-up creates them; the main window is shown
-// at a desktop's size.
+// at a desktop's size. Its numbers are written as the language applied last has them (the test
+// program applies Russian at its start).
 struct TProgramWindows {
   TProgramWindows() {
-    // The number locale start-up sets: every number shown has the decimal comma.
-    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     DiagramEditor = &drawing;
     TabEditorForm = &editor;
     LibForm = &library;
@@ -39,10 +38,8 @@ struct TProgramWindows {
     LibForm = nullptr;
     TabEditorForm = nullptr;
     DiagramEditor = nullptr;
-    QLocale::setDefault(Locale);
   }
 
-  const QLocale Locale;
   TResamForm form;
   TDiagramEditor drawing;
   TTabEditorForm editor;

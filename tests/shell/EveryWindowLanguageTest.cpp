@@ -32,11 +32,13 @@ QStringList Shown(const QWidget& window) {
   return texts;
 }
 
-// Every top-level window's texts, window after window, then those of the modal windows made
-// afresh at each use (no language can be chosen while one is open).
-QStringList EveryText() {
+// Every top-level window's texts but the earlier tests' (still to be deleted), window after window,
+// then those of the modal windows made afresh at each use (no language can be chosen while one is
+// open).
+QStringList EveryText(const QWidgetList& earlier) {
   QStringList texts;
-  for (const QWidget* w : QApplication::topLevelWidgets()) texts << Shown(*w);
+  for (const QWidget* w : QApplication::topLevelWidgets())
+    if (!earlier.contains(w)) texts << Shown(*w);
   TFourierAnalyser module;
   const TSpAnTurnForm settings(module);
   const TAboutForm about;
@@ -60,6 +62,7 @@ void Choose(QAction* item) {
 }  // namespace
 
 TEST(EveryWindowLanguage, EnglishHasNoRussianLeftAndRussianComesBackWhole) {
+  const QWidgetList earlier = QApplication::topLevelWidgets();
   const TResamWindows program;
   TResamForm& form = program.Main();
   GiveLibrarySignal(form, SlowWave, 1, 0);
@@ -82,14 +85,14 @@ TEST(EveryWindowLanguage, EnglishHasNoRussianLeftAndRussianComesBackWhole) {
   ShowMainWindow(form);
   QCoreApplication::processEvents();
   GiveAccessibleNames(&form);
-  const QStringList russian = EveryText();
+  const QStringList russian = EveryText(earlier);
   ASSERT_FALSE(russian.filter(CyrillicLetter()).isEmpty());
   for (int round = 0; round < 2; ++round) {
     Choose(form.EnglishItem);
-    const QStringList left = EveryText().filter(CyrillicLetter());
+    const QStringList left = EveryText(earlier).filter(CyrillicLetter());
     EXPECT_TRUE(left.isEmpty()) << "round " << round << ", still Russian:\n" << left.join('\n').toStdString();
     Choose(form.RussianItem);
-    const QStringList back = EveryText();
+    const QStringList back = EveryText(earlier);
     EXPECT_TRUE(back == russian) << "round " << round << ", changed:\n" << Changed(russian, back).toStdString();
   }
   StoreLanguage(TLanguage::Russian);
