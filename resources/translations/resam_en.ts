@@ -1751,7 +1751,7 @@ number</translation>
     </message>
     <message>
         <source>Ошибка восстановления  и спектр</source>
-        <translation>Reconstruction error  and spectrum</translation>
+        <translation>Reconstruction error and spectrum</translation>
     </message>
     <message>
         <source>Порождающая функция</source>
