@@ -1715,7 +1715,7 @@ number</translation>
     </message>
     <message>
         <source>Показывать графики для  дискретного сигнала</source>
-        <translation>Show plots for the  discrete signal</translation>
+        <translation>Show plots for the discrete signal</translation>
     </message>
     <message>
         <source>Показывать графики для интерполирующей функции</source>
