@@ -1,4 +1,6 @@
+#include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -9,6 +11,7 @@
 #include "EditorTestSupport.h"
 #include "FullDisk.h"
 #include "numerics/Keeper.h"
+#include "platform/Language.h"
 #include "plotting/DiagramColours.h"
 #include "sourcedata/DrawingFile.h"
 
@@ -85,6 +88,31 @@ TEST_F(TEditorFilesTest, RoundTripResamplesToAnotherPlotWidth) {
   EXPECT_LT(step, step2);
   EXPECT_EQ(other.GetPen().x(), d2.MathToPhisX(lastAbscissa));
   EXPECT_FALSE(other.SpeedButtonLimit->isEnabled());
+}
+
+// A drawing saved with the program in English is the same file as in Russian, and opens there.
+TEST_F(TEditorFilesTest, ADrawingSavedInOneLanguageOpensInTheOther) {
+  const auto choose = [](TLanguage language) {
+    ApplyLanguage(language);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+  };
+  choose(TLanguage::English);
+  const QString english = SaveV("english.dkr");
+  choose(TLanguage::Russian);
+  Scripted().AnswerFile(Path("russian.dkr"));
+  Editor.SpeedButtonSaveClick();
+  EXPECT_EQ(ReadAll(english), ReadAll(Path("russian.dkr")));
+  TDiagramEditor other;
+  other.show();
+  QApplication::processEvents();
+  Scripted().AnswerFile(english);
+  other.NOpenClick();
+  int count = 0, loadedCount = 0;
+  const double* drawn = Editor.GetData(count);
+  const double* loaded = other.GetData(loadedCount);
+  ASSERT_EQ(loadedCount, count);
+  // Resampled to the other window's pixels: the same curve to well within a pixel.
+  for (int i = 0; i < count; ++i) ASSERT_NEAR(loaded[i], drawn[i], 1e-4) << i;
 }
 
 TEST_F(TEditorFilesTest, DamagedFilesChangeNothing) {
